@@ -1,0 +1,217 @@
+// Form1: the whole sliding-window demonstration, without a screen.
+//
+// Every variable of the simulation and every property of the window's controls
+// that the simulation reads or writes lives here as plain data. The window
+// (ui/qt) forwards its events to the public handlers below and mirrors the
+// control properties; tests drive the same surface tick by tick.
+//
+// Member functions are defined in the file of the subsystem they belong to:
+//   core/startup.cpp          construction, Form_Load, ResetSimulation, run control
+//   core/tick.cpp             Timer1_Timer and the steps it runs itself
+//   core/loss.cpp             clicks on packets and ACKs in flight
+//   sender/sending.cpp        SendNewPackets, QueuePacket, LaunchPacket
+//   sender/ack_processing.cpp AckArrived, the fast-retransmit entry
+//   sender/retransmission.cpp timers, first-packet rule, selective scan, RetransmitPacket
+//   receiver/packet_arrival.cpp PacketArrived, release of a held ACK
+//   receiver/ack_generation.cpp SendAck
+//   settings/options.cpp      option boxes and ApplyOptions
+//   settings/sliders.cpp      the four sliders
+//   ui/strips.cpp             strips, window frames and sliding
+//   ui/state_display.cpp      figures, state name and the two commentary lines
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/controls.h"
+#include "ui/layout.h"
+
+// One candidate for a commentary line.
+struct MessageLine {
+    std::string Text;
+    std::int16_t TicksLeft = 0; // ticks until it expires; 0 = free
+    std::int16_t Priority = 0;  // the higher wins the line
+
+    bool operator==(const MessageLine&) const = default;
+};
+
+inline constexpr int FlightSlots = 16;
+inline constexpr int SendQueueSlots = 15;
+inline constexpr int MessageSlots = 6;
+
+// Packet numbers are 16-bit; the strips and windows add up to 19 to them, so a
+// run stops before it would hand out this number.
+inline constexpr std::int16_t PacketNumberLimit = 32749;
+
+// Sender states (TxState).
+namespace txstate {
+inline constexpr std::int32_t Normal = 0;
+inline constexpr std::int32_t SlowStart = 1;
+inline constexpr std::int32_t TimedOut = 2;
+inline constexpr std::int32_t Avoidance = 3; // named, never entered: avoidance runs in SlowStart
+inline constexpr std::int32_t FastRetransmit = 4;
+inline constexpr std::int32_t Selective = 5;
+} // namespace txstate
+
+// Flags are 0 (off) and -1 (on), as the original program kept them.
+inline constexpr std::int16_t True = -1;
+inline constexpr std::int16_t False = 0;
+
+// Everything that makes up the state of a run, comparable as a whole.
+struct FormState {
+    // --- Simulation variables (16-bit counts, packet numbers, indexes and flags) ---
+    std::int16_t TxBase = 0;         // oldest unacknowledged packet: left edge of the sender window
+    std::int16_t TxOutstanding = 0;  // packets TxBase .. TxBase + TxOutstanding - 1 are out
+    std::int16_t RxNext = 0;         // packet the receiver expects next
+    std::int16_t LaunchHoldoff = 0;  // ticks before the next launch may leave
+    std::int16_t SeqModulus = 0;     // distinct sequence numbers, 1..32
+    std::int16_t ClickHoldoff = 0;   // ticks during which a click removes a flight slot
+    std::int16_t RecoveryWindow = 0; // bytes; window restored when the Selective state ends
+    std::int16_t LastAckSeq = 0;     // sequence number of the last ACK; -1 none
+    std::int16_t DupAckCount = 0;    // duplicate ACKs in a row
+    std::int16_t TimeoutDrain = 0;   // twips x 2.9 a running timer bar loses per tick
+    std::int16_t DelayedAckTicks = 0; // ticks before a held ACK goes out
+    std::int16_t UseSelective = False;
+    std::int16_t UseFastRetransmit = False;
+    std::int16_t UseSlowStart = False;
+    std::int16_t UseAvoidance = False;
+    std::int16_t UseDelayedAck = False;
+
+    // --- 32-bit byte counts and the sender state ---
+    std::int32_t RxWindowBytes = 0;
+    std::int32_t TxWindowBytes = 0; // congestion window
+    std::int32_t LossWindowBytes = 0; // window installed by new ACKs after a timeout
+    std::int32_t FlightBytes = 0;   // recounted at the end of every tick
+    std::int32_t SSThreshBytes = 0;
+    std::int32_t SegmentBytes = 0;
+    std::int32_t TxState = txstate::Normal;
+    std::int32_t HeldAckOffset = 0; // byte offset whose ACK is held back; -1 none
+
+    // --- Send queue: a ring of 15 packet numbers, one slot always empty ---
+    std::array<std::int16_t, SendQueueSlots> SendQueue{};
+    std::int16_t QueueHead = 0; // next to read
+    std::int16_t QueueTail = 0; // next to write
+
+    // --- Commentary candidates, six per side ---
+    std::array<MessageLine, MessageSlots> TxMessages{};
+    std::array<MessageLine, MessageSlots> RxMessages{};
+
+    // A "Run Out of Packets to Send" box is shown once per shortage of flight
+    // slots, not on every tick while the shortage lasts.
+    bool PacketShortageReported = false;
+    bool AckShortageReported = false;
+
+    // --- Controls ---
+    std::array<Label, layout::CellCount> lblTx{};
+    std::array<Label, layout::CellCount> lblRx{};
+    std::array<TimeoutBar, layout::CellCount> shpTimeOut{};
+    std::array<FlightButton, FlightSlots> cmdPacket{};
+    std::array<FlightButton, FlightSlots> cmdACK{};
+    Frame shpTxWindow;
+    Frame shpRxWindow;
+    Label lblTxInfo; // sender commentary line
+    Label lblRxInfo; // receiver commentary line
+    Label lblState;  // sender state name
+    // 0 "Tx Window Size", 1 its figure, 2 "Current Flight Size", 3 its figure,
+    // 4 "Duplicate ACKs", 5 "SSThresh".
+    std::array<Label, 6> lblTxWindow{};
+    std::array<Label, 2> lblRxWindow{};  // title, figure
+    std::array<Label, 2> lblTimeOut{};   // title, figure
+    std::array<Label, 2> lblSequences{}; // title, figure (highest sequence number)
+    Label lblDupACKs;
+    Label lblSSThresh;
+    Button cmdReset;
+    Button cmdPause;
+    CheckBox chkSlowStart;
+    CheckBox chkAvoidance;
+    CheckBox chkFastRetransmit;
+    CheckBox chkSelective;
+    CheckBox chkDelayedACK;
+    CheckBox chkAutoRTT;
+    CheckBox chkSlide;
+    ScrollBar HScroll1{1, 20, 1, 2, 1};  // timeout setting
+    ScrollBar VScroll1{1, 16, 1, 1, 15}; // transmit window, 17 - value packets
+    ScrollBar VScroll2{1, 16, 1, 1, 13}; // receive window, 17 - value packets
+    ScrollBar VScroll3{1, 32, 1, 2, 13}; // sequence space, 33 - value numbers
+    Clock Timer1;
+
+    bool operator==(const FormState&) const = default;
+};
+
+class Form1 : public FormState {
+public:
+    Form1();
+    Form1(const Form1& other);
+    Form1& operator=(const Form1& other);
+    ~Form1() = default;
+
+    // The window shows the modal box with one OK button; tests record the text.
+    std::function<void(const std::string&)> showMessageBox;
+
+    // --- Events ---
+    void Form_Load();
+    void Timer1_Timer();
+    void cmdReset_Click();
+    void cmdPause_Click();
+    void cmdPacket_Click(std::int16_t index);
+    void cmdACK_Click(std::int16_t index);
+    void chkSlowStart_Click();
+    void chkAvoidance_Click();
+    void chkFastRetransmit_Click();
+    void chkSelective_Click();
+    void chkDelayedACK_Click();
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll3_Change();
+    // A user's click on a check box: toggles it (when enabled) and runs its handler.
+    void clickCheckBox(CheckBox& box);
+
+    // --- Procedures ---
+    void ResetSimulation();
+    void SendNewPackets();
+    void QueuePacket(std::int16_t packet);
+    void LaunchPacket();
+    void AckArrived(std::int32_t value);
+    void RetransmitPacket(std::int16_t packet);
+    void PacketArrived(std::int32_t byteOffset);
+    void SendAck(std::int32_t byteOffset);
+    void ApplyOptions();
+    void ShowState();
+    void RefreshTxStrip(std::int16_t& base, std::int16_t& count);
+    void RefreshRxStrip();
+    void SlideStrips();
+    void SlideTxStrip();
+    void SlideRxStrip();
+    void AddMessageLine(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text);
+    void AgeMessages();
+
+    // --- Reading the strips ---
+    // The number shown in cell 0: packet n lives in cell n - origin.
+    std::int16_t txOrigin() const;
+    std::int16_t rxOrigin() const;
+    static bool onStrip(int cell) { return cell >= 0 && cell <= layout::LastCell; }
+    bool sendQueueFull() const;
+
+private:
+    void bindScrollBars();
+    void reportMessage(std::string_view text);
+
+    // Steps of the tick that belong to other subsystems.
+    void RunRetransmissionTimers();
+    void ApplyFirstPacketRule();
+    void EnterFastRetransmitIfDue();
+    void ReleaseHeldAck();
+    void ScanForSelectiveResends();
+    void PostStandingLines();
+    void RecountFlight();
+    bool StopAtPacketNumberLimit();
+
+    void RefreshLine(bool senderSide);
+
+    // Reused for every text the model builds, so a tick allocates nothing.
+    std::string text_;
+};
