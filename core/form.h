@@ -63,16 +63,16 @@ inline constexpr std::int16_t False = 0;
 // Everything that makes up the state of a run, comparable as a whole.
 struct FormState {
     // --- Simulation variables (16-bit counts, packet numbers, indexes and flags) ---
-    std::int16_t TxBase = 0;         // oldest unacknowledged packet: left edge of the sender window
-    std::int16_t TxOutstanding = 0;  // packets TxBase .. TxBase + TxOutstanding - 1 are out
-    std::int16_t RxNext = 0;         // packet the receiver expects next
-    std::int16_t LaunchHoldoff = 0;  // ticks before the next launch may leave
-    std::int16_t SeqModulus = 0;     // distinct sequence numbers, 1..32
-    std::int16_t ClickHoldoff = 0;   // ticks during which a click removes a flight slot
-    std::int16_t RecoveryWindow = 0; // bytes; window restored when the Selective state ends
-    std::int16_t LastAckSeq = 0;     // sequence number of the last ACK; -1 none
-    std::int16_t DupAckCount = 0;    // duplicate ACKs in a row
-    std::int16_t TimeoutDrain = 0;   // twips x 2.9 a running timer bar loses per tick
+    std::int16_t TxBase = 0;          // oldest unacknowledged packet: left edge of the sender window
+    std::int16_t TxOutstanding = 0;   // packets TxBase .. TxBase + TxOutstanding - 1 are out
+    std::int16_t RxNext = 0;          // packet the receiver expects next
+    std::int16_t LaunchHoldoff = 0;   // ticks before the next launch may leave
+    std::int16_t SeqModulus = 0;      // distinct sequence numbers, 1..32
+    std::int16_t ClickHoldoff = 0;    // ticks during which a click removes a flight slot
+    std::int16_t RecoveryWindow = 0;  // bytes; window restored when the Selective state ends
+    std::int16_t LastAckSeq = 0;      // sequence number of the last ACK; -1 none
+    std::int16_t DupAckCount = 0;     // duplicate ACKs in a row
+    std::int16_t TimeoutDrain = 0;    // twips x 2.9 a running timer bar loses per tick
     std::int16_t DelayedAckTicks = 0; // ticks before a held ACK goes out
     std::int16_t UseSelective = False;
     std::int16_t UseFastRetransmit = False;
@@ -82,9 +82,9 @@ struct FormState {
 
     // --- 32-bit byte counts and the sender state ---
     std::int32_t RxWindowBytes = 0;
-    std::int32_t TxWindowBytes = 0; // congestion window
+    std::int32_t TxWindowBytes = 0;   // congestion window
     std::int32_t LossWindowBytes = 0; // window installed by new ACKs after a timeout
-    std::int32_t FlightBytes = 0;   // recounted at the end of every tick
+    std::int32_t FlightBytes = 0;     // recounted at the end of every tick
     std::int32_t SSThreshBytes = 0;
     std::int32_t SegmentBytes = 0;
     std::int32_t TxState = txstate::Normal;

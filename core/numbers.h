@@ -80,7 +80,8 @@ inline std::string shortestText(double value)
 // as a lenient numeric conversion of a label would.
 inline double parseNumber(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -90,7 +91,8 @@ inline double parseNumber(std::string_view text)
 // Fast path for the many captions and tags that hold whole numbers.
 inline std::int32_t parseWhole(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
     std::int32_t value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc{}) return 0;

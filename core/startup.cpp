@@ -1,0 +1,208 @@
+// Construction, start-up, reset and the two run-control buttons.
+//
+// Run control is the pair of captions plus the clock:
+//
+//   state            cmdReset  cmdPause  clock   Start/Reset -> Pause/Cont ->
+//   Waiting          "Start"   "Pause"   off     Running        Waiting paused
+//   Running          "Reset"   "Pause"   on      Waiting        Paused
+//   Paused           "Reset"   "Cont"    off     Waiting        Running
+//   Waiting paused   "Start"   "Cont"    off     Running        Free-running
+//   Free-running     "Start"   "Pause"   on      Running        Waiting paused
+//
+// Only Start/Reset resets; Pause and Cont never touch the simulation state.
+#include "core/form.h"
+#include "core/numbers.h"
+
+namespace {
+
+void placeDesignControls(FormState& f)
+{
+    for (int i = 0; i < layout::CellCount; ++i) {
+        f.lblTx[i] = Label{"000", colours::Black, layout::cellLabelLeft(i), layout::TxCellTop, true};
+        f.lblRx[i] = Label{"000", colours::Black, layout::cellLabelLeft(i), layout::RxCellTop, true};
+        f.shpTimeOut[i] = TimeoutBar{layout::FullTimeout, ""};
+    }
+    for (auto& button : f.cmdPacket) {
+        button = FlightButton{"Packet X : Sequence Number X",
+                              layout::PacketLeft,
+                              layout::PacketLaunchTop,
+                              layout::PacketWidth,
+                              false,
+                              "",
+                              colours::Travelling};
+    }
+    for (auto& button : f.cmdACK) {
+        button = FlightButton{"ACK for X : Sent After Packet X Arrived",
+                              layout::AckLeft,
+                              layout::AckLaunchTop,
+                              layout::AckWidth,
+                              false,
+                              "",
+                              colours::Travelling};
+    }
+    f.shpTxWindow = Frame{2700, 3435, true};
+    f.shpRxWindow = Frame{1800, 1695, true};
+    f.lblTxInfo = Label{"Label1", colours::Navy};
+    f.lblRxInfo = Label{"Label1", colours::Navy};
+    f.lblState = Label{"Label1", colours::Navy};
+    f.lblTxWindow = {Label{"Tx Window Size"}, Label{"2"},       Label{"Current Flight Size"}, Label{"0"},
+                     Label{"Duplicate ACKs"}, Label{"SSThresh"}};
+    f.lblRxWindow = {Label{"Rx Window Size"}, Label{"2"}};
+    f.lblTimeOut = {Label{"Timeout Timer"}, Label{"TimeOut Timer"}};
+    f.lblSequences = {Label{"Max Sequence No"}, Label{"15"}};
+    f.lblDupACKs = Label{"0"};
+    f.lblSSThresh = Label{"0"};
+    f.cmdReset = Button{"Reset"};
+    f.cmdPause = Button{"Pause"};
+    f.chkSlowStart = CheckBox{"Slow Start"};
+    f.chkAvoidance = CheckBox{"Avoidance"};
+    f.chkFastRetransmit = CheckBox{"Fast Retransmit"};
+    f.chkSelective = CheckBox{"Selective Repeat"};
+    f.chkDelayedACK = CheckBox{"Delayed ACKs"};
+    f.chkAutoRTT = CheckBox{"Auto RTT"};
+    f.chkSlide = CheckBox{"Slide Numbers"};
+}
+
+} // namespace
+
+Form1::Form1()
+{
+    placeDesignControls(*this);
+    bindScrollBars();
+}
+
+Form1::Form1(const Form1& other) : FormState(other), showMessageBox(other.showMessageBox), text_(other.text_)
+{
+    bindScrollBars();
+}
+
+Form1& Form1::operator=(const Form1& other)
+{
+    if (this != &other) {
+        FormState::operator=(other);
+        showMessageBox = other.showMessageBox;
+        text_ = other.text_;
+        bindScrollBars();
+    }
+    return *this;
+}
+
+// The bars call back into their own form; a copied form must not call the original.
+void Form1::bindScrollBars()
+{
+    HScroll1.bind(this, &Form1::HScroll1_Change);
+    VScroll1.bind(this, &Form1::VScroll1_Change);
+    VScroll2.bind(this, &Form1::VScroll2_Change);
+    VScroll3.bind(this, &Form1::VScroll3_Change);
+}
+
+void Form1::reportMessage(std::string_view text)
+{
+    if (showMessageBox) showMessageBox(std::string(text));
+}
+
+void Form1::Form_Load()
+{
+    SeqModulus = 16;
+    lblSequences[1].Caption = numbers::plainText(SeqModulus - 1);
+    VScroll3.setValue(33 - SeqModulus);
+
+    LaunchHoldoff = 0;
+    TimeoutDrain = 4;
+    HScroll1.setValue(numbers::roundToInt32(25.0 / TimeoutDrain));
+    lblTimeOut[1].Caption = numbers::plainText(HScroll1.value());
+
+    cmdReset.Caption = "Start";
+
+    RxWindowBytes = 8000;
+    SegmentBytes = 1000;
+    TxWindowBytes = 4000;
+    LossWindowBytes = 1000;
+    FlightBytes = 0;
+    SSThreshBytes = 16000;
+
+    // Sets the window sliders, whose handlers write the window figures that the
+    // reset reads the receiver window back from.
+    ShowState();
+    ResetSimulation();
+    Timer1.Enabled = false;
+    ApplyOptions();
+}
+
+void Form1::ResetSimulation()
+{
+    for (int slot = 0; slot < FlightSlots; ++slot) {
+        cmdPacket[slot].Visible = false;
+        cmdPacket[slot].TravelMarker = colours::Travelling;
+        cmdACK[slot].Visible = false;
+        cmdACK[slot].TravelMarker = colours::Travelling;
+    }
+    PacketShortageReported = false;
+    AckShortageReported = false;
+
+    // The receiver window carries over from the figure on screen.
+    RxWindowBytes = numbers::roundToInt32(numbers::parseNumber(lblRxWindow[1].Caption) * SegmentBytes);
+    if (RxWindowBytes < TxWindowBytes) TxWindowBytes = RxWindowBytes;
+
+    for (int i = 0; i < layout::CellCount; ++i) {
+        lblTx[i].Caption = numbers::plainText(i);
+        lblRx[i].Caption = numbers::plainText(i);
+        lblTx[i].ForeColor = colours::TxNotSent;
+        lblRx[i].ForeColor = colours::RxOutside;
+        lblTx[i].Left = layout::cellLabelLeft(i);
+        lblRx[i].Left = layout::cellLabelLeft(i);
+        lblTx[i].Top = layout::TxCellTop;
+        lblRx[i].Top = layout::RxCellTop;
+        shpTimeOut[i].Width = 0;
+        shpTimeOut[i].Tag = "0";
+    }
+
+    SendQueue.fill(-1);
+    QueueTail = 0;
+    QueueHead = 0;
+
+    for (int i = 0; i < MessageSlots; ++i) {
+        TxMessages[i] = MessageLine{};
+        RxMessages[i] = MessageLine{};
+    }
+    AddMessageLine(true, 40, 1, "");
+    AddMessageLine(false, 40, 1, "Press 'Start' to go...");
+
+    RxNext = 0;
+    TxBase = 0;
+    TxOutstanding = 0;
+    RefreshRxStrip();
+    RefreshTxStrip(TxBase, TxOutstanding);
+
+    LastAckSeq = -1;
+    DupAckCount = 0;
+    lblTxWindow[4].Visible = UseFastRetransmit != False;
+    lblDupACKs.Visible = UseFastRetransmit != False;
+
+    RecoveryWindow = static_cast<std::int16_t>(16 * SegmentBytes);
+    DelayedAckTicks = 0;
+    HeldAckOffset = -1;
+    TxState = txstate::Normal;
+    if (UseSlowStart) {
+        TxState = txstate::SlowStart;
+        TxWindowBytes = 2 * SegmentBytes;
+        SSThreshBytes = 16 * SegmentBytes;
+    }
+    ShowState();
+}
+
+void Form1::cmdReset_Click()
+{
+    const bool starting = cmdReset.Caption == "Start";
+    cmdReset.Caption = starting ? "Reset" : "Start";
+    cmdPause.Caption = "Pause";
+    ResetSimulation();
+    Timer1.Enabled = starting;
+}
+
+void Form1::cmdPause_Click()
+{
+    const bool pausing = cmdPause.Caption == "Pause";
+    cmdPause.Caption = pausing ? "Cont" : "Pause";
+    Timer1.Enabled = !pausing;
+}

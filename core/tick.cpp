@@ -1,0 +1,116 @@
+// The clock tick: the one thing that advances the simulation.
+//
+// Each step sees what the earlier steps of the same tick changed, so the order
+// below is part of the behaviour. A packet launched in step 16 of tick L is
+// first moved in tick L+1 and, 50 twips a tick from Top 1320, first stands
+// beyond 4920 in tick L+73, where step 4 delivers it:
+//
+//   tick     L     L+1   ...   L+72   L+73
+//   Top      1320  1370  ...   4920   4970  -> delivered
+#include "core/form.h"
+#include "core/numbers.h"
+
+void Form1::Timer1_Timer()
+{
+    if (ClickHoldoff > 0) --ClickHoldoff;
+
+    for (auto& packet : cmdPacket) {
+        if (packet.Visible && packet.TravelMarker == colours::Travelling) packet.Top += layout::FlightStep;
+    }
+    for (auto& ack : cmdACK) {
+        if (ack.Visible && ack.TravelMarker == colours::Travelling) ack.Top -= layout::FlightStep;
+    }
+
+    // Arrival ignores the travel marker: a held button never moves far enough to arrive.
+    for (auto& packet : cmdPacket) {
+        if (packet.Visible && packet.Top > layout::PacketArrivalTop) {
+            PacketArrived(numbers::parseWhole(packet.Tag));
+            packet.Visible = false;
+        }
+    }
+    for (auto& ack : cmdACK) {
+        if (ack.Visible && ack.Top < layout::AckArrivalTop) {
+            AckArrived(numbers::parseWhole(ack.Tag));
+            ack.Visible = false;
+        }
+    }
+
+    RunRetransmissionTimers();
+    ApplyFirstPacketRule();
+    EnterFastRetransmitIfDue();
+    ReleaseHeldAck();
+
+    // The usable window in packets is the window in segments rounded half up.
+    if (numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes + 0.5) > TxOutstanding) {
+        if (!StopAtPacketNumberLimit()) SendNewPackets();
+    }
+
+    ScanForSelectiveResends();
+    if (chkSlide.Value == 1) SlideStrips();
+    PostStandingLines();
+    AgeMessages();
+    LaunchPacket();
+    RecountFlight();
+    ShowState();
+}
+
+void Form1::SlideStrips()
+{
+    SlideTxStrip();
+    SlideRxStrip();
+}
+
+// Packet numbers are 16-bit and the strips add up to 19 to them; rather than
+// let them overflow, the run ends before handing out the limit.
+bool Form1::StopAtPacketNumberLimit()
+{
+    if (TxBase + TxOutstanding < PacketNumberLimit) return false;
+    Timer1.Enabled = false;
+    cmdPause.Caption = "Cont";
+    text_ = "This run has used every packet number up to ";
+    numbers::appendPlain(text_, PacketNumberLimit - 1);
+    text_ += ". Press Reset to start a new run.";
+    reportMessage(text_);
+    return true;
+}
+
+void Form1::PostStandingLines()
+{
+    text_ = "Hoping for ACK with sequence number";
+    if (TxOutstanding > 1) {
+        text_ += " between";
+        numbers::appendSigned(text_, (TxBase + 1) % SeqModulus);
+        text_ += " and";
+        numbers::appendSigned(text_, (TxBase + TxOutstanding) % SeqModulus);
+    } else {
+        numbers::appendSigned(text_, (TxBase + 1) % SeqModulus);
+    }
+    AddMessageLine(true, 10000, 1, text_);
+
+    text_ = "Waiting for packet";
+    numbers::appendSigned(text_, RxNext);
+    text_ += " with sequence number";
+    numbers::appendSigned(text_, RxNext % SeqModulus);
+    AddMessageLine(false, 10000, 1, text_);
+}
+
+void Form1::RecountFlight()
+{
+    int inFlight = 0;
+    for (int cell = TxBase - txOrigin(); cell <= layout::LastCell; ++cell) {
+        if (!onStrip(cell)) continue;
+        const Colour colour = lblTx[cell].ForeColor;
+        if (colour == colours::TxInFlight || colour == colours::TxResentInFlight) ++inFlight;
+    }
+    FlightBytes = inFlight * SegmentBytes;
+}
+
+std::int16_t Form1::txOrigin() const
+{
+    return static_cast<std::int16_t>(numbers::parseWhole(lblTx[0].Caption));
+}
+
+std::int16_t Form1::rxOrigin() const
+{
+    return static_cast<std::int16_t>(numbers::parseWhole(lblRx[0].Caption));
+}

@@ -1,0 +1,75 @@
+// The receiver: taking packets into the receive window, and delayed ACKs.
+//
+// The receiver knows a packet only by its sequence number, as a real one
+// would; the strip shows real packet numbers, so a packet taken into a cell
+// whose number it does not carry (the sequence space wrapped inside the
+// window) is shown dark red. Every packet inside the window is kept, in order
+// or not, whatever the sender's selective-repeat option says.
+#include "core/form.h"
+#include "core/numbers.h"
+
+namespace {
+
+constexpr std::int16_t DelayedAckHoldTicks = 28;
+
+bool received(Colour mark) { return mark == colours::RxReceived || mark == colours::RxAliased; }
+
+} // namespace
+
+void Form1::PacketArrived(std::int32_t byteOffset)
+{
+    const std::int16_t first = rxOrigin();
+    const auto arrived =
+        static_cast<std::int16_t>(numbers::intFloor(static_cast<double>(byteOffset) / SegmentBytes + 0.5));
+    const double windowLast = static_cast<double>(RxWindowBytes) / SegmentBytes + RxNext - 1;
+
+    // Only the lowest matching cell of the window takes the packet in.
+    for (int packet = RxNext; packet <= windowLast; ++packet) {
+        const int cell = packet - first;
+        if (!onStrip(cell)) continue;
+        const std::int32_t cellNumber = numbers::parseWhole(lblRx[cell].Caption);
+        if (cellNumber % SeqModulus != arrived % SeqModulus) continue;
+        lblRx[cell].ForeColor = cellNumber == arrived ? colours::RxReceived : colours::RxAliased;
+        break;
+    }
+
+    // The in-order edge moves only when the packet carries the number asked for.
+    if (arrived % SeqModulus == RxNext % SeqModulus) {
+        for (int packet = RxNext; packet <= first + layout::LastCell; ++packet) {
+            const int cell = packet - first;
+            if (!onStrip(cell) || !received(lblRx[cell].ForeColor)) break;
+            RxNext = static_cast<std::int16_t>(packet + 1);
+        }
+        RefreshRxStrip();
+    }
+
+    // With delayed ACKs every second in-order packet is acknowledged at once;
+    // anything else is acknowledged at once and drops a held ACK, since the
+    // immediate one carries the newer cumulative request.
+    if (UseDelayedAck && byteOffset == (RxNext - 1) * SegmentBytes) {
+        if (HeldAckOffset >= 0) {
+            SendAck(byteOffset);
+            HeldAckOffset = -1;
+            DelayedAckTicks = 0;
+        } else {
+            HeldAckOffset = byteOffset;
+            DelayedAckTicks = DelayedAckHoldTicks;
+        }
+        return;
+    }
+    SendAck(byteOffset);
+    HeldAckOffset = -1;
+    DelayedAckTicks = 0;
+}
+
+// The countdown also runs on the tick that held the ACK, so a held ACK that
+// nothing else releases goes out 27 ticks after the one it was held in.
+void Form1::ReleaseHeldAck()
+{
+    if (!UseDelayedAck) return;
+    if (HeldAckOffset >= 0 && DelayedAckTicks > 0) --DelayedAckTicks;
+    if (HeldAckOffset >= 0 && DelayedAckTicks == 0) {
+        SendAck(HeldAckOffset);
+        HeldAckOffset = -1;
+    }
+}

@@ -1,0 +1,94 @@
+// Retransmission timers and RetransmitPacket, the one way a packet is resent.
+//
+// Go-back-N (the default) stops and refills the timers of every later packet
+// of the window when one is resent; the first-packet rule then resends each of
+// them in turn as it becomes the oldest outstanding packet. Selective repeat
+// leaves the other timers running.
+#include "core/form.h"
+#include "core/numbers.h"
+
+namespace {
+
+bool running(const TimeoutBar& bar) { return bar.Tag == "1"; }
+bool stopped(const TimeoutBar& bar) { return bar.Tag == "0"; }
+
+} // namespace
+
+void Form1::RunRetransmissionTimers()
+{
+    const std::int16_t origin = txOrigin();
+    const int first = TxBase;
+    const int last = TxBase + TxOutstanding - 1;
+    for (int packet = first; packet <= last; ++packet) {
+        const int cell = packet - origin;
+        if (!onStrip(cell)) continue;
+        TimeoutBar& bar = shpTimeOut[cell];
+        if (!running(bar)) continue;
+        if (bar.Width > TimeoutDrain + 20) {
+            // Widths are whole twips, rounded after each drain.
+            bar.Width = numbers::roundToInt32(bar.Width - TimeoutDrain / 2.9);
+            continue;
+        }
+        bar.Width = 0;
+        // An expired timer waits, empty and still running, while launches are
+        // held off or while the send queue has no room for the resend.
+        if (LaunchHoldoff != 0 || sendQueueFull()) continue;
+
+        if (TxState != txstate::FastRetransmit) {
+            SSThreshBytes = UseAvoidance ? numbers::roundToInt32(FlightBytes / 2.0) : TxWindowBytes;
+        }
+        if (SSThreshBytes < 2 * SegmentBytes) SSThreshBytes = 2 * SegmentBytes;
+        TxState = txstate::TimedOut;
+        if (UseSlowStart) VScroll1.setValue(16); // one segment
+        RetransmitPacket(static_cast<std::int16_t>(packet));
+    }
+}
+
+void Form1::ApplyFirstPacketRule()
+{
+    const int cell = TxBase - txOrigin();
+    if (!onStrip(cell) || TxOutstanding <= 0 || !stopped(shpTimeOut[cell])) return;
+    const Colour colour = lblTx[cell].ForeColor;
+    if (colour == colours::TxQueued || colour == colours::TxQueuedAgain) return;
+    RetransmitPacket(TxBase);
+}
+
+void Form1::ScanForSelectiveResends()
+{
+    for (int cell = 0; cell <= layout::LastCell; ++cell) {
+        if (lblTx[cell].ForeColor == colours::TxMarkedForResend)
+            RetransmitPacket(static_cast<std::int16_t>(numbers::parseWhole(lblTx[cell].Caption)));
+    }
+}
+
+void Form1::RetransmitPacket(std::int16_t packet)
+{
+    // With no room in the queue the resend would be lost while its cell claimed
+    // it was queued; instead nothing changes and the rule that asked retries on
+    // a later tick.
+    if (sendQueueFull()) return;
+
+    const std::int16_t origin = txOrigin();
+    if (!UseSelective) {
+        for (int later = TxBase + 1; later < TxBase + TxOutstanding; ++later) {
+            const int cell = later - origin;
+            if (!onStrip(cell)) continue;
+            shpTimeOut[cell].Width = layout::FullTimeout;
+            shpTimeOut[cell].Tag = "0";
+        }
+    }
+
+    text_ = "Retransmitting packet";
+    numbers::appendSigned(text_, packet);
+    AddMessageLine(true, 40, 5, text_);
+
+    QueuePacket(packet);
+    const int cell = packet - origin;
+    if (onStrip(cell)) lblTx[cell].ForeColor = colours::TxQueuedAgain;
+
+    // Auto RTT backs the timeout off: small settings double, larger ones jump to the maximum.
+    if (chkAutoRTT.Value == 1) {
+        if (HScroll1.value() >= 10) HScroll1.setValue(20);
+        if (HScroll1.value() < 10) HScroll1.setValue(2 * HScroll1.value());
+    }
+}

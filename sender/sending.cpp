@@ -1,0 +1,120 @@
+// Sending new packets: the send queue and launching packets onto the wire.
+//
+// Everything that leaves the sender, first transmissions and retransmissions
+// alike, passes through QueuePacket and LaunchPacket. New packets may be
+// queued once a tick, but a launch holds the next one back for 10 ticks, so a
+// window that opens by several packets at once builds a backlog in the queue.
+#include "core/form.h"
+#include "core/numbers.h"
+
+namespace {
+
+constexpr std::int16_t LaunchSpacingTicks = 10;
+
+std::int16_t nextQueueIndex(std::int16_t index)
+{
+    return static_cast<std::int16_t>(index == SendQueueSlots - 1 ? 0 : index + 1);
+}
+
+} // namespace
+
+bool Form1::sendQueueFull() const { return nextQueueIndex(QueueTail) == QueueHead; }
+
+void Form1::SendNewPackets()
+{
+    const auto packet = static_cast<std::int16_t>(TxBase + TxOutstanding);
+    const bool hasCell = numbers::parseWhole(lblTx[layout::LastCell].Caption) >= packet;
+
+    // A packet counted as outstanding but refused by a full queue would never be
+    // launched or timed and would stall the transfer; it waits for room instead.
+    if (hasCell && sendQueueFull()) return;
+
+    QueuePacket(packet);
+    ++TxOutstanding;
+
+    if (hasCell) {
+        const int cell = packet - txOrigin();
+        if (onStrip(cell)) lblTx[cell].ForeColor = colours::TxQueued;
+        text_ = "Transmit window now";
+        numbers::appendSigned(text_, numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes));
+        text_ += " only";
+        numbers::appendSigned(text_, TxOutstanding - 1);
+        text_ += " in flight, so sending packet";
+        numbers::appendSigned(text_, packet);
+        AddMessageLine(true, 40, 8, text_);
+    }
+    // Takes a packet that has no cell back out of the count and slides the strip.
+    RefreshTxStrip(TxBase, TxOutstanding);
+}
+
+void Form1::QueuePacket(std::int16_t packet)
+{
+    if (sendQueueFull()) return;
+    if (numbers::parseWhole(lblTx[layout::LastCell].Caption) < packet) return;
+    const int cell = packet - txOrigin();
+    if (!onStrip(cell)) return;
+
+    SendQueue[QueueTail] = packet;
+    QueueTail = nextQueueIndex(QueueTail);
+    // The timer is armed here but only starts running at launch.
+    shpTimeOut[cell].Width = layout::FullTimeout;
+}
+
+void Form1::LaunchPacket()
+{
+    if (LaunchHoldoff > 0) {
+        --LaunchHoldoff;
+        return;
+    }
+    LaunchHoldoff = 0;
+
+    // A retransmission whose first copy was acknowledged while it waited is
+    // dropped here; left at the head it would block the ring for ever.
+    while (QueueHead != QueueTail && SendQueue[QueueHead] < TxBase) {
+        SendQueue[QueueHead] = -1;
+        QueueHead = nextQueueIndex(QueueHead);
+    }
+    if (QueueHead == QueueTail) return;
+    const std::int16_t packet = SendQueue[QueueHead];
+
+    int slot = -1;
+    for (int k = 0; k < FlightSlots && slot < 0; ++k) {
+        if (!cmdPacket[k].Visible) slot = k;
+    }
+    if (slot < 0) {
+        // The entry stays at the head and the next tick tries again; the user
+        // hears about the shortage once, not on every tick while it lasts.
+        if (!PacketShortageReported) {
+            PacketShortageReported = true;
+            reportMessage("Run Out of Packets to Send");
+        }
+        return;
+    }
+    PacketShortageReported = false;
+
+    FlightButton& button = cmdPacket[slot];
+    button.Caption = "Packet ";
+    numbers::appendSigned(button.Caption, packet);
+    button.Caption += " : Sequence Number ";
+    numbers::appendSigned(button.Caption, packet % SeqModulus);
+    button.Top = layout::PacketLaunchTop;
+    button.Left = layout::PacketLeft;
+    button.Visible = true;
+    button.Tag.clear();
+    numbers::appendPlain(button.Tag, static_cast<std::int32_t>(SegmentBytes * packet));
+
+    const int cell = packet - txOrigin();
+    if (onStrip(cell)) {
+        Colour& colour = lblTx[cell].ForeColor;
+        if (colour == colours::TxNotSent || colour == colours::TxQueued) {
+            colour = colours::TxInFlight;
+        } else if (colour == colours::TxInFlight || colour == colours::TxQueuedAgain) {
+            colour = colours::TxResentInFlight;
+        }
+        shpTimeOut[cell].Tag = "1";
+    }
+
+    LaunchHoldoff = LaunchSpacingTicks;
+    SendQueue[QueueHead] = -1;
+    QueueHead = nextQueueIndex(QueueHead);
+}

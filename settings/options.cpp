@@ -1,0 +1,73 @@
+// The protocol option boxes.
+//
+// Congestion avoidance and fast retransmit exist only on top of slow start:
+// without it their boxes are disabled and keep their check marks, so ticking
+// Slow Start again brings them back as they were. Every option click also
+// puts the timeout slider to a preset that suits the chosen options.
+#include "core/form.h"
+
+namespace {
+
+std::int16_t flagOf(const CheckBox& box) { return box.Value == 1 && box.Enabled ? True : False; }
+
+} // namespace
+
+void Form1::ApplyOptions()
+{
+    chkSelective.Enabled = true;
+    const bool slowStartTicked = chkSlowStart.Value != 0;
+    chkFastRetransmit.Enabled = slowStartTicked;
+    chkAvoidance.Enabled = slowStartTicked;
+
+    UseSelective = flagOf(chkSelective);
+    UseSlowStart = flagOf(chkSlowStart);
+    UseAvoidance = flagOf(chkAvoidance);
+    UseFastRetransmit = flagOf(chkFastRetransmit);
+    UseDelayedAck = flagOf(chkDelayedACK);
+
+    lblTxWindow[4].Visible = UseFastRetransmit != False;
+    lblDupACKs.Visible = UseFastRetransmit != False;
+    lblTxWindow[5].Visible = UseAvoidance != False;
+    lblSSThresh.Visible = UseAvoidance != False;
+
+    // Each assignment that moves the slider runs its change handling.
+    HScroll1.setValue(6);
+    if (UseFastRetransmit && !UseDelayedAck) HScroll1.setValue(12);
+    if (UseFastRetransmit && UseDelayedAck) HScroll1.setValue(14);
+    if (!UseFastRetransmit && UseDelayedAck) HScroll1.setValue(8);
+}
+
+void Form1::chkSlowStart_Click()
+{
+    ApplyOptions();
+    TxState = UseSlowStart ? txstate::SlowStart : txstate::Normal;
+}
+
+void Form1::chkAvoidance_Click() { ApplyOptions(); }
+
+void Form1::chkFastRetransmit_Click()
+{
+    DupAckCount = -1;
+    ApplyOptions();
+}
+
+void Form1::chkSelective_Click() { ApplyOptions(); }
+
+void Form1::chkDelayedACK_Click() { ApplyOptions(); }
+
+void Form1::clickCheckBox(CheckBox& box)
+{
+    if (!box.Enabled) return;
+    box.Value = box.Value == 1 ? 0 : 1;
+    if (&box == &chkSlowStart)
+        chkSlowStart_Click();
+    else if (&box == &chkAvoidance)
+        chkAvoidance_Click();
+    else if (&box == &chkFastRetransmit)
+        chkFastRetransmit_Click();
+    else if (&box == &chkSelective)
+        chkSelective_Click();
+    else if (&box == &chkDelayedACK)
+        chkDelayedACK_Click();
+    // Auto RTT and Slide Numbers have no handler: they are read where they act.
+}

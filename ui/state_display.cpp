@@ -1,0 +1,109 @@
+// The figures, the sender state name and the two commentary lines.
+//
+// Each side keeps six candidate messages with a priority and a lifetime; its
+// line shows the highest priority, then the most ticks left, then the lowest
+// index. The per-tick status lines (priority 1, 10000 ticks) are the
+// background; event messages (priority 5 to 20, 40 ticks) show over them for
+// two seconds and fall away.
+#include <array>
+#include <cmath>
+
+#include "core/form.h"
+#include "core/numbers.h"
+
+namespace {
+
+constexpr std::array<const char*, 6> StateNames = {"Normal",    "SlowStart",      "TimedOut",
+                                                   "Avoidance", "FastRetransmit", "Selective"};
+
+const char* stateName(std::int32_t state)
+{
+    return state >= 0 && state < static_cast<std::int32_t>(StateNames.size()) ? StateNames[state] : "Unknown";
+}
+
+// Writes a figure into a caption; the window figures keep a blank where a minus sign would go.
+void setFigure(std::string& caption, double value, bool signPlace)
+{
+    caption.clear();
+    if (signPlace && value >= 0) caption.push_back(' ');
+    numbers::appendShortest(caption, value);
+}
+
+} // namespace
+
+void Form1::ShowState()
+{
+    const double txSegments = static_cast<double>(TxWindowBytes) / SegmentBytes;
+    const double rxSegments = static_cast<double>(RxWindowBytes) / SegmentBytes;
+
+    setFigure(lblTxWindow[1].Caption, std::floor(txSegments), true);
+    // Moving the slider snaps a fractional window to the whole segments it now
+    // stands for. A window under half a segment would ask for a position past
+    // the bar's end; the bar stops at one segment instead.
+    VScroll1.setValue(numbers::roundToInt16(17 - txSegments));
+    setFigure(lblRxWindow[1].Caption, rxSegments, true);
+    VScroll2.setValue(numbers::roundToInt16(17 - rxSegments));
+    setFigure(lblTxWindow[3].Caption, std::floor(static_cast<double>(FlightBytes) / SegmentBytes + 0.5),
+              false);
+    setFigure(lblSSThresh.Caption, std::floor(static_cast<double>(SSThreshBytes) / SegmentBytes * 100) / 100,
+              false);
+    lblState.Caption = stateName(TxState);
+}
+
+void Form1::AddMessageLine(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text)
+{
+    auto& store = senderSide ? TxMessages : RxMessages;
+    if (ticks > 0) {
+        // The victim is the lowest-indexed slot of the lowest priority.
+        int victim = 0;
+        int minimum = 1000;
+        for (int i = 0; i < MessageSlots; ++i) {
+            if (store[i].Priority < minimum) {
+                victim = i;
+                minimum = store[i].Priority;
+            }
+        }
+        if (priority >= store[victim].Priority) {
+            store[victim].TicksLeft = ticks;
+            store[victim].Priority = priority;
+            store[victim].Text.assign(text);
+        }
+    }
+    RefreshLine(senderSide);
+}
+
+void Form1::RefreshLine(bool senderSide)
+{
+    const auto& store = senderSide ? TxMessages : RxMessages;
+    int best = -1;
+    int bestPriority = -1;
+    int bestTicks = 10000;
+    for (int i = 0; i < MessageSlots; ++i) {
+        if (store[i].Priority > bestPriority) {
+            best = i;
+            bestPriority = store[i].Priority;
+            bestTicks = store[i].TicksLeft;
+        } else if (store[i].Priority == bestPriority && store[i].TicksLeft > bestTicks) {
+            best = i;
+            bestTicks = store[i].TicksLeft;
+        }
+    }
+    if (best >= 0) (senderSide ? lblTxInfo : lblRxInfo).Caption = store[best].Text;
+}
+
+void Form1::AgeMessages()
+{
+    for (int i = 0; i < MessageSlots; ++i) {
+        for (MessageLine* line : {&TxMessages[i], &RxMessages[i]}) {
+            if (line->TicksLeft > 0) --line->TicksLeft;
+        }
+        for (MessageLine* line : {&TxMessages[i], &RxMessages[i]}) {
+            if (line->TicksLeft == 0) {
+                line->Text.clear();
+                line->Priority = 0;
+            }
+        }
+    }
+    AddMessageLine(true, 0, 0, "");
+    AddMessageLine(false, 0, 0, "");
+}

@@ -1,0 +1,83 @@
+// The two strips of numbered cells, their window frames, and sliding.
+//
+// Cell i of a strip shows F + i, where F (the number in cell 0) only grows, one
+// at a time, by sliding; colours, and on the sender side the timeout bars,
+// move with their numbers. A slide stops with the frame at cell 2, so two
+// cells of history stay visible and F never passes TxBase or RxNext.
+#include "core/form.h"
+#include "core/numbers.h"
+
+void Form1::RefreshTxStrip(std::int16_t& base, std::int16_t& count)
+{
+    const int cell = base - txOrigin();
+    if (cell < 0) {
+        shpTxWindow.Visible = false;
+        return;
+    }
+    shpTxWindow.Left = layout::frameLeft(cell);
+    shpTxWindow.Visible = true;
+    // A window that starts on the strip and fits stays where it is. One that
+    // runs past cell 18, or starts past it with nothing outstanding, is cut
+    // back to the strip and slid, so the frame and every cell it names exist.
+    if (cell <= layout::LastCell && cell + count <= layout::CellCount) {
+        shpTxWindow.Width = layout::frameWidth(count);
+        return;
+    }
+    count = static_cast<std::int16_t>(cell < layout::CellCount ? layout::CellCount - cell : 0);
+    shpTxWindow.Width = layout::frameWidth(count);
+    SlideTxStrip();
+}
+
+void Form1::SlideTxStrip()
+{
+    while (shpTxWindow.Visible && shpTxWindow.Left > layout::SlideThreshold) {
+        for (int i = 0; i < layout::LastCell; ++i) {
+            lblTx[i].Caption = lblTx[i + 1].Caption;
+            lblTx[i].ForeColor = lblTx[i + 1].ForeColor;
+            shpTimeOut[i] = shpTimeOut[i + 1];
+        }
+        lblTx[layout::LastCell].Caption =
+            numbers::plainText(numbers::parseWhole(lblTx[layout::LastCell - 1].Caption) + 1);
+        shpTimeOut[layout::LastCell].Width = 0;
+        shpTimeOut[layout::LastCell].Tag = "0";
+        RefreshTxStrip(TxBase, TxOutstanding);
+    }
+    const int rangeEnd = TxBase + TxOutstanding;
+    for (auto& cell : lblTx) {
+        if (numbers::parseWhole(cell.Caption) >= rangeEnd) cell.ForeColor = colours::TxNotSent;
+    }
+}
+
+void Form1::RefreshRxStrip()
+{
+    const std::int16_t window = numbers::roundToInt16(static_cast<double>(RxWindowBytes) / SegmentBytes);
+    // Tested before the frame moves: a window that has just jumped forward is
+    // slid on the next refresh, not this one.
+    if (numbers::parseWhole(lblRx[layout::LastCell].Caption) < RxNext + window) SlideRxStrip();
+
+    const int cell = RxNext - rxOrigin();
+    if (shpRxWindow.Visible) {
+        shpRxWindow.Left = layout::frameLeft(cell);
+        shpRxWindow.Width = layout::frameWidth(window);
+    }
+    for (int i = cell; i < cell + window; ++i) {
+        if (onStrip(i) && lblRx[i].ForeColor == colours::RxOutside) lblRx[i].ForeColor = colours::RxAwaited;
+    }
+}
+
+void Form1::SlideRxStrip()
+{
+    while (shpRxWindow.Visible && shpRxWindow.Left > layout::SlideThreshold) {
+        for (int i = 0; i < layout::LastCell; ++i) {
+            lblRx[i].Caption = lblRx[i + 1].Caption;
+            lblRx[i].ForeColor = lblRx[i + 1].ForeColor;
+        }
+        lblRx[layout::LastCell].Caption =
+            numbers::plainText(numbers::parseWhole(lblRx[layout::LastCell - 1].Caption) + 1);
+        RefreshRxStrip();
+    }
+    const double windowEnd = RxNext + static_cast<double>(RxWindowBytes) / SegmentBytes;
+    for (auto& cell : lblRx) {
+        if (numbers::parseWhole(cell.Caption) >= windowEnd) cell.ForeColor = colours::RxOutside;
+    }
+}
