@@ -211,7 +211,4 @@ private:
     bool StopAtPacketNumberLimit();
 
     void RefreshLine(bool senderSide);
-
-    // Reused for every text the model builds, so a tick allocates nothing.
-    std::string text_;
 };

@@ -60,12 +60,19 @@ inline std::string signedText(long value)
 }
 
 // Shortest decimal text that reads back as the same double, never with an
-// exponent or trailing zeros: 4, 2.5, 5.33.
+// exponent or trailing zeros: 4, 2.5, 5.33. Writes into [first, last) and
+// returns the end of what it wrote.
+inline char* writeShortest(char* first, char* last, double value)
+{
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return std::to_chars(first, last, static_cast<long>(value)).ptr;
+    return std::to_chars(first, last, value, std::chars_format::fixed).ptr;
+}
+
 inline void appendShortest(std::string& out, double value)
 {
     char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
-    out.append(buffer, end);
+    out.append(buffer, writeShortest(buffer, buffer + sizeof buffer, value));
 }
 
 inline std::string shortestText(double value)
@@ -88,17 +95,65 @@ inline double parseNumber(std::string_view text)
     return result.ec == std::errc{} ? value : 0.0;
 }
 
-// Fast path for the many captions and tags that hold whole numbers.
+// The captions and tags the simulation reads back hold whole numbers, and the
+// tick reads several of them, so this is the fast path: blanks, an optional
+// minus sign and digits. Anything else goes through parseNumber and is rounded.
 inline std::int32_t parseWhole(std::string_view text)
 {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    std::int32_t value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc{}) return 0;
-    if (result.ptr != text.data() + text.size() && *result.ptr == '.')
-        return static_cast<std::int32_t>(roundHalfEven(parseNumber(text)));
-    return value;
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (negative) ++i;
+    const std::size_t digitsStart = i;
+    std::int64_t value = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && i - digitsStart < 10) {
+        value = value * 10 + (text[i] - '0');
+        ++i;
+    }
+    if (i == text.size() && i > digitsStart) return static_cast<std::int32_t>(negative ? -value : value);
+    return static_cast<std::int32_t>(roundHalfEven(parseNumber(text)));
+}
+
+// Builds a commentary text or caption on the stack, so the tick can compose
+// its texts without touching the heap. Text beyond the capacity is cut off;
+// the longest text the program writes is well under it.
+class TextBuilder {
+public:
+    TextBuilder& text(std::string_view piece)
+    {
+        const std::size_t room = sizeof buffer_ - length_;
+        const std::size_t count = piece.size() < room ? piece.size() : room;
+        piece.copy(buffer_ + length_, count);
+        length_ += count;
+        return *this;
+    }
+    // A number with the place of its sign kept: " 5", "-5".
+    TextBuilder& number(long value)
+    {
+        char digits[24];
+        char* end = digits;
+        if (value >= 0) *end++ = ' ';
+        end = std::to_chars(end, digits + sizeof digits, value).ptr;
+        return text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    }
+    TextBuilder& plain(long value)
+    {
+        char digits[24];
+        const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        return text(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+    }
+    std::string_view view() const { return {buffer_, length_}; }
+
+private:
+    char buffer_[192];
+    std::size_t length_ = 0;
+};
+
+// Assigning an unchanged text is the common case on every tick; skip the copy.
+inline void assignIfChanged(std::string& target, std::string_view text)
+{
+    if (target != text) target.assign(text);
 }
 
 } // namespace numbers

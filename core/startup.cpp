@@ -71,7 +71,7 @@ Form1::Form1()
     bindScrollBars();
 }
 
-Form1::Form1(const Form1& other) : FormState(other), showMessageBox(other.showMessageBox), text_(other.text_)
+Form1::Form1(const Form1& other) : FormState(other), showMessageBox(other.showMessageBox)
 {
     bindScrollBars();
 }
@@ -81,7 +81,6 @@ Form1& Form1::operator=(const Form1& other)
     if (this != &other) {
         FormState::operator=(other);
         showMessageBox = other.showMessageBox;
-        text_ = other.text_;
         bindScrollBars();
     }
     return *this;

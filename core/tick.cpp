@@ -67,31 +67,32 @@ bool Form1::StopAtPacketNumberLimit()
     if (TxBase + TxOutstanding < PacketNumberLimit) return false;
     Timer1.Enabled = false;
     cmdPause.Caption = "Cont";
-    text_ = "This run has used every packet number up to ";
-    numbers::appendPlain(text_, PacketNumberLimit - 1);
-    text_ += ". Press Reset to start a new run.";
-    reportMessage(text_);
+    numbers::TextBuilder text;
+    text.text("This run has used every packet number up to ")
+        .plain(PacketNumberLimit - 1)
+        .text(". Press Reset to start a new run.");
+    reportMessage(text.view());
     return true;
 }
 
 void Form1::PostStandingLines()
 {
-    text_ = "Hoping for ACK with sequence number";
+    numbers::TextBuilder sender;
+    sender.text("Hoping for ACK with sequence number");
     if (TxOutstanding > 1) {
-        text_ += " between";
-        numbers::appendSigned(text_, (TxBase + 1) % SeqModulus);
-        text_ += " and";
-        numbers::appendSigned(text_, (TxBase + TxOutstanding) % SeqModulus);
+        sender.text(" between").number((TxBase + 1) % SeqModulus).text(" and");
+        sender.number((TxBase + TxOutstanding) % SeqModulus);
     } else {
-        numbers::appendSigned(text_, (TxBase + 1) % SeqModulus);
+        sender.number((TxBase + 1) % SeqModulus);
     }
-    AddMessageLine(true, 10000, 1, text_);
+    AddMessageLine(true, 10000, 1, sender.view());
 
-    text_ = "Waiting for packet";
-    numbers::appendSigned(text_, RxNext);
-    text_ += " with sequence number";
-    numbers::appendSigned(text_, RxNext % SeqModulus);
-    AddMessageLine(false, 10000, 1, text_);
+    numbers::TextBuilder receiver;
+    receiver.text("Waiting for packet")
+        .number(RxNext)
+        .text(" with sequence number")
+        .number(RxNext % SeqModulus);
+    AddMessageLine(false, 10000, 1, receiver.view());
 }
 
 void Form1::RecountFlight()

@@ -27,25 +27,18 @@ void Form1::SendAck(std::int32_t byteOffset)
     AckShortageReported = false;
 
     FlightButton& button = cmdACK[slot];
-    button.Caption = "ACK with Seq Num";
-    numbers::appendSigned(button.Caption, ackSeq);
-    button.Caption += " (packet";
-    numbers::appendSigned(button.Caption, RxNext);
-    button.Caption += ") : Packet";
-    numbers::appendSigned(button.Caption, arrivedNumber);
-    button.Caption += " Arrived";
+    numbers::TextBuilder caption;
+    caption.text("ACK with Seq Num").number(ackSeq).text(" (packet").number(RxNext);
+    caption.text(") : Packet").number(arrivedNumber).text(" Arrived");
+    button.Caption.assign(caption.view());
     button.Width = layout::AckWidth;
     button.Top = layout::AckLaunchTop;
     button.Left = layout::AckLeft;
     button.Visible = true;
-    button.Tag.clear();
-    numbers::appendPlain(button.Tag, ackSeq * SegmentBytes + arrivedSeq);
+    button.Tag.assign(numbers::TextBuilder().plain(ackSeq * SegmentBytes + arrivedSeq).view());
 
-    text_ = "Sending ACK for packet";
-    numbers::appendSigned(text_, arrivedNumber);
-    text_ += " (sequence number";
-    numbers::appendSigned(text_, arrivedSeq);
-    text_ += ") asking for packet with sequence number";
-    numbers::appendSigned(text_, ackSeq);
-    AddMessageLine(false, 40, 6, text_);
+    numbers::TextBuilder text;
+    text.text("Sending ACK for packet").number(arrivedNumber).text(" (sequence number").number(arrivedSeq);
+    text.text(") asking for packet with sequence number").number(ackSeq);
+    AddMessageLine(false, 40, 6, text.view());
 }

@@ -27,7 +27,7 @@ void Form1::PacketArrived(std::int32_t byteOffset)
     for (int packet = RxNext; packet <= windowLast; ++packet) {
         const int cell = packet - first;
         if (!onStrip(cell)) continue;
-        const std::int32_t cellNumber = numbers::parseWhole(lblRx[cell].Caption);
+        const int cellNumber = packet; // captions are consecutive: this cell shows packet
         if (cellNumber % SeqModulus != arrived % SeqModulus) continue;
         lblRx[cell].ForeColor = cellNumber == arrived ? colours::RxReceived : colours::RxAliased;
         break;

@@ -34,12 +34,12 @@ void Form1::AckArrived(std::int32_t value)
         ++DupAckCount;
         lblDupACKs.Caption = numbers::signedText(DupAckCount);
         if (UseFastRetransmit) {
-            text_.clear();
-            numbers::appendSigned(text_, DupAckCount);
-            text_ += " Duplicate ACK for sequence number";
-            numbers::appendSigned(text_, ackSeq);
-            text_ += " arrived";
-            AddMessageLine(true, 40, 7, text_);
+            numbers::TextBuilder text;
+            text.number(DupAckCount)
+                .text(" Duplicate ACK for sequence number")
+                .number(ackSeq)
+                .text(" arrived");
+            AddMessageLine(true, 40, 7, text.view());
         }
     } else {
         DupAckCount = 0;
@@ -91,10 +91,10 @@ void Form1::AckArrived(std::int32_t value)
 
     if (TxWindowBytes > RxWindowBytes) TxWindowBytes = RxWindowBytes;
     if (TxWindowBytes != windowBefore) {
-        text_ = "New ACK arrived: increasing window size to";
-        numbers::appendSigned(text_,
-                              numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes + 0.5));
-        AddMessageLine(true, 40, 7, text_);
+        numbers::TextBuilder text;
+        text.text("New ACK arrived: increasing window size to")
+            .number(numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes + 0.5));
+        AddMessageLine(true, 40, 7, text.view());
         ShowState();
     }
 
@@ -104,8 +104,7 @@ void Form1::AckArrived(std::int32_t value)
     if (UseSelective) {
         for (int packet = TxBase + 1; packet < windowEnd; ++packet) {
             const int cell = packet - origin;
-            if (!onStrip(cell) || numbers::parseWhole(lblTx[cell].Caption) % SeqModulus != arrivedSeq)
-                continue;
+            if (!onStrip(cell) || packet % SeqModulus != arrivedSeq) continue;
             lblTx[cell].ForeColor = colours::TxAcknowledged;
             shpTimeOut[cell].Width = 0;
             shpTimeOut[cell].Tag = "0";
@@ -152,7 +151,8 @@ void Form1::EnterFastRetransmitIfDue()
     if (TxWindowBytes > RxWindowBytes) TxWindowBytes = RxWindowBytes;
     TxState = txstate::FastRetransmit;
 
-    text_ = "Third duplicate ACK arrived.  Entering fast retransmit, and retransmitting packet";
-    numbers::appendSigned(text_, TxBase);
-    AddMessageLine(true, 40, 20, text_);
+    numbers::TextBuilder text;
+    text.text("Third duplicate ACK arrived.  Entering fast retransmit, and retransmitting packet")
+        .number(TxBase);
+    AddMessageLine(true, 40, 20, text.view());
 }

@@ -78,9 +78,9 @@ void Form1::RetransmitPacket(std::int16_t packet)
         }
     }
 
-    text_ = "Retransmitting packet";
-    numbers::appendSigned(text_, packet);
-    AddMessageLine(true, 40, 5, text_);
+    numbers::TextBuilder text;
+    text.text("Retransmitting packet").number(packet);
+    AddMessageLine(true, 40, 5, text.view());
 
     QueuePacket(packet);
     const int cell = packet - origin;

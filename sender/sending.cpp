@@ -35,13 +35,11 @@ void Form1::SendNewPackets()
     if (hasCell) {
         const int cell = packet - txOrigin();
         if (onStrip(cell)) lblTx[cell].ForeColor = colours::TxQueued;
-        text_ = "Transmit window now";
-        numbers::appendSigned(text_, numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes));
-        text_ += " only";
-        numbers::appendSigned(text_, TxOutstanding - 1);
-        text_ += " in flight, so sending packet";
-        numbers::appendSigned(text_, packet);
-        AddMessageLine(true, 40, 8, text_);
+        numbers::TextBuilder text;
+        text.text("Transmit window now")
+            .number(numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes));
+        text.text(" only").number(TxOutstanding - 1).text(" in flight, so sending packet").number(packet);
+        AddMessageLine(true, 40, 8, text.view());
     }
     // Takes a packet that has no cell back out of the count and slides the strip.
     RefreshTxStrip(TxBase, TxOutstanding);
@@ -93,15 +91,13 @@ void Form1::LaunchPacket()
     PacketShortageReported = false;
 
     FlightButton& button = cmdPacket[slot];
-    button.Caption = "Packet ";
-    numbers::appendSigned(button.Caption, packet);
-    button.Caption += " : Sequence Number ";
-    numbers::appendSigned(button.Caption, packet % SeqModulus);
+    numbers::TextBuilder caption;
+    caption.text("Packet ").number(packet).text(" : Sequence Number ").number(packet % SeqModulus);
+    button.Caption.assign(caption.view());
     button.Top = layout::PacketLaunchTop;
     button.Left = layout::PacketLeft;
     button.Visible = true;
-    button.Tag.clear();
-    numbers::appendPlain(button.Tag, static_cast<std::int32_t>(SegmentBytes * packet));
+    button.Tag.assign(numbers::TextBuilder().plain(SegmentBytes * packet).view());
 
     const int cell = packet - txOrigin();
     if (onStrip(cell)) {

@@ -24,9 +24,11 @@ const char* stateName(std::int32_t state)
 // Writes a figure into a caption; the window figures keep a blank where a minus sign would go.
 void setFigure(std::string& caption, double value, bool signPlace)
 {
-    caption.clear();
-    if (signPlace && value >= 0) caption.push_back(' ');
-    numbers::appendShortest(caption, value);
+    char buffer[64];
+    char* end = buffer;
+    if (signPlace && value >= 0) *end++ = ' ';
+    end = numbers::writeShortest(end, buffer + sizeof buffer, value);
+    numbers::assignIfChanged(caption, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 } // namespace
@@ -47,7 +49,7 @@ void Form1::ShowState()
               false);
     setFigure(lblSSThresh.Caption, std::floor(static_cast<double>(SSThreshBytes) / SegmentBytes * 100) / 100,
               false);
-    lblState.Caption = stateName(TxState);
+    numbers::assignIfChanged(lblState.Caption, stateName(TxState));
 }
 
 void Form1::AddMessageLine(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text)
@@ -66,7 +68,7 @@ void Form1::AddMessageLine(bool senderSide, std::int16_t ticks, std::int16_t pri
         if (priority >= store[victim].Priority) {
             store[victim].TicksLeft = ticks;
             store[victim].Priority = priority;
-            store[victim].Text.assign(text);
+            numbers::assignIfChanged(store[victim].Text, text);
         }
     }
     RefreshLine(senderSide);
@@ -88,7 +90,8 @@ void Form1::RefreshLine(bool senderSide)
             bestTicks = store[i].TicksLeft;
         }
     }
-    if (best >= 0) (senderSide ? lblTxInfo : lblRxInfo).Caption = store[best].Text;
+    if (best < 0) return;
+    numbers::assignIfChanged((senderSide ? lblTxInfo : lblRxInfo).Caption, store[best].Text);
 }
 
 void Form1::AgeMessages()

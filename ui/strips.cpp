@@ -42,9 +42,11 @@ void Form1::SlideTxStrip()
         shpTimeOut[layout::LastCell].Tag = "0";
         RefreshTxStrip(TxBase, TxOutstanding);
     }
+    // Captions are consecutive, so cell i shows origin + i.
     const int rangeEnd = TxBase + TxOutstanding;
-    for (auto& cell : lblTx) {
-        if (numbers::parseWhole(cell.Caption) >= rangeEnd) cell.ForeColor = colours::TxNotSent;
+    const int origin = txOrigin();
+    for (int i = 0; i < layout::CellCount; ++i) {
+        if (origin + i >= rangeEnd) lblTx[i].ForeColor = colours::TxNotSent;
     }
 }
 
@@ -77,7 +79,8 @@ void Form1::SlideRxStrip()
         RefreshRxStrip();
     }
     const double windowEnd = RxNext + static_cast<double>(RxWindowBytes) / SegmentBytes;
-    for (auto& cell : lblRx) {
-        if (numbers::parseWhole(cell.Caption) >= windowEnd) cell.ForeColor = colours::RxOutside;
+    const int origin = rxOrigin();
+    for (int i = 0; i < layout::CellCount; ++i) {
+        if (origin + i >= windowEnd) lblRx[i].ForeColor = colours::RxOutside;
     }
 }
