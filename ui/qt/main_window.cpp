@@ -30,7 +30,7 @@ constexpr int FlightTextPixels = 13; // 9.75 pt bold: packet and ACK buttons
 
 // A label whose caption is too wide for it gets a smaller font rather than a
 // clipped caption, but never smaller than this share of its own size.
-constexpr int SmallestFontPercent = 75;
+constexpr int SmallestFontPercent = 60;
 
 constexpr int BoxBorderPixels = 1;
 constexpr int FrameBorderPixels = 3;
