@@ -34,7 +34,8 @@ TEST_F(AckProcessingTest, SlowStartAddsOneSegmentPerNewAckUpToTheReceiverWindow)
     form.TxMessages = {};
     form.AckArrived(ack(7, 6));
     EXPECT_EQ(form.TxWindowBytes, 8000);
-    for (const auto& line : form.TxMessages) EXPECT_EQ(line.Text, "");
+    for (const auto& line : form.TxMessages)
+        EXPECT_EQ(line.Text, "");
     EXPECT_EQ(form.TxBase, 7);
     EXPECT_EQ(form.TxOutstanding, 3);
 }
@@ -70,11 +71,13 @@ TEST_F(AckProcessingTest, ThirdDuplicateEntersFastRetransmitAndTheNextNewAckEnds
     form.LastAckSeq = 0;
     form.FlightBytes = 6000;
 
-    for (int d = 1; d <= 3; ++d) form.AckArrived(ack(0, d)); // packets 1..3 arrived, 0 is missing
+    for (int d = 1; d <= 3; ++d)
+        form.AckArrived(ack(0, d)); // packets 1..3 arrived, 0 is missing
     EXPECT_EQ(form.DupAckCount, 3);
     EXPECT_EQ(form.lblDupACKs.Caption, " 3");
     for (int d = 1; d <= 3; ++d)
-        EXPECT_TRUE(hasMessage(form.TxMessages, n(d) + " Duplicate ACK for sequence number" + n(0) + " arrived"));
+        EXPECT_TRUE(
+            hasMessage(form.TxMessages, n(d) + " Duplicate ACK for sequence number" + n(0) + " arrived"));
     EXPECT_EQ(form.TxWindowBytes, 8000);
     EXPECT_EQ(form.RecoveryWindow, 8000);
 
@@ -88,7 +91,8 @@ TEST_F(AckProcessingTest, ThirdDuplicateEntersFastRetransmitAndTheNextNewAckEnds
     EXPECT_TRUE(hasMessage(form.TxMessages, "Retransmitting packet" + n(0)));
     EXPECT_EQ(form.lblTx[0].ForeColor, colours::TxResentInFlight);
     EXPECT_EQ(visibleSlotWithTag(form.cmdPacket, "0"), 0);
-    for (int p = 1; p < 8; ++p) EXPECT_EQ(form.shpTimeOut[p], (TimeoutBar{675, "0"})) << "packet " << p;
+    for (int p = 1; p < 8; ++p)
+        EXPECT_EQ(form.shpTimeOut[p], (TimeoutBar{675, "0"})) << "packet " << p;
 
     form.AckArrived(ack(0, 4)); // a fourth duplicate inflates the window, up to the receiver's
     EXPECT_EQ(form.TxWindowBytes, 8000);

@@ -100,7 +100,8 @@ TEST_F(RetransmissionTest, StoppedTimerOnTheOldestPacketResendsItWithoutAStateCh
     start();
     form.VScroll1.setValue(14); // three packets
     putInFlight(form, 11, 3);
-    for (int p = 11; p <= 13; ++p) form.shpTimeOut[p] = TimeoutBar{675, "0"};
+    for (int p = 11; p <= 13; ++p)
+        form.shpTimeOut[p] = TimeoutBar{675, "0"};
     tick();
     EXPECT_TRUE(hasMessage(form.TxMessages, "Retransmitting packet" + n(11)));
     EXPECT_EQ(form.lblTx[11].ForeColor, colours::TxResentInFlight);

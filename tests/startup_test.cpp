@@ -45,7 +45,8 @@ TEST_F(StartupTest, OpeningTheWindowLeavesAFreshRunWaitingForStart)
 
     EXPECT_EQ(form.QueueHead, 0);
     EXPECT_EQ(form.QueueTail, 0);
-    for (auto entry : form.SendQueue) EXPECT_EQ(entry, -1);
+    for (auto entry : form.SendQueue)
+        EXPECT_EQ(entry, -1);
     for (int i = 0; i < FlightSlots; ++i) {
         EXPECT_FALSE(form.cmdPacket[i].Visible);
         EXPECT_FALSE(form.cmdACK[i].Visible);

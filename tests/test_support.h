@@ -30,7 +30,8 @@ inline int visibleSlotWithTag(const std::array<FlightButton, FlightSlots>& slots
 
 inline int visibleCount(const std::array<FlightButton, FlightSlots>& slots)
 {
-    return static_cast<int>(std::count_if(slots.begin(), slots.end(), [](const auto& s) { return s.Visible; }));
+    return static_cast<int>(
+        std::count_if(slots.begin(), slots.end(), [](const auto& s) { return s.Visible; }));
 }
 
 inline bool hasMessage(const std::array<MessageLine, MessageSlots>& store, std::string_view text)

@@ -40,7 +40,7 @@ TEST_F(TickTest, PacketArrivesSeventyThreeTicksAfterLaunchAndItsAckAnotherSevent
     EXPECT_EQ(form.TxBase, 1);
     EXPECT_EQ(form.lblTx[0].ForeColor, colours::TxAcknowledged);
     EXPECT_EQ(form.shpTimeOut[0], (TimeoutBar{0, "0"}));
-    EXPECT_EQ(form.TxState, txstate::Normal); // no timeout on the way
+    EXPECT_EQ(form.TxState, txstate::Normal);                // no timeout on the way
     EXPECT_EQ(form.lblTx[4].ForeColor, colours::TxInFlight); // the window moved on by one
 }
 
@@ -62,7 +62,7 @@ TEST_F(LostFirstPacket, TimerAtSettingSixExpiresInTheHundredAndSixtySecondTickAf
     loseFirstPacket();
     tick();
     EXPECT_EQ(form.shpTimeOut[0].Width, 671); // 675 - 13 / 2.9, to the nearest twip
-    tick(160); // tick 162
+    tick(160);                                // tick 162
     EXPECT_EQ(form.shpTimeOut[0].Width, 31);
     EXPECT_EQ(form.lblTx[0].ForeColor, colours::TxInFlight);
     EXPECT_EQ(form.TxState, txstate::Normal);
@@ -75,7 +75,8 @@ TEST_F(LostFirstPacket, TimerAtSettingSixExpiresInTheHundredAndSixtySecondTickAf
     const int slot = visibleSlotWithTag(form.cmdPacket, "0");
     ASSERT_GE(slot, 0);
     EXPECT_EQ(form.cmdPacket[slot].Top, 1320);
-    for (int p = 1; p <= 3; ++p) EXPECT_EQ(form.shpTimeOut[p], (TimeoutBar{675, "0"})) << "packet " << p;
+    for (int p = 1; p <= 3; ++p)
+        EXPECT_EQ(form.shpTimeOut[p], (TimeoutBar{675, "0"})) << "packet " << p;
 }
 
 TEST_F(LostFirstPacket, TimerAtSettingFiveExpiresInTheHundredAndEighthTickAfterLaunch)
@@ -96,11 +97,13 @@ TEST_F(TickTest, StandingLinesNameTheNextSequenceNumbers)
 {
     start();
     tick();
-    EXPECT_EQ(form.lblTxInfo.Caption, "Transmit window now" + n(4) + " only" + n(0) + " in flight, so sending packet" + n(0));
+    EXPECT_EQ(form.lblTxInfo.Caption,
+              "Transmit window now" + n(4) + " only" + n(0) + " in flight, so sending packet" + n(0));
     EXPECT_TRUE(hasMessage(form.TxMessages, "Hoping for ACK with sequence number" + n(1)));
     EXPECT_EQ(form.lblRxInfo.Caption, "Waiting for packet" + n(0) + " with sequence number" + n(0));
     tick();
-    EXPECT_TRUE(hasMessage(form.TxMessages, "Hoping for ACK with sequence number between" + n(1) + " and" + n(2)));
+    EXPECT_TRUE(
+        hasMessage(form.TxMessages, "Hoping for ACK with sequence number between" + n(1) + " and" + n(2)));
 
     // Near the end of the sequence space the numbers wrap.
     form.TxMessages = {};
@@ -112,7 +115,8 @@ TEST_F(TickTest, StandingLinesNameTheNextSequenceNumbers)
         form.shpTimeOut[p] = TimeoutBar{675, "1"};
     }
     tick();
-    EXPECT_TRUE(hasMessage(form.TxMessages, "Hoping for ACK with sequence number between" + n(0) + " and" + n(2)));
+    EXPECT_TRUE(
+        hasMessage(form.TxMessages, "Hoping for ACK with sequence number between" + n(0) + " and" + n(2)));
 }
 
 TEST_F(TickTest, SendTestRoundsTheWindowHalfUp)
@@ -137,7 +141,8 @@ TEST_F(TickTest, SendTestRoundsTheWindowHalfUp)
     start();
     form.TxWindowBytes = 4500;
     tick();
-    EXPECT_EQ(form.lblTxInfo.Caption, "Transmit window now" + n(4) + " only" + n(0) + " in flight, so sending packet" + n(0));
+    EXPECT_EQ(form.lblTxInfo.Caption,
+              "Transmit window now" + n(4) + " only" + n(0) + " in flight, so sending packet" + n(0));
     tick(7);
     EXPECT_EQ(form.TxOutstanding, 5);
 }
