@@ -1,0 +1,21 @@
+// A run as comma-separated values (RFC 4180), for spreadsheets and plots.
+//
+// A header row, then one row per tick from 0 (start-up): every figure of the
+// tick, its markers, and what was logged in it, in three columns (sender,
+// receiver, user) whose entries are separated by line breaks inside the
+// quoted field. Windows and the threshold are in packets, written as the
+// shortest decimal that reads back exactly (4, 2.5, 5.333). Records end with
+// CR LF.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "history/run_trace.h"
+
+// The field as written: quoted, with inner quotes doubled, when it holds a
+// comma, a quote, a CR or an LF; as it is otherwise.
+std::string csvField(std::string_view text);
+
+void writeRunCsv(std::ostream& out, const RunTrace& trace);

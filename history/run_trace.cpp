@@ -1,0 +1,294 @@
+#include "history/run_trace.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "core/numbers.h"
+
+// ---------------------------------------------------------------------------
+// The sample of one tick
+
+namespace {
+
+TickSample sampleOf(const Form1& form)
+{
+    TickSample sample;
+    sample.txWindowBytes = form.TxWindowBytes;
+    sample.ssThreshBytes = form.SSThreshBytes;
+    sample.flightBytes = form.FlightBytes;
+    sample.rxWindowBytes = form.RxWindowBytes;
+    // Never 0 in a loaded model; guarded so a sample can always be read in packets.
+    sample.segmentBytes = form.SegmentBytes != 0 ? form.SegmentBytes : 1;
+    sample.txState = form.TxState;
+    sample.dupAcks = form.DupAckCount;
+    sample.timeoutSetting = static_cast<std::int16_t>(form.HScroll1.value());
+    sample.seqModulus = form.SeqModulus;
+    sample.txBase = form.TxBase;
+    sample.txOutstanding = form.TxOutstanding;
+    sample.rxNext = form.RxNext;
+    return sample;
+}
+
+} // namespace
+
+const char* txStateName(std::int32_t txState)
+{
+    switch (txState) {
+    case txstate::Normal:
+        return "Normal";
+    case txstate::SlowStart:
+        return "SlowStart";
+    case txstate::TimedOut:
+        return "TimedOut";
+    case txstate::Avoidance:
+        return "Avoidance";
+    case txstate::FastRetransmit:
+        return "FastRetransmit";
+    case txstate::Selective:
+        return "Selective";
+    default:
+        return "Unknown";
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Markers
+
+std::string markerNames(Markers markers)
+{
+    static constexpr std::array<std::pair<Markers, std::string_view>, 5> Names = {{
+        {marker::Timeout, "timeout"},
+        {marker::FastRetransmit, "fast-retransmit"},
+        {marker::PacketLost, "packet-lost"},
+        {marker::AckLost, "ack-lost"},
+        {marker::StateChange, "state-change"},
+    }};
+    std::string names;
+    for (const auto& [bit, name] : Names) {
+        if ((markers & bit) == 0) continue;
+        if (!names.empty()) names += ' ';
+        names += name;
+    }
+    return names;
+}
+
+namespace {
+
+// Only a timer running out puts the sender into TimedOut, and only the third
+// duplicate ACK puts it into FastRetransmit; both are seen as the state
+// before and after the tick. A timeout while already TimedOut leaves the
+// state alone but resends a packet, which its commentary line shows.
+Markers tickMarkers(std::int32_t before, std::int32_t after, bool resent)
+{
+    Markers markers = 0;
+    if (before != after) markers |= marker::StateChange;
+    if (after == txstate::FastRetransmit && before != txstate::FastRetransmit)
+        markers |= marker::FastRetransmit;
+    if (after == txstate::TimedOut && (before != txstate::TimedOut || resent)) markers |= marker::Timeout;
+    return markers;
+}
+
+constexpr std::string_view RetransmissionLine = "Retransmitting packet";
+
+// A click that hides a visible flight button has removed it from the network.
+bool removedByClick(const std::array<FlightButton, FlightSlots>& before,
+                    const std::array<FlightButton, FlightSlots>& after, int slot)
+{
+    return slot >= 0 && slot < FlightSlots && before[slot].Visible && !after[slot].Visible;
+}
+
+Markers eventMarkers(const Form1& before, const UserEvent& event, const Form1& after)
+{
+    Markers markers = 0;
+    if (before.TxState != after.TxState) markers |= marker::StateChange;
+    if (event.kind == EventKind::ClickPacket &&
+        removedByClick(before.cmdPacket, after.cmdPacket, event.target))
+        markers |= marker::PacketLost;
+    if (event.kind == EventKind::ClickAck && removedByClick(before.cmdACK, after.cmdACK, event.target))
+        markers |= marker::AckLost;
+    return markers;
+}
+
+// ---------------------------------------------------------------------------
+// Commentary postings seen in the message stores
+
+// The standing lines are reposted every tick with a lifetime of 10000 ticks;
+// every other posting lives 40. Anything this long-lived is a standing line.
+constexpr std::int16_t StandingLifetimeFloor = 1000;
+
+bool standing(const MessageLine& line) { return line.TicksLeft > StandingLifetimeFloor; }
+
+// The slot took a new posting: its text changed, or its lifetime is above
+// what it had (less one tick of aging, when the tick aged it).
+bool postedInto(const MessageLine& before, const MessageLine& after, bool aged)
+{
+    if (after.Text.empty()) return false; // freed, or the reset's blank sender line
+    if (after.Text != before.Text) return true;
+    const int expected = aged && before.TicksLeft > 0 ? before.TicksLeft - 1 : before.TicksLeft;
+    return after.TicksLeft > expected;
+}
+
+// The standing line the side showed before: the newest one, with the most ticks left.
+std::string_view currentStandingText(const std::array<MessageLine, MessageSlots>& store)
+{
+    const MessageLine* newest = nullptr;
+    for (const MessageLine& line : store) {
+        if (standing(line) && (newest == nullptr || line.TicksLeft > newest->TicksLeft)) newest = &line;
+    }
+    return newest != nullptr ? std::string_view(newest->Text) : std::string_view();
+}
+
+// ---------------------------------------------------------------------------
+// User actions in words
+
+// The check boxes in the order of OptionBox.
+constexpr std::array<CheckBox FormState::*, OptionBoxCount> OptionBoxes = {
+    &FormState::chkSlowStart, &FormState::chkAvoidance,  &FormState::chkFastRetransmit,
+    &FormState::chkSelective, &FormState::chkDelayedACK, &FormState::chkAutoRTT,
+    &FormState::chkSlide};
+
+std::string_view withoutLeadingBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    return text;
+}
+
+// "packet 7", "ACK asking for sequence number 5": what the clicked button carries.
+std::string flightName(const Form1& form, EventKind kind, const FlightButton& button)
+{
+    const std::int32_t tag = numbers::parseWhole(button.Tag);
+    const std::int32_t segment = form.SegmentBytes != 0 ? form.SegmentBytes : 1;
+    // A packet's Tag is its byte offset; an ACK's packs the sequence number it
+    // asks for times the segment size plus a sequence number below 32.
+    if (kind == EventKind::ClickPacket) return "packet " + numbers::plainText(tag / segment);
+    return "ACK asking for sequence number " + numbers::plainText(tag / segment);
+}
+
+std::string describeFlightClick(const Form1& before, const UserEvent& event, const Form1& after)
+{
+    const bool packet = event.kind == EventKind::ClickPacket;
+    const auto& was = packet ? before.cmdPacket : before.cmdACK;
+    const auto& now = packet ? after.cmdPacket : after.cmdACK;
+    const int slot = event.target;
+    if (slot < 0 || slot >= FlightSlots || !was[slot].Visible) return describeEvent(before, event);
+
+    const std::string name = flightName(before, event.kind, was[slot]);
+    if (!now[slot].Visible) return name + " lost";
+    if (now[slot].TravelMarker == colours::Held) return name + " held";
+    return name + " released";
+}
+
+std::string describeSliderMove(const Form1& before, const UserEvent& event, const Form1& after)
+{
+    switch (static_cast<SliderId>(event.target)) {
+    case SliderId::Timeout:
+        return "timeout set to " + after.lblTimeOut[1].Caption;
+    case SliderId::TxWindow:
+        return "transmit window set to " + std::string(withoutLeadingBlanks(after.lblTxWindow[1].Caption));
+    case SliderId::RxWindow:
+        return "receive window set to " + std::string(withoutLeadingBlanks(after.lblRxWindow[1].Caption));
+    case SliderId::Sequences:
+        return "highest sequence number set to " + after.lblSequences[1].Caption;
+    }
+    return describeEvent(before, event);
+}
+
+// "packet 7 lost", "receive window set to 6", "Slow Start on". Read from the
+// model on both sides of the event, so the words say what the event did.
+std::string describeAction(const Form1& before, const UserEvent& event, const Form1& after)
+{
+    switch (event.kind) {
+    case EventKind::StartReset:
+        return before.cmdReset.Caption + " pressed";
+    case EventKind::PauseCont:
+        return before.cmdPause.Caption + " pressed";
+    case EventKind::ClickPacket:
+    case EventKind::ClickAck:
+        return describeFlightClick(before, event, after);
+    case EventKind::ClickCheckBox:
+        if (event.target >= 0 && event.target < OptionBoxCount) {
+            const CheckBox& was = before.*OptionBoxes[event.target];
+            const CheckBox& now = after.*OptionBoxes[event.target];
+            if (was.Enabled) return now.Caption + (now.Value == 1 ? " on" : " off");
+        }
+        break;
+    case EventKind::MoveSlider:
+        if (event.target >= 0 && event.target < SliderCount) return describeSliderMove(before, event, after);
+        break;
+    case EventKind::Tick:
+        break;
+    }
+    return describeEvent(before, event);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Recording and rewinding
+
+void ObservedState::capture(const Form1& form)
+{
+    TxState = form.TxState;
+    TxMessages = form.TxMessages;
+    RxMessages = form.RxMessages;
+}
+
+RunTrace::RunTrace(const Form1& startup) { samples_.push_back(sampleOf(startup)); }
+
+void RunTrace::recordTick(const ObservedState& before, const Form1& after)
+{
+    const std::int32_t tick = ticks() + 1;
+    const std::size_t firstEntry = log_.size();
+    logPostings(tick, LogSource::Sender, before.TxMessages, after.TxMessages, true);
+    logPostings(tick, LogSource::Receiver, before.RxMessages, after.RxMessages, true);
+
+    const bool resent = std::any_of(
+        log_.begin() + static_cast<std::ptrdiff_t>(firstEntry), log_.end(), [](const LogEntry& entry) {
+            return entry.source == LogSource::Sender && entry.text.starts_with(RetransmissionLine);
+        });
+    TickSample sample = sampleOf(after);
+    sample.tickMarkers = tickMarkers(before.TxState, after.TxState, resent);
+    sample.logEnd = static_cast<std::uint32_t>(log_.size());
+    samples_.push_back(sample);
+}
+
+void RunTrace::recordEvent(const Form1& before, const UserEvent& event, const Form1& after)
+{
+    if (event.kind == EventKind::Tick) return;
+    log_.push_back(LogEntry{ticks(), LogSource::User, describeAction(before, event, after)});
+    // A reset frees every slot before it posts its two lines, so each line it
+    // leaves is new, even one that reads as the line it replaced.
+    static const std::array<MessageLine, MessageSlots> Freed{};
+    const bool reset = event.kind == EventKind::StartReset;
+    logPostings(ticks(), LogSource::Sender, reset ? Freed : before.TxMessages, after.TxMessages, false);
+    logPostings(ticks(), LogSource::Receiver, reset ? Freed : before.RxMessages, after.RxMessages, false);
+    samples_.back().eventMarkers |= eventMarkers(before, event, after);
+}
+
+void RunTrace::truncateTo(std::int32_t tick)
+{
+    tick = std::clamp(tick, std::int32_t{0}, ticks());
+    samples_.resize(static_cast<std::size_t>(tick) + 1);
+    samples_.back().eventMarkers = 0;
+    log_.resize(samples_.back().logEnd);
+}
+
+// Standing lines come last: the tick posts them after every event message.
+// They are logged only when their text changes, since every tick reposts them.
+void RunTrace::logPostings(std::int32_t tick, LogSource side,
+                           const std::array<MessageLine, MessageSlots>& before,
+                           const std::array<MessageLine, MessageSlots>& after, bool aged)
+{
+    const MessageLine* newStanding = nullptr;
+    for (int slot = 0; slot < MessageSlots; ++slot) {
+        if (!postedInto(before[slot], after[slot], aged)) continue;
+        if (standing(after[slot])) {
+            newStanding = &after[slot];
+            continue;
+        }
+        log_.push_back(LogEntry{tick, side, after[slot].Text});
+    }
+    if (newStanding != nullptr && newStanding->Text != currentStandingText(before))
+        log_.push_back(LogEntry{tick, side, newStanding->Text});
+}

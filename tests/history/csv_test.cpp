@@ -1,0 +1,105 @@
+// The run as CSV: a header, one record per tick, RFC 4180 quoting.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "history/run_csv.h"
+#include "history/run_history.h"
+#include "history_support.h"
+
+namespace {
+
+using namespace history_support;
+using Record = std::vector<std::string>;
+
+// A strict reader of RFC 4180: records end with CR LF; a quoted field may
+// hold commas, doubled quotes and line breaks.
+std::vector<Record> parseCsv(const std::string& text)
+{
+    std::vector<Record> records;
+    Record record;
+    std::string field;
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"') {
+            EXPECT_TRUE(field.empty()) << "a quote inside an unquoted field";
+            quoted = true;
+        } else if (c == ',') {
+            record.push_back(field);
+            field.clear();
+        } else if (c == '\r') {
+            EXPECT_EQ(text.substr(i, 2), "\r\n") << "a lone CR";
+            record.push_back(field);
+            records.push_back(record);
+            record.clear();
+            field.clear();
+            ++i;
+        } else {
+            EXPECT_NE(c, '\n') << "a line break outside quotes";
+            field += c;
+        }
+    }
+    EXPECT_FALSE(quoted);
+    EXPECT_TRUE(record.empty() && field.empty()) << "the last record has no CR LF";
+    return records;
+}
+
+TEST(Csv, FieldsAreQuotedOnlyWhenTheyMustBe)
+{
+    EXPECT_EQ(csvField("Press 'Start' to go..."), "Press 'Start' to go...");
+    EXPECT_EQ(csvField("fast retransmit, and retransmitting"), "\"fast retransmit, and retransmitting\"");
+    EXPECT_EQ(csvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(csvField("two\nlines"), "\"two\nlines\"");
+    EXPECT_EQ(csvField(""), "");
+}
+
+TEST(Csv, OneRecordPerTickWithEveryFigureAndTheEventsOfThatTick)
+{
+    Form1 form = loaded();
+    RunHistory history(form);
+    history.apply(form, {EventKind::StartReset, 0, 0});
+    for (int i = 0; i < 30; ++i)
+        history.tick(form);
+    history.apply(form, {EventKind::ClickPacket, 0, 0});
+    history.apply(form, {EventKind::ClickPacket, 0, 0});
+    for (int i = 0; i < 10; ++i)
+        history.tick(form);
+
+    std::ostringstream out;
+    writeRunCsv(out, history.trace());
+    const std::vector<Record> records = parseCsv(out.str());
+
+    ASSERT_EQ(records.size(), 1u + 41u);
+    EXPECT_EQ(records[0], (Record{"tick", "tx_window", "ssthresh", "flight_size", "rx_window", "state",
+                                  "duplicate_acks", "timeout_setting", "highest_sequence_number", "tx_base",
+                                  "outstanding", "rx_next", "markers", "sender", "receiver", "user"}));
+    for (std::size_t row = 1; row < records.size(); ++row) {
+        ASSERT_EQ(records[row].size(), records[0].size()) << "record " << row;
+        EXPECT_EQ(records[row][0], std::to_string(row - 1));
+    }
+
+    // Start-up: windows of 4 and 8 packets, threshold 16, and the Start click after it.
+    EXPECT_EQ(records[1], (Record{"0", "4", "16", "0", "8", "Normal", "0", "6", "15", "0", "0", "0", "", "",
+                                  "Press 'Start' to go...", "Start pressed"}));
+    // Tick 1 sends packet 0; the line breaks of the field separate its messages.
+    EXPECT_EQ(records[2][13], "Transmit window now 4 only 0 in flight, so sending packet 0\n"
+                              "Hoping for ACK with sequence number 1");
+    EXPECT_EQ(records[2][7], "6");
+    // Tick 30: the double click, with its marker.
+    EXPECT_EQ(records[31][12], "packet-lost");
+    EXPECT_EQ(records[31][15], "packet 0 held\npacket 0 lost");
+}
+
+} // namespace

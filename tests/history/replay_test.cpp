@@ -1,0 +1,180 @@
+// Rewinding: the state rebuilt for a tick is the state the live run had at
+// that tick, compared as a whole, and a rewind starts a new branch.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "history/run_history.h"
+#include "history_support.h"
+
+namespace {
+
+using namespace history_support;
+
+// A live run driven by a random user, with the whole state kept after every
+// tick. A second recorder with no checkpoint but the start-up one follows
+// along, so replays from start-up are checked as well as from checkpoints.
+struct RecordedRun {
+    Form1 form = loaded();
+    RunHistory history{form, 128};
+    RunRecorder fromStartup{form, 1 << 30};
+    std::vector<FormState> states{form};  // states[t]: right after tick t
+    std::vector<std::size_t> logSizes{0}; // log entries right after tick t
+
+    void play(RandomUser& user, int ticks)
+    {
+        const std::int32_t end = history.ticks() + ticks;
+        while (history.ticks() < end) {
+            for (const UserEvent& event : user.nextEvents(form)) {
+                history.apply(form, event);
+                fromStartup.recordEvent(event);
+            }
+            if (!form.Timer1.Enabled && !user.stepsWhilePaused()) continue;
+            history.tick(form);
+            fromStartup.recordTick(form);
+            states.push_back(form);
+            logSizes.push_back(history.trace().log().size());
+        }
+    }
+
+    void truncateTo(std::int32_t tick)
+    {
+        fromStartup.truncateTo(tick);
+        states.resize(static_cast<std::size_t>(tick) + 1);
+        logSizes.resize(static_cast<std::size_t>(tick) + 1);
+    }
+
+    void expectEveryTickReplays() const
+    {
+        for (std::int32_t tick = 0; tick <= history.ticks(); ++tick) {
+            const FormState& live = states[static_cast<std::size_t>(tick)];
+            ASSERT_TRUE(static_cast<const FormState&>(history.recorder().stateAt(tick)) == live)
+                << "tick " << tick;
+            if (tick % 61 == 0 || tick == history.ticks()) {
+                ASSERT_TRUE(static_cast<const FormState&>(fromStartup.stateAt(tick)) == live)
+                    << "tick " << tick;
+            }
+        }
+    }
+
+    int eventsOfKind(EventKind kind) const
+    {
+        const auto& events = history.recorder().events();
+        return static_cast<int>(std::count_if(
+            events.begin(), events.end(), [kind](const RecordedEvent& e) { return e.event.kind == kind; }));
+    }
+};
+
+TEST(Replay, RebuildsEveryTickOfRandomRunsExactly)
+{
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        RecordedRun run;
+        RandomUser user(seed);
+        run.play(user, 2500);
+
+        // The run exercised what a rewind must get right: resets that keep
+        // sliders and options, clicks that lose packets, single steps.
+        EXPECT_GT(run.eventsOfKind(EventKind::StartReset), 2);
+        EXPECT_GT(run.eventsOfKind(EventKind::ClickPacket), 5);
+        EXPECT_GT(run.eventsOfKind(EventKind::ClickCheckBox), 5);
+        EXPECT_GT(run.eventsOfKind(EventKind::MoveSlider), 5);
+        EXPECT_TRUE(std::any_of(run.states.begin(), run.states.end(),
+                                [](const FormState& s) { return s.TxBase > 3; }));
+
+        run.expectEveryTickReplays();
+    }
+}
+
+TEST(Replay, RewindDropsLaterEventsAndTheRunContinuesAsANewBranch)
+{
+    RecordedRun run;
+    RandomUser user(7);
+    run.play(user, 1500);
+    const std::int32_t target = 900;
+    const std::size_t eventsBefore = run.history.recorder().events().size();
+
+    ASSERT_TRUE(run.history.rewindTo(run.form, target));
+    EXPECT_TRUE(static_cast<const FormState&>(run.form) == run.states[target]);
+    EXPECT_EQ(run.history.ticks(), target);
+    const auto& events = run.history.recorder().events();
+    EXPECT_LT(events.size(), eventsBefore);
+    EXPECT_TRUE(
+        std::all_of(events.begin(), events.end(), [&](const RecordedEvent& e) { return e.tick < target; }));
+    EXPECT_EQ(run.history.trace().samples().size(), static_cast<std::size_t>(target) + 1);
+    EXPECT_EQ(run.history.trace().log().size(), run.logSizes[target]);
+    EXPECT_EQ(run.history.trace().samples().back().eventMarkers, 0);
+    EXPECT_FALSE(run.history.rewindTo(run.form, target + 1)) << "that tick is no longer reached";
+
+    // A different user takes over from tick 900; every tick of the new branch,
+    // beyond the checkpoints of the old one, replays to the new states.
+    run.truncateTo(target);
+    RandomUser other(8);
+    run.play(other, 1000);
+    run.expectEveryTickReplays();
+}
+
+TEST(Replay, LandingPausedStopsTheClockWithoutChangingTheSimulation)
+{
+    RecordedRun run;
+    run.history.apply(run.form, {EventKind::StartReset, 0, 0});
+    for (int i = 0; i < 50; ++i) {
+        run.history.tick(run.form);
+        run.states.push_back(run.form);
+    }
+
+    ASSERT_TRUE(run.history.rewindTo(run.form, 20, RunHistory::Landing::Paused));
+    EXPECT_FALSE(run.form.Timer1.Enabled);
+    EXPECT_EQ(run.form.cmdPause.Caption, "Cont");
+    EXPECT_EQ(run.history.recorder().events().back(), (RecordedEvent{20, {EventKind::PauseCont, 0, 0}}));
+    EXPECT_EQ(run.history.trace().log().back(), (LogEntry{20, LogSource::User, "Pause pressed"}));
+
+    // A single step from there is tick 21 as it first ran, but for the clock.
+    run.history.tick(run.form);
+    FormState expected = run.states[21];
+    expected.Timer1.Enabled = false;
+    expected.cmdPause.Caption = "Cont";
+    EXPECT_TRUE(static_cast<const FormState&>(run.form) == expected);
+}
+
+// Sixteen packets held on the wire use up every flight slot: the next launch
+// finds none and the model asks for its message box, once per shortage.
+TEST(Replay, ReplayIsSilentAndTheWindowKeepsItsMessageBox)
+{
+    Form1 form = loaded();
+    int boxes = 0;
+    form.showMessageBox = [&boxes](const std::string&) { ++boxes; };
+    RunHistory history(form, 64);
+    history.apply(form, {EventKind::MoveSlider, static_cast<std::int16_t>(SliderId::RxWindow), 1});
+    history.apply(form, {EventKind::MoveSlider, static_cast<std::int16_t>(SliderId::TxWindow), 1});
+    history.apply(form, {EventKind::StartReset, 0, 0});
+    std::int32_t firstBoxTick = -1;
+    while (history.ticks() < 400) {
+        history.tick(form);
+        // Launches are 10 ticks apart, beyond the 7-tick hold-off, so each
+        // single click holds the newest packet.
+        for (std::int16_t slot = 0; slot < FlightSlots; ++slot) {
+            const FlightButton& packet = form.cmdPacket[slot];
+            if (packet.Visible && packet.TravelMarker == colours::Travelling &&
+                packet.Top == layout::PacketLaunchTop)
+                history.apply(form, {EventKind::ClickPacket, slot, 0});
+        }
+        if (boxes == 1 && firstBoxTick < 0) firstBoxTick = history.ticks();
+    }
+    ASSERT_GT(firstBoxTick, 0);
+    ASSERT_EQ(boxes, 1);
+    const Form1 live = form;
+
+    ASSERT_TRUE(history.rewindTo(form, 400));
+    EXPECT_EQ(boxes, 1) << "replaying past the shortage shows nothing";
+    EXPECT_TRUE(static_cast<const FormState&>(form) == live);
+
+    // Back before the shortage, the same run meets it again, and the window's box shows.
+    ASSERT_TRUE(history.rewindTo(form, firstBoxTick - 1));
+    history.tick(form);
+    EXPECT_EQ(boxes, 2);
+}
+
+} // namespace
