@@ -113,6 +113,19 @@ TEST_F(AckProcessingTest, ThirdDuplicateEntersFastRetransmitAndTheNextNewAckEnds
     EXPECT_EQ(form.lblDupACKs.Caption, " 0");
 }
 
+TEST_F(AckProcessingTest, OnlyTheThirdDuplicateEntersFastRetransmit)
+{
+    click(form.chkSlowStart);
+    click(form.chkFastRetransmit);
+    start();
+    putInFlight(form, 0, 2);
+    form.TxState = txstate::TimedOut; // a timeout came between the third and the fourth duplicate
+    form.DupAckCount = 4;
+    tick();
+    EXPECT_EQ(form.TxState, txstate::TimedOut);
+    EXPECT_EQ(form.lblTx[0].ForeColor, colours::TxInFlight);
+}
+
 TEST_F(AckProcessingTest, AfterATimeoutNewAcksInstallTheLossWindowUntilTheResentPacketIsCovered)
 {
     click(form.chkSlowStart);

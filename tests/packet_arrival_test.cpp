@@ -133,6 +133,10 @@ TEST_F(PacketArrivalTest, HeldAckGoesOutTwentySevenTicksAfterTheArrivalTick)
     EXPECT_EQ(form.cmdACK[0].Tag, "1000");
     EXPECT_EQ(form.cmdACK[0].Caption, "ACK with Seq Num 1 (packet 1) : Packet 0 Arrived");
     EXPECT_EQ(form.HeldAckOffset, -1);
+    tick(72); // released ACKs travel like any other
+    EXPECT_EQ(form.TxBase, 0);
+    tick();
+    EXPECT_EQ(form.TxBase, 1);
 }
 
 TEST_F(PacketArrivalTest, SwitchingDelayedAcksOffFreezesAHeldAck)

@@ -95,15 +95,20 @@ TEST_F(RetransmissionTest, TimeoutDuringLaunchHoldoffIsDeferredUntilTheHoldoffRu
     EXPECT_EQ(form.lblTx[0].ForeColor, colours::TxResentInFlight);
 }
 
-TEST_F(RetransmissionTest, StoppedTimerOnTheOldestPacketResendsItWithoutAStateChange)
+TEST_F(RetransmissionTest, StoppedTimerOnTheOldestPacketResendsItOnceWithoutAStateChange)
 {
     start();
     form.VScroll1.setValue(14); // three packets
     putInFlight(form, 11, 3);
     for (int p = 11; p <= 13; ++p)
         form.shpTimeOut[p] = TimeoutBar{675, "0"};
+    form.LaunchHoldoff = 2;
     tick();
     EXPECT_TRUE(hasMessage(form.TxMessages, "Retransmitting packet" + n(11)));
+    EXPECT_EQ(form.lblTx[11].ForeColor, colours::TxQueuedAgain);
+    tick(); // waiting in the queue is not a reason to queue it again
+    EXPECT_EQ(queued(form, 11), 1);
+    tick();
     EXPECT_EQ(form.lblTx[11].ForeColor, colours::TxResentInFlight);
     EXPECT_EQ(form.shpTimeOut[11].Tag, "1");
     EXPECT_EQ(form.lblTx[12].ForeColor, colours::TxInFlight);

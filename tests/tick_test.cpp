@@ -147,6 +147,19 @@ TEST_F(TickTest, SendTestRoundsTheWindowHalfUp)
     EXPECT_EQ(form.TxOutstanding, 5);
 }
 
+TEST_F(TickTest, FlightSizeCountsOnlyPacketsOnTheWireFromTheOldestUnacknowledgedOn)
+{
+    start();
+    putInFlight(form, 2, 5);
+    form.lblTx[1].ForeColor = colours::TxInFlight;    // before TxBase: not counted
+    form.lblTx[3].ForeColor = colours::TxQueuedAgain; // waiting to be resent: not counted
+    form.lblTx[4].ForeColor = colours::TxResentInFlight;
+    form.lblTx[5].ForeColor = colours::TxQueued;
+    tick();
+    EXPECT_EQ(form.FlightBytes, 3000);
+    EXPECT_EQ(form.lblTxWindow[3].Caption, "3");
+}
+
 TEST_F(TickTest, RunStopsWithAMessageBeforePacketNumbersOverflow)
 {
     start();
