@@ -1,7 +1,8 @@
 // A run as comma-separated values (RFC 4180), for spreadsheets and plots.
 //
-// A header row, then one row per tick from 0 (start-up): every figure of the
-// tick, its markers, and what was logged in it, in three columns (sender,
+// A header row, then one row per tick from 0 (start-up): the figures as the
+// tick left them, its markers, and what was logged in it and in the user
+// events that followed it before the next tick, in three columns (sender,
 // receiver, user) whose entries are separated by line breaks inside the
 // quoted field. Windows and the threshold are in packets, written as the
 // shortest decimal that reads back exactly (4, 2.5, 5.333). Records end with

@@ -1,0 +1,243 @@
+// What the run history costs: rebuilding an earlier state by replay (a
+// rewind), following a run live, and the memory a ten-minute run keeps.
+// Ends with a met / not met line for each target.
+//
+// Every time is the median over repetitions.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/events.h"
+#include "history/run_history.h"
+
+namespace {
+
+constexpr std::int32_t TenMinutes = 12000; // ticks of 50 ms
+constexpr std::int32_t LossSpacingTicks = 200;
+constexpr int Repetitions = 9;
+constexpr double ReplayTargetMs = 50;
+
+Form1 loaded()
+{
+    Form1 form;
+    form.Form_Load();
+    return form;
+}
+
+std::int16_t firstVisible(const std::array<FlightButton, FlightSlots>& buttons)
+{
+    for (std::int16_t slot = 0; slot < FlightSlots; ++slot)
+        if (buttons[slot].Visible) return slot;
+    return -1;
+}
+
+// A lesson's ten minutes: windows of 16, slow start with avoidance and fast
+// retransmit, a packet or an ACK lost by a double click every 10 s, the
+// receive window narrowed after 2.5 minutes, a fresh run after 5. Each user
+// event goes to `event` and each tick to `tick`, so the same run can be
+// played with or without a history.
+template <typename OnEvent, typename OnTick> void playTenMinutes(Form1& form, OnEvent event, OnTick tick)
+{
+    const auto slider = [](SliderId id, int value) {
+        return UserEvent{EventKind::MoveSlider, static_cast<std::int16_t>(id),
+                         static_cast<std::int16_t>(value)};
+    };
+    const auto box = [](OptionBox b) {
+        return UserEvent{EventKind::ClickCheckBox, static_cast<std::int16_t>(b), 0};
+    };
+    const UserEvent startReset{EventKind::StartReset, 0, 0};
+
+    for (const UserEvent& e :
+         {slider(SliderId::TxWindow, 1), slider(SliderId::RxWindow, 1), box(OptionBox::SlowStart),
+          box(OptionBox::Avoidance), box(OptionBox::FastRetransmit), startReset})
+        event(e);
+
+    bool ackNext = false;
+    for (std::int32_t t = 1; t <= TenMinutes; ++t) {
+        if (t % LossSpacingTicks == 0) {
+            const bool ack = ackNext && firstVisible(form.cmdACK) >= 0;
+            const std::int16_t slot = firstVisible(ack ? form.cmdACK : form.cmdPacket);
+            if (slot >= 0) {
+                const UserEvent click{ack ? EventKind::ClickAck : EventKind::ClickPacket, slot, 0};
+                event(click);
+                event(click);
+            }
+            ackNext = !ackNext;
+        }
+        if (t == TenMinutes / 4) event(slider(SliderId::RxWindow, 5));
+        if (t == TenMinutes / 2) {
+            event(startReset); // Reset
+            event(startReset); // Start
+        }
+        tick();
+    }
+}
+
+void followTenMinutes(Form1& form, RunHistory& history)
+{
+    playTenMinutes(
+        form, [&](const UserEvent& e) { history.apply(form, e); }, [&] { history.tick(form); });
+}
+
+void BM_ReplayTenMinutesFromStartup(benchmark::State& state)
+{
+    Form1 form = loaded();
+    RunHistory history(form, std::numeric_limits<std::int32_t>::max()); // start-up is the only copy
+    followTenMinutes(form, history);
+    for (auto _ : state) {
+        Form1 rebuilt = history.recorder().stateAt(TenMinutes);
+        benchmark::DoNotOptimize(rebuilt.TxBase);
+    }
+}
+
+// The longest replay with copies every DefaultCheckpointSpacing ticks: the
+// tick just before a copy.
+void BM_RewindWithCheckpoints(benchmark::State& state)
+{
+    Form1 form = loaded();
+    RunHistory history(form);
+    followTenMinutes(form, history);
+    for (auto _ : state) {
+        Form1 rebuilt = history.recorder().stateAt(TenMinutes - 1);
+        benchmark::DoNotOptimize(rebuilt.TxBase);
+    }
+}
+
+// The same ten minutes played on the bare model, and followed by a history.
+void BM_PlayTenMinutesBare(benchmark::State& state)
+{
+    const Form1 start = loaded();
+    for (auto _ : state) {
+        Form1 form = start;
+        playTenMinutes(
+            form, [&](const UserEvent& e) { applyEvent(form, e); }, [&] { form.Timer1_Timer(); });
+        benchmark::DoNotOptimize(form.TxBase);
+    }
+}
+
+void BM_FollowTenMinutes(benchmark::State& state)
+{
+    const Form1 start = loaded();
+    for (auto _ : state) {
+        Form1 form = start;
+        RunHistory history(form);
+        followTenMinutes(form, history);
+        benchmark::DoNotOptimize(history.trace().samples().back().txBase);
+    }
+}
+
+BENCHMARK(BM_ReplayTenMinutesFromStartup)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RewindWithCheckpoints)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly()
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlayTenMinutesBare)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FollowTenMinutes)
+    ->Repetitions(Repetitions)
+    ->ReportAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+
+// Keeps the median of every benchmark while the console shows all aggregates.
+class MedianKeeper : public benchmark::ConsoleReporter {
+public:
+    MedianKeeper() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+                medians_.insert_or_assign(run.run_name.function_name, run);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    const Run* median(const std::string& name) const
+    {
+        const auto found = medians_.find(name);
+        return found == medians_.end() ? nullptr : &found->second;
+    }
+
+private:
+    std::map<std::string, Run> medians_;
+};
+
+struct MemoryFigure {
+    std::size_t bytes = 0;
+    std::size_t checkpoints = 0;
+    std::size_t events = 0;
+    std::size_t logEntries = 0;
+};
+
+// Heap in use while a ten-minute history is alive, less the heap before it.
+MemoryFigure measureTenMinuteMemory()
+{
+    Form1 form = loaded();
+    const std::size_t before = mallinfo2().uordblks;
+    RunHistory history(form);
+    followTenMinutes(form, history);
+    const std::size_t after = mallinfo2().uordblks;
+    return {after - before, history.recorder().checkpointCount(), history.recorder().events().size(),
+            history.trace().log().size()};
+}
+
+void printVerdict(bool met, const char* what, const std::string& figure, const char* target)
+{
+    std::printf("  [%s] %s: %s (target %s)\n", met ? "met" : "not met", what, figure.c_str(), target);
+}
+
+std::string format(const char* pattern, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return EXIT_FAILURE;
+    MedianKeeper reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    const MemoryFigure memory = measureTenMinuteMemory();
+    std::printf("\nA ten-minute history keeps %.0f KB: %zu model copies, %zu user events, %zu log entries, "
+                "%d samples\n",
+                memory.bytes / 1024.0, memory.checkpoints, memory.events, memory.logEntries, TenMinutes + 1);
+
+    const auto* replay = reporter.median("BM_ReplayTenMinutesFromStartup");
+    const auto* rewind = reporter.median("BM_RewindWithCheckpoints");
+    const auto* bare = reporter.median("BM_PlayTenMinutesBare");
+    const auto* followed = reporter.median("BM_FollowTenMinutes");
+    std::printf("\nHistory targets (medians of %d repetitions, CPU time):\n", Repetitions);
+    if (replay != nullptr) {
+        const double ms = replay->GetAdjustedCPUTime();
+        printVerdict(ms < ReplayTargetMs, "replaying a ten-minute run (12,000 ticks) from start-up",
+                     format("%.2f ms", ms), "well under 50 ms");
+    }
+    if (rewind != nullptr) {
+        const double us = rewind->GetAdjustedCPUTime();
+        std::printf("  longest rewind with a copy every %d ticks: %.0f us\n",
+                    RunRecorder::DefaultCheckpointSpacing, us);
+    }
+    if (bare != nullptr && followed != nullptr) {
+        const double perTickNs =
+            (followed->GetAdjustedCPUTime() - bare->GetAdjustedCPUTime()) * 1e6 / TenMinutes;
+        std::printf("  following a run live: %.0f ns a tick on top of the tick itself\n", perTickNs);
+    }
+    return EXIT_SUCCESS;
+}
