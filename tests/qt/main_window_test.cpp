@@ -189,7 +189,7 @@ void MainWindowTest::oneClickHoldsAPacketAndASecondLosesIt()
     QTest::mouseClick(packet, Qt::LeftButton);
     QCOMPARE(window.form().cmdPacket[index].TravelMarker, colours::Held);
     const int heldAt = packet->y();
-    QTest::qWait(250); // about five ticks: the clock runs, the held packet stays
+    QTest::qWait(200); // about four ticks, well inside the seven that make a second click a loss
     QVERIFY(clock(window)->isActive());
     QCOMPARE(packet->y(), heldAt);
 
