@@ -21,6 +21,17 @@ inline Form1 loaded()
     return form;
 }
 
+inline UserEvent box(OptionBox which)
+{
+    return {EventKind::ClickCheckBox, static_cast<std::int16_t>(which), 0};
+}
+inline UserEvent slider(SliderId id, int value)
+{
+    return {EventKind::MoveSlider, static_cast<std::int16_t>(id), static_cast<std::int16_t>(value)};
+}
+inline constexpr UserEvent StartReset{EventKind::StartReset, 0, 0};
+inline constexpr UserEvent PauseCont{EventKind::PauseCont, 0, 0};
+
 // The first visible flight button, or -1.
 inline std::int16_t firstVisible(const std::array<FlightButton, FlightSlots>& buttons)
 {
