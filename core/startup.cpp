@@ -152,8 +152,7 @@ void Form1::ResetSimulation()
         lblRx[i].Left = layout::cellLabelLeft(i);
         lblTx[i].Top = layout::TxCellTop;
         lblRx[i].Top = layout::RxCellTop;
-        shpTimeOut[i].Width = 0;
-        shpTimeOut[i].Tag = "0";
+        stopTimer(shpTimeOut[i], 0);
     }
 
     SendQueue.fill(-1);

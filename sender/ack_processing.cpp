@@ -106,8 +106,7 @@ void Form1::AckArrived(std::int32_t value)
             const int cell = packet - origin;
             if (!onStrip(cell) || packet % SeqModulus != arrivedSeq) continue;
             lblTx[cell].ForeColor = colours::TxAcknowledged;
-            shpTimeOut[cell].Width = 0;
-            shpTimeOut[cell].Tag = "0";
+            stopTimer(shpTimeOut[cell], 0);
         }
     }
 
@@ -123,8 +122,7 @@ void Form1::AckArrived(std::int32_t value)
             TxState = UseSlowStart ? txstate::SlowStart : txstate::Normal;
         }
         lblTx[cell].ForeColor = colours::TxAcknowledged;
-        shpTimeOut[cell].Width = 0;
-        shpTimeOut[cell].Tag = "0";
+        stopTimer(shpTimeOut[cell], 0);
     }
 
     // Advance over the leading run of acknowledged packets, selective ones included.

@@ -7,13 +7,6 @@
 #include "core/form.h"
 #include "core/numbers.h"
 
-namespace {
-
-bool running(const TimeoutBar& bar) { return bar.Tag == "1"; }
-bool stopped(const TimeoutBar& bar) { return bar.Tag == "0"; }
-
-} // namespace
-
 void Form1::RunRetransmissionTimers()
 {
     const std::int16_t origin = txOrigin();
@@ -23,7 +16,7 @@ void Form1::RunRetransmissionTimers()
         const int cell = packet - origin;
         if (!onStrip(cell)) continue;
         TimeoutBar& bar = shpTimeOut[cell];
-        if (!running(bar)) continue;
+        if (!timerRunning(bar)) continue;
         if (bar.Width > TimeoutDrain + 20) {
             // Widths are whole twips, rounded after each drain.
             bar.Width = numbers::roundToInt32(bar.Width - TimeoutDrain / 2.9);
@@ -47,7 +40,7 @@ void Form1::RunRetransmissionTimers()
 void Form1::ApplyFirstPacketRule()
 {
     const int cell = TxBase - txOrigin();
-    if (!onStrip(cell) || TxOutstanding <= 0 || !stopped(shpTimeOut[cell])) return;
+    if (!onStrip(cell) || TxOutstanding <= 0 || !timerStopped(shpTimeOut[cell])) return;
     const Colour colour = lblTx[cell].ForeColor;
     if (colour == colours::TxQueued || colour == colours::TxQueuedAgain) return;
     RetransmitPacket(TxBase);
@@ -73,8 +66,7 @@ void Form1::RetransmitPacket(std::int16_t packet)
         for (int later = TxBase + 1; later < TxBase + TxOutstanding; ++later) {
             const int cell = later - origin;
             if (!onStrip(cell)) continue;
-            shpTimeOut[cell].Width = layout::FullTimeout;
-            shpTimeOut[cell].Tag = "0";
+            stopTimer(shpTimeOut[cell], layout::FullTimeout);
         }
     }
 

@@ -107,7 +107,7 @@ void Form1::LaunchPacket()
         } else if (colour == colours::TxInFlight || colour == colours::TxQueuedAgain) {
             colour = colours::TxResentInFlight;
         }
-        shpTimeOut[cell].Tag = "1";
+        startTimer(shpTimeOut[cell]);
     }
 
     LaunchHoldoff = LaunchSpacingTicks;

@@ -38,8 +38,7 @@ void Form1::SlideTxStrip()
         }
         lblTx[layout::LastCell].Caption =
             numbers::plainText(numbers::parseWhole(lblTx[layout::LastCell - 1].Caption) + 1);
-        shpTimeOut[layout::LastCell].Width = 0;
-        shpTimeOut[layout::LastCell].Tag = "0";
+        stopTimer(shpTimeOut[layout::LastCell], 0);
         RefreshTxStrip(TxBase, TxOutstanding);
     }
     // Captions are consecutive, so cell i shows origin + i.
