@@ -4,9 +4,16 @@ BENCH_DIR ?= build-bench
 # How long `make bench` lets a run animate in the window for the CPU figure.
 BENCH_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# The engine and its tests again under AddressSanitizer and UBSan, and the
+# fuzzer (clang). `make soak` drives EVENTS random events through the former;
+# `make fuzz` runs the latter for FUZZ_SECONDS.
+SANITIZE_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+EVENTS ?= 200000000
+FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench clean sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak
 
 all: build
 
@@ -21,6 +28,36 @@ build: configure
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory sanitized-test fuzz-smoke
+
+sanitized-build: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DSWD_SANITIZE=ON -DSWD_BUILD_WINDOW=OFF >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+# Includes ten million random events with every invariant checked after each.
+sanitized-test: sanitized-build
+	@cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
+
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DSWD_SANITIZE=ON -DSWD_BUILD_FUZZER=ON \
+		-DSWD_BUILD_RELIABILITY=OFF -DSWD_BUILD_TESTS=OFF -DSWD_BUILD_WINDOW=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+fuzz-smoke: fuzz-build
+	@cd $(FUZZ_DIR) && ctest --output-on-failure
+
+# New inputs collect in the build tree; the seed corpus in the repository is only read.
+fuzz: fuzz-build
+	@mkdir -p $(FUZZ_DIR)/corpus
+	@$(FUZZ_DIR)/tests/reliability/event_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+		$(FUZZ_DIR)/corpus tests/reliability/corpus
+
+# Two marathons side by side, EVENTS events between them, under the sanitizers.
+soak: sanitized-build
+	@half=$$(( $(EVENTS) / 2 )); \
+	$(SANITIZE_DIR)/tests/reliability/reliability_marathon $$half 100000 & first=$$!; \
+	$(SANITIZE_DIR)/tests/reliability/reliability_marathon $$half 200000 & second=$$!; \
+	status=0; wait $$first || status=1; wait $$second || status=1; exit $$status
 
 run: build
 	@$(BUILD_DIR)/ui/qt/sliding-window-demo
@@ -34,4 +71,4 @@ bench: deps
 	@bench/run-all $(BENCH_DIR) $(BENCH_SECONDS)
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BENCH_DIR)
+	@rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
