@@ -210,5 +210,6 @@ private:
     void RecountFlight();
     bool StopAtPacketNumberLimit();
 
+    void StoreMessage(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text);
     void RefreshLine(bool senderSide);
 };

@@ -64,7 +64,7 @@ inline std::string signedText(long value)
 // returns the end of what it wrote.
 inline char* writeShortest(char* first, char* last, double value)
 {
-    if (value == std::floor(value) && std::fabs(value) < 1e15)
+    if (value > -1e15 && value < 1e15 && static_cast<double>(static_cast<long>(value)) == value)
         return std::to_chars(first, last, static_cast<long>(value)).ptr;
     return std::to_chars(first, last, value, std::chars_format::fixed).ptr;
 }
@@ -95,24 +95,31 @@ inline double parseNumber(std::string_view text)
     return result.ec == std::errc{} ? value : 0.0;
 }
 
-// The captions and tags the simulation reads back hold whole numbers, and the
-// tick reads several of them, so this is the fast path: blanks, an optional
-// minus sign and digits. Anything else goes through parseNumber and is rounded.
+// The captions and tags the simulation reads back hold whole numbers written
+// by the program itself, plain digits, and the tick reads several of them, so
+// those take a short loop. Anything else (blanks, a sign, a fraction) goes
+// through parseNumber and is rounded.
 inline std::int32_t parseWhole(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (negative) ++i;
-    const std::size_t digitsStart = i;
-    std::int64_t value = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9' && i - digitsStart < 10) {
-        value = value * 10 + (text[i] - '0');
-        ++i;
+    if (!text.empty() && text.size() <= 9) {
+        std::int32_t value = 0;
+        std::size_t i = 0;
+        for (; i < text.size(); ++i) {
+            const unsigned digit = static_cast<unsigned>(text[i] - '0');
+            if (digit > 9) break;
+            value = value * 10 + static_cast<std::int32_t>(digit);
+        }
+        if (i == text.size()) return value;
     }
-    if (i == text.size() && i > digitsStart) return static_cast<std::int32_t>(negative ? -value : value);
     return static_cast<std::int32_t>(roundHalfEven(parseNumber(text)));
+}
+
+// Int(a / b) for a positive divisor, in integers: exact, and cheaper than
+// going through a double on every tick.
+inline std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t quotient = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? quotient - 1 : quotient;
 }
 
 // Builds a commentary text or caption on the stack, so the tick can compose

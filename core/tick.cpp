@@ -7,6 +7,8 @@
 //
 //   tick     L     L+1   ...   L+72   L+73
 //   Top      1320  1370  ...   4920   4970  -> delivered
+#include <algorithm>
+
 #include "core/form.h"
 #include "core/numbers.h"
 
@@ -14,16 +16,17 @@ void Form1::Timer1_Timer()
 {
     if (ClickHoldoff > 0) --ClickHoldoff;
 
-    for (auto& packet : cmdPacket) {
-        if (packet.Visible && packet.TravelMarker == colours::Travelling) packet.Top += layout::FlightStep;
-    }
+    // All buttons move before anything arrives, so an ACK sent by an arriving
+    // packet first moves on the next tick. Moving the ACKs first lets each
+    // packet be moved and delivered in one pass: an arrival touches no packet slot.
     for (auto& ack : cmdACK) {
         if (ack.Visible && ack.TravelMarker == colours::Travelling) ack.Top -= layout::FlightStep;
     }
-
-    // Arrival ignores the travel marker: a held button never moves far enough to arrive.
     for (auto& packet : cmdPacket) {
-        if (packet.Visible && packet.Top > layout::PacketArrivalTop) {
+        if (!packet.Visible) continue;
+        if (packet.TravelMarker == colours::Travelling) packet.Top += layout::FlightStep;
+        // Arrival ignores the travel marker: a held button never moves far enough to arrive.
+        if (packet.Top > layout::PacketArrivalTop) {
             PacketArrived(numbers::parseWhole(packet.Tag));
             packet.Visible = false;
         }
@@ -85,21 +88,21 @@ void Form1::PostStandingLines()
     } else {
         sender.number((TxBase + 1) % SeqModulus);
     }
-    AddMessageLine(true, 10000, 1, sender.view());
+    // AgeMessages redraws both lines straight after, so these only store.
+    StoreMessage(true, 10000, 1, sender.view());
 
     numbers::TextBuilder receiver;
     receiver.text("Waiting for packet")
         .number(RxNext)
         .text(" with sequence number")
         .number(RxNext % SeqModulus);
-    AddMessageLine(false, 10000, 1, receiver.view());
+    StoreMessage(false, 10000, 1, receiver.view());
 }
 
 void Form1::RecountFlight()
 {
     int inFlight = 0;
-    for (int cell = TxBase - txOrigin(); cell <= layout::LastCell; ++cell) {
-        if (!onStrip(cell)) continue;
+    for (int cell = std::max(0, TxBase - txOrigin()); cell <= layout::LastCell; ++cell) {
         const Colour colour = lblTx[cell].ForeColor;
         if (colour == colours::TxInFlight || colour == colours::TxResentInFlight) ++inFlight;
     }

@@ -31,28 +31,48 @@ void setFigure(std::string& caption, double value, bool signPlace)
     numbers::assignIfChanged(caption, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
+// bytes / segment as a figure. Windows and thresholds are nearly always whole
+// segments, which the integer path writes without touching floating point.
+double segments(std::int32_t bytes, std::int32_t segment) { return static_cast<double>(bytes) / segment; }
+
 } // namespace
 
 void Form1::ShowState()
 {
-    const double txSegments = static_cast<double>(TxWindowBytes) / SegmentBytes;
-    const double rxSegments = static_cast<double>(RxWindowBytes) / SegmentBytes;
+    const bool wholeTx = TxWindowBytes % SegmentBytes == 0;
+    const bool wholeRx = RxWindowBytes % SegmentBytes == 0;
 
-    setFigure(lblTxWindow[1].Caption, std::floor(txSegments), true);
+    setFigure(lblTxWindow[1].Caption, static_cast<double>(numbers::floorDiv(TxWindowBytes, SegmentBytes)),
+              true);
     // Moving the slider snaps a fractional window to the whole segments it now
     // stands for. A window under half a segment would ask for a position past
     // the bar's end; the bar stops at one segment instead.
-    VScroll1.setValue(numbers::roundToInt16(17 - txSegments));
-    setFigure(lblRxWindow[1].Caption, rxSegments, true);
-    VScroll2.setValue(numbers::roundToInt16(17 - rxSegments));
-    setFigure(lblTxWindow[3].Caption, std::floor(static_cast<double>(FlightBytes) / SegmentBytes + 0.5),
+    VScroll1.setValue(wholeTx ? 17 - TxWindowBytes / SegmentBytes
+                              : numbers::roundToInt16(17 - segments(TxWindowBytes, SegmentBytes)));
+    setFigure(lblRxWindow[1].Caption, segments(RxWindowBytes, SegmentBytes), true);
+    VScroll2.setValue(wholeRx ? 17 - RxWindowBytes / SegmentBytes
+                              : numbers::roundToInt16(17 - segments(RxWindowBytes, SegmentBytes)));
+    // Nearest whole packet, halves up.
+    setFigure(lblTxWindow[3].Caption,
+              static_cast<double>(numbers::floorDiv(2 * static_cast<std::int64_t>(FlightBytes) + SegmentBytes,
+                                                    2 * static_cast<std::int64_t>(SegmentBytes))),
               false);
-    setFigure(lblSSThresh.Caption, std::floor(static_cast<double>(SSThreshBytes) / SegmentBytes * 100) / 100,
+    // Cut, not rounded, to two decimals.
+    setFigure(lblSSThresh.Caption,
+              SSThreshBytes % SegmentBytes == 0
+                  ? segments(SSThreshBytes, SegmentBytes)
+                  : std::floor(segments(SSThreshBytes, SegmentBytes) * 100) / 100,
               false);
     numbers::assignIfChanged(lblState.Caption, stateName(TxState));
 }
 
 void Form1::AddMessageLine(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text)
+{
+    StoreMessage(senderSide, ticks, priority, text);
+    RefreshLine(senderSide);
+}
+
+void Form1::StoreMessage(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text)
 {
     auto& store = senderSide ? TxMessages : RxMessages;
     if (ticks > 0) {
@@ -71,7 +91,6 @@ void Form1::AddMessageLine(bool senderSide, std::int16_t ticks, std::int16_t pri
             numbers::assignIfChanged(store[victim].Text, text);
         }
     }
-    RefreshLine(senderSide);
 }
 
 void Form1::RefreshLine(bool senderSide)

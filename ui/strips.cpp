@@ -4,6 +4,9 @@
 // at a time, by sliding; colours, and on the sender side the timeout bars,
 // move with their numbers. A slide stops with the frame at cell 2, so two
 // cells of history stay visible and F never passes TxBase or RxNext.
+#include <algorithm>
+#include <cmath>
+
 #include "core/form.h"
 #include "core/numbers.h"
 
@@ -41,12 +44,9 @@ void Form1::SlideTxStrip()
         stopTimer(shpTimeOut[layout::LastCell], 0);
         RefreshTxStrip(TxBase, TxOutstanding);
     }
-    // Captions are consecutive, so cell i shows origin + i.
-    const int rangeEnd = TxBase + TxOutstanding;
-    const int origin = txOrigin();
-    for (int i = 0; i < layout::CellCount; ++i) {
-        if (origin + i >= rangeEnd) lblTx[i].ForeColor = colours::TxNotSent;
-    }
+    // Captions are consecutive (cell i shows origin + i): grey from the range end on.
+    for (int i = std::max(0, TxBase + TxOutstanding - txOrigin()); i < layout::CellCount; ++i)
+        lblTx[i].ForeColor = colours::TxNotSent;
 }
 
 void Form1::RefreshRxStrip()
@@ -78,8 +78,7 @@ void Form1::SlideRxStrip()
         RefreshRxStrip();
     }
     const double windowEnd = RxNext + static_cast<double>(RxWindowBytes) / SegmentBytes;
-    const int origin = rxOrigin();
-    for (int i = 0; i < layout::CellCount; ++i) {
-        if (origin + i >= windowEnd) lblRx[i].ForeColor = colours::RxOutside;
-    }
+    const int firstOutside = static_cast<int>(std::ceil(windowEnd)) - rxOrigin();
+    for (int i = std::max(0, firstOutside); i < layout::CellCount; ++i)
+        lblRx[i].ForeColor = colours::RxOutside;
 }
