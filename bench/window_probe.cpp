@@ -34,6 +34,19 @@ private:
     bool seen_ = false;
 };
 
+// Counts the paint events of every widget: with a window that touches only
+// what changed, a tick repaints a handful of widgets, not all of them.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+
+    long paints = 0;
+};
+
 double cpuSeconds()
 {
     rusage usage{};
@@ -84,8 +97,10 @@ int runWindowProbe(int argc, char* argv[], QWidget& window, const ProbeHooks& ho
     if (mode == "animate" && argument > 0) {
         double cpuAtStart = 0;
         std::chrono::steady_clock::time_point wallAtStart;
+        PaintCounter paintCounter;
         FirstFrameWatcher watcher([&] {
             if (hooks.startRun) hooks.startRun();
+            qApp->installEventFilter(&paintCounter);
             cpuAtStart = cpuSeconds();
             wallAtStart = std::chrono::steady_clock::now();
             QTimer::singleShot(std::chrono::seconds(argument), [&] {
@@ -94,6 +109,9 @@ int runWindowProbe(int argc, char* argv[], QWidget& window, const ProbeHooks& ho
                 std::printf("cpu-percent %.3f\n", 100.0 * (cpuSeconds() - cpuAtStart) / wall);
                 std::printf("peak-rss-kib %ld\n", peakResidentKib());
                 std::printf("ticks %ld\n", hooks.ticksRun ? hooks.ticksRun() : 0L);
+                std::printf("paints %ld\n", paintCounter.paints);
+                std::printf("widgets %lld\n",
+                            static_cast<long long>(window.findChildren<QWidget*>().size()) + 1);
                 std::fflush(stdout);
                 QApplication::quit();
             });

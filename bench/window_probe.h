@@ -11,7 +11,8 @@
 //       Shows the window, waits for its first frame, starts the run and lets it
 //       animate for SECONDS. Prints "cpu-percent X" (process CPU, all threads,
 //       over those seconds, as a share of one core), "peak-rss-kib N" (the peak
-//       resident set of the whole process life) and "ticks N", then exits.
+//       resident set of the whole process life), "ticks N", "paints N" (paint
+//       events of all widgets over those seconds) and "widgets N", then exits.
 #pragma once
 
 #include <functional>
