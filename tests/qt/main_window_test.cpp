@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "ui/qt/form_view.h"
 #include "ui/qt/main_window.h"
 
 namespace {
@@ -65,7 +67,10 @@ void MainWindowTest::opensWithTheStartupPicture()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QCOMPARE(window.windowTitle(), QStringLiteral("Quill's Sliding Window Demo"));
-    QCOMPARE(window.size(), QSize(855, 595));
+    // The client area keeps its size; the menu bar sits above it.
+    QCOMPARE(window.clientArea()->size(), QSize(855, 595));
+    QCOMPARE(window.clientArea()->y(), window.menuBar()->height());
+    QCOMPARE(window.size(), QSize(855, 595 + window.menuBar()->height()));
     QCOMPARE(window.minimumSize(), window.maximumSize()); // nothing to reflow: it cannot be resized
 
     for (int i = 0; i < 19; ++i) {

@@ -1,138 +1,66 @@
 #include "ui/qt/main_window.h"
 
-#include <QCheckBox>
-#include <QFont>
-#include <QFontMetrics>
-#include <QLabel>
+#include <QAction>
+#include <QActionGroup>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPalette>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
+#include <QSvgGenerator>
+#include <cmath>
+#include <fstream>
+#include <sstream>
 
-#include "ui/qt/screen_units.h"
-#include "ui/qt/shape_widget.h"
-
-// ============================================================================
-// Fonts, system colours and the fixed geometry
-// ============================================================================
+#include "history/run_csv.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/run_panel.h"
 
 namespace {
 
 const QString WindowCaption = QStringLiteral("Quill's Sliding Window Demo");
 
-// Font sizes are points at 96 dpi, given in pixels so that the texts take the
-// same room on every screen; Qt scales the pixels on a high-DPI screen.
-constexpr int PanelTextPixels = 18;  // 13.5 pt: panel, check boxes, run buttons, commentary
-constexpr int CellTextPixels = 24;   // 18 pt: strip numbers
-constexpr int FlightTextPixels = 13; // 9.75 pt bold: packet and ACK buttons
+// "&Start", "&Reset", "&Pause", "&Cont": the menu says what the button says.
+QString menuText(const std::string& caption) { return QStringLiteral("&") + QString::fromStdString(caption); }
 
-// A label whose caption is too wide for it gets a smaller font rather than a
-// clipped caption, but never smaller than this share of its own size.
-constexpr int SmallestFontPercent = 60;
-
-constexpr int BoxBorderPixels = 1;
-constexpr int FrameBorderPixels = 3;
-constexpr int LineWidthPixels = 3;
-
-// The desktop colours the layout names, fixed to the usual Windows values so
-// that the window looks the same on every desktop and projector.
-const QColor ThreeDLight(227, 227, 227);
-const QColor ButtonFace(240, 240, 240);
-const QColor ButtonText(0, 0, 0);
-const QColor WindowText(0, 0, 0);
-const QColor GrayText(109, 109, 109); // captions of disabled controls
-
-QFont demoFont(int pixels, bool bold = false)
-{
-    QFont font;
-    // The control sizes leave room for a face as narrow as Arial; a wider one
-    // would clip captions such as "Current Flight Size".
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QString controlName(const char* name, int index)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
-}
-
-QString toQString(const std::string& text) { return QString::fromStdString(text); }
-
-void setTextColour(QWidget* widget, Colour colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, toQColor(colour));
-    widget->setPalette(palette);
-}
-
-// Shrinks a label's font just enough for its caption to fit its width.
-void fitCaption(QLabel* label, int nominalPixels)
-{
-    QFont font = label->font();
-    int pixels = nominalPixels;
-    font.setPixelSize(pixels);
-    const int smallest = nominalPixels * SmallestFontPercent / 100;
-    while (pixels > smallest && QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
-        font.setPixelSize(--pixels);
-    }
-    if (font.pixelSize() != label->font().pixelSize()) label->setFont(font);
-}
-
-// The four lines of the two arrows between the flight lanes, in twips.
-struct TwipLine {
-    int x1;
-    int y1;
-    int x2;
-    int y2;
-};
-constexpr TwipLine ArrowLines[] = {
-    {6120, 1200, 6120, 5160}, // shaft of the downward arrow: packets travel down
-    {5940, 4980, 6120, 5160}, // its head
-    {6240, 5160, 6240, 1200}, // shaft of the upward arrow: ACKs travel up
-    {6240, 1200, 6420, 1380}, // its head
-};
+QString speedText(double factor) { return QStringLiteral("%1\u00d7").arg(QString::number(factor)); }
 
 } // namespace
 
 // ============================================================================
-// Building the controls
+// Building the window and its menus
 // ============================================================================
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(WindowCaption);
-    setFixedSize(toPixels(layout::ClientWidth), toPixels(layout::ClientHeight));
-    setFont(demoFont(PanelTextPixels));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ThreeDLight);
-    palette.setColor(QPalette::WindowText, WindowText);
-    palette.setColor(QPalette::Button, ButtonFace);
-    palette.setColor(QPalette::ButtonText, ButtonText);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, GrayText);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, GrayText);
-    palette.setColor(QPalette::Disabled, QPalette::Text, GrayText);
-    setPalette(palette);
-    setAutoFillBackground(true);
 
-    // Creation order is stacking order: strips first, then the panel, and the
-    // flight buttons on top of everything they pass over.
-    buildStrips();
-    buildPanel();
-    buildFlightButtons();
-    arrangeKeyboardFocus();
+    form_.showMessageBox = [this](const std::string& text) { showMessageBox(text); };
+    form_.Form_Load();
+    history_.emplace(form_);
+
+    // Built as a child of this window from the start, so that the focus it
+    // gives Start survives until the window is first shown.
+    clientArea_ = new FormView(
+        form_, [this](const UserEvent& event) { runEvent(event); }, this);
+    clientArea_->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(clientArea_);
+    // The client area keeps its size; the window is that plus the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    panel_ = new RunPanel(history_->trace(), this);
+    connect(panel_, &RunPanel::rewindRequested, this, [this](int tick) { rewindTo(tick); });
 
     clock_.setObjectName(QStringLiteral("Timer1"));
     clock_.setTimerType(Qt::PreciseTimer);
-    connect(&clock_, &QTimer::timeout, this, [this] { runEvent([this] { form_.Timer1_Timer(); }); });
+    connect(&clock_, &QTimer::timeout, this, &MainWindow::runTick);
 
-    form_.showMessageBox = [this](const std::string& text) { showMessageBox(text); };
-    runEvent([this] { form_.Form_Load(); });
+    buildMenus();
+    showModel();
 }
 
 MainWindow::~MainWindow()
@@ -141,247 +69,131 @@ MainWindow::~MainWindow()
     form_.showMessageBox = nullptr;
 }
 
-void MainWindow::buildStrips()
+QAction* MainWindow::addMenuAction(QMenu* menu, const QString& name, const QString& text,
+                                   const QKeySequence& keys)
 {
-    using namespace layout;
-    for (int i = 0; i < CellCount; ++i) {
-        addLabel(form_.lblTx[i], controlName("lblTx", i),
-                 {cellLabelLeft(i), TxCellTop, CellLabelWidth, CellLabelHeight}, Qt::AlignHCenter,
-                 CellTextPixels, true);
-    }
-    for (int i = 0; i < CellCount; ++i) {
-        ShapeWidget* bar = addShape(controlName("shpTimeOut", i),
-                                    {cellBoxLeft(i), TimeoutBarTop, FullTimeout, TimeoutBarHeight},
-                                    toQColor(colours::TimeoutBar), 0);
-        bars_.push_back({bar, &form_.shpTimeOut[i], std::nullopt});
-    }
-    for (int i = 0; i < CellCount; ++i) {
-        addShape(controlName("shpTx", i), {cellBoxLeft(i), TxBoxTop, CellBoxWidth, TxBoxHeight}, WindowText,
-                 BoxBorderPixels);
-    }
-    ShapeWidget* txFrame = addShape(QStringLiteral("shpTxWindow"), {2700, TxFrameTop, 3435, TxFrameHeight},
-                                    toQColor(colours::WindowFrame), FrameBorderPixels);
-    frames_.push_back({txFrame, &form_.shpTxWindow, TxFrameTop, TxFrameHeight, std::nullopt});
-
-    for (int i = 0; i < CellCount; ++i) {
-        addLabel(form_.lblRx[i], controlName("lblRx", i),
-                 {cellLabelLeft(i), RxCellTop, CellLabelWidth, CellLabelHeight}, Qt::AlignHCenter,
-                 CellTextPixels, true);
-    }
-    for (int i = 0; i < CellCount; ++i) {
-        addShape(controlName("shpRx", i), {cellBoxLeft(i), RxBoxTop, CellBoxWidth, RxBoxHeight}, WindowText,
-                 BoxBorderPixels);
-    }
-    ShapeWidget* rxFrame = addShape(QStringLiteral("shpRxWindow"), {1800, RxFrameTop, 1695, RxFrameHeight},
-                                    toQColor(colours::WindowFrame), FrameBorderPixels);
-    frames_.push_back({rxFrame, &form_.shpRxWindow, RxFrameTop, RxFrameHeight, std::nullopt});
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    return action;
 }
 
-void MainWindow::buildPanel()
+void MainWindow::buildMenus()
 {
-    const auto left = Qt::AlignLeft;
-    const auto right = Qt::AlignRight;
-    const int text = PanelTextPixels;
-    addLabel(form_.lblTxInfo, QStringLiteral("lblTxInfo"), {120, 60, 10215, 375}, left, text);
-    addLabel(form_.lblState, QStringLiteral("lblState"), {10620, 60, 2055, 375}, right, text);
-    addLabel(form_.lblRxInfo, QStringLiteral("lblRxInfo"), {120, 6000, 12495, 375}, left, text);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    connect(addMenuAction(file, QStringLiteral("actionExportPng"), tr("Export Chart as &PNG..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_E)),
+            &QAction::triggered, this, [this] {
+                askAndExport(tr("Export Chart as PNG"), tr("PNG images (*.png)"), QStringLiteral("png"),
+                             &MainWindow::exportChartPng);
+            });
+    connect(addMenuAction(file, QStringLiteral("actionExportSvg"), tr("Export Chart as S&VG..."),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
+            &QAction::triggered, this, [this] {
+                askAndExport(tr("Export Chart as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"),
+                             &MainWindow::exportChartSvg);
+            });
+    connect(addMenuAction(file, QStringLiteral("actionExportCsv"), tr("Export Run as &CSV..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, [this] {
+                askAndExport(tr("Export Run as CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
+                             &MainWindow::exportRunCsv);
+            });
+    file->addSeparator();
+    connect(
+        addMenuAction(file, QStringLiteral("actionQuit"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+        &QAction::triggered, this, &QWidget::close);
 
-    addPanelButton(form_.cmdReset, QStringLiteral("cmdReset"), {480, 7020, 1215, 495},
-                   &Form1::cmdReset_Click);
-    addPanelButton(form_.cmdPause, QStringLiteral("cmdPause"), {1860, 7020, 1215, 495},
-                   &Form1::cmdPause_Click);
-    addCheckBox(form_.chkSlide, QStringLiteral("chkSlide"), {4140, 7020, 2415, 495});
+    buildRunMenu();
 
-    // Titles before their figures: where a figure overlaps its title, the
-    // figure is the one that must stay readable.
-    addLabel(form_.lblTxWindow[2], controlName("lblTxWindow", 2), {480, 7620, 2355, 375}, left, text);
-    addLabel(form_.lblTxWindow[3], controlName("lblTxWindow", 3), {2940, 7620, 375, 375}, left, text);
-    addLabel(form_.lblTxWindow[4], controlName("lblTxWindow", 4), {480, 8040, 1995, 375}, left, text);
-    addLabel(form_.lblDupACKs, QStringLiteral("lblDupACKs"), {2520, 8040, 255, 375}, right, text);
-    addLabel(form_.lblTxWindow[5], controlName("lblTxWindow", 5), {480, 8460, 1395, 375}, left, text);
-    addLabel(form_.lblSSThresh, QStringLiteral("lblSSThresh"), {1980, 8460, 855, 375}, left, text);
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    panelAction_ = addMenuAction(view, QStringLiteral("actionPanel"), tr("&Chart and Log"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_L));
+    panelAction_->setCheckable(true);
+    connect(panelAction_, &QAction::toggled, panel_, &QWidget::setVisible);
+    connect(panel_, &RunPanel::shownChanged, panelAction_, &QAction::setChecked);
 
-    addLabel(form_.lblTxWindow[0], controlName("lblTxWindow", 0), {3660, 7680, 2115, 375}, left, text);
-    addLabel(form_.lblTxWindow[1], controlName("lblTxWindow", 1), {5760, 7680, 375, 375}, right, text);
-    addSlider(form_.VScroll1, QStringLiteral("VScroll1"), {6240, 7620, 315, 495}, Qt::Vertical);
-    addLabel(form_.lblRxWindow[0], controlName("lblRxWindow", 0), {3660, 8220, 2115, 375}, left, text);
-    addLabel(form_.lblRxWindow[1], controlName("lblRxWindow", 1), {5760, 8220, 375, 375}, right, text);
-    addSlider(form_.VScroll2, QStringLiteral("VScroll2"), {6240, 8160, 315, 495}, Qt::Vertical);
-
-    addLabel(form_.lblTimeOut[0], controlName("lblTimeOut", 0), {7020, 7080, 2055, 315}, left, text);
-    addLabel(form_.lblTimeOut[1], controlName("lblTimeOut", 1), {9000, 7080, 435, 315}, left, text);
-    addSlider(form_.HScroll1, QStringLiteral("HScroll1"), {7020, 7440, 2415, 255}, Qt::Horizontal);
-    addCheckBox(form_.chkAutoRTT, QStringLiteral("chkAutoRTT"), {7440, 7740, 1695, 375});
-    addLabel(form_.lblSequences[0], controlName("lblSequences", 0), {6780, 8220, 2415, 375}, left, text);
-    addLabel(form_.lblSequences[1], controlName("lblSequences", 1), {9180, 8220, 315, 375}, right, text);
-    addSlider(form_.VScroll3, QStringLiteral("VScroll3"), {9600, 8160, 315, 495}, Qt::Vertical);
-
-    addCheckBox(form_.chkSlowStart, QStringLiteral("chkSlowStart"), {10200, 7080, 1815, 375});
-    addCheckBox(form_.chkAvoidance, QStringLiteral("chkAvoidance"), {10200, 7440, 2475, 375});
-    addCheckBox(form_.chkFastRetransmit, QStringLiteral("chkFastRetransmit"), {10200, 7800, 2475, 375});
-    addCheckBox(form_.chkSelective, QStringLiteral("chkSelective"), {10200, 8160, 2475, 375});
-    addCheckBox(form_.chkDelayedACK, QStringLiteral("chkDelayedACK"), {10200, 8520, 2475, 375});
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    connect(
+        addMenuAction(help, QStringLiteral("actionKeys"), tr("&Keys and Mouse"), QKeySequence(Qt::Key_F1)),
+        &QAction::triggered, this, &MainWindow::showKeys);
+    connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("&About"), QKeySequence()),
+            &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-void MainWindow::buildFlightButtons()
+// Keys as a debugger has them: F5 starts, F6 pauses; the arrows with Ctrl
+// step forwards and back; Ctrl+1 to Ctrl+5 pick the speed.
+void MainWindow::buildRunMenu()
 {
-    const auto addFlight = [this](const FlightButton& model, const QString& name, int heightTwips) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(name);
-        button->setFont(demoFont(FlightTextPixels, true));
-        // Moving targets are for the mouse; Tab stays among the panel controls.
-        button->setFocusPolicy(Qt::NoFocus);
-        button->hide();
-        flights_.push_back({button, &model, heightTwips, std::nullopt});
-        return button;
-    };
-    for (int i = 0; i < FlightSlots; ++i) {
-        const int height = i == 0 ? layout::FirstPacketHeight : layout::PacketHeight;
-        QPushButton* button = addFlight(form_.cmdPacket[i], controlName("cmdPacket", i), height);
-        // Pressed, not clicked: the button keeps moving while the mouse button
-        // is down, and a release that lands off it would lose the click.
-        const auto index = static_cast<std::int16_t>(i);
-        connect(button, &QPushButton::pressed, this,
-                [this, index] { runEvent([this, index] { form_.cmdPacket_Click(index); }); });
+    QMenu* run = menuBar()->addMenu(tr("&Run"));
+    startReset_ = addMenuAction(run, QStringLiteral("actionStartReset"), menuText(form_.cmdReset.Caption),
+                                QKeySequence(Qt::Key_F5));
+    connect(startReset_, &QAction::triggered, this, [this] {
+        runEvent(UserEvent{EventKind::StartReset, 0, 0});
+    });
+    pauseCont_ = addMenuAction(run, QStringLiteral("actionPauseCont"), menuText(form_.cmdPause.Caption),
+                               QKeySequence(Qt::Key_F6));
+    connect(pauseCont_, &QAction::triggered, this, [this] {
+        runEvent(UserEvent{EventKind::PauseCont, 0, 0});
+    });
+    run->addSeparator();
+    connect(addMenuAction(run, QStringLiteral("actionStep"), tr("S&tep One Tick"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Right)),
+            &QAction::triggered, this, &MainWindow::step);
+    stepBack_ = addMenuAction(run, QStringLiteral("actionStepBack"), tr("Step &Back One Tick"),
+                              QKeySequence(Qt::CTRL | Qt::Key_Left));
+    connect(stepBack_, &QAction::triggered, this, &MainWindow::stepBack);
+    run->addSeparator();
+
+    QMenu* speed = run->addMenu(tr("Spee&d"));
+    speedGroup_ = new QActionGroup(this);
+    for (int i = 0; i < static_cast<int>(Speeds.size()); ++i) {
+        QAction* action = addMenuAction(
+            speed, QStringLiteral("actionSpeed_%1").arg(i), speedText(Speeds[i]),
+            QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_1 + i))));
+        action->setCheckable(true);
+        action->setChecked(i == speed_);
+        speedGroup_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, i] { setSpeed(i); });
     }
-    for (int i = 0; i < FlightSlots; ++i) {
-        QPushButton* button = addFlight(form_.cmdACK[i], controlName("cmdACK", i), layout::AckHeight);
-        const auto index = static_cast<std::int16_t>(i);
-        connect(button, &QPushButton::pressed, this,
-                [this, index] { runEvent([this, index] { form_.cmdACK_Click(index); }); });
-    }
-}
 
-// Tab walks the panel in reading order: run buttons, then the settings from
-// left to right. The window opens with the focus on Start, so Space starts a run.
-void MainWindow::arrangeKeyboardFocus()
-{
-    const char* const order[] = {"cmdReset",     "cmdPause",     "chkSlide",          "VScroll1",
-                                 "VScroll2",     "HScroll1",     "chkAutoRTT",        "VScroll3",
-                                 "chkSlowStart", "chkAvoidance", "chkFastRetransmit", "chkSelective",
-                                 "chkDelayedACK"};
-    QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* widget = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        if (previous) QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
-    findChild<QWidget*>(QStringLiteral("cmdReset"), Qt::FindDirectChildrenOnly)->setFocus();
-}
-
-QLabel* MainWindow::addLabel(const Label& model, const QString& name, TwipRect place, Qt::Alignment alignment,
-                             int fontPixels, bool placedByModel)
-{
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                       toPixels(place.height));
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setFont(demoFont(fontPixels));
-    // Opaque on the button face, as labels are on this desktop.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, ButtonFace);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-    labels_.push_back({label, &model, fontPixels, placedByModel, std::nullopt});
-    return label;
-}
-
-ShapeWidget* MainWindow::addShape(const QString& name, TwipRect place, QColor colour, int borderPixels)
-{
-    auto* shape = new ShapeWidget(this, colour, borderPixels);
-    shape->setObjectName(name);
-    shape->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                       toPixels(place.height));
-    return shape;
-}
-
-QPushButton* MainWindow::addPanelButton(const Button& model, const QString& name, TwipRect place,
-                                        void (Form1::*onClick)())
-{
-    auto* button = new QPushButton(this);
-    button->setObjectName(name);
-    button->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                        toPixels(place.height));
-    button->setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, ThreeDLight);
-    button->setPalette(palette);
-    buttons_.push_back({button, &model, std::nullopt});
-    connect(button, &QPushButton::clicked, this,
-            [this, onClick] { runEvent([this, onClick] { (form_.*onClick)(); }); });
-    return button;
-}
-
-void MainWindow::addCheckBox(CheckBox& model, const QString& name, TwipRect place)
-{
-    auto* box = new QCheckBox(this);
-    box->setObjectName(name);
-    box->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                     toPixels(place.height));
-    box->setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, ButtonFace);
-    box->setPalette(palette);
-    box->setAutoFillBackground(true);
-    CheckView& view = checks_.emplace_back(CheckView{box, &model, std::nullopt});
-    connect(box, &QCheckBox::clicked, this, [this, &view] { onCheckBoxClicked(view); });
-}
-
-void MainWindow::addSlider(ScrollBar& model, const QString& name, TwipRect place, Qt::Orientation orientation)
-{
-    auto* slider = new QScrollBar(orientation, this);
-    slider->setObjectName(name);
-    slider->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                        toPixels(place.height));
-    slider->setRange(model.Min, model.Max);
-    slider->setSingleStep(model.SmallChange);
-    slider->setPageStep(model.LargeChange);
-    // A drag is one change, when the thumb is let go.
-    slider->setTracking(false);
-    // Qt's vertical scroll bar grows downwards, as the model's do: the figures
-    // beside them count from the top (17 - value), so up means more.
-    slider->setFocusPolicy(Qt::StrongFocus);
-    {
-        const QSignalBlocker quiet(slider);
-        slider->setValue(model.value());
-    }
-    SliderView& view = sliders_.emplace_back(SliderView{slider, &model, model.value()});
-    connect(slider, &QScrollBar::valueChanged, this,
-            [this, &view](int value) { onSliderMoved(view, value); });
+    // The run keys work in the panel's window too.
+    panel_->addActions(run->actions());
+    panel_->addActions(speed->actions());
 }
 
 // ============================================================================
-// Forwarding events and running the clock
+// Running events and the clock
 // ============================================================================
 
-template <typename Event> void MainWindow::runEvent(Event&& event)
+// Nothing may run inside a tick or another event: an action that arrives
+// while one is running (from a message box's event loop, say) is dropped.
+void MainWindow::runEvent(const UserEvent& event)
 {
     if (eventRunning_) return;
     eventRunning_ = true;
-    event();
+    history_->apply(form_, event);
     eventRunning_ = false;
     showModel();
 }
 
-void MainWindow::onCheckBoxClicked(CheckView& view)
+void MainWindow::runTick()
 {
-    // The box has already ticked itself; remember that, so that the mirror
-    // puts it back if the model decides otherwise.
-    if (view.shown) view.shown->Value = view.widget->isChecked() ? 1 : 0;
-    runEvent([this, &view] { form_.clickCheckBox(*view.model); });
+    if (eventRunning_) return;
+    eventRunning_ = true;
+    history_->tick(form_);
+    eventRunning_ = false;
+    showModel();
 }
 
-void MainWindow::onSliderMoved(SliderView& view, int value)
+int MainWindow::tickInterval() const
 {
-    view.shownValue = value;
-    runEvent([&view, value] { view.model->setValue(value); });
+    return static_cast<int>(std::lround(form_.Timer1.Interval / Speeds[static_cast<std::size_t>(speed_)]));
 }
 
 void MainWindow::syncClock()
 {
-    if (clock_.interval() != form_.Timer1.Interval) clock_.setInterval(form_.Timer1.Interval);
+    if (clock_.interval() != tickInterval()) clock_.setInterval(tickInterval());
     const bool shouldRun = form_.Timer1.Enabled && !messageBoxOpen_;
     if (shouldRun && !clock_.isActive()) {
         clock_.start();
@@ -391,148 +203,109 @@ void MainWindow::syncClock()
 }
 
 // ============================================================================
-// Mirroring the model into the widgets
+// Stepping, rewinding and the speed
+// ============================================================================
+
+void MainWindow::step()
+{
+    if (eventRunning_) return;
+    if (form_.Timer1.Enabled) runEvent(UserEvent{EventKind::PauseCont, 0, 0});
+    runTick();
+}
+
+void MainWindow::stepBack()
+{
+    if (history_->ticks() > 0) rewindTo(history_->ticks() - 1);
+}
+
+bool MainWindow::rewindTo(std::int32_t tick)
+{
+    if (eventRunning_) return false;
+    eventRunning_ = true;
+    const bool rewound = history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
+    eventRunning_ = false;
+    if (rewound) panel_->rewound();
+    showModel();
+    return rewound;
+}
+
+void MainWindow::setSpeed(int index)
+{
+    if (index < 0 || index >= static_cast<int>(Speeds.size())) return;
+    speed_ = index;
+    speedGroup_->actions().at(index)->setChecked(true);
+    syncClock();
+}
+
+// ============================================================================
+// Showing the model
 // ============================================================================
 
 void MainWindow::showModel()
 {
-    showWidgets();
+    clientArea_->showModel();
+    showMenus();
+    panel_->follow();
     syncClock();
 }
 
-void MainWindow::showWidgets()
+void MainWindow::showMenus()
 {
-    for (LabelView& view : labels_)
-        showLabel(view);
-    for (BarView& view : bars_)
-        showBar(view);
-    for (FrameView& view : frames_)
-        showFrame(view);
-    for (ButtonView& view : buttons_)
-        showButton(view);
-    for (CheckView& view : checks_)
-        showCheckBox(view);
-    for (SliderView& view : sliders_)
-        showSlider(view);
-    for (FlightView& view : flights_)
-        showFlightButton(view);
-}
-
-void MainWindow::showLabel(LabelView& view)
-{
-    const Label& now = *view.model;
-    const bool first = !view.shown;
-    if (first) view.shown = now;
-    Label& was = *view.shown;
-    if (first || was.Caption != now.Caption) {
-        view.widget->setText(toQString(now.Caption));
-        fitCaption(view.widget, view.fontPixels);
-        was.Caption = now.Caption;
+    if (shownStartCaption_ != form_.cmdReset.Caption) {
+        startReset_->setText(menuText(form_.cmdReset.Caption));
+        shownStartCaption_ = form_.cmdReset.Caption;
     }
-    if (first || was.ForeColor != now.ForeColor) {
-        setTextColour(view.widget, now.ForeColor);
-        was.ForeColor = now.ForeColor;
+    if (shownPauseCaption_ != form_.cmdPause.Caption) {
+        pauseCont_->setText(menuText(form_.cmdPause.Caption));
+        shownPauseCaption_ = form_.cmdPause.Caption;
     }
-    if (view.placedByModel && (first || was.Left != now.Left || was.Top != now.Top)) {
-        view.widget->move(toPixels(now.Left), toPixels(now.Top));
-        was.Left = now.Left;
-        was.Top = now.Top;
-    }
-    if (first || was.Visible != now.Visible) {
-        view.widget->setVisible(now.Visible);
-        was.Visible = now.Visible;
-    }
-}
-
-void MainWindow::showFlightButton(FlightView& view)
-{
-    const FlightButton& now = *view.model;
-    const bool first = !view.shown;
-    if (first) view.shown = now;
-    FlightButton& was = *view.shown;
-    if (first || was.Caption != now.Caption) {
-        view.widget->setText(toQString(now.Caption));
-        was.Caption = now.Caption;
-    }
-    if (first || was.Left != now.Left || was.Top != now.Top || was.Width != now.Width) {
-        view.widget->setGeometry(toPixels(now.Left), toPixels(now.Top), toPixels(now.Width),
-                                 toPixels(view.heightTwips));
-        was.Left = now.Left;
-        was.Top = now.Top;
-        was.Width = now.Width;
-    }
-    if (first || was.Visible != now.Visible) {
-        view.widget->setVisible(now.Visible);
-        was.Visible = now.Visible;
-    }
-    // The travel marker has no look of its own.
-}
-
-void MainWindow::showBar(BarView& view)
-{
-    const std::int32_t width = view.model->Width;
-    if (view.shownWidth == width) return;
-    view.widget->resize(toPixels(width), view.widget->height());
-    view.shownWidth = width;
-}
-
-void MainWindow::showFrame(FrameView& view)
-{
-    const Frame& now = *view.model;
-    const bool first = !view.shown;
-    if (first) view.shown = now;
-    Frame& was = *view.shown;
-    if (first || was.Left != now.Left || was.Width != now.Width) {
-        view.widget->setGeometry(toPixels(now.Left), toPixels(view.topTwips), toPixels(now.Width),
-                                 toPixels(view.heightTwips));
-        was.Left = now.Left;
-        was.Width = now.Width;
-    }
-    if (first || was.Visible != now.Visible) {
-        view.widget->setVisible(now.Visible);
-        was.Visible = now.Visible;
-    }
-}
-
-void MainWindow::showButton(ButtonView& view)
-{
-    if (view.shownCaption == view.model->Caption) return;
-    view.widget->setText(toQString(view.model->Caption));
-    view.shownCaption = view.model->Caption;
-}
-
-void MainWindow::showCheckBox(CheckView& view)
-{
-    const CheckBox& now = *view.model;
-    const bool first = !view.shown;
-    if (first) view.shown = now;
-    CheckBox& was = *view.shown;
-    if (first || was.Caption != now.Caption) {
-        view.widget->setText(toQString(now.Caption));
-        was.Caption = now.Caption;
-    }
-    if (first || was.Value != now.Value) {
-        const QSignalBlocker quiet(view.widget);
-        view.widget->setChecked(now.Value == 1);
-        was.Value = now.Value;
-    }
-    if (first || was.Enabled != now.Enabled) {
-        view.widget->setEnabled(now.Enabled);
-        was.Enabled = now.Enabled;
-    }
-}
-
-void MainWindow::showSlider(SliderView& view)
-{
-    const int value = view.model->value();
-    if (view.shownValue == value) return;
-    const QSignalBlocker quiet(view.widget);
-    view.widget->setValue(value);
-    view.shownValue = value;
+    const bool canStepBack = history_->ticks() > 0;
+    if (stepBack_->isEnabled() != canStepBack) stepBack_->setEnabled(canStepBack);
 }
 
 // ============================================================================
-// The modal message box
+// Exports
+// ============================================================================
+
+void MainWindow::askAndExport(const QString& title, const QString& filter, const QString& suffix,
+                              bool (MainWindow::*write)(const QString&))
+{
+    QString path = QFileDialog::getSaveFileName(this, title, QStringLiteral("run.") + suffix, filter);
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) path += QLatin1Char('.') + suffix;
+    if (!(this->*write)(path))
+        QMessageBox::warning(this, WindowCaption,
+                             tr("Could not write %1.").arg(QDir::toNativeSeparators(path)));
+}
+
+bool MainWindow::exportChartPng(const QString& path) { return panel_->chartImage().save(path, "PNG"); }
+
+bool MainWindow::exportChartSvg(const QString& path)
+{
+    const QSize size = panel_->chartExportSize();
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(WindowCaption);
+    svg.setDescription(tr("Windows and flight size in packets against the tick number"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    panel_->renderChart(painter, QRectF(QPointF(0, 0), size));
+    return painter.end() && QFile(path).size() > 0;
+}
+
+bool MainWindow::exportRunCsv(const QString& path)
+{
+    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
+    if (!out) return false;
+    writeRunCsv(out, history_->trace());
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+// ============================================================================
+// The modal message box and help
 // ============================================================================
 
 // The model asks from inside a tick or an event. The clock stays stopped for
@@ -542,23 +315,45 @@ void MainWindow::showMessageBox(const std::string& text)
 {
     messageBoxOpen_ = true;
     syncClock();
-    showWidgets(); // behind the box, the window shows how far the model got
-    QMessageBox box(QMessageBox::NoIcon, WindowCaption, toQString(text), QMessageBox::Ok, this);
+    clientArea_->showModel(); // behind the box, the window shows how far the model got
+    QMessageBox box(QMessageBox::NoIcon, WindowCaption, QString::fromStdString(text), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
     messageBoxOpen_ = false;
     syncClock();
 }
 
-// ============================================================================
-// The static drawing
-// ============================================================================
-
-void MainWindow::paintEvent(QPaintEvent*)
+void MainWindow::showKeys()
 {
-    QPainter painter(this);
-    painter.setPen(QPen(WindowText, LineWidthPixels, Qt::SolidLine, Qt::RoundCap));
-    for (const TwipLine& line : ArrowLines) {
-        painter.drawLine(toPixels(line.x1), toPixels(line.y1), toPixels(line.x2), toPixels(line.y2));
-    }
+    QMessageBox::information(
+        this, tr("Keys and Mouse"),
+        tr("<table>"
+           "<tr><td><b>F5</b></td><td>Start / Reset</td></tr>"
+           "<tr><td><b>F6</b></td><td>Pause / Cont</td></tr>"
+           "<tr><td><b>Ctrl+Right</b></td><td>Step one tick (pauses a running clock first)</td></tr>"
+           "<tr><td><b>Ctrl+Left</b></td><td>Step back one tick</td></tr>"
+           "<tr><td><b>Ctrl+1 ... Ctrl+5</b></td><td>Speed 0.25\u00d7, 0.5\u00d7, 1\u00d7, 2\u00d7, "
+           "4\u00d7</td></tr>"
+           "<tr><td><b>Ctrl+L</b></td><td>Chart and log panel</td></tr>"
+           "<tr><td><b>Ctrl+E</b>, <b>Ctrl+Shift+E</b></td><td>Export the chart as PNG, as SVG</td></tr>"
+           "<tr><td><b>Ctrl+S</b></td><td>Export the run as CSV</td></tr>"
+           "<tr><td><b>Tab</b>, <b>Space</b></td><td>Move among the panel's controls, press or tick "
+           "one</td></tr>"
+           "</table>"
+           "<p>Click a travelling packet or ACK to hold it; click it again within seven ticks to lose it.</p>"
+           "<p>On the chart: the wheel zooms, the scroll bar below moves through the run, a click puts "
+           "the cursor on a tick, a double click (or <i>Rewind to Cursor</i>) goes back to it. "
+           "Selecting a line of the log moves the cursor to its tick.</p>"));
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, tr("About"),
+                       tr("<p><b>%1</b></p>"
+                          "<p>A sliding-window transport protocol with congestion control, animated "
+                          "on a 50 ms clock: slow start, congestion avoidance, fast retransmit and "
+                          "recovery, selective repeat, delayed ACKs and an adaptive timeout.</p>"
+                          "<p>The run is recorded as it goes, so it can be stepped back, rewound to "
+                          "any earlier tick on the chart, and exported.</p>")
+                           .arg(WindowCaption));
 }

@@ -1,151 +1,120 @@
-// The main window: the demonstration's only screen.
+// The main window: the demonstration's client area under a menu bar.
 //
-// It decides nothing. It builds every control at its fixed place, hands each
-// user event to the matching Form1 handler, runs Form1's clock, shows the modal
-// box when Form1 asks for one, and after every event and tick copies Form1's
-// control properties into the widgets. Each widget remembers what it last
-// showed, so a tick touches only the widgets whose properties changed.
+// It owns the model and everything that drives it. Every user action and
+// every tick goes through one place, runEvent, which hands it to the run
+// history (so the run is recorded completely) and then shows the outcome: the
+// client area, the menus that follow the buttons, and the run panel while it
+// is open. The window itself decides nothing about the simulation.
 //
-// Every widget's objectName is its control's name, with "_i" for element i of
-// an array ("lblTx_3", "cmdPacket_0"); the clock is "Timer1".
+// The menus add what the buttons of the client area do not: a single step, a
+// step back, the speed of the clock, the chart and log panel, exports and
+// help. None of them changes what a tick does; the speed changes only the
+// real time between ticks.
+//
+// Object names, for tests: the clock is "Timer1"; the client area
+// "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
+// "actionStep", "actionStepBack", "actionSpeed_<index>", "actionPanel",
+// "actionExportPng", "actionExportSvg", "actionExportCsv", "actionQuit",
+// "actionKeys", "actionAbout".
 //
 // Sections of main_window.cpp:
-//   fonts, system colours and the fixed geometry
-//   building the controls
-//   forwarding events and running the clock
-//   mirroring the model into the widgets
-//   the modal message box
-//   the static drawing (arrows)
+//   building the window and its menus
+//   running events and the clock
+//   stepping, rewinding and the speed
+//   showing the model
+//   exports
+//   the modal message box and help
 #pragma once
 
+#include <QMainWindow>
 #include <QString>
 #include <QTimer>
-#include <QWidget>
+#include <array>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
 
+#include "core/events.h"
 #include "core/form.h"
+#include "history/run_history.h"
 
-class QCheckBox;
-class QLabel;
-class QPushButton;
-class QScrollBar;
-class ShapeWidget;
+class FormView;
+class QAction;
+class QActionGroup;
+class QMenu;
+class RunPanel;
 
-class MainWindow : public QWidget {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    // Speeds of the clock, as multiples of Timer1's own interval.
+    static constexpr std::array<double, 5> Speeds = {0.25, 0.5, 1.0, 2.0, 4.0};
+    static constexpr int NormalSpeed = 2;
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Form1& form() { return form_; }
     const Form1& form() const { return form_; }
+    const RunHistory& history() const { return *history_; }
+    FormView* clientArea() const { return clientArea_; }
+    RunPanel* runPanel() const { return panel_; }
 
     // Copies the model into the widgets and starts or stops the clock to
     // match Timer1. Runs by itself after every event and tick; tests that
     // change the model directly call it to see the result on screen.
     void showModel();
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    // Applies a user's action, recorded, as a click in the client area does.
+    void runEvent(const UserEvent& event);
+    // Exactly one tick. A running clock is paused first (a recorded click on
+    // Pause), so that the step is what the user sees next, not one of many.
+    void step();
+    // Rebuilds the state right after the previous tick.
+    void stepBack();
+    // Rebuilds the state right after `tick` and pauses there; what was
+    // recorded after it is dropped, so the run goes on as a new branch.
+    bool rewindTo(std::int32_t tick);
+
+    // Index into Speeds.
+    void setSpeed(int index);
+    int speed() const { return speed_; }
+    // The clock's interval at the current speed, in milliseconds.
+    int tickInterval() const;
+
+    bool exportChartPng(const QString& path);
+    bool exportChartSvg(const QString& path);
+    bool exportRunCsv(const QString& path);
 
 private:
-    struct TwipRect {
-        int left;
-        int top;
-        int width;
-        int height;
-    };
+    void buildMenus();
+    void buildRunMenu();
+    QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys);
 
-    // What a widget last showed, next to the model control it shows.
-    struct LabelView {
-        QLabel* widget;
-        const Label* model;
-        int fontPixels;
-        bool placedByModel; // only the strip cells move; the rest keep their design place
-        std::optional<Label> shown;
-    };
-    struct FlightView {
-        QPushButton* widget;
-        const FlightButton* model;
-        int heightTwips;
-        std::optional<FlightButton> shown;
-    };
-    struct BarView {
-        ShapeWidget* widget;
-        const TimeoutBar* model;
-        std::optional<std::int32_t> shownWidth;
-    };
-    struct FrameView {
-        ShapeWidget* widget;
-        const Frame* model;
-        int topTwips;
-        int heightTwips;
-        std::optional<Frame> shown;
-    };
-    struct ButtonView {
-        QPushButton* widget;
-        const Button* model;
-        std::optional<std::string> shownCaption;
-    };
-    struct CheckView {
-        QCheckBox* widget;
-        CheckBox* model;
-        std::optional<CheckBox> shown;
-    };
-    struct SliderView {
-        QScrollBar* widget;
-        ScrollBar* model;
-        std::optional<int> shownValue;
-    };
-
-    void buildStrips();
-    void buildFlightButtons();
-    void buildPanel();
-    void arrangeKeyboardFocus();
-
-    QLabel* addLabel(const Label& model, const QString& name, TwipRect place, Qt::Alignment alignment,
-                     int fontPixels, bool placedByModel = false);
-    ShapeWidget* addShape(const QString& name, TwipRect place, QColor colour, int borderPixels);
-    QPushButton* addPanelButton(const Button& model, const QString& name, TwipRect place,
-                                void (Form1::*onClick)());
-    void addCheckBox(CheckBox& model, const QString& name, TwipRect place);
-    void addSlider(ScrollBar& model, const QString& name, TwipRect place, Qt::Orientation orientation);
-
-    // Runs one model event (a user's action or a tick) to completion, then
-    // shows its outcome. An event that arrives while another is running is
-    // dropped: nothing may run inside a tick.
-    template <typename Event> void runEvent(Event&& event);
-    void onCheckBoxClicked(CheckView& view);
-    void onSliderMoved(SliderView& view, int value);
-
-    void showLabel(LabelView& view);
-    void showFlightButton(FlightView& view);
-    void showBar(BarView& view);
-    void showFrame(FrameView& view);
-    void showButton(ButtonView& view);
-    void showCheckBox(CheckView& view);
-    void showSlider(SliderView& view);
-    void showWidgets();
+    void runTick();
     void syncClock();
-
+    void showMenus();
+    void askAndExport(const QString& title, const QString& filter, const QString& suffix,
+                      bool (MainWindow::*write)(const QString&));
     void showMessageBox(const std::string& text);
+    void showKeys();
+    void showAbout();
 
     Form1 form_;
+    std::optional<RunHistory> history_;
+    FormView* clientArea_ = nullptr;
+    RunPanel* panel_ = nullptr;
     QTimer clock_{this};
+    int speed_ = NormalSpeed;
     bool eventRunning_ = false;
     bool messageBoxOpen_ = false;
 
-    // Deques, because the signal connections hold on to their views and a
-    // deque never moves an element when it grows.
-    std::deque<LabelView> labels_;
-    std::deque<FlightView> flights_;
-    std::deque<BarView> bars_;
-    std::deque<FrameView> frames_;
-    std::deque<ButtonView> buttons_;
-    std::deque<CheckView> checks_;
-    std::deque<SliderView> sliders_;
+    QAction* startReset_ = nullptr;
+    QAction* pauseCont_ = nullptr;
+    QAction* stepBack_ = nullptr;
+    QAction* panelAction_ = nullptr;
+    QActionGroup* speedGroup_ = nullptr;
+    std::string shownStartCaption_;
+    std::string shownPauseCaption_;
 };

@@ -1,0 +1,432 @@
+#include "ui/qt/run_chart.h"
+
+#include <QContextMenuEvent>
+#include <QGraphicsLayout>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScatterSeries>
+#include <QValueAxis>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct FigureLook {
+    const char* name;
+    double (TickSample::*value)() const;
+    QColor colour;
+    qreal width;
+    Qt::PenStyle style;
+};
+
+const std::array<FigureLook, RunChart::FigureCount> Figures = {{
+    {"Tx window", &TickSample::txWindow, QColor(0, 0, 192), 2.5, Qt::SolidLine},
+    {"SSThresh", &TickSample::ssThresh, QColor(230, 120, 0), 2, Qt::DashLine},
+    {"Flight size", &TickSample::flight, QColor(0, 140, 0), 1.5, Qt::SolidLine},
+    {"Rx window", &TickSample::rxWindow, QColor(110, 110, 110), 2, Qt::DotLine},
+}};
+
+// Where a marker sits: losses along the bottom, the rest on the transmit
+// window, a timeout or fast-retransmit entry at the tip of the tooth it cuts.
+enum class MarkerPlace { Peak, Window, Bottom };
+
+struct MarkerLook {
+    Markers bit;
+    const char* name;
+    QScatterSeries::MarkerShape shape;
+    QColor colour;
+    qreal size;
+    MarkerPlace place;
+};
+
+const std::array<MarkerLook, RunChart::MarkerKindCount> MarkerKinds = {{
+    {marker::Timeout, "Timeout", QScatterSeries::MarkerShapeTriangle, QColor(220, 0, 0), 13,
+     MarkerPlace::Peak},
+    {marker::FastRetransmit, "Fast retransmit", QScatterSeries::MarkerShapeStar, QColor(160, 0, 160), 15,
+     MarkerPlace::Peak},
+    {marker::PacketLost, "Packet lost", QScatterSeries::MarkerShapeRectangle, QColor(200, 90, 0), 10,
+     MarkerPlace::Bottom},
+    {marker::AckLost, "ACK lost", QScatterSeries::MarkerShapeRotatedRectangle, QColor(0, 130, 150), 11,
+     MarkerPlace::Bottom},
+    {marker::StateChange, "State change", QScatterSeries::MarkerShapeCircle, QColor(90, 90, 90), 7,
+     MarkerPlace::Window},
+}};
+
+constexpr double LossLane = 0.5; // packets: just above the axis
+constexpr double SmallestPacketTop = 4;
+constexpr double ZoomPerWheelStep = 1.25;
+const QColor CursorColour(200, 0, 120);
+
+double markerY(const std::vector<TickSample>& samples, std::int32_t tick, MarkerPlace place)
+{
+    const double window = samples[static_cast<std::size_t>(tick)].txWindow();
+    switch (place) {
+    case MarkerPlace::Peak:
+        return tick > 0 ? std::max(window, samples[static_cast<std::size_t>(tick) - 1].txWindow()) : window;
+    case MarkerPlace::Window:
+        return window;
+    case MarkerPlace::Bottom:
+        break;
+    }
+    return LossLane;
+}
+
+// 1, 2 or 5 times a power of ten, so that about eight labels fit.
+double niceInterval(double span)
+{
+    const double raw = std::max(span / 8, 1.0);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double multiple : {1.0, 2.0, 5.0}) {
+        if (multiple * magnitude >= raw) return multiple * magnitude;
+    }
+    return 10 * magnitude;
+}
+
+} // namespace
+
+RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent), trace_(trace)
+{
+    auto* chart = new QChart;
+    chart->setDropShadowEnabled(false);
+    chart->setBackgroundRoundness(0);
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    setChart(chart); // the view owns it
+
+    tickAxis_ = new QValueAxis;
+    tickAxis_->setTitleText(tr("tick (50 ms at 1\u00d7)"));
+    tickAxis_->setLabelFormat(QStringLiteral("%d"));
+    tickAxis_->setTickType(QValueAxis::TicksDynamic);
+    tickAxis_->setTickAnchor(0);
+    packetAxis_ = new QValueAxis;
+    packetAxis_->setTitleText(tr("packets"));
+    packetAxis_->setLabelFormat(QStringLiteral("%d"));
+    packetAxis_->setTickType(QValueAxis::TicksDynamic);
+    packetAxis_->setTickAnchor(0);
+    chart->addAxis(tickAxis_, Qt::AlignBottom);
+    chart->addAxis(packetAxis_, Qt::AlignLeft);
+
+    for (std::size_t i = 0; i < Figures.size(); ++i) {
+        auto* series = new QLineSeries;
+        series->setName(tr(Figures[i].name));
+        series->setPen(QPen(Figures[i].colour, Figures[i].width, Figures[i].style));
+        chart->addSeries(series);
+        series->attachAxis(tickAxis_);
+        series->attachAxis(packetAxis_);
+        figures_[i] = series;
+    }
+    for (std::size_t i = 0; i < MarkerKinds.size(); ++i) {
+        auto* series = new QScatterSeries;
+        series->setName(tr(MarkerKinds[i].name));
+        series->setMarkerShape(MarkerKinds[i].shape);
+        series->setMarkerSize(MarkerKinds[i].size);
+        series->setColor(MarkerKinds[i].colour);
+        series->setBorderColor(MarkerKinds[i].colour.darker(140));
+        chart->addSeries(series);
+        series->attachAxis(tickAxis_);
+        series->attachAxis(packetAxis_);
+        markers_[i] = series;
+    }
+    // A click on a legend entry hides or shows its series.
+    for (QLegendMarker* entry : chart->legend()->markers()) {
+        connect(entry, &QLegendMarker::clicked, this, [entry] {
+            entry->series()->setVisible(!entry->series()->isVisible());
+            entry->setVisible(true);
+            QColor label = entry->labelBrush().color();
+            label.setAlphaF(entry->series()->isVisible() ? 1.0 : 0.4);
+            entry->setLabelBrush(label);
+        });
+    }
+
+    setMinimumSize(480, 260);
+    placeFollowingRange();
+    load(0, lastTick());
+}
+
+// ---------------------------------------------------------------------------
+// Following the run and loading points
+
+void RunChart::follow()
+{
+    const std::int32_t end = lastTick();
+    if (end < loadedLast_) {
+        reload(); // the run was cut short without a word: start afresh
+        return;
+    }
+    const bool markersChanged =
+        loadedLast_ >= 0 && trace_.samples()[static_cast<std::size_t>(loadedLast_)].markers() != lastMarkers_;
+    if (end == loadedLast_ && !markersChanged) return;
+
+    if (!following_) {
+        // New ticks land beyond the range shown, unless the range reaches past the run's end.
+        if (markersChanged || loadedLast_ < last_)
+            load(static_cast<std::int32_t>(first_), static_cast<std::int32_t>(std::ceil(last_)));
+        emit viewChanged();
+        return;
+    }
+
+    placeFollowingRange();
+    const auto first = static_cast<std::int32_t>(first_);
+    const std::int32_t wanted = end - first + 1;
+    const std::int32_t step = std::max(1, (wanted + MaxBuckets - 1) / MaxBuckets);
+    const std::int32_t loaded = end - loadedFirst_ + 1;
+    if (!markersChanged && step == 1 && step_ == 1 && loaded <= wanted + wanted / 2) {
+        append(loadedLast_ + 1, end);
+    } else if (!markersChanged && step > 1 && step == step_ && end - loadedLast_ < step_) {
+        // Less than a bucket's worth of new ticks: less than a pixel. Wait for more.
+    } else {
+        load(first, end);
+    }
+}
+
+void RunChart::reload()
+{
+    if (following_) placeFollowingRange();
+    load(static_cast<std::int32_t>(first_), static_cast<std::int32_t>(std::ceil(last_)));
+    viewport()->update();
+}
+
+void RunChart::load(std::int32_t first, std::int32_t last)
+{
+    const std::vector<TickSample>& samples = trace_.samples();
+    last = std::clamp(last, std::int32_t{0}, lastTick());
+    first = std::clamp(first, std::int32_t{0}, last);
+    step_ = std::max(1, (last - first + 1 + MaxBuckets - 1) / MaxBuckets);
+    first -= first % step_; // buckets stay put as the range moves
+    highest_ = 0;
+
+    const auto at = [&samples](std::int32_t tick) -> const TickSample& {
+        return samples[static_cast<std::size_t>(tick)];
+    };
+    for (std::size_t f = 0; f < Figures.size(); ++f) {
+        const auto value = Figures[f].value;
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>((last - first) / step_ + 1) * (step_ == 1 ? 1 : 2));
+        for (std::int32_t bucket = first; bucket <= last; bucket += step_) {
+            const std::int32_t end = std::min(last, bucket + step_ - 1);
+            std::int32_t low = bucket;
+            std::int32_t high = bucket;
+            for (std::int32_t tick = bucket + 1; tick <= end; ++tick) {
+                if ((at(tick).*value)() < (at(low).*value)()) low = tick;
+                if ((at(tick).*value)() > (at(high).*value)()) high = tick;
+            }
+            // The lowest and the highest of the bucket, in the order they happened.
+            const std::int32_t earlier = std::min(low, high);
+            const std::int32_t later = std::max(low, high);
+            points.append(QPointF(earlier, (at(earlier).*value)()));
+            if (later != earlier) points.append(QPointF(later, (at(later).*value)()));
+            highest_ = std::max(highest_, (at(high).*value)());
+        }
+        figures_[f]->replace(points);
+    }
+
+    for (std::size_t k = 0; k < MarkerKinds.size(); ++k) {
+        QList<QPointF> points;
+        for (std::int32_t bucket = first; bucket <= last; bucket += step_) {
+            const std::int32_t end = std::min(last, bucket + step_ - 1);
+            // One marker of a kind per bucket: the first.
+            for (std::int32_t tick = bucket; tick <= end; ++tick) {
+                if ((at(tick).markers() & MarkerKinds[k].bit) == 0) continue;
+                points.append(QPointF(tick, markerY(samples, tick, MarkerKinds[k].place)));
+                break;
+            }
+        }
+        markers_[k]->replace(points);
+    }
+
+    loadedFirst_ = first;
+    loadedLast_ = last;
+    lastMarkers_ = at(last).markers();
+    fitValueAxis();
+}
+
+void RunChart::append(std::int32_t from, std::int32_t to)
+{
+    const std::vector<TickSample>& samples = trace_.samples();
+    for (std::size_t f = 0; f < Figures.size(); ++f) {
+        QList<QPointF> points;
+        points.reserve(to - from + 1);
+        for (std::int32_t tick = from; tick <= to; ++tick) {
+            const double value = (samples[static_cast<std::size_t>(tick)].*Figures[f].value)();
+            points.append(QPointF(tick, value));
+            highest_ = std::max(highest_, value);
+        }
+        figures_[f]->append(points);
+    }
+    for (std::int32_t tick = from; tick <= to; ++tick) {
+        const Markers markers = samples[static_cast<std::size_t>(tick)].markers();
+        if (markers == 0) continue;
+        for (std::size_t k = 0; k < MarkerKinds.size(); ++k) {
+            if ((markers & MarkerKinds[k].bit) != 0)
+                markers_[k]->append(tick, markerY(samples, tick, MarkerKinds[k].place));
+        }
+    }
+    loadedLast_ = to;
+    lastMarkers_ = samples[static_cast<std::size_t>(to)].markers();
+    fitValueAxis();
+}
+
+void RunChart::fitValueAxis()
+{
+    const double top = std::max(SmallestPacketTop, std::ceil(highest_) + 1);
+    if (top == packetTop_) return;
+    packetTop_ = top;
+    packetAxis_->setRange(0, top);
+    packetAxis_->setTickInterval(top <= 10 ? 1 : top <= 20 ? 2 : 5);
+}
+
+// ---------------------------------------------------------------------------
+// The range shown: following, scrolling and zooming
+
+void RunChart::placeFollowingRange()
+{
+    const double first = std::max(0.0, lastTick() - followSpan_);
+    setAxisRange(first, first + followSpan_);
+}
+
+void RunChart::setAxisRange(double first, double last)
+{
+    const bool spanChanged = std::abs((last - first) - (last_ - first_)) > 1e-9;
+    if (first != first_ || last != last_ || tickAxis_->max() != last) {
+        first_ = first;
+        last_ = last;
+        tickAxis_->setRange(first, last);
+    }
+    if (spanChanged || tickAxis_->tickInterval() <= 0) tickAxis_->setTickInterval(niceInterval(last - first));
+    emit viewChanged();
+}
+
+void RunChart::setFollowing(bool on)
+{
+    following_ = on;
+    if (on) reload();
+    emit viewChanged();
+}
+
+void RunChart::showRange(double first, double last)
+{
+    following_ = false;
+    const double span = std::max(last - first, MinimumSpan);
+    first = std::max(0.0, first);
+    setAxisRange(first, first + span);
+    load(static_cast<std::int32_t>(first_), static_cast<std::int32_t>(std::ceil(last_)));
+    viewport()->update();
+}
+
+void RunChart::zoomBy(double factor, double anchor)
+{
+    const double widest = std::max(static_cast<double>(lastTick()), DefaultSpan);
+    const double span = std::clamp(this->span() * factor, MinimumSpan, widest);
+    if (following_) {
+        followSpan_ = span;
+        reload();
+        return;
+    }
+    const double share = (anchor - first_) / this->span();
+    const double first = anchor - share * span;
+    showRange(first, first + span);
+}
+
+void RunChart::showWholeRun() { showRange(0, std::max(static_cast<double>(lastTick()), MinimumSpan)); }
+
+void RunChart::setCursorTick(std::int32_t tick)
+{
+    tick = std::clamp(tick, std::int32_t{0}, lastTick());
+    cursor_ = tick;
+    if (tick < first_ || tick > last_) showRange(tick - span() / 2, tick + span() / 2);
+    viewport()->update();
+    emit cursorMoved(tick);
+}
+
+// ---------------------------------------------------------------------------
+// The cursor and the mouse
+
+std::optional<std::int32_t> RunChart::tickAt(QPoint viewPoint) const
+{
+    const QPointF inChart = chart()->mapFromScene(mapToScene(viewPoint));
+    if (!chart()->plotArea().contains(inChart)) return std::nullopt;
+    const double tick = chart()->mapToValue(inChart, figures_[0]).x();
+    return std::clamp(static_cast<std::int32_t>(std::lround(tick)), std::int32_t{0}, lastTick());
+}
+
+void RunChart::drawForeground(QPainter* painter, const QRectF& rect)
+{
+    QChartView::drawForeground(painter, rect);
+    if (!cursor_ || *cursor_ < first_ || *cursor_ > last_) return;
+    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
+    const double x = chart()->mapToScene(chart()->mapToPosition(QPointF(*cursor_, 0), figures_[0])).x();
+    painter->save();
+    painter->setPen(QPen(CursorColour, 1.5, Qt::DashLine));
+    painter->drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+    painter->setPen(CursorColour);
+    painter->drawText(QPointF(x + 4, plot.top() + painter->fontMetrics().ascent() + 2),
+                      tr("tick %1").arg(*cursor_));
+    painter->restore();
+}
+
+void RunChart::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0) {
+        event->ignore();
+        return;
+    }
+    const QPointF inChart = chart()->mapFromScene(mapToScene(event->position().toPoint()));
+    const double anchor = chart()->mapToValue(inChart, figures_[0]).x();
+    zoomBy(std::pow(ZoomPerWheelStep, -steps), anchor);
+    event->accept();
+}
+
+void RunChart::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (const auto tick = tickAt(event->position().toPoint())) setCursorTick(*tick);
+    }
+    QChartView::mousePressEvent(event);
+}
+
+void RunChart::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        if (const auto tick = tickAt(event->position().toPoint())) {
+            setCursorTick(*tick);
+            emit rewindRequested(*tick);
+            return;
+        }
+    }
+    QChartView::mouseDoubleClickEvent(event);
+}
+
+void RunChart::contextMenuEvent(QContextMenuEvent* event)
+{
+    const auto tick = tickAt(event->pos());
+    if (!tick) return;
+    QMenu menu(this);
+    menu.addAction(tr("Put Cursor on Tick %1").arg(*tick), this, [this, tick] { setCursorTick(*tick); });
+    menu.addAction(tr("Rewind to Tick %1").arg(*tick), this, [this, tick] {
+        setCursorTick(*tick);
+        emit rewindRequested(*tick);
+    });
+    menu.exec(event->globalPos());
+}
+
+void RunChart::showEvent(QShowEvent* event)
+{
+    QChartView::showEvent(event);
+    reload(); // it did not follow while hidden
+}
+
+// ---------------------------------------------------------------------------
+// Export
+
+void RunChart::renderTo(QPainter& painter, const QRectF& target, QSize size)
+{
+    if (!isVisible()) chart()->resize(size);
+    reload();
+    chart()->layout()->activate();
+    painter.setRenderHint(QPainter::Antialiasing);
+    scene()->render(&painter, target, QRectF(chart()->pos(), chart()->size()));
+}

@@ -1,0 +1,120 @@
+// The run chart: transmit window, slow-start threshold, flight size and
+// receive window in packets against the tick number, with markers for
+// timeouts, fast-retransmit entries, packets and ACKs lost by clicks, and
+// changes of the sender state.
+//
+// Drawn with Qt Charts. Its line series redraw every point they hold whenever
+// anything changes, so they never hold the whole run: only the ticks on
+// screen, one point per tick while that fits the plot, and otherwise the
+// lowest and highest value of each bucket of ticks (steps and sawtooth
+// edges survive; a tick's worth of detail would be below a pixel anyway).
+// While the chart follows the run, a new tick appends its points; the loaded
+// range is rebuilt only when it has grown to twice what is shown, so the cost
+// of a tick does not grow with the length of the run.
+//
+// The cursor is a vertical line on one tick: a click on the plot puts it
+// there, as does selecting an entry of the event log. A double click, or
+// "Rewind to tick" in the context menu, asks to rewind the run to that tick.
+#pragma once
+
+#include <QChartView>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "history/run_trace.h"
+
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+class RunChart : public QChartView {
+    Q_OBJECT
+
+public:
+    static constexpr int FigureCount = 4;      // transmit window, threshold, flight size, receive window
+    static constexpr int MarkerKindCount = 5;  // one series per marker bit
+    static constexpr double DefaultSpan = 600; // ticks shown while following: 30 s at 1x
+    static constexpr double MinimumSpan = 20;
+    // Buckets across the plot before ticks are merged: about one per pixel.
+    static constexpr int MaxBuckets = 800;
+
+    explicit RunChart(const RunTrace& trace, QWidget* parent = nullptr);
+
+    // Takes in what the trace gained since the last call; cheap when nothing did.
+    void follow();
+    // Loads the ticks on screen afresh: after a rewind, or before an export.
+    void reload();
+
+    double firstShown() const { return first_; }
+    double lastShown() const { return last_; }
+    double span() const { return last_ - first_; }
+    bool following() const { return following_; }
+    // Following keeps the latest tick at the right edge as the run goes on.
+    void setFollowing(bool on);
+    // Shows the ticks first..last and stops following.
+    void showRange(double first, double last);
+    // Zooms by `factor` (below 1 zooms in) keeping `anchor` where it is.
+    void zoomBy(double factor, double anchor);
+    void showWholeRun();
+
+    std::optional<std::int32_t> cursorTick() const { return cursor_; }
+    // Moves the cursor, scrolling it into view; emits cursorMoved.
+    void setCursorTick(std::int32_t tick);
+
+    // What the series hold now: for tests, and to show the loading stays bounded.
+    QLineSeries* figureSeries(int index) const { return figures_[static_cast<std::size_t>(index)]; }
+    QScatterSeries* markerSeries(int index) const { return markers_[static_cast<std::size_t>(index)]; }
+    std::int32_t loadedFirst() const { return loadedFirst_; }
+    std::int32_t loadedLast() const { return loadedLast_; }
+    std::int32_t bucketTicks() const { return step_; }
+
+    // Draws the chart as it stands into `target`; renders the latest ticks
+    // at `size` if the chart is not on screen.
+    void renderTo(QPainter& painter, const QRectF& target, QSize size);
+
+signals:
+    void viewChanged(); // the range shown or the run's length changed
+    void cursorMoved(std::int32_t tick);
+    void rewindRequested(std::int32_t tick);
+
+protected:
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::int32_t lastTick() const { return trace_.ticks(); }
+    // The tick under a point of the view, if it lies on the plot.
+    std::optional<std::int32_t> tickAt(QPoint viewPoint) const;
+    // The range shown while following, for the run as long as it is now.
+    void placeFollowingRange();
+    void setAxisRange(double first, double last);
+    void load(std::int32_t first, std::int32_t last);
+    void append(std::int32_t from, std::int32_t to);
+    void fitValueAxis();
+
+    const RunTrace& trace_;
+    std::array<QLineSeries*, FigureCount> figures_{};
+    std::array<QScatterSeries*, MarkerKindCount> markers_{};
+    QValueAxis* tickAxis_ = nullptr;
+    QValueAxis* packetAxis_ = nullptr;
+
+    bool following_ = true;
+    double followSpan_ = DefaultSpan;
+    double first_ = 0;
+    double last_ = DefaultSpan;
+
+    // The ticks whose points the series hold, and how many ticks one bucket merges.
+    std::int32_t loadedFirst_ = 0;
+    std::int32_t loadedLast_ = -1;
+    std::int32_t step_ = 1;
+    Markers lastMarkers_ = 0; // of loadedLast_: user events may add to them between ticks
+    double highest_ = 0;      // largest figure loaded, for the packet axis
+    double packetTop_ = 0;
+
+    std::optional<std::int32_t> cursor_;
+};

@@ -1,0 +1,194 @@
+#include "ui/qt/run_panel.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "ui/qt/event_log_view.h"
+#include "ui/qt/run_chart.h"
+
+namespace {
+
+const QSize DefaultExportSize(1200, 600);
+constexpr double ZoomStep = 1.5;
+
+} // namespace
+
+RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
+    : QWidget(parent, Qt::Window), trace_(trace), chart_(new RunChart(trace, this)),
+      scroll_(new QScrollBar(Qt::Horizontal, this)), log_(new EventLogView(trace, this)),
+      cursorLabel_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("runPanel"));
+    setWindowTitle(tr("Chart and Log"));
+    chart_->setObjectName(QStringLiteral("runChart"));
+    scroll_->setObjectName(QStringLiteral("chartScroll"));
+    cursorLabel_->setObjectName(QStringLiteral("cursorLabel"));
+
+    auto* tools = new QToolBar(this);
+    followAction_ = tools->addAction(tr("Follow Run"));
+    followAction_->setObjectName(QStringLiteral("actionFollow"));
+    followAction_->setCheckable(true);
+    followAction_->setChecked(true);
+    followAction_->setToolTip(tr("Keep the latest tick at the right edge (End)"));
+    followAction_->setShortcut(QKeySequence(Qt::Key_End));
+    connect(followAction_, &QAction::toggled, chart_, &RunChart::setFollowing);
+
+    QAction* zoomIn = tools->addAction(tr("Zoom In"));
+    zoomIn->setShortcut(QKeySequence::ZoomIn);
+    zoomIn->setToolTip(
+        tr("Fewer ticks across the chart (%1)").arg(QKeySequence(QKeySequence::ZoomIn).toString()));
+    connect(zoomIn, &QAction::triggered, this,
+            [this] { chart_->zoomBy(1 / ZoomStep, (chart_->firstShown() + chart_->lastShown()) / 2); });
+    QAction* zoomOut = tools->addAction(tr("Zoom Out"));
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    zoomOut->setToolTip(
+        tr("More ticks across the chart (%1)").arg(QKeySequence(QKeySequence::ZoomOut).toString()));
+    connect(zoomOut, &QAction::triggered, this,
+            [this] { chart_->zoomBy(ZoomStep, (chart_->firstShown() + chart_->lastShown()) / 2); });
+    QAction* whole = tools->addAction(tr("Whole Run"));
+    whole->setShortcut(QKeySequence(Qt::Key_Home));
+    whole->setToolTip(tr("Every tick so far (Home)"));
+    connect(whole, &QAction::triggered, chart_, &RunChart::showWholeRun);
+    tools->addSeparator();
+    rewindAction_ = tools->addAction(tr("Rewind to Cursor"));
+    rewindAction_->setObjectName(QStringLiteral("actionRewindToCursor"));
+    rewindAction_->setToolTip(tr("Go back to the tick under the cursor and pause there; "
+                                 "what happened after it is dropped (also: double click on the chart)"));
+    rewindAction_->setEnabled(false);
+    connect(rewindAction_, &QAction::triggered, this, [this] {
+        if (const auto tick = chart_->cursorTick()) emit rewindRequested(*tick);
+    });
+    tools->addWidget(cursorLabel_);
+
+    auto* chartArea = new QWidget(this);
+    auto* chartLayout = new QVBoxLayout(chartArea);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->setSpacing(0);
+    chartLayout->addWidget(tools);
+    chartLayout->addWidget(chart_, 1);
+    chartLayout->addWidget(scroll_);
+
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(chartArea);
+    split->addWidget(log_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(split);
+    resize(960, 720);
+
+    connect(chart_, &RunChart::viewChanged, this, &RunPanel::showRangeOnScrollBar);
+    connect(chart_, &RunChart::cursorMoved, this, [this](std::int32_t tick) {
+        showCursor();
+        log_->selectTick(tick);
+    });
+    connect(chart_, &RunChart::rewindRequested, this, &RunPanel::rewindRequested);
+    connect(log_, &EventLogView::tickSelected, chart_, &RunChart::setCursorTick);
+    connect(scroll_, &QScrollBar::valueChanged, this, [this](int first) {
+        if (first >= scroll_->maximum()) {
+            chart_->setFollowing(true);
+        } else {
+            chart_->showRange(first, first + chart_->span());
+        }
+    });
+
+    refresh_.setSingleShot(true);
+    refresh_.setInterval(RefreshMilliseconds);
+    connect(&refresh_, &QTimer::timeout, this, &RunPanel::refreshNow);
+    showCursor();
+}
+
+void RunPanel::follow()
+{
+    if (isVisible() && !refresh_.isActive()) refresh_.start();
+}
+
+void RunPanel::rewound()
+{
+    rewoundSinceRefresh_ = true;
+    if (isVisible()) refreshNow();
+}
+
+void RunPanel::refreshNow()
+{
+    refresh_.stop();
+    if (rewoundSinceRefresh_) {
+        rewoundSinceRefresh_ = false;
+        chart_->reload();
+        log_->reset();
+    } else {
+        chart_->follow();
+        log_->follow();
+    }
+    showCursor();
+}
+
+void RunPanel::showRangeOnScrollBar()
+{
+    const QSignalBlocker quiet(scroll_);
+    const int span = static_cast<int>(std::lround(chart_->span()));
+    scroll_->setRange(0, std::max(0, trace_.ticks() - span));
+    scroll_->setPageStep(std::max(1, span));
+    scroll_->setSingleStep(std::max(1, span / 20));
+    scroll_->setValue(chart_->following() ? scroll_->maximum() : static_cast<int>(chart_->firstShown()));
+    if (followAction_ && followAction_->isChecked() != chart_->following()) {
+        const QSignalBlocker quietAction(followAction_);
+        followAction_->setChecked(chart_->following());
+    }
+}
+
+void RunPanel::showCursor()
+{
+    const auto tick = chart_->cursorTick();
+    const bool onRun = tick && *tick <= trace_.ticks();
+    rewindAction_->setEnabled(onRun);
+    cursorLabel_->setText(
+        onRun ? tr("  cursor: tick %1 of %2").arg(*tick).arg(trace_.ticks())
+              : tr("  tick %1 (click the chart to put the cursor on a tick)").arg(trace_.ticks()));
+}
+
+QSize RunPanel::chartExportSize() const { return chart_->isVisible() ? chart_->size() : DefaultExportSize; }
+
+QImage RunPanel::chartImage()
+{
+    const QSize size = chartExportSize();
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderChart(painter, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
+void RunPanel::renderChart(QPainter& painter, const QRectF& target)
+{
+    if (isVisible()) refreshNow();
+    chart_->renderTo(painter, target, chartExportSize());
+}
+
+void RunPanel::showEvent(QShowEvent* event)
+{
+    // The first time, beside the main window rather than over it.
+    if (!placed_ && parentWidget()) {
+        move(parentWidget()->frameGeometry().topRight() + QPoint(8, 0));
+        placed_ = true;
+    }
+    QWidget::showEvent(event);
+    log_->reset(); // it did not follow while hidden; the chart reloads on its own show
+    rewoundSinceRefresh_ = false;
+    showCursor();
+    emit shownChanged(true);
+}
+
+void RunPanel::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    refresh_.stop();
+    emit shownChanged(false);
+}

@@ -1,0 +1,74 @@
+// The chart and log panel: a window of its own beside the main window, so
+// that the main window looks exactly the same whether it is open or not.
+//
+// On top, the run chart with a tool bar (follow the run, zoom, whole run,
+// rewind to the cursor) and a scroll bar through the run; below, the event
+// log. A click on the chart or a selected log entry puts the cursor on a
+// tick; "Rewind to Cursor" and a double click on the chart ask the main
+// window to rewind there.
+//
+// The panel follows the run only while it is open, and refreshes at most
+// ten times a second however fast the clock runs: a tick costs the main
+// window nothing more than noting that something changed.
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+
+#include "history/run_trace.h"
+
+class EventLogView;
+class QAction;
+class QLabel;
+class QScrollBar;
+class RunChart;
+
+class RunPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int RefreshMilliseconds = 100;
+
+    explicit RunPanel(const RunTrace& trace, QWidget* parent = nullptr);
+
+    // Something may have changed in the trace; the panel refreshes soon, if open.
+    void follow();
+    // The trace was cut back by a rewind.
+    void rewound();
+    // Takes in everything now, rather than at the next refresh.
+    void refreshNow();
+
+    RunChart* chart() const { return chart_; }
+    EventLogView* log() const { return log_; }
+
+    // The chart as an image or a drawing, as it is shown (or, while the panel
+    // is closed, at a default size following the latest ticks).
+    QSize chartExportSize() const;
+    QImage chartImage();
+    void renderChart(QPainter& painter, const QRectF& target);
+
+signals:
+    void rewindRequested(std::int32_t tick);
+    void shownChanged(bool shown);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void showRangeOnScrollBar();
+    void showCursor();
+
+    const RunTrace& trace_;
+    RunChart* chart_;
+    QScrollBar* scroll_;
+    EventLogView* log_;
+    QLabel* cursorLabel_;
+    QAction* followAction_ = nullptr;
+    QAction* rewindAction_ = nullptr;
+    QTimer refresh_;
+    bool rewoundSinceRefresh_ = false;
+    bool placed_ = false;
+};
