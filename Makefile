@@ -10,6 +10,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SANITIZE_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 EVENTS ?= 200000000
+# How long `make soak` lets a monkey abuse the real window under Xvfb.
+SOAK_SECONDS ?= 300
 FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
 
@@ -52,12 +54,14 @@ fuzz: fuzz-build
 	@$(FUZZ_DIR)/tests/reliability/event_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 		$(FUZZ_DIR)/corpus tests/reliability/corpus
 
-# Two marathons side by side, EVENTS events between them, under the sanitizers.
-soak: sanitized-build
+# Two marathons side by side, EVENTS events between them, under the
+# sanitizers; then the window, clicked at random for SOAK_SECONDS.
+soak: sanitized-build build
 	@half=$$(( $(EVENTS) / 2 )); \
 	$(SANITIZE_DIR)/tests/reliability/reliability_marathon $$half 100000 & first=$$!; \
 	$(SANITIZE_DIR)/tests/reliability/reliability_marathon $$half 200000 & second=$$!; \
 	status=0; wait $$first || status=1; wait $$second || status=1; exit $$status
+	@xvfb-run -a -s '-screen 0 1280x1024x24' $(BUILD_DIR)/tests/qt_soak/window_soak $(SOAK_SECONDS)
 
 run: build
 	@$(BUILD_DIR)/ui/qt/sliding-window-demo
