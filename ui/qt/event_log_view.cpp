@@ -232,3 +232,8 @@ LogSource EventLogView::sideOfRow(int row) const
 {
     return static_cast<LogSource>(filter_.index(row, 0).data(EventLogModel::SourceRole).toInt());
 }
+
+QString EventLogView::textOfRow(int row) const
+{
+    return filter_.index(row, EventLogModel::TextColumn).data().toString();
+}

@@ -79,6 +79,7 @@ public:
     // The tick of the shown row `row`.
     std::int32_t tickOfRow(int row) const;
     LogSource sideOfRow(int row) const;
+    QString textOfRow(int row) const;
 
 signals:
     void tickSelected(std::int32_t tick);
