@@ -198,6 +198,7 @@ public:
 
 private:
     void bindScrollBars();
+    void reserveTextRoom();
     void reportMessage(std::string_view text);
 
     // Steps of the tick that belong to other subsystems.

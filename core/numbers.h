@@ -14,13 +14,18 @@
 namespace numbers {
 
 // Nearest integer, halves to the even neighbour (12.5 -> 12, 13.5 -> 14).
+// Runs on every tick for every running timer, so it avoids the library's
+// floor and fmod for the values the simulation meets.
 inline double roundHalfEven(double x)
 {
-    const double lower = std::floor(x);
-    const double fraction = x - lower;
-    if (fraction > 0.5) return lower + 1.0;
-    if (fraction < 0.5) return lower;
-    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+    constexpr double beyondFractions = 4503599627370496.0; // 2^52: every double past it is whole
+    if (!(x > -beyondFractions && x < beyondFractions)) return x;
+    const auto truncated = static_cast<std::int64_t>(x);
+    const std::int64_t lower = static_cast<double>(truncated) > x ? truncated - 1 : truncated;
+    const double fraction = x - static_cast<double>(lower);
+    if (fraction > 0.5) return static_cast<double>(lower + 1);
+    if (fraction < 0.5) return static_cast<double>(lower);
+    return static_cast<double>(lower % 2 == 0 ? lower : lower + 1);
 }
 
 inline std::int32_t roundToInt32(double x) { return static_cast<std::int32_t>(roundHalfEven(x)); }

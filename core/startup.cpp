@@ -69,11 +69,13 @@ Form1::Form1()
 {
     placeDesignControls(*this);
     bindScrollBars();
+    reserveTextRoom();
 }
 
 Form1::Form1(const Form1& other) : FormState(other), showMessageBox(other.showMessageBox)
 {
     bindScrollBars();
+    reserveTextRoom();
 }
 
 Form1& Form1::operator=(const Form1& other)
@@ -82,6 +84,7 @@ Form1& Form1::operator=(const Form1& other)
         FormState::operator=(other);
         showMessageBox = other.showMessageBox;
         bindScrollBars();
+        reserveTextRoom();
     }
     return *this;
 }
@@ -93,6 +96,24 @@ void Form1::bindScrollBars()
     VScroll1.bind(this, &Form1::VScroll1_Change);
     VScroll2.bind(this, &Form1::VScroll2_Change);
     VScroll3.bind(this, &Form1::VScroll3_Change);
+}
+
+// Every text the program writes is well under this, so once a form has its
+// room no tick needs the heap. A copied string only gets the room its text
+// needs, hence the copies reserve again.
+void Form1::reserveTextRoom()
+{
+    constexpr std::size_t room = 128;
+    for (auto* store : {&TxMessages, &RxMessages}) {
+        for (MessageLine& line : *store)
+            line.Text.reserve(room);
+    }
+    for (auto* buttons : {&cmdPacket, &cmdACK}) {
+        for (FlightButton& button : *buttons)
+            button.Caption.reserve(room);
+    }
+    lblTxInfo.Caption.reserve(room);
+    lblRxInfo.Caption.reserve(room);
 }
 
 void Form1::reportMessage(std::string_view text)
@@ -160,8 +181,11 @@ void Form1::ResetSimulation()
     QueueHead = 0;
 
     for (int i = 0; i < MessageSlots; ++i) {
-        TxMessages[i] = MessageLine{};
-        RxMessages[i] = MessageLine{};
+        for (MessageLine* line : {&TxMessages[i], &RxMessages[i]}) {
+            line->Text.clear(); // keeps its room, so later messages need no allocation
+            line->TicksLeft = 0;
+            line->Priority = 0;
+        }
     }
     AddMessageLine(true, 40, 1, "");
     AddMessageLine(false, 40, 1, "Press 'Start' to go...");
