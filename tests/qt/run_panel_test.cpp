@@ -238,6 +238,7 @@ void RunPanelTest::theLogFiltersBySideAndMovesTheCursor()
     const int last = log->visibleRows() - 1;
     log->selectRow(last);
     QCOMPARE(chartOf(window)->cursorTick(), log->tickOfRow(last));
+    QCOMPARE(log->selectedRow(), last); // not the first entry of that tick
     log->selectRow(0);
     QCOMPARE(chartOf(window)->cursorTick(), 0);
 }

@@ -204,6 +204,12 @@ int EventLogView::visibleRows() const { return filter_.rowCount(); }
 
 void EventLogView::selectRow(int row) { view_->setCurrentIndex(filter_.index(row, 0)); }
 
+int EventLogView::selectedRow() const
+{
+    const QModelIndex current = view_->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
 void EventLogView::selectTick(std::int32_t tick)
 {
     const std::vector<LogEntry>& log = trace_.log();

@@ -74,6 +74,8 @@ public:
     int visibleRows() const;
     // Selects the shown row `row` (as a user's click would).
     void selectRow(int row);
+    // The shown row that is selected, or -1.
+    int selectedRow() const;
     // Selects the first shown entry at `tick` or later, without reporting it back.
     void selectTick(std::int32_t tick);
     // The tick of the shown row `row`.

@@ -87,10 +87,15 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     connect(chart_, &RunChart::viewChanged, this, &RunPanel::showRangeOnScrollBar);
     connect(chart_, &RunChart::cursorMoved, this, [this](std::int32_t tick) {
         showCursor();
-        log_->selectTick(tick);
+        // A cursor put there from the log keeps the entry the user picked.
+        if (!cursorFromLog_) log_->selectTick(tick);
     });
     connect(chart_, &RunChart::rewindRequested, this, &RunPanel::rewindRequested);
-    connect(log_, &EventLogView::tickSelected, chart_, &RunChart::setCursorTick);
+    connect(log_, &EventLogView::tickSelected, this, [this](std::int32_t tick) {
+        cursorFromLog_ = true;
+        chart_->setCursorTick(tick);
+        cursorFromLog_ = false;
+    });
     connect(scroll_, &QScrollBar::valueChanged, this, [this](int first) {
         if (first >= scroll_->maximum()) {
             chart_->setFollowing(true);

@@ -71,4 +71,5 @@ private:
     QTimer refresh_;
     bool rewoundSinceRefresh_ = false;
     bool placed_ = false;
+    bool cursorFromLog_ = false;
 };
