@@ -31,6 +31,23 @@ void setFigure(std::string& caption, double value, bool signPlace)
     numbers::assignIfChanged(caption, std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
+// hundredths / 100 as its shortest decimal text (433 -> "4.33", 250 -> "2.5"),
+// which is what the shortest text of the double hundredths / 100 reads.
+void setHundredths(std::string& caption, std::int32_t hundredths)
+{
+    numbers::TextBuilder text;
+    const std::int32_t magnitude = hundredths < 0 ? -hundredths : hundredths;
+    if (hundredths < 0) text.text("-");
+    text.plain(magnitude / 100);
+    const std::int32_t fraction = magnitude % 100;
+    if (fraction != 0) {
+        const char digits[3] = {'.', static_cast<char>('0' + fraction / 10),
+                                static_cast<char>('0' + fraction % 10)};
+        text.text(std::string_view(digits, fraction % 10 == 0 ? 2 : 3));
+    }
+    numbers::assignIfChanged(caption, text.view());
+}
+
 // bytes / segment as a figure. Windows and thresholds are nearly always whole
 // segments, which the integer path writes without touching floating point.
 double segments(std::int32_t bytes, std::int32_t segment) { return static_cast<double>(bytes) / segment; }
@@ -57,12 +74,13 @@ void Form1::ShowState()
               static_cast<double>(numbers::floorDiv(2 * static_cast<std::int64_t>(FlightBytes) + SegmentBytes,
                                                     2 * static_cast<std::int64_t>(SegmentBytes))),
               false);
-    // Cut, not rounded, to two decimals.
-    setFigure(lblSSThresh.Caption,
-              SSThreshBytes % SegmentBytes == 0
-                  ? segments(SSThreshBytes, SegmentBytes)
-                  : std::floor(segments(SSThreshBytes, SegmentBytes) * 100) / 100,
-              false);
+    // Cut, not rounded, to two decimals, with the floating-point arithmetic the
+    // figure has always had (4350 bytes shows as 4.34).
+    if (SSThreshBytes % SegmentBytes == 0) {
+        setFigure(lblSSThresh.Caption, segments(SSThreshBytes, SegmentBytes), false);
+    } else {
+        setHundredths(lblSSThresh.Caption, numbers::intFloor(segments(SSThreshBytes, SegmentBytes) * 100));
+    }
     numbers::assignIfChanged(lblState.Caption, stateName(TxState));
 }
 
