@@ -27,6 +27,7 @@
 #include <string_view>
 
 #include "core/controls.h"
+#include "core/numbers.h"
 #include "ui/layout.h"
 
 // One candidate for a commentary line.
@@ -210,6 +211,14 @@ private:
     void PostStandingLines();
     void RecountFlight();
     bool StopAtPacketNumberLimit();
+
+    // The last composed standing line of a side and what it was composed from.
+    struct StandingLine {
+        std::int64_t key = -1;
+        numbers::TextBuilder text;
+    };
+    StandingLine senderLine_;
+    StandingLine receiverLine_;
 
     void StoreMessage(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text);
     void RefreshLine(bool senderSide);

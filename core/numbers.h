@@ -163,9 +163,20 @@ private:
 };
 
 // Assigning an unchanged text is the common case on every tick; skip the copy.
+// Figures are a few characters long: those are compared in place rather than
+// through a library call.
 inline void assignIfChanged(std::string& target, std::string_view text)
 {
-    if (target != text) target.assign(text);
+    if (target.size() == text.size()) {
+        if (text.size() > 8) {
+            if (std::string_view(target) == text) return;
+        } else {
+            std::size_t same = 0;
+            while (same < text.size() && target[same] == text[same]) ++same;
+            if (same == text.size()) return;
+        }
+    }
+    target.assign(text);
 }
 
 } // namespace numbers

@@ -80,23 +80,32 @@ bool Form1::StopAtPacketNumberLimit()
 
 void Form1::PostStandingLines()
 {
-    numbers::TextBuilder sender;
-    sender.text("Hoping for ACK with sequence number");
-    if (TxOutstanding > 1) {
-        sender.text(" between").number((TxBase + 1) % SeqModulus).text(" and");
-        sender.number((TxBase + TxOutstanding) % SeqModulus);
-    } else {
-        sender.number((TxBase + 1) % SeqModulus);
+    // The texts change only when an edge of a window moves, so each is
+    // composed again only then; composing both on every tick cost more than
+    // the rest of the ageing and drawing of the lines.
+    const std::int64_t senderKey =
+        (std::int64_t{TxBase} << 32) | (std::int64_t{TxOutstanding} << 16) | SeqModulus;
+    if (senderKey != senderLine_.key) {
+        senderLine_.key = senderKey;
+        senderLine_.text = numbers::TextBuilder{};
+        senderLine_.text.text("Hoping for ACK with sequence number");
+        if (TxOutstanding > 1) {
+            senderLine_.text.text(" between").number((TxBase + 1) % SeqModulus).text(" and");
+            senderLine_.text.number((TxBase + TxOutstanding) % SeqModulus);
+        } else {
+            senderLine_.text.number((TxBase + 1) % SeqModulus);
+        }
+    }
+    const std::int64_t receiverKey = (std::int64_t{RxNext} << 16) | SeqModulus;
+    if (receiverKey != receiverLine_.key) {
+        receiverLine_.key = receiverKey;
+        receiverLine_.text = numbers::TextBuilder{};
+        receiverLine_.text.text("Waiting for packet").number(RxNext).text(" with sequence number");
+        receiverLine_.text.number(RxNext % SeqModulus);
     }
     // AgeMessages redraws both lines straight after, so these only store.
-    StoreMessage(true, 10000, 1, sender.view());
-
-    numbers::TextBuilder receiver;
-    receiver.text("Waiting for packet")
-        .number(RxNext)
-        .text(" with sequence number")
-        .number(RxNext % SeqModulus);
-    StoreMessage(false, 10000, 1, receiver.view());
+    StoreMessage(true, 10000, 1, senderLine_.text.view());
+    StoreMessage(false, 10000, 1, receiverLine_.text.view());
 }
 
 void Form1::RecountFlight()
