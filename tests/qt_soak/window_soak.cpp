@@ -7,7 +7,13 @@
 //   - resident memory grew by less than 2 MiB from the end of the first
 //     minute to the end (checked for runs of two minutes or more).
 //
-//   window_soak [SECONDS] [SEED]        (run under xvfb-run; default 180 s)
+//   window_soak [SECONDS] [SEED] [--self-check]   (under xvfb-run; default 180 s)
+//
+// --self-check proves the watch on nested ticks can fail: it holds packets
+// from the start and, inside the tick that opens the first message box,
+// fires the clock once more by hand; the run passes only if that was seen.
+#include <malloc.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -39,10 +45,18 @@ long residentKiB()
     return -1;
 }
 
+// Bytes the program holds on the heap: RSS growth without heap growth is the
+// allocator or the X server's shared memory, not something kept.
+long heapKiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<long>((info.uordblks + info.hblkhd) / 1024);
+}
+
 class Monkey : public QObject {
 public:
-    Monkey(MainWindow& window, long seconds, std::uint64_t seed)
-        : window_(window), seconds_(seconds), random_(seed)
+    Monkey(MainWindow& window, long seconds, std::uint64_t seed, bool selfCheck)
+        : window_(window), seconds_(seconds), random_(seed), selfCheck_(selfCheck)
     {
         watchTheClock();
         watchMessageBoxes();
@@ -94,6 +108,10 @@ private:
             boxOpen_ = true;
             boxAnswerAfterMs_ = 100 + random_.below(400);
             boxSince_.start();
+            if (selfCheck_ && boxes_ == 1) {
+                QTimerEvent firing(clock_->timerId());
+                QCoreApplication::sendEvent(clock_, &firing);
+            }
             shown(text);
             boxOpen_ = false;
         };
@@ -143,7 +161,13 @@ private:
             finishing_ = true;
             return;
         }
-        if (firstMinuteKiB_ < 0 && elapsed_.elapsed() >= 60000) firstMinuteKiB_ = residentKiB();
+        if (elapsed_.elapsed() >= (minutesLogged_ + 1) * 60000) {
+            ++minutesLogged_;
+            if (firstMinuteKiB_ < 0) firstMinuteKiB_ = residentKiB();
+            std::printf("minute %ld: resident %ld KiB, heap in use %ld KiB, %ld ticks\n", minutesLogged_,
+                        residentKiB(), heapKiB(), ticks_);
+            std::fflush(stdout);
+        }
 
         acting_ = true;
         doSomething();
@@ -184,7 +208,9 @@ private:
     // One stretch in three holds every packet that leaves, with single clicks
     // far enough apart not to count as double clicks, until the packet slots
     // run out and the model says so in a message box.
-    bool hoarding() const { return elapsed_.elapsed() / 20000 % 3 == 2; }
+    // The first such stretch lies inside the first minute, so the message box
+    // has been shown once before memory is first measured.
+    bool hoarding() const { return selfCheck_ || elapsed_.elapsed() / 20000 % 3 == 1; }
 
     void holdPackets()
     {
@@ -306,6 +332,13 @@ private:
         } else {
             std::printf("resident memory at the end: %ld KiB (run too short to compare minutes)\n", lastKiB);
         }
+        if (selfCheck_) {
+            const bool seen = boxes_ > 0 && nestedTicks_ > 0;
+            std::printf("self-check: the nested firing was %s\n", seen ? "seen" : "missed");
+            exitCode_ = seen ? 0 : 1;
+            QApplication::exit(exitCode_);
+            return;
+        }
         const bool clean = nestedTicks_ == 0 && changedUnderBox_ == 0 && brokenChecks_ == 0 && memoryOk &&
                            ticks_ > seconds_ * 5;
         exitCode_ = clean ? 0 : 1;
@@ -321,6 +354,7 @@ private:
     MainWindow& window_;
     long seconds_;
     reliability::Random random_;
+    bool selfCheck_;
     QTimer actions_;
     QElapsedTimer elapsed_;
     QTimer* clock_ = nullptr;
@@ -350,6 +384,7 @@ private:
     long changedUnderBox_ = 0;
     long brokenChecks_ = 0;
     long firstMinuteKiB_ = -1;
+    long minutesLogged_ = 0;
     int exitCode_ = 1;
 };
 
@@ -366,7 +401,8 @@ int main(int argc, char* argv[])
     }
     MainWindow window;
     window.show();
-    Monkey monkey(window, seconds, seed);
+    const bool selfCheck = argc > 3 && std::string(argv[3]) == "--self-check";
+    Monkey monkey(window, seconds, seed, selfCheck);
     const int code = QApplication::exec();
     return code == 0 ? monkey.exitCode() : code;
 }
