@@ -120,7 +120,13 @@ void RunControlTest::menuTextsFollowTheButtonsAndKeysWork()
     QTest::keyClick(window.windowHandle(), Qt::Key_L, Qt::ControlModifier);
     QVERIFY(window.runPanel()->isVisible());
     QVERIFY(action(window, "actionPanel")->isChecked());
-    window.runPanel()->close();
+    // The run keys work from the panel's window as well, and Ctrl+L closes it.
+    window.runPanel()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.runPanel()));
+    QTest::keyClick(window.runPanel()->windowHandle(), Qt::Key_Right, Qt::ControlModifier);
+    QCOMPARE(window.history().ticks(), ticks + 1);
+    QTest::keyClick(window.runPanel()->windowHandle(), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(!window.runPanel()->isVisible());
     QVERIFY(!action(window, "actionPanel")->isChecked());
 
     // The menu entries do what the buttons do, recorded like them.

@@ -99,6 +99,8 @@ void MainWindow::buildMenus()
                 askAndExport(tr("Export Run as CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
                              &MainWindow::exportRunCsv);
             });
+    // The export keys work in the panel's window too.
+    panel_->addActions(file->actions());
     file->addSeparator();
     connect(
         addMenuAction(file, QStringLiteral("actionQuit"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
@@ -112,6 +114,7 @@ void MainWindow::buildMenus()
     panelAction_->setCheckable(true);
     connect(panelAction_, &QAction::toggled, panel_, &QWidget::setVisible);
     connect(panel_, &RunPanel::shownChanged, panelAction_, &QAction::setChecked);
+    panel_->addAction(panelAction_); // Ctrl+L closes it again from within
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     connect(

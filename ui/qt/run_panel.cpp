@@ -36,8 +36,7 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     followAction_->setObjectName(QStringLiteral("actionFollow"));
     followAction_->setCheckable(true);
     followAction_->setChecked(true);
-    followAction_->setToolTip(tr("Keep the latest tick at the right edge (End)"));
-    followAction_->setShortcut(QKeySequence(Qt::Key_End));
+    followAction_->setToolTip(tr("Keep the latest tick at the right edge"));
     connect(followAction_, &QAction::toggled, chart_, &RunChart::setFollowing);
 
     QAction* zoomIn = tools->addAction(tr("Zoom In"));
@@ -53,8 +52,7 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     connect(zoomOut, &QAction::triggered, this,
             [this] { chart_->zoomBy(ZoomStep, (chart_->firstShown() + chart_->lastShown()) / 2); });
     QAction* whole = tools->addAction(tr("Whole Run"));
-    whole->setShortcut(QKeySequence(Qt::Key_Home));
-    whole->setToolTip(tr("Every tick so far (Home)"));
+    whole->setToolTip(tr("Every tick so far"));
     connect(whole, &QAction::triggered, chart_, &RunChart::showWholeRun);
     tools->addSeparator();
     rewindAction_ = tools->addAction(tr("Rewind to Cursor"));
