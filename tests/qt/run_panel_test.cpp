@@ -25,7 +25,7 @@ constexpr int TimeoutMarkers = 0;
 constexpr int FastRetransmitMarkers = 1;
 constexpr int PacketLostMarkers = 2;
 
-RunChart* chartOf(const MainWindow& window) { return window.runPanel()->chart(); }
+RunChart* chartOf(MainWindow& window) { return window.runPanel()->chart(); }
 
 // A lossy run with the congestion controls on: a packet lost every 700 ticks.
 void runWithLosses(MainWindow& window, int ticks)

@@ -52,9 +52,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // The client area keeps its size; the window is that plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    panel_ = new RunPanel(history_->trace(), this);
-    connect(panel_, &RunPanel::rewindRequested, this, [this](int tick) { rewindTo(tick); });
-
     clock_.setObjectName(QStringLiteral("Timer1"));
     clock_.setTimerType(Qt::PreciseTimer);
     connect(&clock_, &QTimer::timeout, this, &MainWindow::runTick);
@@ -99,8 +96,7 @@ void MainWindow::buildMenus()
                 askAndExport(tr("Export Run as CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
                              &MainWindow::exportRunCsv);
             });
-    // The export keys work in the panel's window too.
-    panel_->addActions(file->actions());
+    panelKeys_ += file->actions();
     file->addSeparator();
     connect(
         addMenuAction(file, QStringLiteral("actionQuit"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
@@ -112,9 +108,9 @@ void MainWindow::buildMenus()
     panelAction_ = addMenuAction(view, QStringLiteral("actionPanel"), tr("&Chart and Log"),
                                  QKeySequence(Qt::CTRL | Qt::Key_L));
     panelAction_->setCheckable(true);
-    connect(panelAction_, &QAction::toggled, panel_, &QWidget::setVisible);
-    connect(panel_, &RunPanel::shownChanged, panelAction_, &QAction::setChecked);
-    panel_->addAction(panelAction_); // Ctrl+L closes it again from within
+    connect(panelAction_, &QAction::toggled, this, [this](bool shown) {
+        if (shown || panel_ != nullptr) runPanel()->setVisible(shown);
+    });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     connect(
@@ -160,9 +156,21 @@ void MainWindow::buildRunMenu()
         connect(action, &QAction::triggered, this, [this, i] { setSpeed(i); });
     }
 
-    // The run keys work in the panel's window too.
-    panel_->addActions(run->actions());
-    panel_->addActions(speed->actions());
+    panelKeys_ += run->actions();
+    panelKeys_ += speed->actions();
+}
+
+RunPanel* MainWindow::runPanel()
+{
+    if (panel_ != nullptr) return panel_;
+    panel_ = new RunPanel(history_->trace(), this);
+    connect(panel_, &RunPanel::rewindRequested, this, [this](int tick) { rewindTo(tick); });
+    connect(panel_, &RunPanel::shownChanged, panelAction_, &QAction::setChecked);
+    // The export and run keys work in the panel's window too, and Ctrl+L closes it from within.
+    panel_->addActions(panelKeys_);
+    panel_->addAction(panelAction_);
+    panel_->follow();
+    return panel_;
 }
 
 // ============================================================================
@@ -227,7 +235,7 @@ bool MainWindow::rewindTo(std::int32_t tick)
     eventRunning_ = true;
     const bool rewound = history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
     eventRunning_ = false;
-    if (rewound) panel_->rewound();
+    if (rewound && panel_ != nullptr) panel_->rewound();
     showModel();
     return rewound;
 }
@@ -248,7 +256,7 @@ void MainWindow::showModel()
 {
     clientArea_->showModel();
     showMenus();
-    panel_->follow();
+    if (panel_ != nullptr) panel_->follow();
     syncClock();
 }
 
@@ -281,11 +289,11 @@ void MainWindow::askAndExport(const QString& title, const QString& filter, const
                              tr("Could not write %1.").arg(QDir::toNativeSeparators(path)));
 }
 
-bool MainWindow::exportChartPng(const QString& path) { return panel_->chartImage().save(path, "PNG"); }
+bool MainWindow::exportChartPng(const QString& path) { return runPanel()->chartImage().save(path, "PNG"); }
 
 bool MainWindow::exportChartSvg(const QString& path)
 {
-    const QSize size = panel_->chartExportSize();
+    const QSize size = runPanel()->chartExportSize();
     QSvgGenerator svg;
     svg.setFileName(path);
     svg.setSize(size);
@@ -294,7 +302,7 @@ bool MainWindow::exportChartSvg(const QString& path)
     svg.setDescription(tr("Windows and flight size in packets against the tick number"));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
-    panel_->renderChart(painter, QRectF(QPointF(0, 0), size));
+    runPanel()->renderChart(painter, QRectF(QPointF(0, 0), size));
     return painter.end() && QFile(path).size() > 0;
 }
 

@@ -26,6 +26,7 @@
 //   the modal message box and help
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -59,7 +60,9 @@ public:
     const Form1& form() const { return form_; }
     const RunHistory& history() const { return *history_; }
     FormView* clientArea() const { return clientArea_; }
-    RunPanel* runPanel() const { return panel_; }
+    // The chart and log panel, built the first time anything needs it: most
+    // lessons never open it, and building it would slow every start-up.
+    RunPanel* runPanel();
 
     // Copies the model into the widgets and starts or stops the clock to
     // match Timer1. Runs by itself after every event and tick; tests that
@@ -114,6 +117,8 @@ private:
     QAction* pauseCont_ = nullptr;
     QAction* stepBack_ = nullptr;
     QAction* panelAction_ = nullptr;
+    // Actions whose keys also work in the panel's window.
+    QList<QAction*> panelKeys_;
     QActionGroup* speedGroup_ = nullptr;
     std::string shownStartCaption_;
     std::string shownPauseCaption_;
