@@ -108,10 +108,14 @@ void Form1::PostStandingLines()
     StoreMessage(false, 10000, 1, receiverLine_.text.view());
 }
 
+// Only sent packets can be in flight, and every cell past the outstanding
+// range is grey, so the count stops at the range's end.
 void Form1::RecountFlight()
 {
+    const int origin = txOrigin();
+    const int last = std::min<int>(layout::LastCell, TxBase + TxOutstanding - 1 - origin);
     int inFlight = 0;
-    for (int cell = std::max(0, TxBase - txOrigin()); cell <= layout::LastCell; ++cell) {
+    for (int cell = std::max(0, TxBase - origin); cell <= last; ++cell) {
         const Colour colour = lblTx[cell].ForeColor;
         if (colour == colours::TxInFlight || colour == colours::TxResentInFlight) ++inFlight;
     }

@@ -4,6 +4,8 @@
 // of the window when one is resent; the first-packet rule then resends each of
 // them in turn as it becomes the oldest outstanding packet. Selective repeat
 // leaves the other timers running.
+#include <algorithm>
+
 #include "core/form.h"
 #include "core/numbers.h"
 
@@ -46,9 +48,15 @@ void Form1::ApplyFirstPacketRule()
     RetransmitPacket(TxBase);
 }
 
+// Marks are made inside the window and stay there until resent or
+// acknowledged (a slide moves them with their numbers, and everything past the
+// window is grey), so only the window's cells are looked at.
 void Form1::ScanForSelectiveResends()
 {
-    for (int cell = 0; cell <= layout::LastCell; ++cell) {
+    const int origin = txOrigin();
+    const int first = std::max(0, TxBase - origin);
+    const int last = std::min<int>(layout::LastCell, TxBase + TxOutstanding - 1 - origin);
+    for (int cell = first; cell <= last; ++cell) {
         if (lblTx[cell].ForeColor == colours::TxMarkedForResend)
             RetransmitPacket(static_cast<std::int16_t>(numbers::parseWhole(lblTx[cell].Caption)));
     }

@@ -133,17 +133,16 @@ void Form1::RefreshLine(bool senderSide)
 
 void Form1::AgeMessages()
 {
-    for (int i = 0; i < MessageSlots; ++i) {
-        for (MessageLine* line : {&TxMessages[i], &RxMessages[i]}) {
-            if (line->TicksLeft > 0) --line->TicksLeft;
-        }
-        for (MessageLine* line : {&TxMessages[i], &RxMessages[i]}) {
-            if (line->TicksLeft == 0) {
-                line->Text.clear();
-                line->Priority = 0;
+    // Each slot is aged on its own, so the two stores can be aged one after the other.
+    for (auto* store : {&TxMessages, &RxMessages}) {
+        for (MessageLine& line : *store) {
+            if (line.TicksLeft > 0) --line.TicksLeft;
+            if (line.TicksLeft == 0) {
+                line.Text.clear();
+                line.Priority = 0;
             }
         }
     }
-    AddMessageLine(true, 0, 0, "");
-    AddMessageLine(false, 0, 0, "");
+    RefreshLine(true);
+    RefreshLine(false);
 }
