@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/median_keeper.h"
 #include "core/events.h"
 #include "history/run_history.h"
 
@@ -148,30 +149,6 @@ BENCHMARK(BM_FollowTenMinutes)
     ->Repetitions(Repetitions)
     ->ReportAggregatesOnly()
     ->Unit(benchmark::kMillisecond);
-
-// Keeps the median of every benchmark while the console shows all aggregates.
-class MedianKeeper : public benchmark::ConsoleReporter {
-public:
-    MedianKeeper() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians_.insert_or_assign(run.run_name.function_name, run);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    const Run* median(const std::string& name) const
-    {
-        const auto found = medians_.find(name);
-        return found == medians_.end() ? nullptr : &found->second;
-    }
-
-private:
-    std::map<std::string, Run> medians_;
-};
 
 struct MemoryFigure {
     std::size_t bytes = 0;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "bench/counting_allocator.h"
+#include "bench/median_keeper.h"
 #include "bench/scenarios.h"
 
 namespace {
@@ -89,30 +90,6 @@ BENCHMARK(BM_HeadlessBusy)
     ->ReportAggregatesOnly()
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
-
-// Keeps the median of every benchmark while the console shows all aggregates.
-class MedianKeeper : public benchmark::ConsoleReporter {
-public:
-    MedianKeeper() : ConsoleReporter(OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians_.insert_or_assign(run.run_name.function_name, run);
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    const Run* median(const std::string& name) const
-    {
-        const auto found = medians_.find(name);
-        return found == medians_.end() ? nullptr : &found->second;
-    }
-
-private:
-    std::map<std::string, Run> medians_;
-};
 
 struct AllocationFigure {
     std::size_t allocations = 0;
