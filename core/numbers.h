@@ -69,8 +69,16 @@ inline std::string signedText(long value)
 // returns the end of what it wrote.
 inline char* writeShortest(char* first, char* last, double value)
 {
-    if (value > -1e15 && value < 1e15 && static_cast<double>(static_cast<long>(value)) == value)
-        return std::to_chars(first, last, static_cast<long>(value)).ptr;
+    if (value > -1e15 && value < 1e15 && static_cast<double>(static_cast<long>(value)) == value) {
+        const long whole = static_cast<long>(value);
+        // The figures are packet counts, nearly always one or two digits.
+        if (whole >= 0 && whole < 100 && last - first >= 2) {
+            if (whole >= 10) *first++ = static_cast<char>('0' + whole / 10);
+            *first++ = static_cast<char>('0' + whole % 10);
+            return first;
+        }
+        return std::to_chars(first, last, whole).ptr;
+    }
     return std::to_chars(first, last, value, std::chars_format::fixed).ptr;
 }
 
