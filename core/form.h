@@ -23,6 +23,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -197,6 +198,12 @@ public:
     static bool onStrip(int cell) { return cell >= 0 && cell <= layout::LastCell; }
     bool sendQueueFull() const;
 
+    // The tick keeps the standing lines it composed and what the figures were
+    // drawn from, and skips that work while nothing behind them changes. Code
+    // that writes captions or figures behind the handlers' back calls this so
+    // that the next tick draws everything again.
+    void forgetDrawnTexts();
+
 private:
     void bindScrollBars();
     void reserveTextRoom();
@@ -219,6 +226,24 @@ private:
     };
     StandingLine senderLine_;
     StandingLine receiverLine_;
+
+    // What the figures were last drawn from. Most ticks change none of it, and
+    // drawing them again would write the same texts and slider positions. The
+    // slider handlers, the only other writers of the window figures, forget it.
+    struct FigureInputs {
+        std::int32_t txWindow;
+        std::int32_t rxWindow;
+        std::int32_t flight;
+        std::int32_t threshold;
+        std::int32_t segment;
+        std::int32_t state;
+        bool operator==(const FigureInputs&) const = default;
+    };
+    std::optional<FigureInputs> shownFigures_;
+    FigureInputs figureInputs() const
+    {
+        return {TxWindowBytes, RxWindowBytes, FlightBytes, SSThreshBytes, SegmentBytes, TxState};
+    }
 
     void StoreMessage(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text);
     void RefreshLine(bool senderSide);

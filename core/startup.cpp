@@ -72,7 +72,9 @@ Form1::Form1()
     reserveTextRoom();
 }
 
-Form1::Form1(const Form1& other) : FormState(other), showMessageBox(other.showMessageBox)
+Form1::Form1(const Form1& other)
+    : FormState(other), showMessageBox(other.showMessageBox), senderLine_(other.senderLine_),
+      receiverLine_(other.receiverLine_), shownFigures_(other.shownFigures_)
 {
     bindScrollBars();
     reserveTextRoom();
@@ -83,6 +85,9 @@ Form1& Form1::operator=(const Form1& other)
     if (this != &other) {
         FormState::operator=(other);
         showMessageBox = other.showMessageBox;
+        senderLine_ = other.senderLine_;
+        receiverLine_ = other.receiverLine_;
+        shownFigures_ = other.shownFigures_;
         bindScrollBars();
         reserveTextRoom();
     }
@@ -114,6 +119,13 @@ void Form1::reserveTextRoom()
     }
     lblTxInfo.Caption.reserve(room);
     lblRxInfo.Caption.reserve(room);
+}
+
+void Form1::forgetDrawnTexts()
+{
+    senderLine_.key = -1;
+    receiverLine_.key = -1;
+    shownFigures_.reset();
 }
 
 void Form1::reportMessage(std::string_view text)

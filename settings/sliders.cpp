@@ -29,6 +29,7 @@ void Form1::VScroll1_Change()
 {
     const int packets = 17 - VScroll1.value();
     lblTxWindow[1].Caption = numbers::plainText(packets);
+    shownFigures_.reset();
     TxWindowBytes = packets * SegmentBytes;
 }
 
@@ -36,6 +37,7 @@ void Form1::VScroll2_Change()
 {
     const int packets = 17 - VScroll2.value();
     lblRxWindow[1].Caption = numbers::plainText(packets);
+    shownFigures_.reset();
     RxWindowBytes = packets * SegmentBytes;
 
     // Packets held beyond the new window are forgotten.

@@ -1,5 +1,8 @@
 // The clock tick: travel times, timer expiry, the standing commentary lines,
 // the send test and the end of the packet-number space.
+#include <random>
+
+#include "core/events.h"
 #include "test_support.h"
 
 using namespace support;
@@ -181,6 +184,44 @@ TEST_F(TickTest, RunStopsWithAMessageBeforePacketNumbersOverflow)
     EXPECT_FALSE(boxes[0].empty());
     EXPECT_EQ(queued(form, PacketNumberLimit), 0);
     EXPECT_LE(form.TxBase + form.TxOutstanding, PacketNumberLimit);
+}
+
+// The tick keeps the standing lines and the figures' inputs between ticks and
+// skips drawing what has not changed. A form that forgets them before every
+// event must end every event in exactly the same state, whatever the user does.
+TEST_F(TickTest, KeptTextsNeverChangeWhatARunDoes)
+{
+    std::mt19937 random(20261208);
+    start();
+    Form1 forgetful = form;
+    for (int event = 0; event < 60000; ++event) {
+        const unsigned roll = random() % 1000;
+        UserEvent next{EventKind::Tick, 0, 0};
+        if (roll < 30)
+            next = {EventKind::ClickPacket, static_cast<std::int16_t>(random() % 16), 0};
+        else if (roll < 55)
+            next = {EventKind::ClickAck, static_cast<std::int16_t>(random() % 16), 0};
+        else if (roll < 62)
+            next = {EventKind::ClickCheckBox, static_cast<std::int16_t>(random() % OptionBoxCount), 0};
+        else if (roll < 72)
+            next = {EventKind::MoveSlider, static_cast<std::int16_t>(random() % SliderCount),
+                    static_cast<std::int16_t>(1 + random() % 32)};
+        else if (roll < 73)
+            next = {EventKind::StartReset, 0, 0};
+        else if (roll < 75)
+            next = {EventKind::PauseCont, 0, 0};
+
+        forgetful.forgetDrawnTexts();
+        if (next.kind == EventKind::Tick) {
+            form.Timer1_Timer(); // also while paused, to reach every state the tick can meet
+            forgetful.Timer1_Timer();
+        } else {
+            applyEvent(form, next);
+            applyEvent(forgetful, next);
+        }
+        ASSERT_TRUE(static_cast<const FormState&>(form) == static_cast<const FormState&>(forgetful))
+            << "after event " << event << ": " << describeEvent(form, next);
+    }
 }
 
 } // namespace

@@ -56,6 +56,10 @@ double segments(std::int32_t bytes, std::int32_t segment) { return static_cast<d
 
 void Form1::ShowState()
 {
+    if (shownFigures_ == figureInputs()) return;
+    const int txPosition = VScroll1.value();
+    const int rxPosition = VScroll2.value();
+
     const bool wholeTx = TxWindowBytes % SegmentBytes == 0;
     const bool wholeRx = RxWindowBytes % SegmentBytes == 0;
 
@@ -82,6 +86,9 @@ void Form1::ShowState()
         setHundredths(lblSSThresh.Caption, numbers::intFloor(segments(SSThreshBytes, SegmentBytes) * 100));
     }
     numbers::assignIfChanged(lblState.Caption, stateName(TxState));
+    // A slider that moved here has rewritten its figure without the blank the
+    // first step writes, so the next call must draw everything again.
+    if (VScroll1.value() == txPosition && VScroll2.value() == rxPosition) shownFigures_ = figureInputs();
 }
 
 void Form1::AddMessageLine(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text)
