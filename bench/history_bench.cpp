@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/median_keeper.h"
+#include "bench/reporting.h"
 #include "core/events.h"
 #include "history/run_history.h"
 
@@ -169,25 +169,13 @@ MemoryFigure measureTenMinuteMemory()
             history.trace().log().size()};
 }
 
-void printVerdict(bool met, const char* what, const std::string& figure, const char* target)
-{
-    std::printf("  [%s] %s: %s (target %s)\n", met ? "met" : "not met", what, figure.c_str(), target);
-}
-
-std::string format(const char* pattern, double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return EXIT_FAILURE;
-    MedianKeeper reporter;
+    bench::MedianKeeper reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
@@ -203,8 +191,8 @@ int main(int argc, char* argv[])
     std::printf("\nHistory targets (medians of %d repetitions, CPU time):\n", Repetitions);
     if (replay != nullptr) {
         const double ms = replay->GetAdjustedCPUTime();
-        printVerdict(ms < ReplayTargetMs, "replaying a ten-minute run (12,000 ticks) from start-up",
-                     format("%.2f ms", ms), "well under 50 ms");
+        bench::printVerdict(ms < ReplayTargetMs, "replaying a ten-minute run (12,000 ticks) from start-up",
+                            bench::format("%.2f ms", ms), "well under 50 ms");
     }
     if (rewind != nullptr) {
         const double us = rewind->GetAdjustedCPUTime();

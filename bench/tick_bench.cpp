@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bench/counting_allocator.h"
-#include "bench/median_keeper.h"
+#include "bench/reporting.h"
 #include "bench/scenarios.h"
 
 namespace {
@@ -125,25 +125,13 @@ AllocationFigure countStartAllocations()
     return {bench::allocationsSoFar() - before, StartStretchTicks};
 }
 
-void printVerdict(bool met, const char* what, const std::string& figure, const char* target)
-{
-    std::printf("  [%s] %s: %s (target %s)\n", met ? "met" : "not met", what, figure.c_str(), target);
-}
-
-std::string format(const char* pattern, double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, pattern, value);
-    return text;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return EXIT_FAILURE;
-    MedianKeeper reporter;
+    bench::MedianKeeper reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
@@ -170,11 +158,13 @@ int main(int argc, char* argv[])
     std::printf("\nEngine targets (medians of %d repetitions; tick cost is CPU time):\n", Repetitions);
     if (start != nullptr) {
         const double ns = start->GetAdjustedCPUTime();
-        printVerdict(ns <= TickTargetNs, "tick just after Start", format("%.0f ns", ns), "<= 200 ns");
+        bench::printVerdict(ns <= TickTargetNs, "tick just after Start", bench::format("%.0f ns", ns),
+                            "<= 200 ns");
     }
     if (busy != nullptr) {
         const double ns = busy->GetAdjustedCPUTime();
-        printVerdict(ns <= TickTargetNs, "tick in the busy state", format("%.0f ns", ns), "<= 200 ns");
+        bench::printVerdict(ns <= TickTargetNs, "tick in the busy state", bench::format("%.0f ns", ns),
+                            "<= 200 ns");
     }
     if (headless != nullptr) {
         // Both clocks are shown; the verdict uses CPU time, which other work on
@@ -182,12 +172,12 @@ int main(int argc, char* argv[])
         const double ticksPerMs = HeadlessTicksPerIteration * 1e3; // times are in milliseconds
         const double perCpuSecond = ticksPerMs / headless->GetAdjustedCPUTime();
         const double perWallSecond = ticksPerMs / headless->GetAdjustedRealTime();
-        printVerdict(perCpuSecond >= ThroughputTarget, "headless ticks per second, busy state",
-                     format("%.2f million per CPU second", perCpuSecond / 1e6) +
-                         format(", %.2f million per wall-clock second", perWallSecond / 1e6),
-                     ">= 5 million");
+        bench::printVerdict(perCpuSecond >= ThroughputTarget, "headless ticks per second, busy state",
+                            bench::format("%.2f million per CPU second", perCpuSecond / 1e6) +
+                                bench::format(", %.2f million per wall-clock second", perWallSecond / 1e6),
+                            ">= 5 million");
     }
-    printVerdict(busyAllocations.allocations == 0, "heap allocations per tick, busy state",
-                 format("%.4f", busyAllocations.perTick()), "0");
+    bench::printVerdict(busyAllocations.allocations == 0, "heap allocations per tick, busy state",
+                        bench::format("%.4f", busyAllocations.perTick()), "0");
     return profile.clockStopped ? EXIT_FAILURE : EXIT_SUCCESS;
 }

@@ -1,12 +1,15 @@
-// A console reporter for Google Benchmark that also keeps the median of every
-// benchmark, so a program can print its verdicts from them after the run.
+// What the benchmark programs share: a console reporter that keeps the median
+// of every benchmark, and the one-line verdicts that make bench/run-all's summary.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <map>
 #include <string>
 #include <vector>
+
+namespace bench {
 
 class MedianKeeper : public benchmark::ConsoleReporter {
 public:
@@ -30,3 +33,17 @@ public:
 private:
     std::map<std::string, Run> medians_;
 };
+
+inline void printVerdict(bool met, const char* what, const std::string& figure, const char* target)
+{
+    std::printf("  [%s] %s: %s (target %s)\n", met ? "met" : "not met", what, figure.c_str(), target);
+}
+
+inline std::string format(const char* pattern, double value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+} // namespace bench
