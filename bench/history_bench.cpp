@@ -173,11 +173,8 @@ MemoryFigure measureTenMinuteMemory()
 
 int main(int argc, char* argv[])
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return EXIT_FAILURE;
     bench::MedianKeeper reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!bench::runBenchmarks(argc, argv, reporter)) return EXIT_FAILURE;
 
     const MemoryFigure memory = measureTenMinuteMemory();
     std::printf("\nA ten-minute history keeps %.0f KB: %zu model copies, %zu user events, %zu log entries, "

@@ -34,6 +34,17 @@ private:
     std::map<std::string, Run> medians_;
 };
 
+// Runs the benchmarks the command line asks for; false when it has arguments
+// that are not Google Benchmark's.
+inline bool runBenchmarks(int& argc, char* argv[], MedianKeeper& reporter)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return false;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return true;
+}
+
 inline void printVerdict(bool met, const char* what, const std::string& figure, const char* target)
 {
     std::printf("  [%s] %s: %s (target %s)\n", met ? "met" : "not met", what, figure.c_str(), target);

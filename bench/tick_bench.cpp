@@ -129,11 +129,8 @@ AllocationFigure countStartAllocations()
 
 int main(int argc, char* argv[])
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return EXIT_FAILURE;
     bench::MedianKeeper reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!bench::runBenchmarks(argc, argv, reporter)) return EXIT_FAILURE;
 
     bench::RunProfile profile;
     long losses = 0;

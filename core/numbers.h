@@ -34,36 +34,6 @@ inline std::int16_t roundToInt16(double x) { return static_cast<std::int16_t>(ro
 // The integer part as the original program takes it: always rounds down.
 inline std::int32_t intFloor(double x) { return static_cast<std::int32_t>(std::floor(x)); }
 
-// Decimal text without any blank: "5", "-5". Appends, so callers can reuse buffers.
-inline void appendPlain(std::string& out, long value)
-{
-    char buffer[24];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    out.append(buffer, end);
-}
-
-// Decimal text with the place of the sign kept: " 5" for 5, "-5" for -5.
-// Every number joined into a commentary line or a flight-button caption is written this way.
-inline void appendSigned(std::string& out, long value)
-{
-    if (value >= 0) out.push_back(' ');
-    appendPlain(out, value);
-}
-
-inline std::string plainText(long value)
-{
-    std::string text;
-    appendPlain(text, value);
-    return text;
-}
-
-inline std::string signedText(long value)
-{
-    std::string text;
-    appendSigned(text, value);
-    return text;
-}
-
 // Shortest decimal text that reads back as the same double, never with an
 // exponent or trailing zeros: 4, 2.5, 5.33. Writes into [first, last) and
 // returns the end of what it wrote.
@@ -80,19 +50,6 @@ inline char* writeShortest(char* first, char* last, double value)
         return std::to_chars(first, last, whole).ptr;
     }
     return std::to_chars(first, last, value, std::chars_format::fixed).ptr;
-}
-
-inline void appendShortest(std::string& out, double value)
-{
-    char buffer[64];
-    out.append(buffer, writeShortest(buffer, buffer + sizeof buffer, value));
-}
-
-inline std::string shortestText(double value)
-{
-    std::string text;
-    appendShortest(text, value);
-    return text;
 }
 
 // Reads a caption or tag back as a number: leading blanks, an optional sign,
@@ -180,11 +137,25 @@ inline void assignIfChanged(std::string& target, std::string_view text)
             if (std::string_view(target) == text) return;
         } else {
             std::size_t same = 0;
-            while (same < text.size() && target[same] == text[same]) ++same;
+            while (same < text.size() && target[same] == text[same])
+                ++same;
             if (same == text.size()) return;
         }
     }
     target.assign(text);
+}
+
+// Decimal text without any blank: "5", "-5".
+inline std::string plainText(long value) { return std::string(TextBuilder().plain(value).view()); }
+
+// Decimal text with the place of the sign kept: " 5" for 5, "-5" for -5.
+// Every number joined into a commentary line or a flight-button caption is written this way.
+inline std::string signedText(long value) { return std::string(TextBuilder().number(value).view()); }
+
+inline std::string shortestText(double value)
+{
+    char buffer[64];
+    return std::string(buffer, writeShortest(buffer, buffer + sizeof buffer, value));
 }
 
 } // namespace numbers
