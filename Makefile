@@ -14,8 +14,15 @@ EVENTS ?= 200000000
 SOAK_SECONDS ?= 300
 FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
+# The browser edition: Emscripten's build tree, the site inside it, and the
+# port `make web-serve` serves it on. Debian's Emscripten finds its node
+# modules only with NODE_PATH.
+WEB_DIR ?= build-web
+WEB_SITE = $(WEB_DIR)/site
+WEB_PORT ?= 8000
+export NODE_PATH ?= /usr/share/nodejs
 
-.PHONY: all deps configure build test run bench clean sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak
+.PHONY: all deps configure build test run bench clean sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak web web-serve
 
 all: build
 
@@ -23,12 +30,12 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DSWD_WEB_SITE=$(abspath $(WEB_SITE)) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build
+test: build web
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory sanitized-test fuzz-smoke
 
@@ -74,5 +81,17 @@ bench: deps
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
 	@bench/run-all $(BENCH_DIR) $(BENCH_SECONDS)
 
+# The static site: index.html and the two scripts it loads, the engine with
+# its WebAssembly inside, so that the page also works opened from disk.
+web: deps
+	@emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release -DSWD_BUILD_WINDOW=OFF \
+		-DSWD_BUILD_TESTS=OFF -DSWD_BUILD_RELIABILITY=OFF >/dev/null
+	@cmake --build $(WEB_DIR) -j $(JOBS)
+	@echo "The site is in $(WEB_SITE)/ (open index.html, or: make web-serve)"
+
+web-serve: web
+	@echo "Serving $(WEB_SITE) at http://localhost:$(WEB_PORT)/ (Ctrl+C stops)"
+	@cd $(WEB_SITE) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
 clean:
-	@rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	@rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WEB_DIR)
