@@ -146,8 +146,9 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     };
 
     for (const Parameter& p : parameters) {
-        static constexpr std::array<const char*, 11> Known = {
-            "options", "autortt", "slide", "timeout", "tx", "rx", "seq", "run", "speed", "embed", "lesson"};
+        static constexpr std::array<const char*, 12> Known = {"inorder", "options", "autortt", "slide",
+                                                              "timeout", "tx",      "rx",      "seq",
+                                                              "run",     "speed",   "embed",   "lesson"};
         bool known = false;
         for (const char* name : Known)
             known = known || p.name == name;
@@ -167,7 +168,8 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         }
     }
     for (const auto& [box, name] :
-         {std::pair{OptionBox::AutoRtt, "autortt"}, std::pair{OptionBox::Slide, "slide"}}) {
+         {std::pair{OptionBox::AutoRtt, "autortt"}, std::pair{OptionBox::Slide, "slide"},
+          std::pair{OptionBox::InOrderReceiver, "inorder"}}) {
         const Parameter* p = find(name);
         if (p == nullptr) continue;
         const auto wanted = flag(p->value);
@@ -229,6 +231,7 @@ std::string linkQuery(const Form1& form, int speedIndex)
     if (!any) query += "none";
     query += "&autortt=" + std::to_string(optionBox(readable, OptionBox::AutoRtt).Value == 1 ? 1 : 0);
     query += "&slide=" + std::to_string(optionBox(readable, OptionBox::Slide).Value == 1 ? 1 : 0);
+    if (optionBox(readable, OptionBox::InOrderReceiver).Value == 1) query += "&inorder=1";
     for (const SliderName& s : SliderNames)
         query += std::string("&") + s.name + "=" + std::to_string(s.figure(slider(readable, s.id).value()));
     if (form.Timer1.Enabled) query += "&run=1";

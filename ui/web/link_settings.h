@@ -8,6 +8,7 @@
 //   options  the ticked options among slowstart, avoidance, fastretransmit,
 //            selective, delayedack ("none" or empty for none of them)
 //   autortt  1 or 0 (Auto RTT)           slide  1 or 0 (Slide Numbers)
+//   inorder  1 or 0 (Receiver keeps only in-order packets)
 //   timeout  1..20, the timeout setting  tx, rx  1..16 packets (the windows)
 //   seq      0..31, the highest sequence number
 //   run      1 starts the run            speed  0.25, 0.5, 1, 2 or 4

@@ -1,6 +1,6 @@
-// Where every control of the window sits, for the page: the same twips,
-// font sizes, alignments and system colours as the desktop window, as one
-// JSON document the page builds its controls from once at start-up.
+// The window's layout table (ui/window_layout.h), the one the desktop window
+// reads too, as one JSON document the page builds its controls from once at
+// start-up. The page holds no coordinates of its own.
 #pragma once
 
 #include <string>

@@ -173,6 +173,7 @@ std::string WebSession::windowJson() const
     writeCheck(json, "chkDelayedACK", form_.chkDelayedACK);
     writeCheck(json, "chkAutoRTT", form_.chkAutoRTT);
     writeCheck(json, "chkSlide", form_.chkSlide);
+    writeCheck(json, "chkInOrderReceiver", form_.chkInOrderReceiver);
     json.endObject();
     json.key("sliders").beginObject();
     for (const auto& [name, bar] :

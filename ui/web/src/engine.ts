@@ -41,28 +41,33 @@ export const EventKind = {
 // OptionBox and SliderId of core/events.h, by control name.
 export const OptionBoxOf: Record<string, number> = {
   chkSlowStart: 0, chkAvoidance: 1, chkFastRetransmit: 2, chkSelective: 3, chkDelayedACK: 4,
-  chkAutoRTT: 5, chkSlide: 6,
+  chkAutoRTT: 5, chkSlide: 6, chkInOrderReceiver: 7,
 };
 export const SliderIdOf: Record<string, number> = { HScroll1: 0, VScroll1: 1, VScroll2: 2, VScroll3: 3 };
 
-export interface Rect { left: number; top: number; width: number; height: number }
-export interface PanelControl extends Rect { name: string; kind: string; align: string }
+// One control of the window's layout table (ui/window_layout.h), in twips.
+export interface LayoutControl {
+  name: string;
+  kind: 'cell' | 'label' | 'bar' | 'box' | 'frame' | 'button' | 'check' | 'vslider' | 'hslider' | 'flight';
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+  font: number;
+  bold: boolean;
+  align: string;
+}
 export interface Layout {
   twipsPerPixel: number;
   clientWidth: number;
   clientHeight: number;
-  fonts: { panel: number; cell: number; flight: number };
-  systemColours: { threeDLight: string; buttonFace: string; windowText: string; grayText: string };
-  frameColour: string;
-  timeoutBarColour: string;
-  strips: {
-    cells: number; cellLabelWidth: number; cellLabelHeight: number; boxLefts: number[]; boxWidth: number;
-    txBox: { top: number; height: number }; rxBox: { top: number; height: number };
-    bar: { top: number; height: number };
-    txFrame: { top: number; height: number }; rxFrame: { top: number; height: number };
-  };
-  flights: { packetHeight: number; firstPacketHeight: number; ackHeight: number };
-  panel: PanelControl[];
+  fontFamilies: string;
+  smallestFontPercent: number;
+  colours: Record<'window' | 'label' | 'panelButton' | 'buttonText' | 'windowText' | 'grayText' | 'cellBox' |
+    'arrow' | 'frame' | 'timeoutBar', string>;
+  borders: { box: number; frame: number; arrow: number };
+  controls: LayoutControl[];
+  tabOrder: string[];
   lines: { x1: number; y1: number; x2: number; y2: number }[];
 }
 

@@ -1,7 +1,7 @@
 // The page: starts the engine, builds the window and the run panel, runs the
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
-import { Engine, WebSession, WindowState } from './engine';
+import { Engine, EventKind, OptionBoxOf, WebSession, WindowState } from './engine';
 import { RunPanel } from './run_panel';
 import { WindowView } from './window_view';
 
@@ -162,6 +162,9 @@ class Page {
     const filter = element<HTMLSelectElement>('logFilter');
     filter.addEventListener('change', () => { element('log').className = `filter-${filter.value}`; });
     element('copyLink').addEventListener('click', () => this.copyLink());
+    const inOrder = element<HTMLInputElement>('inOrder');
+    inOrder.addEventListener('click', () =>
+      this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkInOrderReceiver, 0)));
     document.addEventListener('keydown', (event) => {
       if (!event.ctrlKey || event.altKey || event.metaKey) return;
       if (event.key === 'ArrowRight') this.run(() => this.session.step());
@@ -175,6 +178,11 @@ class Page {
     if (!this.panel) return;
     element('tickReadout').textContent = `Tick ${state.run.tick}`;
     element<HTMLButtonElement>('stepBack').disabled = !state.run.canStepBack;
+    const inOrder = element<HTMLInputElement>('inOrder');
+    const option = state.checks.chkInOrderReceiver;
+    inOrder.checked = option.value;
+    inOrder.disabled = !option.enabled;
+    element('inOrderCaption').textContent = option.caption;
     const speed = element<HTMLSelectElement>('speed');
     if (speed.value !== String(state.run.speed)) speed.value = String(state.run.speed);
   }

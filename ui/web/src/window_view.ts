@@ -1,7 +1,7 @@
 // Draws the 855 x 595 window from the model's control data as positioned
 // DOM elements, scaled to fit, and turns the user's gestures into events.
 // Each element remembers what it shows, so a tick touches only what changed.
-import { EventKind, Layout, LabelState, FlightState, OptionBoxOf, SliderIdOf, WindowState } from './engine';
+import { EventKind, FlightState, LabelState, Layout, LayoutControl, OptionBoxOf, SliderIdOf, WindowState } from './engine';
 
 export type Send = (kind: number, target: number, value: number) => void;
 
@@ -27,19 +27,24 @@ export class WindowView {
   private txFrame!: HTMLElement;
   private rxFrame!: HTMLElement;
   private readonly shown = new WeakMap<HTMLElement, Shown>();
+  private readonly fontSizes = new Map<HTMLElement, { pixels: number; width: number }>();
 
   constructor(private readonly root: HTMLElement, private readonly layout: Layout, private readonly send: Send) {
     const perPixel = layout.twipsPerPixel;
     this.px = (twips) => twips / perPixel;
     root.style.width = `${this.px(layout.clientWidth)}px`;
     root.style.height = `${this.px(layout.clientHeight)}px`;
-    root.style.background = layout.systemColours.threeDLight;
-    root.style.color = layout.systemColours.windowText;
-    root.style.fontSize = `${layout.fonts.panel}px`;
+    root.style.background = layout.colours.window;
+    root.style.color = layout.colours.windowText;
+    root.style.fontFamily = layout.fontFamilies;
     this.buildArrows();
-    this.buildStrips();
-    this.buildPanel();
-    this.buildFlights();
+    // Creation order is stacking order, and the panel's order is Tab's.
+    for (const control of layout.controls) this.build(control);
+    const focusable = [...root.querySelectorAll<HTMLElement>('button.run, .check input, input[type=range]')]
+      .map((element) => element.id || (element.parentElement as HTMLElement).id);
+    if (focusable.join() !== layout.tabOrder.join()) {
+      throw new Error(`the window's controls are not in Tab order: ${focusable.join(', ')}`);
+    }
   }
 
   // The window keeps its proportions and fills the width it is given, up to
@@ -76,7 +81,8 @@ export class WindowView {
       setIfChanged(this.state(button), 'caption', caption, () => { button.textContent = caption; });
     }
     for (const [name, model] of Object.entries(state.checks)) {
-      const check = this.checks.get(name)!;
+      const check = this.checks.get(name);
+      if (!check) continue; // an option the window does not draw
       const shown = this.state(check.row);
       setIfChanged(shown, 'caption', model.caption, () => { check.text.textContent = model.caption; });
       // Always put the box back: the browser ticks it on a click before the model decides.
@@ -108,12 +114,33 @@ export class WindowView {
 
   private showLabel(element: HTMLElement, model: LabelState, placedByModel: boolean): void {
     const shown = this.state(element);
-    setIfChanged(shown, 'caption', model.caption, () => { element.textContent = model.caption; });
+    setIfChanged(shown, 'caption', model.caption, () => {
+      element.textContent = model.caption;
+      this.fitCaption(element);
+    });
     setIfChanged(shown, 'colour', model.colour, () => { element.style.color = model.colour; });
     setIfChanged(shown, 'visible', model.visible, () => { element.hidden = !model.visible; });
     if (placedByModel) {
       setIfChanged(shown, 'left', model.left, () => { element.style.left = `${this.px(model.left)}px`; });
       setIfChanged(shown, 'top', model.top, () => { element.style.top = `${this.px(model.top)}px`; });
+    }
+  }
+
+  // A caption too wide for its label gets a smaller font rather than being
+  // cut off, down to the share of its size the layout allows.
+  private fitCaption(element: HTMLElement): void {
+    const font = this.fontSizes.get(element);
+    if (!font) return;
+    const nominal = font.pixels;
+    // Measuring costs a layout: only captions that may not fit are measured.
+    const roughWidth = (element.textContent ?? '').length * nominal * 0.62;
+    if (roughWidth < font.width && element.style.fontSize === `${nominal}px`) return;
+    let pixels = nominal;
+    element.style.fontSize = `${pixels}px`;
+    const smallest = Math.floor((nominal * this.layout.smallestFontPercent) / 100);
+    while (pixels > smallest && element.scrollWidth > element.clientWidth) {
+      pixels -= 1;
+      element.style.fontSize = `${pixels}px`;
     }
   }
 
@@ -134,12 +161,100 @@ export class WindowView {
     element.style.height = `${this.px(height)}px`;
   }
 
-  private add<K extends keyof HTMLElementTagNameMap>(tag: K, className: string, id?: string): HTMLElementTagNameMap[K] {
+  private add<K extends keyof HTMLElementTagNameMap>(tag: K, className: string, control: LayoutControl):
+    HTMLElementTagNameMap[K] {
     const element = document.createElement(tag);
     element.className = className;
-    if (id) element.id = id;
+    element.id = control.name;
+    this.place(element, control.left, control.top, control.width, control.height);
+    if (control.font) element.style.fontSize = `${control.font}px`;
+    if (control.bold) element.style.fontWeight = 'bold';
     this.root.appendChild(element);
     return element;
+  }
+
+  private build(control: LayoutControl): void {
+    const { colours, borders } = this.layout;
+    const index = Number(control.name.slice(control.name.lastIndexOf('_') + 1));
+    switch (control.kind) {
+      case 'cell':
+      case 'label': {
+        const label = this.add('div', `label ${control.kind}`, control);
+        label.style.textAlign = control.align;
+        label.style.background = colours.label;
+        (control.name.startsWith('lblTx_') ? this.txCells : control.name.startsWith('lblRx_') ? this.rxCells
+          : null)?.push(label);
+        if (control.kind === 'label') this.labels.set(control.name, label);
+        this.fontSizes.set(label, { pixels: control.font, width: this.px(control.width) });
+        break;
+      }
+      case 'bar': {
+        const bar = this.add('div', 'bar', control);
+        bar.style.background = colours.timeoutBar;
+        bar.style.width = '0';
+        this.bars.push(bar);
+        break;
+      }
+      case 'box': {
+        const box = this.add('div', 'box', control);
+        box.style.border = `${borders.box}px solid ${colours.cellBox}`;
+        break;
+      }
+      case 'frame': {
+        const frame = this.add('div', 'frame', control);
+        frame.style.border = `${borders.frame}px solid ${colours.frame}`;
+        if (control.name === 'shpTxWindow') this.txFrame = frame;
+        else this.rxFrame = frame;
+        break;
+      }
+      case 'button': {
+        const button = this.add('button', 'run', control);
+        button.style.background = colours.panelButton;
+        button.style.color = colours.buttonText;
+        const kind = control.name === 'cmdReset' ? EventKind.StartReset : EventKind.PauseCont;
+        button.addEventListener('click', () => this.send(kind, 0, 0));
+        this.buttons.set(control.name, button);
+        break;
+      }
+      case 'check': {
+        const row = this.add('label', 'check', control);
+        row.style.background = colours.label;
+        const box = document.createElement('input');
+        box.type = 'checkbox';
+        const text = document.createElement('span');
+        row.append(box, text);
+        const target = OptionBoxOf[control.name];
+        box.addEventListener('click', () => this.send(EventKind.ClickCheckBox, target, 0));
+        this.checks.set(control.name, { box, text, row });
+        break;
+      }
+      case 'vslider':
+      case 'hslider': {
+        const slider = this.add('input', control.kind === 'vslider' ? 'vertical' : 'horizontal', control);
+        slider.type = 'range';
+        const target = SliderIdOf[control.name];
+        // 'change', not 'input': a drag counts once, when the thumb is let go.
+        slider.addEventListener('change', () => this.send(EventKind.MoveSlider, target, Number(slider.value)));
+        this.sliders.set(control.name, slider);
+        break;
+      }
+      case 'flight': {
+        const button = this.add('button', 'flight', control);
+        const packet = control.name.startsWith('cmdPacket');
+        // Moving targets are for the mouse; Tab stays among the panel's controls.
+        button.tabIndex = -1;
+        button.hidden = true;
+        const kind = packet ? EventKind.ClickPacket : EventKind.ClickAck;
+        // On press, not on click: the button moves on while the mouse button is down.
+        button.addEventListener('pointerdown', (event) => {
+          if (event.button !== 0) return;
+          event.preventDefault();
+          this.send(kind, index, 0);
+        });
+        (packet ? this.packets : this.acks).push(button);
+        break;
+      }
+    }
   }
 
   private buildArrows(): void {
@@ -159,112 +274,11 @@ export class WindowView {
       element.setAttribute('y1', String(this.px(line.y1)));
       element.setAttribute('x2', String(this.px(line.x2)));
       element.setAttribute('y2', String(this.px(line.y2)));
-      element.setAttribute('stroke', this.layout.systemColours.windowText);
-      element.setAttribute('stroke-width', '3');
+      element.setAttribute('stroke', this.layout.colours.arrow);
+      element.setAttribute('stroke-width', String(this.layout.borders.arrow));
       element.setAttribute('stroke-linecap', 'round');
       svg.appendChild(element);
     }
     this.root.appendChild(svg);
-  }
-
-  private cellLabel(name: string): HTMLElement {
-    const { strips, fonts, systemColours } = this.layout;
-    const label = this.add('div', 'label cell', name);
-    label.style.width = `${this.px(strips.cellLabelWidth)}px`;
-    label.style.height = `${this.px(strips.cellLabelHeight)}px`;
-    label.style.fontSize = `${fonts.cell}px`;
-    label.style.textAlign = 'center';
-    label.style.background = systemColours.buttonFace;
-    return label;
-  }
-
-  private buildStrips(): void {
-    const { strips } = this.layout;
-    for (let i = 0; i < strips.cells; i++) this.txCells.push(this.cellLabel(`lblTx_${i}`));
-    for (let i = 0; i < strips.cells; i++) {
-      const bar = this.add('div', 'bar', `shpTimeOut_${i}`);
-      this.place(bar, strips.boxLefts[i], strips.bar.top, 0, strips.bar.height);
-      bar.style.background = this.layout.timeoutBarColour;
-      this.bars.push(bar);
-    }
-    for (let i = 0; i < strips.cells; i++) {
-      this.place(this.add('div', 'box', `shpTx_${i}`), strips.boxLefts[i], strips.txBox.top, strips.boxWidth,
-        strips.txBox.height);
-    }
-    this.txFrame = this.add('div', 'frame', 'shpTxWindow');
-    this.place(this.txFrame, 0, strips.txFrame.top, 0, strips.txFrame.height);
-    this.txFrame.style.borderColor = this.layout.frameColour;
-    for (let i = 0; i < strips.cells; i++) this.rxCells.push(this.cellLabel(`lblRx_${i}`));
-    for (let i = 0; i < strips.cells; i++) {
-      this.place(this.add('div', 'box', `shpRx_${i}`), strips.boxLefts[i], strips.rxBox.top, strips.boxWidth,
-        strips.rxBox.height);
-    }
-    this.rxFrame = this.add('div', 'frame', 'shpRxWindow');
-    this.place(this.rxFrame, 0, strips.rxFrame.top, 0, strips.rxFrame.height);
-    this.rxFrame.style.borderColor = this.layout.frameColour;
-  }
-
-  private buildPanel(): void {
-    const { systemColours } = this.layout;
-    for (const control of this.layout.panel) {
-      if (control.kind === 'label') {
-        const label = this.add('div', 'label', control.name);
-        this.place(label, control.left, control.top, control.width, control.height);
-        label.style.textAlign = control.align;
-        label.style.background = systemColours.buttonFace;
-        this.labels.set(control.name, label);
-      } else if (control.kind === 'button') {
-        const button = this.add('button', 'run', control.name);
-        this.place(button, control.left, control.top, control.width, control.height);
-        button.style.background = systemColours.threeDLight;
-        button.style.fontSize = `${this.layout.fonts.panel}px`;
-        const kind = control.name === 'cmdReset' ? EventKind.StartReset : EventKind.PauseCont;
-        button.addEventListener('click', () => this.send(kind, 0, 0));
-        this.buttons.set(control.name, button);
-      } else if (control.kind === 'check') {
-        const row = this.add('label', 'check', control.name);
-        this.place(row, control.left, control.top, control.width, control.height);
-        row.style.background = systemColours.buttonFace;
-        const box = document.createElement('input');
-        box.type = 'checkbox';
-        const text = document.createElement('span');
-        row.append(box, text);
-        const target = OptionBoxOf[control.name];
-        box.addEventListener('click', () => this.send(EventKind.ClickCheckBox, target, 0));
-        this.checks.set(control.name, { box, text, row });
-      } else {
-        const slider = this.add('input', control.kind === 'vslider' ? 'vertical' : 'horizontal', control.name);
-        slider.type = 'range';
-        this.place(slider, control.left, control.top, control.width, control.height);
-        const target = SliderIdOf[control.name];
-        // 'change', not 'input': a drag counts once, when the thumb is let go.
-        slider.addEventListener('change', () => this.send(EventKind.MoveSlider, target, Number(slider.value)));
-        this.sliders.set(control.name, slider);
-      }
-    }
-  }
-
-  private buildFlights(): void {
-    const { flights, fonts } = this.layout;
-    const make = (name: string, height: number, kind: number, slot: number) => {
-      const button = this.add('button', 'flight', name);
-      button.style.height = `${this.px(height)}px`;
-      button.style.fontSize = `${fonts.flight}px`;
-      // Moving targets are for the mouse; Tab stays among the panel's controls.
-      button.tabIndex = -1;
-      button.hidden = true;
-      // On press, not on click: the button moves on while the mouse button is down.
-      button.addEventListener('pointerdown', (event) => {
-        if (event.button !== 0) return;
-        event.preventDefault();
-        this.send(kind, slot, 0);
-      });
-      return button;
-    };
-    for (let i = 0; i < 16; i++) {
-      this.packets.push(make(`cmdPacket_${i}`, i === 0 ? flights.firstPacketHeight : flights.packetHeight,
-        EventKind.ClickPacket, i));
-    }
-    for (let i = 0; i < 16; i++) this.acks.push(make(`cmdACK_${i}`, flights.ackHeight, EventKind.ClickAck, i));
   }
 }
