@@ -75,11 +75,11 @@ run: build
 
 # Release build of its own, then every measurement with a met / not met line
 # per target. -O2: GCC 12 at -O3 reports a false -Wrestrict in std::string.
-bench: deps
+bench: deps web
 	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" \
 		-DSWD_BUILD_BENCH=ON -DSWD_BUILD_TESTS=OFF -DSWD_BUILD_RELIABILITY=OFF >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
-	@bench/run-all $(BENCH_DIR) $(BENCH_SECONDS)
+	@bench/run-all $(BENCH_DIR) $(BENCH_SECONDS) $(abspath $(WEB_SITE))
 
 # The static site: index.html and the two scripts it loads, the engine with
 # its WebAssembly inside, so that the page also works opened from disk.

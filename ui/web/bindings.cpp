@@ -3,6 +3,7 @@
 // on the JavaScript side.
 #include <emscripten/bind.h>
 
+#include "bench/busy_tick_timing.h"
 #include "ui/web/web_session.h"
 
 EMSCRIPTEN_BINDINGS(sliding_window)
@@ -30,4 +31,6 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("linkOutcomeJson", &WebSession::linkOutcomeJson)
         .function("digest", &WebSession::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
+    // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.
+    emscripten::function("busyTickNanoseconds", &bench::busyTickNanoseconds);
 }

@@ -26,6 +26,7 @@ export interface WebSession {
 export interface Engine {
   WebSession: new (query: string) => WebSession;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
+  busyTickNanoseconds(ticks: number): number;
 }
 
 // The user's actions, numbered as EventKind in core/events.h.

@@ -25,6 +25,7 @@ export class WindowView {
   private readonly checks = new Map<string, { box: HTMLInputElement; text: HTMLElement; row: HTMLElement }>();
   private readonly sliders = new Map<string, HTMLInputElement>();
   private txFrame!: HTMLElement;
+  private barWidth = 1;
   private rxFrame!: HTMLElement;
   private readonly shown = new WeakMap<HTMLElement, Shown>();
   private readonly fontSizes = new Map<HTMLElement, { pixels: number; width: number }>();
@@ -64,7 +65,10 @@ export class WindowView {
     state.lblRx.forEach((label, i) => this.showLabel(this.rxCells[i], label, true));
     state.shpTimeOut.forEach((width, i) => {
       const bar = this.bars[i];
-      setIfChanged(this.state(bar), 'width', width, () => { bar.style.width = `${this.px(width)}px`; });
+      // Drawn full width and scaled, so that a draining bar costs no layout.
+      setIfChanged(this.state(bar), 'width', width, () => {
+        bar.style.transform = `scaleX(${width / this.barWidth})`;
+      });
     });
     for (const [frame, model] of [[this.txFrame, state.shpTxWindow], [this.rxFrame, state.shpRxWindow]] as const) {
       const shown = this.state(frame);
@@ -144,13 +148,15 @@ export class WindowView {
     }
   }
 
+  // Flight buttons move by transform, on a layer of their own: a move then
+  // costs no layout and no repaint of what they pass over.
   private showFlight(button: HTMLButtonElement, model: FlightState): void {
     const shown = this.state(button);
     setIfChanged(shown, 'visible', model.visible, () => { button.hidden = !model.visible; });
     if (!model.visible) return;
     setIfChanged(shown, 'caption', model.caption, () => { button.textContent = model.caption; });
-    setIfChanged(shown, 'left', model.left, () => { button.style.left = `${this.px(model.left)}px`; });
-    setIfChanged(shown, 'top', model.top, () => { button.style.top = `${this.px(model.top)}px`; });
+    const place = `translate(${this.px(model.left)}px, ${this.px(model.top)}px)`;
+    setIfChanged(shown, 'place', place, () => { button.style.transform = place; });
     setIfChanged(shown, 'width', model.width, () => { button.style.width = `${this.px(model.width)}px`; });
   }
 
@@ -191,7 +197,8 @@ export class WindowView {
       case 'bar': {
         const bar = this.add('div', 'bar', control);
         bar.style.background = colours.timeoutBar;
-        bar.style.width = '0';
+        bar.style.transform = 'scaleX(0)';
+        this.barWidth = control.width;
         this.bars.push(bar);
         break;
       }
@@ -240,6 +247,8 @@ export class WindowView {
       }
       case 'flight': {
         const button = this.add('button', 'flight', control);
+        button.style.left = '0';
+        button.style.top = '0';
         const packet = control.name.startsWith('cmdPacket');
         // Moving targets are for the mouse; Tab stays among the panel's controls.
         button.tabIndex = -1;

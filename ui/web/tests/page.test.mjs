@@ -81,11 +81,12 @@ test('Start animates, a double click loses a packet, settings take effect, the b
   await page.keyboard.press('Space');
   await page.waitForFunction(() => {
     const packet = document.getElementById('cmdPacket_0');
-    return !packet.hidden && parseFloat(packet.style.top) > 100;
+    return !packet.hidden && packet.getBoundingClientRect().top > 0;
   });
-  const firstTop = await page.$eval('#cmdPacket_0', (element) => parseFloat(element.style.top));
+  const topOf = () => page.$eval('#cmdPacket_0', (element) => element.getBoundingClientRect().top);
+  const firstTop = await topOf();
   await sleep(300);
-  assert.ok(await page.$eval('#cmdPacket_0', (element) => parseFloat(element.style.top)) > firstTop, 'packet moves');
+  assert.ok(await topOf() > firstTop, 'packet moves');
 
   // A double click on the travelling packet loses it: the button goes at
   // once (checked before the next tick can launch another packet into the
