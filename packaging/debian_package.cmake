@@ -7,12 +7,15 @@ set(CPACK_PACKAGE_VENDOR "Quill's Sliding Window Demo developers")
 set(CPACK_PACKAGE_CONTACT "Quill's Sliding Window Demo developers <maintainers@sliding-window-demo.example>"
     CACHE STRING "The package's maintainer, as Debian writes it: Name <address>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "animated demonstration of a sliding-window transport protocol")
-set(CPACK_PACKAGE_DESCRIPTION
-    "An interactive, animated teaching demonstration of a sliding-window transport protocol with \
-congestion control, made to be shown on a projector. Numbered packets travel from a sender strip \
-to a receiver strip and ACKs travel back on a 50 ms clock; slow start, congestion avoidance, fast \
-retransmit, selective repeat, delayed ACKs and an adaptive timeout can be switched on and off while \
-a run goes on. Runs can be stepped, rewound, charted and exported.")
+# Wrapped by hand: dpkg shows the lines as they are.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "An interactive, animated teaching demonstration of a sliding-window"
+  "transport protocol with congestion control, made to be shown on a"
+  "projector. Numbered packets travel from a sender strip to a receiver"
+  "strip and ACKs travel back on a 50 ms clock; slow start, congestion"
+  "avoidance, fast retransmit, selective repeat, delayed ACKs and an"
+  "adaptive timeout can be switched on and off while a run goes on. Runs"
+  "can be stepped, rewound, charted and exported.")
 
 # Debian allows letters, digits and . + ~ in a version without a Debian
 # revision: the git part (1.0.0+g1a2b3c4-dirty) keeps its meaning with dots.
