@@ -2,9 +2,9 @@
 # Builds the Debian package from this build, unpacks it and checks its control
 # fields and that the program in it runs.
 #
-#   debian_package_test.sh BUILD_DIR APP_ID VERSION_TEXT DEBIAN_VERSION
+#   debian_package_test.sh BUILD_DIR APP_ID VERSION_TEXT PROGRAM[,PROGRAM...] DEBIAN_VERSION
 set -euo pipefail
-build=$1 id=$2 version=$3 debian_version=$4
+build=$1 id=$2 version=$3 programs=$4 debian_version=$5
 source "$(dirname "$0")/installed_program_checks.sh"
 require_tools cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli
 
@@ -33,6 +33,6 @@ for package in fonts-liberation2 libqt6widgets6 libqt6charts6 libstdc++6 libc6; 
 done
 
 dpkg-deb -x "$deb" "$work/root"
-check_installed_files "$work/root/usr" "$id"
+check_installed_files "$work/root/usr" "$id" "$programs"
 check_program_runs "$work/root/usr/bin/sliding-window-demo" "$version"
 echo "packaged, unpacked and checked: $(basename "$deb")"

@@ -23,14 +23,16 @@ png_size() {
     echo "$(((w1 << 24) | (w2 << 16) | (w3 << 8) | w4))x$(((h1 << 24) | (h2 << 16) | (h3 << 8) | h4))"
 }
 
-# check_installed_files PREFIX APP_ID
+# check_installed_files PREFIX APP_ID PROGRAM[,PROGRAM...]
 check_installed_files() {
-    local prefix=$1 id=$2
-    for file in bin/sliding-window-demo share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    local prefix=$1 id=$2 programs=$3
+    for program in ${programs//,/ }; do
+        [ -f "$prefix/bin/$program" ] && [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed"
+    done
+    for file in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/sliding-window-demo.1.gz; do
         [ -f "$prefix/$file" ] || fail "$file is not installed"
     done
-    [ -x "$prefix/bin/sliding-window-demo" ] || fail "the program is not executable"
     for size in 16 32 48 64 128 256; do
         local png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
         [ -f "$png" ] || fail "no ${size} px icon"
