@@ -54,9 +54,11 @@ const std::array<MarkerLook, RunChart::MarkerKindCount> MarkerKinds = {{
      MarkerPlace::Bottom},
     {marker::StateChange, "State change", QScatterSeries::MarkerShapeCircle, QColor(90, 90, 90), 7,
      MarkerPlace::Window},
-    {marker::OutOfOrderDrop, "Dropped out of order", QScatterSeries::MarkerShapePentagon, QColor(150, 0, 40),
-     10, MarkerPlace::Bottom},
+    {marker::OutOfOrderDrop, "Dropped", QScatterSeries::MarkerShapePentagon, QColor(150, 0, 40), 10,
+     MarkerPlace::Bottom},
 }};
+
+constexpr std::size_t DropMarkers = 5; // the out-of-order drops' place in MarkerKinds
 
 // Far above any window: the plot clips the shading to its own height.
 constexpr double ShadeTop = 1000;
@@ -119,7 +121,7 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
     // Added first, so that every line and marker is drawn over it.
     avoidanceOutline_ = new QLineSeries;
     avoidance_ = new QAreaSeries(avoidanceOutline_);
-    avoidance_->setName(tr("Congestion avoidance"));
+    avoidance_->setName(tr("Avoidance"));
     avoidance_->setPen(Qt::NoPen);
     avoidance_->setBrush(AvoidanceShade);
     chart->addSeries(avoidance_);
@@ -157,6 +159,8 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
             entry->setLabelBrush(label);
         });
     }
+
+    showOptionalLegendEntries();
 
     setMinimumSize(480, 260);
     placeFollowingRange();
@@ -270,6 +274,7 @@ void RunChart::load(std::int32_t first, std::int32_t last)
     loadedLast_ = last;
     lastMarkers_ = at(last).markers();
     fitValueAxis();
+    showOptionalLegendEntries();
 }
 
 void RunChart::append(std::int32_t from, std::int32_t to)
@@ -298,6 +303,23 @@ void RunChart::append(std::int32_t from, std::int32_t to)
     loadedLast_ = to;
     lastMarkers_ = samples[static_cast<std::size_t>(to)].markers();
     fitValueAxis();
+    showOptionalLegendEntries();
+}
+
+// Drops come only from the in-order receiver and shading only with
+// Avoidance; most runs show one or neither, and both entries at once would
+// crowd the others out of the legend's one line. Each is listed while the
+// ticks loaded have something of it.
+void RunChart::showOptionalLegendEntries()
+{
+    const auto show = [this](QAbstractSeries* series, bool any, bool& shown) {
+        if (any == shown) return;
+        shown = any;
+        for (QLegendMarker* entry : chart()->legend()->markers(series))
+            entry->setVisible(any);
+    };
+    show(markers_[DropMarkers], markers_[DropMarkers]->count() > 0, dropsInLegend_);
+    show(avoidance_, avoidanceOutline_->count() > 0, avoidanceInLegend_);
 }
 
 void RunChart::shadeTick(std::int32_t tick)

@@ -4,7 +4,7 @@
 // dropped by the in-order receiver, and changes of the sender state.
 //
 // Behind the lines, the ticks in which the window grows by congestion
-// avoidance are shaded. The sender's state name never says so (avoidance
+// avoidance are shaded ("Avoidance" in the legend). The sender's state name never says so (avoidance
 // runs inside slow start), so the chart is where a class can point at it.
 //
 // Drawn with Qt Charts. Its line series redraw every point they hold whenever
@@ -112,6 +112,7 @@ private:
     void fitValueAxis();
     // Adds tick `tick` to the shading, extending the last shaded run if it ends just before.
     void shadeTick(std::int32_t tick);
+    void showOptionalLegendEntries();
 
     const RunTrace& trace_;
     std::array<QLineSeries*, FigureCount> figures_{};
@@ -119,6 +120,8 @@ private:
     QAreaSeries* avoidance_ = nullptr;
     QLineSeries* avoidanceOutline_ = nullptr; // the area's upper edge, owned by it
     std::int32_t shadedThrough_ = -1;         // last tick of the last shaded run loaded
+    bool dropsInLegend_ = true;
+    bool avoidanceInLegend_ = true;
     QValueAxis* tickAxis_ = nullptr;
     QValueAxis* packetAxis_ = nullptr;
 
