@@ -7,13 +7,13 @@
 // is open. The window itself decides nothing about the simulation.
 //
 // The menus add what the buttons of the client area do not: a single step, a
-// step back, the speed of the clock, the chart and log panel, exports and
-// help. None of them changes what a tick does; the speed changes only the
-// real time between ticks.
+// step back, the speed of the clock, the options the window has no place for,
+// the chart and log panel, exports and help. None of them changes what a tick does; the speed changes only
+// the real time between ticks.
 //
 // Object names, for tests: the clock is "Timer1"; the client area
 // "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
-// "actionStep", "actionStepBack", "actionSpeed_<index>", "actionPanel",
+// "actionStep", "actionStepBack", "actionSpeed_<index>", "actionInOrderReceiver", "actionPanel",
 // "actionExportPng", "actionExportSvg", "actionExportCsv", "actionQuit",
 // "actionKeys", "actionAbout".
 //
@@ -93,6 +93,7 @@ public:
 private:
     void buildMenus();
     void buildRunMenu();
+    void buildOptionsMenu();
     QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys);
 
     void runTick();
@@ -117,6 +118,7 @@ private:
     QAction* pauseCont_ = nullptr;
     QAction* stepBack_ = nullptr;
     QAction* panelAction_ = nullptr;
+    QAction* inOrderReceiver_ = nullptr; // checked while the model's box is ticked
     // Actions whose keys also work in the panel's window.
     QList<QAction*> panelKeys_;
     QActionGroup* speedGroup_ = nullptr;
