@@ -197,12 +197,6 @@ FormView::FormView(const Form1& form, EventSink sink, QWidget* parent)
     for (const Control& control : window_layout::Controls)
         buildControl(control);
 
-    // Created after every control, so that Qt deletes the controls first.
-    style_ = new ZoomStyle;
-    style_->setParent(this);
-    for (const StaticPlace& place : places_)
-        place.widget->setStyle(style_);
-
     sheet_ = new PaintLayer(this, [this](QPainter& painter) { paintSheet(painter); });
     sheet_->setGeometry(rect());
     connect(qApp, &QApplication::focusChanged, sheet_, qOverload<>(&QWidget::update));
@@ -225,8 +219,10 @@ FormView::FormView(const Form1& form, EventSink sink, QWidget* parent)
 FormView::~FormView()
 {
     // The controls hold on to the style until they are gone, after this body.
-    style_->setParent(nullptr);
-    style_->deleteLater();
+    if (style_ != nullptr) {
+        style_->setParent(nullptr);
+        style_->deleteLater();
+    }
 }
 
 void FormView::buildControl(const Control& control)
@@ -478,7 +474,15 @@ void FormView::applyScale(double scale, QPoint origin)
     scale_ = scale;
     origin_ = origin;
     const double factor = scale_ * layout::TwipsPerPixel;
-    style_->setFactor(factor);
+    // The first zoom gives every control the scaling style; a window that
+    // stays at 100 % never pays for it at start-up.
+    if (style_ == nullptr && factor != 1.0) {
+        style_ = new ZoomStyle;
+        style_->setParent(this);
+        for (const StaticPlace& place : places_)
+            place.widget->setStyle(style_);
+    }
+    if (style_ != nullptr) style_->setFactor(factor);
     for (const StaticPlace& place : places_) {
         place.widget->setGeometry(placeOf(place.place));
         if (place.fontPixels > 0) place.widget->setFont(demoFont(fontPixels(place.fontPixels), place.bold));

@@ -228,7 +228,7 @@ private:
     QPoint origin_;
     bool safeColours_ = false;
     bool stateMarks_ = false;
-    ZoomStyle* style_ = nullptr; // a child, created after every control so that it is deleted after them
+    ZoomStyle* style_ = nullptr; // made at the first zoom; outlives the controls
     PaintLayer* sheet_ = nullptr;
 
     std::optional<FlightPick> picked_;
