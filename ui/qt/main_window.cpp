@@ -358,20 +358,23 @@ void MainWindow::showKeys()
     const auto row = [&rows](const QString& keys, const QString& what) {
         rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), what);
     };
-    const std::function<void(const QList<QAction*>&)> listMenu = [&](const QList<QAction*>& actions) {
-        for (const QAction* action : actions) {
-            if (action->menu() != nullptr) {
-                listMenu(action->menu()->actions());
-                continue;
+    const std::function<void(const QList<QAction*>&, const QString&)> listMenu =
+        [&](const QList<QAction*>& actions, const QString& prefix) {
+            const bool topMenus = actions == menuBar()->actions();
+            for (const QAction* action : actions) {
+                const QString text = QString(action->text()).remove(QLatin1Char('&'));
+                if (action->menu() != nullptr) {
+                    // A submenu's title goes before its items: "Speed 2x" rather than "2x".
+                    listMenu(action->menu()->actions(), topMenus ? QString() : text + QLatin1Char(' '));
+                    continue;
+                }
+                QStringList keys;
+                for (const QKeySequence& key : action->shortcuts())
+                    keys += key.toString(QKeySequence::NativeText);
+                if (!keys.isEmpty()) row(keys.join(QStringLiteral(", ")), prefix + text);
             }
-            QStringList keys;
-            for (const QKeySequence& key : action->shortcuts())
-                keys += key.toString(QKeySequence::NativeText);
-            if (!keys.isEmpty())
-                row(keys.join(QStringLiteral(", ")), QString(action->text()).remove(QLatin1Char('&')));
-        }
-    };
-    listMenu(menuBar()->actions());
+        };
+    listMenu(menuBar()->actions(), QString());
     row(tr("Esc"), tr("Leave full screen"));
     row(tr("Tab, Shift+Tab"), tr("Move among the panel's controls, then into the flight area"));
     row(tr("Space"), tr("Press the focused button or tick the focused box"));
