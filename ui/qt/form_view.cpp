@@ -201,8 +201,10 @@ FormView::FormView(const Form1& form, EventSink sink, QWidget* parent)
     sheet_->setGeometry(rect());
     connect(qApp, &QApplication::focusChanged, sheet_, qOverload<>(&QWidget::update));
 
-    // The flight area takes the focus after the panel, for playing with the keyboard.
-    setFocusPolicy(Qt::StrongFocus);
+    // The flight area takes the focus after the panel, for playing with the
+    // keyboard; by Tab only, so that a click beside a packet leaves the focus
+    // where the presenter put it.
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(control_texts::flightAreaName());
     setAccessibleDescription(control_texts::flightAreaDescription());
     arrangeKeyboardFocus();
