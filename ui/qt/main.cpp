@@ -1,10 +1,13 @@
-// Quill's Sliding Window Demo: the desktop program.
+// Quill's Sliding Window Demo: the desktop program. It remembers only how the
+// window looks (zoom, palette, speed, where the panel was), never the state of
+// a simulation.
 //
 // The command line is read before QApplication exists: constructing it needs a
 // display, and --help, --version and mistakes must answer on a terminal
 // without one.
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
@@ -58,8 +61,10 @@ int runWindow(const command_line::Request& request, const char* programPath)
     // Ties the window to the installed desktop entry and icon.
     QApplication::setDesktopFileName(QString::fromUtf8(app::Id));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(app::Id)));
+    QSettings preferences(QStringLiteral("Quill"), QStringLiteral("Sliding Window Demo"));
 
     MainWindow window;
+    window.usePreferences(&preferences);
     window.show();
     QTimer smokeTestPoll;
     if (const char* smokeTest = std::getenv("SLIDING_WINDOW_DEMO_SMOKE_TEST"); smokeTest && *smokeTest)
