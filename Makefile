@@ -14,6 +14,8 @@ EVENTS ?= 200000000
 SOAK_SECONDS ?= 300
 FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
+# Where `make install` puts the program.
+PREFIX ?= /usr/local
 # The browser edition: Emscripten's build tree, the site inside it, and the
 # port `make web-serve` serves it on. Debian's Emscripten finds its node
 # modules only with NODE_PATH.
@@ -22,15 +24,30 @@ WEB_SITE = $(WEB_DIR)/site
 WEB_PORT ?= 8000
 export NODE_PATH ?= /usr/share/nodejs
 
-.PHONY: all deps configure build test run bench clean sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak web web-serve
+.PHONY: all deps configure build test run bench clean sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak \
+	install package web web-serve
 
 all: build
 
+# Each goal installs only the tools it needs (scripts/install-deps says which).
+DEPS_GROUPS ?= run
+test: DEPS_GROUPS = run test web
+sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak: DEPS_GROUPS = run test
+bench: DEPS_GROUPS = run bench web
+web web-serve: DEPS_GROUPS = run web
+package: DEPS_GROUPS = run package
+
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS_GROUPS)
+
+# The tests join the build tree with the first `make test`; until then it
+# holds only what `make run` needs, built without any test tool installed.
+BUILD_TESTS ?= $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,OFF)
+test soak: BUILD_TESTS = ON
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DSWD_WEB_SITE=$(abspath $(WEB_SITE)) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) $(if $(BUILD_TESTS),-DSWD_BUILD_TESTS=$(BUILD_TESTS) \
+		-DSWD_BUILD_RELIABILITY=$(BUILD_TESTS)) -DSWD_WEB_SITE=$(abspath $(WEB_SITE)) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -72,6 +89,14 @@ soak: sanitized-build build
 
 run: build
 	@$(BUILD_DIR)/ui/qt/sliding-window-demo
+
+# The program, its menu entry, icons, metadata and manual page under PREFIX.
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the same, in BUILD_DIR.
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 # Release build of its own, then every measurement with a met / not met line
 # per target. -O2: GCC 12 at -O3 reports a false -Wrestrict in std::string.

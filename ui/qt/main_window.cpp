@@ -14,12 +14,14 @@
 #include <QSvgGenerator>
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "core/app_version.h"
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/run_panel.h"
+#include "ui/qt/window_placement.h"
 
 namespace {
 
@@ -63,6 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow()
 {
+    if (panel_ != nullptr && panel_->isVisible()) remember("panel/geometry", panel_->saveGeometry());
     // The model must not call back into a window that is going away.
     form_.showMessageBox = nullptr;
 }
@@ -104,6 +107,7 @@ void MainWindow::buildMenus()
         &QAction::triggered, this, &QWidget::close);
 
     buildRunMenu();
+    buildOptionsMenu();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     panelAction_ = addMenuAction(view, QStringLiteral("actionPanel"), tr("&Chart and Log"),
@@ -112,6 +116,7 @@ void MainWindow::buildMenus()
     connect(panelAction_, &QAction::toggled, this, [this](bool shown) {
         if (shown || panel_ != nullptr) runPanel()->setVisible(shown);
     });
+    buildViewMenu(view);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     connect(
@@ -161,16 +166,39 @@ void MainWindow::buildRunMenu()
     panelKeys_ += speed->actions();
 }
 
+// Protocol options that the original window has no place for. They are
+// model state like the check boxes: a click is recorded and replayed.
+void MainWindow::buildOptionsMenu()
+{
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    inOrderReceiver_ =
+        addMenuAction(options, QStringLiteral("actionInOrderReceiver"),
+                      QString::fromStdString(form_.chkInOrderReceiver.Caption), QKeySequence());
+    inOrderReceiver_->setCheckable(true);
+    connect(inOrderReceiver_, &QAction::triggered, this, [this] {
+        runEvent(
+            UserEvent{EventKind::ClickCheckBox, static_cast<std::int16_t>(OptionBox::InOrderReceiver), 0});
+    });
+}
+
 RunPanel* MainWindow::runPanel()
 {
     if (panel_ != nullptr) return panel_;
     panel_ = new RunPanel(history_->trace(), this);
     connect(panel_, &RunPanel::rewindRequested, this, [this](int tick) { rewindTo(tick); });
     connect(panel_, &RunPanel::shownChanged, panelAction_, &QAction::setChecked);
+    connect(panel_, &RunPanel::shownChanged, this, [this](bool shown) {
+        if (shown) {
+            placePanel();
+        } else {
+            remember("panel/geometry", panel_->saveGeometry());
+        }
+    });
     // The export and run keys work in the panel's window too, and Ctrl+L closes it from within.
     panel_->addActions(panelKeys_);
     panel_->addAction(panelAction_);
     panel_->follow();
+    window_placement::scaleTexts(*panel_, clientArea_->zoom() / 100.0);
     return panel_;
 }
 
@@ -184,6 +212,7 @@ void MainWindow::runEvent(const UserEvent& event)
 {
     if (eventRunning_) return;
     eventRunning_ = true;
+    clientArea_->noteEvent(event);
     history_->apply(form_, event);
     eventRunning_ = false;
     showModel();
@@ -246,6 +275,7 @@ void MainWindow::setSpeed(int index)
     if (index < 0 || index >= static_cast<int>(Speeds.size())) return;
     speed_ = index;
     speedGroup_->actions().at(index)->setChecked(true);
+    remember("run/speed", index);
     syncClock();
 }
 
@@ -271,6 +301,10 @@ void MainWindow::showMenus()
         pauseCont_->setText(menuText(form_.cmdPause.Caption));
         shownPauseCaption_ = form_.cmdPause.Caption;
     }
+    const bool inOrder = form_.chkInOrderReceiver.Value == 1;
+    if (inOrderReceiver_->isChecked() != inOrder) inOrderReceiver_->setChecked(inOrder);
+    if (inOrderReceiver_->isEnabled() != form_.chkInOrderReceiver.Enabled)
+        inOrderReceiver_->setEnabled(form_.chkInOrderReceiver.Enabled);
     const bool canStepBack = history_->ticks() > 0;
     if (stepBack_->isEnabled() != canStepBack) stepBack_->setEnabled(canStepBack);
 }
@@ -282,8 +316,10 @@ void MainWindow::showMenus()
 void MainWindow::askAndExport(const QString& title, const QString& filter, const QString& suffix,
                               bool (MainWindow::*write)(const QString&))
 {
-    QString path = QFileDialog::getSaveFileName(this, title, QStringLiteral("run.") + suffix, filter);
+    QString path = QFileDialog::getSaveFileName(
+        this, title, QDir(lastFolder()).filePath(QStringLiteral("run.") + suffix), filter);
     if (path.isEmpty()) return;
+    rememberFolder(path);
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) path += QLatin1Char('.') + suffix;
     if (!(this->*write)(path))
         QMessageBox::warning(this, WindowCaption,
@@ -335,27 +371,54 @@ void MainWindow::showMessageBox(const std::string& text)
     syncClock();
 }
 
+// Every menu key, read from the menus themselves so that none is missing,
+// then the keys that belong to the client area.
 void MainWindow::showKeys()
 {
-    QMessageBox::information(
-        this, tr("Keys and Mouse"),
-        tr("<table>"
-           "<tr><td><b>F5</b></td><td>Start / Reset</td></tr>"
-           "<tr><td><b>F6</b></td><td>Pause / Cont</td></tr>"
-           "<tr><td><b>Ctrl+Right</b></td><td>Step one tick (pauses a running clock first)</td></tr>"
-           "<tr><td><b>Ctrl+Left</b></td><td>Step back one tick</td></tr>"
-           "<tr><td><b>Ctrl+1 ... Ctrl+5</b></td><td>Speed 0.25\u00d7, 0.5\u00d7, 1\u00d7, 2\u00d7, "
-           "4\u00d7</td></tr>"
-           "<tr><td><b>Ctrl+L</b></td><td>Chart and log panel</td></tr>"
-           "<tr><td><b>Ctrl+E</b>, <b>Ctrl+Shift+E</b></td><td>Export the chart as PNG, as SVG</td></tr>"
-           "<tr><td><b>Ctrl+S</b></td><td>Export the run as CSV</td></tr>"
-           "<tr><td><b>Tab</b>, <b>Space</b></td><td>Move among the panel's controls, press or tick "
-           "one</td></tr>"
-           "</table>"
-           "<p>Click a travelling packet or ACK to hold it; click it again within seven ticks to lose it.</p>"
-           "<p>On the chart: the wheel zooms, the scroll bar below moves through the run, a click puts "
-           "the cursor on a tick, a double click (or <i>Rewind to Cursor</i>) goes back to it. "
-           "Selecting a line of the log moves the cursor to its tick.</p>"));
+    QString rows;
+    const auto row = [&rows](const QString& keys, const QString& what) {
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), what);
+    };
+    const std::function<void(const QList<QAction*>&, const QString&)> listMenu =
+        [&](const QList<QAction*>& actions, const QString& prefix) {
+            const bool topMenus = actions == menuBar()->actions();
+            for (const QAction* action : actions) {
+                const QString text = QString(action->text()).remove(QLatin1Char('&'));
+                if (action->menu() != nullptr) {
+                    // A submenu's title goes before its items: "Speed 2x" rather than "2x".
+                    listMenu(action->menu()->actions(), topMenus ? QString() : text + QLatin1Char(' '));
+                    continue;
+                }
+                QStringList keys;
+                for (const QKeySequence& key : action->shortcuts())
+                    keys += key.toString(QKeySequence::NativeText);
+                if (!keys.isEmpty()) row(keys.join(QStringLiteral(", ")), prefix + text);
+            }
+        };
+    listMenu(menuBar()->actions(), QString());
+    row(tr("Esc"), tr("Leave full screen"));
+    row(tr("Tab, Shift+Tab"), tr("Move among the panel's controls, then into the flight area"));
+    row(tr("Space"), tr("Press the focused button or tick the focused box"));
+    row(tr("Arrow keys on a slider"), tr("Up for more on the window and sequence sliders; Right for a longer "
+                                         "timeout"));
+    row(tr("Arrow keys in the flight area"), tr("Pick a travelling packet or ACK (it is outlined)"));
+    row(tr("Space in the flight area"), tr("Hold the picked one, or let it go on"));
+    row(tr("Delete in the flight area"), tr("Lose the picked one"));
+    QMessageBox box(
+        QMessageBox::NoIcon, tr("Keys and Mouse"),
+        QStringLiteral("<table>%1</table>"
+                       "<p>%2</p>"
+                       "<p>%3</p>")
+            .arg(rows,
+                 tr("Click a travelling packet or ACK to hold it; click it again to let it go on. "
+                    "<b>Any</b> click on a travelling packet or ACK within seven ticks of the "
+                    "previous click removes the one clicked: it is lost, whichever it is."),
+                 tr("On the chart: the wheel zooms, the scroll bar below moves through the run, a "
+                    "click puts the cursor on a tick, a double click (or <i>Rewind to Cursor</i>) "
+                    "goes back to it. Selecting a line of the log moves the cursor to its tick.")),
+        QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("keysBox"));
+    box.exec();
 }
 
 void MainWindow::showAbout()

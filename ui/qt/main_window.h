@@ -7,15 +7,20 @@
 // is open. The window itself decides nothing about the simulation.
 //
 // The menus add what the buttons of the client area do not: a single step, a
-// step back, the speed of the clock, the chart and log panel, exports and
-// help. None of them changes what a tick does; the speed changes only the
-// real time between ticks.
+// step back, the speed of the clock, the options the window has no place for,
+// the chart and log panel, exports and help. None of them changes what a tick does; the speed changes only
+// the real time between ticks.
 //
 // Object names, for tests: the clock is "Timer1"; the client area
 // "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
-// "actionStep", "actionStepBack", "actionSpeed_<index>", "actionPanel",
+// "actionStep", "actionStepBack", "actionSpeed_<index>", "actionInOrderReceiver", "actionPanel",
 // "actionExportPng", "actionExportSvg", "actionExportCsv", "actionQuit",
-// "actionKeys", "actionAbout".
+// "actionKeys", "actionAbout"; the view's "actionZoomIn", "actionZoomOut",
+// "actionActualSize", "actionFullScreen", "actionSafeColours",
+// "actionStateMarks", "actionLegend".
+//
+// The view options (zoom, full screen, palette, marks) and the remembered
+// preferences live in main_window_view.cpp.
 //
 // Sections of main_window.cpp:
 //   building the window and its menus
@@ -30,6 +35,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
+#include <QVariant>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -42,7 +48,9 @@
 class FormView;
 class QAction;
 class QActionGroup;
+class LegendDialog;
 class QMenu;
+class QSettings;
 class RunPanel;
 
 class MainWindow : public QMainWindow {
@@ -86,6 +94,26 @@ public:
     // The clock's interval at the current speed, in milliseconds.
     int tickInterval() const;
 
+    // View options: only how the model is drawn, never what it does.
+    static constexpr std::array<int, 7> ZoomSteps = {100, 125, 150, 175, 200, 250, 300};
+    void setZoom(int percent);
+    int zoom() const;
+    void zoomIn();
+    void zoomOut();
+    void setFullScreenView(bool on);
+    void setSafeColours(bool on);
+    void setStateMarks(bool on);
+    LegendDialog* legend();
+
+    // Remembers zoom, palette, marks, speed, the last folder and the panel's
+    // place in `settings` from now on, after taking up what it holds. Without
+    // it nothing is remembered. The simulation's own state never is: every
+    // start is the documented start.
+    void usePreferences(QSettings* settings);
+    // The folder of the last file read or written, for the next file dialog.
+    QString lastFolder() const;
+    void rememberFolder(const QString& filePath);
+
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
@@ -93,6 +121,10 @@ public:
 private:
     void buildMenus();
     void buildRunMenu();
+    void buildOptionsMenu();
+    void buildViewMenu(QMenu* view);
+    void placePanel();
+    void remember(const char* key, const QVariant& value);
     QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys);
 
     void runTick();
@@ -117,9 +149,16 @@ private:
     QAction* pauseCont_ = nullptr;
     QAction* stepBack_ = nullptr;
     QAction* panelAction_ = nullptr;
+    QAction* inOrderReceiver_ = nullptr; // checked while the model's box is ticked
     // Actions whose keys also work in the panel's window.
     QList<QAction*> panelKeys_;
     QActionGroup* speedGroup_ = nullptr;
+    QAction* fullScreenAction_ = nullptr;
+    QAction* safeColoursAction_ = nullptr;
+    QAction* stateMarksAction_ = nullptr;
+    LegendDialog* legend_ = nullptr;
+    QSettings* settings_ = nullptr;
+    bool panelPlaced_ = false;
     std::string shownStartCaption_;
     std::string shownPauseCaption_;
 };
