@@ -45,6 +45,8 @@ public:
     void follow();
     // Loads the ticks on screen afresh: after a rewind, or before an export.
     void reload();
+    // Shows another run; the cursor goes.
+    void setTrace(const RunTrace& trace);
 
     double firstShown() const { return first_; }
     double lastShown() const { return last_; }
@@ -87,7 +89,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::int32_t lastTick() const { return trace_.ticks(); }
+    std::int32_t lastTick() const { return trace_->ticks(); }
     // The tick under a point of the view, if it lies on the plot.
     std::optional<std::int32_t> tickAt(QPoint viewPoint) const;
     // The range shown while following, for the run as long as it is now.
@@ -97,7 +99,7 @@ private:
     void append(std::int32_t from, std::int32_t to);
     void fitValueAxis();
 
-    const RunTrace& trace_;
+    const RunTrace* trace_;
     std::array<QLineSeries*, FigureCount> figures_{};
     std::array<QScatterSeries*, MarkerKindCount> markers_{};
     QValueAxis* tickAxis_ = nullptr;

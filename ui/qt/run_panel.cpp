@@ -21,7 +21,7 @@ constexpr double ZoomStep = 1.5;
 } // namespace
 
 RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
-    : QWidget(parent, Qt::Window), trace_(trace), chart_(new RunChart(trace, this)),
+    : QWidget(parent, Qt::Window), trace_(&trace), chart_(new RunChart(trace, this)),
       scroll_(new QScrollBar(Qt::Horizontal, this)), log_(new EventLogView(trace, this)),
       cursorLabel_(new QLabel(this))
 {
@@ -137,7 +137,7 @@ void RunPanel::showRangeOnScrollBar()
 {
     const QSignalBlocker quiet(scroll_);
     const int span = static_cast<int>(std::lround(chart_->span()));
-    scroll_->setRange(0, std::max(0, trace_.ticks() - span));
+    scroll_->setRange(0, std::max(0, trace_->ticks() - span));
     scroll_->setPageStep(std::max(1, span));
     scroll_->setSingleStep(std::max(1, span / 20));
     scroll_->setValue(chart_->following() ? scroll_->maximum() : static_cast<int>(chart_->firstShown()));
@@ -150,11 +150,11 @@ void RunPanel::showRangeOnScrollBar()
 void RunPanel::showCursor()
 {
     const auto tick = chart_->cursorTick();
-    const bool onRun = tick && *tick <= trace_.ticks();
+    const bool onRun = tick && *tick <= trace_->ticks();
     rewindAction_->setEnabled(onRun);
     cursorLabel_->setText(
-        onRun ? tr("  cursor: tick %1 of %2").arg(*tick).arg(trace_.ticks())
-              : tr("  tick %1 (click the chart to put the cursor on a tick)").arg(trace_.ticks()));
+        onRun ? tr("  cursor: tick %1 of %2").arg(*tick).arg(trace_->ticks())
+              : tr("  tick %1 (click the chart to put the cursor on a tick)").arg(trace_->ticks()));
 }
 
 QSize RunPanel::chartExportSize() const { return chart_->isVisible() ? chart_->size() : DefaultExportSize; }

@@ -61,7 +61,7 @@ private:
     void showRangeOnScrollBar();
     void showCursor();
 
-    const RunTrace& trace_;
+    const RunTrace* trace_;
     RunChart* chart_;
     QScrollBar* scroll_;
     EventLogView* log_;
