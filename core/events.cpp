@@ -18,9 +18,11 @@ CheckBox& optionBox(Form1& form, OptionBox box)
     case OptionBox::AutoRtt:
         return form.chkAutoRTT;
     case OptionBox::Slide:
+        return form.chkSlide;
+    case OptionBox::InOrderReceiver:
         break;
     }
-    return form.chkSlide;
+    return form.chkInOrderReceiver;
 }
 
 ScrollBar& slider(Form1& form, SliderId id)
@@ -69,9 +71,9 @@ void applyEvent(Form1& form, const UserEvent& event)
 
 namespace {
 
-constexpr const char* BoxCaptions[OptionBoxCount] = {"Slow Start",       "Avoidance",    "Fast Retransmit",
-                                                     "Selective Repeat", "Delayed ACKs", "Auto RTT",
-                                                     "Slide Numbers"};
+constexpr const char* BoxCaptions[OptionBoxCount] = {
+    "Slow Start",   "Avoidance", "Fast Retransmit", "Selective Repeat",
+    "Delayed ACKs", "Auto RTT",  "Slide Numbers",   "Receiver keeps only in-order packets"};
 constexpr const char* SliderTitles[SliderCount] = {"Timeout Timer", "Tx Window Size", "Rx Window Size",
                                                    "Max Sequence No"};
 

@@ -27,9 +27,10 @@ enum class OptionBox : std::uint8_t {
     Selective,
     DelayedAck,
     AutoRtt,
-    Slide
+    Slide,
+    InOrderReceiver // not drawn in the window; offered by menus
 };
-inline constexpr int OptionBoxCount = 7;
+inline constexpr int OptionBoxCount = 8;
 
 enum class SliderId : std::uint8_t { Timeout, TxWindow, RxWindow, Sequences };
 inline constexpr int SliderCount = 4;

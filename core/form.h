@@ -81,6 +81,9 @@ struct FormState {
     std::int16_t UseSlowStart = False;
     std::int16_t UseAvoidance = False;
     std::int16_t UseDelayedAck = False;
+    // The receiver keeps only the packet it expects next and drops every other
+    // one, as a textbook go-back-N receiver does (an addition to the original).
+    std::int16_t UseInOrderReceiver = False;
 
     // --- 32-bit byte counts and the sender state ---
     std::int32_t RxWindowBytes = 0;
@@ -134,6 +137,8 @@ struct FormState {
     CheckBox chkDelayedACK;
     CheckBox chkAutoRTT;
     CheckBox chkSlide;
+    // Not drawn in the window, which keeps its original layout: menus offer it.
+    CheckBox chkInOrderReceiver;
     ScrollBar HScroll1{1, 20, 1, 2, 1};  // timeout setting
     ScrollBar VScroll1{1, 16, 1, 1, 15}; // transmit window, 17 - value packets
     ScrollBar VScroll2{1, 16, 1, 1, 13}; // receive window, 17 - value packets
@@ -165,6 +170,7 @@ public:
     void chkFastRetransmit_Click();
     void chkSelective_Click();
     void chkDelayedACK_Click();
+    void chkInOrderReceiver_Click();
     void HScroll1_Change();
     void VScroll1_Change();
     void VScroll2_Change();

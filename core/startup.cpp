@@ -61,6 +61,7 @@ void placeDesignControls(FormState& f)
     f.chkDelayedACK = CheckBox{"Delayed ACKs"};
     f.chkAutoRTT = CheckBox{"Auto RTT"};
     f.chkSlide = CheckBox{"Slide Numbers"};
+    f.chkInOrderReceiver = CheckBox{"Receiver keeps only in-order packets"};
 }
 
 } // namespace

@@ -96,9 +96,23 @@ public:
         scrollBar("VScroll3", s.VScroll3);
         number({"Timer1", -1, "Enabled"}, s.Timer1.Enabled);
         number({"Timer1", -1, "Interval"}, s.Timer1.Interval);
+        additions(s);
     }
 
 private:
+    // Options this program adds to the original come last, and the hash takes
+    // them in only once one differs from its start-up value: a run that leaves
+    // them alone keeps the digest it had before they existed, so recorded and
+    // golden digests stay valid. The listing always shows them.
+    void additions(const FormState& s)
+    {
+        const bool untouched =
+            s.UseInOrderReceiver == False && s.chkInOrderReceiver.Value == 0 && s.chkInOrderReceiver.Enabled;
+        if (untouched && !Visitor::ListsUntouchedAdditions) return;
+        number({"UseInOrderReceiver"}, s.UseInOrderReceiver);
+        checkBox("chkInOrderReceiver", s.chkInOrderReceiver);
+    }
+
     void number(FieldName name, std::int64_t value) { visit_.number(name, value); }
     void colour(FieldName name, Colour value) { visit_.colour(name, value); }
     void text(FieldName name, std::string_view value) { visit_.text(name, value); }
@@ -172,6 +186,7 @@ private:
 
 class Fnv1a {
 public:
+    static constexpr bool ListsUntouchedAdditions = false;
     void number(FieldName, std::int64_t value) { word(static_cast<std::uint64_t>(value)); }
     void colour(FieldName, Colour value) { word(value); }
     void text(FieldName, std::string_view value)
@@ -200,6 +215,7 @@ private:
 
 class Listing {
 public:
+    static constexpr bool ListsUntouchedAdditions = true;
     void number(FieldName name, std::int64_t value) { line(name, std::to_string(value)); }
     void colour(FieldName name, Colour value)
     {

@@ -108,14 +108,14 @@ void Form1::PostStandingLines()
     StoreMessage(false, 10000, 1, receiverLine_.text.view());
 }
 
-// Only sent packets can be in flight, and every cell past the outstanding
-// range is grey, so the count stops at the range's end.
+// Counts from the cell of TxBase to the end of the strip, not just over the
+// outstanding range: after an aliased ACK has acknowledged past every
+// outstanding packet, a fast-retransmit entry can put packet TxBase in flight
+// while nothing is counted as outstanding, and that packet is in flight all the same.
 void Form1::RecountFlight()
 {
-    const int origin = txOrigin();
-    const int last = std::min<int>(layout::LastCell, TxBase + TxOutstanding - 1 - origin);
     int inFlight = 0;
-    for (int cell = std::max(0, TxBase - origin); cell <= last; ++cell) {
+    for (int cell = std::max(0, TxBase - txOrigin()); cell <= layout::LastCell; ++cell) {
         const Colour colour = lblTx[cell].ForeColor;
         if (colour == colours::TxInFlight || colour == colours::TxResentInFlight) ++inFlight;
     }

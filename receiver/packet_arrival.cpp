@@ -4,9 +4,13 @@
 // would; the strip shows real packet numbers, so a packet taken into a cell
 // whose number it does not carry (the sequence space wrapped inside the
 // window) is shown dark red. Every packet inside the window is kept, in order
-// or not, whatever the sender's selective-repeat option says.
+// or not, whatever the sender's selective-repeat option says, unless the
+// in-order receiver is on: then only the packet expected next is kept, and any
+// other is dropped and answered, like every dropped packet, by an ACK asking
+// again for RxNext. The advertised receive window stays as the slider sets it.
 #include "core/form.h"
 #include "core/numbers.h"
+#include "receiver/receive_window.h"
 
 namespace {
 
@@ -23,14 +27,13 @@ void Form1::PacketArrived(std::int32_t byteOffset)
         static_cast<std::int16_t>(numbers::intFloor(static_cast<double>(byteOffset) / SegmentBytes + 0.5));
     const double windowLast = static_cast<double>(RxWindowBytes) / SegmentBytes + RxNext - 1;
 
-    // Only the lowest matching cell of the window takes the packet in.
-    for (int packet = RxNext; packet <= windowLast; ++packet) {
-        const int cell = packet - first;
-        if (!onStrip(cell)) continue;
-        const int cellNumber = packet; // captions are consecutive: this cell shows packet
-        if (cellNumber % SeqModulus != arrived % SeqModulus) continue;
-        lblRx[cell].ForeColor = cellNumber == arrived ? colours::RxReceived : colours::RxAliased;
-        break;
+    // Only the lowest matching cell of the window takes the packet in; the
+    // in-order receiver looks at the expected packet's cell alone.
+    const double lastTaken = UseInOrderReceiver ? RxNext : windowLast;
+    const int taking = receiver::takingPacket(arrived, RxNext, lastTaken, first, SeqModulus);
+    if (taking >= 0) {
+        // Captions are consecutive: the cell shows the packet number it stands for.
+        lblRx[taking - first].ForeColor = taking == arrived ? colours::RxReceived : colours::RxAliased;
     }
 
     // The in-order edge moves only when the packet carries the number asked for.

@@ -4,8 +4,6 @@
 // of the window when one is resent; the first-packet rule then resends each of
 // them in turn as it becomes the oldest outstanding packet. Selective repeat
 // leaves the other timers running.
-#include <algorithm>
-
 #include "core/form.h"
 #include "core/numbers.h"
 
@@ -48,15 +46,11 @@ void Form1::ApplyFirstPacketRule()
     RetransmitPacket(TxBase);
 }
 
-// Marks are made inside the window and stay there until resent or
-// acknowledged (a slide moves them with their numbers, and everything past the
-// window is grey), so only the window's cells are looked at.
+// Every cell of the strip is looked at: a mark is a promise to resend, and a
+// window that has moved on past a marked packet must not strand it.
 void Form1::ScanForSelectiveResends()
 {
-    const int origin = txOrigin();
-    const int first = std::max(0, TxBase - origin);
-    const int last = std::min<int>(layout::LastCell, TxBase + TxOutstanding - 1 - origin);
-    for (int cell = first; cell <= last; ++cell) {
+    for (int cell = 0; cell <= layout::LastCell; ++cell) {
         if (lblTx[cell].ForeColor == colours::TxMarkedForResend)
             RetransmitPacket(static_cast<std::int16_t>(numbers::parseWhole(lblTx[cell].Caption)));
     }

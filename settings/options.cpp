@@ -24,6 +24,7 @@ void Form1::ApplyOptions()
     UseAvoidance = flagOf(chkAvoidance);
     UseFastRetransmit = flagOf(chkFastRetransmit);
     UseDelayedAck = flagOf(chkDelayedACK);
+    UseInOrderReceiver = flagOf(chkInOrderReceiver);
 
     lblTxWindow[4].Visible = UseFastRetransmit != False;
     lblDupACKs.Visible = UseFastRetransmit != False;
@@ -55,6 +56,8 @@ void Form1::chkSelective_Click() { ApplyOptions(); }
 
 void Form1::chkDelayedACK_Click() { ApplyOptions(); }
 
+void Form1::chkInOrderReceiver_Click() { ApplyOptions(); }
+
 void Form1::clickCheckBox(CheckBox& box)
 {
     if (!box.Enabled) return;
@@ -69,5 +72,7 @@ void Form1::clickCheckBox(CheckBox& box)
         chkSelective_Click();
     else if (&box == &chkDelayedACK)
         chkDelayedACK_Click();
+    else if (&box == &chkInOrderReceiver)
+        chkInOrderReceiver_Click();
     // Auto RTT and Slide Numbers have no handler: they are read where they act.
 }

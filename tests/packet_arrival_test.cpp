@@ -152,4 +152,39 @@ TEST_F(PacketArrivalTest, SwitchingDelayedAcksOffFreezesAHeldAck)
     EXPECT_EQ(form.HeldAckOffset, 0);
 }
 
+TEST_F(PacketArrivalTest, InOrderReceiverKeepsOnlyTheExpectedPacketAndAsksForItAgain)
+{
+    EXPECT_EQ(form.UseInOrderReceiver, False);
+    EXPECT_EQ(form.chkInOrderReceiver.Value, 0);
+    EXPECT_EQ(form.chkInOrderReceiver.Caption, "Receiver keeps only in-order packets");
+    start();
+    EXPECT_EQ(form.UseInOrderReceiver, False);
+
+    click(form.chkInOrderReceiver);
+    click(form.chkDelayedACK); // a dropped packet is acknowledged at once all the same
+    ASSERT_EQ(form.UseInOrderReceiver, True);
+    const Frame frameBefore = form.shpRxWindow;
+
+    form.PacketArrived(2000);
+    EXPECT_EQ(form.lblRx[2].ForeColor, colours::RxAwaited);
+    EXPECT_EQ(form.RxNext, 0);
+    EXPECT_EQ(form.cmdACK[0].Tag, "2"); // asks again for 0, caused by 2
+    EXPECT_EQ(form.HeldAckOffset, -1);
+    EXPECT_EQ(form.RxWindowBytes, 8000);
+    EXPECT_EQ(form.shpRxWindow, frameBefore);
+
+    form.PacketArrived(0);
+    form.PacketArrived(1000);
+    EXPECT_EQ(form.RxNext, 2); // packet 2 was not kept: the edge stops before it
+
+    // Like the other options, a ticked box carries over into the next run.
+    form.cmdReset_Click();
+    form.cmdReset_Click();
+    EXPECT_EQ(form.UseInOrderReceiver, True);
+    click(form.chkInOrderReceiver);
+    EXPECT_EQ(form.UseInOrderReceiver, False);
+    form.PacketArrived(2000);
+    EXPECT_EQ(form.lblRx[2].ForeColor, colours::RxReceived);
+}
+
 } // namespace

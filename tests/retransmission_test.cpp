@@ -137,4 +137,43 @@ TEST_F(RetransmissionTest, AutoRttBacksTheTimeoutOffOnEveryResend)
     EXPECT_EQ(form.lblTx[0].ForeColor, colours::TxQueuedAgain);
 }
 
+// The lesson of the in-order receiver: with slow start, packet 1 is lost from
+// a window of three. Go-back-N against a receiver that drops what comes after
+// the gap resends the whole window; selective repeat, or go-back-N against the
+// receiver that keeps everything in its window, resends the lost packet alone.
+TEST_F(RetransmissionTest,
+       ALossUnderGoBackNWithTheInOrderReceiverResendsTheWindowAndUnderSelectiveRepeatOnePacket)
+{
+    const auto resentAfterLosingPacketOne = [](CheckBox Form1::*option) {
+        Form1 run;
+        run.Form_Load();
+        run.clickCheckBox(run.chkSlowStart);
+        if (option != nullptr) run.clickCheckBox(run.*option);
+        run.cmdReset_Click();
+        std::vector<int> resent;
+        bool lost = false;
+        for (int t = 0; t < 2000 && run.TxBase < 8; ++t) {
+            run.Timer1_Timer();
+            const int slot = visibleSlotWithTag(run.cmdPacket, "1000");
+            if (!lost && slot >= 0) {
+                run.cmdPacket_Click(static_cast<std::int16_t>(slot));
+                run.cmdPacket_Click(static_cast<std::int16_t>(slot));
+                lost = true;
+            }
+            for (const Label& cell : run.lblTx) {
+                const int packet = captionNumber(cell);
+                const bool again =
+                    cell.ForeColor == colours::TxQueuedAgain || cell.ForeColor == colours::TxResentInFlight;
+                if (again && std::find(resent.begin(), resent.end(), packet) == resent.end())
+                    resent.push_back(packet);
+            }
+        }
+        EXPECT_GE(run.TxBase, 8) << "the transfer did not recover";
+        return resent;
+    };
+    EXPECT_EQ(resentAfterLosingPacketOne(&Form1::chkInOrderReceiver), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(resentAfterLosingPacketOne(&Form1::chkSelective), (std::vector<int>{1}));
+    EXPECT_EQ(resentAfterLosingPacketOne(nullptr), (std::vector<int>{1}));
+}
+
 } // namespace

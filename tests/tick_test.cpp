@@ -163,6 +163,42 @@ TEST_F(TickTest, FlightSizeCountsOnlyPacketsOnTheWireFromTheOldestUnacknowledged
     EXPECT_EQ(form.lblTxWindow[3].Caption, "3");
 }
 
+// After an aliased ACK has acknowledged past every outstanding packet, the
+// fast-retransmit entry resends TxBase while nothing counts as outstanding. A
+// queue left one short of full by stale resends keeps the send test from
+// sending it a second time, so the resent packet is the only one on the wire.
+TEST_F(TickTest, PacketResentPastAnEmptiedWindowCountsAsInFlight)
+{
+    start();
+    click(form.chkSlowStart);
+    click(form.chkFastRetransmit);
+    putInFlight(form, 7, 0);
+    form.DupAckCount = 3;
+    for (std::int16_t stale = 0; stale < SendQueueSlots - 2; ++stale)
+        form.QueuePacket(static_cast<std::int16_t>(stale % 7));
+    tick();
+
+    ASSERT_EQ(form.TxOutstanding, 0);
+    ASSERT_EQ(form.TxState, txstate::FastRetransmit);
+    EXPECT_EQ(form.lblTx[7].ForeColor, colours::TxResentInFlight);
+    EXPECT_EQ(visibleSlotWithTag(form.cmdPacket, "7000"), 0);
+    EXPECT_EQ(form.FlightBytes, 1000);
+    EXPECT_EQ(form.lblTxWindow[3].Caption, "1");
+}
+
+// A mark for a selective resend is looked for on every cell of the strip.
+TEST_F(TickTest, SelectiveScanResendsAMarkWhereverItStands)
+{
+    start();
+    putInFlight(form, 2, 3);
+    form.lblTx[10].ForeColor = colours::TxMarkedForResend;
+    form.LaunchHoldoff = 5; // keeps the resend in the queue, where it can be seen
+    tick();
+    EXPECT_EQ(form.lblTx[10].ForeColor, colours::TxQueuedAgain);
+    EXPECT_EQ(queued(form, 10), 1);
+    EXPECT_TRUE(hasMessage(form.TxMessages, "Retransmitting packet" + n(10)));
+}
+
 TEST_F(TickTest, RunStopsWithAMessageBeforePacketNumbersOverflow)
 {
     start();

@@ -74,7 +74,10 @@ struct RecordedRun {
 
 TEST(Replay, RebuildsEveryTickOfRandomRunsExactly)
 {
-    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+    // Seeds whose runs carry the transfer past packet 3. Some others spend
+    // most of their run with the in-order receiver and a fixed window, where
+    // go-back-N recovers from a loss one packet a round trip.
+    for (const std::uint32_t seed : {1U, 2U, 3U, 7U}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         RecordedRun run;
         RandomUser user(seed);

@@ -10,9 +10,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 
 #include "ui/qt/form_view.h"
 #include "ui/qt/main_window.h"
+#include "ui/window_layout.h"
 
 namespace {
 
@@ -52,6 +54,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void opensWithTheStartupPicture();
+    void everyWidgetIsBuiltFromTheLayoutTable();
     void startRunsTheClockAndPacketsTravelDown();
     void pauseFreezesTheRunAndContResumesIt();
     void oneClickHoldsAPacketAndASecondLosesIt();
@@ -130,6 +133,52 @@ void MainWindowTest::opensWithTheStartupPicture()
     QVERIFY(!checkBox(window, QStringLiteral("chkFastRetransmit"))->isEnabled());
 
     QVERIFY(!clock(window)->isActive());
+}
+
+// The browser window reads the same table, so the desktop one must not keep
+// places or fonts of its own.
+void MainWindowTest::everyWidgetIsBuiltFromTheLayoutTable()
+{
+    using namespace window_layout;
+    MainWindow window;
+    FormView* area = window.clientArea();
+    const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    for (const Control& control : Controls) {
+        QString name = QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
+        if (control.index != NotAnArray) name += QStringLiteral("_%1").arg(control.index);
+        auto* widget = area->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        QVERIFY2(widget != nullptr, qPrintable(name));
+        const QRect design(px(control.place.left), px(control.place.top), px(control.place.width),
+                           px(control.place.height));
+        switch (control.kind) {
+        case Kind::WindowFrame: // placed by the model
+            QCOMPARE(widget->height(), design.height());
+            break;
+        case Kind::TimeoutBar: // width is the time left
+            QCOMPARE(widget->pos(), design.topLeft());
+            break;
+        case Kind::FlightButton: // moves; only its height is fixed
+            QCOMPARE(widget->height(), design.height());
+            QCOMPARE(widget->font().bold(), control.bold);
+            break;
+        default:
+            QCOMPARE(widget->geometry(), design);
+        }
+        if (control.fontPixels > 0) {
+            QVERIFY2(widget->font().pixelSize() <= control.fontPixels, qPrintable(name));
+            QVERIFY(widget->font().pixelSize() >= control.fontPixels * SmallestFontPercent / 100);
+            QCOMPARE(widget->font().family(), QString::fromLatin1(FontFamilies[0].data()));
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            const Qt::Alignment expected = control.align == Align::Right    ? Qt::AlignRight
+                                           : control.align == Align::Centre ? Qt::AlignHCenter
+                                                                            : Qt::AlignLeft;
+            QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, expected);
+        }
+    }
+    // Nothing on the form that the table does not list.
+    QCOMPARE(area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+             static_cast<qsizetype>(Controls.size()));
 }
 
 void MainWindowTest::startRunsTheClockAndPacketsTravelDown()

@@ -4,12 +4,14 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <vector>
 
+#include "core/app_version.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/run_panel.h"
@@ -47,6 +49,7 @@ private slots:
     void stepBackRebuildsEachEarlierStateAndTheRunGoesOn();
     void speedChangesOnlyTheIntervalBetweenTicks();
     void clientAreaLooksAsIfNothingWereAdded();
+    void aboutBoxNamesTheVersionOfThisBuild();
 };
 
 void RunControlTest::menusHoldTheirActionsWithTheirKeys()
@@ -257,6 +260,22 @@ void RunControlTest::clientAreaLooksAsIfNothingWereAdded()
     const QImage without = bare.grab().toImage();
     QCOMPARE(withMenus.size(), QSize(855, 595));
     QVERIFY(withMenus == without);
+}
+
+void RunControlTest::aboutBoxNamesTheVersionOfThisBuild()
+{
+    MainWindow window;
+    window.show();
+    QString aboutText;
+    // The box is modal: read and close it from inside its own event loop.
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        aboutText = box->text();
+        box->accept();
+    });
+    action(window, "actionAbout")->trigger();
+    QVERIFY(aboutText.contains(QStringLiteral("Version %1").arg(QString::fromUtf8(app::Version))));
 }
 
 QTEST_MAIN(RunControlTest)

@@ -58,9 +58,14 @@ bool ByteEvents::next(const Form1& form, UserEvent& event)
         secondClick_ = k >= 16;
         return true;
     }
-    case 4:
-        event = {EventKind::ClickCheckBox, static_cast<std::int16_t>(k % OptionBoxCount)};
+    case 4: {
+        // The in-order receiver came later and took the top four values, which
+        // no seed input used, so older inputs decode as they always did.
+        constexpr int FirstInOrderK = 28;
+        const auto box = k < FirstInOrderK ? static_cast<OptionBox>(k % 7) : OptionBox::InOrderReceiver;
+        event = {EventKind::ClickCheckBox, static_cast<std::int16_t>(box)};
         return true;
+    }
     case 5: {
         const int value = position_ < size_ ? data_[position_++] % 34 : 0;
         event = {EventKind::MoveSlider, static_cast<std::int16_t>(k % SliderCount),

@@ -7,7 +7,8 @@
 //   1         8 x (k + 1) ticks               a longer stretch, 8..256 ticks
 //   2         click a packet button           the (k mod 16)-th visible one; k >= 16 clicks twice
 //   3         click an ACK button             as for packets
-//   4         click a check box               box k mod 7 (Slow Start .. Slide Numbers)
+//   4         click a check box               box k mod 7 (Slow Start .. Slide Numbers);
+//                                             k >= 28 the in-order receiver
 //   5         move a slider                   slider k mod 4, to the next byte mod 34
 //   6         Start/Reset
 //   7         Pause/Cont

@@ -12,54 +12,59 @@
 
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
+#include "ui/window_layout.h"
 
 // ============================================================================
-// Fonts, system colours and the fixed geometry
+// Fonts, colours and the table of places
 // ============================================================================
 
 namespace {
 
-// Font sizes are points at 96 dpi, given in pixels so that the texts take the
-// same room on every screen; Qt scales the pixels on a high-DPI screen.
-constexpr int PanelTextPixels = 18;  // 13.5 pt: panel, check boxes, run buttons, commentary
-constexpr int CellTextPixels = 24;   // 18 pt: strip numbers
-constexpr int FlightTextPixels = 13; // 9.75 pt bold: packet and ACK buttons
-
-// A label whose caption is too wide for it gets a smaller font rather than a
-// clipped caption, but never smaller than this share of its own size.
-constexpr int SmallestFontPercent = 60;
-
-constexpr int BoxBorderPixels = 1;
-constexpr int FrameBorderPixels = 3;
-constexpr int LineWidthPixels = 3;
-
-// The desktop colours the layout names, fixed to the usual Windows values so
-// that the window looks the same on every desktop and projector.
-const QColor ThreeDLight(227, 227, 227);
-const QColor ButtonFace(240, 240, 240);
-const QColor ButtonText(0, 0, 0);
-const QColor WindowText(0, 0, 0);
-const QColor GrayText(109, 109, 109); // captions of disabled controls
+using window_layout::Align;
+using window_layout::Control;
+using window_layout::Kind;
+using window_layout::NotAnArray;
+using window_layout::TwipRect;
 
 QFont demoFont(int pixels, bool bold = false)
 {
     QFont font;
-    // The control sizes leave room for a face as narrow as Arial; a wider one
-    // would clip captions such as "Current Flight Size".
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
-                      QStringLiteral("DejaVu Sans")});
+    QStringList families;
+    for (std::string_view family : window_layout::FontFamilies)
+        families += QString::fromLatin1(family.data(), static_cast<qsizetype>(family.size()));
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }
 
-QString controlName(const char* name, int index)
+QString controlName(const Control& control)
 {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+    const QString name =
+        QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
+    return control.index == NotAnArray ? name : QStringLiteral("%1_%2").arg(name).arg(control.index);
 }
 
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
+
+Qt::Alignment toQtAlignment(Align align)
+{
+    switch (align) {
+    case Align::Left:
+        return Qt::AlignLeft;
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
+}
+
+QRect toPixelRect(const TwipRect& place)
+{
+    return {toPixels(place.left), toPixels(place.top), toPixels(place.width), toPixels(place.height)};
+}
 
 void setTextColour(QWidget* widget, Colour colour)
 {
@@ -74,26 +79,72 @@ void fitCaption(QLabel* label, int nominalPixels)
     QFont font = label->font();
     int pixels = nominalPixels;
     font.setPixelSize(pixels);
-    const int smallest = nominalPixels * SmallestFontPercent / 100;
+    const int smallest = nominalPixels * window_layout::SmallestFontPercent / 100;
     while (pixels > smallest && QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
         font.setPixelSize(--pixels);
     }
     if (font.pixelSize() != label->font().pixelSize()) label->setFont(font);
 }
 
-// The four lines of the two arrows between the flight lanes, in twips.
-struct TwipLine {
-    int x1;
-    int y1;
-    int x2;
-    int y2;
+// ----------------------------------------------------------------------------
+// Which model control each entry of the table shows
+// ----------------------------------------------------------------------------
+
+const Label* labelOf(const Form1& form, const Control& control)
+{
+    const auto element = [&](const auto& array) -> const Label* {
+        const auto i = static_cast<std::size_t>(control.index);
+        return i < array.size() ? &array[i] : nullptr;
+    };
+    const std::string_view name = control.name;
+    if (name == "lblTx") return element(form.lblTx);
+    if (name == "lblRx") return element(form.lblRx);
+    if (name == "lblTxWindow") return element(form.lblTxWindow);
+    if (name == "lblRxWindow") return element(form.lblRxWindow);
+    if (name == "lblTimeOut") return element(form.lblTimeOut);
+    if (name == "lblSequences") return element(form.lblSequences);
+    if (name == "lblTxInfo") return &form.lblTxInfo;
+    if (name == "lblRxInfo") return &form.lblRxInfo;
+    if (name == "lblState") return &form.lblState;
+    if (name == "lblDupACKs") return &form.lblDupACKs;
+    if (name == "lblSSThresh") return &form.lblSSThresh;
+    return nullptr;
+}
+
+struct CheckBinding {
+    std::string_view name;
+    CheckBox FormState::*box;
+    OptionBox id;
 };
-constexpr TwipLine ArrowLines[] = {
-    {6120, 1200, 6120, 5160}, // shaft of the downward arrow: packets travel down
-    {5940, 4980, 6120, 5160}, // its head
-    {6240, 5160, 6240, 1200}, // shaft of the upward arrow: ACKs travel up
-    {6240, 1200, 6420, 1380}, // its head
+constexpr CheckBinding CheckBindings[] = {
+    {"chkSlowStart", &FormState::chkSlowStart, OptionBox::SlowStart},
+    {"chkAvoidance", &FormState::chkAvoidance, OptionBox::Avoidance},
+    {"chkFastRetransmit", &FormState::chkFastRetransmit, OptionBox::FastRetransmit},
+    {"chkSelective", &FormState::chkSelective, OptionBox::Selective},
+    {"chkDelayedACK", &FormState::chkDelayedACK, OptionBox::DelayedAck},
+    {"chkAutoRTT", &FormState::chkAutoRTT, OptionBox::AutoRtt},
+    {"chkSlide", &FormState::chkSlide, OptionBox::Slide},
 };
+
+struct SliderBinding {
+    std::string_view name;
+    ScrollBar FormState::*bar;
+    SliderId id;
+};
+constexpr SliderBinding SliderBindings[] = {
+    {"HScroll1", &FormState::HScroll1, SliderId::Timeout},
+    {"VScroll1", &FormState::VScroll1, SliderId::TxWindow},
+    {"VScroll2", &FormState::VScroll2, SliderId::RxWindow},
+    {"VScroll3", &FormState::VScroll3, SliderId::Sequences},
+};
+
+template <typename Binding, std::size_t N>
+const Binding& bindingOf(const Binding (&bindings)[N], const Control& control)
+{
+    for (const Binding& binding : bindings)
+        if (binding.name == control.name) return binding;
+    qFatal("the window has no model control for %s", qPrintable(controlName(control)));
+}
 
 } // namespace
 
@@ -105,180 +156,122 @@ FormView::FormView(const Form1& form, EventSink sink, QWidget* parent)
     : QWidget(parent), form_(form), sink_(std::move(sink))
 {
     setFixedSize(toPixels(layout::ClientWidth), toPixels(layout::ClientHeight));
-    setFont(demoFont(PanelTextPixels));
+    setFont(demoFont(window_layout::PanelTextPixels));
+    const QColor grayText = toQColor(window_layout::GrayText);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, ThreeDLight);
-    palette.setColor(QPalette::WindowText, WindowText);
-    palette.setColor(QPalette::Button, ButtonFace);
-    palette.setColor(QPalette::ButtonText, ButtonText);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, GrayText);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, GrayText);
-    palette.setColor(QPalette::Disabled, QPalette::Text, GrayText);
+    palette.setColor(QPalette::Window, toQColor(window_layout::WindowBackground));
+    palette.setColor(QPalette::WindowText, toQColor(window_layout::WindowText));
+    palette.setColor(QPalette::Button, toQColor(window_layout::ButtonFace));
+    palette.setColor(QPalette::ButtonText, toQColor(window_layout::ButtonText));
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, grayText);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, grayText);
+    palette.setColor(QPalette::Disabled, QPalette::Text, grayText);
     setPalette(palette);
     setAutoFillBackground(true);
 
-    // Creation order is stacking order: strips first, then the panel, and the
-    // flight buttons on top of everything they pass over.
-    buildStrips();
-    buildPanel();
-    buildFlightButtons();
+    // The table is in creation order, which is stacking order.
+    for (const Control& control : window_layout::Controls)
+        buildControl(control);
     arrangeKeyboardFocus();
     showModel();
 }
 
-void FormView::buildStrips()
+void FormView::buildControl(const Control& control)
 {
-    using namespace layout;
-    for (int i = 0; i < CellCount; ++i) {
-        addLabel(form_.lblTx[i], controlName("lblTx", i),
-                 {cellLabelLeft(i), TxCellTop, CellLabelWidth, CellLabelHeight}, Qt::AlignHCenter,
-                 CellTextPixels, true);
+    const QString name = controlName(control);
+    switch (control.kind) {
+    case Kind::StripCell:
+    case Kind::Label: {
+        const Label* model = labelOf(form_, control);
+        if (model == nullptr) qFatal("the window has no model label for %s", qPrintable(name));
+        addLabel(*model, name, control);
+        return;
     }
-    for (int i = 0; i < CellCount; ++i) {
-        ShapeWidget* bar = addShape(controlName("shpTimeOut", i),
-                                    {cellBoxLeft(i), TimeoutBarTop, FullTimeout, TimeoutBarHeight},
-                                    toQColor(colours::TimeoutBar), 0);
-        bars_.push_back({bar, &form_.shpTimeOut[i], std::nullopt});
+    case Kind::TimeoutBar: {
+        ShapeWidget* bar = addShape(name, control.place, toQColor(colours::TimeoutBar), 0);
+        bars_.push_back({bar, &form_.shpTimeOut.at(static_cast<std::size_t>(control.index)), std::nullopt});
+        return;
     }
-    for (int i = 0; i < CellCount; ++i) {
-        addShape(controlName("shpTx", i), {cellBoxLeft(i), TxBoxTop, CellBoxWidth, TxBoxHeight}, WindowText,
-                 BoxBorderPixels);
+    case Kind::CellBox:
+        addShape(name, control.place, toQColor(window_layout::CellBoxColour), window_layout::BoxBorderPixels);
+        return;
+    case Kind::WindowFrame: {
+        ShapeWidget* frame =
+            addShape(name, control.place, toQColor(colours::WindowFrame), window_layout::FrameBorderPixels);
+        const Frame* model = control.name == "shpTxWindow" ? &form_.shpTxWindow : &form_.shpRxWindow;
+        frames_.push_back({frame, model, control.place.top, control.place.height, std::nullopt});
+        return;
     }
-    ShapeWidget* txFrame = addShape(QStringLiteral("shpTxWindow"), {2700, TxFrameTop, 3435, TxFrameHeight},
-                                    toQColor(colours::WindowFrame), FrameBorderPixels);
-    frames_.push_back({txFrame, &form_.shpTxWindow, TxFrameTop, TxFrameHeight, std::nullopt});
-
-    for (int i = 0; i < CellCount; ++i) {
-        addLabel(form_.lblRx[i], controlName("lblRx", i),
-                 {cellLabelLeft(i), RxCellTop, CellLabelWidth, CellLabelHeight}, Qt::AlignHCenter,
-                 CellTextPixels, true);
+    case Kind::PanelButton:
+        if (control.name == "cmdReset") {
+            addPanelButton(form_.cmdReset, name, control.place, EventKind::StartReset);
+        } else {
+            addPanelButton(form_.cmdPause, name, control.place, EventKind::PauseCont);
+        }
+        return;
+    case Kind::CheckBox: {
+        const CheckBinding& binding = bindingOf(CheckBindings, control);
+        addCheckBox(form_.*binding.box, binding.id, name, control.place);
+        return;
     }
-    for (int i = 0; i < CellCount; ++i) {
-        addShape(controlName("shpRx", i), {cellBoxLeft(i), RxBoxTop, CellBoxWidth, RxBoxHeight}, WindowText,
-                 BoxBorderPixels);
+    case Kind::VerticalSlider:
+    case Kind::HorizontalSlider: {
+        const SliderBinding& binding = bindingOf(SliderBindings, control);
+        addSlider(form_.*binding.bar, binding.id, name, control.place,
+                  control.kind == Kind::VerticalSlider ? Qt::Vertical : Qt::Horizontal);
+        return;
     }
-    ShapeWidget* rxFrame = addShape(QStringLiteral("shpRxWindow"), {1800, RxFrameTop, 1695, RxFrameHeight},
-                                    toQColor(colours::WindowFrame), FrameBorderPixels);
-    frames_.push_back({rxFrame, &form_.shpRxWindow, RxFrameTop, RxFrameHeight, std::nullopt});
-}
-
-void FormView::buildPanel()
-{
-    const auto left = Qt::AlignLeft;
-    const auto right = Qt::AlignRight;
-    const int text = PanelTextPixels;
-    addLabel(form_.lblTxInfo, QStringLiteral("lblTxInfo"), {120, 60, 10215, 375}, left, text);
-    addLabel(form_.lblState, QStringLiteral("lblState"), {10620, 60, 2055, 375}, right, text);
-    addLabel(form_.lblRxInfo, QStringLiteral("lblRxInfo"), {120, 6000, 12495, 375}, left, text);
-
-    addPanelButton(form_.cmdReset, QStringLiteral("cmdReset"), {480, 7020, 1215, 495}, EventKind::StartReset);
-    addPanelButton(form_.cmdPause, QStringLiteral("cmdPause"), {1860, 7020, 1215, 495}, EventKind::PauseCont);
-    addCheckBox(form_.chkSlide, OptionBox::Slide, QStringLiteral("chkSlide"), {4140, 7020, 2415, 495});
-
-    // Titles before their figures: where a figure overlaps its title, the
-    // figure is the one that must stay readable.
-    addLabel(form_.lblTxWindow[2], controlName("lblTxWindow", 2), {480, 7620, 2355, 375}, left, text);
-    addLabel(form_.lblTxWindow[3], controlName("lblTxWindow", 3), {2940, 7620, 375, 375}, left, text);
-    addLabel(form_.lblTxWindow[4], controlName("lblTxWindow", 4), {480, 8040, 1995, 375}, left, text);
-    addLabel(form_.lblDupACKs, QStringLiteral("lblDupACKs"), {2520, 8040, 255, 375}, right, text);
-    addLabel(form_.lblTxWindow[5], controlName("lblTxWindow", 5), {480, 8460, 1395, 375}, left, text);
-    addLabel(form_.lblSSThresh, QStringLiteral("lblSSThresh"), {1980, 8460, 855, 375}, left, text);
-
-    addLabel(form_.lblTxWindow[0], controlName("lblTxWindow", 0), {3660, 7680, 2115, 375}, left, text);
-    addLabel(form_.lblTxWindow[1], controlName("lblTxWindow", 1), {5760, 7680, 375, 375}, right, text);
-    addSlider(form_.VScroll1, SliderId::TxWindow, QStringLiteral("VScroll1"), {6240, 7620, 315, 495},
-              Qt::Vertical);
-    addLabel(form_.lblRxWindow[0], controlName("lblRxWindow", 0), {3660, 8220, 2115, 375}, left, text);
-    addLabel(form_.lblRxWindow[1], controlName("lblRxWindow", 1), {5760, 8220, 375, 375}, right, text);
-    addSlider(form_.VScroll2, SliderId::RxWindow, QStringLiteral("VScroll2"), {6240, 8160, 315, 495},
-              Qt::Vertical);
-
-    addLabel(form_.lblTimeOut[0], controlName("lblTimeOut", 0), {7020, 7080, 2055, 315}, left, text);
-    addLabel(form_.lblTimeOut[1], controlName("lblTimeOut", 1), {9000, 7080, 435, 315}, left, text);
-    addSlider(form_.HScroll1, SliderId::Timeout, QStringLiteral("HScroll1"), {7020, 7440, 2415, 255},
-              Qt::Horizontal);
-    addCheckBox(form_.chkAutoRTT, OptionBox::AutoRtt, QStringLiteral("chkAutoRTT"), {7440, 7740, 1695, 375});
-    addLabel(form_.lblSequences[0], controlName("lblSequences", 0), {6780, 8220, 2415, 375}, left, text);
-    addLabel(form_.lblSequences[1], controlName("lblSequences", 1), {9180, 8220, 315, 375}, right, text);
-    addSlider(form_.VScroll3, SliderId::Sequences, QStringLiteral("VScroll3"), {9600, 8160, 315, 495},
-              Qt::Vertical);
-
-    addCheckBox(form_.chkSlowStart, OptionBox::SlowStart, QStringLiteral("chkSlowStart"),
-                {10200, 7080, 1815, 375});
-    addCheckBox(form_.chkAvoidance, OptionBox::Avoidance, QStringLiteral("chkAvoidance"),
-                {10200, 7440, 2475, 375});
-    addCheckBox(form_.chkFastRetransmit, OptionBox::FastRetransmit, QStringLiteral("chkFastRetransmit"),
-                {10200, 7800, 2475, 375});
-    addCheckBox(form_.chkSelective, OptionBox::Selective, QStringLiteral("chkSelective"),
-                {10200, 8160, 2475, 375});
-    addCheckBox(form_.chkDelayedACK, OptionBox::DelayedAck, QStringLiteral("chkDelayedACK"),
-                {10200, 8520, 2475, 375});
-}
-
-void FormView::buildFlightButtons()
-{
-    const auto addFlight = [this](const FlightButton& model, const QString& name, int heightTwips) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(name);
-        button->setFont(demoFont(FlightTextPixels, true));
-        // Moving targets are for the mouse; Tab stays among the panel controls.
-        button->setFocusPolicy(Qt::NoFocus);
-        button->hide();
-        flights_.push_back({button, &model, heightTwips, std::nullopt});
-        return button;
-    };
-    for (int i = 0; i < FlightSlots; ++i) {
-        const int height = i == 0 ? layout::FirstPacketHeight : layout::PacketHeight;
-        QPushButton* button = addFlight(form_.cmdPacket[i], controlName("cmdPacket", i), height);
-        // Pressed, not clicked: the button keeps moving while the mouse button
-        // is down, and a release that lands off it would lose the click.
-        const auto index = static_cast<std::int16_t>(i);
-        connect(button, &QPushButton::pressed, this, [this, index] {
-            sink_(UserEvent{EventKind::ClickPacket, index, 0});
-        });
-    }
-    for (int i = 0; i < FlightSlots; ++i) {
-        QPushButton* button = addFlight(form_.cmdACK[i], controlName("cmdACK", i), layout::AckHeight);
-        const auto index = static_cast<std::int16_t>(i);
-        connect(button, &QPushButton::pressed, this, [this, index] {
-            sink_(UserEvent{EventKind::ClickAck, index, 0});
-        });
+    case Kind::FlightButton:
+        addFlightButton(control, name);
+        return;
     }
 }
 
-// Tab walks the panel in reading order: run buttons, then the settings from
-// left to right. The window opens with the focus on Start, so Space starts a run.
+void FormView::addFlightButton(const Control& control, const QString& name)
+{
+    const bool isPacket = control.name == "cmdPacket";
+    const auto index = static_cast<std::int16_t>(control.index);
+    const auto slot = static_cast<std::size_t>(control.index);
+    const FlightButton& model = isPacket ? form_.cmdPacket.at(slot) : form_.cmdACK.at(slot);
+    auto* button = new QPushButton(this);
+    button->setObjectName(name);
+    button->setFont(demoFont(control.fontPixels, control.bold));
+    // Moving targets are for the mouse; Tab stays among the panel controls.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->hide();
+    flights_.push_back({button, &model, control.place.height, std::nullopt});
+    // Pressed, not clicked: the button keeps moving while the mouse button
+    // is down, and a release that lands off it would lose the click.
+    const EventKind click = isPacket ? EventKind::ClickPacket : EventKind::ClickAck;
+    connect(button, &QPushButton::pressed, this, [this, click, index] { sink_(UserEvent{click, index, 0}); });
+}
+
 void FormView::arrangeKeyboardFocus()
 {
-    const char* const order[] = {"cmdReset",     "cmdPause",     "chkSlide",          "VScroll1",
-                                 "VScroll2",     "HScroll1",     "chkAutoRTT",        "VScroll3",
-                                 "chkSlowStart", "chkAvoidance", "chkFastRetransmit", "chkSelective",
-                                 "chkDelayedACK"};
     QWidget* previous = nullptr;
-    for (const char* name : order) {
-        auto* widget = findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    for (std::string_view name : window_layout::TabOrder) {
+        auto* widget = findChild<QWidget*>(QLatin1String(name.data(), static_cast<qsizetype>(name.size())),
+                                           Qt::FindDirectChildrenOnly);
         if (previous) QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
     findChild<QWidget*>(QStringLiteral("cmdReset"), Qt::FindDirectChildrenOnly)->setFocus();
 }
 
-QLabel* FormView::addLabel(const Label& model, const QString& name, TwipRect place, Qt::Alignment alignment,
-                           int fontPixels, bool placedByModel)
+QLabel* FormView::addLabel(const Label& model, const QString& name, const Control& control)
 {
     auto* label = new QLabel(this);
     label->setObjectName(name);
-    label->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                       toPixels(place.height));
+    label->setGeometry(toPixelRect(control.place));
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setFont(demoFont(fontPixels));
+    label->setAlignment(toQtAlignment(control.align) | Qt::AlignTop);
+    label->setFont(demoFont(control.fontPixels, control.bold));
     // Opaque on the button face, as labels are on this desktop.
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, ButtonFace);
+    palette.setColor(QPalette::Window, toQColor(window_layout::LabelBackground));
     label->setPalette(palette);
     label->setAutoFillBackground(true);
-    labels_.push_back({label, &model, fontPixels, placedByModel, std::nullopt});
+    labels_.push_back({label, &model, control.fontPixels, control.kind == Kind::StripCell, std::nullopt});
     return label;
 }
 
@@ -286,8 +279,7 @@ ShapeWidget* FormView::addShape(const QString& name, TwipRect place, QColor colo
 {
     auto* shape = new ShapeWidget(this, colour, borderPixels);
     shape->setObjectName(name);
-    shape->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                       toPixels(place.height));
+    shape->setGeometry(toPixelRect(place));
     return shape;
 }
 
@@ -296,11 +288,10 @@ QPushButton* FormView::addPanelButton(const Button& model, const QString& name, 
 {
     auto* button = new QPushButton(this);
     button->setObjectName(name);
-    button->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                        toPixels(place.height));
+    button->setGeometry(toPixelRect(place));
     button->setFocusPolicy(Qt::StrongFocus);
     QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, ThreeDLight);
+    palette.setColor(QPalette::Button, toQColor(window_layout::PanelButtonFace));
     button->setPalette(palette);
     buttons_.push_back({button, &model, std::nullopt});
     connect(button, &QPushButton::clicked, this, [this, click] { sink_(UserEvent{click, 0, 0}); });
@@ -311,11 +302,10 @@ void FormView::addCheckBox(const CheckBox& model, OptionBox id, const QString& n
 {
     auto* box = new QCheckBox(this);
     box->setObjectName(name);
-    box->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                     toPixels(place.height));
+    box->setGeometry(toPixelRect(place));
     box->setFocusPolicy(Qt::StrongFocus);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, ButtonFace);
+    palette.setColor(QPalette::Window, toQColor(window_layout::LabelBackground));
     box->setPalette(palette);
     box->setAutoFillBackground(true);
     CheckView& view = checks_.emplace_back(CheckView{box, &model, id, std::nullopt});
@@ -327,8 +317,7 @@ void FormView::addSlider(const ScrollBar& model, SliderId id, const QString& nam
 {
     auto* slider = new QScrollBar(orientation, this);
     slider->setObjectName(name);
-    slider->setGeometry(toPixels(place.left), toPixels(place.top), toPixels(place.width),
-                        toPixels(place.height));
+    slider->setGeometry(toPixelRect(place));
     slider->setRange(model.Min, model.Max);
     slider->setSingleStep(model.SmallChange);
     slider->setPageStep(model.LargeChange);
@@ -507,8 +496,9 @@ void FormView::showSlider(SliderView& view)
 void FormView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(WindowText, LineWidthPixels, Qt::SolidLine, Qt::RoundCap));
-    for (const TwipLine& line : ArrowLines) {
+    painter.setPen(QPen(toQColor(window_layout::ArrowColour), window_layout::ArrowLinePixels, Qt::SolidLine,
+                        Qt::RoundCap));
+    for (const window_layout::TwipLine& line : window_layout::ArrowLines) {
         painter.drawLine(toPixels(line.x1), toPixels(line.y1), toPixels(line.x2), toPixels(line.y2));
     }
 }

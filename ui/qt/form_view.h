@@ -11,7 +11,7 @@
 // an array ("lblTx_3", "cmdPacket_0").
 //
 // Sections of form_view.cpp:
-//   fonts, system colours and the fixed geometry
+//   fonts, colours and the table of places (ui/window_layout.h)
 //   building the controls
 //   forwarding the user's events
 //   mirroring the model into the widgets
@@ -28,6 +28,7 @@
 
 #include "core/events.h"
 #include "core/form.h"
+#include "ui/window_layout.h"
 
 class QCheckBox;
 class QLabel;
@@ -51,12 +52,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    struct TwipRect {
-        int left;
-        int top;
-        int width;
-        int height;
-    };
+    using TwipRect = window_layout::TwipRect;
 
     // What a widget last showed, next to the model control it shows.
     struct LabelView {
@@ -102,13 +98,11 @@ private:
         std::optional<int> shownValue;
     };
 
-    void buildStrips();
-    void buildFlightButtons();
-    void buildPanel();
+    void buildControl(const window_layout::Control& control);
     void arrangeKeyboardFocus();
 
-    QLabel* addLabel(const Label& model, const QString& name, TwipRect place, Qt::Alignment alignment,
-                     int fontPixels, bool placedByModel = false);
+    QLabel* addLabel(const Label& model, const QString& name, const window_layout::Control& control);
+    void addFlightButton(const window_layout::Control& control, const QString& name);
     ShapeWidget* addShape(const QString& name, TwipRect place, QColor colour, int borderPixels);
     QPushButton* addPanelButton(const Button& model, const QString& name, TwipRect place, EventKind click);
     void addCheckBox(const CheckBox& model, OptionBox id, const QString& name, TwipRect place);

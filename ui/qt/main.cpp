@@ -1,13 +1,64 @@
-// Quill's Sliding Window Demo: the desktop program. It takes no arguments and
-// reads and writes no files; everything happens in the one window.
+// Quill's Sliding Window Demo: the desktop program.
+//
+// The command line is read before QApplication exists: constructing it needs a
+// display, and --help, --version and mistakes must answer on a terminal
+// without one.
 #include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "ui/command_line.h"
 #include "ui/qt/main_window.h"
 
-int main(int argc, char* argv[])
+namespace {
+
+// The lessons --lesson accepts, for --help to list.
+std::vector<std::string> lessonNames() { return {}; }
+
+int runWindow(const command_line::Request& request, const char* programPath)
 {
-    QApplication application(argc, argv);
+    if (request.runFile || request.lesson) {
+        std::cerr << command_line::ProgramName << ": "
+                  << (request.runFile ? "opening a run file" : "starting a lesson")
+                  << " is not supported yet\n";
+        return 1;
+    }
+
+    // Qt sees the program's path and its own options only; they must outlive the application.
+    std::vector<std::string> qtArguments{programPath};
+    qtArguments.insert(qtArguments.end(), request.toolkitArguments.begin(), request.toolkitArguments.end());
+    std::vector<char*> qtArgv;
+    for (std::string& argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = static_cast<int>(qtArguments.size());
+
+    QApplication application(qtArgc, qtArgv.data());
     MainWindow window;
     window.show();
     return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const command_line::Request request =
+        command_line::parse(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    switch (request.action) {
+    case command_line::Action::PrintHelp:
+        std::cout << command_line::help(lessonNames());
+        return 0;
+    case command_line::Action::PrintVersion:
+        std::cout << command_line::version() << '\n';
+        return 0;
+    case command_line::Action::UsageError:
+        std::cerr << command_line::ProgramName << ": " << request.error << '\n'
+                  << command_line::usage() << '\n';
+        return 2;
+    case command_line::Action::Run:
+        break;
+    }
+    return runWindow(request, argc > 0 ? argv[0] : command_line::ProgramName);
 }

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/app_version.h"
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/run_panel.h"
@@ -360,11 +361,11 @@ void MainWindow::showKeys()
 void MainWindow::showAbout()
 {
     QMessageBox::about(this, tr("About"),
-                       tr("<p><b>%1</b></p>"
+                       tr("<p><b>%1</b><br>Version %2</p>"
                           "<p>A sliding-window transport protocol with congestion control, animated "
                           "on a 50 ms clock: slow start, congestion avoidance, fast retransmit and "
                           "recovery, selective repeat, delayed ACKs and an adaptive timeout.</p>"
                           "<p>The run is recorded as it goes, so it can be stepped back, rewound to "
                           "any earlier tick on the chart, and exported.</p>")
-                           .arg(WindowCaption));
+                           .arg(WindowCaption, QString::fromUtf8(app::Version)));
 }

@@ -1,0 +1,116 @@
+#include "ui/command_line.h"
+
+#include <algorithm>
+#include <span>
+#include <string_view>
+
+#include "core/app_version.h"
+
+namespace command_line {
+namespace {
+
+// Options QApplication reads itself (Qt GUI, Qt Widgets and the X11 platform).
+// Qt accepts them with one dash or two.
+constexpr std::string_view QtOptionsWithValue[] = {
+    "platform",     "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+    "qwindowtitle", "qwindowicon",        "style",         "stylesheet", "session",
+    "display",      "geometry",           "title"};
+constexpr std::string_view QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+bool contains(std::span<const std::string_view> names, std::string_view name)
+{
+    return std::ranges::find(names, name) != names.end();
+}
+
+// "-style", "--style" and "-style=fusion" all name "style".
+std::string_view optionName(std::string_view argument)
+{
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    return argument.substr(0, argument.find('='));
+}
+
+Request refuse(std::string error)
+{
+    Request request;
+    request.action = Action::UsageError;
+    request.error = std::move(error);
+    return request;
+}
+
+} // namespace
+
+Request parse(const std::vector<std::string>& arguments)
+{
+    Request request;
+    bool optionsEnded = false;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        const std::string& argument = arguments[index];
+        const bool isOption = !optionsEnded && argument.size() > 1 && argument.front() == '-';
+
+        if (!isOption) {
+            if (request.runFile)
+                return refuse("only one run file can be opened at a time, got '" + *request.runFile +
+                              "' and '" + argument + "'");
+            request.runFile = argument;
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            request.action = Action::PrintHelp;
+            return request;
+        } else if (argument == "--version") {
+            request.action = Action::PrintVersion;
+            return request;
+        } else if (argument == "--lesson" || argument.starts_with("--lesson=")) {
+            std::string name;
+            if (argument == "--lesson") {
+                if (index + 1 == arguments.size())
+                    return refuse("option '--lesson' needs the name of a lesson");
+                name = arguments[++index];
+            } else {
+                name = argument.substr(std::string_view("--lesson=").size());
+            }
+            if (name.empty()) return refuse("option '--lesson' needs the name of a lesson");
+            request.lesson = name;
+        } else if (const std::string_view name = optionName(argument); contains(QtOptionsWithValue, name)) {
+            request.toolkitArguments.push_back(argument);
+            if (argument.find('=') == std::string::npos) {
+                if (index + 1 == arguments.size()) return refuse("option '" + argument + "' needs a value");
+                request.toolkitArguments.push_back(arguments[++index]);
+            }
+        } else if (contains(QtFlags, name)) {
+            request.toolkitArguments.push_back(argument);
+        } else {
+            return refuse("unknown option '" + argument + "'");
+        }
+    }
+    return request;
+}
+
+std::string usage()
+{
+    return std::string("Usage: ") + ProgramName + " [FILE] [--lesson NAME] [--help] [--version]";
+}
+
+std::string help(const std::vector<std::string>& lessonNames)
+{
+    std::string text = usage() + "\n\n" + app::Name +
+                       ": an animated sliding-window transport protocol with congestion control.\n"
+                       "\n"
+                       "  FILE           open a saved run\n"
+                       "  --lesson NAME  start with the lesson NAME\n"
+                       "  -h, --help     show this help and exit\n"
+                       "  --version      show the version and exit\n"
+                       "\n"
+                       "Qt's own options, such as -platform NAME, -style NAME or -display NAME, are\n"
+                       "passed on to Qt.\n";
+    if (!lessonNames.empty()) {
+        text += "\nLessons:\n";
+        for (const std::string& name : lessonNames)
+            text += "  " + name + "\n";
+    }
+    return text;
+}
+
+std::string version() { return std::string(app::Name) + " " + app::Version; }
+
+} // namespace command_line
