@@ -23,7 +23,10 @@ using Json = nlohmann::ordered_json;
 namespace {
 
 constexpr std::array<std::string_view, OptionBoxCount> OptionNames = {
-    "slowStart", "avoidance", "fastRetransmit", "selectiveRepeat", "delayedAcks", "autoRtt", "slideNumbers"};
+    "slowStart",   "avoidance", "fastRetransmit", "selectiveRepeat",
+    "delayedAcks", "autoRtt",   "slideNumbers",   "inOrderReceiver"};
+
+static_assert(!OptionNames.back().empty(), "every option box needs its name in run files");
 
 constexpr std::array<std::string_view, SliderCount> SliderNames = {"timeout", "txWindow", "rxWindow",
                                                                    "highestSequence"};

@@ -190,7 +190,7 @@ validRun(const std::string& sliders = R"("timeout": 6, "txWindow": 4, "rxWindow"
 {
     return "{" + head + R"(, "settings": {"options": {"slowStart": true, "avoidance": false,
         "fastRetransmit": false, "selectiveRepeat": false, "delayedAcks": false, "autoRtt": false,
-        "slideNumbers": false}, "sliders": {)" +
+        "slideNumbers": false, "inOrderReceiver": false}, "sliders": {)" +
            sliders + "}}, \"actions\": [" + actions + "]}";
 }
 
