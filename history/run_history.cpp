@@ -48,7 +48,9 @@ void RunHistory::tick(Form1& form)
 
 void RunHistory::step(Form1& form)
 {
-    if (form.cmdReset.Caption == "Start") apply(form, PressStartReset);
+    // During a replay the recording decides when the run starts.
+    replayScripted(form);
+    if (!replaying_ && form.cmdReset.Caption == "Start") apply(form, PressStartReset);
     if (form.Timer1.Enabled) apply(form, PressPauseCont);
     tick(form);
 }

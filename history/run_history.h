@@ -73,6 +73,8 @@ public:
 
     // A single step. A run not yet started is started first (Start), a
     // running clock is paused (Pause), so that the buttons match the clock.
+    // During a replay the recording's own actions at this tick come first,
+    // and only a running clock is held.
     void step(Form1& form);
 
     // Applies a user's action as the window would (applyEvent) and records

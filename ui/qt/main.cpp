@@ -5,24 +5,28 @@
 // without one.
 #include <QApplication>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "history/lessons.h"
 #include "ui/command_line.h"
 #include "ui/qt/main_window.h"
 
 namespace {
 
-// The lessons --lesson accepts, for --help to list.
-std::vector<std::string> lessonNames() { return {}; }
-
 int runWindow(const command_line::Request& request, const char* programPath)
 {
+    // A lesson or file that cannot be read is refused here, before any window opens.
+    std::optional<RunScript> script;
     if (request.runFile || request.lesson) {
-        std::cerr << command_line::ProgramName << ": "
-                  << (request.runFile ? "opening a run file" : "starting a lesson")
-                  << " is not supported yet\n";
-        return 1;
+        const RunFileResult read =
+            request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
+        if (!read.script) {
+            std::cerr << command_line::ProgramName << ": " << read.error << '\n';
+            return 1;
+        }
+        script = read.script;
     }
 
     // Qt sees the program's path and its own options only; they must outlive the application.
@@ -37,6 +41,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
     QApplication application(qtArgc, qtArgv.data());
     MainWindow window;
     window.show();
+    if (script) window.openScript(*script);
     return application.exec();
 }
 
