@@ -14,16 +14,31 @@ EVENTS ?= 200000000
 SOAK_SECONDS ?= 300
 FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
+# Where `make install` puts the program.
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run bench clean sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak
+.PHONY: all deps configure build test run bench clean sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak \
+	install package
 
 all: build
 
+# Each goal installs only the tools it needs (scripts/install-deps says which).
+DEPS_GROUPS ?= run
+test sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak: DEPS_GROUPS = run test
+bench: DEPS_GROUPS = run bench
+package: DEPS_GROUPS = run package
+
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS_GROUPS)
+
+# The tests join the build tree with the first `make test`; until then it
+# holds only what `make run` needs, built without any test tool installed.
+BUILD_TESTS ?= $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,OFF)
+test soak: BUILD_TESTS = ON
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD_DIR) $(if $(BUILD_TESTS),-DSWD_BUILD_TESTS=$(BUILD_TESTS) \
+		-DSWD_BUILD_RELIABILITY=$(BUILD_TESTS)) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -65,6 +80,14 @@ soak: sanitized-build build
 
 run: build
 	@$(BUILD_DIR)/ui/qt/sliding-window-demo
+
+# The program, its menu entry, icons, metadata and manual page under PREFIX.
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package of the same, in BUILD_DIR.
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 # Release build of its own, then every measurement with a met / not met line
 # per target. -O2: GCC 12 at -O3 reports a false -Wrestrict in std::string.

@@ -1,7 +1,12 @@
 // The demonstration's window, built exactly as the program's main() builds
 // it, under the window probe. "Start" is clicked through the button itself.
+//
+//   window_probe_demo first-frame LAUNCH_NS | animate SECONDS [ZOOM_PERCENT]
+//
+// With a zoom, the client area is drawn at that size (a projector's 200 %).
 #include <QApplication>
 #include <QPushButton>
+#include <cstdlib>
 
 #include "bench/window_probe.h"
 #include "ui/qt/main_window.h"
@@ -10,6 +15,10 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     MainWindow window;
+    if (argc == 4) {
+        window.setZoom(std::atoi(argv[3]));
+        argc = 3;
+    }
     long ticks = 0;
     QObject::connect(window.findChild<QTimer*>(QStringLiteral("Timer1")), &QTimer::timeout,
                      [&ticks] { ++ticks; });

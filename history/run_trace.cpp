@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/numbers.h"
+#include "receiver/receive_window.h"
 
 // ---------------------------------------------------------------------------
 // The sample of one tick
@@ -26,6 +27,7 @@ TickSample sampleOf(const Form1& form)
     sample.txBase = form.TxBase;
     sample.txOutstanding = form.TxOutstanding;
     sample.rxNext = form.RxNext;
+    sample.avoidance = form.UseAvoidance != False;
     return sample;
 }
 
@@ -56,12 +58,13 @@ const char* txStateName(std::int32_t txState)
 
 std::string markerNames(Markers markers)
 {
-    static constexpr std::array<std::pair<Markers, std::string_view>, 5> Names = {{
+    static constexpr std::array<std::pair<Markers, std::string_view>, 6> Names = {{
         {marker::Timeout, "timeout"},
         {marker::FastRetransmit, "fast-retransmit"},
         {marker::PacketLost, "packet-lost"},
         {marker::AckLost, "ack-lost"},
         {marker::StateChange, "state-change"},
+        {marker::OutOfOrderDrop, "out-of-order-drop"},
     }};
     std::string names;
     for (const auto& [bit, name] : Names) {
@@ -232,6 +235,29 @@ void ObservedState::capture(const Form1& form)
     TxState = form.TxState;
     TxMessages = form.TxMessages;
     RxMessages = form.RxMessages;
+
+    inOrderReceiver = form.UseInOrderReceiver != False;
+    arrivingCount = 0;
+    if (!inOrderReceiver) return;
+    rxNext = form.RxNext;
+    rxFirst = form.rxOrigin();
+    rxWindowPackets = static_cast<double>(form.RxWindowBytes) / form.SegmentBytes;
+    seqModulus = form.SeqModulus;
+    for (int cell = 0; cell < layout::CellCount; ++cell) {
+        const Colour mark = form.lblRx[cell].ForeColor;
+        rxReceived[static_cast<std::size_t>(cell)] =
+            mark == colours::RxReceived || mark == colours::RxAliased;
+    }
+    // The tick moves every travelling packet one step and hands over, in slot
+    // order, each one then past the receiver strip.
+    for (const FlightButton& packet : form.cmdPacket) {
+        if (!packet.Visible) continue;
+        const int step = packet.TravelMarker == colours::Travelling ? layout::FlightStep : 0;
+        if (packet.Top + step <= layout::PacketArrivalTop) continue;
+        const double offset = numbers::parseWhole(packet.Tag);
+        arriving[static_cast<std::size_t>(arrivingCount++)] =
+            static_cast<std::int16_t>(numbers::intFloor(offset / form.SegmentBytes + 0.5));
+    }
 }
 
 RunTrace::RunTrace(const Form1& startup) { samples_.push_back(sampleOf(startup)); }
@@ -241,6 +267,7 @@ void RunTrace::recordTick(const ObservedState& before, const Form1& after)
     const std::int32_t tick = ticks() + 1;
     const std::size_t firstEntry = log_.size();
     logPostings(tick, LogSource::Sender, before.TxMessages, after.TxMessages, true);
+    const Markers drops = logDrops(tick, before);
     logPostings(tick, LogSource::Receiver, before.RxMessages, after.RxMessages, true);
 
     const bool resent = std::any_of(
@@ -248,7 +275,7 @@ void RunTrace::recordTick(const ObservedState& before, const Form1& after)
             return entry.source == LogSource::Sender && entry.text.starts_with(RetransmissionLine);
         });
     TickSample sample = sampleOf(after);
-    sample.tickMarkers = tickMarkers(before.TxState, after.TxState, resent);
+    sample.tickMarkers = tickMarkers(before.TxState, after.TxState, resent) | drops;
     sample.logEnd = logDropped_ + log_.size();
     samples_.push_back(sample);
 }
@@ -306,6 +333,34 @@ void RunTrace::pushLog(LogEntry entry)
 {
     logTextBytes_ += entry.text.capacity();
     log_.push_back(std::move(entry));
+}
+
+// The receiver's own rule decides each arrival: a packet that a receiver
+// keeping its whole window would take into a later cell is dropped. A packet
+// that is taken in moves the edge over the run of received cells after it.
+Markers RunTrace::logDrops(std::int32_t tick, const ObservedState& before)
+{
+    if (!before.inOrderReceiver) return 0;
+    Markers markers = 0;
+    int rxNext = before.rxNext;
+    std::array<bool, layout::CellCount> received = before.rxReceived;
+    for (int i = 0; i < before.arrivingCount; ++i) {
+        const int arrived = before.arriving[static_cast<std::size_t>(i)];
+        const double windowLast = before.rxWindowPackets + rxNext - 1;
+        if (receiver::outOfOrder(arrived, rxNext, windowLast, before.rxFirst, before.seqModulus)) {
+            pushLog(LogEntry{tick, LogSource::Receiver,
+                             "packet " + numbers::plainText(arrived) + " dropped: out of order"});
+            markers |= marker::OutOfOrderDrop;
+            continue;
+        }
+        if (arrived % before.seqModulus != rxNext % before.seqModulus) continue;
+        for (int cell = rxNext - before.rxFirst; Form1::onStrip(cell); ++cell) {
+            if (cell != rxNext - before.rxFirst && !received[static_cast<std::size_t>(cell)]) break;
+            received[static_cast<std::size_t>(cell)] = true;
+            rxNext = before.rxFirst + cell + 1;
+        }
+    }
+    return markers;
 }
 
 // Standing lines come last: the tick posts them after every event message.

@@ -31,6 +31,10 @@
 //   "Retransmitting packet" line, so it is missed when that line is not seen
 //   (see above). A timeout and a fast-retransmit entry in the same tick show
 //   only the fast-retransmit entry.
+// - Drops by the in-order receiver are worked out from the packets about to
+//   arrive and the receiver as the tick finds it. When two packets arrive in
+//   one tick and the first moves the receiver's edge, the second is judged
+//   against the new edge but against the strip as it stood before the tick.
 #pragma once
 
 #include <array>
@@ -43,11 +47,12 @@
 
 // What happened in one tick, for the chart's markers; bits of a Markers value.
 namespace marker {
-inline constexpr std::uint8_t Timeout = 1;        // a retransmission timer ran out
-inline constexpr std::uint8_t FastRetransmit = 2; // the sender entered FastRetransmit
-inline constexpr std::uint8_t PacketLost = 4;     // the user removed a packet in flight
-inline constexpr std::uint8_t AckLost = 8;        // the user removed an ACK in flight
-inline constexpr std::uint8_t StateChange = 16;   // the sender state differs from before
+inline constexpr std::uint8_t Timeout = 1;         // a retransmission timer ran out
+inline constexpr std::uint8_t FastRetransmit = 2;  // the sender entered FastRetransmit
+inline constexpr std::uint8_t PacketLost = 4;      // the user removed a packet in flight
+inline constexpr std::uint8_t AckLost = 8;         // the user removed an ACK in flight
+inline constexpr std::uint8_t StateChange = 16;    // the sender state differs from before
+inline constexpr std::uint8_t OutOfOrderDrop = 32; // the in-order receiver dropped a packet
 } // namespace marker
 using Markers = std::uint8_t;
 
@@ -72,6 +77,7 @@ struct TickSample {
     std::int16_t txBase = 0;
     std::int16_t txOutstanding = 0;
     std::int16_t rxNext = 0;
+    bool avoidance = false;   // the Avoidance option is in force
     Markers tickMarkers = 0;  // seen across the tick itself
     Markers eventMarkers = 0; // caused by user events after the tick
     std::uint64_t logEnd = 0; // log entries ever made up to the end of this tick, before its events
@@ -100,6 +106,17 @@ struct ObservedState {
     std::int32_t TxState = 0;
     std::array<MessageLine, MessageSlots> TxMessages{};
     std::array<MessageLine, MessageSlots> RxMessages{};
+
+    // The receiver as the tick finds it, and the packets the tick will hand it,
+    // in the order it hands them over.
+    bool inOrderReceiver = false;
+    std::int16_t rxNext = 0;
+    std::int16_t rxFirst = 0; // the number in receiver cell 0
+    double rxWindowPackets = 0;
+    std::int16_t seqModulus = 1;
+    std::array<bool, layout::CellCount> rxReceived{};
+    std::array<std::int16_t, FlightSlots> arriving{};
+    int arrivingCount = 0;
 
     void capture(const Form1& form);
 };
@@ -137,6 +154,8 @@ public:
     std::size_t approximateBytes() const;
 
 private:
+    // Entries and markers for the packets the in-order receiver dropped in the tick.
+    Markers logDrops(std::int32_t tick, const ObservedState& before);
     void logPostings(std::int32_t tick, LogSource side, const std::array<MessageLine, MessageSlots>& before,
                      const std::array<MessageLine, MessageSlots>& after, bool aged);
 

@@ -71,6 +71,9 @@ inline constexpr int FlightTextPixels = 13; // 9.75 pt bold: packet and ACK butt
 inline constexpr std::array<std::string_view, 4> FontFamilies = {"Liberation Sans", "Arial", "Helvetica",
                                                                  "DejaVu Sans"};
 
+// The state mark in a strip cell's corner, bold.
+inline constexpr int CellMarkPixels = 12;
+
 // A label whose caption is too wide for it gets a smaller font rather than a
 // clipped caption, but never smaller than this share of its own size.
 inline constexpr int SmallestFontPercent = 60;
@@ -97,6 +100,9 @@ inline constexpr Colour LabelBackground = ButtonFace; // labels and check boxes 
 inline constexpr Colour PanelButtonFace = ThreeDLight;
 inline constexpr Colour CellBoxColour = WindowText;
 inline constexpr Colour ArrowColour = WindowText;
+// Drawn over the controls: the keyboard focus and pick, and where a packet was lost.
+inline constexpr Colour FocusRing = 0xD77800; // the desktop's focus blue
+inline constexpr Colour LostMarkColour = 0x0000C0;
 
 // ---------------------------------------------------------------------------
 // The arrows between the flight lanes

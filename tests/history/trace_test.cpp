@@ -13,6 +13,13 @@ namespace {
 
 using namespace history_support;
 
+std::int16_t slotCarrying(const Form1& form, const std::string& tag)
+{
+    for (std::int16_t slot = 0; slot < FlightSlots; ++slot)
+        if (form.cmdPacket[slot].Visible && form.cmdPacket[slot].Tag == tag) return slot;
+    return -1;
+}
+
 class TraceTest : public ::testing::Test {
 protected:
     void apply(const UserEvent& event) { history.apply(form, event); }
@@ -150,6 +157,34 @@ TEST_F(TraceTest, UserActionsAreLoggedInWordsWithTheirTick)
     // Leaving slow start changes the sender state: marked on the tick of the click.
     EXPECT_EQ(history.trace().samples()[5].eventMarkers, marker::StateChange);
     EXPECT_EQ(history.trace().samples()[5].tickMarkers, 0);
+}
+
+// A packet lost under go-back-N with the in-order receiver: the two packets
+// behind it reach the receiver and are dropped. Each drop is logged and marked
+// in its tick, just before the receiver's duplicate ACK asking again for 1.
+TEST_F(TraceTest, InOrderReceiverDropsAreLoggedAndMarked)
+{
+    for (const UserEvent& e : {box(OptionBox::SlowStart), box(OptionBox::InOrderReceiver), StartReset})
+        apply(e);
+    runUntil([&] { return slotCarrying(form, "1000") >= 0; });
+    doubleClick(EventKind::ClickPacket, slotCarrying(form, "1000"));
+    runUntil([&] { return form.TxBase >= 6; });
+
+    std::vector<std::int32_t> dropTicks;
+    const auto& log = history.trace().log();
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        if (!log[i].text.ends_with("dropped: out of order")) continue;
+        const std::string packet = std::to_string(2 + dropTicks.size());
+        dropTicks.push_back(log[i].tick);
+        EXPECT_EQ(log[i], (LogEntry{log[i].tick, LogSource::Receiver,
+                                    "packet " + packet + " dropped: out of order"}));
+        ASSERT_LT(i + 1, log.size());
+        EXPECT_EQ(log[i + 1], (LogEntry{log[i].tick, LogSource::Receiver,
+                                        "Sending ACK for packet " + packet + " (sequence number " + packet +
+                                            ") asking for packet with sequence number 1"}));
+    }
+    EXPECT_EQ(dropTicks.size(), 2u);
+    EXPECT_EQ(ticksMarked(marker::OutOfOrderDrop), dropTicks);
 }
 
 } // namespace

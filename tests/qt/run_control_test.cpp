@@ -48,6 +48,7 @@ private slots:
     void aStepRunsExactlyOneTickAndPausesARunningClock();
     void stepBackRebuildsEachEarlierStateAndTheRunGoesOn();
     void speedChangesOnlyTheIntervalBetweenTicks();
+    void inOrderReceiverEntryIsRecordedAndFollowsTheModel();
     void clientAreaLooksAsIfNothingWereAdded();
     void aboutBoxNamesTheVersionOfThisBuild();
 };
@@ -67,6 +68,7 @@ void RunControlTest::menusHoldTheirActionsWithTheirKeys()
         {"actionStepBack", "Run", QKeySequence(Qt::CTRL | Qt::Key_Left)},
         {"actionSpeed_0", "Run", QKeySequence(Qt::CTRL | Qt::Key_1)},
         {"actionSpeed_4", "Run", QKeySequence(Qt::CTRL | Qt::Key_5)},
+        {"actionInOrderReceiver", "Options", QKeySequence()},
         {"actionPanel", "View", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"actionExportPng", "File", QKeySequence(Qt::CTRL | Qt::Key_E)},
         {"actionExportSvg", "File", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
@@ -249,6 +251,28 @@ void RunControlTest::speedChangesOnlyTheIntervalBetweenTicks()
     action(window, "actionSpeed_2")->trigger();
     window.runEvent({EventKind::PauseCont, 0, 0});
     QCOMPARE(clock(window)->interval(), 50);
+}
+
+void RunControlTest::inOrderReceiverEntryIsRecordedAndFollowsTheModel()
+{
+    MainWindow window;
+    QAction* inOrder = action(window, "actionInOrderReceiver");
+    QCOMPARE(inOrder->text(), QStringLiteral("Receiver keeps only in-order packets"));
+    QVERIFY(inOrder->isCheckable());
+    QVERIFY(!inOrder->isChecked());
+
+    window.runEvent({EventKind::StartReset, 0, 0});
+    window.step();
+    inOrder->trigger();
+    QCOMPARE(window.form().UseInOrderReceiver, True);
+    QVERIFY(inOrder->isChecked());
+    QCOMPARE(window.history().trace().log().back().text, "Receiver keeps only in-order packets on");
+
+    // Going back to before the click takes the check mark away with it.
+    window.step();
+    window.rewindTo(1);
+    QCOMPARE(window.form().UseInOrderReceiver, False);
+    QVERIFY(!inOrder->isChecked());
 }
 
 void RunControlTest::clientAreaLooksAsIfNothingWereAdded()

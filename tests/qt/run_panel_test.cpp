@@ -53,6 +53,7 @@ class RunPanelTest : public QObject {
 private slots:
     void theChartTakesAPointPerTickWhileOpen();
     void aLossyRunDrawsTheSawtoothWithItsMarkers();
+    void avoidanceShadingCoversExactlyTheTicksOfLinearGrowth();
     void aLongRunKeepsTheChartsLoadBounded();
     void rewindingFromTheChartDropsTheFutureAndTheRunGoesOn();
     void theLogFiltersBySideAndMovesTheCursor();
@@ -123,6 +124,41 @@ void RunPanelTest::aLossyRunDrawsTheSawtoothWithItsMarkers()
     }
     QCOMPARE(chartOf(window)->markerSeries(PacketLostMarkers)->count(), 4);
     QCOMPARE(chartOf(window)->markerSeries(TimeoutMarkers)->count(), 0);
+}
+
+// After every fast-retransmit the window deflates to the threshold and grows
+// by avoidance, a fraction of a segment an ACK; slow start and the recovery's
+// inflation grow it by whole segments. Only the former is shaded.
+void RunPanelTest::avoidanceShadingCoversExactlyTheTicksOfLinearGrowth()
+{
+    MainWindow window;
+    window.show();
+    runWithLosses(window, 3000);
+    action(window, "actionPanel")->trigger();
+    chartOf(window)->showWholeRun();
+
+    std::vector<bool> shaded(3001, false);
+    const QList<QPointF> outline = chartOf(window)->avoidanceOutline()->points();
+    QCOMPARE(outline.size() % 4, 0);
+    for (qsizetype run = 0; run < outline.size(); run += 4) {
+        for (int tick = static_cast<int>(outline[run].x()) + 1;
+             tick <= static_cast<int>(outline[run + 2].x()); ++tick)
+            shaded[static_cast<std::size_t>(tick)] = true;
+    }
+
+    const auto& samples = window.history().trace().samples();
+    int linear = 0;
+    int wholeSegments = 0;
+    for (std::size_t tick = 1; tick < shaded.size(); ++tick) {
+        const std::int32_t growth = samples[tick].txWindowBytes - samples[tick - 1].txWindowBytes;
+        if (growth <= 0) continue;
+        const bool byAvoidance = growth < samples[tick].segmentBytes;
+        QVERIFY2(shaded[tick] == byAvoidance,
+                 qPrintable(QStringLiteral("tick %1 grew by %2").arg(tick).arg(growth)));
+        ++(byAvoidance ? linear : wholeSegments);
+    }
+    QVERIFY(linear > 20);
+    QVERIFY(wholeSegments > 10);
 }
 
 void RunPanelTest::aLongRunKeepsTheChartsLoadBounded()

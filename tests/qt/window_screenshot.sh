@@ -15,10 +15,14 @@ if [ "${1:-}" = "--on-screen" ]; then
     output=$2
     seconds=$3
 
+    # The program remembers its zoom and palette; a fresh place for them keeps
+    # this run at the documented start whatever the user last chose.
+    XDG_CONFIG_HOME=$(mktemp -d)
+    export XDG_CONFIG_HOME
     # The tests run with the offscreen platform; this one needs the real X screen.
     QT_QPA_PLATFORM=xcb "$program" &
     pid=$!
-    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    trap 'kill "$pid" 2>/dev/null || true; rm -rf "$XDG_CONFIG_HOME"' EXIT
 
     window=$(timeout 20 xdotool search --sync --name "^Quill's Sliding Window Demo$" | head -n 1)
     sleep 1

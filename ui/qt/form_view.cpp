@@ -1,17 +1,26 @@
 #include "ui/qt/form_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFont>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
 
+#include "ui/qt/cell_label.h"
+#include "ui/qt/control_texts.h"
+#include "ui/qt/paint_layer.h"
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
+#include "ui/qt/zoom_style.h"
 #include "ui/window_layout.h"
 
 // ============================================================================
@@ -61,25 +70,25 @@ Qt::Alignment toQtAlignment(Align align)
     return Qt::AlignLeft;
 }
 
-QRect toPixelRect(const TwipRect& place)
+std::string_view nameView(const QString& name, QByteArray& storage)
 {
-    return {toPixels(place.left), toPixels(place.top), toPixels(place.width), toPixels(place.height)};
+    storage = name.toLatin1();
+    return {storage.constData(), static_cast<std::size_t>(storage.size())};
 }
 
-void setTextColour(QWidget* widget, Colour colour)
+void setTextColour(QWidget* widget, QColor colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, toQColor(colour));
+    palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
 }
 
 // Shrinks a label's font just enough for its caption to fit its width.
-void fitCaption(QLabel* label, int nominalPixels)
+void fitCaption(QLabel* label, int nominalPixels, int smallest)
 {
     QFont font = label->font();
     int pixels = nominalPixels;
     font.setPixelSize(pixels);
-    const int smallest = nominalPixels * window_layout::SmallestFontPercent / 100;
     while (pixels > smallest && QFontMetrics(font).horizontalAdvance(label->text()) > label->width()) {
         font.setPixelSize(--pixels);
     }
@@ -138,6 +147,21 @@ constexpr SliderBinding SliderBindings[] = {
     {"VScroll3", &FormState::VScroll3, SliderId::Sequences},
 };
 
+const Label* figureOf(const Form1& form, SliderId id)
+{
+    switch (id) {
+    case SliderId::Timeout:
+        return &form.lblTimeOut[1];
+    case SliderId::TxWindow:
+        return &form.lblTxWindow[1];
+    case SliderId::RxWindow:
+        return &form.lblRxWindow[1];
+    case SliderId::Sequences:
+        return &form.lblSequences[1];
+    }
+    return nullptr;
+}
+
 template <typename Binding, std::size_t N>
 const Binding& bindingOf(const Binding (&bindings)[N], const Control& control)
 {
@@ -172,8 +196,35 @@ FormView::FormView(const Form1& form, EventSink sink, QWidget* parent)
     // The table is in creation order, which is stacking order.
     for (const Control& control : window_layout::Controls)
         buildControl(control);
+
+    sheet_ = new PaintLayer(this, [this](QPainter& painter) { paintSheet(painter); });
+    sheet_->setGeometry(rect());
+    connect(qApp, &QApplication::focusChanged, sheet_, qOverload<>(&QWidget::update));
+
+    // The flight area takes the focus after the panel, for playing with the
+    // keyboard; by Tab only, so that a click beside a packet leaves the focus
+    // where the presenter put it.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(control_texts::flightAreaName());
+    setAccessibleDescription(control_texts::flightAreaDescription());
     arrangeKeyboardFocus();
+
+    lostClock_.start();
+    lostMarkTimer_.setSingleShot(true);
+    connect(&lostMarkTimer_, &QTimer::timeout, this, [this] {
+        dropExpiredLostMarks();
+        sheet_->update();
+    });
     showModel();
+}
+
+FormView::~FormView()
+{
+    // The controls hold on to the style until they are gone, after this body.
+    if (style_ != nullptr) {
+        style_->setParent(nullptr);
+        style_->deleteLater();
+    }
 }
 
 void FormView::buildControl(const Control& control)
@@ -189,7 +240,8 @@ void FormView::buildControl(const Control& control)
     }
     case Kind::TimeoutBar: {
         ShapeWidget* bar = addShape(name, control.place, toQColor(colours::TimeoutBar), 0);
-        bars_.push_back({bar, &form_.shpTimeOut.at(static_cast<std::size_t>(control.index)), std::nullopt});
+        bars_.push_back({bar, &form_.shpTimeOut.at(static_cast<std::size_t>(control.index)), control.place,
+                         std::nullopt});
         return;
     }
     case Kind::CellBox:
@@ -217,7 +269,7 @@ void FormView::buildControl(const Control& control)
     case Kind::VerticalSlider:
     case Kind::HorizontalSlider: {
         const SliderBinding& binding = bindingOf(SliderBindings, control);
-        addSlider(form_.*binding.bar, binding.id, name, control.place,
+        addSlider(form_.*binding.bar, binding.id, figureOf(form_, binding.id), name, control.place,
                   control.kind == Kind::VerticalSlider ? Qt::Vertical : Qt::Horizontal);
         return;
     }
@@ -227,23 +279,33 @@ void FormView::buildControl(const Control& control)
     }
 }
 
+void FormView::describe(QWidget* widget, const QString& name)
+{
+    QByteArray storage;
+    const QString tip = control_texts::toolTip(nameView(name, storage));
+    widget->setToolTip(tip);
+    widget->setAccessibleDescription(tip);
+}
+
 void FormView::addFlightButton(const Control& control, const QString& name)
 {
-    const bool isPacket = control.name == "cmdPacket";
-    const auto index = static_cast<std::int16_t>(control.index);
+    const bool isAck = control.name == "cmdACK";
     const auto slot = static_cast<std::size_t>(control.index);
-    const FlightButton& model = isPacket ? form_.cmdPacket.at(slot) : form_.cmdACK.at(slot);
+    const FlightButton& model = isAck ? form_.cmdACK.at(slot) : form_.cmdPacket.at(slot);
     auto* button = new QPushButton(this);
     button->setObjectName(name);
     button->setFont(demoFont(control.fontPixels, control.bold));
-    // Moving targets are for the mouse; Tab stays among the panel controls.
+    // Moving targets take no focus of their own: the flight area picks them
+    // with the arrow keys, and Tab stays among the panel controls.
     button->setFocusPolicy(Qt::NoFocus);
     button->hide();
-    flights_.push_back({button, &model, control.place.height, std::nullopt});
+    describe(button, name);
+    places_.push_back({button, control.place, control.fontPixels, control.bold, 0});
+    FlightView& view = flights_.emplace_back(
+        FlightView{button, &model, isAck, control.index, control.place.height, std::nullopt});
     // Pressed, not clicked: the button keeps moving while the mouse button
     // is down, and a release that lands off it would lose the click.
-    const EventKind click = isPacket ? EventKind::ClickPacket : EventKind::ClickAck;
-    connect(button, &QPushButton::pressed, this, [this, click, index] { sink_(UserEvent{click, index, 0}); });
+    connect(button, &QPushButton::pressed, this, [this, &view] { clickFlight(view); });
 }
 
 void FormView::arrangeKeyboardFocus()
@@ -255,14 +317,18 @@ void FormView::arrangeKeyboardFocus()
         if (previous) QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
+    QWidget::setTabOrder(previous, this);
     findChild<QWidget*>(QStringLiteral("cmdReset"), Qt::FindDirectChildrenOnly)->setFocus();
 }
 
 QLabel* FormView::addLabel(const Label& model, const QString& name, const Control& control)
 {
-    auto* label = new QLabel(this);
+    std::optional<cell_states::Strip> strip;
+    if (control.kind == Kind::StripCell)
+        strip = control.name == "lblTx" ? cell_states::Strip::Sender : cell_states::Strip::Receiver;
+    QLabel* label = strip ? new CellLabel(this) : new QLabel(this);
     label->setObjectName(name);
-    label->setGeometry(toPixelRect(control.place));
+    label->setGeometry(placeOf(control.place));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(toQtAlignment(control.align) | Qt::AlignTop);
     label->setFont(demoFont(control.fontPixels, control.bold));
@@ -271,7 +337,9 @@ QLabel* FormView::addLabel(const Label& model, const QString& name, const Contro
     palette.setColor(QPalette::Window, toQColor(window_layout::LabelBackground));
     label->setPalette(palette);
     label->setAutoFillBackground(true);
-    labels_.push_back({label, &model, control.fontPixels, control.kind == Kind::StripCell, std::nullopt});
+    describe(label, name);
+    places_.push_back({label, control.place, control.fontPixels, control.bold, 0});
+    labels_.push_back({label, &model, control.fontPixels, control.place, strip, std::nullopt});
     return label;
 }
 
@@ -279,7 +347,8 @@ ShapeWidget* FormView::addShape(const QString& name, TwipRect place, QColor colo
 {
     auto* shape = new ShapeWidget(this, colour, borderPixels);
     shape->setObjectName(name);
-    shape->setGeometry(toPixelRect(place));
+    shape->setGeometry(placeOf(place));
+    places_.push_back({shape, place, 0, false, borderPixels});
     return shape;
 }
 
@@ -288,11 +357,13 @@ QPushButton* FormView::addPanelButton(const Button& model, const QString& name, 
 {
     auto* button = new QPushButton(this);
     button->setObjectName(name);
-    button->setGeometry(toPixelRect(place));
+    button->setGeometry(placeOf(place));
     button->setFocusPolicy(Qt::StrongFocus);
     QPalette palette = button->palette();
     palette.setColor(QPalette::Button, toQColor(window_layout::PanelButtonFace));
     button->setPalette(palette);
+    describe(button, name);
+    places_.push_back({button, place, window_layout::PanelTextPixels, false, 0});
     buttons_.push_back({button, &model, std::nullopt});
     connect(button, &QPushButton::clicked, this, [this, click] { sink_(UserEvent{click, 0, 0}); });
     return button;
@@ -302,37 +373,198 @@ void FormView::addCheckBox(const CheckBox& model, OptionBox id, const QString& n
 {
     auto* box = new QCheckBox(this);
     box->setObjectName(name);
-    box->setGeometry(toPixelRect(place));
+    box->setGeometry(placeOf(place));
     box->setFocusPolicy(Qt::StrongFocus);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Window, toQColor(window_layout::LabelBackground));
     box->setPalette(palette);
     box->setAutoFillBackground(true);
+    describe(box, name);
+    places_.push_back({box, place, window_layout::PanelTextPixels, false, 0});
     CheckView& view = checks_.emplace_back(CheckView{box, &model, id, std::nullopt});
     connect(box, &QCheckBox::clicked, this, [this, &view] { onCheckBoxClicked(view); });
 }
 
-void FormView::addSlider(const ScrollBar& model, SliderId id, const QString& name, TwipRect place,
-                         Qt::Orientation orientation)
+void FormView::addSlider(const ScrollBar& model, SliderId id, const Label* figure, const QString& name,
+                         TwipRect place, Qt::Orientation orientation)
 {
     auto* slider = new QScrollBar(orientation, this);
     slider->setObjectName(name);
-    slider->setGeometry(toPixelRect(place));
+    slider->setGeometry(placeOf(place));
     slider->setRange(model.Min, model.Max);
     slider->setSingleStep(model.SmallChange);
     slider->setPageStep(model.LargeChange);
     // A drag is one change, when the thumb is let go.
     slider->setTracking(false);
     // Qt's vertical scroll bar grows downwards, as the model's do: the figures
-    // beside them count from the top (17 - value), so up means more.
+    // beside them count from the top (17 - value), so up means more. A
+    // horizontal scroll bar inverts its arrow keys by default; the timeout's
+    // Right key must go the way of its right arrow button.
+    if (orientation == Qt::Horizontal) slider->setInvertedControls(false);
     slider->setFocusPolicy(Qt::StrongFocus);
     {
         const QSignalBlocker quiet(slider);
         slider->setValue(model.value());
     }
-    SliderView& view = sliders_.emplace_back(SliderView{slider, &model, id, model.value()});
+    QByteArray storage;
+    slider->setAccessibleName(control_texts::sliderName(nameView(name, storage)));
+    slider->setToolTip(control_texts::toolTip(nameView(name, storage)));
+    places_.push_back({slider, place, 0, false, 0});
+    SliderView& view = sliders_.emplace_back(SliderView{slider, &model, id, figure, model.value(), {}});
     connect(slider, &QScrollBar::valueChanged, this,
             [this, &view](int value) { onSliderMoved(view, value); });
+}
+
+// ============================================================================
+// Zoom and view options
+// ============================================================================
+
+QRect FormView::placeOf(const TwipRect& place) const
+{
+    // Edges, not sizes, are rounded: neighbours that share an edge in twips
+    // share it on screen at every zoom.
+    const auto x = [this](int twips) { return origin_.x() + static_cast<int>(std::lround(twips * scale_)); };
+    const auto y = [this](int twips) { return origin_.y() + static_cast<int>(std::lround(twips * scale_)); };
+    const int left = x(place.left);
+    const int top = y(place.top);
+    return {left, top, x(place.left + place.width) - left, y(place.top + place.height) - top};
+}
+
+int FormView::fontPixels(int nominal) const
+{
+    return std::max(1, static_cast<int>(std::lround(nominal * scale_ * layout::TwipsPerPixel)));
+}
+
+void FormView::setZoom(int percent)
+{
+    zoom_ = std::clamp(percent, MinimumZoom, MaximumZoom);
+    if (fit_) return;
+    const double scale = zoom_ / 100.0 / layout::TwipsPerPixel;
+    const QSize size(static_cast<int>(std::lround(layout::ClientWidth * scale)),
+                     static_cast<int>(std::lround(layout::ClientHeight * scale)));
+    setFixedSize(size);
+    applyScale(scale, QPoint());
+}
+
+void FormView::setFitToSize(bool fit)
+{
+    if (fit == fit_) return;
+    fit_ = fit;
+    if (fit_) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resizeEvent(nullptr);
+    } else {
+        setZoom(zoom_);
+    }
+}
+
+void FormView::resizeEvent(QResizeEvent*)
+{
+    if (sheet_ != nullptr) sheet_->setGeometry(rect());
+    if (!fit_) return;
+    const double scale = std::min(static_cast<double>(width()) / layout::ClientWidth,
+                                  static_cast<double>(height()) / layout::ClientHeight);
+    const QPoint origin(static_cast<int>(std::lround((width() - layout::ClientWidth * scale) / 2)),
+                        static_cast<int>(std::lround((height() - layout::ClientHeight * scale) / 2)));
+    applyScale(scale, origin);
+}
+
+void FormView::applyScale(double scale, QPoint origin)
+{
+    if (scale == scale_ && origin == origin_) return;
+    scale_ = scale;
+    origin_ = origin;
+    const double factor = scale_ * layout::TwipsPerPixel;
+    // The first zoom gives every control the scaling style; a window that
+    // stays at 100 % never pays for it at start-up.
+    if (style_ == nullptr && factor != 1.0) {
+        style_ = new ZoomStyle;
+        style_->setParent(this);
+        for (const StaticPlace& place : places_)
+            place.widget->setStyle(style_);
+    }
+    if (style_ != nullptr) style_->setFactor(factor);
+    for (const StaticPlace& place : places_) {
+        place.widget->setGeometry(placeOf(place.place));
+        if (place.fontPixels > 0) place.widget->setFont(demoFont(fontPixels(place.fontPixels), place.bold));
+        if (place.borderPixels > 0) {
+            auto* shape = static_cast<ShapeWidget*>(place.widget);
+            shape->setBorderPixels(std::max(1, static_cast<int>(std::lround(place.borderPixels * factor))));
+        }
+        // The style's sizes changed under the widget.
+        place.widget->updateGeometry();
+        place.widget->update();
+    }
+    // Whatever the model places is placed again at the new scale.
+    forgetShown();
+    showModel();
+    update();
+}
+
+void FormView::forgetShown()
+{
+    for (LabelView& view : labels_)
+        view.shown.reset();
+    for (FlightView& view : flights_)
+        view.shown.reset();
+    for (BarView& view : bars_)
+        view.shownWidth.reset();
+    for (FrameView& view : frames_)
+        view.shown.reset();
+}
+
+void FormView::setSafeColours(bool on)
+{
+    if (on == safeColours_) return;
+    safeColours_ = on;
+    for (BarView& view : bars_)
+        view.widget->setColour(barColour());
+    forgetShown();
+    showModel();
+}
+
+void FormView::setStateMarks(bool on)
+{
+    if (on == stateMarks_) return;
+    stateMarks_ = on;
+    forgetShown();
+    showModel();
+    sheet_->update();
+}
+
+QColor FormView::drawnColour(Colour model, std::optional<cell_states::Strip> strip) const
+{
+    if (safeColours_ && strip) {
+        if (const cell_states::CellState* state = cell_states::find(*strip, model))
+            return toQColor(state->safe);
+    }
+    return toQColor(model);
+}
+
+QColor FormView::barColour() const
+{
+    return toQColor(safeColours_ ? cell_states::SafeTimeoutBar : colours::TimeoutBar);
+}
+
+std::vector<window_layout::TwipRect> FormView::lostMarks() const
+{
+    std::vector<TwipRect> places;
+    for (const LostMark& mark : lostMarks_)
+        places.push_back(mark.place);
+    return places;
+}
+
+void FormView::dropExpiredLostMarks()
+{
+    const qint64 now = lostClock_.elapsed();
+    std::erase_if(lostMarks_, [now](const LostMark& mark) { return mark.shownUntil <= now; });
+    if (!lostMarks_.empty()) {
+        const auto next =
+            std::min_element(lostMarks_.begin(), lostMarks_.end(),
+                             [](const auto& a, const auto& b) { return a.shownUntil < b.shownUntil; });
+        lostMarkTimer_.start(static_cast<int>(next->shownUntil - now));
+    }
 }
 
 // ============================================================================
@@ -354,6 +586,107 @@ void FormView::onSliderMoved(SliderView& view, int value)
                     static_cast<std::int16_t>(value)});
 }
 
+void FormView::clickFlight(const FlightView& view)
+{
+    sink_(UserEvent{view.ack ? EventKind::ClickAck : EventKind::ClickPacket,
+                    static_cast<std::int16_t>(view.slot), 0});
+}
+
+const FormView::FlightView* FormView::pickedView() const
+{
+    if (!picked_) return nullptr;
+    for (const FlightView& view : flights_)
+        if (view.ack == picked_->ack && view.slot == picked_->slot && view.model->Visible) return &view;
+    return nullptr;
+}
+
+// Up and Down walk along a lane in the order the buttons stand on screen;
+// Left and Right cross to the other lane, to the button nearest in height.
+void FormView::movePick(int key)
+{
+    const FlightView* current = pickedView();
+    const bool wantAck = key == Qt::Key_Right ? true : key == Qt::Key_Left ? false : current && current->ack;
+    std::vector<const FlightView*> lane;
+    for (const FlightView& view : flights_)
+        if (view.model->Visible && view.ack == wantAck) lane.push_back(&view);
+    if (lane.empty() && current == nullptr) {
+        for (const FlightView& view : flights_)
+            if (view.model->Visible) lane.push_back(&view);
+    }
+    if (lane.empty()) return;
+    std::stable_sort(lane.begin(), lane.end(),
+                     [](const FlightView* a, const FlightView* b) { return a->model->Top < b->model->Top; });
+    const FlightView* next = lane.front();
+    if (current != nullptr && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        const auto at = std::find(lane.begin(), lane.end(), current);
+        const auto index = at - lane.begin();
+        const auto count = static_cast<std::ptrdiff_t>(lane.size());
+        next = lane[static_cast<std::size_t>(key == Qt::Key_Down ? std::min(index + 1, count - 1)
+                                                                 : std::max<std::ptrdiff_t>(index - 1, 0))];
+    } else if (current != nullptr) {
+        next =
+            *std::min_element(lane.begin(), lane.end(), [current](const FlightView* a, const FlightView* b) {
+                return std::abs(a->model->Top - current->model->Top) <
+                       std::abs(b->model->Top - current->model->Top);
+            });
+    }
+    picked_ = FlightPick{next->ack, next->slot};
+    setAccessibleDescription(next->widget->accessibleName());
+    sheet_->update();
+}
+
+void FormView::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that the panel's controls leave unhandled arrive here too; only
+    // the flight area's own focus plays.
+    if (!hasFocus() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        movePick(event->key());
+        return;
+    case Qt::Key_Space:
+        if (const FlightView* view = pickedView()) clickFlight(*view);
+        return;
+    case Qt::Key_Delete:
+        // Lost as by a double click: the second click falls within the
+        // hold-off the first one starts, unless the first already removed it.
+        if (const FlightView* view = pickedView()) {
+            clickFlight(*view);
+            if (view->model->Visible) clickFlight(*view);
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool FormView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint at = help->pos() - origin_;
+        const QString tip = control_texts::backgroundToolTip(static_cast<int>(std::lround(at.x() / scale_)),
+                                                             static_cast<int>(std::lround(at.y() / scale_)));
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) sheet_->update();
+    return QWidget::event(event);
+}
+
+void FormView::noteEvent(const UserEvent& event) { notedEvent_ = event; }
+
 // ============================================================================
 // Mirroring the model into the widgets
 // ============================================================================
@@ -374,6 +707,11 @@ void FormView::showModel()
         showSlider(view);
     for (FlightView& view : flights_)
         showFlightButton(view);
+    notedEvent_.reset();
+    if (picked_ && pickedView() == nullptr) {
+        picked_.reset();
+        sheet_->update();
+    }
 }
 
 void FormView::showLabel(LabelView& view)
@@ -382,19 +720,34 @@ void FormView::showLabel(LabelView& view)
     const bool first = !view.shown;
     if (first) view.shown = now;
     Label& was = *view.shown;
-    if (first || was.Caption != now.Caption) {
+    const bool captionChanged = first || was.Caption != now.Caption;
+    const bool colourChanged = first || was.ForeColor != now.ForeColor;
+    if (captionChanged) {
         view.widget->setText(toQString(now.Caption));
-        fitCaption(view.widget, view.fontPixels);
+        const int nominal = fontPixels(view.fontPixels);
+        fitCaption(view.widget, nominal, nominal * window_layout::SmallestFontPercent / 100);
         was.Caption = now.Caption;
     }
-    if (first || was.ForeColor != now.ForeColor) {
-        setTextColour(view.widget, now.ForeColor);
+    if (colourChanged) {
+        setTextColour(view.widget, drawnColour(now.ForeColor, view.strip));
         was.ForeColor = now.ForeColor;
     }
-    if (view.placedByModel && (first || was.Left != now.Left || was.Top != now.Top)) {
-        view.widget->move(toPixels(now.Left), toPixels(now.Top));
-        was.Left = now.Left;
-        was.Top = now.Top;
+    if (view.strip) {
+        if (first || was.Left != now.Left || was.Top != now.Top) {
+            view.widget->move(placeOf({now.Left, now.Top, 0, 0}).topLeft());
+            was.Left = now.Left;
+            was.Top = now.Top;
+        }
+        if (captionChanged || colourChanged) {
+            const cell_states::CellState* state = cell_states::find(*view.strip, now.ForeColor);
+            const QString mark =
+                stateMarks_ && state
+                    ? QString::fromUtf8(state->mark.data(), static_cast<qsizetype>(state->mark.size()))
+                    : QString();
+            static_cast<CellLabel*>(view.widget)->setMark(mark, fontPixels(window_layout::CellMarkPixels));
+            view.widget->setAccessibleName(control_texts::cellName(*view.strip, now.Caption, now.ForeColor));
+            view.widget->setAccessibleDescription(control_texts::cellDescription(*view.strip, now.ForeColor));
+        }
     }
     if (first || was.Visible != now.Visible) {
         view.widget->setVisible(now.Visible);
@@ -408,29 +761,51 @@ void FormView::showFlightButton(FlightView& view)
     const bool first = !view.shown;
     if (first) view.shown = now;
     FlightButton& was = *view.shown;
-    if (first || was.Caption != now.Caption) {
+    // A click that makes a travelling button vanish has lost it.
+    if (!first && was.Visible && !now.Visible && notedEvent_ && notedEvent_->target == view.slot &&
+        notedEvent_->kind == (view.ack ? EventKind::ClickAck : EventKind::ClickPacket) && stateMarks_) {
+        lostMarks_.push_back(
+            {{was.Left, was.Top, was.Width, view.heightTwips}, lostClock_.elapsed() + LostMarkMilliseconds});
+        dropExpiredLostMarks();
+        sheet_->update();
+    }
+    const bool captionChanged = first || was.Caption != now.Caption;
+    const bool markerChanged = first || was.TravelMarker != now.TravelMarker;
+    if (captionChanged) {
         view.widget->setText(toQString(now.Caption));
         was.Caption = now.Caption;
     }
     if (first || was.Left != now.Left || was.Top != now.Top || was.Width != now.Width) {
-        view.widget->setGeometry(toPixels(now.Left), toPixels(now.Top), toPixels(now.Width),
-                                 toPixels(view.heightTwips));
+        view.widget->setGeometry(placeOf({now.Left, now.Top, now.Width, view.heightTwips}));
         was.Left = now.Left;
         was.Top = now.Top;
         was.Width = now.Width;
+        if ((stateMarks_ && now.TravelMarker == colours::Held) ||
+            (picked_ && picked_->ack == view.ack && picked_->slot == view.slot))
+            sheet_->update();
     }
     if (first || was.Visible != now.Visible) {
         view.widget->setVisible(now.Visible);
         was.Visible = now.Visible;
     }
-    // The travel marker has no look of its own.
+    if (captionChanged || markerChanged) {
+        const bool held = now.TravelMarker == colours::Held;
+        view.widget->setAccessibleName(control_texts::flightName(view.ack, now.Caption, held));
+        // A held button stands above the others, so that nothing passes over it unseen.
+        if (held && stateMarks_) {
+            view.widget->raise();
+            sheet_->raise();
+        }
+        if (markerChanged && !first) sheet_->update();
+        was.TravelMarker = now.TravelMarker;
+    }
 }
 
 void FormView::showBar(BarView& view)
 {
     const std::int32_t width = view.model->Width;
     if (view.shownWidth == width) return;
-    view.widget->resize(toPixels(width), view.widget->height());
+    view.widget->setGeometry(placeOf({view.place.left, view.place.top, width, view.place.height}));
     view.shownWidth = width;
 }
 
@@ -441,8 +816,7 @@ void FormView::showFrame(FrameView& view)
     if (first) view.shown = now;
     Frame& was = *view.shown;
     if (first || was.Left != now.Left || was.Width != now.Width) {
-        view.widget->setGeometry(toPixels(now.Left), toPixels(view.topTwips), toPixels(now.Width),
-                                 toPixels(view.heightTwips));
+        view.widget->setGeometry(placeOf({now.Left, view.topTwips, now.Width, view.heightTwips}));
         was.Left = now.Left;
         was.Width = now.Width;
     }
@@ -482,6 +856,12 @@ void FormView::showCheckBox(CheckView& view)
 
 void FormView::showSlider(SliderView& view)
 {
+    if (view.figure != nullptr && view.shownFigure != view.figure->Caption) {
+        QByteArray storage;
+        view.widget->setAccessibleDescription(control_texts::sliderDescription(
+            nameView(view.widget->objectName(), storage), view.figure->Caption));
+        view.shownFigure = view.figure->Caption;
+    }
     const int value = view.model->value();
     if (view.shownValue == value) return;
     const QSignalBlocker quiet(view.widget);
@@ -490,15 +870,68 @@ void FormView::showSlider(SliderView& view)
 }
 
 // ============================================================================
-// The static drawing
+// Drawing: the arrows and the sheet on top
 // ============================================================================
 
 void FormView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(QPen(toQColor(window_layout::ArrowColour), window_layout::ArrowLinePixels, Qt::SolidLine,
-                        Qt::RoundCap));
-    for (const window_layout::TwipLine& line : window_layout::ArrowLines) {
-        painter.drawLine(toPixels(line.x1), toPixels(line.y1), toPixels(line.x2), toPixels(line.y2));
+    const double factor = scale_ * layout::TwipsPerPixel;
+    painter.setPen(QPen(toQColor(window_layout::ArrowColour), window_layout::ArrowLinePixels * factor,
+                        Qt::SolidLine, Qt::RoundCap));
+    const auto point = [this](int x, int y) {
+        return QPointF(origin_.x() + std::lround(x * scale_), origin_.y() + std::lround(y * scale_));
+    };
+    for (const window_layout::TwipLine& line : window_layout::ArrowLines)
+        painter.drawLine(QLineF(point(line.x1, line.y1), point(line.x2, line.y2)));
+}
+
+// Focus rings, the keyboard's pick, held and lost packets: drawn over every
+// control, in colours that read on the button face in either palette.
+void FormView::paintSheet(QPainter& painter)
+{
+    const double factor = scale_ * layout::TwipsPerPixel;
+    const int ring = std::max(2, static_cast<int>(std::lround(2 * factor)));
+    const QColor focusColour = toQColor(window_layout::FocusRing);
+    const auto outline = [&](QRect area, QColor colour, Qt::PenStyle style, int width) {
+        QPen pen(colour, width, style);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        const int half = width / 2 + 1;
+        painter.drawRect(area.adjusted(-half, -half, half - 1, half - 1));
+    };
+
+    // The panel's control with the focus: sliders draw no ring of their own,
+    // and the button's is faint on a projector.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != nullptr && focus->parentWidget() == this && focus->isVisible())
+        outline(focus->geometry(), focusColour, Qt::SolidLine, ring);
+    if (hasFocus()) {
+        const QRect area = placeOf({layout::CellBoxLeft, layout::TxFrameTop + layout::TxFrameHeight,
+                                    layout::ClientWidth - 2 * layout::CellBoxLeft,
+                                    layout::RxFrameTop - layout::TxFrameTop - layout::TxFrameHeight});
+        outline(area, focusColour, Qt::DotLine, ring);
     }
+
+    if (stateMarks_) {
+        for (const FlightView& view : flights_) {
+            if (view.model->Visible && view.model->TravelMarker == colours::Held)
+                outline(view.widget->geometry(), toQColor(window_layout::WindowText), Qt::SolidLine,
+                        ring + 1);
+        }
+        QFont font = this->font();
+        font.setPixelSize(fontPixels(window_layout::FlightTextPixels));
+        font.setBold(true);
+        painter.setFont(font);
+        for (const LostMark& mark : lostMarks_) {
+            const QRect area = placeOf(mark.place);
+            outline(area, toQColor(window_layout::LostMarkColour), Qt::DashLine, ring);
+            painter.setPen(toQColor(window_layout::LostMarkColour));
+            painter.drawText(area, Qt::AlignCenter, tr("\u2715 lost here"));
+        }
+    }
+
+    if (const FlightView* view = pickedView())
+        outline(view->widget->geometry(), focusColour, Qt::SolidLine, ring + 1);
 }

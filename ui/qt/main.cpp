@@ -1,19 +1,41 @@
-// Quill's Sliding Window Demo: the desktop program.
+// Quill's Sliding Window Demo: the desktop program. It remembers only how the
+// window looks (zoom, palette, speed, where the panel was), never the state of
+// a simulation.
 //
 // The command line is read before QApplication exists: constructing it needs a
 // display, and --help, --version and mistakes must answer on a terminal
 // without one.
 #include <QApplication>
+#include <QIcon>
+#include <QSettings>
+#include <QTimer>
+#include <QWindow>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/app_version.h"
 #include "history/lessons.h"
 #include "ui/command_line.h"
 #include "ui/qt/main_window.h"
 
 namespace {
+
+// For the tests of an installed program: once the window is on the screen,
+// say so with its title and size, and quit as if the user had closed it.
+void quitOnceShown(MainWindow& window, QTimer& poll)
+{
+    QObject::connect(&poll, &QTimer::timeout, &window, [&window, &poll] {
+        if (!window.windowHandle() || !window.windowHandle()->isExposed()) return;
+        poll.stop();
+        std::cout << "shown: " << window.windowTitle().toStdString() << ", " << window.width() << "x"
+                  << window.height() << std::endl;
+        window.close();
+    });
+    poll.start(10);
+}
 
 int runWindow(const command_line::Request& request, const char* programPath)
 {
@@ -39,9 +61,19 @@ int runWindow(const command_line::Request& request, const char* programPath)
     int qtArgc = static_cast<int>(qtArguments.size());
 
     QApplication application(qtArgc, qtArgv.data());
+    QApplication::setApplicationVersion(QString::fromUtf8(app::Version));
+    // Ties the window to the installed desktop entry and icon.
+    QApplication::setDesktopFileName(QString::fromUtf8(app::Id));
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(app::Id)));
+    QSettings preferences(QStringLiteral("Quill"), QStringLiteral("Sliding Window Demo"));
+
     MainWindow window;
+    window.usePreferences(&preferences);
     window.show();
     if (script) window.openScript(*script);
+    QTimer smokeTestPoll;
+    if (const char* smokeTest = std::getenv("SLIDING_WINDOW_DEMO_SMOKE_TEST"); smokeTest && *smokeTest)
+        quitOnceShown(window, smokeTestPoll);
     return application.exec();
 }
 

@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -28,6 +29,7 @@
 #include "ui/qt/form_view.h"
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_panel.h"
+#include "ui/qt/window_placement.h"
 
 namespace {
 
@@ -66,13 +68,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(&clock_, &QTimer::timeout, this, &MainWindow::runTick);
 
     setAcceptDrops(true);
-    lastFolder_ = QDir::homePath();
     buildMenus();
     showModel();
 }
 
 MainWindow::~MainWindow()
 {
+    if (panel_ != nullptr && panel_->isVisible()) remember("panel/geometry", panel_->saveGeometry());
     // The model must not call back into a window that is going away.
     form_.showMessageBox = nullptr;
     // The panel reads the history's runs, which go before the child widgets would.
@@ -93,6 +95,7 @@ void MainWindow::buildMenus()
 {
     buildFileMenu();
     buildRunMenu();
+    buildOptionsMenu();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     panelAction_ = addMenuAction(view, QStringLiteral("actionPanel"), tr("&Chart and Log"),
@@ -101,6 +104,7 @@ void MainWindow::buildMenus()
     connect(panelAction_, &QAction::toggled, this, [this](bool shown) {
         if (shown || panel_ != nullptr) runPanel()->setVisible(shown);
     });
+    buildViewMenu(view);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     connect(addMenuAction(help, QStringLiteral("actionLessons"), tr("&Lessons..."), QKeySequence()),
@@ -187,17 +191,40 @@ void MainWindow::buildRunMenu()
     panelKeys_ += speed->actions();
 }
 
+// Protocol options that the original window has no place for. They are
+// model state like the check boxes: a click is recorded and replayed.
+void MainWindow::buildOptionsMenu()
+{
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    inOrderReceiver_ =
+        addMenuAction(options, QStringLiteral("actionInOrderReceiver"),
+                      QString::fromStdString(form_.chkInOrderReceiver.Caption), QKeySequence());
+    inOrderReceiver_->setCheckable(true);
+    connect(inOrderReceiver_, &QAction::triggered, this, [this] {
+        runEvent(
+            UserEvent{EventKind::ClickCheckBox, static_cast<std::int16_t>(OptionBox::InOrderReceiver), 0});
+    });
+}
+
 RunPanel* MainWindow::runPanel()
 {
     if (panel_ != nullptr) return panel_;
     panel_ = new RunPanel(history_->trace(), this);
     connect(panel_, &RunPanel::rewindRequested, this, [this](int tick) { rewindTo(tick); });
     connect(panel_, &RunPanel::shownChanged, panelAction_, &QAction::setChecked);
+    connect(panel_, &RunPanel::shownChanged, this, [this](bool shown) {
+        if (shown) {
+            placePanel();
+        } else {
+            remember("panel/geometry", panel_->saveGeometry());
+        }
+    });
     // The export and run keys work in the panel's window too, and Ctrl+L closes it from within.
     panel_->addActions(panelKeys_);
     panel_->addAction(panelAction_);
     panel_->showRuns(*history_);
     panel_->follow();
+    window_placement::scaleTexts(*panel_, clientArea_->zoom() / 100.0);
     return panel_;
 }
 
@@ -211,6 +238,7 @@ void MainWindow::runEvent(const UserEvent& event)
 {
     if (eventRunning_) return;
     eventRunning_ = true;
+    clientArea_->noteEvent(event);
     history_->apply(form_, event);
     eventRunning_ = false;
     showModel();
@@ -275,6 +303,7 @@ void MainWindow::setSpeed(int index)
     if (index < 0 || index >= static_cast<int>(Speeds.size())) return;
     speed_ = index;
     speedGroup_->actions().at(index)->setChecked(true);
+    remember("run/speed", index);
     syncClock();
 }
 
@@ -313,6 +342,10 @@ void MainWindow::showMenus()
         pauseCont_->setText(menuText(form_.cmdPause.Caption));
         shownPauseCaption_ = form_.cmdPause.Caption;
     }
+    const bool inOrder = form_.chkInOrderReceiver.Value == 1;
+    if (inOrderReceiver_->isChecked() != inOrder) inOrderReceiver_->setChecked(inOrder);
+    if (inOrderReceiver_->isEnabled() != form_.chkInOrderReceiver.Enabled)
+        inOrderReceiver_->setEnabled(form_.chkInOrderReceiver.Enabled);
     const bool canStepBack = history_->ticks() > 0;
     if (stepBack_->isEnabled() != canStepBack) stepBack_->setEnabled(canStepBack);
 }
@@ -325,9 +358,9 @@ void MainWindow::askAndExport(const QString& title, const QString& filter, const
                               bool (MainWindow::*write)(const QString&))
 {
     QString path = QFileDialog::getSaveFileName(
-        this, title, QDir(lastFolder_).filePath(QStringLiteral("run.") + suffix), filter);
+        this, title, QDir(lastFolder()).filePath(QStringLiteral("run.") + suffix), filter);
     if (path.isEmpty()) return;
-    lastFolder_ = QFileInfo(path).absolutePath();
+    rememberFolder(path);
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) path += QLatin1Char('.') + suffix;
     if (!(this->*write)(path))
         QMessageBox::warning(this, WindowCaption,
@@ -367,7 +400,7 @@ bool MainWindow::exportRunCsv(const QString& path)
 void MainWindow::askAndOpen()
 {
     const QString path =
-        QFileDialog::getOpenFileName(this, tr("Open Run"), lastFolder_, tr("Runs (*.json);;All files (*)"));
+        QFileDialog::getOpenFileName(this, tr("Open Run"), lastFolder(), tr("Runs (*.json);;All files (*)"));
     if (!path.isEmpty()) openRunFile(path);
 }
 
@@ -378,8 +411,9 @@ void MainWindow::askAndSave()
         refuse(QString::fromStdString(saved.error));
         return;
     }
-    QString path = QFileDialog::getSaveFileName(
-        this, tr("Save Run As"), QDir(lastFolder_).filePath(QStringLiteral("run.json")), tr("Runs (*.json)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Run As"),
+                                                QDir(lastFolder()).filePath(QStringLiteral("run.json")),
+                                                tr("Runs (*.json)"));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) path += QStringLiteral(".json");
     saveRun(path);
@@ -394,13 +428,13 @@ bool MainWindow::saveRun(const QString& path)
         refuse(QString::fromStdString(error));
         return false;
     }
-    lastFolder_ = QFileInfo(path).absolutePath();
+    rememberFolder(path);
     return true;
 }
 
 bool MainWindow::openRunFile(const QString& path)
 {
-    lastFolder_ = QFileInfo(path).absolutePath();
+    rememberFolder(path);
     const RunFileResult read = loadRunFile(QFile::encodeName(path).toStdString());
     if (!read.script) {
         refuse(tr("%1 cannot be opened. %2")
@@ -490,28 +524,54 @@ void MainWindow::showMessageBox(const std::string& text)
     syncClock();
 }
 
+// Every menu key, read from the menus themselves so that none is missing,
+// then the keys that belong to the client area.
 void MainWindow::showKeys()
 {
-    QMessageBox::information(
-        this, tr("Keys and Mouse"),
-        tr("<table>"
-           "<tr><td><b>F5</b></td><td>Start / Reset</td></tr>"
-           "<tr><td><b>F6</b></td><td>Pause / Cont</td></tr>"
-           "<tr><td><b>Ctrl+Right</b></td><td>Step one tick (pauses a running clock first)</td></tr>"
-           "<tr><td><b>Ctrl+Left</b></td><td>Step back one tick</td></tr>"
-           "<tr><td><b>Ctrl+1 ... Ctrl+5</b></td><td>Speed 0.25\u00d7, 0.5\u00d7, 1\u00d7, 2\u00d7, "
-           "4\u00d7</td></tr>"
-           "<tr><td><b>Ctrl+L</b></td><td>Chart and log panel</td></tr>"
-           "<tr><td><b>Ctrl+E</b>, <b>Ctrl+Shift+E</b></td><td>Export the chart as PNG, as SVG</td></tr>"
-           "<tr><td><b>Ctrl+O</b>, <b>Ctrl+S</b></td><td>Open a run file, save the run</td></tr>"
-           "<tr><td><b>Ctrl+Shift+C</b></td><td>Export the run as CSV</td></tr>"
-           "<tr><td><b>Tab</b>, <b>Space</b></td><td>Move among the panel's controls, press or tick "
-           "one</td></tr>"
-           "</table>"
-           "<p>Click a travelling packet or ACK to hold it; click it again within seven ticks to lose it.</p>"
-           "<p>On the chart: the wheel zooms, the scroll bar below moves through the run, a click puts "
-           "the cursor on a tick, a double click (or <i>Rewind to Cursor</i>) goes back to it. "
-           "Selecting a line of the log moves the cursor to its tick.</p>"));
+    QString rows;
+    const auto row = [&rows](const QString& keys, const QString& what) {
+        rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(keys.toHtmlEscaped(), what);
+    };
+    const std::function<void(const QList<QAction*>&, const QString&)> listMenu =
+        [&](const QList<QAction*>& actions, const QString& prefix) {
+            const bool topMenus = actions == menuBar()->actions();
+            for (const QAction* action : actions) {
+                const QString text = QString(action->text()).remove(QLatin1Char('&'));
+                if (action->menu() != nullptr) {
+                    // A submenu's title goes before its items: "Speed 2x" rather than "2x".
+                    listMenu(action->menu()->actions(), topMenus ? QString() : text + QLatin1Char(' '));
+                    continue;
+                }
+                QStringList keys;
+                for (const QKeySequence& key : action->shortcuts())
+                    keys += key.toString(QKeySequence::NativeText);
+                if (!keys.isEmpty()) row(keys.join(QStringLiteral(", ")), prefix + text);
+            }
+        };
+    listMenu(menuBar()->actions(), QString());
+    row(tr("Esc"), tr("Leave full screen"));
+    row(tr("Tab, Shift+Tab"), tr("Move among the panel's controls, then into the flight area"));
+    row(tr("Space"), tr("Press the focused button or tick the focused box"));
+    row(tr("Arrow keys on a slider"), tr("Up for more on the window and sequence sliders; Right for a longer "
+                                         "timeout"));
+    row(tr("Arrow keys in the flight area"), tr("Pick a travelling packet or ACK (it is outlined)"));
+    row(tr("Space in the flight area"), tr("Hold the picked one, or let it go on"));
+    row(tr("Delete in the flight area"), tr("Lose the picked one"));
+    QMessageBox box(
+        QMessageBox::NoIcon, tr("Keys and Mouse"),
+        QStringLiteral("<table>%1</table>"
+                       "<p>%2</p>"
+                       "<p>%3</p>")
+            .arg(rows,
+                 tr("Click a travelling packet or ACK to hold it; click it again to let it go on. "
+                    "<b>Any</b> click on a travelling packet or ACK within seven ticks of the "
+                    "previous click removes the one clicked: it is lost, whichever it is."),
+                 tr("On the chart: the wheel zooms, the scroll bar below moves through the run, a "
+                    "click puts the cursor on a tick, a double click (or <i>Rewind to Cursor</i>) "
+                    "goes back to it. Selecting a line of the log moves the cursor to its tick.")),
+        QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("keysBox"));
+    box.exec();
 }
 
 void MainWindow::showAbout()

@@ -7,15 +7,20 @@
 // is open. The window itself decides nothing about the simulation.
 //
 // The menus add what the buttons of the client area do not: a single step, a
-// step back, the speed of the clock, the chart and log panel, exports and
-// help. None of them changes what a tick does; the speed changes only the
-// real time between ticks.
+// step back, the speed of the clock, the options the window has no place for,
+// the chart and log panel, exports and help. None of them changes what a tick does; the speed changes only
+// the real time between ticks.
 //
 // Object names, for tests: the clock is "Timer1"; the client area
 // "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
-// "actionStep", "actionStepBack", "actionSpeed_<index>", "actionPanel",
+// "actionStep", "actionStepBack", "actionSpeed_<index>", "actionInOrderReceiver", "actionPanel",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
-// "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout".
+// "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
+// the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
+// "actionFullScreen", "actionSafeColours", "actionStateMarks", "actionLegend".
+//
+// The view options (zoom, full screen, palette, marks) and the remembered
+// preferences live in main_window_view.cpp.
 //
 // Run files (File -> Open Run..., Save Run As..., or a file dropped on the
 // window) and lessons (Help -> Lessons) open as a new run paused at its
@@ -35,6 +40,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
+#include <QVariant>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -48,7 +54,9 @@
 class FormView;
 class QAction;
 class QActionGroup;
+class LegendDialog;
 class QMenu;
+class QSettings;
 class RunPanel;
 
 class MainWindow : public QMainWindow {
@@ -101,8 +109,26 @@ public:
     void openScript(const RunScript& script);
     bool saveRun(const QString& path);
     const QString& lastRefusal() const { return lastRefusal_; }
-    // Where the file dialogs open: the folder of the last file opened or written.
-    const QString& lastFolder() const { return lastFolder_; }
+
+    // View options: only how the model is drawn, never what it does.
+    static constexpr std::array<int, 7> ZoomSteps = {100, 125, 150, 175, 200, 250, 300};
+    void setZoom(int percent);
+    int zoom() const;
+    void zoomIn();
+    void zoomOut();
+    void setFullScreenView(bool on);
+    void setSafeColours(bool on);
+    void setStateMarks(bool on);
+    LegendDialog* legend();
+
+    // Remembers zoom, palette, marks, speed, the last folder and the panel's
+    // place in `settings` from now on, after taking up what it holds. Without
+    // it nothing is remembered. The simulation's own state never is: every
+    // start is the documented start.
+    void usePreferences(QSettings* settings);
+    // The folder of the last file read or written, for the next file dialog.
+    QString lastFolder() const;
+    void rememberFolder(const QString& filePath);
 
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
@@ -121,6 +147,10 @@ private:
     void refuse(const QString& sentence);
     void showRunChanges();
     void buildRunMenu();
+    void buildOptionsMenu();
+    void buildViewMenu(QMenu* view);
+    void placePanel();
+    void remember(const char* key, const QVariant& value);
     QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys);
 
     void runTick();
@@ -145,12 +175,18 @@ private:
     QAction* pauseCont_ = nullptr;
     QAction* stepBack_ = nullptr;
     QAction* panelAction_ = nullptr;
+    QAction* inOrderReceiver_ = nullptr; // checked while the model's box is ticked
     // Actions whose keys also work in the panel's window.
     QList<QAction*> panelKeys_;
     QActionGroup* speedGroup_ = nullptr;
+    QAction* fullScreenAction_ = nullptr;
+    QAction* safeColoursAction_ = nullptr;
+    QAction* stateMarksAction_ = nullptr;
+    LegendDialog* legend_ = nullptr;
+    QSettings* settings_ = nullptr;
+    bool panelPlaced_ = false;
     std::string shownStartCaption_;
     std::string shownPauseCaption_;
     std::uint64_t shownRunsVersion_ = 0;
-    QString lastFolder_;
     QString lastRefusal_;
 };

@@ -1,5 +1,6 @@
 #include "ui/qt/run_chart.h"
 
+#include <QAreaSeries>
 #include <QContextMenuEvent>
 #include <QGraphicsLayout>
 #include <QLegendMarker>
@@ -53,7 +54,15 @@ const std::array<MarkerLook, RunChart::MarkerKindCount> MarkerKinds = {{
      MarkerPlace::Bottom},
     {marker::StateChange, "State change", QScatterSeries::MarkerShapeCircle, QColor(90, 90, 90), 7,
      MarkerPlace::Window},
+    {marker::OutOfOrderDrop, "Dropped", QScatterSeries::MarkerShapePentagon, QColor(150, 0, 40), 10,
+     MarkerPlace::Bottom},
 }};
+
+constexpr std::size_t DropMarkers = 5; // the out-of-order drops' place in MarkerKinds
+
+// Far above any window: the plot clips the shading to its own height.
+constexpr double ShadeTop = 1000;
+const QColor AvoidanceShade(255, 200, 60, 70);
 
 constexpr double LossLane = 0.5; // packets: just above the axis
 constexpr double SmallestPacketTop = 4;
@@ -109,6 +118,16 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
     chart->addAxis(tickAxis_, Qt::AlignBottom);
     chart->addAxis(packetAxis_, Qt::AlignLeft);
 
+    // Added first, so that every line and marker is drawn over it.
+    avoidanceOutline_ = new QLineSeries;
+    avoidance_ = new QAreaSeries(avoidanceOutline_);
+    avoidance_->setName(tr("Avoidance"));
+    avoidance_->setPen(Qt::NoPen);
+    avoidance_->setBrush(AvoidanceShade);
+    chart->addSeries(avoidance_);
+    avoidance_->attachAxis(tickAxis_);
+    avoidance_->attachAxis(packetAxis_);
+
     for (std::size_t i = 0; i < Figures.size(); ++i) {
         auto* series = new QLineSeries;
         series->setName(tr(Figures[i].name));
@@ -141,9 +160,17 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
         });
     }
 
+    showOptionalLegendEntries();
+
     setMinimumSize(480, 260);
     placeFollowingRange();
     load(0, lastTick());
+}
+
+bool RunChart::growsByAvoidance(const TickSample& before)
+{
+    return before.avoidance && before.txState == txstate::SlowStart &&
+           before.txWindowBytes >= before.ssThreshBytes;
 }
 
 // ---------------------------------------------------------------------------
@@ -244,10 +271,17 @@ void RunChart::load(std::int32_t first, std::int32_t last)
         markers_[k]->replace(points);
     }
 
+    // Shading stays exact to the tick at every zoom: runs of ticks are few.
+    avoidanceOutline_->clear();
+    shadedThrough_ = -1;
+    for (std::int32_t tick = std::max(first, std::int32_t{1}); tick <= last; ++tick)
+        shadeTick(tick);
+
     loadedFirst_ = first;
     loadedLast_ = last;
     lastMarkers_ = at(last).markers();
     fitValueAxis();
+    showOptionalLegendEntries();
 }
 
 void RunChart::append(std::int32_t from, std::int32_t to)
@@ -263,6 +297,8 @@ void RunChart::append(std::int32_t from, std::int32_t to)
         }
         figures_[f]->append(points);
     }
+    for (std::int32_t tick = std::max(from, std::int32_t{1}); tick <= to; ++tick)
+        shadeTick(tick);
     for (std::int32_t tick = from; tick <= to; ++tick) {
         const Markers markers = trace.sample(tick).markers();
         if (markers == 0) continue;
@@ -274,6 +310,37 @@ void RunChart::append(std::int32_t from, std::int32_t to)
     loadedLast_ = to;
     lastMarkers_ = trace.sample(to).markers();
     fitValueAxis();
+    showOptionalLegendEntries();
+}
+
+// Drops come only from the in-order receiver and shading only with
+// Avoidance; most runs show one or neither, and both entries at once would
+// crowd the others out of the legend's one line. Each is listed while the
+// ticks loaded have something of it.
+void RunChart::showOptionalLegendEntries()
+{
+    const auto show = [this](QAbstractSeries* series, bool any, bool& shown) {
+        if (any == shown) return;
+        shown = any;
+        for (QLegendMarker* entry : chart()->legend()->markers(series))
+            entry->setVisible(any);
+    };
+    show(markers_[DropMarkers], markers_[DropMarkers]->count() > 0, dropsInLegend_);
+    show(avoidance_, avoidanceOutline_->count() > 0, avoidanceInLegend_);
+}
+
+void RunChart::shadeTick(std::int32_t tick)
+{
+    if (tick <= trace_->firstTick() || !growsByAvoidance(trace_->sample(tick - 1))) return;
+    const int count = avoidanceOutline_->count();
+    if (shadedThrough_ == tick - 1 && count >= 4) {
+        avoidanceOutline_->replace(count - 2, QPointF(tick, ShadeTop));
+        avoidanceOutline_->replace(count - 1, QPointF(tick, 0));
+    } else {
+        avoidanceOutline_->append(
+            {QPointF(tick - 1, 0), QPointF(tick - 1, ShadeTop), QPointF(tick, ShadeTop), QPointF(tick, 0)});
+    }
+    shadedThrough_ = tick;
 }
 
 void RunChart::fitValueAxis()

@@ -1,7 +1,11 @@
 // The run chart: transmit window, slow-start threshold, flight size and
 // receive window in packets against the tick number, with markers for
-// timeouts, fast-retransmit entries, packets and ACKs lost by clicks, and
-// changes of the sender state.
+// timeouts, fast-retransmit entries, packets and ACKs lost by clicks, packets
+// dropped by the in-order receiver, and changes of the sender state.
+//
+// Behind the lines, the ticks in which the window grows by congestion
+// avoidance are shaded ("Avoidance" in the legend). The sender's state name never says so (avoidance
+// runs inside slow start), so the chart is where a class can point at it.
 //
 // Drawn with Qt Charts. Its line series redraw every point they hold whenever
 // anything changes, so they never hold the whole run: only the ticks on
@@ -24,6 +28,7 @@
 
 #include "history/run_trace.h"
 
+class QAreaSeries;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -33,13 +38,19 @@ class RunChart : public QChartView {
 
 public:
     static constexpr int FigureCount = 4;      // transmit window, threshold, flight size, receive window
-    static constexpr int MarkerKindCount = 5;  // one series per marker bit
+    static constexpr int MarkerKindCount = 6;  // one series per marker bit
     static constexpr double DefaultSpan = 600; // ticks shown while following: 30 s at 1x
     static constexpr double MinimumSpan = 20;
     // Buckets across the plot before ticks are merged: about one per pixel.
     static constexpr int MaxBuckets = 800;
 
     explicit RunChart(const RunTrace& trace, QWidget* parent = nullptr);
+
+    // The ACKs of the tick after `before` meet a window that avoidance grows:
+    // Avoidance is in force, the sender is in slow start (where avoidance
+    // runs) and the window has reached the threshold. Tick t is shaded, from
+    // t - 1 to t, when this holds for sample t - 1.
+    static bool growsByAvoidance(const TickSample& before);
 
     // Takes in what the trace gained since the last call; cheap when nothing did.
     void follow();
@@ -67,6 +78,9 @@ public:
     // What the series hold now: for tests, and to show the loading stays bounded.
     QLineSeries* figureSeries(int index) const { return figures_[static_cast<std::size_t>(index)]; }
     QScatterSeries* markerSeries(int index) const { return markers_[static_cast<std::size_t>(index)]; }
+    // The shading's outline: for each run of shaded ticks a..b, the points
+    // (a-1, 0), (a-1, top), (b, top), (b, 0).
+    QLineSeries* avoidanceOutline() const { return avoidanceOutline_; }
     std::int32_t loadedFirst() const { return loadedFirst_; }
     std::int32_t loadedLast() const { return loadedLast_; }
     std::int32_t bucketTicks() const { return step_; }
@@ -98,10 +112,18 @@ private:
     void load(std::int32_t first, std::int32_t last);
     void append(std::int32_t from, std::int32_t to);
     void fitValueAxis();
+    // Adds tick `tick` to the shading, extending the last shaded run if it ends just before.
+    void shadeTick(std::int32_t tick);
+    void showOptionalLegendEntries();
 
     const RunTrace* trace_;
     std::array<QLineSeries*, FigureCount> figures_{};
     std::array<QScatterSeries*, MarkerKindCount> markers_{};
+    QAreaSeries* avoidance_ = nullptr;
+    QLineSeries* avoidanceOutline_ = nullptr; // the area's upper edge, owned by it
+    std::int32_t shadedThrough_ = -1;         // last tick of the last shaded run loaded
+    bool dropsInLegend_ = true;
+    bool avoidanceInLegend_ = true;
     QValueAxis* tickAxis_ = nullptr;
     QValueAxis* packetAxis_ = nullptr;
 

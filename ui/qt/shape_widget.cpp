@@ -24,3 +24,17 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     painter.fillRect(QRect(area.left(), area.top(), b, area.height()), colour_);
     painter.fillRect(QRect(area.right() - b + 1, area.top(), b, area.height()), colour_);
 }
+
+void ShapeWidget::setColour(QColor colour)
+{
+    if (colour == colour_) return;
+    colour_ = colour;
+    update();
+}
+
+void ShapeWidget::setBorderPixels(int pixels)
+{
+    if (pixels == borderPixels_) return;
+    borderPixels_ = pixels;
+    update();
+}

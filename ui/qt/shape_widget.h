@@ -13,6 +13,8 @@ public:
 
     QColor colour() const { return colour_; }
     int borderPixels() const { return borderPixels_; }
+    void setColour(QColor colour);
+    void setBorderPixels(int pixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

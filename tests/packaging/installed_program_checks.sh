@@ -1,0 +1,72 @@
+# Shared by the install and package tests: what must hold for a program and its
+# desktop files installed under a prefix.
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+require_tools() {
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "skipped: $tool is not installed (scripts/install-deps test)"
+            exit 77
+        fi
+    done
+}
+
+# The width and height a PNG's header declares.
+png_size() {
+    local bytes
+    bytes=$(od -An -tu1 -j16 -N8 "$1" | tr -s ' \n' ' ')
+    read -r w1 w2 w3 w4 h1 h2 h3 h4 <<<"$bytes"
+    echo "$(((w1 << 24) | (w2 << 16) | (w3 << 8) | w4))x$(((h1 << 24) | (h2 << 16) | (h3 << 8) | h4))"
+}
+
+# check_installed_files PREFIX APP_ID PROGRAM[,PROGRAM...]
+check_installed_files() {
+    local prefix=$1 id=$2 programs=$3
+    for program in ${programs//,/ }; do
+        [ -f "$prefix/bin/$program" ] && [ -x "$prefix/bin/$program" ] || fail "bin/$program is not installed"
+    done
+    for file in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+        share/icons/hicolor/scalable/apps/$id.svg share/man/man1/sliding-window-demo.1.gz; do
+        [ -f "$prefix/$file" ] || fail "$file is not installed"
+    done
+    for size in 16 32 48 64 128 256; do
+        local png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+        [ -f "$png" ] || fail "no ${size} px icon"
+        [ "$(png_size "$png")" = "${size}x${size}" ] || fail "the ${size} px icon is $(png_size "$png")"
+    done
+    zcat "$prefix/share/man/man1/sliding-window-demo.1.gz" | grep -q '^\.TH SLIDING-WINDOW-DEMO 1 ' ||
+        fail "the manual page has no title line"
+
+    desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+    appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" ||
+        fail "appstreamcli validate"
+    grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" ||
+        fail "the metadata names another desktop entry"
+}
+
+# check_program_runs PROGRAM VERSION_TEXT
+check_program_runs() {
+    local program=$1 version=$2 output status
+
+    # No display at all: the terminal answers must not need one.
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --version) ||
+        fail "--version failed"
+    [ "$output" = "Quill's Sliding Window Demo $version" ] || fail "--version says '$output', the build is $version"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --help | head -n 1 |
+        grep -q '^Usage: sliding-window-demo ' || fail "--help prints no usage"
+    status=0
+    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --no-such-option 2>&1) || status=$?
+    [ "$status" -eq 2 ] || fail "an unknown option exits with $status, not 2"
+    [ "$(wc -l <<<"$output")" -eq 2 ] || fail "an unknown option says more than one line and the usage: $output"
+
+    # The window itself, on Qt's offscreen platform: the program reports the
+    # window once it is shown, and quits on its own.
+    output=$(SLIDING_WINDOW_DEMO_SMOKE_TEST=1 QT_QPA_PLATFORM=offscreen timeout 60 "$program" 2>/dev/null) ||
+        fail "the program did not start, show its window and quit cleanly"
+    grep -qx "shown: Quill's Sliding Window Demo, 855x[0-9]*" <<<"$output" || fail "the window shown: '$output'"
+}
