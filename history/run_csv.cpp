@@ -59,8 +59,8 @@ void writeRunCsv(std::ostream& out, const RunTrace& trace)
 
     const auto& log = trace.log();
     std::size_t entry = 0;
-    for (std::int32_t tick = 0; tick <= trace.ticks(); ++tick) {
-        const TickSample& s = trace.samples()[static_cast<std::size_t>(tick)];
+    for (std::int32_t tick = trace.firstTick(); tick <= trace.ticks(); ++tick) {
+        const TickSample& s = trace.sample(tick);
         TickTexts texts;
         for (; entry < log.size() && log[entry].tick == tick; ++entry)
             texts.add(log[entry]);

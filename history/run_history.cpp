@@ -1,18 +1,58 @@
 #include "history/run_history.h"
 
+#include <algorithm>
 #include <utility>
 
-RunHistory::RunHistory(const Form1& startup, std::int32_t checkpointSpacing)
-    : recorder_(startup, checkpointSpacing), trace_(startup)
+#include "core/numbers.h"
+
+namespace {
+
+constexpr UserEvent PressPauseCont{EventKind::PauseCont, 0, 0};
+constexpr UserEvent PressStartReset{EventKind::StartReset, 0, 0};
+
+std::string megabytes(std::size_t bytes)
+{
+    return numbers::plainText(static_cast<std::int32_t>(bytes >> 20)) + " MB";
+}
+
+} // namespace
+
+RunHistory::Run::Run(const Form1& start, std::int32_t checkpointSpacing, int number, bool afterReset,
+                     std::string title)
+    : recorder(start, checkpointSpacing), trace(start), number(number), afterReset(afterReset),
+      title(std::move(title))
 {
 }
 
+RunHistory::RunHistory(const Form1& startup, std::int32_t checkpointSpacing, std::size_t budgetBytes)
+    : spacing_(checkpointSpacing), budgetBytes_(budgetBytes)
+{
+    beginRun(startup, false, {});
+}
+
+// ---------------------------------------------------------------------------
+// Ticks and actions
+
 void RunHistory::tick(Form1& form)
 {
+    replayScripted(form); // what the recording did after the tick we stand on
+    Run& run = current();
     beforeTick_.capture(form);
     form.Timer1_Timer();
-    recorder_.recordTick(form);
-    trace_.recordTick(beforeTick_, form);
+    run.recorder.recordTick(form);
+    run.trace.recordTick(beforeTick_, form);
+    replayScripted(form);
+    if (replaying_ && scriptNext_ >= script_.size() && ticks() >= scriptEnd_) replaying_ = false;
+    if (ticks() % BudgetCheckTicks == 0) keepWithinBudget();
+}
+
+void RunHistory::step(Form1& form)
+{
+    // During a replay the recording decides when the run starts.
+    replayScripted(form);
+    if (!replaying_ && form.cmdReset.Caption == "Start") apply(form, PressStartReset);
+    if (form.Timer1.Enabled) apply(form, PressPauseCont);
+    tick(form);
 }
 
 void RunHistory::apply(Form1& form, const UserEvent& event)
@@ -21,24 +61,204 @@ void RunHistory::apply(Form1& form, const UserEvent& event)
         if (form.Timer1.Enabled) tick(form);
         return;
     }
+    if (replaying_) {
+        if (scriptNext_ < script_.size() && script_[scriptNext_].tick == ticks() &&
+            script_[scriptNext_].event == event) {
+            ++scriptNext_;
+            if (event.kind == EventKind::StartReset) clockFlipped_ = false;
+            record(form, event);
+            replayScripted(form);
+            return;
+        }
+        if (holdsPlayback(form, event)) {
+            clockFlipped_ = !clockFlipped_;
+            flips_.push_back(ticks());
+            record(form, event);
+            return;
+        }
+        branch();
+    }
+    record(form, event);
+}
+
+// Pause and Cont hold and release the playback as long as pressing the other
+// one brings the model back to where it was: always, except in the waiting
+// state (Start, Pause, clock off), where Pause and then Cont would leave the
+// clock running.
+bool RunHistory::holdsPlayback(const Form1& form, const UserEvent& event) const
+{
+    if (event.kind != EventKind::PauseCont) return false;
+    return !(form.cmdPause.Caption == "Pause" && !form.Timer1.Enabled);
+}
+
+void RunHistory::record(Form1& form, const UserEvent& event)
+{
+    // A Reset ends the run; the state it leaves is the next run's tick 0.
+    const bool reset = event.kind == EventKind::StartReset && form.cmdReset.Caption == "Reset";
     // User events are rare; a whole copy keeps the comparison simple.
     const Form1 before = form;
     applyEvent(form, event);
-    recorder_.recordEvent(event);
-    trace_.recordEvent(before, event, form);
+    current().recorder.recordEvent(event);
+    current().trace.recordEvent(before, event, form);
+    if (!reset) return;
+
+    if (replaying_) {
+        // The rest of the recording goes on in the new run, from its tick 0.
+        const std::int32_t at = ticks();
+        script_.erase(script_.begin(), script_.begin() + static_cast<std::ptrdiff_t>(scriptNext_));
+        for (RecordedEvent& scripted : script_)
+            scripted.tick -= at;
+        scriptNext_ = 0;
+        scriptEnd_ -= at;
+        flips_.clear();
+    }
+    beginRun(form, true, {});
 }
+
+void RunHistory::replayScripted(Form1& form)
+{
+    while (replaying_ && scriptNext_ < script_.size() && script_[scriptNext_].tick == ticks()) {
+        const UserEvent event = script_[scriptNext_++].event;
+        if (clockFlipped_ && event.kind == EventKind::PauseCont) {
+            // Held by the user, the model already stands where this press put the recording.
+            clockFlipped_ = false;
+            flips_.push_back(ticks());
+            continue;
+        }
+        if (event.kind == EventKind::StartReset) clockFlipped_ = false;
+        record(form, event);
+    }
+}
+
+void RunHistory::branch()
+{
+    current().trace.note("Your own action at tick " + numbers::plainText(ticks()) +
+                         ": the recorded run from here on is dropped and this run goes on as a new branch");
+    replaying_ = false;
+    script_.clear();
+    scriptNext_ = 0;
+    flips_.clear();
+    clockFlipped_ = false;
+}
+
+// ---------------------------------------------------------------------------
+// Rewinding, opening and saving
 
 bool RunHistory::rewindTo(Form1& form, std::int32_t tick, Landing landing)
 {
-    if (tick < 0 || tick > ticks()) return false;
-    Form1 rebuilt = recorder_.stateAt(tick);
-    recorder_.truncateTo(tick);
-    trace_.truncateTo(tick);
+    Run& run = current();
+    if (tick < run.recorder.firstTick() || tick > ticks()) return false;
 
+    if (!replaying_) {
+        // The run as recorded becomes the recording to replay.
+        script_ = run.recorder.eventsFrom(run.recorder.firstTick());
+        scriptEnd_ = ticks();
+        flips_.clear();
+        clockFlipped_ = false;
+        replaying_ = true;
+    }
+    scriptNext_ = static_cast<std::size_t>(
+        std::lower_bound(script_.begin(), script_.end(), tick,
+                         [](const RecordedEvent& e, std::int32_t t) { return e.tick < t; }) -
+        script_.begin());
+    // The clock stood flipped at `tick` if it was flipped an odd number of times before it.
+    const auto flipsBefore = std::lower_bound(flips_.begin(), flips_.end(), tick);
+    clockFlipped_ = (flipsBefore - flips_.begin()) % 2 != 0;
+    flips_.erase(flipsBefore, flips_.end());
+    if (scriptNext_ >= script_.size() && tick >= scriptEnd_) replaying_ = false; // nothing after it
+
+    Form1 rebuilt = run.recorder.stateAt(tick);
+    run.recorder.truncateTo(tick);
+    run.trace.truncateTo(tick);
     auto hook = std::move(form.showMessageBox);
     form = rebuilt;
     form.showMessageBox = std::move(hook);
 
-    if (landing == Landing::Paused && form.Timer1.Enabled) apply(form, UserEvent{EventKind::PauseCont, 0, 0});
+    if (landing == Landing::Paused && form.Timer1.Enabled) apply(form, PressPauseCont);
     return true;
+}
+
+void RunHistory::open(Form1& form, const RunScript& script)
+{
+    auto hook = std::move(form.showMessageBox);
+    form = startState(script);
+    form.showMessageBox = std::move(hook);
+
+    beginRun(form, false, script.title);
+    script_ = script.actions;
+    scriptNext_ = 0;
+    scriptEnd_ = script.ticks;
+    flips_.clear();
+    clockFlipped_ = false;
+    replaying_ = true;
+    const std::string name = script.title.empty() ? std::string("the run file") : "\"" + script.title + "\"";
+    current().trace.note(
+        "Opened " + name + " (" + numbers::plainText(script.ticks) +
+        " ticks): it plays as recorded while the clock runs; an action of your own branches it");
+}
+
+RunHistory::SavedRun RunHistory::script() const
+{
+    const Run& run = current();
+    SavedRun saved;
+    if (run.recorder.firstTick() > 0) {
+        saved.error = "This run is too long to save: its first " +
+                      numbers::plainText(run.recorder.firstTick()) +
+                      " ticks were dropped to keep within the memory budget.";
+        return saved;
+    }
+    const Form1& start = run.recorder.firstState();
+    saved.script.title = run.title;
+    saved.script.settings = settingsOf(start);
+    if (run.afterReset) saved.script.carried = carriedOf(start);
+    if (replaying_) {
+        saved.script.actions = script_;
+        saved.script.ticks = std::max(scriptEnd_, ticks());
+    } else {
+        saved.script.actions = run.recorder.eventsFrom(0);
+        saved.script.ticks = ticks();
+    }
+    return saved;
+}
+
+// ---------------------------------------------------------------------------
+// Runs and the memory budget
+
+void RunHistory::beginRun(const Form1& start, bool afterReset, std::string title)
+{
+    runs_.push_back(std::make_unique<Run>(start, spacing_, ++runsBegun_, afterReset, std::move(title)));
+    ++runsVersion_;
+    keepWithinBudget();
+}
+
+std::size_t RunHistory::approximateBytes() const
+{
+    std::size_t bytes = script_.capacity() * sizeof(RecordedEvent);
+    for (const auto& run : runs_)
+        bytes += run->recorder.approximateBytes() + run->trace.approximateBytes();
+    return bytes;
+}
+
+void RunHistory::keepWithinBudget()
+{
+    while (runs_.size() > 1 && approximateBytes() > budgetBytes_) {
+        const int number = runs_.front()->number;
+        runs_.erase(runs_.begin());
+        ++runsVersion_;
+        current().trace.note("Run " + numbers::plainText(number) +
+                             " dropped from the record to stay within the memory budget (" +
+                             megabytes(budgetBytes_) + ")");
+    }
+    if (approximateBytes() <= budgetBytes_) return;
+
+    // The older half of this run goes; rewinds reach back to the checkpoint it keeps.
+    Run& run = current();
+    const std::int32_t first = run.recorder.firstTick();
+    const std::int32_t cut = run.recorder.dropBefore(first + (ticks() - first) / 2);
+    if (cut == first) return; // nothing left that can go
+    run.trace.dropBefore(cut);
+    ++runsVersion_;
+    run.trace.note("Ticks " + numbers::plainText(first) + " to " + numbers::plainText(cut - 1) +
+                   " of this run dropped to stay within the memory budget (" + megabytes(budgetBytes_) +
+                   "): rewinds now reach back to tick " + numbers::plainText(cut));
 }

@@ -1,58 +1,164 @@
-// RunHistory: everything the window keeps of a run beyond the model itself,
-// for the chart, the event log, the CSV export, single steps and rewinds.
+// RunHistory: everything the window keeps of a session beyond the model
+// itself, for the chart, the event log, the CSV export, single steps,
+// rewinds, run files and replays.
 //
-// How the window uses it:
+// How a front end uses it:
 //   - after Form_Load:            RunHistory history(form);
-//   - each clock firing or step:  history.tick(form);           (instead of form.Timer1_Timer())
+//   - each clock firing:          history.tick(form);           (instead of form.Timer1_Timer())
+//   - a single step:              history.step(form);
 //   - each user action:           history.apply(form, event);   (instead of calling the handler)
 //   - step back / pick a tick:    history.rewindTo(form, tick, RunHistory::Landing::Paused);
+//   - open a run file:            history.open(form, script);
+//   - save one:                   saveRunFile(path, history.script());
 //   - chart and log:              history.trace().samples(), history.trace().log()
 //   - export:                     writeRunCsv(stream, history.trace())       (history/run_csv.h)
 // The form passed in must be the one the history has followed since start-up.
+//
+// Runs. Every Reset begins a new run, counted from its own tick 0; the runs
+// before it stay in the record (runCount(), run(i)) until the memory budget
+// needs their room.
+//
+// The recorded future. After a rewind, or after opening a run file, what
+// was recorded after the current tick is kept as a script: each tick forward
+// replays the actions stamped with it, so the run goes on exactly as it went
+// before. Pause and Cont only hold and release the playback. Any other action
+// of the user's own branches the run: the rest of the script is dropped, with
+// a line in the log. An action equal to the script's next one at this tick
+// (pressing Start where the recording pressed Start) follows the script.
+//
+// Holding the playback. Pause pressed while the recording runs its clock
+// stops the clock as a recorded Pause always does; the live model then shows
+// "Cont" where the recording showed "Pause". The history remembers that the
+// clock is flipped: Cont flips it back, and a scripted Pause or Cont met while
+// flipped is skipped, since the model already stands as the recording did
+// after it. Nothing else differs between the two, so every tick replays
+// exactly.
+//
+// Memory. The whole record stays within a budget (DefaultBudgetBytes): when
+// it is reached the oldest earlier runs go first, then the older half of the
+// current run (rewinds then reach back only to its new first tick), each
+// with a line in the log.
 //
 // The engine is observed, never bent: a tick is Timer1_Timer and an event is
 // applyEvent, exactly what the window would run without a history.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "core/events.h"
 #include "core/form.h"
+#include "history/run_file.h"
 #include "history/run_recorder.h"
 #include "history/run_trace.h"
 
 class RunHistory {
 public:
-    // `startup` is the model as Form_Load left it: tick 0.
-    explicit RunHistory(const Form1& startup,
-                        std::int32_t checkpointSpacing = RunRecorder::DefaultCheckpointSpacing);
+    static constexpr std::size_t DefaultBudgetBytes = 64u * 1024u * 1024u;
+    // How often, in ticks, the record's size is checked against the budget.
+    static constexpr std::int32_t BudgetCheckTicks = 256;
 
-    // Runs one tick on `form` and records it. The caller decides that a tick
-    // is due: the clock fires only while Timer1 is enabled, a single step
-    // runs one tick whatever the clock.
+    // `startup` is the model as Form_Load left it: tick 0 of the first run.
+    explicit RunHistory(const Form1& startup,
+                        std::int32_t checkpointSpacing = RunRecorder::DefaultCheckpointSpacing,
+                        std::size_t budgetBytes = DefaultBudgetBytes);
+
+    // Runs one tick on `form` and records it, replaying whatever the script
+    // holds for the tick it leaves and the tick it reaches. The caller
+    // decides that a tick is due: the clock fires only while Timer1 is on.
     void tick(Form1& form);
 
+    // A single step. A run not yet started is started first (Start), a
+    // running clock is paused (Pause), so that the buttons match the clock.
+    // During a replay the recording's own actions at this tick come first,
+    // and only a running clock is held.
+    void step(Form1& form);
+
     // Applies a user's action as the window would (applyEvent) and records
-    // it with the current tick. A Tick event runs tick() if the clock is on.
+    // it with the current tick: following the script, holding or releasing
+    // its playback, or branching from it (see above). A Tick event runs
+    // tick() if the clock is on.
     void apply(Form1& form, const UserEvent& event);
 
     // How the clock stands after a rewind. AsRecorded leaves it as it was at
-    // that tick; Paused stops a running clock with a click on Pause, which is
-    // recorded as the first event of the new branch.
+    // that tick; Paused holds a running clock, as Pause does during playback.
     enum class Landing { AsRecorded, Paused };
 
-    // Puts `form` back into its state right after tick `tick` (0 = start-up)
-    // and forgets everything recorded after it, so the run goes on from there
-    // as a new branch. The form keeps its showMessageBox hook; the replay is
-    // silent. Returns false, and changes nothing, for a tick not yet reached.
+    // Puts `form` back into its state right after tick `tick` of the current
+    // run and keeps what was recorded after it as the script. The form keeps
+    // its showMessageBox hook; the rebuild is silent. Returns false, and
+    // changes nothing, for a tick not reached or no longer kept.
     bool rewindTo(Form1& form, std::int32_t tick, Landing landing = Landing::AsRecorded);
 
-    std::int32_t ticks() const { return recorder_.ticks(); }
-    const RunRecorder& recorder() const { return recorder_; }
-    const RunTrace& trace() const { return trace_; }
+    // Begins a new run from the file's start and plays its actions as the
+    // script; `form` is left at tick 0 with the clock off.
+    void open(Form1& form, const RunScript& script);
+
+    // The current run as a run file: the recording being replayed, or the
+    // run as recorded so far. Empty `error` when it can be saved.
+    struct SavedRun {
+        RunScript script;
+        std::string error;
+    };
+    SavedRun script() const;
+
+    // A recorded future is waiting to be replayed.
+    bool replaying() const { return replaying_; }
+    // The last tick of the recording being replayed (ticks() when none).
+    std::int32_t recordedEnd() const { return replaying_ ? std::max(scriptEnd_, ticks()) : ticks(); }
+
+    // The current run.
+    std::int32_t ticks() const { return current().recorder.ticks(); }
+    const RunRecorder& recorder() const { return current().recorder; }
+    const RunTrace& trace() const { return current().trace; }
+    const std::string& title() const { return current().title; }
+
+    // Every run kept in the record, the current one last.
+    struct Run {
+        Run(const Form1& start, std::int32_t checkpointSpacing, int number, bool afterReset,
+            std::string title);
+        RunRecorder recorder;
+        RunTrace trace;
+        int number;      // 1 for the session's first run
+        bool afterReset; // began with a Reset, rather than at start-up or from a file
+        std::string title;
+    };
+    std::size_t runCount() const { return runs_.size(); }
+    const Run& run(std::size_t index) const { return *runs_[index]; }
+    // Changes whenever a run begins or is dropped, so views know to look again.
+    std::uint64_t runsVersion() const { return runsVersion_; }
+
+    std::size_t budgetBytes() const { return budgetBytes_; }
+    // What the whole record holds, roughly, in bytes.
+    std::size_t approximateBytes() const;
 
 private:
-    RunRecorder recorder_;
-    RunTrace trace_;
+    Run& current() { return *runs_.back(); }
+    const Run& current() const { return *runs_.back(); }
+
+    void record(Form1& form, const UserEvent& event);
+    void replayScripted(Form1& form);
+    bool holdsPlayback(const Form1& form, const UserEvent& event) const;
+    void branch();
+    void beginRun(const Form1& start, bool afterReset, std::string title);
+    void keepWithinBudget();
+
+    std::vector<std::unique_ptr<Run>> runs_;
+    std::int32_t spacing_;
+    std::size_t budgetBytes_;
+    std::uint64_t runsVersion_ = 0;
+    int runsBegun_ = 0;
     ObservedState beforeTick_; // reused, so a tick allocates nothing once its strings have grown
+
+    // The recording being replayed: all its actions, the next one to replay,
+    // its length, and the ticks at which the live clock was flipped from it.
+    bool replaying_ = false;
+    std::vector<RecordedEvent> script_;
+    std::size_t scriptNext_ = 0;
+    std::int32_t scriptEnd_ = 0;
+    std::vector<std::int32_t> flips_;
+    bool clockFlipped_ = false;
 };

@@ -32,7 +32,7 @@ void RunRecorder::recordTick(const Form1& after)
 
 Form1 RunRecorder::stateAt(std::int32_t tick) const
 {
-    tick = std::clamp(tick, std::int32_t{0}, ticks_);
+    tick = std::clamp(tick, firstTick(), ticks_);
     // The latest checkpoint at or before the tick; the one at start-up always qualifies.
     const auto later = std::upper_bound(checkpoints_.begin(), checkpoints_.end(), tick,
                                         [](std::int32_t t, const Checkpoint& c) { return t < c.tick; });
@@ -51,12 +51,49 @@ Form1 RunRecorder::stateAt(std::int32_t tick) const
 
 void RunRecorder::truncateTo(std::int32_t tick)
 {
-    tick = std::clamp(tick, std::int32_t{0}, ticks_);
+    tick = std::clamp(tick, firstTick(), ticks_);
     events_.erase(events_.begin() + static_cast<std::ptrdiff_t>(firstEventStampedFrom(tick)), events_.end());
     const auto later = std::upper_bound(checkpoints_.begin(), checkpoints_.end(), tick,
                                         [](std::int32_t t, const Checkpoint& c) { return t < c.tick; });
     checkpoints_.erase(later, checkpoints_.end());
     ticks_ = tick;
+}
+
+std::int32_t RunRecorder::dropBefore(std::int32_t tick)
+{
+    const auto later = std::upper_bound(checkpoints_.begin(), checkpoints_.end(), tick,
+                                        [](std::int32_t t, const Checkpoint& c) { return t < c.tick; });
+    const auto keep = std::prev(later);
+    const std::size_t droppedEvents = keep->eventsBefore;
+    checkpoints_.erase(checkpoints_.begin(), keep);
+    events_.erase(events_.begin(), events_.begin() + static_cast<std::ptrdiff_t>(droppedEvents));
+    events_.shrink_to_fit();
+    for (Checkpoint& checkpoint : checkpoints_)
+        checkpoint.eventsBefore -= droppedEvents;
+    return checkpoints_.front().tick;
+}
+
+std::vector<RecordedEvent> RunRecorder::eventsFrom(std::int32_t tick) const
+{
+    return {events_.begin() + static_cast<std::ptrdiff_t>(firstEventStampedFrom(tick)), events_.end()};
+}
+
+std::size_t RunRecorder::formBytes(const Form1& form)
+{
+    std::size_t bytes = sizeof(Form1);
+    for (const auto* store : {&form.TxMessages, &form.RxMessages})
+        for (const MessageLine& line : *store)
+            bytes += line.Text.capacity();
+    for (const auto* buttons : {&form.cmdPacket, &form.cmdACK})
+        for (const FlightButton& button : *buttons)
+            bytes += button.Caption.capacity() + button.Tag.capacity();
+    return bytes + form.lblTxInfo.Caption.capacity() + form.lblRxInfo.Caption.capacity();
+}
+
+std::size_t RunRecorder::approximateBytes() const
+{
+    const std::size_t checkpointBytes = checkpoints_.empty() ? 0 : formBytes(checkpoints_.front().form);
+    return events_.capacity() * sizeof(RecordedEvent) + checkpoints_.capacity() * checkpointBytes;
 }
 
 std::size_t RunRecorder::firstEventStampedFrom(std::int32_t tick) const

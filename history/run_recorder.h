@@ -43,6 +43,11 @@ public:
     void recordTick(const Form1& after);
 
     std::int32_t ticks() const { return ticks_; }
+    // The earliest tick that can still be rebuilt: 0 unless a long run
+    // dropped its beginning (dropBefore).
+    std::int32_t firstTick() const { return checkpoints_.front().tick; }
+    // The model at firstTick(): the run's start, unless dropped.
+    const Form1& firstState() const { return checkpoints_.front().form; }
     const std::vector<RecordedEvent>& events() const { return events_; }
     std::int32_t checkpointSpacing() const { return spacing_; }
     std::size_t checkpointCount() const { return checkpoints_.size(); }
@@ -56,6 +61,16 @@ public:
     // Forgets everything after tick `tick`: the events stamped with it or
     // later, later ticks and their checkpoints. The run goes on from there.
     void truncateTo(std::int32_t tick);
+    // Forgets everything before the latest checkpoint at or before `tick`,
+    // which becomes the earliest tick that can be rebuilt. Returns it.
+    std::int32_t dropBefore(std::int32_t tick);
+
+    // The events stamped `tick` or later, in order.
+    std::vector<RecordedEvent> eventsFrom(std::int32_t tick) const;
+    // What the events and checkpoints hold, roughly, in bytes.
+    std::size_t approximateBytes() const;
+    // Roughly what one copy of the model takes, with its texts.
+    static std::size_t formBytes(const Form1& form);
 
 private:
     struct Checkpoint {

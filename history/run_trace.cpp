@@ -276,14 +276,14 @@ void RunTrace::recordTick(const ObservedState& before, const Form1& after)
         });
     TickSample sample = sampleOf(after);
     sample.tickMarkers = tickMarkers(before.TxState, after.TxState, resent) | drops;
-    sample.logEnd = static_cast<std::uint32_t>(log_.size());
+    sample.logEnd = logDropped_ + log_.size();
     samples_.push_back(sample);
 }
 
 void RunTrace::recordEvent(const Form1& before, const UserEvent& event, const Form1& after)
 {
     if (event.kind == EventKind::Tick) return;
-    log_.push_back(LogEntry{ticks(), LogSource::User, describeAction(before, event, after)});
+    pushLog(LogEntry{ticks(), LogSource::User, describeAction(before, event, after)});
     // A reset frees every slot before it posts its two lines, so each line it
     // leaves is new, even one that reads as the line it replaced.
     static const std::array<MessageLine, MessageSlots> Freed{};
@@ -295,10 +295,44 @@ void RunTrace::recordEvent(const Form1& before, const UserEvent& event, const Fo
 
 void RunTrace::truncateTo(std::int32_t tick)
 {
-    tick = std::clamp(tick, std::int32_t{0}, ticks());
-    samples_.resize(static_cast<std::size_t>(tick) + 1);
+    tick = std::clamp(tick, firstTick_, ticks());
+    samples_.resize(static_cast<std::size_t>(tick - firstTick_) + 1);
     samples_.back().eventMarkers = 0;
-    log_.resize(samples_.back().logEnd);
+    const auto kept = static_cast<std::size_t>(samples_.back().logEnd - logDropped_);
+    for (std::size_t i = kept; i < log_.size(); ++i)
+        logTextBytes_ -= log_[i].text.capacity();
+    log_.resize(kept);
+}
+
+void RunTrace::dropBefore(std::int32_t tick)
+{
+    tick = std::clamp(tick, firstTick_, ticks());
+    const auto droppedSamples = static_cast<std::size_t>(tick - firstTick_);
+    if (droppedSamples == 0) return;
+    // The log of the dropped ticks ends where the last dropped tick's events end.
+    const auto firstKept =
+        std::find_if(log_.begin(), log_.end(), [tick](const LogEntry& entry) { return entry.tick >= tick; });
+    for (auto entry = log_.begin(); entry != firstKept; ++entry)
+        logTextBytes_ -= entry->text.capacity();
+    logDropped_ += static_cast<std::uint64_t>(firstKept - log_.begin());
+    log_.erase(log_.begin(), firstKept);
+    log_.shrink_to_fit();
+    samples_.erase(samples_.begin(), samples_.begin() + static_cast<std::ptrdiff_t>(droppedSamples));
+    samples_.shrink_to_fit();
+    firstTick_ = tick;
+}
+
+void RunTrace::note(std::string text) { pushLog(LogEntry{ticks(), LogSource::User, std::move(text)}); }
+
+std::size_t RunTrace::approximateBytes() const
+{
+    return samples_.capacity() * sizeof(TickSample) + log_.capacity() * sizeof(LogEntry) + logTextBytes_;
+}
+
+void RunTrace::pushLog(LogEntry entry)
+{
+    logTextBytes_ += entry.text.capacity();
+    log_.push_back(std::move(entry));
 }
 
 // The receiver's own rule decides each arrival: a packet that a receiver
@@ -314,8 +348,8 @@ Markers RunTrace::logDrops(std::int32_t tick, const ObservedState& before)
         const int arrived = before.arriving[static_cast<std::size_t>(i)];
         const double windowLast = before.rxWindowPackets + rxNext - 1;
         if (receiver::outOfOrder(arrived, rxNext, windowLast, before.rxFirst, before.seqModulus)) {
-            log_.push_back(LogEntry{tick, LogSource::Receiver,
-                                    "packet " + numbers::plainText(arrived) + " dropped: out of order"});
+            pushLog(LogEntry{tick, LogSource::Receiver,
+                             "packet " + numbers::plainText(arrived) + " dropped: out of order"});
             markers |= marker::OutOfOrderDrop;
             continue;
         }
@@ -342,8 +376,8 @@ void RunTrace::logPostings(std::int32_t tick, LogSource side,
             newStanding = &after[slot];
             continue;
         }
-        log_.push_back(LogEntry{tick, side, after[slot].Text});
+        pushLog(LogEntry{tick, side, after[slot].Text});
     }
     if (newStanding != nullptr && newStanding->Text != currentStandingText(before))
-        log_.push_back(LogEntry{tick, side, newStanding->Text});
+        pushLog(LogEntry{tick, side, newStanding->Text});
 }

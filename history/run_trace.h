@@ -80,7 +80,7 @@ struct TickSample {
     bool avoidance = false;   // the Avoidance option is in force
     Markers tickMarkers = 0;  // seen across the tick itself
     Markers eventMarkers = 0; // caused by user events after the tick
-    std::uint32_t logEnd = 0; // log entries up to the end of this tick, before its events
+    std::uint64_t logEnd = 0; // log entries ever made up to the end of this tick, before its events
 
     double txWindow() const { return static_cast<double>(txWindowBytes) / segmentBytes; }
     double ssThresh() const { return static_cast<double>(ssThreshBytes) / segmentBytes; }
@@ -133,12 +133,25 @@ public:
 
     // Forgets everything after tick `tick` (its user events included).
     void truncateTo(std::int32_t tick);
+    // Forgets everything before tick `tick`, to keep a long run within its
+    // memory budget; firstTick() becomes `tick`.
+    void dropBefore(std::int32_t tick);
+    // A line of the program's own in the log, as a user entry at the current tick.
+    void note(std::string text);
 
-    std::int32_t ticks() const { return static_cast<std::int32_t>(samples_.size()) - 1; }
-    // One per tick, indexed by tick number; samples()[0] is start-up.
+    std::int32_t ticks() const { return firstTick_ + static_cast<std::int32_t>(samples_.size()) - 1; }
+    // The earliest tick still kept: 0 unless a long run dropped its beginning.
+    std::int32_t firstTick() const { return firstTick_; }
+    // One per tick kept: samples()[i] is tick firstTick() + i.
     const std::vector<TickSample>& samples() const { return samples_; }
+    const TickSample& sample(std::int32_t tick) const
+    {
+        return samples_[static_cast<std::size_t>(tick - firstTick_)];
+    }
     // In the order observed.
     const std::vector<LogEntry>& log() const { return log_; }
+    // What the samples and log hold, roughly, in bytes.
+    std::size_t approximateBytes() const;
 
 private:
     // Entries and markers for the packets the in-order receiver dropped in the tick.
@@ -146,6 +159,11 @@ private:
     void logPostings(std::int32_t tick, LogSource side, const std::array<MessageLine, MessageSlots>& before,
                      const std::array<MessageLine, MessageSlots>& after, bool aged);
 
+    void pushLog(LogEntry entry);
+
     std::vector<TickSample> samples_;
     std::vector<LogEntry> log_;
+    std::int32_t firstTick_ = 0;
+    std::uint64_t logDropped_ = 0; // entries dropped from the front: log_[i] is entry logDropped_ + i
+    std::size_t logTextBytes_ = 0;
 };

@@ -72,7 +72,9 @@ void RunControlTest::menusHoldTheirActionsWithTheirKeys()
         {"actionPanel", "View", QKeySequence(Qt::CTRL | Qt::Key_L)},
         {"actionExportPng", "File", QKeySequence(Qt::CTRL | Qt::Key_E)},
         {"actionExportSvg", "File", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)},
-        {"actionExportCsv", "File", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"actionExportCsv", "File", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {"actionSaveRun", "File", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"actionOpenRun", "File", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"actionKeys", "Help", QKeySequence(Qt::Key_F1)},
         {"actionAbout", "Help", QKeySequence()},
     };
@@ -144,14 +146,20 @@ void RunControlTest::aStepRunsExactlyOneTickAndPausesARunningClock()
 {
     MainWindow window;
 
-    // Stopped, before any Start: one tick of the state the start-up left.
+    // Before any Start: the step presses Start and Pause, so the buttons read
+    // Reset and Cont, and then runs one tick.
     Form1 expected = window.form();
     expected.showMessageBox = nullptr;
+    expected.cmdReset_Click();
+    expected.cmdPause_Click();
     expected.Timer1_Timer();
     window.step();
     QCOMPARE(window.history().ticks(), 1);
     QVERIFY(state(window.form()) == state(expected));
+    QCOMPARE(window.form().cmdReset.Caption, "Reset");
+    QCOMPARE(window.form().cmdPause.Caption, "Cont");
     QVERIFY(!clock(window)->isActive());
+    window.runEvent({EventKind::StartReset, 0, 0}); // Reset: a new run, not started
 
     // Running: the step pauses first, then runs one tick, and the clock stays off.
     window.runEvent({EventKind::StartReset, 0, 0});
@@ -197,9 +205,17 @@ void RunControlTest::stepBackRebuildsEachEarlierStateAndTheRunGoesOn()
     QVERIFY(state(window.form()) == state(seen[29]));
     QVERIFY(!clock(window)->isActive());
 
-    // A new branch: the loss is gone, so the run goes another way.
+    // Stepping forward replays what was recorded: the loss happens again.
     steps(window, 90);
     QCOMPARE(window.history().ticks(), 120);
+    QVERIFY(state(window.form()) == state(seen[119]));
+
+    // An action of the user's own branches the run: the loss is gone, so the run goes another way.
+    QVERIFY(window.rewindTo(30));
+    window.runEvent({EventKind::ClickCheckBox, static_cast<std::int16_t>(OptionBox::DelayedAck), 0});
+    window.runEvent({EventKind::ClickCheckBox, static_cast<std::int16_t>(OptionBox::DelayedAck), 0});
+    QVERIFY(!window.history().replaying());
+    steps(window, 90);
     QVERIFY(!(state(window.form()) == state(seen[119])));
     Form1 replayed = window.history().recorder().stateAt(120);
     QVERIFY(state(window.form()) == state(replayed));

@@ -48,13 +48,13 @@ unsigned sideBit(LogSource side) { return 1u << static_cast<unsigned>(side); }
 // The model
 
 EventLogModel::EventLogModel(const std::vector<LogEntry>& log, QObject* parent)
-    : QAbstractTableModel(parent), log_(log), rows_(static_cast<int>(log.size()))
+    : QAbstractTableModel(parent), log_(&log), rows_(static_cast<int>(log.size()))
 {
 }
 
 void EventLogModel::follow()
 {
-    const int now = static_cast<int>(log_.size());
+    const int now = static_cast<int>(log_->size());
     if (now < rows_) {
         reset(); // shortened without a word: start afresh
         return;
@@ -65,10 +65,18 @@ void EventLogModel::follow()
     endInsertRows();
 }
 
+void EventLogModel::setLog(const std::vector<LogEntry>& log)
+{
+    beginResetModel();
+    log_ = &log;
+    rows_ = static_cast<int>(log_->size());
+    endResetModel();
+}
+
 void EventLogModel::reset()
 {
     beginResetModel();
-    rows_ = static_cast<int>(log_.size());
+    rows_ = static_cast<int>(log_->size());
     endResetModel();
 }
 
@@ -79,7 +87,7 @@ int EventLogModel::columnCount(const QModelIndex& parent) const { return parent.
 QVariant EventLogModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rows_) return {};
-    const LogEntry& entry = log_[static_cast<std::size_t>(index.row())];
+    const LogEntry& entry = (*log_)[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
@@ -142,7 +150,7 @@ bool LogSideFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourcePar
 // The view
 
 EventLogView::EventLogView(const RunTrace& trace, QWidget* parent)
-    : QWidget(parent), trace_(trace), model_(trace.log()), view_(new QTreeView(this))
+    : QWidget(parent), trace_(&trace), model_(trace.log()), view_(new QTreeView(this))
 {
     filter_.setSourceModel(&model_);
     view_->setObjectName(QStringLiteral("eventLog"));
@@ -200,6 +208,12 @@ void EventLogView::setSideShown(LogSource side, bool shown)
     if (auto* box = findChild<QCheckBox*>(name); box && box->isChecked() != shown) box->setChecked(shown);
 }
 
+void EventLogView::setTrace(const RunTrace& trace)
+{
+    trace_ = &trace;
+    model_.setLog(trace.log());
+}
+
 int EventLogView::visibleRows() const { return filter_.rowCount(); }
 
 void EventLogView::selectRow(int row) { view_->setCurrentIndex(filter_.index(row, 0)); }
@@ -212,7 +226,7 @@ int EventLogView::selectedRow() const
 
 void EventLogView::selectTick(std::int32_t tick)
 {
-    const std::vector<LogEntry>& log = trace_.log();
+    const std::vector<LogEntry>& log = trace_->log();
     auto entry = std::lower_bound(log.begin(), log.end(), tick,
                                   [](const LogEntry& e, std::int32_t t) { return e.tick < t; });
     // The first entry at that tick or later that the filter lets through.

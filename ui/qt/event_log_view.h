@@ -32,6 +32,8 @@ public:
     void follow();
     // The log was rewritten (a rewind): show it afresh.
     void reset();
+    // Shows another run's log.
+    void setLog(const std::vector<LogEntry>& log);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -39,7 +41,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    const std::vector<LogEntry>& log_;
+    const std::vector<LogEntry>* log_;
     int rows_ = 0;
 };
 
@@ -68,6 +70,8 @@ public:
 
     void follow();
     void reset();
+    // Shows another run's log.
+    void setTrace(const RunTrace& trace);
 
     void setSideShown(LogSource side, bool shown);
     // Rows shown after filtering.
@@ -87,7 +91,7 @@ signals:
     void tickSelected(std::int32_t tick);
 
 private:
-    const RunTrace& trace_;
+    const RunTrace* trace_;
     EventLogModel model_;
     LogSideFilter filter_;
     QTreeView* view_;

@@ -12,17 +12,16 @@
 #include <QWindow>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/app_version.h"
+#include "history/lessons.h"
 #include "ui/command_line.h"
 #include "ui/qt/main_window.h"
 
 namespace {
-
-// The lessons --lesson accepts, for --help to list.
-std::vector<std::string> lessonNames() { return {}; }
 
 // For the tests of an installed program: once the window is on the screen,
 // say so with its title and size, and quit as if the user had closed it.
@@ -40,11 +39,16 @@ void quitOnceShown(MainWindow& window, QTimer& poll)
 
 int runWindow(const command_line::Request& request, const char* programPath)
 {
+    // A lesson or file that cannot be read is refused here, before any window opens.
+    std::optional<RunScript> script;
     if (request.runFile || request.lesson) {
-        std::cerr << command_line::ProgramName << ": "
-                  << (request.runFile ? "opening a run file" : "starting a lesson")
-                  << " is not supported yet\n";
-        return 1;
+        const RunFileResult read =
+            request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
+        if (!read.script) {
+            std::cerr << command_line::ProgramName << ": " << read.error << '\n';
+            return 1;
+        }
+        script = read.script;
     }
 
     // Qt sees the program's path and its own options only; they must outlive the application.
@@ -66,6 +70,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
     MainWindow window;
     window.usePreferences(&preferences);
     window.show();
+    if (script) window.openScript(*script);
     QTimer smokeTestPoll;
     if (const char* smokeTest = std::getenv("SLIDING_WINDOW_DEMO_SMOKE_TEST"); smokeTest && *smokeTest)
         quitOnceShown(window, smokeTestPoll);

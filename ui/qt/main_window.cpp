@@ -3,23 +3,31 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QImage>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QUrl>
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 
 #include "core/app_version.h"
+#include "history/lessons.h"
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/window_placement.h"
 
@@ -59,6 +67,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     clock_.setTimerType(Qt::PreciseTimer);
     connect(&clock_, &QTimer::timeout, this, &MainWindow::runTick);
 
+    setAcceptDrops(true);
     buildMenus();
     showModel();
 }
@@ -68,6 +77,9 @@ MainWindow::~MainWindow()
     if (panel_ != nullptr && panel_->isVisible()) remember("panel/geometry", panel_->saveGeometry());
     // The model must not call back into a window that is going away.
     form_.showMessageBox = nullptr;
+    // The panel reads the history's runs, which go before the child widgets would.
+    const std::unique_ptr<RunPanel> panel(panel_);
+    panel_ = nullptr;
 }
 
 QAction* MainWindow::addMenuAction(QMenu* menu, const QString& name, const QString& text,
@@ -81,31 +93,7 @@ QAction* MainWindow::addMenuAction(QMenu* menu, const QString& name, const QStri
 
 void MainWindow::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    connect(addMenuAction(file, QStringLiteral("actionExportPng"), tr("Export Chart as &PNG..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_E)),
-            &QAction::triggered, this, [this] {
-                askAndExport(tr("Export Chart as PNG"), tr("PNG images (*.png)"), QStringLiteral("png"),
-                             &MainWindow::exportChartPng);
-            });
-    connect(addMenuAction(file, QStringLiteral("actionExportSvg"), tr("Export Chart as S&VG..."),
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
-            &QAction::triggered, this, [this] {
-                askAndExport(tr("Export Chart as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"),
-                             &MainWindow::exportChartSvg);
-            });
-    connect(addMenuAction(file, QStringLiteral("actionExportCsv"), tr("Export Run as &CSV..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, [this] {
-                askAndExport(tr("Export Run as CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
-                             &MainWindow::exportRunCsv);
-            });
-    panelKeys_ += file->actions();
-    file->addSeparator();
-    connect(
-        addMenuAction(file, QStringLiteral("actionQuit"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
-        &QAction::triggered, this, &QWidget::close);
-
+    buildFileMenu();
     buildRunMenu();
     buildOptionsMenu();
 
@@ -119,11 +107,48 @@ void MainWindow::buildMenus()
     buildViewMenu(view);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
+    connect(addMenuAction(help, QStringLiteral("actionLessons"), tr("&Lessons..."), QKeySequence()),
+            &QAction::triggered, this, &MainWindow::showLessons);
     connect(
         addMenuAction(help, QStringLiteral("actionKeys"), tr("&Keys and Mouse"), QKeySequence(Qt::Key_F1)),
         &QAction::triggered, this, &MainWindow::showKeys);
     connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("&About"), QKeySequence()),
             &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::buildFileMenu()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    connect(addMenuAction(file, QStringLiteral("actionOpenRun"), tr("&Open Run..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, &MainWindow::askAndOpen);
+    connect(addMenuAction(file, QStringLiteral("actionSaveRun"), tr("&Save Run As..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &MainWindow::askAndSave);
+    file->addSeparator();
+    connect(addMenuAction(file, QStringLiteral("actionExportPng"), tr("Export Chart as &PNG..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_E)),
+            &QAction::triggered, this, [this] {
+                askAndExport(tr("Export Chart as PNG"), tr("PNG images (*.png)"), QStringLiteral("png"),
+                             &MainWindow::exportChartPng);
+            });
+    connect(addMenuAction(file, QStringLiteral("actionExportSvg"), tr("Export Chart as S&VG..."),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
+            &QAction::triggered, this, [this] {
+                askAndExport(tr("Export Chart as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"),
+                             &MainWindow::exportChartSvg);
+            });
+    connect(addMenuAction(file, QStringLiteral("actionExportCsv"), tr("Export Run as &CSV..."),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
+            &QAction::triggered, this, [this] {
+                askAndExport(tr("Export Run as CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
+                             &MainWindow::exportRunCsv);
+            });
+    panelKeys_ += file->actions();
+    file->addSeparator();
+    connect(
+        addMenuAction(file, QStringLiteral("actionQuit"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+        &QAction::triggered, this, &QWidget::close);
 }
 
 // Keys as a debugger has them: F5 starts, F6 pauses; the arrows with Ctrl
@@ -197,6 +222,7 @@ RunPanel* MainWindow::runPanel()
     // The export and run keys work in the panel's window too, and Ctrl+L closes it from within.
     panel_->addActions(panelKeys_);
     panel_->addAction(panelAction_);
+    panel_->showRuns(*history_);
     panel_->follow();
     window_placement::scaleTexts(*panel_, clientArea_->zoom() / 100.0);
     return panel_;
@@ -250,8 +276,10 @@ void MainWindow::syncClock()
 void MainWindow::step()
 {
     if (eventRunning_) return;
-    if (form_.Timer1.Enabled) runEvent(UserEvent{EventKind::PauseCont, 0, 0});
-    runTick();
+    eventRunning_ = true;
+    history_->step(form_);
+    eventRunning_ = false;
+    showModel();
 }
 
 void MainWindow::stepBack()
@@ -285,10 +313,23 @@ void MainWindow::setSpeed(int index)
 
 void MainWindow::showModel()
 {
+    showRunChanges();
     clientArea_->showModel();
     showMenus();
     if (panel_ != nullptr) panel_->follow();
     syncClock();
+}
+
+// A new run (a Reset, a file) or a dropped one: the panel's picker and the title follow.
+void MainWindow::showRunChanges()
+{
+    if (shownRunsVersion_ == history_->runsVersion()) return;
+    shownRunsVersion_ = history_->runsVersion();
+    if (panel_ != nullptr) panel_->showRuns(*history_);
+    const std::string& title = history_->title();
+    setWindowTitle(title.empty()
+                       ? WindowCaption
+                       : WindowCaption + QStringLiteral(" \u2014 ") + QString::fromStdString(title));
 }
 
 void MainWindow::showMenus()
@@ -347,9 +388,121 @@ bool MainWindow::exportRunCsv(const QString& path)
 {
     std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
     if (!out) return false;
-    writeRunCsv(out, history_->trace());
+    writeRunCsv(out, panel_ != nullptr ? panel_->shownTrace() : history_->trace());
     out.flush();
     return static_cast<bool>(out);
+}
+
+// ============================================================================
+// Run files and lessons
+// ============================================================================
+
+void MainWindow::askAndOpen()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open Run"), lastFolder(), tr("Runs (*.json);;All files (*)"));
+    if (!path.isEmpty()) openRunFile(path);
+}
+
+void MainWindow::askAndSave()
+{
+    const RunHistory::SavedRun saved = history_->script();
+    if (!saved.error.empty()) {
+        refuse(QString::fromStdString(saved.error));
+        return;
+    }
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Run As"),
+                                                QDir(lastFolder()).filePath(QStringLiteral("run.json")),
+                                                tr("Runs (*.json)"));
+    if (path.isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) path += QStringLiteral(".json");
+    saveRun(path);
+}
+
+bool MainWindow::saveRun(const QString& path)
+{
+    const RunHistory::SavedRun saved = history_->script();
+    std::string error = saved.error;
+    if (error.empty()) error = saveRunFile(QFile::encodeName(path).toStdString(), saved.script);
+    if (!error.empty()) {
+        refuse(QString::fromStdString(error));
+        return false;
+    }
+    rememberFolder(path);
+    return true;
+}
+
+bool MainWindow::openRunFile(const QString& path)
+{
+    rememberFolder(path);
+    const RunFileResult read = loadRunFile(QFile::encodeName(path).toStdString());
+    if (!read.script) {
+        refuse(tr("%1 cannot be opened. %2")
+                   .arg(QFileInfo(path).fileName(), QString::fromStdString(read.error)));
+        return false;
+    }
+    openScript(*read.script);
+    return true;
+}
+
+bool MainWindow::openLesson(const QString& name)
+{
+    const RunFileResult read = loadLesson(name.toStdString());
+    if (!read.script) {
+        refuse(QString::fromStdString(read.error));
+        return false;
+    }
+    openScript(*read.script);
+    return true;
+}
+
+void MainWindow::openScript(const RunScript& script)
+{
+    if (eventRunning_) return;
+    eventRunning_ = true;
+    history_->open(form_, script);
+    eventRunning_ = false;
+    if (panel_ != nullptr) panel_->rewound();
+    showModel();
+    if (script.note.empty()) return;
+    // Not modal: the teacher reads it beside the window and may start at once.
+    auto* note = new QMessageBox(QMessageBox::Information, QString::fromStdString(script.title),
+                                 QString::fromStdString(script.note), QMessageBox::Ok, this);
+    note->setObjectName(QStringLiteral("lessonNote"));
+    note->setAttribute(Qt::WA_DeleteOnClose);
+    note->setModal(false);
+    note->show();
+}
+
+void MainWindow::showLessons()
+{
+    LessonsDialog dialog(this);
+    connect(&dialog, &LessonsDialog::lessonChosen, this, [this](const QString& name) { openLesson(name); });
+    dialog.exec();
+}
+
+// The refusal names what is wrong; the run on screen is untouched.
+void MainWindow::refuse(const QString& sentence)
+{
+    lastRefusal_ = sentence;
+    auto* box = new QMessageBox(QMessageBox::Warning, WindowCaption, sentence, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("refusal"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    openRunFile(urls.front().toLocalFile());
 }
 
 // ============================================================================

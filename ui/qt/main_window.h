@@ -14,13 +14,18 @@
 // Object names, for tests: the clock is "Timer1"; the client area
 // "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
 // "actionStep", "actionStepBack", "actionSpeed_<index>", "actionInOrderReceiver", "actionPanel",
-// "actionExportPng", "actionExportSvg", "actionExportCsv", "actionQuit",
-// "actionKeys", "actionAbout"; the view's "actionZoomIn", "actionZoomOut",
-// "actionActualSize", "actionFullScreen", "actionSafeColours",
-// "actionStateMarks", "actionLegend".
+// "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
+// "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
+// the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
+// "actionFullScreen", "actionSafeColours", "actionStateMarks", "actionLegend".
 //
 // The view options (zoom, full screen, palette, marks) and the remembered
 // preferences live in main_window_view.cpp.
+//
+// Run files (File -> Open Run..., Save Run As..., or a file dropped on the
+// window) and lessons (Help -> Lessons) open as a new run paused at its
+// start; the recorded actions play as the clock runs. A file that cannot be
+// read is refused with one sentence, and the run on screen stays as it was.
 //
 // Sections of main_window.cpp:
 //   building the window and its menus
@@ -43,6 +48,7 @@
 
 #include "core/events.h"
 #include "core/form.h"
+#include "history/run_file.h"
 #include "history/run_history.h"
 
 class FormView;
@@ -79,13 +85,15 @@ public:
 
     // Applies a user's action, recorded, as a click in the client area does.
     void runEvent(const UserEvent& event);
-    // Exactly one tick. A running clock is paused first (a recorded click on
-    // Pause), so that the step is what the user sees next, not one of many.
+    // Exactly one tick. A run not yet started is started first and a running
+    // clock is paused (recorded clicks on Start and Pause), so that the step
+    // is what the user sees next and the buttons read Reset and Cont.
     void step();
     // Rebuilds the state right after the previous tick.
     void stepBack();
-    // Rebuilds the state right after `tick` and pauses there; what was
-    // recorded after it is dropped, so the run goes on as a new branch.
+    // Rebuilds the state right after `tick` and holds the playback there;
+    // what was recorded after it plays again as the run goes forward, until
+    // the user does something of their own, which branches the run.
     bool rewindTo(std::int32_t tick);
 
     // Index into Speeds.
@@ -93,6 +101,14 @@ public:
     int speed() const { return speed_; }
     // The clock's interval at the current speed, in milliseconds.
     int tickInterval() const;
+
+    // Opens a run file; false, with the refusal shown and kept in
+    // lastRefusal(), when it cannot be read.
+    bool openRunFile(const QString& path);
+    bool openLesson(const QString& name);
+    void openScript(const RunScript& script);
+    bool saveRun(const QString& path);
+    const QString& lastRefusal() const { return lastRefusal_; }
 
     // View options: only how the model is drawn, never what it does.
     static constexpr std::array<int, 7> ZoomSteps = {100, 125, 150, 175, 200, 250, 300};
@@ -118,8 +134,18 @@ public:
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
 
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void buildMenus();
+    void buildFileMenu();
+    void askAndOpen();
+    void askAndSave();
+    void showLessons();
+    void refuse(const QString& sentence);
+    void showRunChanges();
     void buildRunMenu();
     void buildOptionsMenu();
     void buildViewMenu(QMenu* view);
@@ -161,4 +187,6 @@ private:
     bool panelPlaced_ = false;
     std::string shownStartCaption_;
     std::string shownPauseCaption_;
+    std::uint64_t shownRunsVersion_ = 0;
+    QString lastRefusal_;
 };

@@ -69,12 +69,12 @@ constexpr double SmallestPacketTop = 4;
 constexpr double ZoomPerWheelStep = 1.25;
 const QColor CursorColour(200, 0, 120);
 
-double markerY(const std::vector<TickSample>& samples, std::int32_t tick, MarkerPlace place)
+double markerY(const RunTrace& trace, std::int32_t tick, MarkerPlace place)
 {
-    const double window = samples[static_cast<std::size_t>(tick)].txWindow();
+    const double window = trace.sample(tick).txWindow();
     switch (place) {
     case MarkerPlace::Peak:
-        return tick > 0 ? std::max(window, samples[static_cast<std::size_t>(tick) - 1].txWindow()) : window;
+        return tick > trace.firstTick() ? std::max(window, trace.sample(tick - 1).txWindow()) : window;
     case MarkerPlace::Window:
         return window;
     case MarkerPlace::Bottom:
@@ -96,7 +96,7 @@ double niceInterval(double span)
 
 } // namespace
 
-RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent), trace_(trace)
+RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent), trace_(&trace)
 {
     auto* chart = new QChart;
     chart->setDropShadowEnabled(false);
@@ -183,8 +183,7 @@ void RunChart::follow()
         reload(); // the run was cut short without a word: start afresh
         return;
     }
-    const bool markersChanged =
-        loadedLast_ >= 0 && trace_.samples()[static_cast<std::size_t>(loadedLast_)].markers() != lastMarkers_;
+    const bool markersChanged = loadedLast_ >= 0 && trace_->sample(loadedLast_).markers() != lastMarkers_;
     if (end == loadedLast_ && !markersChanged) return;
 
     if (!following_) {
@@ -209,6 +208,15 @@ void RunChart::follow()
     }
 }
 
+void RunChart::setTrace(const RunTrace& trace)
+{
+    trace_ = &trace;
+    cursor_.reset();
+    loadedLast_ = -1;
+    setFollowing(true);
+    reload();
+}
+
 void RunChart::reload()
 {
     if (following_) placeFollowingRange();
@@ -218,16 +226,15 @@ void RunChart::reload()
 
 void RunChart::load(std::int32_t first, std::int32_t last)
 {
-    const std::vector<TickSample>& samples = trace_.samples();
-    last = std::clamp(last, std::int32_t{0}, lastTick());
-    first = std::clamp(first, std::int32_t{0}, last);
+    const RunTrace& trace = *trace_;
+    last = std::clamp(last, trace.firstTick(), lastTick());
+    first = std::clamp(first, trace.firstTick(), last);
     step_ = std::max(1, (last - first + 1 + MaxBuckets - 1) / MaxBuckets);
     first -= first % step_; // buckets stay put as the range moves
+    first = std::max(first, trace.firstTick());
     highest_ = 0;
 
-    const auto at = [&samples](std::int32_t tick) -> const TickSample& {
-        return samples[static_cast<std::size_t>(tick)];
-    };
+    const auto at = [&trace](std::int32_t tick) -> const TickSample& { return trace.sample(tick); };
     for (std::size_t f = 0; f < Figures.size(); ++f) {
         const auto value = Figures[f].value;
         QList<QPointF> points;
@@ -257,7 +264,7 @@ void RunChart::load(std::int32_t first, std::int32_t last)
             // One marker of a kind per bucket: the first.
             for (std::int32_t tick = bucket; tick <= end; ++tick) {
                 if ((at(tick).markers() & MarkerKinds[k].bit) == 0) continue;
-                points.append(QPointF(tick, markerY(samples, tick, MarkerKinds[k].place)));
+                points.append(QPointF(tick, markerY(trace, tick, MarkerKinds[k].place)));
                 break;
             }
         }
@@ -279,12 +286,12 @@ void RunChart::load(std::int32_t first, std::int32_t last)
 
 void RunChart::append(std::int32_t from, std::int32_t to)
 {
-    const std::vector<TickSample>& samples = trace_.samples();
+    const RunTrace& trace = *trace_;
     for (std::size_t f = 0; f < Figures.size(); ++f) {
         QList<QPointF> points;
         points.reserve(to - from + 1);
         for (std::int32_t tick = from; tick <= to; ++tick) {
-            const double value = (samples[static_cast<std::size_t>(tick)].*Figures[f].value)();
+            const double value = (trace.sample(tick).*Figures[f].value)();
             points.append(QPointF(tick, value));
             highest_ = std::max(highest_, value);
         }
@@ -293,15 +300,15 @@ void RunChart::append(std::int32_t from, std::int32_t to)
     for (std::int32_t tick = std::max(from, std::int32_t{1}); tick <= to; ++tick)
         shadeTick(tick);
     for (std::int32_t tick = from; tick <= to; ++tick) {
-        const Markers markers = samples[static_cast<std::size_t>(tick)].markers();
+        const Markers markers = trace.sample(tick).markers();
         if (markers == 0) continue;
         for (std::size_t k = 0; k < MarkerKinds.size(); ++k) {
             if ((markers & MarkerKinds[k].bit) != 0)
-                markers_[k]->append(tick, markerY(samples, tick, MarkerKinds[k].place));
+                markers_[k]->append(tick, markerY(trace, tick, MarkerKinds[k].place));
         }
     }
     loadedLast_ = to;
-    lastMarkers_ = samples[static_cast<std::size_t>(to)].markers();
+    lastMarkers_ = trace.sample(to).markers();
     fitValueAxis();
     showOptionalLegendEntries();
 }
@@ -324,7 +331,7 @@ void RunChart::showOptionalLegendEntries()
 
 void RunChart::shadeTick(std::int32_t tick)
 {
-    if (!growsByAvoidance(trace_.samples()[static_cast<std::size_t>(tick) - 1])) return;
+    if (tick <= trace_->firstTick() || !growsByAvoidance(trace_->sample(tick - 1))) return;
     const int count = avoidanceOutline_->count();
     if (shadedThrough_ == tick - 1 && count >= 4) {
         avoidanceOutline_->replace(count - 2, QPointF(tick, ShadeTop));

@@ -56,6 +56,8 @@ public:
     void follow();
     // Loads the ticks on screen afresh: after a rewind, or before an export.
     void reload();
+    // Shows another run; the cursor goes.
+    void setTrace(const RunTrace& trace);
 
     double firstShown() const { return first_; }
     double lastShown() const { return last_; }
@@ -101,7 +103,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    std::int32_t lastTick() const { return trace_.ticks(); }
+    std::int32_t lastTick() const { return trace_->ticks(); }
     // The tick under a point of the view, if it lies on the plot.
     std::optional<std::int32_t> tickAt(QPoint viewPoint) const;
     // The range shown while following, for the run as long as it is now.
@@ -114,7 +116,7 @@ private:
     void shadeTick(std::int32_t tick);
     void showOptionalLegendEntries();
 
-    const RunTrace& trace_;
+    const RunTrace* trace_;
     std::array<QLineSeries*, FigureCount> figures_{};
     std::array<QScatterSeries*, MarkerKindCount> markers_{};
     QAreaSeries* avoidance_ = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/qt/run_panel.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -21,9 +22,9 @@ constexpr double ZoomStep = 1.5;
 } // namespace
 
 RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
-    : QWidget(parent, Qt::Window), trace_(trace), chart_(new RunChart(trace, this)),
+    : QWidget(parent, Qt::Window), trace_(&trace), chart_(new RunChart(trace, this)),
       scroll_(new QScrollBar(Qt::Horizontal, this)), log_(new EventLogView(trace, this)),
-      cursorLabel_(new QLabel(this))
+      cursorLabel_(new QLabel(this)), runPicker_(new QComboBox(this))
 {
     setObjectName(QStringLiteral("runPanel"));
     setWindowTitle(tr("Chart and Log"));
@@ -32,6 +33,17 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     cursorLabel_->setObjectName(QStringLiteral("cursorLabel"));
 
     auto* tools = new QToolBar(this);
+    runPicker_->setObjectName(QStringLiteral("runPicker"));
+    runPicker_->setToolTip(
+        tr("The run the chart, the log and the CSV export show; each Reset begins a new run"));
+    runPicker_->addItem(tr("Run 1 (current)"));
+    runTraces_.push_back(&trace);
+    tools->addWidget(runPicker_);
+    connect(runPicker_, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index < static_cast<int>(runTraces_.size()))
+            showTrace(*runTraces_[static_cast<std::size_t>(index)], index == 0);
+    });
+    tools->addSeparator();
     followAction_ = tools->addAction(tr("Follow Run"));
     followAction_->setObjectName(QStringLiteral("actionFollow"));
     followAction_->setCheckable(true);
@@ -88,7 +100,9 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
         // A cursor put there from the log keeps the entry the user picked.
         if (!cursorFromLog_) log_->selectTick(tick);
     });
-    connect(chart_, &RunChart::rewindRequested, this, &RunPanel::rewindRequested);
+    connect(chart_, &RunChart::rewindRequested, this, [this](std::int32_t tick) {
+        if (showsCurrent_) emit rewindRequested(tick);
+    });
     connect(log_, &EventLogView::tickSelected, this, [this](std::int32_t tick) {
         cursorFromLog_ = true;
         chart_->setCursorTick(tick);
@@ -105,6 +119,34 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     refresh_.setSingleShot(true);
     refresh_.setInterval(RefreshMilliseconds);
     connect(&refresh_, &QTimer::timeout, this, &RunPanel::refreshNow);
+    showCursor();
+}
+
+void RunPanel::showRuns(const RunHistory& history)
+{
+    runTraces_.clear();
+    const QSignalBlocker quiet(runPicker_);
+    runPicker_->clear();
+    // The current run first, then the earlier ones, newest first.
+    for (std::size_t i = history.runCount(); i-- > 0;) {
+        const RunHistory::Run& run = history.run(i);
+        QString text = tr("Run %1").arg(run.number);
+        if (!run.title.empty()) text += QStringLiteral(": ") + QString::fromStdString(run.title);
+        if (i + 1 == history.runCount()) text += tr(" (current)");
+        runPicker_->addItem(text);
+        runTraces_.push_back(&run.trace);
+    }
+    runPicker_->setCurrentIndex(0);
+    showTrace(history.trace(), true);
+}
+
+void RunPanel::showTrace(const RunTrace& trace, bool current)
+{
+    trace_ = &trace;
+    showsCurrent_ = current;
+    chart_->setTrace(trace);
+    log_->setTrace(trace);
+    rewoundSinceRefresh_ = false;
     showCursor();
 }
 
@@ -137,7 +179,7 @@ void RunPanel::showRangeOnScrollBar()
 {
     const QSignalBlocker quiet(scroll_);
     const int span = static_cast<int>(std::lround(chart_->span()));
-    scroll_->setRange(0, std::max(0, trace_.ticks() - span));
+    scroll_->setRange(0, std::max(0, trace_->ticks() - span));
     scroll_->setPageStep(std::max(1, span));
     scroll_->setSingleStep(std::max(1, span / 20));
     scroll_->setValue(chart_->following() ? scroll_->maximum() : static_cast<int>(chart_->firstShown()));
@@ -150,11 +192,12 @@ void RunPanel::showRangeOnScrollBar()
 void RunPanel::showCursor()
 {
     const auto tick = chart_->cursorTick();
-    const bool onRun = tick && *tick <= trace_.ticks();
-    rewindAction_->setEnabled(onRun);
+    const bool onRun = tick && *tick <= trace_->ticks() && *tick >= trace_->firstTick();
+    // Earlier runs can be looked at, not rewound into.
+    rewindAction_->setEnabled(onRun && showsCurrent_);
     cursorLabel_->setText(
-        onRun ? tr("  cursor: tick %1 of %2").arg(*tick).arg(trace_.ticks())
-              : tr("  tick %1 (click the chart to put the cursor on a tick)").arg(trace_.ticks()));
+        onRun ? tr("  cursor: tick %1 of %2").arg(*tick).arg(trace_->ticks())
+              : tr("  tick %1 (click the chart to put the cursor on a tick)").arg(trace_->ticks()));
 }
 
 QSize RunPanel::chartExportSize() const { return chart_->isVisible() ? chart_->size() : DefaultExportSize; }

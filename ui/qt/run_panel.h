@@ -17,10 +17,12 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "history/run_history.h"
 #include "history/run_trace.h"
 
 class EventLogView;
 class QAction;
+class QComboBox;
 class QLabel;
 class QScrollBar;
 class RunChart;
@@ -39,6 +41,13 @@ public:
     void rewound();
     // Takes in everything now, rather than at the next refresh.
     void refreshNow();
+    // A run began or was dropped: the run picker lists the runs kept, and
+    // the panel shows the current one.
+    void showRuns(const RunHistory& history);
+    // The run the chart and log show: the current one unless another was picked.
+    const RunTrace& shownTrace() const { return *trace_; }
+    bool showsCurrentRun() const { return showsCurrent_; }
+    QComboBox* runPicker() const { return runPicker_; }
 
     RunChart* chart() const { return chart_; }
     EventLogView* log() const { return log_; }
@@ -60,12 +69,16 @@ protected:
 private:
     void showRangeOnScrollBar();
     void showCursor();
+    void showTrace(const RunTrace& trace, bool current);
 
-    const RunTrace& trace_;
+    const RunTrace* trace_;
     RunChart* chart_;
     QScrollBar* scroll_;
     EventLogView* log_;
     QLabel* cursorLabel_;
+    QComboBox* runPicker_;
+    std::vector<const RunTrace*> runTraces_; // in the picker's order
+    bool showsCurrent_ = true;
     QAction* followAction_ = nullptr;
     QAction* rewindAction_ = nullptr;
     QTimer refresh_;

@@ -1,0 +1,108 @@
+// Run files: one run of the demonstration as a small JSON document that any
+// front end (the desktop window, the exporter, the browser page) can save,
+// open and play. The format is described in docs/run-format.md.
+//
+// A run is its settings at the start, the user's actions with their ticks and
+// the number of ticks it ran. Opening a file rebuilds the start state from a
+// fresh start-up (startState) and plays the actions on it; the engine is
+// deterministic, so every tick comes out exactly as recorded.
+//
+// Reading is strict and safe: anything that is not a valid run of this
+// format version or older is refused with one sentence saying what is wrong
+// and where; nothing in a file is ever executed, and no other file is read.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/events.h"
+#include "core/form.h"
+#include "history/run_recorder.h"
+
+namespace runfile {
+
+inline constexpr int FormatVersion = 1;
+inline constexpr std::string_view FormatName = "sliding-window-run";
+// Ten minutes of run take a few kilobytes; nothing a person records comes
+// near this, and a file beyond it is refused before it is read.
+inline constexpr std::size_t MaxFileBytes = 4 * 1024 * 1024;
+// About six days at the fastest speed: far longer than any lesson, short
+// enough that a file cannot ask for an endless replay.
+inline constexpr std::int32_t MaxTicks = 40'000'000;
+
+} // namespace runfile
+
+// The option boxes and the four sliders at the start of a run, as the window
+// shows them.
+struct RunSettings {
+    std::array<bool, OptionBoxCount> options{}; // ticked, indexed by OptionBox
+    std::int16_t timeout = 6;                   // timeout setting, 1..20
+    std::int16_t txWindow = 4;                  // packets, 1..16
+    std::int16_t rxWindow = 8;                  // packets, 1..16
+    std::int16_t highestSequence = 15;          // 0..31
+
+    bool operator==(const RunSettings&) const = default;
+};
+
+// What a Reset keeps from the run before it, beyond the settings. Present
+// only for a run that began with a Reset; a run from start-up has none.
+struct CarriedState {
+    std::int32_t txWindowBytes = 0;
+    std::int32_t ssThreshBytes = 0;
+    std::int32_t lossWindowBytes = 0;
+    std::int32_t flightBytes = 0;
+    std::int16_t launchHoldoff = 0;
+    std::int16_t clickHoldoff = 0;
+    std::int16_t dupAckCount = 0;
+    std::int32_t txState = 0;
+    // The figures as the run before last drew them; the Reset does not redraw them.
+    std::string txWindowFigure;
+    std::string flightFigure;
+    std::string duplicateAcksFigure;
+
+    bool operator==(const CarriedState&) const = default;
+};
+
+struct RunScript {
+    std::string title; // lessons have both; a saved run may have neither
+    std::string note;
+    RunSettings settings;
+    std::optional<CarriedState> carried;
+    std::int32_t ticks = 0;             // ticks the run ran
+    std::vector<RecordedEvent> actions; // stamped from the run's tick 0, in order
+
+    bool operator==(const RunScript&) const = default;
+};
+
+// The settings and carried state of `start`, the model at a run's tick 0;
+// `afterReset` says whether that run began with a Reset.
+RunSettings settingsOf(const Form1& start);
+CarriedState carriedOf(const Form1& start);
+
+// The model at the script's tick 0: a fresh start-up with the settings put in
+// place as a user would (boxes, then sliders), and what a Reset carried over.
+Form1 startState(const RunScript& script);
+
+// Option and slider names as the file writes them ("slowStart", "txWindow").
+std::string_view optionName(OptionBox box);
+std::string_view sliderName(SliderId slider);
+
+struct RunFileResult {
+    std::optional<RunScript> script;
+    std::string error; // one sentence, when script is empty
+};
+
+// The whole text of a run file, as written to disk.
+std::string writeRunText(const RunScript& script);
+RunFileResult readRunText(std::string_view text);
+
+// Writes to a temporary file beside `path` and renames it over, so that a
+// failure never leaves a half-written file. Returns an empty string on
+// success, or a sentence saying what went wrong.
+std::string saveRunFile(const std::string& path, const RunScript& script);
+// Refuses a file larger than MaxFileBytes without reading it.
+RunFileResult loadRunFile(const std::string& path);

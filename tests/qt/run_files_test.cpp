@@ -1,0 +1,124 @@
+// Run files and lessons in the window: save and open through the window,
+// a refused file leaves the run on screen untouched, a dropped file opens,
+// a lesson shows its note, and the panel's picker reaches earlier runs.
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "core/state_digest.h"
+#include "tests/qt/window_support.h"
+#include "ui/qt/run_panel.h"
+
+using namespace window_support;
+
+class RunFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aSavedRunOpensPausedAndPlaysAsRecorded();
+    void aBadFileIsRefusedAndTheRunOnScreenStays();
+    void aLessonOpensWithItsNoteAndEarlierRunsStayReachable();
+};
+
+void RunFilesTest::aSavedRunOpensPausedAndPlaysAsRecorded()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lesson.json"));
+    std::vector<std::uint64_t> digests;
+    {
+        MainWindow window;
+        startCongestionControlRun(window);
+        for (int i = 0; i < 300; ++i) {
+            if (i == 60) QVERIFY(loseAPacket(window));
+            window.step();
+            digests.push_back(stateDigest(window.form()));
+        }
+        QVERIFY(window.saveRun(path));
+    }
+
+    MainWindow window;
+    // Dropped on the window, the file opens as a new run paused at its start.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(window.lastRefusal(), QString());
+    QCOMPARE(window.history().runCount(), 2u);
+    QCOMPARE(window.history().ticks(), 0);
+    QVERIFY(window.history().replaying());
+    QCOMPARE(window.form().cmdReset.Caption, "Start");
+
+    // Stepping plays it: the options and Start as recorded, then every tick
+    // as it was (the actions that followed a tick show with it).
+    steps(window, static_cast<int>(digests.size()));
+    QVERIFY(!window.history().replaying());
+    QCOMPARE(stateDigest(window.form()), digests.back());
+    for (std::size_t i = 0; i < digests.size(); ++i) {
+        const auto tick = static_cast<std::int32_t>(i + 1);
+        QVERIFY2(stateDigest(window.history().recorder().stateAt(tick)) == digests[i],
+                 qPrintable(QString::number(tick)));
+    }
+}
+
+void RunFilesTest::aBadFileIsRefusedAndTheRunOnScreenStays()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("broken.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "sliding-window-run", "version": 1, "ticks": 10, "settings": {)");
+    file.close();
+
+    MainWindow window;
+    startCongestionControlRun(window);
+    steps(window, 40);
+    const std::uint64_t before = stateDigest(window.form());
+    const auto logBefore = window.history().trace().log().size();
+    QVERIFY(!window.openRunFile(path));
+    QVERIFY(window.lastRefusal().startsWith(
+        QStringLiteral("broken.json cannot be opened. The file ends too early")));
+    QCOMPARE(stateDigest(window.form()), before);
+    QCOMPARE(window.history().ticks(), 40);
+    QCOMPARE(window.history().runCount(), 1u);
+    QCOMPARE(window.history().trace().log().size(), logBefore);
+    QVERIFY(window.findChild<QMessageBox*>(QStringLiteral("refusal")));
+}
+
+void RunFilesTest::aLessonOpensWithItsNoteAndEarlierRunsStayReachable()
+{
+    MainWindow window;
+    window.runPanel()->show();
+    startCongestionControlRun(window);
+    steps(window, 30);
+    QVERIFY(window.openLesson(QStringLiteral("fast-retransmit")));
+    auto* note = window.findChild<QMessageBox*>(QStringLiteral("lessonNote"));
+    QVERIFY(note && note->isVisible());
+    QVERIFY(note->text().contains(QStringLiteral("tick 450")));
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral("Fast retransmit after three duplicate ACKs")));
+
+    window.runEvent({EventKind::StartReset, 0, 0}); // Start, as the lesson does: it follows the script
+    QVERIFY(window.history().replaying());
+    QTRY_VERIFY_WITH_TIMEOUT(window.history().ticks() >= 5, 5000);
+
+    // The picker: the lesson's run now, the first run still there to look at.
+    QComboBox* picker = window.runPanel()->runPicker();
+    QCOMPARE(picker->count(), 2);
+    QVERIFY(picker->itemText(0).contains(QStringLiteral("(current)")));
+    picker->setCurrentIndex(1);
+    emit picker->activated(1);
+    QCOMPARE(window.runPanel()->shownTrace().ticks(), 30);
+    QVERIFY(!window.runPanel()->showsCurrentRun());
+}
+
+QTEST_MAIN(RunFilesTest)
+#include "run_files_test.moc"

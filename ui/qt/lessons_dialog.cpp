@@ -1,0 +1,52 @@
+#include "ui/qt/lessons_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "history/lessons.h"
+
+LessonsDialog::LessonsDialog(QWidget* parent)
+    : QDialog(parent), list_(new QListWidget(this)), note_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("lessonsDialog"));
+    setWindowTitle(tr("Lessons"));
+    list_->setObjectName(QStringLiteral("lessonList"));
+    for (const LessonEntry& lesson : lessonList()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(lesson.title), list_);
+        item->setData(Qt::UserRole, QString::fromStdString(lesson.name));
+    }
+    note_->setWordWrap(true);
+    note_->setMinimumHeight(120);
+    note_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_, 1);
+    layout->addWidget(note_);
+    layout->addWidget(buttons);
+    resize(560, 480);
+
+    const auto open = [this] {
+        if (const QListWidgetItem* item = list_->currentItem()) {
+            emit lessonChosen(item->data(Qt::UserRole).toString());
+            accept();
+        }
+    };
+    connect(list_, &QListWidget::currentRowChanged, this, &LessonsDialog::showNote);
+    connect(list_, &QListWidget::itemActivated, this, open);
+    connect(buttons, &QDialogButtonBox::accepted, this, open);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    list_->setCurrentRow(0);
+}
+
+void LessonsDialog::showNote()
+{
+    const QListWidgetItem* item = list_->currentItem();
+    if (item == nullptr) return;
+    const RunFileResult read = loadLesson(item->data(Qt::UserRole).toString().toStdString());
+    note_->setText(read.script ? QString::fromStdString(read.script->note)
+                               : QString::fromStdString(read.error));
+}

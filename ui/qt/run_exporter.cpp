@@ -1,0 +1,196 @@
+// sliding-window-run: plays a run file or a lesson without a window and
+// writes its per-tick CSV and its chart, for homework sheets and slides.
+//
+//   sliding-window-run FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]
+//
+// The run plays exactly as in the window: the recorded actions happen at
+// their ticks; past the end of the recording the clock goes on while it runs.
+// The chart is the window's own, drawn on Qt's offscreen platform, so no
+// display is needed.
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "history/lessons.h"
+#include "history/run_csv.h"
+#include "history/run_file.h"
+#include "history/run_history.h"
+#include "ui/qt/run_chart.h"
+
+namespace {
+
+constexpr const char* ProgramName = "sliding-window-run";
+const QSize ChartSize(1200, 600);
+
+struct Request {
+    std::optional<std::string> runFile;
+    std::optional<std::string> lesson;
+    std::optional<std::int32_t> ticks;
+    std::optional<std::string> csv, svg, png;
+    bool help = false;
+    std::string error;
+};
+
+std::string usage()
+{
+    return std::string("Usage: ") + ProgramName +
+           " FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]";
+}
+
+std::string help()
+{
+    std::string text =
+        usage() + "\n\nPlays a run file or a built-in lesson without a window and writes:\n"
+                  "  --csv OUT    one row per tick: figures, markers and the log (\"-\": standard output)\n"
+                  "  --svg OUT    the chart as an SVG drawing\n"
+                  "  --png OUT    the chart as a PNG image\n"
+                  "  --ticks N    play N ticks (default: the length of the recorded run)\n"
+                  "  --lesson NAME  a built-in lesson instead of a file\n"
+                  "  --help       this text\n\nLessons:\n";
+    for (const LessonEntry& lesson : lessonList())
+        text += "  " + lesson.name + "  " + lesson.title + "\n";
+    return text;
+}
+
+Request parse(const std::vector<std::string>& arguments)
+{
+    Request request;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const auto value = [&](std::optional<std::string>& into) {
+            if (i + 1 >= arguments.size()) {
+                request.error = argument + " needs a value";
+                return;
+            }
+            into = arguments[++i];
+        };
+        if (argument == "--help" || argument == "-h") {
+            request.help = true;
+            return request;
+        } else if (argument == "--lesson") {
+            value(request.lesson);
+        } else if (argument == "--csv") {
+            value(request.csv);
+        } else if (argument == "--svg") {
+            value(request.svg);
+        } else if (argument == "--png") {
+            value(request.png);
+        } else if (argument == "--ticks") {
+            std::optional<std::string> text;
+            value(text);
+            std::int32_t ticks = -1;
+            if (text) {
+                const auto [end, status] = std::from_chars(text->data(), text->data() + text->size(), ticks);
+                if (status != std::errc() || end != text->data() + text->size() || ticks < 0 ||
+                    ticks > runfile::MaxTicks)
+                    request.error =
+                        "--ticks needs a whole number from 0 to " + std::to_string(runfile::MaxTicks);
+                request.ticks = ticks;
+            }
+        } else if (argument.starts_with("-") && argument != "-") {
+            request.error = "unknown option " + argument;
+        } else if (request.runFile) {
+            request.error = "only one run file, please";
+        } else {
+            request.runFile = argument;
+        }
+        if (!request.error.empty()) return request;
+    }
+    if (request.runFile.has_value() == request.lesson.has_value())
+        request.error = "give a run file or --lesson NAME";
+    return request;
+}
+
+bool writeCsv(const std::string& path, const RunTrace& trace)
+{
+    if (path == "-") {
+        writeRunCsv(std::cout, trace);
+        return static_cast<bool>(std::cout.flush());
+    }
+    std::ofstream out(path, std::ios::binary);
+    writeRunCsv(out, trace);
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+bool writeChart(const std::string& path, const RunTrace& trace, bool svg)
+{
+    RunChart chart(trace);
+    chart.resize(ChartSize);
+    chart.showWholeRun();
+    const QString file = QString::fromStdString(path);
+    const QRectF target(QPointF(0, 0), ChartSize);
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setFileName(file);
+        generator.setSize(ChartSize);
+        generator.setViewBox(QRect(QPoint(0, 0), ChartSize));
+        generator.setTitle(QStringLiteral("Quill's Sliding Window Demo"));
+        QPainter painter;
+        if (!painter.begin(&generator)) return false;
+        chart.renderTo(painter, target, ChartSize);
+        return painter.end();
+    }
+    QImage image(ChartSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        chart.renderTo(painter, target, ChartSize);
+    }
+    return image.save(file, "PNG");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const Request request = parse(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+    if (request.help) {
+        std::cout << help();
+        return 0;
+    }
+    if (!request.error.empty()) {
+        std::cerr << ProgramName << ": " << request.error << '\n' << usage() << '\n';
+        return 2;
+    }
+    const RunFileResult read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
+    if (!read.script) {
+        std::cerr << ProgramName << ": " << read.error << '\n';
+        return 1;
+    }
+
+    Form1 form;
+    form.Form_Load();
+    RunHistory history(form);
+    history.open(form, *read.script);
+    const std::int32_t ticks = request.ticks.value_or(read.script->ticks);
+    while (history.ticks() < ticks && (history.replaying() || form.Timer1.Enabled))
+        history.tick(form);
+
+    if (request.csv && !writeCsv(*request.csv, history.trace())) {
+        std::cerr << ProgramName << ": could not write " << *request.csv << '\n';
+        return 1;
+    }
+    if (request.svg || request.png) {
+        // Drawing needs a QApplication, but never a display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        int qtArgc = 1;
+        char* qtArgv[] = {argv[0], nullptr};
+        QApplication application(qtArgc, qtArgv);
+        for (const auto& [path, svg] : {std::pair{request.svg, true}, std::pair{request.png, false}}) {
+            if (path && !writeChart(*path, history.trace(), svg)) {
+                std::cerr << ProgramName << ": could not write " << *path << '\n';
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
