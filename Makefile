@@ -16,16 +16,25 @@ FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
 # Where `make install` puts the program.
 PREFIX ?= /usr/local
+# The browser edition: Emscripten's build tree, the site inside it, and the
+# port `make web-serve` serves it on. Debian's Emscripten finds its node
+# modules only with NODE_PATH.
+WEB_DIR ?= build-web
+WEB_SITE = $(WEB_DIR)/site
+WEB_PORT ?= 8000
+export NODE_PATH ?= /usr/share/nodejs
 
 .PHONY: all deps configure build test run bench clean sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak \
-	install package
+	install package web web-serve
 
 all: build
 
 # Each goal installs only the tools it needs (scripts/install-deps says which).
 DEPS_GROUPS ?= run
-test sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak: DEPS_GROUPS = run test
-bench: DEPS_GROUPS = run bench
+test: DEPS_GROUPS = run test web
+sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak: DEPS_GROUPS = run test
+bench: DEPS_GROUPS = run bench web
+web web-serve: DEPS_GROUPS = run web
 package: DEPS_GROUPS = run package
 
 deps:
@@ -38,12 +47,12 @@ test soak: BUILD_TESTS = ON
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) $(if $(BUILD_TESTS),-DSWD_BUILD_TESTS=$(BUILD_TESTS) \
-		-DSWD_BUILD_RELIABILITY=$(BUILD_TESTS)) $(CMAKE_FLAGS) >/dev/null
+		-DSWD_BUILD_RELIABILITY=$(BUILD_TESTS)) -DSWD_WEB_SITE=$(abspath $(WEB_SITE)) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-test: build
+test: build web
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory sanitized-test fuzz-smoke
 
@@ -91,11 +100,23 @@ package: build
 
 # Release build of its own, then every measurement with a met / not met line
 # per target. -O2: GCC 12 at -O3 reports a false -Wrestrict in std::string.
-bench: deps
+bench: deps web
 	@cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" \
 		-DSWD_BUILD_BENCH=ON -DSWD_BUILD_TESTS=OFF -DSWD_BUILD_RELIABILITY=OFF >/dev/null
 	@cmake --build $(BENCH_DIR) -j $(JOBS)
-	@bench/run-all $(BENCH_DIR) $(BENCH_SECONDS)
+	@bench/run-all $(BENCH_DIR) $(BENCH_SECONDS) $(abspath $(WEB_SITE))
+
+# The static site: index.html and the two scripts it loads, the engine with
+# its WebAssembly inside, so that the page also works opened from disk.
+web: deps
+	@emcmake cmake -S . -B $(WEB_DIR) -DCMAKE_BUILD_TYPE=Release -DSWD_BUILD_WINDOW=OFF \
+		-DSWD_BUILD_TESTS=OFF -DSWD_BUILD_RELIABILITY=OFF >/dev/null
+	@cmake --build $(WEB_DIR) -j $(JOBS)
+	@echo "The site is in $(WEB_SITE)/ (open index.html, or: make web-serve)"
+
+web-serve: web
+	@echo "Serving $(WEB_SITE) at http://localhost:$(WEB_PORT)/ (Ctrl+C stops)"
+	@cd $(WEB_SITE) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
 clean:
-	@rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	@rm -rf $(BUILD_DIR) $(BENCH_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WEB_DIR)

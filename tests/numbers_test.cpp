@@ -25,3 +25,18 @@ TEST(Numbers, TextsKeepThePlaceOfTheSign)
     EXPECT_EQ(numbers::parseNumber("junk"), 0.0);
     EXPECT_EQ(numbers::parseWhole(" 42"), 42);
 }
+
+// Texts past the quick paths: seventeen digits, tiny fractions, whole
+// numbers beyond 10^15; each reads back as exactly the double it came from.
+TEST(Numbers, ShortestTextsReadBackExactly)
+{
+    EXPECT_EQ(numbers::shortestText(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(numbers::shortestText(16.0 / 3.0), "5.333333333333333");
+    EXPECT_EQ(numbers::shortestText(-1e-7), "-0.0000001");
+    EXPECT_EQ(numbers::shortestText(1152921504606846976.0), "1152921504606846976");
+    for (const double value : {0.1 + 0.2, 16.0 / 3.0, -1e-7, 4.34, 1e-20, 123456789.12345679})
+        EXPECT_EQ(numbers::parseNumber(numbers::shortestText(value)), value) << value;
+    EXPECT_EQ(numbers::parseNumber("1.5e3 packets"), 1500.0);
+    EXPECT_EQ(numbers::parseNumber("-.25"), -0.25);
+    EXPECT_EQ(numbers::parseNumber("1e999"), 0.0);
+}

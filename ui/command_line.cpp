@@ -19,7 +19,8 @@ constexpr std::string_view QtFlags[] = {"reverse", "widgetcount", "nograb", "dog
 
 bool contains(std::span<const std::string_view> names, std::string_view name)
 {
-    return std::ranges::find(names, name) != names.end();
+    // std::find, not std::ranges::find: Emscripten's standard library lacks the latter.
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 // "-style", "--style" and "-style=fusion" all name "style".

@@ -1,0 +1,243 @@
+#include "ui/web/link_settings.h"
+
+#include <array>
+#include <optional>
+
+#include "core/events.h"
+#include "history/run_history.h"
+
+namespace web {
+
+namespace {
+
+struct OptionName {
+    OptionBox box;
+    const char* name;
+};
+constexpr std::array<OptionName, 5> OptionNames = {{
+    {OptionBox::SlowStart, "slowstart"},
+    {OptionBox::Avoidance, "avoidance"},
+    {OptionBox::FastRetransmit, "fastretransmit"},
+    {OptionBox::Selective, "selective"},
+    {OptionBox::DelayedAck, "delayedack"},
+}};
+
+// A slider as a link names it: the figure the user reads beside the bar,
+// and the bar position that shows it.
+struct SliderName {
+    SliderId id;
+    const char* name;
+    int lowest;
+    int highest;
+    int (*position)(int figure);
+    int (*figure)(int position);
+};
+constexpr std::array<SliderName, 4> SliderNames = {{
+    {SliderId::Timeout, "timeout", 1, 20, [](int f) { return f; }, [](int p) { return p; }},
+    {SliderId::TxWindow, "tx", 1, 16, [](int f) { return 17 - f; }, [](int p) { return 17 - p; }},
+    {SliderId::RxWindow, "rx", 1, 16, [](int f) { return 17 - f; }, [](int p) { return 17 - p; }},
+    {SliderId::Sequences, "seq", 0, 31, [](int f) { return 32 - f; }, [](int p) { return 32 - p; }},
+}};
+
+std::string percentDecoded(std::string_view text)
+{
+    const auto hexDigit = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    };
+    std::string decoded;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hexDigit(text[i + 1]) >= 0 &&
+            hexDigit(text[i + 2]) >= 0) {
+            decoded += static_cast<char>(hexDigit(text[i + 1]) * 16 + hexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            decoded += text[i] == '+' ? ' ' : text[i];
+        }
+    }
+    return decoded;
+}
+
+// A whole number in [lowest, highest], written as plain digits.
+std::optional<int> wholeIn(std::string_view text, int lowest, int highest)
+{
+    if (text.empty() || text.size() > 4) return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < lowest || value > highest) return std::nullopt;
+    return value;
+}
+
+std::optional<bool> flag(std::string_view text)
+{
+    if (text == "1") return true;
+    if (text == "0") return false;
+    return std::nullopt;
+}
+
+std::optional<std::array<bool, 5>> optionSet(std::string_view text)
+{
+    std::array<bool, 5> wanted{};
+    if (text.empty() || text == "none") return wanted;
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const std::string_view name = text.substr(0, comma);
+        bool known = false;
+        for (std::size_t i = 0; i < OptionNames.size(); ++i) {
+            if (name == OptionNames[i].name) {
+                wanted[i] = true;
+                known = true;
+            }
+        }
+        if (!known) return std::nullopt;
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    }
+    return wanted;
+}
+
+std::string ignoredSentence(const std::string& name, const std::string& value, const char* why)
+{
+    return "Ignored " + name + "=" + value + " in the link (" + why + "); kept the start-up setting.";
+}
+
+} // namespace
+
+LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
+{
+    LinkOutcome outcome;
+    if (!query.empty() && query.front() == '?') query.remove_prefix(1);
+
+    // Read every parameter first; apply them in a fixed order afterwards, so
+    // that a slider asked for in the link wins over an option's preset.
+    struct Parameter {
+        std::string name;
+        std::string value;
+    };
+    std::vector<Parameter> parameters;
+    while (!query.empty()) {
+        const std::size_t amp = query.find('&');
+        const std::string_view pair = query.substr(0, amp);
+        query = amp == std::string_view::npos ? std::string_view() : query.substr(amp + 1);
+        if (pair.empty()) continue;
+        const std::size_t equals = pair.find('=');
+        parameters.push_back(
+            {percentDecoded(pair.substr(0, equals)),
+             equals == std::string_view::npos ? std::string() : percentDecoded(pair.substr(equals + 1))});
+    }
+
+    const auto find = [&parameters](std::string_view name) -> const Parameter* {
+        const Parameter* found = nullptr;
+        for (const Parameter& p : parameters)
+            if (p.name == name) found = &p; // the last one counts, as in most web pages
+        return found;
+    };
+    const auto ignore = [&outcome](const Parameter& p, const char* why) {
+        outcome.ignored.push_back(ignoredSentence(p.name, p.value, why));
+    };
+    const auto setBox = [&form, &history](OptionBox box, bool ticked) {
+        if ((optionBox(form, box).Value == 1) != ticked)
+            history.apply(form, UserEvent{EventKind::ClickCheckBox, static_cast<std::int16_t>(box), 0});
+        return (optionBox(form, box).Value == 1) == ticked;
+    };
+
+    for (const Parameter& p : parameters) {
+        static constexpr std::array<const char*, 12> Known = {"inorder", "options", "autortt", "slide",
+                                                              "timeout", "tx",      "rx",      "seq",
+                                                              "run",     "speed",   "embed",   "lesson"};
+        bool known = false;
+        for (const char* name : Known)
+            known = known || p.name == name;
+        if (!known)
+            outcome.ignored.push_back("Ignored the unknown parameter \"" + p.name + "\" in the link.");
+    }
+    if (const Parameter* p = find("lesson")) ignore(*p, "lessons cannot be opened in the browser yet");
+
+    if (const Parameter* p = find("options")) {
+        if (const auto wanted = optionSet(p->value)) {
+            bool all = true;
+            for (std::size_t i = 0; i < OptionNames.size(); ++i)
+                all = setBox(OptionNames[i].box, (*wanted)[i]) && all;
+            if (!all) ignore(*p, "not every option can be set that way");
+        } else {
+            ignore(*p, "options are slowstart, avoidance, fastretransmit, selective, delayedack");
+        }
+    }
+    for (const auto& [box, name] :
+         {std::pair{OptionBox::AutoRtt, "autortt"}, std::pair{OptionBox::Slide, "slide"},
+          std::pair{OptionBox::InOrderReceiver, "inorder"}}) {
+        const Parameter* p = find(name);
+        if (p == nullptr) continue;
+        const auto wanted = flag(p->value);
+        if (!wanted)
+            ignore(*p, "use 1 or 0");
+        else if (!setBox(box, *wanted))
+            ignore(*p, "the box cannot be changed now");
+    }
+    for (const SliderName& slider : SliderNames) {
+        const Parameter* p = find(slider.name);
+        if (p == nullptr) continue;
+        const auto figure = wholeIn(p->value, slider.lowest, slider.highest);
+        if (!figure) {
+            const std::string range = std::to_string(slider.lowest) + " to " + std::to_string(slider.highest);
+            outcome.ignored.push_back(
+                ignoredSentence(p->name, p->value, ("use a whole number from " + range).c_str()));
+            continue;
+        }
+        history.apply(form, UserEvent{EventKind::MoveSlider, static_cast<std::int16_t>(slider.id),
+                                      static_cast<std::int16_t>(slider.position(*figure))});
+    }
+    if (const Parameter* p = find("run")) {
+        if (const auto wanted = flag(p->value))
+            outcome.run = *wanted;
+        else
+            ignore(*p, "use 1 or 0");
+    }
+    if (const Parameter* p = find("embed")) {
+        if (const auto wanted = flag(p->value))
+            outcome.embed = *wanted;
+        else
+            ignore(*p, "use 1 or 0");
+    }
+    if (const Parameter* p = find("speed")) {
+        bool found = false;
+        for (int i = 0; i < static_cast<int>(std::size(Speeds)); ++i) {
+            if (p->value == numbers::shortestText(Speeds[i])) {
+                outcome.speedIndex = i;
+                found = true;
+            }
+        }
+        if (!found) ignore(*p, "use 0.25, 0.5, 1, 2 or 4");
+    }
+    return outcome;
+}
+
+std::string linkQuery(const Form1& form, int speedIndex)
+{
+    // optionBox and slider hand out writable controls; here they are only read.
+    Form1& readable = const_cast<Form1&>(form);
+    std::string query = "options=";
+    bool any = false;
+    for (const OptionName& option : OptionNames) {
+        if (optionBox(readable, option.box).Value != 1) continue;
+        if (any) query += ',';
+        query += option.name;
+        any = true;
+    }
+    if (!any) query += "none";
+    query += "&autortt=" + std::to_string(optionBox(readable, OptionBox::AutoRtt).Value == 1 ? 1 : 0);
+    query += "&slide=" + std::to_string(optionBox(readable, OptionBox::Slide).Value == 1 ? 1 : 0);
+    if (optionBox(readable, OptionBox::InOrderReceiver).Value == 1) query += "&inorder=1";
+    for (const SliderName& s : SliderNames)
+        query += std::string("&") + s.name + "=" + std::to_string(s.figure(slider(readable, s.id).value()));
+    if (form.Timer1.Enabled) query += "&run=1";
+    if (speedIndex != NormalSpeed && speedIndex >= 0 && speedIndex < static_cast<int>(std::size(Speeds)))
+        query += "&speed=" + numbers::shortestText(Speeds[speedIndex]);
+    return query;
+}
+
+} // namespace web

@@ -1,0 +1,50 @@
+// The settings a link carries: the five options, Auto RTT, Slide Numbers,
+// the four sliders, whether to start running, the speed and whether the
+// page shows the window alone.
+//
+//   ?options=slowstart,avoidance,fastretransmit&tx=8&seq=16&run=1
+//
+// Parameters (each optional; a missing one leaves the start-up setting):
+//   options  the ticked options among slowstart, avoidance, fastretransmit,
+//            selective, delayedack ("none" or empty for none of them)
+//   autortt  1 or 0 (Auto RTT)           slide  1 or 0 (Slide Numbers)
+//   inorder  1 or 0 (Receiver keeps only in-order packets)
+//   timeout  1..20, the timeout setting  tx, rx  1..16 packets (the windows)
+//   seq      0..31, the highest sequence number
+//   run      1 starts the run            speed  0.25, 0.5, 1, 2 or 4
+//   embed    1 shows the window alone, for an iframe
+// A value that is not one of these, or that the model refuses (a box it has
+// disabled), is ignored: that setting keeps its start-up value and the
+// outcome names the parameter.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/form.h"
+
+class RunHistory;
+
+namespace web {
+
+inline constexpr double Speeds[] = {0.25, 0.5, 1.0, 2.0, 4.0};
+inline constexpr int NormalSpeed = 2;
+
+struct LinkOutcome {
+    bool run = false;
+    bool embed = false;
+    int speedIndex = NormalSpeed;
+    // One sentence per ignored parameter, naming it.
+    std::vector<std::string> ignored;
+};
+
+// Applies the settings of `query` (the part after '?', with or without the
+// '?') to a form at start-up, as the user's clicks and slider moves that
+// `history` records. Starting the run is left to the caller.
+LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query);
+
+// The query that reproduces the form's settings (without '?').
+std::string linkQuery(const Form1& form, int speedIndex);
+
+} // namespace web

@@ -1,0 +1,104 @@
+// The shapes of what the engine hands the page. Everything here is data the
+// C++ session wrote; the page decides nothing about the simulation.
+
+export interface WebSession {
+  tick(): void;
+  apply(kind: number, target: number, value: number): void;
+  step(): void;
+  stepBack(): void;
+  rewindTo(tick: number): boolean;
+  setSpeed(index: number): void;
+  takeMessage(): string;
+  messageClosed(): void;
+  clockRuns(): boolean;
+  clockInterval(): number;
+  speedIndex(): number;
+  ticks(): number;
+  layoutJson(): string;
+  windowJson(): string;
+  samplesJson(from: number): string;
+  logJson(from: number): string;
+  linkQuery(): string;
+  linkOutcomeJson(): string;
+  digest(): string;
+}
+
+export interface Engine {
+  WebSession: new (query: string) => WebSession;
+  randomEventDigests(seed: number, batches: number, batchSize: number): string;
+  busyTickNanoseconds(ticks: number): number;
+}
+
+// The user's actions, numbered as EventKind in core/events.h.
+export const EventKind = {
+  StartReset: 1,
+  PauseCont: 2,
+  ClickPacket: 3,
+  ClickAck: 4,
+  ClickCheckBox: 5,
+  MoveSlider: 6,
+} as const;
+
+// OptionBox and SliderId of core/events.h, by control name.
+export const OptionBoxOf: Record<string, number> = {
+  chkSlowStart: 0, chkAvoidance: 1, chkFastRetransmit: 2, chkSelective: 3, chkDelayedACK: 4,
+  chkAutoRTT: 5, chkSlide: 6, chkInOrderReceiver: 7,
+};
+export const SliderIdOf: Record<string, number> = { HScroll1: 0, VScroll1: 1, VScroll2: 2, VScroll3: 3 };
+
+// One control of the window's layout table (ui/window_layout.h), in twips.
+export interface LayoutControl {
+  name: string;
+  kind: 'cell' | 'label' | 'bar' | 'box' | 'frame' | 'button' | 'check' | 'vslider' | 'hslider' | 'flight';
+  left: number;
+  top: number;
+  width: number;
+  height: number;
+  font: number;
+  bold: boolean;
+  align: string;
+}
+export interface Layout {
+  twipsPerPixel: number;
+  clientWidth: number;
+  clientHeight: number;
+  fontFamilies: string;
+  smallestFontPercent: number;
+  colours: Record<'window' | 'label' | 'panelButton' | 'buttonText' | 'windowText' | 'grayText' | 'cellBox' |
+    'arrow' | 'frame' | 'timeoutBar', string>;
+  borders: { box: number; frame: number; arrow: number };
+  controls: LayoutControl[];
+  tabOrder: string[];
+  lines: { x1: number; y1: number; x2: number; y2: number }[];
+}
+
+export interface LabelState { caption: string; colour: string; left: number; top: number; visible: boolean }
+export interface FlightState { caption: string; left: number; top: number; width: number; visible: boolean }
+export interface FrameState { left: number; width: number; visible: boolean }
+export interface CheckState { caption: string; value: boolean; enabled: boolean }
+export interface SliderState { value: number; min: number; max: number; step: number }
+export interface WindowState {
+  lblTx: LabelState[];
+  lblRx: LabelState[];
+  shpTimeOut: number[];
+  cmdPacket: FlightState[];
+  cmdACK: FlightState[];
+  shpTxWindow: FrameState;
+  shpRxWindow: FrameState;
+  labels: Record<string, LabelState>;
+  buttons: Record<string, string>;
+  checks: Record<string, CheckState>;
+  sliders: Record<string, SliderState>;
+  run: { tick: number; clockOn: boolean; speed: number; canStepBack: boolean };
+}
+
+export interface Samples {
+  from: number;
+  txWindow: number[];
+  ssThresh: number[];
+  flight: number[];
+  rxWindow: number[];
+  markers: number[];
+}
+
+export interface LogEntry { tick: number; side: 'sender' | 'receiver' | 'user'; text: string }

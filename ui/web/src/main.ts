@@ -1,0 +1,245 @@
+// The page: starts the engine, builds the window and the run panel, runs the
+// clock and shows the model's modal box. The engine is the C++ session; this
+// file only wires it to the browser.
+import { Engine, EventKind, OptionBoxOf, WebSession, WindowState } from './engine';
+import { RunPanel } from './run_panel';
+import { WindowView } from './window_view';
+
+declare const createEngine: ((options: object) => Promise<Engine>) | undefined;
+
+const Speeds = ['0.25×', '0.5×', '1×', '2×', '4×'];
+const ChartRedrawMilliseconds = 250;
+
+function element<T extends HTMLElement>(id: string): T {
+  return document.getElementById(id) as T;
+}
+
+// Anything that goes wrong is said on the page, never only in the console.
+function showProblem(text: string): void {
+  const problem = element<HTMLDivElement>('problem');
+  problem.hidden = false;
+  const line = document.createElement('p');
+  line.textContent = text;
+  problem.appendChild(line);
+}
+
+function describe(error: unknown): string {
+  if (error instanceof Error) return `${error.name}: ${error.message}`;
+  return String(error);
+}
+
+window.addEventListener('error', (event) => {
+  showProblem(`Something went wrong in the page: ${event.message || describe(event.error)}. ` +
+    'Reload the page to start again.');
+});
+window.addEventListener('unhandledrejection', (event) => {
+  showProblem(`Something went wrong in the page: ${describe(event.reason)}. Reload the page to start again.`);
+});
+
+function notice(text: string): void {
+  const line = document.createElement('p');
+  line.textContent = text;
+  const dismiss = document.createElement('button');
+  dismiss.textContent = 'OK';
+  dismiss.addEventListener('click', () => line.remove());
+  line.appendChild(dismiss);
+  element('notices').appendChild(line);
+}
+
+class Page {
+  private readonly view: WindowView;
+  private readonly panel: RunPanel | null;
+  private clockTimer: number | undefined;
+  private lastTickStart = 0;
+  private chartTimer = 0;
+  private busy = false;
+
+  constructor(private readonly engine: Engine, private readonly session: WebSession, embed: boolean) {
+    const root = element<HTMLDivElement>('window');
+    this.view = new WindowView(root, JSON.parse(session.layoutJson()), (kind, target, value) =>
+      this.run(() => session.apply(kind, target, value)));
+    if (embed) {
+      document.body.classList.add('embed');
+      this.panel = null;
+    } else {
+      element('beyond').hidden = false;
+      this.panel = new RunPanel(session, element('chart'), element('log'));
+      this.buildRunBar();
+    }
+    const fit = () => {
+      const reserved = embed ? 0 : 140;
+      this.view.fit(document.documentElement.clientWidth, Math.max(200, window.innerHeight - reserved));
+    };
+    window.addEventListener('resize', fit);
+    fit();
+    document.addEventListener('visibilitychange', () => this.scheduleTick());
+    this.refresh();
+    this.view.focusStart();
+  }
+
+  // One user action or step: runs to completion, then the page catches up.
+  // Nothing runs inside it, and nothing runs while the model's box is open.
+  run(action: () => void): void {
+    if (this.busy || element<HTMLDialogElement>('messageBox').open) return;
+    this.busy = true;
+    try {
+      action();
+    } finally {
+      this.busy = false;
+    }
+    this.refresh();
+  }
+
+  refresh(): void {
+    const state = JSON.parse(this.session.windowJson()) as WindowState;
+    this.view.show(state);
+    this.showRun(state);
+    if (this.panel) {
+      this.panel.follow();
+      // The chart is redrawn a few times a second, not on every tick: a
+      // redraw costs more than a tick and the eye gains nothing from more.
+      if (!this.chartTimer) {
+        this.chartTimer = window.setTimeout(() => {
+          this.chartTimer = 0;
+          this.panel?.redraw();
+        }, ChartRedrawMilliseconds);
+      }
+    }
+    const message = this.session.takeMessage();
+    if (message) {
+      this.showMessage(message);
+      return;
+    }
+    this.scheduleTick();
+  }
+
+  // The 50 ms clock: one tick per timer firing, never two at once and no
+  // catching up. After a stall (a hidden tab, a busy machine) the run goes
+  // on from where it was.
+  private scheduleTick(): void {
+    if (this.clockTimer !== undefined) return;
+    if (!this.session.clockRuns() || document.hidden) return;
+    const due = this.lastTickStart + this.session.clockInterval();
+    this.clockTimer = window.setTimeout(() => this.clockFired(), Math.max(0, due - performance.now()));
+  }
+
+  private clockFired(): void {
+    this.clockTimer = undefined;
+    if (!this.session.clockRuns() || document.hidden || this.busy) {
+      this.scheduleTick();
+      return;
+    }
+    this.lastTickStart = performance.now();
+    this.run(() => this.session.tick());
+  }
+
+  // The model's modal box: the clock stands still until OK.
+  private showMessage(text: string): void {
+    const box = element<HTMLDialogElement>('messageBox');
+    element('messageText').textContent = text;
+    box.addEventListener('close', () => {
+      this.session.messageClosed();
+      this.lastTickStart = performance.now();
+      this.refresh();
+    }, { once: true });
+    box.showModal();
+  }
+
+  private buildRunBar(): void {
+    const speed = element<HTMLSelectElement>('speed');
+    Speeds.forEach((text, index) => speed.add(new Option(text, String(index))));
+    speed.addEventListener('change', () => this.run(() => this.session.setSpeed(Number(speed.value))));
+    element('stepOne').addEventListener('click', () => this.run(() => this.session.step()));
+    element('stepBack').addEventListener('click', () => this.run(() => this.session.stepBack()));
+    const rewind = element<HTMLButtonElement>('rewind');
+    rewind.addEventListener('click', () => {
+      const tick = this.panel?.picked;
+      if (tick !== null && tick !== undefined) this.run(() => this.session.rewindTo(tick));
+    });
+    if (this.panel) {
+      this.panel.onPick = (tick) => {
+        element('cursorReadout').textContent = tick === null ? '' : `Cursor: tick ${tick}`;
+        rewind.disabled = tick === null;
+      };
+    }
+    const filter = element<HTMLSelectElement>('logFilter');
+    filter.addEventListener('change', () => { element('log').className = `filter-${filter.value}`; });
+    element('copyLink').addEventListener('click', () => this.copyLink());
+    const inOrder = element<HTMLInputElement>('inOrder');
+    inOrder.addEventListener('click', () =>
+      this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkInOrderReceiver, 0)));
+    document.addEventListener('keydown', (event) => {
+      if (!event.ctrlKey || event.altKey || event.metaKey) return;
+      if (event.key === 'ArrowRight') this.run(() => this.session.step());
+      else if (event.key === 'ArrowLeft') this.run(() => this.session.stepBack());
+      else return;
+      event.preventDefault();
+    });
+  }
+
+  private showRun(state: WindowState): void {
+    if (!this.panel) return;
+    element('tickReadout').textContent = `Tick ${state.run.tick}`;
+    element<HTMLButtonElement>('stepBack').disabled = !state.run.canStepBack;
+    const inOrder = element<HTMLInputElement>('inOrder');
+    const option = state.checks.chkInOrderReceiver;
+    inOrder.checked = option.value;
+    inOrder.disabled = !option.enabled;
+    element('inOrderCaption').textContent = option.caption;
+    const speed = element<HTMLSelectElement>('speed');
+    if (speed.value !== String(state.run.speed)) speed.value = String(state.run.speed);
+  }
+
+  linkNow(): string {
+    const here = location.href.replace(/[?#].*$/, '');
+    return `${here}?${this.session.linkQuery()}`;
+  }
+
+  private copyLink(): void {
+    const link = this.linkNow();
+    const field = element<HTMLInputElement>('linkText');
+    field.value = link;
+    field.hidden = false;
+    field.select();
+    const button = element<HTMLButtonElement>('copyLink');
+    const copied = () => { button.textContent = 'Link copied'; };
+    const manual = () => { button.textContent = 'Copy the link beside'; };
+    if (navigator.clipboard) navigator.clipboard.writeText(link).then(copied, manual);
+    else manual();
+    window.setTimeout(() => { button.textContent = 'Copy link'; }, 2500);
+  }
+
+  // For the browser tests and benchmarks: the same engine, reached from outside.
+  hooks(): object {
+    return {
+      windowJson: () => this.session.windowJson(),
+      digest: () => this.session.digest(),
+      linkNow: () => this.linkNow(),
+      randomEventDigests: (seed: number, batches: number, size: number) =>
+        this.engine.randomEventDigests(seed, batches, size),
+      busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds(ticks),
+    };
+  }
+}
+
+async function start(): Promise<void> {
+  if (typeof WebAssembly !== 'object' || typeof createEngine !== 'function') {
+    showProblem("This browser cannot run WebAssembly, which Quill's Sliding Window Demo needs. " +
+      'Please open the page in a current version of Chrome, Edge, Firefox or Safari.');
+    return;
+  }
+  const engine = await createEngine({
+    onAbort: (what: unknown) => showProblem(`The simulation stopped with an error: ${String(what)}. ` +
+      'Reload the page to start again.'),
+    printErr: (text: string) => console.warn(text),
+  });
+  const session = new engine.WebSession(location.search);
+  const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[] };
+  const page = new Page(engine, session, outcome.embed);
+  for (const sentence of outcome.ignored) notice(sentence);
+  performance.mark('startup-drawn');
+  (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = page.hooks();
+  document.documentElement.dataset.ready = 'yes';
+}
+
+start().catch((error) => showProblem(`The page could not start: ${describe(error)}.`));

@@ -1,0 +1,12 @@
+import { launchBrowser, openPage, siteUrl } from './browser.mjs';
+const { browser, close } = await launchBrowser();
+const { page, problems } = await openPage(browser, siteUrl(process.argv[2], '?options=slowstart,avoidance,fastretransmit&tx=16&rx=16&slide=1&run=1&speed=4'), { width: 1100, height: 1000 });
+await new Promise(r => setTimeout(r, 9000));
+await page.evaluate(() => { for (const b of document.querySelectorAll('#window .flight[id^=cmdPacket]:not([hidden])')) { b.dispatchEvent(new PointerEvent('pointerdown', {bubbles:true, button:0})); b.dispatchEvent(new PointerEvent('pointerdown', {bubbles:true, button:0})); break; } });
+await new Promise(r => setTimeout(r, 2500));
+await page.select('#speed', '2');
+await page.evaluate(() => document.getElementById('speed').dispatchEvent(new Event('change')));
+await new Promise(r => setTimeout(r, 1500));
+await page.screenshot({ path: process.argv[3], fullPage: true });
+console.log(problems);
+await close();

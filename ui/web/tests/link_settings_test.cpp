@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "ui/web/web_session.h"
+
+namespace {
+
+std::string settingsOf(const web::WebSession& session)
+{
+    // The link a session writes is exactly its settings.
+    return session.linkQuery();
+}
+
+} // namespace
+
+// A link's settings reach the model as the user's own clicks and moves, and
+// the link the page writes opens a page with the same settings.
+TEST(LinkSettings, ALinkSetsTheModelAndTheWrittenLinkRoundTrips)
+{
+    web::WebSession session(
+        "?options=slowstart,avoidance,fastretransmit&tx=8&rx=12&seq=16&timeout=9&slide=1");
+    const std::string query = settingsOf(session);
+    EXPECT_EQ(query,
+              "options=slowstart,avoidance,fastretransmit&autortt=0&slide=1&timeout=9&tx=8&rx=12&seq=16");
+    EXPECT_NE(session.windowJson().find("\"lblTxWindow_1\":{\"caption\":\"8\""), std::string::npos);
+    EXPECT_EQ(session.linkOutcomeJson(), "{\"embed\":false,\"ignored\":[]}");
+
+    const web::WebSession again(query + "&speed=2");
+    EXPECT_EQ(again.linkQuery(), query + "&speed=2");
+    EXPECT_TRUE(web::WebSession(query + "&run=1").clockRuns());
+}
+
+// A bad value leaves that setting at start-up and names the parameter; the
+// rest of the link still counts.
+TEST(LinkSettings, BadValuesAreIgnoredOneByOneAndNamed)
+{
+    const web::WebSession plain("");
+    web::WebSession session("tx=99&options=slowstart,warp&run=yes&seq=16&colour=red&speed=3");
+    const std::string outcome = session.linkOutcomeJson();
+    for (const char* named : {"tx=99", "options=slowstart,warp", "run=yes", "\\\"colour\\\"", "speed=3"})
+        EXPECT_NE(outcome.find(named), std::string::npos) << named << " in " << outcome;
+    const std::string query = session.linkQuery();
+    EXPECT_NE(query.find("&seq=16"), std::string::npos);
+    EXPECT_EQ(query.substr(0, query.find("&seq=")),
+              plain.linkQuery().substr(0, plain.linkQuery().find("&seq=")));
+    EXPECT_FALSE(session.clockRuns());
+}

@@ -1,0 +1,194 @@
+// The page in headless Chromium, opened from disk: start-up picture, the
+// user's actions, links, and the same engine as the native build.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { launchBrowser, openPage, siteUrl } from './browser.mjs';
+
+const site = process.env.SWD_WEB_SITE;
+assert.ok(site, 'SWD_WEB_SITE names the built site');
+
+let browser;
+let close;
+before(async () => ({ browser, close } = await launchBrowser()));
+after(async () => close && close());
+
+const modelOf = async (page) => JSON.parse(await page.evaluate(() => window.slidingWindowDemo.windowJson()));
+const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
+const rgb = (hex) => `rgb(${parseInt(hex.slice(1, 3), 16)}, ${parseInt(hex.slice(3, 5), 16)}, ${parseInt(hex.slice(5, 7), 16)})`;
+
+// What the page shows of a label: its text, colour, place and visibility.
+async function shownLabel(page, id) {
+  return page.$eval(`#${id}`, (element) => ({
+    text: element.textContent, colour: getComputedStyle(element).color, hidden: element.hidden,
+    left: parseFloat(element.style.left), top: parseFloat(element.style.top),
+  }));
+}
+
+test('the page loads cleanly from disk and its start-up picture is the model', async () => {
+  const { page, problems } = await openPage(browser, siteUrl(site));
+  const model = await modelOf(page);
+  for (const [strip, cells] of [['lblTx', model.lblTx], ['lblRx', model.lblRx]]) {
+    for (let i = 0; i < cells.length; i++) {
+      const shown = await shownLabel(page, `${strip}_${i}`);
+      assert.equal(shown.text, cells[i].caption, `${strip}_${i} caption`);
+      assert.equal(shown.colour, rgb(cells[i].colour), `${strip}_${i} colour`);
+      assert.equal(shown.left, cells[i].left / 15, `${strip}_${i} left`);
+      assert.equal(shown.top, cells[i].top / 15, `${strip}_${i} top`);
+    }
+  }
+  for (const [name, label] of Object.entries(model.labels)) {
+    const shown = await shownLabel(page, name);
+    assert.equal(shown.text, label.caption, `${name} caption`);
+    assert.equal(shown.colour, rgb(label.colour), `${name} colour`);
+  }
+  for (const [name, caption] of Object.entries(model.buttons)) {
+    assert.equal(await page.$eval(`#${name}`, (element) => element.textContent), caption);
+  }
+  for (const [name, check] of Object.entries(model.checks)) {
+    if (name === 'chkInOrderReceiver') continue; // beside the window, not in it
+    const shown = await page.$eval(`#${name}`, (row) => ({
+      text: row.textContent, ticked: row.querySelector('input').checked,
+      disabled: row.querySelector('input').disabled }));
+    assert.deepEqual(shown, { text: check.caption, ticked: check.value, disabled: !check.enabled }, name);
+  }
+  for (const [name, slider] of Object.entries(model.sliders)) {
+    assert.equal(await page.$eval(`#${name}`, (element) => Number(element.value)), slider.value, name);
+  }
+  const frame = await page.$eval('#shpTxWindow', (element) => parseFloat(element.style.left));
+  assert.equal(frame, model.shpTxWindow.left / 15);
+  assert.equal(await page.$$eval('#window .flight:not([hidden])', (shown) => shown.length), 0);
+  // Focus on Start, as on the desktop; Tab walks to Pause.
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdReset');
+  await page.keyboard.press('Tab');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdPause');
+  await page.screenshot({ path: process.env.SWD_STARTUP_SHOT || '/dev/null' }).catch(() => {});
+  assert.deepEqual(problems, []);
+
+  // Without WebAssembly the page says so in a sentence.
+  const bare = await browser.newPage();
+  await bare.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; });
+  await bare.goto(siteUrl(site));
+  await bare.waitForFunction(() => !document.getElementById('problem').hidden);
+  assert.match(await bare.$eval('#problem', (element) => element.textContent), /cannot run WebAssembly/);
+  await bare.close();
+  await page.close();
+});
+
+test('Start animates, a double click loses a packet, settings take effect, the box stops the clock', async () => {
+  const { page, problems } = await openPage(browser, siteUrl(site, '?speed=4'));
+  // Space on the focused Start button starts the run.
+  await page.keyboard.press('Space');
+  await page.waitForFunction(() => {
+    const packet = document.getElementById('cmdPacket_0');
+    return !packet.hidden && packet.getBoundingClientRect().top > 0;
+  });
+  const topOf = () => page.$eval('#cmdPacket_0', (element) => element.getBoundingClientRect().top);
+  const firstTop = await topOf();
+  await sleep(300);
+  assert.ok(await topOf() > firstTop, 'packet moves');
+
+  // A double click on the travelling packet loses it: the button goes at
+  // once (checked before the next tick can launch another packet into the
+  // slot), and once the timer runs out the cell and the sender say so.
+  const [modelVisible, domHidden] = await page.$eval('#cmdPacket_0', (element) => {
+    for (let i = 0; i < 2; i++) element.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, button: 0 }));
+    return [JSON.parse(window.slidingWindowDemo.windowJson()).cmdPacket[0].visible, element.hidden];
+  });
+  assert.deepEqual([modelVisible, domHidden], [false, true]);
+  await page.waitForFunction(() => document.getElementById('lblTxInfo').textContent.includes('Retransmitting packet 0'),
+    { timeout: 30000 });
+  assert.equal(await page.$eval('#lblTx_0', (element) => getComputedStyle(element).color), 'rgb(128, 0, 128)');
+  assert.match(await page.$eval('#log', (element) => element.textContent), /packet 0 held.*packet 0 lost/s);
+
+  // A slider counts when released: a change event on the receive window's
+  // bar (the transmit window's moves with slow start while the run goes on).
+  await page.$eval('#VScroll2', (slider) => {
+    slider.value = '5';
+    slider.dispatchEvent(new Event('change'));
+  });
+  assert.equal((await modelOf(page)).sliders.VScroll2.value, 5);
+  assert.equal(await page.$eval('#lblRxWindow_1', (element) => element.textContent.trim()), '12');
+  // An option box: a click goes to the model, which owns the tick.
+  const before = (await modelOf(page)).checks.chkSelective.value;
+  await page.click('#chkSelective input');
+  assert.equal((await modelOf(page)).checks.chkSelective.value, !before);
+  assert.equal(await page.$eval('#chkSelective input', (box) => box.checked), !before);
+  await page.close();
+
+  // Every packet held as it leaves: the sender runs out of packet buttons
+  // and the model's box comes up; the clock stands still until OK.
+  const boxed = await openPage(browser, siteUrl(site, '?options=none&tx=16&rx=16&timeout=1&run=1&speed=4'));
+  await boxed.page.evaluate(() => {
+    const held = new Set();
+    const hold = () => {
+      if (document.getElementById('messageBox').open) return;
+      for (const button of document.querySelectorAll('#window .flight[id^=cmdPacket]:not([hidden])')) {
+        const key = `${button.id} ${button.textContent}`;
+        if (held.has(key)) continue;
+        held.add(key);
+        button.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, button: 0 }));
+      }
+      requestAnimationFrame(hold);
+    };
+    hold();
+  });
+  await boxed.page.waitForFunction(() => document.getElementById('messageBox').open, { timeout: 60000 });
+  assert.equal(await boxed.page.$eval('#messageText', (element) => element.textContent), 'Run Out of Packets to Send');
+  const stoppedAt = (await modelOf(boxed.page)).run.tick;
+  await sleep(400);
+  assert.equal((await modelOf(boxed.page)).run.tick, stoppedAt, 'no tick while the box is open');
+  await boxed.page.click('#messageOk');
+  await boxed.page.waitForFunction((tick) => JSON.parse(window.slidingWindowDemo.windowJson()).run.tick > tick + 2,
+    {}, stoppedAt);
+  assert.deepEqual([...problems, ...boxed.problems], []);
+  await boxed.page.close();
+});
+
+test('a link sets the page, bad values are named and ignored, and Copy link round-trips', async () => {
+  const query = '?options=slowstart,avoidance,fastretransmit&tx=8&seq=16&slide=1&timeout=9&inorder=1';
+  const { page, problems } = await openPage(browser, siteUrl(site, query));
+  const model = await modelOf(page);
+  assert.equal(model.checks.chkSlowStart.value && model.checks.chkAvoidance.value && model.checks.chkFastRetransmit.value, true);
+  assert.equal(model.checks.chkSelective.value || model.checks.chkDelayedACK.value, false);
+  assert.equal(model.checks.chkSlide.value, true);
+  assert.equal(await page.$eval('#inOrder', (box) => box.checked), true);
+  assert.equal(await page.$eval('#lblTxWindow_1', (element) => element.textContent.trim()), '8');
+  assert.equal(await page.$eval('#lblSequences_1', (element) => element.textContent.trim()), '16');
+  assert.equal(await page.$eval('#notices', (element) => element.textContent), '');
+
+  await page.click('#copyLink');
+  const link = await page.$eval('#linkText', (field) => field.value);
+  const reopened = await openPage(browser, link);
+  assert.deepEqual(await modelOf(reopened.page).then((m) => [m.checks, m.sliders]), [model.checks, model.sliders]);
+  assert.equal(await reopened.page.evaluate(() => window.slidingWindowDemo.linkNow()), link);
+
+  const bad = await openPage(browser, siteUrl(site, '?tx=99&options=warp&seq=16&run=maybe'));
+  const notices = await bad.page.$eval('#notices', (element) => element.textContent);
+  for (const named of ['tx=99', 'options=warp', 'run=maybe']) assert.ok(notices.includes(named), `${named} named`);
+  const defaults = await openPage(browser, siteUrl(site));
+  const badModel = await modelOf(bad.page);
+  const defaultModel = await modelOf(defaults.page);
+  assert.equal(badModel.sliders.VScroll1.value, defaultModel.sliders.VScroll1.value);
+  assert.deepEqual(badModel.checks, defaultModel.checks);
+  assert.equal(badModel.sliders.VScroll3.value, 16);
+  assert.equal(badModel.run.clockOn, false);
+
+  const embedded = await openPage(browser, siteUrl(site, '?embed=1'));
+  assert.equal(await embedded.page.$eval('#beyond', (element) => getComputedStyle(element).display), 'none');
+  assert.equal(await embedded.page.$eval('#window', (element) => getComputedStyle(element).display), 'block');
+  assert.deepEqual([...problems, ...reopened.problems, ...bad.problems, ...defaults.problems, ...embedded.problems], []);
+  for (const opened of [page, reopened.page, bad.page, defaults.page, embedded.page]) await opened.close();
+});
+
+test('the WebAssembly engine gives the native digests for the same random events', async () => {
+  const { page, problems } = await openPage(browser, siteUrl(site));
+  for (const seed of [1, 5, 20261208]) {
+    const native = execFileSync(process.env.SWD_DIGEST_REFERENCE, [String(seed), '20', '2000']).toString().trim();
+    const web = await page.evaluate((s) => window.slidingWindowDemo.randomEventDigests(s, 20, 2000), seed);
+    assert.match(native, /^[0-9a-f]{16}(,[0-9a-f]{16}){19}$/);
+    assert.equal(web, native, `seed ${seed}`);
+  }
+  assert.deepEqual(problems, []);
+  await page.close();
+});

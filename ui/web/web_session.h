@@ -1,0 +1,79 @@
+// WebSession: the model, its history and the run controls of the page, as
+// one object the page holds. Every decision is taken here, in the same C++
+// the desktop window runs; the page only draws what the JSON documents say
+// and passes the user's gestures back as events.
+//
+// How the page uses it:
+//   - start-up:        new WebSession(location.search); layoutJson(); windowJson()
+//   - each clock firing (every clockInterval() ms while clockRuns()): tick()
+//   - each user action: apply(kind, target, value), step(), stepBack(), rewindTo(t)
+//   - after each of those: takeMessage() (a modal box to show, "" for none),
+//     then windowJson() and, for the chart and log, samplesJson(from), logJson(from)
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "core/form.h"
+#include "history/run_history.h"
+#include "ui/web/link_settings.h"
+
+namespace web {
+
+class WebSession {
+public:
+    explicit WebSession(const std::string& query);
+    WebSession(const WebSession&) = delete;
+    WebSession& operator=(const WebSession&) = delete;
+    ~WebSession();
+
+    // One firing of the clock; does nothing while the clock is off or a box is open.
+    void tick();
+    // A user event (EventKind, target, value as in core/events.h).
+    void apply(int kind, int target, int value);
+    // One tick whatever the clock; a running clock is paused first.
+    void step();
+    void stepBack();
+    bool rewindTo(int tick);
+    void setSpeed(int index);
+
+    // The text of the next modal box the model asked for, "" when none. The
+    // clock stands still from the model's request until messageClosed().
+    std::string takeMessage();
+    void messageClosed();
+
+    bool clockRuns() const;
+    int clockInterval() const;
+    int speedIndex() const { return speed_; }
+    int ticks() const { return history_->ticks(); }
+
+    std::string layoutJson() const;
+    // Every control the model draws, plus the run controls' state.
+    std::string windowJson() const;
+    // Samples from tick `from` on, as columns: ticks, tx window, threshold, flight, rx window, markers.
+    std::string samplesJson(int from) const;
+    // Log entries from index `from` on.
+    std::string logJson(int from) const;
+    // The settings link's query, and what applying the start-up link said.
+    std::string linkQuery() const;
+    std::string linkOutcomeJson() const;
+    // stateDigest of the model, in hexadecimal.
+    std::string digest() const;
+
+private:
+    Form1 form_;
+    std::optional<RunHistory> history_;
+    LinkOutcome outcome_;
+    std::deque<std::string> messages_;
+    bool messageOpen_ = false;
+    int speed_ = NormalSpeed;
+};
+
+// The state digests of a seeded stream of random user events, one after
+// each batch of `batchSize` events, comma-separated: the same numbers the
+// native reference program prints for that seed.
+std::string randomEventDigests(double seed, int batches, int batchSize);
+
+} // namespace web
