@@ -505,6 +505,8 @@ RunScript readScript(const Json& root)
 
 } // namespace
 
+std::string runfile::tooLargeSentence(std::size_t bytes) { return tooLarge(bytes); }
+
 RunFileResult readRunText(std::string_view text)
 {
     if (text.size() > runfile::MaxFileBytes) return {std::nullopt, tooLarge(text.size())};

@@ -34,6 +34,10 @@ inline constexpr std::size_t MaxFileBytes = 4 * 1024 * 1024;
 // enough that a file cannot ask for an endless replay.
 inline constexpr std::int32_t MaxTicks = 40'000'000;
 
+// The sentence refusing a file of `bytes`, for readers that check its size
+// before reading it (the browser page, which is handed the size first).
+std::string tooLargeSentence(std::size_t bytes);
+
 } // namespace runfile
 
 // The option boxes and the four sliders at the start of a run, as the window

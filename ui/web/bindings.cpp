@@ -29,6 +29,12 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("logJson", &WebSession::logJson)
         .function("linkQuery", &WebSession::linkQuery)
         .function("linkOutcomeJson", &WebSession::linkOutcomeJson)
+        .function("openRunText", &WebSession::openRunText)
+        .function("openLesson", &WebSession::openLesson)
+        .function("fileSizeRefusal", &WebSession::fileSizeRefusal)
+        .function("lessonsJson", &WebSession::lessonsJson)
+        .function("savedRunJson", &WebSession::savedRunJson)
+        .function("openedJson", &WebSession::openedJson)
         .function("digest", &WebSession::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/events.h"
+#include "history/lessons.h"
 #include "history/run_history.h"
 
 namespace web {
@@ -155,9 +156,27 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         if (!known)
             outcome.ignored.push_back("Ignored the unknown parameter \"" + p.name + "\" in the link.");
     }
-    if (const Parameter* p = find("lesson")) ignore(*p, "lessons cannot be opened in the browser yet");
+    // A lesson brings its own settings, so the link's are left aside; an
+    // unknown one is named and the link's other settings apply as usual.
+    if (const Parameter* p = find("lesson")) {
+        const RunFileResult read = loadLesson(p->value);
+        if (read.script) {
+            outcome.lesson = p->value;
+            for (const char* name :
+                 {"options", "autortt", "slide", "inorder", "timeout", "tx", "rx", "seq", "run"})
+                if (const Parameter* setting = find(name))
+                    ignore(*setting, "the lesson brings its own settings");
+        } else {
+            std::string known;
+            for (const std::string& name : lessonNames())
+                known += (known.empty() ? "" : ", ") + name;
+            outcome.ignored.push_back("Ignored lesson=" + p->value + " in the link. " + read.error +
+                                      " The lessons are " + known + ".");
+        }
+    }
+    const bool settingsFromLink = outcome.lesson.empty();
 
-    if (const Parameter* p = find("options")) {
+    if (const Parameter* p = settingsFromLink ? find("options") : nullptr) {
         if (const auto wanted = optionSet(p->value)) {
             bool all = true;
             for (std::size_t i = 0; i < OptionNames.size(); ++i)
@@ -170,7 +189,7 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     for (const auto& [box, name] :
          {std::pair{OptionBox::AutoRtt, "autortt"}, std::pair{OptionBox::Slide, "slide"},
           std::pair{OptionBox::InOrderReceiver, "inorder"}}) {
-        const Parameter* p = find(name);
+        const Parameter* p = settingsFromLink ? find(name) : nullptr;
         if (p == nullptr) continue;
         const auto wanted = flag(p->value);
         if (!wanted)
@@ -179,7 +198,7 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
             ignore(*p, "the box cannot be changed now");
     }
     for (const SliderName& slider : SliderNames) {
-        const Parameter* p = find(slider.name);
+        const Parameter* p = settingsFromLink ? find(slider.name) : nullptr;
         if (p == nullptr) continue;
         const auto figure = wholeIn(p->value, slider.lowest, slider.highest);
         if (!figure) {
@@ -191,7 +210,7 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         history.apply(form, UserEvent{EventKind::MoveSlider, static_cast<std::int16_t>(slider.id),
                                       static_cast<std::int16_t>(slider.position(*figure))});
     }
-    if (const Parameter* p = find("run")) {
+    if (const Parameter* p = settingsFromLink ? find("run") : nullptr) {
         if (const auto wanted = flag(p->value))
             outcome.run = *wanted;
         else

@@ -13,6 +13,9 @@
 //   seq      0..31, the highest sequence number
 //   run      1 starts the run            speed  0.25, 0.5, 1, 2 or 4
 //   embed    1 shows the window alone, for an iframe
+//   lesson   a built-in lesson's name ("fast-retransmit"): the page opens
+//            it paused at its start, with its own settings in place of the
+//            link's (speed and embed still count)
 // A value that is not one of these, or that the model refuses (a box it has
 // disabled), is ignored: that setting keeps its start-up value and the
 // outcome names the parameter.
@@ -35,6 +38,8 @@ struct LinkOutcome {
     bool run = false;
     bool embed = false;
     int speedIndex = NormalSpeed;
+    // A known lesson the link names, for the caller to open; "" for none.
+    std::string lesson;
     // One sentence per ignored parameter, naming it.
     std::vector<std::string> ignored;
 };

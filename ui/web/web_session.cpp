@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "core/events.h"
+#include "core/numbers.h"
 #include "core/state_digest.h"
+#include "history/lessons.h"
 #include "tests/reliability/random_events.h"
 #include "ui/web/json_text.h"
 #include "ui/web/page_layout.h"
@@ -50,7 +52,11 @@ WebSession::WebSession(const std::string& query)
     history_.emplace(form_);
     outcome_ = applyLink(form_, *history_, query);
     speed_ = outcome_.speedIndex;
-    if (outcome_.run && !form_.Timer1.Enabled) apply(static_cast<int>(EventKind::StartReset), 0, 0);
+    if (!outcome_.lesson.empty()) {
+        opened_ = openLesson(outcome_.lesson);
+    } else if (outcome_.run && !form_.Timer1.Enabled) {
+        apply(static_cast<int>(EventKind::StartReset), 0, 0);
+    }
 }
 
 WebSession::~WebSession() { form_.showMessageBox = nullptr; }
@@ -237,7 +243,91 @@ std::string WebSession::logJson(int from) const
     return json.take();
 }
 
-std::string WebSession::linkQuery() const { return web::linkQuery(form_, speed_); }
+std::string WebSession::linkQuery() const
+{
+    if (!showsUnmodifiedLesson()) return web::linkQuery(form_, speed_);
+    std::string query = "lesson=" + lesson_;
+    if (speed_ != NormalSpeed) query += "&speed=" + numbers::shortestText(Speeds[speed_]);
+    return query;
+}
+
+// ---------------------------------------------------------------------------
+// Run files and lessons
+
+namespace {
+
+std::string openAnswer(const std::string& error, const RunScript* script)
+{
+    JsonText json;
+    json.beginObject().key("error").value(error);
+    json.key("title").value(script != nullptr ? script->title : std::string());
+    json.key("note").value(script != nullptr ? script->note : std::string());
+    json.endObject();
+    return json.take();
+}
+
+} // namespace
+
+std::string WebSession::openScript(const RunScript& script, const std::string& lesson)
+{
+    // Whatever the old run still wanted to say belongs to it, not to the new one.
+    messages_.clear();
+    history_->open(form_, script);
+    lesson_ = lesson;
+    lessonScript_ = lesson.empty() ? RunScript{} : script;
+    return openAnswer({}, &script);
+}
+
+std::string WebSession::openRunText(const std::string& fileName, const std::string& text)
+{
+    if (messageOpen_) return openAnswer("Close the message box first, then open the run again.", nullptr);
+    const RunFileResult read = readRunText(text);
+    if (!read.script) return openAnswer(fileName + " cannot be opened. " + read.error, nullptr);
+    return openScript(*read.script, {});
+}
+
+std::string WebSession::openLesson(const std::string& name)
+{
+    if (messageOpen_) return openAnswer("Close the message box first, then open the lesson again.", nullptr);
+    const RunFileResult read = loadLesson(name);
+    if (!read.script) return openAnswer(read.error, nullptr);
+    return openScript(*read.script, name);
+}
+
+std::string WebSession::fileSizeRefusal(const std::string& fileName, double bytes) const
+{
+    if (!(bytes > static_cast<double>(runfile::MaxFileBytes))) return {};
+    return fileName + " cannot be opened. " + runfile::tooLargeSentence(static_cast<std::size_t>(bytes));
+}
+
+std::string WebSession::lessonsJson() const
+{
+    JsonText json;
+    json.beginArray();
+    for (const LessonEntry& lesson : lessonList())
+        json.beginObject().key("name").value(lesson.name).key("title").value(lesson.title).endObject();
+    json.endArray();
+    return json.take();
+}
+
+std::string WebSession::savedRunJson() const
+{
+    const RunHistory::SavedRun saved = history_->script();
+    JsonText json;
+    json.beginObject().key("error").value(saved.error);
+    json.key("text").value(saved.error.empty() ? writeRunText(saved.script) : std::string());
+    json.key("fileName").value(showsUnmodifiedLesson() ? lesson_ + ".json" : std::string("run.json"));
+    json.endObject();
+    return json.take();
+}
+
+bool WebSession::showsUnmodifiedLesson() const
+{
+    if (lesson_.empty() || history_->title() != lessonScript_.title) return false;
+    const RunHistory::SavedRun saved = history_->script();
+    return saved.error.empty() && !saved.script.carried && saved.script.settings == lessonScript_.settings &&
+           saved.script.actions == lessonScript_.actions;
+}
 
 std::string WebSession::linkOutcomeJson() const
 {

@@ -9,6 +9,10 @@
 //   - each user action: apply(kind, target, value), step(), stepBack(), rewindTo(t)
 //   - after each of those: takeMessage() (a modal box to show, "" for none),
 //     then windowJson() and, for the chart and log, samplesJson(from), logJson(from)
+//   - run files and lessons: fileSizeRefusal(name, bytes) before reading a
+//     file, then openRunText(name, text); openLesson(name); lessonsJson();
+//     savedRunJson() for "Save run"; openedJson() after start-up for the
+//     note of a lesson the link opened
 #pragma once
 
 #include <cstdint>
@@ -59,6 +63,21 @@ public:
     // The settings link's query, and what applying the start-up link said.
     std::string linkQuery() const;
     std::string linkOutcomeJson() const;
+    // Run files and lessons, as the desktop opens them: a new run paused at
+    // its start whose recorded actions play at their ticks. Each returns
+    // {"error": sentence or "", "title", "note"}; on an error the run on
+    // screen is left exactly as it was.
+    std::string openRunText(const std::string& fileName, const std::string& text);
+    std::string openLesson(const std::string& name);
+    // The sentence refusing a file of `bytes` unread, "" when it may be read.
+    std::string fileSizeRefusal(const std::string& fileName, double bytes) const;
+    // [{"name", "title"}] of every built-in lesson, in teaching order.
+    std::string lessonsJson() const;
+    // {"error", "text", "fileName"}: the current run as a run file.
+    std::string savedRunJson() const;
+    // What the start-up link opened: as openLesson's answer, or {} for nothing.
+    std::string openedJson() const { return opened_; }
+
     // stateDigest of the model, in hexadecimal.
     std::string digest() const;
 
@@ -66,7 +85,14 @@ private:
     Form1 form_;
     std::optional<RunHistory> history_;
     LinkOutcome outcome_;
+    std::string openScript(const RunScript& script, const std::string& lesson);
+    // The lesson's run while it stays as the lesson wrote it, for the link.
+    bool showsUnmodifiedLesson() const;
+
     std::deque<std::string> messages_;
+    std::string opened_ = "{}";
+    std::string lesson_;     // the lesson last opened, "" for none
+    RunScript lessonScript_; // and its script, to tell whether the run still is it
     bool messageOpen_ = false;
     int speed_ = NormalSpeed;
 };

@@ -21,6 +21,12 @@ export interface WebSession {
   linkQuery(): string;
   linkOutcomeJson(): string;
   digest(): string;
+  openRunText(fileName: string, text: string): string;
+  openLesson(name: string): string;
+  fileSizeRefusal(fileName: string, bytes: number): string;
+  lessonsJson(): string;
+  savedRunJson(): string;
+  openedJson(): string;
 }
 
 export interface Engine {

@@ -2,6 +2,7 @@
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
 import { Engine, EventKind, OptionBoxOf, WebSession, WindowState } from './engine';
+import { RunFiles } from './run_files';
 import { RunPanel } from './run_panel';
 import { WindowView } from './window_view';
 
@@ -65,6 +66,7 @@ class Page {
       element('beyond').hidden = false;
       this.panel = new RunPanel(session, element('chart'), element('log'));
       this.buildRunBar();
+      this.runFiles().wire();
     }
     const fit = () => {
       const reserved = embed ? 0 : 140;
@@ -209,6 +211,14 @@ class Page {
     window.setTimeout(() => { button.textContent = 'Copy link'; }, 2500);
   }
 
+  runFiles(): RunFiles {
+    return new RunFiles(this.session, {
+      run: (action) => this.run(action),
+      startOver: () => this.panel?.startOver(),
+      notice,
+    });
+  }
+
   // For the browser tests and benchmarks: the same engine, reached from outside.
   hooks(): object {
     return {
@@ -237,6 +247,7 @@ async function start(): Promise<void> {
   const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[] };
   const page = new Page(engine, session, outcome.embed);
   for (const sentence of outcome.ignored) notice(sentence);
+  if (!outcome.embed) page.runFiles().showOpened(session.openedJson());
   performance.mark('startup-drawn');
   (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = page.hooks();
   document.documentElement.dataset.ready = 'yes';

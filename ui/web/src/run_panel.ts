@@ -80,6 +80,11 @@ export class RunPanel {
     if (entries.length > 0) this.appendLog(entries);
   }
 
+  // A new run is on screen (a run file or a lesson opened): everything is read again.
+  startOver(): void {
+    this.forgetAfter(-1);
+  }
+
   // Redraws at most once per call, and only when something changed.
   redraw(): void {
     if (!this.dirty) return;

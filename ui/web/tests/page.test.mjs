@@ -3,6 +3,9 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { launchBrowser, openPage, siteUrl } from './browser.mjs';
 
 const site = process.env.SWD_WEB_SITE;
@@ -191,4 +194,79 @@ test('the WebAssembly engine gives the native digests for the same random events
   }
   assert.deepEqual(problems, []);
   await page.close();
+});
+
+test('lessons and run files open, play as the native build does, save, and bad ones are refused', async () => {
+  const lessonQuery = '?lesson=fast-retransmit&speed=4';
+  const { page, problems } = await openPage(browser, siteUrl(site, lessonQuery));
+  assert.equal(await page.$eval('#lessonNote', (note) => note.hidden), false);
+  assert.equal(await page.$eval('#lessonNoteTitle', (title) => title.textContent),
+    'Fast retransmit after three duplicate ACKs');
+  assert.match(await page.$eval('#lessonNoteText', (text) => text.textContent), /third duplicate arrives at tick 450/);
+  const opened = await modelOf(page);
+  assert.deepEqual([opened.run.tick, opened.run.clockOn, opened.checks.chkFastRetransmit.value], [0, false, true]);
+
+  // Stepped through the recorded loss to the fast retransmit it promises, the
+  // page's engine reaches the native build's state, and the link still names the lesson.
+  const steps = 460;
+  const stepThrough = (count) => page.evaluate((n) => {
+    for (let i = 0; i < n; i++) document.getElementById('stepOne').click();
+  }, count);
+  await stepThrough(steps);
+  const native = execFileSync(process.env.SWD_DIGEST_REFERENCE, ['--steps', lessonQuery, String(steps)]).toString().trim();
+  assert.equal(await page.evaluate(() => window.slidingWindowDemo.digest()), native);
+  assert.match(await page.$$eval('#log li[data-tick="450"]', (entries) => entries.map((e) => e.textContent).join('\n')),
+    /Entering fast retransmit/);
+  assert.match(await page.evaluate(() => window.slidingWindowDemo.linkNow()), /\?lesson=fast-retransmit&speed=4$/);
+
+  // "Save run" hands the browser the run file the desktop would write.
+  const saved = await page.evaluate(async () => {
+    const make = URL.createObjectURL;
+    let blob = null;
+    URL.createObjectURL = (made) => { blob = made; return make(made); };
+    document.getElementById('saveRun').click();
+    URL.createObjectURL = make;
+    return blob && blob.text();
+  });
+  assert.match(saved, /"title": "Fast retransmit after three duplicate ACKs"/);
+  // An action of the user's own branches the lesson: the link carries settings again.
+  await page.click('#chkDelayedACK input');
+  assert.doesNotMatch(await page.evaluate(() => window.slidingWindowDemo.linkNow()), /lesson=/);
+
+  // The saved file opened through the file input plays the same run.
+  const folder = mkdtempSync(join(tmpdir(), 'swd-runs-'));
+  const write = (name, text) => { writeFileSync(join(folder, name), text); return join(folder, name); };
+  const fresh = await openPage(browser, siteUrl(site));
+  const input = await fresh.page.$('#runFileInput');
+  await input.uploadFile(write('lesson.json', saved));
+  await fresh.page.waitForFunction(() =>
+    document.getElementById('log').textContent.includes('Opened "Fast retransmit after three duplicate ACKs"'));
+  await fresh.page.evaluate((n) => {
+    for (let i = 0; i < n; i++) document.getElementById('stepOne').click();
+  }, steps);
+  assert.equal(await fresh.page.evaluate(() => window.slidingWindowDemo.digest()), native);
+
+  // A file that is not a run, and one too large to read, are refused with a
+  // sentence each; the run on screen stays exactly as it was.
+  const logOf = () => fresh.page.$eval('#log', (log) => log.textContent);
+  const before = [await fresh.page.evaluate(() => window.slidingWindowDemo.digest()), await logOf()];
+  await input.uploadFile(write('broken.json', '{"format": "sliding-window-run", "version": 1, "title": '));
+  await fresh.page.waitForFunction(() => document.getElementById('notices').textContent.includes('broken.json'));
+  await input.uploadFile(write('huge.json', ' '.repeat(5 * 1024 * 1024)));
+  await fresh.page.waitForFunction(() => document.getElementById('notices').textContent.includes('huge.json'));
+  const notices = await fresh.page.$$eval('#notices p', (lines) => lines.map((line) => line.firstChild.textContent));
+  assert.equal(notices.length, 2);
+  assert.match(notices[0], /^broken\.json cannot be opened\. [^.]+\.$/);
+  assert.match(notices[1], /^huge\.json cannot be opened\. The file is 5\.0 MB, larger than a run file may be/);
+  assert.deepEqual([await fresh.page.evaluate(() => window.slidingWindowDemo.digest()), await logOf()], before);
+  rmSync(folder, { recursive: true, force: true });
+
+  // An unknown lesson is named among the link's notices; the rest of the link applies.
+  const unknown = await openPage(browser, siteUrl(site, '?lesson=warp&tx=8'));
+  assert.match(await unknown.page.$eval('#notices', (element) => element.textContent),
+    /Ignored lesson=warp in the link\. There is no lesson called "warp"\./);
+  assert.equal(await unknown.page.$eval('#lessonNote', (note) => note.hidden), true);
+  assert.equal(await unknown.page.$eval('#lblTxWindow_1', (element) => element.textContent.trim()), '8');
+  assert.deepEqual([...problems, ...fresh.problems, ...unknown.problems], []);
+  for (const done of [page, fresh.page, unknown.page]) await done.close();
 });

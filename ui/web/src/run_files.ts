@@ -1,0 +1,122 @@
+// Run files and lessons on the page: "Open run…", a file dropped on the
+// page, the lessons picker, "Save run" and the teacher's note. Reading,
+// refusing, opening and writing all happen in the C++ session; this file
+// only moves the file's text in and the run file's text out.
+import { WebSession } from './engine';
+
+interface OpenAnswer { error: string; title: string; note: string }
+interface SavedRun { error: string; text: string; fileName: string }
+interface Lesson { name: string; title: string }
+
+export interface RunFilesHost {
+  // Runs an action the way a user's action runs, then the page catches up;
+  // does nothing while the model's box is open.
+  run(action: () => void): void;
+  // The chart and log begin again: the run on screen is a new one.
+  startOver(): void;
+  // Says a sentence on the page, as the notices for a link's bad values do.
+  notice(text: string): void;
+}
+
+function element<T extends HTMLElement>(id: string): T {
+  return document.getElementById(id) as T;
+}
+
+export class RunFiles {
+  constructor(private readonly session: WebSession, private readonly host: RunFilesHost) {}
+
+  // The run bar's controls and dropping a file anywhere on the page.
+  wire(): void {
+    const input = element<HTMLInputElement>('runFileInput');
+    element('openRun').addEventListener('click', () => input.click());
+    input.addEventListener('change', () => {
+      const file = input.files?.[0];
+      input.value = ''; // the same file chosen again opens again
+      if (file) this.openFile(file);
+    });
+    element('saveRun').addEventListener('click', () => this.save());
+
+    const lessons = element<HTMLSelectElement>('lessons');
+    for (const lesson of JSON.parse(this.session.lessonsJson()) as Lesson[]) {
+      lessons.add(new Option(lesson.title, lesson.name));
+    }
+    lessons.addEventListener('change', () => {
+      const name = lessons.value;
+      lessons.value = '';
+      if (name) this.open(() => this.session.openLesson(name));
+    });
+    element('lessonNoteOk').addEventListener('click', () => { element('lessonNote').hidden = true; });
+
+    const carriesFile = (event: DragEvent) => event.dataTransfer?.types.includes('Files') ?? false;
+    document.addEventListener('dragover', (event) => {
+      if (!carriesFile(event)) return;
+      event.preventDefault();
+      if (event.dataTransfer) event.dataTransfer.dropEffect = 'copy';
+      document.body.classList.add('dropping');
+    });
+    document.addEventListener('dragleave', (event) => {
+      if (event.relatedTarget === null) document.body.classList.remove('dropping');
+    });
+    document.addEventListener('drop', (event) => {
+      document.body.classList.remove('dropping');
+      if (!carriesFile(event)) return;
+      event.preventDefault();
+      const file = event.dataTransfer?.files[0];
+      if (file) this.openFile(file);
+    });
+  }
+
+  // What the start-up link opened, if anything: its note.
+  showOpened(answerJson: string): void {
+    const answer = JSON.parse(answerJson) as Partial<OpenAnswer>;
+    if (answer.title !== undefined) this.showNote(answer as OpenAnswer);
+  }
+
+  private openFile(file: File): void {
+    // A file too large is refused before a byte of it is read.
+    const refusal = this.session.fileSizeRefusal(file.name, file.size);
+    if (refusal) {
+      this.host.notice(refusal);
+      return;
+    }
+    file.text().then(
+      (text) => this.open(() => this.session.openRunText(file.name, text)),
+      (error: unknown) => this.host.notice(`${file.name} cannot be opened. It could not be read: ${String(error)}.`));
+  }
+
+  private open(read: () => string): void {
+    let answer: OpenAnswer | null = null;
+    this.host.run(() => {
+      answer = JSON.parse(read()) as OpenAnswer;
+      if (!answer.error) this.host.startOver();
+    });
+    if (answer === null) return;
+    const opened: OpenAnswer = answer;
+    if (opened.error) this.host.notice(opened.error);
+    else this.showNote(opened);
+  }
+
+  // Beside the window, not modal: the teacher reads it and may start at once.
+  private showNote(opened: OpenAnswer): void {
+    const note = element('lessonNote');
+    note.hidden = !opened.note;
+    element('lessonNoteTitle').textContent = opened.title;
+    element('lessonNoteText').textContent = opened.note;
+  }
+
+  private save(): void {
+    const saved = JSON.parse(this.session.savedRunJson()) as SavedRun;
+    if (saved.error) {
+      this.host.notice(saved.error);
+      return;
+    }
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([saved.text], { type: 'application/json' }));
+    link.download = saved.fileName;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    // The download has taken its copy once the click has been handled.
+    window.setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+  }
+}
