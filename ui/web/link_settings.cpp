@@ -165,7 +165,8 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
             for (const char* name :
                  {"options", "autortt", "slide", "inorder", "timeout", "tx", "rx", "seq", "run"})
                 if (const Parameter* setting = find(name))
-                    ignore(*setting, "the lesson brings its own settings");
+                    outcome.ignored.push_back("Ignored " + setting->name + "=" + setting->value +
+                                              " in the link: the lesson brings its own settings.");
         } else {
             std::string known;
             for (const std::string& name : lessonNames())
