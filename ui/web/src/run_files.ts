@@ -61,8 +61,9 @@ export class RunFiles {
       document.body.classList.remove('dropping');
       if (!carriesFile(event)) return;
       event.preventDefault();
-      const file = event.dataTransfer?.files[0];
-      if (file) this.openFile(file);
+      // One run at a time, as on the desktop: several files dropped at once open none.
+      const files = event.dataTransfer?.files;
+      if (files && files.length === 1) this.openFile(files[0]);
     });
   }
 
