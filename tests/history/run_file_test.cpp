@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "core/state_digest.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
@@ -232,7 +234,9 @@ TEST(RunFile, RefusesBadFilesWithOneSentenceNamingWhatAndWhere)
     }
 
     // On disk: a huge file is refused unread, a save replaces the whole file or nothing.
-    const auto folder = std::filesystem::temp_directory_path() / "run_file_test";
+    // Its own folder, so that two builds running the suite at once never meet.
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("run_file_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "run.json").string();
     std::ofstream(path).put(' ');
