@@ -267,6 +267,14 @@ test('lessons and run files open, play as the native build does, save, and bad o
     /Ignored lesson=warp in the link\. There is no lesson called "warp"\./);
   assert.equal(await unknown.page.$eval('#lessonNote', (note) => note.hidden), true);
   assert.equal(await unknown.page.$eval('#lblTxWindow_1', (element) => element.textContent.trim()), '8');
+  // A run file dropped on the page opens as one picked does.
+  await unknown.page.evaluate((text) => {
+    const files = new DataTransfer();
+    files.items.add(new File([text], 'dropped.json', { type: 'application/json' }));
+    document.body.dispatchEvent(new DragEvent('drop', { bubbles: true, cancelable: true, dataTransfer: files }));
+  }, saved);
+  await unknown.page.waitForFunction(() =>
+    document.getElementById('log').textContent.includes('Opened "Fast retransmit after three duplicate ACKs"'));
   assert.deepEqual([...problems, ...fresh.problems, ...unknown.problems], []);
   for (const done of [page, fresh.page, unknown.page]) await done.close();
 });
