@@ -15,6 +15,11 @@ function element<T extends HTMLElement>(id: string): T {
   return document.getElementById(id) as T;
 }
 
+// Setting a text, even to the same, costs the page a layout.
+function setText(target: HTMLElement, text: string): void {
+  if (target.textContent !== text) target.textContent = text;
+}
+
 // Anything that goes wrong is said on the page, never only in the console.
 function showProblem(text: string): void {
   const problem = element<HTMLDivElement>('problem');
@@ -49,7 +54,7 @@ function notice(text: string): void {
 
 class Page {
   private readonly view: WindowView;
-  private readonly panel: RunPanel | null;
+  private panel: RunPanel | null = null;
   private clockTimer: number | undefined;
   private lastTickStart = 0;
   private chartTimer = 0;
@@ -59,15 +64,8 @@ class Page {
     const root = element<HTMLDivElement>('window');
     this.view = new WindowView(root, JSON.parse(session.layoutJson()), (kind, target, value) =>
       this.run(() => session.apply(kind, target, value)));
-    if (embed) {
-      document.body.classList.add('embed');
-      this.panel = null;
-    } else {
-      element('beyond').hidden = false;
-      this.panel = new RunPanel(session, element('chart'), element('log'));
-      this.buildRunBar();
-      this.runFiles().wire();
-    }
+    if (embed) document.body.classList.add('embed');
+    else element('beyond').hidden = false;
     const fit = () => {
       const reserved = embed ? 0 : 140;
       this.view.fit(document.documentElement.clientWidth, Math.max(200, window.innerHeight - reserved));
@@ -77,6 +75,15 @@ class Page {
     document.addEventListener('visibilitychange', () => this.scheduleTick());
     this.refresh();
     this.view.focusStart();
+  }
+
+  // The chart and the log come after the window's first frame: the window is
+  // what a class looks at first, and the chart's set-up costs a layout of its own.
+  buildPanel(): void {
+    this.panel = new RunPanel(this.session, element('chart'), element('log'));
+    this.buildRunBar();
+    this.runFiles().wire();
+    if (!element<HTMLDialogElement>('messageBox').open) this.refresh();
   }
 
   // One user action or step: runs to completion, then the page catches up.
@@ -181,13 +188,13 @@ class Page {
 
   private showRun(state: WindowState): void {
     if (!this.panel) return;
-    element('tickReadout').textContent = `Tick ${state.run.tick}`;
+    setText(element('tickReadout'), `Tick ${state.run.tick}`);
     element<HTMLButtonElement>('stepBack').disabled = !state.run.canStepBack;
     const inOrder = element<HTMLInputElement>('inOrder');
     const option = state.checks.chkInOrderReceiver;
     inOrder.checked = option.value;
     inOrder.disabled = !option.enabled;
-    element('inOrderCaption').textContent = option.caption;
+    setText(element('inOrderCaption'), option.caption);
     const speed = element<HTMLSelectElement>('speed');
     if (speed.value !== String(state.run.speed)) speed.value = String(state.run.speed);
   }
@@ -249,6 +256,10 @@ async function start(): Promise<void> {
   for (const sentence of outcome.ignored) notice(sentence);
   if (!outcome.embed) page.runFiles().showOpened(session.openedJson());
   performance.mark('startup-drawn');
+  if (!outcome.embed) {
+    await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted, 0)));
+    page.buildPanel();
+  }
   (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = page.hooks();
   document.documentElement.dataset.ready = 'yes';
 }

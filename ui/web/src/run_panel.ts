@@ -44,7 +44,11 @@ export class RunPanel {
       const index = this.chart.cursor.idx;
       if (index !== null && index !== undefined) this.pick(this.ticks[index]);
     });
-    new ResizeObserver(() => this.chart.setSize({ width: Math.max(300, chartHost.clientWidth), height: 240 }))
+    // Resized in the next frame, not inside the observer: a resize can wrap the
+    // legend and change the host's height, which the browser reports as a
+    // notification loop if it happens during the observer's own delivery.
+    new ResizeObserver(() => requestAnimationFrame(() =>
+      this.chart.setSize({ width: Math.max(300, chartHost.clientWidth), height: 240 })))
       .observe(chartHost);
   }
 

@@ -29,6 +29,7 @@ export class WindowView {
   private rxFrame!: HTMLElement;
   private readonly shown = new WeakMap<HTMLElement, Shown>();
   private readonly fontSizes = new Map<HTMLElement, { pixels: number; width: number }>();
+  private readonly captionsToFit: HTMLElement[] = [];
 
   constructor(private readonly root: HTMLElement, private readonly layout: Layout, private readonly send: Send) {
     const perPixel = layout.twipsPerPixel;
@@ -105,6 +106,7 @@ export class WindowView {
     }
     state.cmdPacket.forEach((flight, i) => this.showFlight(this.packets[i], flight));
     state.cmdACK.forEach((flight, i) => this.showFlight(this.acks[i], flight));
+    if (this.captionsToFit.length > 0) this.fitCaptions();
   }
 
   private state(element: HTMLElement): Shown {
@@ -120,7 +122,7 @@ export class WindowView {
     const shown = this.state(element);
     setIfChanged(shown, 'caption', model.caption, () => {
       element.textContent = model.caption;
-      this.fitCaption(element);
+      this.captionsToFit.push(element);
     });
     setIfChanged(shown, 'colour', model.colour, () => { element.style.color = model.colour; });
     setIfChanged(shown, 'visible', model.visible, () => { element.hidden = !model.visible; });
@@ -131,25 +133,33 @@ export class WindowView {
   }
 
   // A caption too wide for its label gets a smaller font rather than being
-  // cut off, down to the share of its size the layout allows.
-  private fitCaption(element: HTMLElement): void {
-    const font = this.fontSizes.get(element);
-    if (!font) return;
-    const nominal = font.pixels;
-    // Measuring costs a layout: only captions that may not fit are measured.
-    const roughWidth = (element.textContent ?? '').length * nominal * 0.62;
-    if (roughWidth < font.width && element.style.fontSize === `${nominal}px`) return;
-    let pixels = nominal;
-    element.style.fontSize = `${pixels}px`;
-    const smallest = Math.floor((nominal * this.layout.smallestFontPercent) / 100);
-    while (pixels > smallest && element.scrollWidth > element.clientWidth) {
-      pixels -= 1;
-      element.style.fontSize = `${pixels}px`;
+  // cut off, down to the share of its size the layout allows. Measuring costs
+  // a layout: only captions that may not fit are measured, all of them after
+  // one layout rather than one layout each.
+  private fitCaptions(): void {
+    const measured: { element: HTMLElement; nominal: number }[] = [];
+    for (const element of this.captionsToFit) {
+      const font = this.fontSizes.get(element);
+      if (!font) continue;
+      const nominal = font.pixels;
+      const roughWidth = (element.textContent ?? '').length * nominal * 0.62;
+      if (roughWidth < font.width && element.style.fontSize === `${nominal}px`) continue;
+      element.style.fontSize = `${nominal}px`;
+      measured.push({ element, nominal });
+    }
+    this.captionsToFit.length = 0;
+    const overflowing = measured.filter(({ element }) => element.scrollWidth > element.clientWidth);
+    for (const { element, nominal } of overflowing) {
+      let pixels = nominal;
+      const smallest = Math.floor((nominal * this.layout.smallestFontPercent) / 100);
+      while (pixels > smallest && element.scrollWidth > element.clientWidth) {
+        pixels -= 1;
+        element.style.fontSize = `${pixels}px`;
+      }
     }
   }
 
-  // Flight buttons move by transform, on a layer of their own: a move then
-  // costs no layout and no repaint of what they pass over.
+  // Flight buttons move by transform: a move then costs no layout.
   private showFlight(button: HTMLButtonElement, model: FlightState): void {
     const shown = this.state(button);
     setIfChanged(shown, 'visible', model.visible, () => { button.hidden = !model.visible; });
