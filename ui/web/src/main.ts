@@ -2,6 +2,7 @@
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
 import { Engine, EventKind, OptionBoxOf, WebSession, WindowState } from './engine';
+import { instantiateEmbeddedEngine } from './engine_loader';
 import { RunFiles } from './run_files';
 import { RunPanel } from './run_panel';
 import { WindowView } from './window_view';
@@ -249,6 +250,7 @@ async function start(): Promise<void> {
     onAbort: (what: unknown) => showProblem(`The simulation stopped with an error: ${String(what)}. ` +
       'Reload the page to start again.'),
     printErr: (text: string) => console.warn(text),
+    instantiateWasm: instantiateEmbeddedEngine,
   });
   const session = new engine.WebSession(location.search);
   const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[] };
