@@ -29,7 +29,7 @@
 
 #include "core/controls.h"
 #include "core/numbers.h"
-#include "ui/layout.h"
+#include "core/geometry.h"
 
 // One candidate for a commentary line.
 struct MessageLine {
@@ -110,9 +110,9 @@ struct FormState {
     bool AckShortageReported = false;
 
     // --- Controls ---
-    std::array<Label, layout::CellCount> lblTx{};
-    std::array<Label, layout::CellCount> lblRx{};
-    std::array<TimeoutBar, layout::CellCount> shpTimeOut{};
+    std::array<Label, geometry::CellCount> lblTx{};
+    std::array<Label, geometry::CellCount> lblRx{};
+    std::array<TimeoutBar, geometry::CellCount> shpTimeOut{};
     std::array<FlightButton, FlightSlots> cmdPacket{};
     std::array<FlightButton, FlightSlots> cmdACK{};
     Frame shpTxWindow;
@@ -201,7 +201,7 @@ public:
     // The number shown in cell 0: packet n lives in cell n - origin.
     std::int16_t txOrigin() const;
     std::int16_t rxOrigin() const;
-    static bool onStrip(int cell) { return cell >= 0 && cell <= layout::LastCell; }
+    static bool onStrip(int cell) { return cell >= 0 && cell <= geometry::LastCell; }
     bool sendQueueFull() const;
 
     // The tick keeps the standing lines it composed and what the figures were

@@ -17,25 +17,25 @@ namespace {
 
 void placeDesignControls(FormState& f)
 {
-    for (int i = 0; i < layout::CellCount; ++i) {
-        f.lblTx[i] = Label{"000", colours::Black, layout::cellLabelLeft(i), layout::TxCellTop, true};
-        f.lblRx[i] = Label{"000", colours::Black, layout::cellLabelLeft(i), layout::RxCellTop, true};
-        f.shpTimeOut[i] = TimeoutBar{layout::FullTimeout, ""};
+    for (int i = 0; i < geometry::CellCount; ++i) {
+        f.lblTx[i] = Label{"000", colours::Black, geometry::cellLabelLeft(i), geometry::TxCellTop, true};
+        f.lblRx[i] = Label{"000", colours::Black, geometry::cellLabelLeft(i), geometry::RxCellTop, true};
+        f.shpTimeOut[i] = TimeoutBar{geometry::FullTimeout, ""};
     }
     for (auto& button : f.cmdPacket) {
         button = FlightButton{"Packet X : Sequence Number X",
-                              layout::PacketLeft,
-                              layout::PacketLaunchTop,
-                              layout::PacketWidth,
+                              geometry::PacketLeft,
+                              geometry::PacketLaunchTop,
+                              geometry::PacketWidth,
                               false,
                               "",
                               colours::Travelling};
     }
     for (auto& button : f.cmdACK) {
         button = FlightButton{"ACK for X : Sent After Packet X Arrived",
-                              layout::AckLeft,
-                              layout::AckLaunchTop,
-                              layout::AckWidth,
+                              geometry::AckLeft,
+                              geometry::AckLaunchTop,
+                              geometry::AckWidth,
                               false,
                               "",
                               colours::Travelling};
@@ -177,15 +177,15 @@ void Form1::ResetSimulation()
     RxWindowBytes = numbers::roundToInt32(numbers::parseNumber(lblRxWindow[1].Caption) * SegmentBytes);
     if (RxWindowBytes < TxWindowBytes) TxWindowBytes = RxWindowBytes;
 
-    for (int i = 0; i < layout::CellCount; ++i) {
+    for (int i = 0; i < geometry::CellCount; ++i) {
         lblTx[i].Caption = numbers::plainText(i);
         lblRx[i].Caption = numbers::plainText(i);
         lblTx[i].ForeColor = colours::TxNotSent;
         lblRx[i].ForeColor = colours::RxOutside;
-        lblTx[i].Left = layout::cellLabelLeft(i);
-        lblRx[i].Left = layout::cellLabelLeft(i);
-        lblTx[i].Top = layout::TxCellTop;
-        lblRx[i].Top = layout::RxCellTop;
+        lblTx[i].Left = geometry::cellLabelLeft(i);
+        lblRx[i].Left = geometry::cellLabelLeft(i);
+        lblTx[i].Top = geometry::TxCellTop;
+        lblRx[i].Top = geometry::RxCellTop;
         stopTimer(shpTimeOut[i], 0);
     }
 

@@ -54,11 +54,11 @@ public:
         number({"PacketShortageReported"}, s.PacketShortageReported);
         number({"AckShortageReported"}, s.AckShortageReported);
 
-        for (int i = 0; i < layout::CellCount; ++i)
+        for (int i = 0; i < geometry::CellCount; ++i)
             label({"lblTx", i}, s.lblTx[i]);
-        for (int i = 0; i < layout::CellCount; ++i)
+        for (int i = 0; i < geometry::CellCount; ++i)
             label({"lblRx", i}, s.lblRx[i]);
-        for (int i = 0; i < layout::CellCount; ++i) {
+        for (int i = 0; i < geometry::CellCount; ++i) {
             number({"shpTimeOut", i, "Width"}, s.shpTimeOut[i].Width);
             text({"shpTimeOut", i, "Tag"}, s.shpTimeOut[i].Tag);
         }

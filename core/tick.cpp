@@ -20,19 +20,19 @@ void Form1::Timer1_Timer()
     // packet first moves on the next tick. Moving the ACKs first lets each
     // packet be moved and delivered in one pass: an arrival touches no packet slot.
     for (auto& ack : cmdACK) {
-        if (ack.Visible && ack.TravelMarker == colours::Travelling) ack.Top -= layout::FlightStep;
+        if (ack.Visible && ack.TravelMarker == colours::Travelling) ack.Top -= geometry::FlightStep;
     }
     for (auto& packet : cmdPacket) {
         if (!packet.Visible) continue;
-        if (packet.TravelMarker == colours::Travelling) packet.Top += layout::FlightStep;
+        if (packet.TravelMarker == colours::Travelling) packet.Top += geometry::FlightStep;
         // Arrival ignores the travel marker: a held button never moves far enough to arrive.
-        if (packet.Top > layout::PacketArrivalTop) {
+        if (packet.Top > geometry::PacketArrivalTop) {
             PacketArrived(numbers::parseWhole(packet.Tag));
             packet.Visible = false;
         }
     }
     for (auto& ack : cmdACK) {
-        if (ack.Visible && ack.Top < layout::AckArrivalTop) {
+        if (ack.Visible && ack.Top < geometry::AckArrivalTop) {
             AckArrived(numbers::parseWhole(ack.Tag));
             ack.Visible = false;
         }
@@ -115,7 +115,7 @@ void Form1::PostStandingLines()
 void Form1::RecountFlight()
 {
     int inFlight = 0;
-    for (int cell = std::max(0, TxBase - txOrigin()); cell <= layout::LastCell; ++cell) {
+    for (int cell = std::max(0, TxBase - txOrigin()); cell <= geometry::LastCell; ++cell) {
         const Colour colour = lblTx[cell].ForeColor;
         if (colour == colours::TxInFlight || colour == colours::TxResentInFlight) ++inFlight;
     }

@@ -243,7 +243,7 @@ void ObservedState::capture(const Form1& form)
     rxFirst = form.rxOrigin();
     rxWindowPackets = static_cast<double>(form.RxWindowBytes) / form.SegmentBytes;
     seqModulus = form.SeqModulus;
-    for (int cell = 0; cell < layout::CellCount; ++cell) {
+    for (int cell = 0; cell < geometry::CellCount; ++cell) {
         const Colour mark = form.lblRx[cell].ForeColor;
         rxReceived[static_cast<std::size_t>(cell)] =
             mark == colours::RxReceived || mark == colours::RxAliased;
@@ -252,8 +252,8 @@ void ObservedState::capture(const Form1& form)
     // order, each one then past the receiver strip.
     for (const FlightButton& packet : form.cmdPacket) {
         if (!packet.Visible) continue;
-        const int step = packet.TravelMarker == colours::Travelling ? layout::FlightStep : 0;
-        if (packet.Top + step <= layout::PacketArrivalTop) continue;
+        const int step = packet.TravelMarker == colours::Travelling ? geometry::FlightStep : 0;
+        if (packet.Top + step <= geometry::PacketArrivalTop) continue;
         const double offset = numbers::parseWhole(packet.Tag);
         arriving[static_cast<std::size_t>(arrivingCount++)] =
             static_cast<std::int16_t>(numbers::intFloor(offset / form.SegmentBytes + 0.5));
@@ -343,7 +343,7 @@ Markers RunTrace::logDrops(std::int32_t tick, const ObservedState& before)
     if (!before.inOrderReceiver) return 0;
     Markers markers = 0;
     int rxNext = before.rxNext;
-    std::array<bool, layout::CellCount> received = before.rxReceived;
+    std::array<bool, geometry::CellCount> received = before.rxReceived;
     for (int i = 0; i < before.arrivingCount; ++i) {
         const int arrived = before.arriving[static_cast<std::size_t>(i)];
         const double windowLast = before.rxWindowPackets + rxNext - 1;

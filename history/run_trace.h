@@ -114,7 +114,7 @@ struct ObservedState {
     std::int16_t rxFirst = 0; // the number in receiver cell 0
     double rxWindowPackets = 0;
     std::int16_t seqModulus = 1;
-    std::array<bool, layout::CellCount> rxReceived{};
+    std::array<bool, geometry::CellCount> rxReceived{};
     std::array<std::int16_t, FlightSlots> arriving{};
     int arrivingCount = 0;
 

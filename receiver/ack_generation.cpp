@@ -31,9 +31,9 @@ void Form1::SendAck(std::int32_t byteOffset)
     caption.text("ACK with Seq Num").number(ackSeq).text(" (packet").number(RxNext);
     caption.text(") : Packet").number(arrivedNumber).text(" Arrived");
     button.Caption.assign(caption.view());
-    button.Width = layout::AckWidth;
-    button.Top = layout::AckLaunchTop;
-    button.Left = layout::AckLeft;
+    button.Width = geometry::AckWidth;
+    button.Top = geometry::AckLaunchTop;
+    button.Left = geometry::AckLeft;
     button.Visible = true;
     button.Tag.assign(numbers::TextBuilder().plain(ackSeq * SegmentBytes + arrivedSeq).view());
 

@@ -38,7 +38,7 @@ void Form1::PacketArrived(std::int32_t byteOffset)
 
     // The in-order edge moves only when the packet carries the number asked for.
     if (arrived % SeqModulus == RxNext % SeqModulus) {
-        for (int packet = RxNext; packet <= first + layout::LastCell; ++packet) {
+        for (int packet = RxNext; packet <= first + geometry::LastCell; ++packet) {
             const int cell = packet - first;
             if (!onStrip(cell) || !received(lblRx[cell].ForeColor)) break;
             RxNext = static_cast<std::int16_t>(packet + 1);

@@ -5,7 +5,7 @@
 // packet that a receiver keeping everything in its window would have kept.
 #pragma once
 
-#include "ui/layout.h"
+#include "core/geometry.h"
 
 namespace receiver {
 
@@ -17,7 +17,7 @@ constexpr int takingPacket(int arrivedNumber, int rxNext, double windowLast, int
 {
     for (int packet = rxNext; packet <= windowLast; ++packet) {
         const int cell = packet - firstOnStrip;
-        if (cell < 0 || cell > layout::LastCell) continue;
+        if (cell < 0 || cell > geometry::LastCell) continue;
         if (packet % seqModulus == arrivedNumber % seqModulus) return packet;
     }
     return -1;

@@ -50,7 +50,7 @@ void Form1::ApplyFirstPacketRule()
 // window that has moved on past a marked packet must not strand it.
 void Form1::ScanForSelectiveResends()
 {
-    for (int cell = 0; cell <= layout::LastCell; ++cell) {
+    for (int cell = 0; cell <= geometry::LastCell; ++cell) {
         if (lblTx[cell].ForeColor == colours::TxMarkedForResend)
             RetransmitPacket(static_cast<std::int16_t>(numbers::parseWhole(lblTx[cell].Caption)));
     }
@@ -68,7 +68,7 @@ void Form1::RetransmitPacket(std::int16_t packet)
         for (int later = TxBase + 1; later < TxBase + TxOutstanding; ++later) {
             const int cell = later - origin;
             if (!onStrip(cell)) continue;
-            stopTimer(shpTimeOut[cell], layout::FullTimeout);
+            stopTimer(shpTimeOut[cell], geometry::FullTimeout);
         }
     }
 

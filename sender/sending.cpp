@@ -23,7 +23,7 @@ bool Form1::sendQueueFull() const { return nextQueueIndex(QueueTail) == QueueHea
 void Form1::SendNewPackets()
 {
     const auto packet = static_cast<std::int16_t>(TxBase + TxOutstanding);
-    const bool hasCell = numbers::parseWhole(lblTx[layout::LastCell].Caption) >= packet;
+    const bool hasCell = numbers::parseWhole(lblTx[geometry::LastCell].Caption) >= packet;
 
     // A packet counted as outstanding but refused by a full queue would never be
     // launched or timed and would stall the transfer; it waits for room instead.
@@ -48,14 +48,14 @@ void Form1::SendNewPackets()
 void Form1::QueuePacket(std::int16_t packet)
 {
     if (sendQueueFull()) return;
-    if (numbers::parseWhole(lblTx[layout::LastCell].Caption) < packet) return;
+    if (numbers::parseWhole(lblTx[geometry::LastCell].Caption) < packet) return;
     const int cell = packet - txOrigin();
     if (!onStrip(cell)) return;
 
     SendQueue[QueueTail] = packet;
     QueueTail = nextQueueIndex(QueueTail);
     // The timer is armed here but only starts running at launch.
-    shpTimeOut[cell].Width = layout::FullTimeout;
+    shpTimeOut[cell].Width = geometry::FullTimeout;
 }
 
 void Form1::LaunchPacket()
@@ -94,8 +94,8 @@ void Form1::LaunchPacket()
     numbers::TextBuilder caption;
     caption.text("Packet ").number(packet).text(" : Sequence Number ").number(packet % SeqModulus);
     button.Caption.assign(caption.view());
-    button.Top = layout::PacketLaunchTop;
-    button.Left = layout::PacketLeft;
+    button.Top = geometry::PacketLaunchTop;
+    button.Left = geometry::PacketLeft;
     button.Visible = true;
     button.Tag.assign(numbers::TextBuilder().plain(SegmentBytes * packet).view());
 

@@ -42,7 +42,7 @@ void Form1::VScroll2_Change()
 
     // Packets held beyond the new window are forgotten.
     const std::int16_t first = rxOrigin();
-    for (int packet = RxNext + RxWindowBytes / SegmentBytes; packet <= first + layout::LastCell; ++packet) {
+    for (int packet = RxNext + RxWindowBytes / SegmentBytes; packet <= first + geometry::LastCell; ++packet) {
         const int cell = packet - first;
         if (onStrip(cell)) lblRx[cell].ForeColor = colours::RxOutside;
     }

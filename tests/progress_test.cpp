@@ -35,7 +35,7 @@ std::string stripFault(const Form1& form)
 {
     const int txFirst = captionNumber(form.lblTx[0]);
     const int rxFirst = captionNumber(form.lblRx[0]);
-    for (int i = 0; i < layout::CellCount; ++i) {
+    for (int i = 0; i < geometry::CellCount; ++i) {
         if (captionNumber(form.lblTx[i]) != txFirst + i) return "sender captions not consecutive";
         if (captionNumber(form.lblRx[i]) != rxFirst + i) return "receiver captions not consecutive";
         if (!isSenderColour(form.lblTx[i].ForeColor))
@@ -49,9 +49,9 @@ std::string stripFault(const Form1& form)
     if (rxCell < 0) return "receiver strip starts after RxNext";
     if (form.TxBase > form.RxNext) return "sender counts packets the receiver has not taken in order";
     if (form.TxOutstanding < 0) return "negative TxOutstanding";
-    if (txCell + form.TxOutstanding > layout::CellCount) return "sender range runs past cell 18";
-    if (form.shpTxWindow.Left != layout::frameLeft(txCell)) return "sender frame not at TxBase";
-    if (form.shpRxWindow.Left != layout::frameLeft(rxCell)) return "receiver frame not at RxNext";
+    if (txCell + form.TxOutstanding > geometry::CellCount) return "sender range runs past cell 18";
+    if (form.shpTxWindow.Left != geometry::frameLeft(txCell)) return "sender frame not at TxBase";
+    if (form.shpRxWindow.Left != geometry::frameLeft(rxCell)) return "receiver frame not at RxNext";
     return {};
 }
 

@@ -53,7 +53,7 @@ TEST_F(StartupTest, OpeningTheWindowLeavesAFreshRunWaitingForStart)
         EXPECT_EQ(form.cmdPacket[i].TravelMarker, colours::Travelling);
         EXPECT_EQ(form.cmdACK[i].TravelMarker, colours::Travelling);
     }
-    for (int i = 0; i < layout::CellCount; ++i) {
+    for (int i = 0; i < geometry::CellCount; ++i) {
         EXPECT_EQ(form.lblTx[i].Caption, numbers::plainText(i));
         EXPECT_EQ(form.lblRx[i].Caption, numbers::plainText(i));
         EXPECT_EQ(form.lblTx[i].Left, 150 + 660 * i);
@@ -140,7 +140,7 @@ TEST_F(StartupTest, ResetReadsTheReceiverWindowBackFromItsFigureAndCapsTheSender
     EXPECT_EQ(form.RxWindowBytes, 3000);
     EXPECT_EQ(form.TxWindowBytes, 3000);
     EXPECT_EQ(form.VScroll1.value(), 14);
-    for (int i = 0; i < layout::CellCount; ++i)
+    for (int i = 0; i < geometry::CellCount; ++i)
         EXPECT_EQ(form.lblRx[i].ForeColor, i < 3 ? colours::RxAwaited : colours::RxOutside);
 }
 

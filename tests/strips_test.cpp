@@ -7,9 +7,9 @@ namespace {
 
 using StripsTest = FormTest;
 
-void expectConsecutiveFrom(const std::array<Label, layout::CellCount>& strip, int first)
+void expectConsecutiveFrom(const std::array<Label, geometry::CellCount>& strip, int first)
 {
-    for (int i = 0; i < layout::CellCount; ++i)
+    for (int i = 0; i < geometry::CellCount; ++i)
         EXPECT_EQ(captionNumber(strip[i]), first + i) << "cell " << i;
 }
 
@@ -54,7 +54,7 @@ TEST_F(StripsTest, SlideNumbersBringsBothFramesBackToTheThirdCell)
     EXPECT_EQ(form.lblTx[2].ForeColor, colours::TxInFlight);
     EXPECT_EQ(form.shpTimeOut[2], (TimeoutBar{500, "1"}));
     EXPECT_EQ(form.lblTx[1].ForeColor, colours::TxAcknowledged);
-    for (int i = 4; i < layout::CellCount; ++i)
+    for (int i = 4; i < geometry::CellCount; ++i)
         EXPECT_EQ(form.lblTx[i].ForeColor, colours::TxNotSent) << "cell " << i;
     expectConsecutiveFrom(form.lblRx, 0); // the receiver frame is still at cell 0
 }
@@ -75,7 +75,7 @@ TEST_F(StripsTest, ReceiveWindowReachingTheLastCellSlidesUntilItsFrameStartsAtTh
     EXPECT_EQ(form.lblRx[1].ForeColor, colours::RxReceived);
     for (int i = 2; i <= 5; ++i)
         EXPECT_EQ(form.lblRx[i].ForeColor, colours::RxAwaited) << "cell " << i;
-    for (int i = 6; i < layout::CellCount; ++i)
+    for (int i = 6; i < geometry::CellCount; ++i)
         EXPECT_EQ(form.lblRx[i].ForeColor, colours::RxOutside) << "cell " << i;
 }
 
@@ -102,7 +102,7 @@ TEST_F(StripsTest, SixteenPacketWindowJumpingForwardSlidesOnlyAtTheNextRefresh)
     expectConsecutiveFrom(form.lblRx, 1);
     EXPECT_EQ(form.shpRxWindow.Left, 60 + 660 * 11);
     EXPECT_EQ(form.shpRxWindow.Width, 135 + 660 * 16);
-    for (int i = 11; i < layout::CellCount; ++i)
+    for (int i = 11; i < geometry::CellCount; ++i)
         EXPECT_EQ(form.lblRx[i].ForeColor, colours::RxAwaited);
 
     form.RefreshRxStrip(); // nine shifts

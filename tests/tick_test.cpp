@@ -203,7 +203,7 @@ TEST_F(TickTest, RunStopsWithAMessageBeforePacketNumbersOverflow)
 {
     start();
     const std::int16_t origin = PacketNumberLimit - 11;
-    for (int i = 0; i < layout::CellCount; ++i) {
+    for (int i = 0; i < geometry::CellCount; ++i) {
         form.lblTx[i].Caption = numbers::plainText(origin + i);
         form.lblRx[i].Caption = numbers::plainText(origin + i);
         form.lblTx[i].ForeColor = i < 2 ? colours::TxAcknowledged : colours::TxInFlight;

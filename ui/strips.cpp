@@ -17,35 +17,35 @@ void Form1::RefreshTxStrip(std::int16_t& base, std::int16_t& count)
         shpTxWindow.Visible = false;
         return;
     }
-    shpTxWindow.Left = layout::frameLeft(cell);
+    shpTxWindow.Left = geometry::frameLeft(cell);
     shpTxWindow.Visible = true;
     // A window that starts on the strip and fits stays where it is. One that
     // runs past cell 18, or starts past it with nothing outstanding, is cut
     // back to the strip and slid, so the frame and every cell it names exist.
-    if (cell <= layout::LastCell && cell + count <= layout::CellCount) {
-        shpTxWindow.Width = layout::frameWidth(count);
+    if (cell <= geometry::LastCell && cell + count <= geometry::CellCount) {
+        shpTxWindow.Width = geometry::frameWidth(count);
         return;
     }
-    count = static_cast<std::int16_t>(cell < layout::CellCount ? layout::CellCount - cell : 0);
-    shpTxWindow.Width = layout::frameWidth(count);
+    count = static_cast<std::int16_t>(cell < geometry::CellCount ? geometry::CellCount - cell : 0);
+    shpTxWindow.Width = geometry::frameWidth(count);
     SlideTxStrip();
 }
 
 void Form1::SlideTxStrip()
 {
-    while (shpTxWindow.Visible && shpTxWindow.Left > layout::SlideThreshold) {
-        for (int i = 0; i < layout::LastCell; ++i) {
+    while (shpTxWindow.Visible && shpTxWindow.Left > geometry::SlideThreshold) {
+        for (int i = 0; i < geometry::LastCell; ++i) {
             lblTx[i].Caption = lblTx[i + 1].Caption;
             lblTx[i].ForeColor = lblTx[i + 1].ForeColor;
             shpTimeOut[i] = shpTimeOut[i + 1];
         }
-        lblTx[layout::LastCell].Caption =
-            numbers::plainText(numbers::parseWhole(lblTx[layout::LastCell - 1].Caption) + 1);
-        stopTimer(shpTimeOut[layout::LastCell], 0);
+        lblTx[geometry::LastCell].Caption =
+            numbers::plainText(numbers::parseWhole(lblTx[geometry::LastCell - 1].Caption) + 1);
+        stopTimer(shpTimeOut[geometry::LastCell], 0);
         RefreshTxStrip(TxBase, TxOutstanding);
     }
     // Captions are consecutive (cell i shows origin + i): grey from the range end on.
-    for (int i = std::max(0, TxBase + TxOutstanding - txOrigin()); i < layout::CellCount; ++i)
+    for (int i = std::max(0, TxBase + TxOutstanding - txOrigin()); i < geometry::CellCount; ++i)
         lblTx[i].ForeColor = colours::TxNotSent;
 }
 
@@ -54,12 +54,12 @@ void Form1::RefreshRxStrip()
     const std::int16_t window = numbers::roundToInt16(static_cast<double>(RxWindowBytes) / SegmentBytes);
     // Tested before the frame moves: a window that has just jumped forward is
     // slid on the next refresh, not this one.
-    if (numbers::parseWhole(lblRx[layout::LastCell].Caption) < RxNext + window) SlideRxStrip();
+    if (numbers::parseWhole(lblRx[geometry::LastCell].Caption) < RxNext + window) SlideRxStrip();
 
     const int cell = RxNext - rxOrigin();
     if (shpRxWindow.Visible) {
-        shpRxWindow.Left = layout::frameLeft(cell);
-        shpRxWindow.Width = layout::frameWidth(window);
+        shpRxWindow.Left = geometry::frameLeft(cell);
+        shpRxWindow.Width = geometry::frameWidth(window);
     }
     for (int i = cell; i < cell + window; ++i) {
         if (onStrip(i) && lblRx[i].ForeColor == colours::RxOutside) lblRx[i].ForeColor = colours::RxAwaited;
@@ -68,17 +68,17 @@ void Form1::RefreshRxStrip()
 
 void Form1::SlideRxStrip()
 {
-    while (shpRxWindow.Visible && shpRxWindow.Left > layout::SlideThreshold) {
-        for (int i = 0; i < layout::LastCell; ++i) {
+    while (shpRxWindow.Visible && shpRxWindow.Left > geometry::SlideThreshold) {
+        for (int i = 0; i < geometry::LastCell; ++i) {
             lblRx[i].Caption = lblRx[i + 1].Caption;
             lblRx[i].ForeColor = lblRx[i + 1].ForeColor;
         }
-        lblRx[layout::LastCell].Caption =
-            numbers::plainText(numbers::parseWhole(lblRx[layout::LastCell - 1].Caption) + 1);
+        lblRx[geometry::LastCell].Caption =
+            numbers::plainText(numbers::parseWhole(lblRx[geometry::LastCell - 1].Caption) + 1);
         RefreshRxStrip();
     }
     const double windowEnd = RxNext + static_cast<double>(RxWindowBytes) / SegmentBytes;
     const int firstOutside = static_cast<int>(std::ceil(windowEnd)) - rxOrigin();
-    for (int i = std::max(0, firstOutside); i < layout::CellCount; ++i)
+    for (int i = std::max(0, firstOutside); i < geometry::CellCount; ++i)
         lblRx[i].ForeColor = colours::RxOutside;
 }

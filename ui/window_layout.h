@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "core/colours.h"
-#include "ui/layout.h"
+#include "core/geometry.h"
 
 namespace window_layout {
 
@@ -131,32 +131,32 @@ inline constexpr int FlightSlotCount = 16;
 
 constexpr TwipRect txCell(int i)
 {
-    return {layout::cellLabelLeft(i), layout::TxCellTop, layout::CellLabelWidth, layout::CellLabelHeight};
+    return {geometry::cellLabelLeft(i), geometry::TxCellTop, geometry::CellLabelWidth, geometry::CellLabelHeight};
 }
 constexpr TwipRect rxCell(int i)
 {
-    return {layout::cellLabelLeft(i), layout::RxCellTop, layout::CellLabelWidth, layout::CellLabelHeight};
+    return {geometry::cellLabelLeft(i), geometry::RxCellTop, geometry::CellLabelWidth, geometry::CellLabelHeight};
 }
 constexpr TwipRect timeoutBar(int i)
 {
-    return {layout::cellBoxLeft(i), layout::TimeoutBarTop, layout::FullTimeout, layout::TimeoutBarHeight};
+    return {geometry::cellBoxLeft(i), geometry::TimeoutBarTop, geometry::FullTimeout, geometry::TimeoutBarHeight};
 }
 constexpr TwipRect txBox(int i)
 {
-    return {layout::cellBoxLeft(i), layout::TxBoxTop, layout::CellBoxWidth, layout::TxBoxHeight};
+    return {geometry::cellBoxLeft(i), geometry::TxBoxTop, geometry::CellBoxWidth, geometry::TxBoxHeight};
 }
 constexpr TwipRect rxBox(int i)
 {
-    return {layout::cellBoxLeft(i), layout::RxBoxTop, layout::CellBoxWidth, layout::RxBoxHeight};
+    return {geometry::cellBoxLeft(i), geometry::RxBoxTop, geometry::CellBoxWidth, geometry::RxBoxHeight};
 }
 constexpr TwipRect packetButton(int i)
 {
-    return {layout::PacketLeft, layout::PacketLaunchTop, layout::PacketWidth,
-            i == 0 ? layout::FirstPacketHeight : layout::PacketHeight};
+    return {geometry::PacketLeft, geometry::PacketLaunchTop, geometry::PacketWidth,
+            i == 0 ? geometry::FirstPacketHeight : geometry::PacketHeight};
 }
 constexpr TwipRect ackButton(int)
 {
-    return {layout::AckLeft, layout::AckLaunchTop, layout::AckWidth, layout::AckHeight};
+    return {geometry::AckLeft, geometry::AckLaunchTop, geometry::AckWidth, geometry::AckHeight};
 }
 
 // ---------------------------------------------------------------------------
@@ -215,7 +215,7 @@ inline constexpr Control PanelControls[] = {
 };
 
 inline constexpr std::size_t ControlCount =
-    5 * layout::CellCount + 2 + std::size(PanelControls) + 2 * FlightSlotCount;
+    5 * geometry::CellCount + 2 + std::size(PanelControls) + 2 * FlightSlotCount;
 
 constexpr std::array<Control, ControlCount> allControls()
 {
@@ -223,16 +223,16 @@ constexpr std::array<Control, ControlCount> allControls()
     std::size_t n = 0;
     const auto add = [&](Control control) { list[n++] = control; };
     const auto cells = [&](std::string_view name, Kind kind, TwipRect (*place)(int), int pixels) {
-        for (int i = 0; i < layout::CellCount; ++i)
+        for (int i = 0; i < geometry::CellCount; ++i)
             add({name, i, kind, place(i), pixels, false, Align::Centre});
     };
     cells("lblTx", Kind::StripCell, txCell, CellTextPixels);
     cells("shpTimeOut", Kind::TimeoutBar, timeoutBar, 0);
     cells("shpTx", Kind::CellBox, txBox, 0);
-    add(single("shpTxWindow", Kind::WindowFrame, {2700, layout::TxFrameTop, 3435, layout::TxFrameHeight}));
+    add(single("shpTxWindow", Kind::WindowFrame, {2700, geometry::TxFrameTop, 3435, geometry::TxFrameHeight}));
     cells("lblRx", Kind::StripCell, rxCell, CellTextPixels);
     cells("shpRx", Kind::CellBox, rxBox, 0);
-    add(single("shpRxWindow", Kind::WindowFrame, {1800, layout::RxFrameTop, 1695, layout::RxFrameHeight}));
+    add(single("shpRxWindow", Kind::WindowFrame, {1800, geometry::RxFrameTop, 1695, geometry::RxFrameHeight}));
     for (const Control& control : PanelControls)
         add(control);
     for (int i = 0; i < FlightSlotCount; ++i)

@@ -135,7 +135,7 @@ TEST(Replay, ReplayIsSilentAndTheWindowKeepsItsMessageBox)
         for (std::int16_t slot = 0; slot < FlightSlots; ++slot) {
             const FlightButton& packet = form.cmdPacket[slot];
             if (packet.Visible && packet.TravelMarker == colours::Travelling &&
-                packet.Top == layout::PacketLaunchTop)
+                packet.Top == geometry::PacketLaunchTop)
                 history.apply(form, {EventKind::ClickPacket, slot, 0});
         }
         if (boxes == 1 && firstBoxTick < 0) firstBoxTick = history.ticks();

@@ -123,7 +123,7 @@ void ViewOptionsTest::zoomScalesEveryControlInProportion()
     window.setFullScreenView(true);
     QTRY_VERIFY(area->width() > 855 || area->height() > 595 || area->size() != QSize(855, 595));
     const double scale = area->pixelsPerTwip() * 15;
-    const QRect client = area->placeOf({0, 0, layout::ClientWidth, layout::ClientHeight});
+    const QRect client = area->placeOf({0, 0, geometry::ClientWidth, geometry::ClientHeight});
     QVERIFY(std::abs(client.width() - std::lround(855 * scale)) <= 1);
     QVERIFY(std::abs(client.height() - std::lround(595 * scale)) <= 1);
     QVERIFY(client.width() == area->width() || client.height() == area->height());

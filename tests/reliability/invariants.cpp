@@ -69,7 +69,7 @@ std::optional<long> checkStripNumbers(Findings& f, const Cells& cells, const cha
         f.require(false, strip);
         return std::nullopt;
     }
-    for (int i = 1; i < layout::CellCount; ++i) {
+    for (int i = 1; i < geometry::CellCount; ++i) {
         const auto number = strictNumber(cells[i].Caption);
         if (!number || *number != *first + i) {
             f.require(false, strip, i);
@@ -89,16 +89,16 @@ void checkSender(Findings& f, const Form1& form)
     const long base = form.TxBase - *first;
     const long end = base + form.TxOutstanding;
     f.require(base >= 0, "sender strip starts past TxBase:", *first, form.TxBase);
-    f.require(end <= layout::CellCount, "sender range ends past cell 18:", base, form.TxOutstanding);
+    f.require(end <= geometry::CellCount, "sender range ends past cell 18:", base, form.TxOutstanding);
 
     const Frame& frame = form.shpTxWindow;
     f.require(frame.Visible, "sender frame hidden");
-    f.require(frame.Left >= 60 && frame.Left == layout::frameLeft(static_cast<int>(base)),
+    f.require(frame.Left >= 60 && frame.Left == geometry::frameLeft(static_cast<int>(base)),
               "sender frame not at TxBase: Left, TxBase cell", frame.Left, base);
-    f.require(frame.Width == layout::frameWidth(form.TxOutstanding),
+    f.require(frame.Width == geometry::frameWidth(form.TxOutstanding),
               "sender frame does not span TxOutstanding: Width, count", frame.Width, form.TxOutstanding);
 
-    for (int i = 0; i < layout::CellCount; ++i) {
+    for (int i = 0; i < geometry::CellCount; ++i) {
         const Colour colour = form.lblTx[i].ForeColor;
         f.require(isTxColour(colour), "sender cell colour unknown: cell, colour", i, colour);
         if (i < base) {
@@ -116,7 +116,7 @@ void checkSender(Findings& f, const Form1& form)
             f.require(colour != colours::TxNotSent, "sender cell inside the range is grey: cell", i);
         }
         const TimeoutBar& bar = form.shpTimeOut[i];
-        f.require(bar.Width >= 0 && bar.Width <= layout::FullTimeout, "timeout bar width: cell, width", i,
+        f.require(bar.Width >= 0 && bar.Width <= geometry::FullTimeout, "timeout bar width: cell, width", i,
                   bar.Width);
         f.require(bar.Tag == "0" || bar.Tag == "1", "timeout bar tag not 0 or 1: cell", i);
     }
@@ -133,12 +133,12 @@ void checkReceiver(Findings& f, const Form1& form)
 
     const Frame& frame = form.shpRxWindow;
     f.require(frame.Visible, "receiver frame hidden");
-    f.require(frame.Left >= 60 && frame.Left == layout::frameLeft(static_cast<int>(next)),
+    f.require(frame.Left >= 60 && frame.Left == geometry::frameLeft(static_cast<int>(next)),
               "receiver frame not at RxNext: Left, RxNext cell", frame.Left, next);
-    f.require(frame.Width == layout::frameWidth(static_cast<int>(window)),
+    f.require(frame.Width == geometry::frameWidth(static_cast<int>(window)),
               "receiver frame does not span the window: Width, window", frame.Width, window);
 
-    for (int i = 0; i < layout::CellCount; ++i) {
+    for (int i = 0; i < geometry::CellCount; ++i) {
         const Colour colour = form.lblRx[i].ForeColor;
         f.require(isRxColour(colour), "receiver cell colour unknown: cell, colour", i, colour);
         if (i < next) {
@@ -185,7 +185,7 @@ void checkFlightButtons(Findings& f, const Form1& form)
             }
             f.require(button.TravelMarker == colours::Travelling || button.TravelMarker == colours::Held,
                       "flight marker unknown: slot", i);
-            f.require(button.Top >= layout::PacketLaunchTop && button.Top <= layout::PacketArrivalTop,
+            f.require(button.Top >= geometry::PacketLaunchTop && button.Top <= geometry::PacketArrivalTop,
                       "flight button off its lane: slot, Top", i, button.Top);
             const auto tag = strictNumber(button.Tag);
             if (!tag || *tag < 0) {
@@ -260,7 +260,7 @@ void checkScalars(Findings& f, const Form1& form, const CheckContext& context)
               "HeldAckOffset:", form.HeldAckOffset);
     f.require(form.LastAckSeq >= -1 && form.LastAckSeq < 32, "LastAckSeq:", form.LastAckSeq);
     f.require(form.DupAckCount >= -1, "DupAckCount:", form.DupAckCount);
-    f.require(form.FlightBytes >= 0 && form.FlightBytes <= layout::CellCount * segment &&
+    f.require(form.FlightBytes >= 0 && form.FlightBytes <= geometry::CellCount * segment &&
                   form.FlightBytes % segment == 0,
               "FlightBytes:", form.FlightBytes);
     f.require(form.SSThreshBytes >= 2 * segment, "SSThreshBytes below two segments:", form.SSThreshBytes);
@@ -297,7 +297,7 @@ bool ackArrivesNextTick(const Form1& form)
 {
     for (const FlightButton& ack : form.cmdACK) {
         if (ack.Visible && ack.TravelMarker == colours::Travelling &&
-            ack.Top - layout::FlightStep < layout::AckArrivalTop)
+            ack.Top - geometry::FlightStep < geometry::AckArrivalTop)
             return true;
     }
     return false;

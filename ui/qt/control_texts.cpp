@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-#include "ui/layout.h"
+#include "core/geometry.h"
 
 namespace control_texts {
 
@@ -147,7 +147,7 @@ QString flightAreaDescription()
 
 QString backgroundToolTip(int x, int y)
 {
-    using namespace layout;
+    using namespace geometry;
     const int right = cellBoxLeft(LastCell) + CellBoxWidth;
     if (x >= CellBoxLeft && x < right) {
         if (y >= TimeoutBarTop && y < TimeoutBarTop + TimeoutBarHeight) {

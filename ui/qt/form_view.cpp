@@ -179,7 +179,7 @@ const Binding& bindingOf(const Binding (&bindings)[N], const Control& control)
 FormView::FormView(const Form1& form, EventSink sink, QWidget* parent)
     : QWidget(parent), form_(form), sink_(std::move(sink))
 {
-    setFixedSize(toPixels(layout::ClientWidth), toPixels(layout::ClientHeight));
+    setFixedSize(toPixels(geometry::ClientWidth), toPixels(geometry::ClientHeight));
     setFont(demoFont(window_layout::PanelTextPixels));
     const QColor grayText = toQColor(window_layout::GrayText);
     QPalette palette = this->palette();
@@ -432,16 +432,16 @@ QRect FormView::placeOf(const TwipRect& place) const
 
 int FormView::fontPixels(int nominal) const
 {
-    return std::max(1, static_cast<int>(std::lround(nominal * scale_ * layout::TwipsPerPixel)));
+    return std::max(1, static_cast<int>(std::lround(nominal * scale_ * geometry::TwipsPerPixel)));
 }
 
 void FormView::setZoom(int percent)
 {
     zoom_ = std::clamp(percent, MinimumZoom, MaximumZoom);
     if (fit_) return;
-    const double scale = zoom_ / 100.0 / layout::TwipsPerPixel;
-    const QSize size(static_cast<int>(std::lround(layout::ClientWidth * scale)),
-                     static_cast<int>(std::lround(layout::ClientHeight * scale)));
+    const double scale = zoom_ / 100.0 / geometry::TwipsPerPixel;
+    const QSize size(static_cast<int>(std::lround(geometry::ClientWidth * scale)),
+                     static_cast<int>(std::lround(geometry::ClientHeight * scale)));
     setFixedSize(size);
     applyScale(scale, QPoint());
 }
@@ -463,10 +463,10 @@ void FormView::resizeEvent(QResizeEvent*)
 {
     if (sheet_ != nullptr) sheet_->setGeometry(rect());
     if (!fit_) return;
-    const double scale = std::min(static_cast<double>(width()) / layout::ClientWidth,
-                                  static_cast<double>(height()) / layout::ClientHeight);
-    const QPoint origin(static_cast<int>(std::lround((width() - layout::ClientWidth * scale) / 2)),
-                        static_cast<int>(std::lround((height() - layout::ClientHeight * scale) / 2)));
+    const double scale = std::min(static_cast<double>(width()) / geometry::ClientWidth,
+                                  static_cast<double>(height()) / geometry::ClientHeight);
+    const QPoint origin(static_cast<int>(std::lround((width() - geometry::ClientWidth * scale) / 2)),
+                        static_cast<int>(std::lround((height() - geometry::ClientHeight * scale) / 2)));
     applyScale(scale, origin);
 }
 
@@ -475,7 +475,7 @@ void FormView::applyScale(double scale, QPoint origin)
     if (scale == scale_ && origin == origin_) return;
     scale_ = scale;
     origin_ = origin;
-    const double factor = scale_ * layout::TwipsPerPixel;
+    const double factor = scale_ * geometry::TwipsPerPixel;
     // The first zoom gives every control the scaling style; a window that
     // stays at 100 % never pays for it at start-up.
     if (style_ == nullptr && factor != 1.0) {
@@ -876,7 +876,7 @@ void FormView::showSlider(SliderView& view)
 void FormView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const double factor = scale_ * layout::TwipsPerPixel;
+    const double factor = scale_ * geometry::TwipsPerPixel;
     painter.setPen(QPen(toQColor(window_layout::ArrowColour), window_layout::ArrowLinePixels * factor,
                         Qt::SolidLine, Qt::RoundCap));
     const auto point = [this](int x, int y) {
@@ -890,7 +890,7 @@ void FormView::paintEvent(QPaintEvent*)
 // control, in colours that read on the button face in either palette.
 void FormView::paintSheet(QPainter& painter)
 {
-    const double factor = scale_ * layout::TwipsPerPixel;
+    const double factor = scale_ * geometry::TwipsPerPixel;
     const int ring = std::max(2, static_cast<int>(std::lround(2 * factor)));
     const QColor focusColour = toQColor(window_layout::FocusRing);
     const auto outline = [&](QRect area, QColor colour, Qt::PenStyle style, int width) {
@@ -908,9 +908,9 @@ void FormView::paintSheet(QPainter& painter)
     if (focus != nullptr && focus->parentWidget() == this && focus->isVisible())
         outline(focus->geometry(), focusColour, Qt::SolidLine, ring);
     if (hasFocus()) {
-        const QRect area = placeOf({layout::CellBoxLeft, layout::TxFrameTop + layout::TxFrameHeight,
-                                    layout::ClientWidth - 2 * layout::CellBoxLeft,
-                                    layout::RxFrameTop - layout::TxFrameTop - layout::TxFrameHeight});
+        const QRect area = placeOf({geometry::CellBoxLeft, geometry::TxFrameTop + geometry::TxFrameHeight,
+                                    geometry::ClientWidth - 2 * geometry::CellBoxLeft,
+                                    geometry::RxFrameTop - geometry::TxFrameTop - geometry::TxFrameHeight});
         outline(area, focusColour, Qt::DotLine, ring);
     }
 

@@ -224,7 +224,7 @@ private:
 
     int zoom_ = 100;
     bool fit_ = false;
-    double scale_ = 1.0 / layout::TwipsPerPixel;
+    double scale_ = 1.0 / geometry::TwipsPerPixel;
     QPoint origin_;
     bool safeColours_ = false;
     bool stateMarks_ = false;

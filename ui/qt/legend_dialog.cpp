@@ -27,7 +27,7 @@ QWidget* cellSample(QColor colour, const QString& mark)
     font.setPixelSize(window_layout::CellTextPixels);
     cell->setFont(font);
     cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    cell->setFixedSize(toPixels(layout::CellLabelWidth), toPixels(layout::CellLabelHeight));
+    cell->setFixedSize(toPixels(geometry::CellLabelWidth), toPixels(geometry::CellLabelHeight));
     QPalette palette = cell->palette();
     palette.setColor(QPalette::Window, toQColor(window_layout::LabelBackground));
     palette.setColor(QPalette::WindowText, colour);
@@ -96,7 +96,7 @@ void LegendDialog::showPalette(bool safeColours, bool stateMarks)
     addHeading(tr("Sender cells: what has happened to each packet"));
     addStates(cell_states::Strip::Sender);
     addRow(shapeSample(toQColor(safeColours ? cell_states::SafeTimeoutBar : colours::TimeoutBar), 0,
-                       QSize(toPixels(layout::FullTimeout), toPixels(layout::TimeoutBarHeight))),
+                       QSize(toPixels(geometry::FullTimeout), toPixels(geometry::TimeoutBarHeight))),
            tr("Timeout bar above the cell: runs down while the packet waits for its ACK; when it is empty "
               "the packet is sent again."));
     addHeading(tr("Receiver cells: what the receiver holds"));

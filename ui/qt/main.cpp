@@ -18,7 +18,7 @@
 
 #include "core/app_version.h"
 #include "history/lessons.h"
-#include "ui/command_line.h"
+#include "frontend/command_line.h"
 #include "ui/qt/main_window.h"
 
 namespace {

@@ -9,14 +9,14 @@
 #include <cmath>
 
 #include "core/colours.h"
-#include "ui/layout.h"
+#include "core/geometry.h"
 
 // Twips to logical pixels, to the nearest pixel. Qt scales logical pixels to
 // the screen's device pixels by itself, so the window keeps its proportions on
 // a high-DPI screen.
 inline int toPixels(int twips)
 {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / layout::TwipsPerPixel));
+    return static_cast<int>(std::lround(static_cast<double>(twips) / geometry::TwipsPerPixel));
 }
 
 // 0x00BBGGRR: red in the lowest byte, blue in the highest.

@@ -63,8 +63,8 @@ std::string pageLayoutJson()
 {
     JsonText json;
     json.beginObject();
-    json.key("twipsPerPixel").value(layout::TwipsPerPixel);
-    json.key("clientWidth").value(layout::ClientWidth).key("clientHeight").value(layout::ClientHeight);
+    json.key("twipsPerPixel").value(geometry::TwipsPerPixel);
+    json.key("clientWidth").value(geometry::ClientWidth).key("clientHeight").value(geometry::ClientHeight);
     std::string families;
     for (const std::string_view family : FontFamilies)
         families += "\"" + std::string(family) + "\", ";

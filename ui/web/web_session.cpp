@@ -50,7 +50,7 @@ WebSession::WebSession(const std::string& query)
     form_.showMessageBox = [this](const std::string& text) { messages_.push_back(text); };
     form_.Form_Load();
     history_.emplace(form_);
-    outcome_ = applyLink(form_, *history_, query);
+    outcome_ = links::applyLink(form_, *history_, query);
     speed_ = outcome_.speedIndex;
     if (!outcome_.lesson.empty()) {
         opened_ = openLesson(outcome_.lesson);
@@ -94,7 +94,7 @@ bool WebSession::rewindTo(int tick)
 
 void WebSession::setSpeed(int index)
 {
-    if (index >= 0 && index < static_cast<int>(std::size(Speeds))) speed_ = index;
+    if (index >= 0 && index < static_cast<int>(std::size(links::Speeds))) speed_ = index;
 }
 
 std::string WebSession::takeMessage()
@@ -112,7 +112,7 @@ bool WebSession::clockRuns() const { return form_.Timer1.Enabled && !messageOpen
 
 int WebSession::clockInterval() const
 {
-    return static_cast<int>(std::lround(form_.Timer1.Interval / Speeds[static_cast<std::size_t>(speed_)]));
+    return static_cast<int>(std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
 }
 
 std::string WebSession::layoutJson() const { return pageLayoutJson(); }
@@ -245,9 +245,9 @@ std::string WebSession::logJson(int from) const
 
 std::string WebSession::linkQuery() const
 {
-    if (!showsUnmodifiedLesson()) return web::linkQuery(form_, speed_);
+    if (!showsUnmodifiedLesson()) return links::linkQuery(form_, speed_);
     std::string query = "lesson=" + lesson_;
-    if (speed_ != NormalSpeed) query += "&speed=" + numbers::shortestText(Speeds[speed_]);
+    if (speed_ != links::NormalSpeed) query += "&speed=" + numbers::shortestText(links::Speeds[speed_]);
     return query;
 }
 

@@ -22,7 +22,7 @@
 
 #include "core/form.h"
 #include "history/run_history.h"
-#include "ui/web/link_settings.h"
+#include "frontend/link_settings.h"
 
 namespace web {
 
@@ -84,7 +84,7 @@ public:
 private:
     Form1 form_;
     std::optional<RunHistory> history_;
-    LinkOutcome outcome_;
+    links::LinkOutcome outcome_;
     std::string openScript(const RunScript& script, const std::string& lesson);
     // The lesson's run while it stays as the lesson wrote it, for the link.
     bool showsUnmodifiedLesson() const;
@@ -94,7 +94,7 @@ private:
     std::string lesson_;     // the lesson last opened, "" for none
     RunScript lessonScript_; // and its script, to tell whether the run still is it
     bool messageOpen_ = false;
-    int speed_ = NormalSpeed;
+    int speed_ = links::NormalSpeed;
 };
 
 // The state digests of a seeded stream of random user events, one after

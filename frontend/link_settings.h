@@ -29,7 +29,7 @@
 
 class RunHistory;
 
-namespace web {
+namespace links {
 
 inline constexpr double Speeds[] = {0.25, 0.5, 1.0, 2.0, 4.0};
 inline constexpr int NormalSpeed = 2;
@@ -52,4 +52,4 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query);
 // The query that reproduces the form's settings (without '?').
 std::string linkQuery(const Form1& form, int speedIndex);
 
-} // namespace web
+} // namespace links

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-namespace layout {
+namespace geometry {
 
 inline constexpr int TwipsPerPixel = 15;
 inline constexpr int ClientWidth = 12825;
@@ -62,4 +62,4 @@ inline constexpr int AckHeight = 375;
 inline constexpr int AckArrivalTop = 1320; // arrived once strictly above this
 inline constexpr int FlightStep = 50;      // per tick, both directions
 
-} // namespace layout
+} // namespace geometry

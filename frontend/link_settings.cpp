@@ -1,4 +1,4 @@
-#include "ui/web/link_settings.h"
+#include "frontend/link_settings.h"
 
 #include <array>
 #include <optional>
@@ -7,7 +7,7 @@
 #include "history/lessons.h"
 #include "history/run_history.h"
 
-namespace web {
+namespace links {
 
 namespace {
 
@@ -260,4 +260,4 @@ std::string linkQuery(const Form1& form, int speedIndex)
     return query;
 }
 
-} // namespace web
+} // namespace links

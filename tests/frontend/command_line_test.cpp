@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app_version.h"
-#include "ui/command_line.h"
+#include "frontend/command_line.h"
 
 using command_line::Action;
 using command_line::parse;

@@ -1,4 +1,4 @@
-#include "ui/command_line.h"
+#include "frontend/command_line.h"
 
 #include <algorithm>
 #include <span>
