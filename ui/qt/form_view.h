@@ -18,13 +18,13 @@
 // Every widget's objectName is its control's name, with "_i" for element i of
 // an array ("lblTx_3", "cmdPacket_0").
 //
-// Sections of form_view.cpp:
-//   fonts, colours and the table of places
-//   building the controls
-//   zoom and view options
-//   forwarding the user's events (mouse and keyboard)
-//   mirroring the model into the widgets
-//   drawing: the arrows and the sheet on top
+// Where each part lives:
+//   form_view_support.h   fonts, names and which model control a table entry shows
+//   form_view.cpp         building the controls
+//   form_view_zoom.cpp    zoom and view options
+//   form_view_keys.cpp    forwarding the user's events (mouse and keyboard)
+//   form_view_mirror.cpp  mirroring the model into the widgets
+//   form_view_paint.cpp   drawing: the arrows and the sheet on top
 #pragma once
 
 #include <QElapsedTimer>

@@ -1,0 +1,147 @@
+#include "ui/qt/form_view.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFont>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/qt/cell_label.h"
+#include "ui/qt/control_texts.h"
+#include "ui/qt/form_view_support.h"
+#include "ui/qt/paint_layer.h"
+#include "ui/qt/screen_units.h"
+#include "ui/qt/shape_widget.h"
+#include "ui/qt/zoom_style.h"
+#include "ui/window_layout.h"
+
+using namespace form_view_support;
+
+// ============================================================================
+// Forwarding the user's events
+// ============================================================================
+
+void FormView::onCheckBoxClicked(CheckView& view)
+{
+    // The box has already ticked itself; remember that, so that the mirror
+    // puts it back if the model decides otherwise.
+    if (view.shown) view.shown->Value = view.widget->isChecked() ? 1 : 0;
+    sink_(UserEvent{EventKind::ClickCheckBox, static_cast<std::int16_t>(view.id), 0});
+}
+
+void FormView::onSliderMoved(SliderView& view, int value)
+{
+    view.shownValue = value;
+    sink_(UserEvent{EventKind::MoveSlider, static_cast<std::int16_t>(view.id),
+                    static_cast<std::int16_t>(value)});
+}
+
+void FormView::clickFlight(const FlightView& view)
+{
+    sink_(UserEvent{view.ack ? EventKind::ClickAck : EventKind::ClickPacket,
+                    static_cast<std::int16_t>(view.slot), 0});
+}
+
+const FormView::FlightView* FormView::pickedView() const
+{
+    if (!picked_) return nullptr;
+    for (const FlightView& view : flights_)
+        if (view.ack == picked_->ack && view.slot == picked_->slot && view.model->Visible) return &view;
+    return nullptr;
+}
+
+// Up and Down walk along a lane in the order the buttons stand on screen;
+// Left and Right cross to the other lane, to the button nearest in height.
+void FormView::movePick(int key)
+{
+    const FlightView* current = pickedView();
+    const bool wantAck = key == Qt::Key_Right ? true : key == Qt::Key_Left ? false : current && current->ack;
+    std::vector<const FlightView*> lane;
+    for (const FlightView& view : flights_)
+        if (view.model->Visible && view.ack == wantAck) lane.push_back(&view);
+    if (lane.empty() && current == nullptr) {
+        for (const FlightView& view : flights_)
+            if (view.model->Visible) lane.push_back(&view);
+    }
+    if (lane.empty()) return;
+    std::stable_sort(lane.begin(), lane.end(),
+                     [](const FlightView* a, const FlightView* b) { return a->model->Top < b->model->Top; });
+    const FlightView* next = lane.front();
+    if (current != nullptr && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        const auto at = std::find(lane.begin(), lane.end(), current);
+        const auto index = at - lane.begin();
+        const auto count = static_cast<std::ptrdiff_t>(lane.size());
+        next = lane[static_cast<std::size_t>(key == Qt::Key_Down ? std::min(index + 1, count - 1)
+                                                                 : std::max<std::ptrdiff_t>(index - 1, 0))];
+    } else if (current != nullptr) {
+        next =
+            *std::min_element(lane.begin(), lane.end(), [current](const FlightView* a, const FlightView* b) {
+                return std::abs(a->model->Top - current->model->Top) <
+                       std::abs(b->model->Top - current->model->Top);
+            });
+    }
+    picked_ = FlightPick{next->ack, next->slot};
+    setAccessibleDescription(next->widget->accessibleName());
+    sheet_->update();
+}
+
+void FormView::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that the panel's controls leave unhandled arrive here too; only
+    // the flight area's own focus plays.
+    if (!hasFocus() || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        movePick(event->key());
+        return;
+    case Qt::Key_Space:
+        if (const FlightView* view = pickedView()) clickFlight(*view);
+        return;
+    case Qt::Key_Delete:
+        // Lost as by a double click: the second click falls within the
+        // hold-off the first one starts, unless the first already removed it.
+        if (const FlightView* view = pickedView()) {
+            clickFlight(*view);
+            if (view->model->Visible) clickFlight(*view);
+        }
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool FormView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint at = help->pos() - origin_;
+        const QString tip = control_texts::backgroundToolTip(static_cast<int>(std::lround(at.x() / scale_)),
+                                                             static_cast<int>(std::lround(at.y() / scale_)));
+        if (tip.isEmpty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), tip, this);
+        }
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) sheet_->update();
+    return QWidget::event(event);
+}
+
+void FormView::noteEvent(const UserEvent& event) { notedEvent_ = event; }
