@@ -27,13 +27,13 @@
 // start; the recorded actions play as the clock runs. A file that cannot be
 // read is refused with one sentence, and the run on screen stays as it was.
 //
-// Sections of main_window.cpp:
-//   building the window and its menus
-//   running events and the clock
-//   stepping, rewinding and the speed
-//   showing the model
-//   exports
-//   the modal message box and help
+// Where each part lives:
+//   main_window.cpp          building the window and its menus; running events
+//                            and the clock; stepping, rewinding and the speed;
+//                            showing the model
+//   main_window_files.cpp    exports, run files and lessons
+//   main_window_dialogs.cpp  the modal message box, keys and mouse, About
+//   main_window_view.cpp     view options and remembered preferences
 #pragma once
 
 #include <QList>
@@ -63,6 +63,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
+    // The window's caption, before any lesson or file title is added to it.
+    static const QString WindowCaption;
+
     // Speeds of the clock, as multiples of Timer1's own interval.
     static constexpr std::array<double, 5> Speeds = {0.25, 0.5, 1.0, 2.0, 4.0};
     static constexpr int NormalSpeed = 2;
