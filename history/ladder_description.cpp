@@ -54,7 +54,8 @@ Point pointAcross(const Point* first, const Point* last, double across, bool ris
         const double f = (across - a.across) / (b.across - a.across);
         return {a.tick + f * (b.tick - a.tick), across};
     }
-    return last[-1];
+    // Lost before it got there: beside its cross.
+    return {last[-1].tick, last[-1].across + (rising ? 0.07 : -0.07)};
 }
 
 // The in-order receiver's log names each packet it throws away in the tick it arrives.
@@ -79,8 +80,14 @@ void addMarks(Description& into, const RunTrace& trace)
         if (markers & marker::Timeout) into.marks.push_back({tick, MarkKind::Timeout, false, "timeout"});
         if (markers & marker::FastRetransmit)
             into.marks.push_back({tick, MarkKind::FastRetransmit, false, "fast retransmit"});
-        if (markers & marker::StateChange)
-            into.marks.push_back({tick, MarkKind::StateChange, false, txStateName(sample.txState)});
+        if (markers & marker::StateChange) {
+            // The state a timeout or a fast retransmit enters goes on the same line.
+            if (markers & (marker::Timeout | marker::FastRetransmit)) {
+                into.marks.back().text += std::string(" \u2192 ") + txStateName(sample.txState);
+            } else {
+                into.marks.push_back({tick, MarkKind::StateChange, false, txStateName(sample.txState)});
+            }
+        }
 
         const auto usable = static_cast<std::int16_t>(
             numbers::intFloor(static_cast<double>(sample.txWindowBytes) / sample.segmentBytes + 0.5));
