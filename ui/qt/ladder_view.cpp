@@ -1,5 +1,6 @@
 #include "ui/qt/ladder_view.h"
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +9,10 @@
 #include <cmath>
 
 #include "history/run_history.h"
+#include "ui/qt/form_view.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/run_chart.h"
+#include "ui/qt/run_panel.h"
 #include "ui/qt/screen_units.h"
 
 namespace {
@@ -260,10 +265,35 @@ void LadderView::showEvent(QShowEvent* event)
     QAbstractScrollArea::showEvent(event);
     refresh_.start();
     refreshNow();
+    emit shownChanged(true);
 }
 
 void LadderView::hideEvent(QHideEvent* event)
 {
     QAbstractScrollArea::hideEvent(event);
     refresh_.stop();
+    emit shownChanged(false);
+}
+
+void showLadderView(MainWindow& window, QAction* action, bool shown)
+{
+    auto* view = window.findChild<LadderView*>(QStringLiteral("ladderView"));
+    if (view == nullptr) {
+        if (!shown) return;
+        view = new LadderView(window.history(), &window);
+        view->setWindowFlag(Qt::Window);
+        RunChart* chart = window.runPanel()->chart();
+        QObject::connect(view, &LadderView::cursorPicked, chart, &RunChart::setCursorTick);
+        QObject::connect(chart, &RunChart::cursorMoved, view, &LadderView::setCursorTick);
+        QObject::connect(view, &LadderView::rewindRequested, &window,
+                         [&window](std::int32_t tick) { window.rewindTo(tick); });
+        QObject::connect(view, &LadderView::shownChanged, action, &QAction::setChecked);
+    }
+    if (shown) {
+        const FormView* options = window.clientArea();
+        view->setZoom(options->zoom());
+        view->setSafeColours(options->safeColours());
+        view->setStateMarks(options->stateMarks());
+    }
+    view->setVisible(shown);
 }

@@ -17,6 +17,8 @@
 #include "frontend/ladder_drawing.h"
 #include "history/ladder_description.h"
 
+class MainWindow;
+class QAction;
 class QPainter;
 class RunHistory;
 
@@ -51,6 +53,7 @@ public:
     const ladder::Layout& layout() const { return layout_; }
 
 signals:
+    void shownChanged(bool shown);
     void cursorPicked(std::int32_t tick);
     void rewindRequested(std::int32_t tick);
 
@@ -76,3 +79,8 @@ private:
     ladder::Description shown_; // reused on every refresh
     QTimer refresh_;
 };
+
+// View -> Time-Sequence Diagram: shows or hides the window's diagram, built
+// the first time, sharing the cursor with the chart and the log and drawn
+// with the window's zoom, palette and marks. `action` follows its visibility.
+void showLadderView(MainWindow& window, QAction* action, bool shown);
