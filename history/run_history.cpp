@@ -19,7 +19,7 @@ std::string megabytes(std::size_t bytes)
 
 RunHistory::Run::Run(const Form1& start, std::int32_t checkpointSpacing, int number, bool afterReset,
                      std::string title)
-    : recorder(start, checkpointSpacing), trace(start), number(number), afterReset(afterReset),
+    : recorder(start, checkpointSpacing), trace(start), ladder(start), number(number), afterReset(afterReset),
       title(std::move(title))
 {
 }
@@ -38,9 +38,11 @@ void RunHistory::tick(Form1& form)
     replayScripted(form); // what the recording did after the tick we stand on
     Run& run = current();
     beforeTick_.capture(form);
+    flightsBeforeTick_.capture(form);
     form.Timer1_Timer();
     run.recorder.recordTick(form);
     run.trace.recordTick(beforeTick_, form);
+    run.ladder.recordTick(flightsBeforeTick_, form, ticks());
     replayScripted(form);
     if (replaying_ && scriptNext_ >= script_.size() && ticks() >= scriptEnd_) replaying_ = false;
     if (ticks() % BudgetCheckTicks == 0) keepWithinBudget();
@@ -100,6 +102,7 @@ void RunHistory::record(Form1& form, const UserEvent& event)
     applyEvent(form, event);
     current().recorder.recordEvent(event);
     current().trace.recordEvent(before, event, form);
+    current().ladder.recordEvent(before, event, form, ticks());
     if (!reset) return;
 
     if (replaying_) {
@@ -170,6 +173,7 @@ bool RunHistory::rewindTo(Form1& form, std::int32_t tick, Landing landing)
     Form1 rebuilt = run.recorder.stateAt(tick);
     run.recorder.truncateTo(tick);
     run.trace.truncateTo(tick);
+    run.ladder.truncateTo(tick);
     auto hook = std::move(form.showMessageBox);
     form = rebuilt;
     form.showMessageBox = std::move(hook);
@@ -235,7 +239,8 @@ std::size_t RunHistory::approximateBytes() const
 {
     std::size_t bytes = script_.capacity() * sizeof(RecordedEvent);
     for (const auto& run : runs_)
-        bytes += run->recorder.approximateBytes() + run->trace.approximateBytes();
+        bytes +=
+            run->recorder.approximateBytes() + run->trace.approximateBytes() + run->ladder.approximateBytes();
     return bytes;
 }
 
@@ -257,6 +262,7 @@ void RunHistory::keepWithinBudget()
     const std::int32_t cut = run.recorder.dropBefore(first + (ticks() - first) / 2);
     if (cut == first) return; // nothing left that can go
     run.trace.dropBefore(cut);
+    run.ladder.dropBefore(cut);
     ++runsVersion_;
     run.trace.note("Ticks " + numbers::plainText(first) + " to " + numbers::plainText(cut - 1) +
                    " of this run dropped to stay within the memory budget (" + megabytes(budgetBytes_) +

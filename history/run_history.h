@@ -11,6 +11,7 @@
 //   - open a run file:            history.open(form, script);
 //   - save one:                   saveRunFile(path, history.script());
 //   - chart and log:              history.trace().samples(), history.trace().log()
+//   - time-sequence diagram:      ladder::describe(history.ladder(), history.trace())
 //   - export:                     writeRunCsv(stream, history.trace())       (history/run_csv.h)
 // The form passed in must be the one the history has followed since start-up.
 //
@@ -51,6 +52,7 @@
 
 #include "core/events.h"
 #include "core/form.h"
+#include "history/ladder.h"
 #include "history/run_file.h"
 #include "history/run_recorder.h"
 #include "history/run_trace.h"
@@ -114,6 +116,7 @@ public:
     std::int32_t ticks() const { return current().recorder.ticks(); }
     const RunRecorder& recorder() const { return current().recorder; }
     const RunTrace& trace() const { return current().trace; }
+    const LadderTrace& ladder() const { return current().ladder; }
     const std::string& title() const { return current().title; }
 
     // Every run kept in the record, the current one last.
@@ -122,8 +125,9 @@ public:
             std::string title);
         RunRecorder recorder;
         RunTrace trace;
-        int number;      // 1 for the session's first run
-        bool afterReset; // began with a Reset, rather than at start-up or from a file
+        LadderTrace ladder; // every trip of a packet or ACK, for the time-sequence diagram
+        int number;         // 1 for the session's first run
+        bool afterReset;    // began with a Reset, rather than at start-up or from a file
         std::string title;
     };
     std::size_t runCount() const { return runs_.size(); }
@@ -152,6 +156,7 @@ private:
     std::uint64_t runsVersion_ = 0;
     int runsBegun_ = 0;
     ObservedState beforeTick_; // reused, so a tick allocates nothing once its strings have grown
+    FlightSnapshot flightsBeforeTick_;
 
     // The recording being replayed: all its actions, the next one to replay,
     // its length, and the ticks at which the live clock was flipped from it.

@@ -14,6 +14,13 @@ grep -q '^450,.*fast-retransmit' "$out/run.csv" || { echo "no fast-retransmit ma
 grep -q '<svg' "$out/chart.svg" || { echo "no SVG drawing"; exit 1; }
 [ "$(head -c 8 "$out/chart.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || { echo "not a PNG"; exit 1; }
 
+# The time-sequence diagram of ticks 0 to 600, for a slide.
+"$exporter" --lesson go-back-n --from 0 --to 600 --ladder-svg "$out/ladder.svg" --ladder-png "$out/ladder.png"
+grep -q 'ticks 0 to 600' "$out/ladder.svg" || { echo "no diagram of ticks 0 to 600"; exit 1; }
+grep -q '>ACK 1 dup<' "$out/ladder.svg" || { echo "no duplicate ACK in the diagram"; exit 1; }
+[ "$(grep -c 'class="lost"' "$out/ladder.svg")" -eq 1 ] || { echo "not one lost packet in the diagram"; exit 1; }
+[ "$(head -c 8 "$out/ladder.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || { echo "diagram not a PNG"; exit 1; }
+
 echo '{"format": "sliding-window-run", "version": 9}' > "$out/new.json"
 if "$exporter" "$out/new.json" --csv "$out/x.csv" 2> "$out/error"; then echo "a newer file was accepted"; exit 1; fi
 grep -q 'format version 9, newer than this program reads' "$out/error" || { cat "$out/error"; exit 1; }

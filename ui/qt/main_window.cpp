@@ -27,6 +27,7 @@
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/ladder_view.h"
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/window_placement.h"
@@ -105,6 +106,11 @@ void MainWindow::buildMenus()
         if (shown || panel_ != nullptr) runPanel()->setVisible(shown);
     });
     buildViewMenu(view);
+    QAction* ladder =
+        addMenuAction(view, QStringLiteral("actionLadder"), tr("&Time-Sequence Diagram"), QKeySequence());
+    ladder->setCheckable(true);
+    connect(ladder, &QAction::toggled, this,
+            [this, ladder](bool shown) { showLadderView(*this, ladder, shown); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     connect(addMenuAction(help, QStringLiteral("actionLessons"), tr("&Lessons..."), QKeySequence()),

@@ -2,6 +2,7 @@
 // writes its per-tick CSV and its chart, for homework sheets and slides.
 //
 //   sliding-window-run FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]
+//                      [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]
 //
 // The run plays exactly as in the window: the recorded actions happen at
 // their ticks; past the end of the recording the clock goes on while it runs.
@@ -23,6 +24,7 @@
 #include "history/run_csv.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
+#include "ui/qt/ladder_view.h"
 #include "ui/qt/run_chart.h"
 
 namespace {
@@ -34,7 +36,8 @@ struct Request {
     std::optional<std::string> runFile;
     std::optional<std::string> lesson;
     std::optional<std::int32_t> ticks;
-    std::optional<std::string> csv, svg, png;
+    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng;
+    std::optional<std::int32_t> from, to; // the diagram's ticks
     bool help = false;
     std::string error;
 };
@@ -42,7 +45,8 @@ struct Request {
 std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
-           " FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]";
+           " FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]"
+           " [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]";
 }
 
 std::string help()
@@ -52,6 +56,9 @@ std::string help()
                   "  --csv OUT    one row per tick: figures, markers and the log (\"-\": standard output)\n"
                   "  --svg OUT    the chart as an SVG drawing\n"
                   "  --png OUT    the chart as a PNG image\n"
+                  "  --ladder-svg OUT  the time-sequence diagram as an SVG drawing\n"
+                  "  --ladder-png OUT  the time-sequence diagram as a PNG image\n"
+                  "  --from T, --to T  the diagram's ticks (default: the whole run), e.g. --from 0 --to 600\n"
                   "  --ticks N    play N ticks (default: the length of the recorded run)\n"
                   "  --lesson NAME  a built-in lesson instead of a file\n"
                   "  --help       this text\n\nLessons:\n";
@@ -83,7 +90,11 @@ Request parse(const std::vector<std::string>& arguments)
             value(request.svg);
         } else if (argument == "--png") {
             value(request.png);
-        } else if (argument == "--ticks") {
+        } else if (argument == "--ladder-svg") {
+            value(request.ladderSvg);
+        } else if (argument == "--ladder-png") {
+            value(request.ladderPng);
+        } else if (argument == "--ticks" || argument == "--from" || argument == "--to") {
             std::optional<std::string> text;
             value(text);
             std::int32_t ticks = -1;
@@ -92,8 +103,10 @@ Request parse(const std::vector<std::string>& arguments)
                 if (status != std::errc() || end != text->data() + text->size() || ticks < 0 ||
                     ticks > runfile::MaxTicks)
                     request.error =
-                        "--ticks needs a whole number from 0 to " + std::to_string(runfile::MaxTicks);
-                request.ticks = ticks;
+                        argument + " needs a whole number from 0 to " + std::to_string(runfile::MaxTicks);
+                (argument == "--ticks"  ? request.ticks
+                 : argument == "--from" ? request.from
+                                        : request.to) = ticks;
             }
         } else if (argument.starts_with("-") && argument != "-") {
             request.error = "unknown option " + argument;
@@ -148,6 +161,30 @@ bool writeChart(const std::string& path, const RunTrace& trace, bool svg)
     return image.save(file, "PNG");
 }
 
+// The diagram of ticks from .. to, at 100 %: the SVG by the shared writer, the PNG drawn by Qt.
+bool writeLadder(const std::string& path, const RunHistory& history, const Request& request, bool svg)
+{
+    const ladder::Description diagram = ladder::describe(history.ladder(), history.trace(),
+                                                         request.from.value_or(0), request.to.value_or(-1));
+    const ladder::Layout layout;
+    const ladder::Palette palette = ladder::palette(false);
+    if (svg) {
+        std::ofstream out(path, std::ios::binary);
+        out << ladder::toSvg(diagram, layout, palette, false);
+        out.flush();
+        return static_cast<bool>(out);
+    }
+    QImage image(
+        QSize(static_cast<int>(layout.width), static_cast<int>(layout.height(diagram.from, diagram.to))),
+        QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        paintLadder(painter, diagram, layout, palette, false);
+    }
+    return image.save(QString::fromStdString(path), "PNG");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -179,7 +216,11 @@ int main(int argc, char* argv[])
         std::cerr << ProgramName << ": could not write " << *request.csv << '\n';
         return 1;
     }
-    if (request.svg || request.png) {
+    if (request.ladderSvg && !writeLadder(*request.ladderSvg, history, request, true)) {
+        std::cerr << ProgramName << ": could not write " << *request.ladderSvg << '\n';
+        return 1;
+    }
+    if (request.svg || request.png || request.ladderPng) {
         // Drawing needs a QApplication, but never a display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         int qtArgc = 1;
@@ -190,6 +231,10 @@ int main(int argc, char* argv[])
                 std::cerr << ProgramName << ": could not write " << *path << '\n';
                 return 1;
             }
+        }
+        if (request.ladderPng && !writeLadder(*request.ladderPng, history, request, false)) {
+            std::cerr << ProgramName << ": could not write " << *request.ladderPng << '\n';
+            return 1;
         }
     }
     return 0;

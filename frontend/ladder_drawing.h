@@ -1,0 +1,73 @@
+// How every front end lays out and colours the time-sequence diagram, and
+// the diagram as an SVG drawing (what the exporter writes, no display needed).
+//
+// The description (history/ladder_description.h) says what is drawn; this
+// says where and in which colour, so that the window, the page and the
+// exported drawing look alike. Pixels are logical pixels at 100 %.
+//
+//   |tick| window |  marks  |S          R|  drops  |
+//   |  50|  2-5   | timeout |\____       |         |
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/colours.h"
+#include "history/ladder_description.h"
+
+namespace ladder {
+
+struct Layout {
+    double width = 640;        // the whole drawing
+    double pixelsPerTick = 2;  // downward
+    double scale = 1;          // zoom: 2 at 200 %, applied to everything
+    double header = 34;        // the axes' names above tick `from`
+    double senderMargin = 176; // ticks, window notes and marks left of the sender's axis
+    double receiverMargin = 84;
+    double fontSize = 11;
+
+    double senderX() const { return senderMargin * scale; }
+    double receiverX() const { return (width - receiverMargin) * scale; }
+    double x(double across) const { return senderX() + across * (receiverX() - senderX()); }
+    double y(double tick, std::int32_t from) const
+    {
+        return (header + (tick - from) * pixelsPerTick) * scale;
+    }
+    double tickAt(double y, std::int32_t from) const { return from + (y / scale - header) / pixelsPerTick; }
+    double acrossAt(double x) const { return (x - senderX()) / (receiverX() - senderX()); }
+    // The height of the drawing of ticks from .. to.
+    double height(std::int32_t from, std::int32_t to) const { return y(to, from) + 16 * scale; }
+    // Where the tick numbers, window notes and sender marks are written (right edges).
+    double tickNumbersRight() const { return 34 * scale; }
+    double windowNotesRight() const { return 82 * scale; }
+    double marksRight() const { return senderX() - 6 * scale; }
+    // Texts of one column closer than this are left out: the later one gives way.
+    double textSpacing() const { return (fontSize + 1) * scale; }
+};
+
+// Model colours, 0x00BBGGRR; the View options' colour-blind safe palette
+// takes the safe colour of the sender state each line stands for.
+struct Palette {
+    Colour packet, resend, ack, lost, timeout, state, window, axis, text, cursor;
+};
+Palette palette(bool safeColours);
+Colour colourOf(const Palette& palette, LineKind kind);
+// The state mark drawn before a line's label when the View options show
+// marks ("F" sent once, "S" sent again; ACKs carry none).
+std::string_view stateMark(LineKind kind);
+// The label as drawn: with its state mark when marks are shown.
+std::string labelText(const Line& line, bool stateMarks);
+bool dashed(LineKind kind); // duplicate ACKs are dashed
+
+// The tick numbers written down the left edge: every `tickNumberStep` ticks.
+std::int32_t tickNumberStep(const Layout& layout);
+
+// The description as a standalone SVG document.
+std::string toSvg(const Description& description, const Layout& layout, const Palette& palette,
+                  bool stateMarks);
+
+// "#rrggbb" of a model colour.
+std::string cssColour(Colour colour);
+
+} // namespace ladder
