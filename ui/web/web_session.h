@@ -21,8 +21,8 @@
 #include <string>
 
 #include "core/form.h"
-#include "history/run_history.h"
 #include "frontend/link_settings.h"
+#include "history/run_history.h"
 
 namespace web {
 
