@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int OriginalOptionBoxes = 7;      // Slow Start .. Slide Numbers
+constexpr int OriginalOptionBoxes = 7;     // Slow Start .. Slide Numbers
 constexpr int BoxesBeforeGoBackSender = 8; // and the in-order receiver
 constexpr long EventsPerRun = 40000;
 constexpr long CheckEvery = 5000;
@@ -40,8 +40,7 @@ public:
             return {form.cmdPause.Caption == "Cont" ? EventKind::PauseCont : EventKind::StartReset};
         const int roll = random_.below(1000);
         if (roll < 20) return click(form);
-        if (roll < 26)
-            return {EventKind::ClickCheckBox, static_cast<std::int16_t>(random_.below(boxes_))};
+        if (roll < 26) return {EventKind::ClickCheckBox, static_cast<std::int16_t>(random_.below(boxes_))};
         if (roll < 32) {
             constexpr std::array<int, SliderCount> Maxima = {20, 16, 16, 32};
             const int id = random_.below(SliderCount);
