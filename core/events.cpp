@@ -20,9 +20,11 @@ CheckBox& optionBox(Form1& form, OptionBox box)
     case OptionBox::Slide:
         return form.chkSlide;
     case OptionBox::InOrderReceiver:
+        return form.chkInOrderReceiver;
+    case OptionBox::GoBackN:
         break;
     }
-    return form.chkInOrderReceiver;
+    return form.chkGoBackN;
 }
 
 ScrollBar& slider(Form1& form, SliderId id)
@@ -71,9 +73,15 @@ void applyEvent(Form1& form, const UserEvent& event)
 
 namespace {
 
-constexpr const char* BoxCaptions[OptionBoxCount] = {
-    "Slow Start",   "Avoidance", "Fast Retransmit", "Selective Repeat",
-    "Delayed ACKs", "Auto RTT",  "Slide Numbers",   "Receiver keeps only in-order packets"};
+constexpr const char* BoxCaptions[OptionBoxCount] = {"Slow Start",
+                                                     "Avoidance",
+                                                     "Fast Retransmit",
+                                                     "Selective Repeat",
+                                                     "Delayed ACKs",
+                                                     "Auto RTT",
+                                                     "Slide Numbers",
+                                                     "Receiver keeps only in-order packets",
+                                                     "Sender resends the whole window on a timeout"};
 constexpr const char* SliderTitles[SliderCount] = {"Timeout Timer", "Tx Window Size", "Rx Window Size",
                                                    "Max Sequence No"};
 

@@ -28,9 +28,10 @@ enum class OptionBox : std::uint8_t {
     DelayedAck,
     AutoRtt,
     Slide,
-    InOrderReceiver // not drawn in the window; offered by menus
+    InOrderReceiver, // not drawn in the window; offered by menus
+    GoBackN          // likewise; added last so that recorded boxes keep their numbers
 };
-inline constexpr int OptionBoxCount = 8;
+inline constexpr int OptionBoxCount = 9;
 
 enum class SliderId : std::uint8_t { Timeout, TxWindow, RxWindow, Sequences };
 inline constexpr int SliderCount = 4;

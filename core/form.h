@@ -12,6 +12,7 @@
 //   sender/sending.cpp        SendNewPackets, QueuePacket, LaunchPacket
 //   sender/ack_processing.cpp AckArrived, the fast-retransmit entry
 //   sender/retransmission.cpp timers, first-packet rule, selective scan, RetransmitPacket
+//   sender/go_back.cpp        the go-back-N sender's round of resends after a timeout
 //   receiver/packet_arrival.cpp PacketArrived, release of a held ACK
 //   receiver/ack_generation.cpp SendAck
 //   settings/options.cpp      option boxes and ApplyOptions
@@ -28,8 +29,8 @@
 #include <string_view>
 
 #include "core/controls.h"
-#include "core/numbers.h"
 #include "core/geometry.h"
+#include "core/numbers.h"
 
 // One candidate for a commentary line.
 struct MessageLine {
@@ -84,6 +85,12 @@ struct FormState {
     // The receiver keeps only the packet it expects next and drops every other
     // one, as a textbook go-back-N receiver does (an addition to the original).
     std::int16_t UseInOrderReceiver = False;
+    // On a timeout the sender goes back over every packet not yet
+    // acknowledged and sends them all again, as a textbook go-back-N sender
+    // does (an addition to the original).
+    std::int16_t UseGoBackN = False;
+    // The next packet such a go-back round sends again; -1 while no round is under way.
+    std::int16_t GoBackNext = -1;
 
     // --- 32-bit byte counts and the sender state ---
     std::int32_t RxWindowBytes = 0;
@@ -139,6 +146,7 @@ struct FormState {
     CheckBox chkSlide;
     // Not drawn in the window, which keeps its original layout: menus offer it.
     CheckBox chkInOrderReceiver;
+    CheckBox chkGoBackN;                 // disabled while Selective Repeat is ticked
     ScrollBar HScroll1{1, 20, 1, 2, 1};  // timeout setting
     ScrollBar VScroll1{1, 16, 1, 1, 15}; // transmit window, 17 - value packets
     ScrollBar VScroll2{1, 16, 1, 1, 13}; // receive window, 17 - value packets
@@ -171,6 +179,7 @@ public:
     void chkSelective_Click();
     void chkDelayedACK_Click();
     void chkInOrderReceiver_Click();
+    void chkGoBackN_Click();
     void HScroll1_Change();
     void VScroll1_Change();
     void VScroll2_Change();
@@ -221,6 +230,8 @@ private:
     void EnterFastRetransmitIfDue();
     void ReleaseHeldAck();
     void ScanForSelectiveResends();
+    bool ContinueGoBack();
+    void goBackFrom(int packet);
     void PostStandingLines();
     void RecountFlight();
     bool StopAtPacketNumberLimit();

@@ -62,6 +62,7 @@ void placeDesignControls(FormState& f)
     f.chkAutoRTT = CheckBox{"Auto RTT"};
     f.chkSlide = CheckBox{"Slide Numbers"};
     f.chkInOrderReceiver = CheckBox{"Receiver keeps only in-order packets"};
+    f.chkGoBackN = CheckBox{"Sender resends the whole window on a timeout"};
 }
 
 } // namespace
@@ -190,6 +191,7 @@ void Form1::ResetSimulation()
     }
 
     SendQueue.fill(-1);
+    GoBackNext = -1;
     QueueTail = 0;
     QueueHead = 0;
 

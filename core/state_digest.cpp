@@ -106,11 +106,20 @@ private:
     // golden digests stay valid. The listing always shows them.
     void additions(const FormState& s)
     {
-        const bool untouched =
+        const bool inOrderUntouched =
             s.UseInOrderReceiver == False && s.chkInOrderReceiver.Value == 0 && s.chkInOrderReceiver.Enabled;
-        if (untouched && !Visitor::ListsUntouchedAdditions) return;
-        number({"UseInOrderReceiver"}, s.UseInOrderReceiver);
-        checkBox("chkInOrderReceiver", s.chkInOrderReceiver);
+        if (!inOrderUntouched || Visitor::ListsUntouchedAdditions) {
+            number({"UseInOrderReceiver"}, s.UseInOrderReceiver);
+            checkBox("chkInOrderReceiver", s.chkInOrderReceiver);
+        }
+        // Whether the box is enabled follows Selective Repeat, which the hash
+        // already holds, so an unticked box counts as untouched either way.
+        const bool goBackUntouched = s.UseGoBackN == False && s.chkGoBackN.Value == 0 && s.GoBackNext == -1;
+        if (!goBackUntouched || Visitor::ListsUntouchedAdditions) {
+            number({"UseGoBackN"}, s.UseGoBackN);
+            number({"GoBackNext"}, s.GoBackNext);
+            checkBox("chkGoBackN", s.chkGoBackN);
+        }
     }
 
     void number(FieldName name, std::int64_t value) { visit_.number(name, value); }

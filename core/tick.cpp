@@ -44,7 +44,9 @@ void Form1::Timer1_Timer()
     ReleaseHeldAck();
 
     // The usable window in packets is the window in segments rounded half up.
-    if (numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes + 0.5) > TxOutstanding) {
+    // New packets wait while a go-back round still has old ones to send again.
+    if (!ContinueGoBack() &&
+        numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes + 0.5) > TxOutstanding) {
         if (!StopAtPacketNumberLimit()) SendNewPackets();
     }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/app_version.h"
+#include "frontend/protocol_presets.h"
 
 namespace command_line {
 namespace {
@@ -28,6 +29,23 @@ std::string_view optionName(std::string_view argument)
 {
     argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
     return argument.substr(0, argument.find('='));
+}
+
+// The value of "--name VALUE" or "--name=VALUE", moving index past it; none
+// when it is missing or empty.
+std::optional<std::string> valueOf(const std::vector<std::string>& arguments, std::size_t& index,
+                                   std::string_view option)
+{
+    const std::string& argument = arguments[index];
+    std::string value;
+    if (argument == option) {
+        if (index + 1 == arguments.size()) return std::nullopt;
+        value = arguments[++index];
+    } else {
+        value = argument.substr(option.size() + 1);
+    }
+    if (value.empty()) return std::nullopt;
+    return value;
 }
 
 Request refuse(std::string error)
@@ -62,16 +80,16 @@ Request parse(const std::vector<std::string>& arguments)
             request.action = Action::PrintVersion;
             return request;
         } else if (argument == "--lesson" || argument.starts_with("--lesson=")) {
-            std::string name;
-            if (argument == "--lesson") {
-                if (index + 1 == arguments.size())
-                    return refuse("option '--lesson' needs the name of a lesson");
-                name = arguments[++index];
-            } else {
-                name = argument.substr(std::string_view("--lesson=").size());
-            }
-            if (name.empty()) return refuse("option '--lesson' needs the name of a lesson");
-            request.lesson = name;
+            const std::optional<std::string> name = valueOf(arguments, index, "--lesson");
+            if (!name) return refuse("option '--lesson' needs the name of a lesson");
+            request.lesson = *name;
+        } else if (argument == "--protocol" || argument.starts_with("--protocol=")) {
+            const std::optional<std::string> name = valueOf(arguments, index, "--protocol");
+            if (!name) return refuse("option '--protocol' needs the name of a protocol");
+            if (presets::findPreset(*name) == nullptr)
+                return refuse("unknown protocol '" + *name + "'; the protocols are " +
+                              presets::presetNames());
+            request.protocol = *name;
         } else if (const std::string_view name = optionName(argument); contains(QtOptionsWithValue, name)) {
             request.toolkitArguments.push_back(argument);
             if (argument.find('=') == std::string::npos) {
@@ -84,12 +102,18 @@ Request parse(const std::vector<std::string>& arguments)
             return refuse("unknown option '" + argument + "'");
         }
     }
+    // A run file and a lesson bring their own settings.
+    if (request.protocol && (request.runFile || request.lesson))
+        return refuse(
+            "option '--protocol' cannot be combined with a run file or a lesson, which bring their own "
+            "settings");
     return request;
 }
 
 std::string usage()
 {
-    return std::string("Usage: ") + ProgramName + " [FILE] [--lesson NAME] [--help] [--version]";
+    return std::string("Usage: ") + ProgramName +
+           " [FILE] [--lesson NAME] [--protocol NAME] [--help] [--version]";
 }
 
 std::string help(const std::vector<std::string>& lessonNames)
@@ -97,10 +121,13 @@ std::string help(const std::vector<std::string>& lessonNames)
     std::string text = usage() + "\n\n" + app::Name +
                        ": an animated sliding-window transport protocol with congestion control.\n"
                        "\n"
-                       "  FILE           open a saved run\n"
-                       "  --lesson NAME  start with the lesson NAME\n"
-                       "  -h, --help     show this help and exit\n"
-                       "  --version      show the version and exit\n"
+                       "  FILE             open a saved run\n"
+                       "  --lesson NAME    start with the lesson NAME\n"
+                       "  --protocol NAME  start with the protocol NAME: " +
+                       presets::presetNames() +
+                       "\n"
+                       "  -h, --help       show this help and exit\n"
+                       "  --version        show the version and exit\n"
                        "\n"
                        "Qt's own options, such as -platform NAME, -style NAME or -display NAME, are\n"
                        "passed on to Qt.\n";

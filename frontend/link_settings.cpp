@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/events.h"
+#include "frontend/protocol_presets.h"
 #include "history/lessons.h"
 #include "history/run_history.h"
 
@@ -106,6 +107,14 @@ std::string ignoredSentence(const std::string& name, const std::string& value, c
     return "Ignored " + name + "=" + value + " in the link (" + why + "); kept the start-up setting.";
 }
 
+std::string withRunAndSpeed(const Form1& form, int speedIndex, std::string query)
+{
+    if (form.Timer1.Enabled) query += "&run=1";
+    if (speedIndex != NormalSpeed && speedIndex >= 0 && speedIndex < static_cast<int>(std::size(Speeds)))
+        query += "&speed=" + numbers::shortestText(Speeds[speedIndex]);
+    return query;
+}
+
 } // namespace
 
 LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
@@ -147,9 +156,9 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     };
 
     for (const Parameter& p : parameters) {
-        static constexpr std::array<const char*, 12> Known = {"inorder", "options", "autortt", "slide",
-                                                              "timeout", "tx",      "rx",      "seq",
-                                                              "run",     "speed",   "embed",   "lesson"};
+        static constexpr std::array<const char*, 14> Known = {
+            "inorder", "gobackn", "protocol", "options", "autortt", "slide", "timeout",
+            "tx",      "rx",      "seq",      "run",     "speed",   "embed", "lesson"};
         bool known = false;
         for (const char* name : Known)
             known = known || p.name == name;
@@ -162,8 +171,8 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         const RunFileResult read = loadLesson(p->value);
         if (read.script) {
             outcome.lesson = p->value;
-            for (const char* name :
-                 {"options", "autortt", "slide", "inorder", "timeout", "tx", "rx", "seq", "run"})
+            for (const char* name : {"protocol", "options", "autortt", "slide", "inorder", "gobackn",
+                                     "timeout", "tx", "rx", "seq", "run"})
                 if (const Parameter* setting = find(name))
                     outcome.ignored.push_back("Ignored " + setting->name + "=" + setting->value +
                                               " in the link: the lesson brings its own settings.");
@@ -177,6 +186,17 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     }
     const bool settingsFromLink = outcome.lesson.empty();
 
+    // A protocol first: the link's own settings then change it where they say.
+    if (const Parameter* p = settingsFromLink ? find("protocol") : nullptr) {
+        if (const presets::ProtocolPreset* preset = presets::findPreset(p->value)) {
+            for (const UserEvent& event : presets::presetEvents(form, *preset))
+                history.apply(form, event);
+        } else {
+            outcome.ignored.push_back(
+                ignoredSentence(p->name, p->value, ("the protocols are " + presets::presetNames()).c_str()));
+        }
+    }
+
     if (const Parameter* p = settingsFromLink ? find("options") : nullptr) {
         if (const auto wanted = optionSet(p->value)) {
             bool all = true;
@@ -189,7 +209,7 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     }
     for (const auto& [box, name] :
          {std::pair{OptionBox::AutoRtt, "autortt"}, std::pair{OptionBox::Slide, "slide"},
-          std::pair{OptionBox::InOrderReceiver, "inorder"}}) {
+          std::pair{OptionBox::InOrderReceiver, "inorder"}, std::pair{OptionBox::GoBackN, "gobackn"}}) {
         const Parameter* p = settingsFromLink ? find(name) : nullptr;
         if (p == nullptr) continue;
         const auto wanted = flag(p->value);
@@ -240,7 +260,16 @@ std::string linkQuery(const Form1& form, int speedIndex)
 {
     // optionBox and slider hand out writable controls; here they are only read.
     Form1& readable = const_cast<Form1&>(form);
-    std::string query = "options=";
+    std::string query;
+    if (const presets::ProtocolPreset* preset = presets::presetInForce(form)) {
+        // The protocol's name says it all, and reads better in a link than its settings.
+        query = std::string("protocol=") + preset->name;
+        if (optionBox(readable, OptionBox::Slide).Value == 1) query += "&slide=1";
+        const int window = 17 - readable.VScroll1.value();
+        if (window != preset->txWindow) query += "&tx=" + std::to_string(window);
+        return withRunAndSpeed(form, speedIndex, query);
+    }
+    query = "options=";
     bool any = false;
     for (const OptionName& option : OptionNames) {
         if (optionBox(readable, option.box).Value != 1) continue;
@@ -252,12 +281,10 @@ std::string linkQuery(const Form1& form, int speedIndex)
     query += "&autortt=" + std::to_string(optionBox(readable, OptionBox::AutoRtt).Value == 1 ? 1 : 0);
     query += "&slide=" + std::to_string(optionBox(readable, OptionBox::Slide).Value == 1 ? 1 : 0);
     if (optionBox(readable, OptionBox::InOrderReceiver).Value == 1) query += "&inorder=1";
+    if (optionBox(readable, OptionBox::GoBackN).Value == 1) query += "&gobackn=1";
     for (const SliderName& s : SliderNames)
         query += std::string("&") + s.name + "=" + std::to_string(s.figure(slider(readable, s.id).value()));
-    if (form.Timer1.Enabled) query += "&run=1";
-    if (speedIndex != NormalSpeed && speedIndex >= 0 && speedIndex < static_cast<int>(std::size(Speeds)))
-        query += "&speed=" + numbers::shortestText(Speeds[speedIndex]);
-    return query;
+    return withRunAndSpeed(form, speedIndex, query);
 }
 
 } // namespace links

@@ -9,6 +9,9 @@
 //            selective, delayedack ("none" or empty for none of them)
 //   autortt  1 or 0 (Auto RTT)           slide  1 or 0 (Slide Numbers)
 //   inorder  1 or 0 (Receiver keeps only in-order packets)
+//   gobackn  1 or 0 (Sender resends the whole window on a timeout)
+//   protocol a protocol preset's name ("go-back-n", see protocol_presets.h),
+//            applied before the other parameters, which then change it
 //   timeout  1..20, the timeout setting  tx, rx  1..16 packets (the windows)
 //   seq      0..31, the highest sequence number
 //   run      1 starts the run            speed  0.25, 0.5, 1, 2 or 4
@@ -49,7 +52,10 @@ struct LinkOutcome {
 // `history` records. Starting the run is left to the caller.
 LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query);
 
-// The query that reproduces the form's settings (without '?').
+// The query that reproduces the form's settings (without '?'). While a
+// protocol preset is in force it is named instead of its settings: what the
+// preset leaves open follows it (Slide Numbers when ticked; the starting
+// window where the preset uses Slow Start, whose sender moves that slider).
 std::string linkQuery(const Form1& form, int speedIndex);
 
 } // namespace links

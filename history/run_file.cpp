@@ -23,8 +23,10 @@ using Json = nlohmann::ordered_json;
 namespace {
 
 constexpr std::array<std::string_view, OptionBoxCount> OptionNames = {
-    "slowStart",   "avoidance", "fastRetransmit", "selectiveRepeat",
-    "delayedAcks", "autoRtt",   "slideNumbers",   "inOrderReceiver"};
+    "slowStart", "avoidance",    "fastRetransmit",  "selectiveRepeat", "delayedAcks",
+    "autoRtt",   "slideNumbers", "inOrderReceiver", "goBackNSender"};
+// The format version that brought each option; an older file plays without it.
+constexpr std::array<std::int64_t, OptionBoxCount> OptionSince = {1, 1, 1, 1, 1, 1, 1, 1, 2};
 
 static_assert(!OptionNames.back().empty(), "every option box needs its name in run files");
 
@@ -133,9 +135,12 @@ Form1 startState(const RunScript& script)
     if (dependants) tickBox(form, OptionBox::SlowStart, true);
     tickBox(form, OptionBox::Avoidance, s.options[static_cast<int>(OptionBox::Avoidance)]);
     tickBox(form, OptionBox::FastRetransmit, s.options[static_cast<int>(OptionBox::FastRetransmit)]);
+    // The go-back-N sender, likewise, only before Selective Repeat is ticked.
+    tickBox(form, OptionBox::GoBackN, s.options[static_cast<int>(OptionBox::GoBackN)]);
     for (int box = 0; box < OptionBoxCount; ++box) {
         const auto which = static_cast<OptionBox>(box);
-        if (which != OptionBox::Avoidance && which != OptionBox::FastRetransmit)
+        if (which != OptionBox::Avoidance && which != OptionBox::FastRetransmit &&
+            which != OptionBox::GoBackN)
             tickBox(form, which, s.options[box]);
     }
     // The sliders last: every option click puts the timeout to a preset.
@@ -337,12 +342,13 @@ int nameIndex(const std::array<std::string_view, N>& names, const std::string& n
            ".");
 }
 
-RunSettings readSettings(const Json& settingsJson)
+RunSettings readSettings(const Json& settingsJson, std::int64_t version)
 {
     RunSettings settings;
     const Json& options = objectField(settingsJson, "options", "settings.options");
     for (int box = 0; box < OptionBoxCount; ++box) {
         const std::string name(OptionNames[box]);
+        if (version < OptionSince[box] && !options.contains(name)) continue;
         settings.options[box] = flagField(options, name, "settings.options." + name);
     }
     const Json& sliders = objectField(settingsJson, "sliders", "settings.sliders");
@@ -476,7 +482,7 @@ RunScript readScript(const Json& root)
     script.title = optionalText(root, "title");
     script.note = optionalText(root, "note");
     script.ticks = static_cast<std::int32_t>(wholeField(root, "ticks", "ticks", 0, runfile::MaxTicks));
-    script.settings = readSettings(objectField(root, "settings", "settings"));
+    script.settings = readSettings(objectField(root, "settings", "settings"), version);
     if (root.contains("carried")) script.carried = readCarried(objectField(root, "carried", "carried"));
 
     const Json& actions = field(root, "actions", "actions");

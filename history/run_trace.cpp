@@ -146,9 +146,9 @@ std::string_view currentStandingText(const std::array<MessageLine, MessageSlots>
 
 // The check boxes in the order of OptionBox.
 constexpr std::array<CheckBox FormState::*, OptionBoxCount> OptionBoxes = {
-    &FormState::chkSlowStart, &FormState::chkAvoidance,      &FormState::chkFastRetransmit,
-    &FormState::chkSelective, &FormState::chkDelayedACK,     &FormState::chkAutoRTT,
-    &FormState::chkSlide,     &FormState::chkInOrderReceiver};
+    &FormState::chkSlowStart, &FormState::chkAvoidance,       &FormState::chkFastRetransmit,
+    &FormState::chkSelective, &FormState::chkDelayedACK,      &FormState::chkAutoRTT,
+    &FormState::chkSlide,     &FormState::chkInOrderReceiver, &FormState::chkGoBackN};
 
 std::string_view withoutLeadingBlanks(std::string_view text)
 {

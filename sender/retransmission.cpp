@@ -34,6 +34,7 @@ void Form1::RunRetransmissionTimers()
         TxState = txstate::TimedOut;
         if (UseSlowStart) VScroll1.setValue(16); // one segment
         RetransmitPacket(static_cast<std::int16_t>(packet));
+        if (UseGoBackN) goBackFrom(packet + 1);
     }
 }
 
@@ -41,6 +42,8 @@ void Form1::ApplyFirstPacketRule()
 {
     const int cell = TxBase - txOrigin();
     if (!onStrip(cell) || TxOutstanding <= 0 || !timerStopped(shpTimeOut[cell])) return;
+    // A go-back round that has not reached the oldest packet yet sends it itself.
+    if (GoBackNext >= 0 && GoBackNext <= TxBase) return;
     const Colour colour = lblTx[cell].ForeColor;
     if (colour == colours::TxQueued || colour == colours::TxQueuedAgain) return;
     RetransmitPacket(TxBase);
@@ -70,6 +73,9 @@ void Form1::RetransmitPacket(std::int16_t packet)
             if (!onStrip(cell)) continue;
             stopTimer(shpTimeOut[cell], geometry::FullTimeout);
         }
+        // Packets a go-back round already sent again had their timers stopped
+        // just now, so the round goes back over them once more.
+        if (GoBackNext >= 0) goBackFrom(packet + 1);
     }
 
     numbers::TextBuilder text;

@@ -3,7 +3,9 @@
 // Congestion avoidance and fast retransmit exist only on top of slow start:
 // without it their boxes are disabled and keep their check marks, so ticking
 // Slow Start again brings them back as they were. Every option click also
-// puts the timeout slider to a preset that suits the chosen options.
+// puts the timeout slider to a preset that suits the chosen options. The
+// go-back-N sender is the opposite of selective repeat, so its box is disabled
+// the same way while Selective Repeat is ticked.
 #include "core/form.h"
 
 namespace {
@@ -18,6 +20,7 @@ void Form1::ApplyOptions()
     const bool slowStartTicked = chkSlowStart.Value != 0;
     chkFastRetransmit.Enabled = slowStartTicked;
     chkAvoidance.Enabled = slowStartTicked;
+    chkGoBackN.Enabled = chkSelective.Value == 0;
 
     UseSelective = flagOf(chkSelective);
     UseSlowStart = flagOf(chkSlowStart);
@@ -25,6 +28,9 @@ void Form1::ApplyOptions()
     UseFastRetransmit = flagOf(chkFastRetransmit);
     UseDelayedAck = flagOf(chkDelayedACK);
     UseInOrderReceiver = flagOf(chkInOrderReceiver);
+    UseGoBackN = flagOf(chkGoBackN);
+    // Without the option the first-packet rule resends the stopped packets one by one.
+    if (!UseGoBackN) GoBackNext = -1;
 
     lblTxWindow[4].Visible = UseFastRetransmit != False;
     lblDupACKs.Visible = UseFastRetransmit != False;
@@ -58,6 +64,8 @@ void Form1::chkDelayedACK_Click() { ApplyOptions(); }
 
 void Form1::chkInOrderReceiver_Click() { ApplyOptions(); }
 
+void Form1::chkGoBackN_Click() { ApplyOptions(); }
+
 void Form1::clickCheckBox(CheckBox& box)
 {
     if (!box.Enabled) return;
@@ -74,5 +82,7 @@ void Form1::clickCheckBox(CheckBox& box)
         chkDelayedACK_Click();
     else if (&box == &chkInOrderReceiver)
         chkInOrderReceiver_Click();
+    else if (&box == &chkGoBackN)
+        chkGoBackN_Click();
     // Auto RTT and Slide Numbers have no handler: they are read where they act.
 }

@@ -23,6 +23,8 @@ TEST(CommandLine, FileLessonAndQtOptionsAreSortedOut)
     EXPECT_TRUE(bare.toolkitArguments.empty());
 
     EXPECT_EQ(parse({"--lesson=loss"}).lesson, "loss");
+    EXPECT_EQ(parse({"--protocol", "go-back-n"}).protocol, "go-back-n");
+    EXPECT_EQ(parse({"--protocol=reno", "-style", "fusion"}).protocol, "reno");
     // After "--" a leading dash belongs to a file name.
     EXPECT_EQ(parse({"--", "-odd.swd"}).runFile, "-odd.swd");
 }
@@ -36,7 +38,8 @@ TEST(CommandLine, HelpAndVersionAnswerWhateverFollows)
     EXPECT_EQ(command_line::version(), std::string("Quill's Sliding Window Demo ") + app::Version);
     const std::string help = command_line::help({});
     EXPECT_EQ(help.find(command_line::usage()), 0u);
-    for (const char* option : {"FILE", "--lesson NAME", "--help", "--version", "-platform"})
+    for (const char* option :
+         {"FILE", "--lesson NAME", "--protocol NAME", "--help", "--version", "-platform"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     EXPECT_EQ(help.find("Lessons"), std::string::npos);
     EXPECT_NE(command_line::help({"first-steps", "loss"}).find("Lessons:\n  first-steps\n  loss\n"),
@@ -55,6 +58,12 @@ TEST(CommandLine, MistakesAreRefusedInOneLine)
         {{"--lesson="}, "option '--lesson' needs the name of a lesson"},
         {{"-platform"}, "option '-platform' needs a value"},
         {{"a.swd", "b.swd"}, "only one run file can be opened at a time, got 'a.swd' and 'b.swd'"},
+        {{"--protocol", "tcp"},
+         "unknown protocol 'tcp'; the protocols are stop-and-wait, go-back-n, selective-repeat, tahoe, reno"},
+        {{"--protocol"}, "option '--protocol' needs the name of a protocol"},
+        {{"--protocol=reno", "--lesson", "slow-start"},
+         "option '--protocol' cannot be combined with a run file or a lesson, which bring their own "
+         "settings"},
     };
     for (const auto& [arguments, error] : cases) {
         const auto request = parse(arguments);

@@ -221,8 +221,8 @@ TEST(RunFile, RefusesBadFilesWithOneSentenceNamingWhatAndWhere)
          "\"actions[0].action\" names no action this program knows: \"explode\""},
         {validRun(R"("timeout": 6, "txWindow": 4, "rxWindow": 8, "highestSequence": 15)",
                   R"({"tick": 0, "action": "startReset"})",
-                  R"("format": "sliding-window-run", "version": 2, "ticks": 100)"),
-         "format version 2, newer than this program reads (1)"},
+                  R"("format": "sliding-window-run", "version": 3, "ticks": 100)"),
+         "format version 3, newer than this program reads (2)"},
         {std::string(runfile::MaxFileBytes + 1, ' '), "larger than a run file may be (4 MB)"},
     };
     for (const auto& [text, expected] : cases) {

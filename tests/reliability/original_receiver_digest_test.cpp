@@ -1,8 +1,8 @@
-// With the in-order receiver left off, every run must go exactly as it went
-// before that option existed. The golden values below were taken from the
-// program as it stood before the option was added: a chain of the state
-// digest after every event of a few seeded runs, checked every few thousand
-// events so that a break says roughly where it happened.
+// With an added option left off, every run must go exactly as it went before
+// that option existed. The golden values below were taken from the program as
+// it stood before each option was added: a chain of the state digest after
+// every event of a few seeded runs, checked every few thousand events so that
+// a break says roughly where it happened.
 //
 // The event mix is frozen here rather than taken from RandomEvents, so that
 // retuning the random driver never moves these values.
@@ -18,7 +18,8 @@
 
 namespace {
 
-constexpr int OriginalOptionBoxes = 7; // Slow Start .. Slide Numbers
+constexpr int OriginalOptionBoxes = 7;     // Slow Start .. Slide Numbers
+constexpr int BoxesBeforeGoBackSender = 8; // and the in-order receiver
 constexpr long EventsPerRun = 40000;
 constexpr long CheckEvery = 5000;
 constexpr int Checks = EventsPerRun / CheckEvery;
@@ -27,7 +28,7 @@ constexpr int Checks = EventsPerRun / CheckEvery;
 // packet or ACK), the original option boxes, sliders, Pause and Start/Reset.
 class FrozenEventMix {
 public:
-    explicit FrozenEventMix(std::uint64_t seed) : random_(seed) {}
+    FrozenEventMix(std::uint64_t seed, int boxes) : random_(seed), boxes_(boxes) {}
 
     UserEvent next(const Form1& form)
     {
@@ -39,8 +40,7 @@ public:
             return {form.cmdPause.Caption == "Cont" ? EventKind::PauseCont : EventKind::StartReset};
         const int roll = random_.below(1000);
         if (roll < 20) return click(form);
-        if (roll < 26)
-            return {EventKind::ClickCheckBox, static_cast<std::int16_t>(random_.below(OriginalOptionBoxes))};
+        if (roll < 26) return {EventKind::ClickCheckBox, static_cast<std::int16_t>(random_.below(boxes_))};
         if (roll < 32) {
             constexpr std::array<int, SliderCount> Maxima = {20, 16, 16, 32};
             const int id = random_.below(SliderCount);
@@ -68,6 +68,7 @@ private:
     }
 
     reliability::Random random_;
+    int boxes_;
     UserEvent click_{};
     bool secondClick_ = false;
 };
@@ -81,12 +82,12 @@ std::uint64_t chained(std::uint64_t chain, std::uint64_t digest)
     return chain;
 }
 
-std::array<std::uint64_t, Checks> digestChain(std::uint64_t seed)
+std::array<std::uint64_t, Checks> digestChain(std::uint64_t seed, int boxes)
 {
     Form1 form;
     form.showMessageBox = [](const std::string&) {};
     form.Form_Load();
-    FrozenEventMix events(seed);
+    FrozenEventMix events(seed, boxes);
     std::uint64_t chain = 0xcbf29ce484222325ULL;
     std::array<std::uint64_t, Checks> checks{};
     for (long n = 1; n <= EventsPerRun; ++n) {
@@ -113,7 +114,24 @@ TEST(OriginalReceiver, RandomRunsGiveTheDigestsTheyGaveBeforeTheInOrderReceiverE
          0x8c1a771780bde19aULL, 0xc12e42b2c5dc8ba9ULL, 0x269b598ae97ddedbULL, 0xe894e85c872d0e0eULL},
     }};
     for (std::size_t run = 0; run < Golden.size(); ++run) {
-        const auto checks = digestChain(run + 1);
+        const auto checks = digestChain(run + 1, OriginalOptionBoxes);
+        for (int i = 0; i < Checks; ++i)
+            EXPECT_EQ(checks[i], Golden[run][i])
+                << "seed " << run + 1 << ", first difference by event " << (i + 1) * CheckEvery;
+    }
+}
+
+TEST(OriginalReceiver, RunsWithTheInOrderReceiverGiveTheDigestsTheyGaveBeforeTheGoBackSenderExisted)
+{
+    // Taken from the program before the go-back-N sender was added.
+    constexpr std::array<std::array<std::uint64_t, Checks>, 2> Golden = {{
+        {0x42c276aed3c56cdfULL, 0x22d05ed07fdf52e7ULL, 0x3de2c3781b0383e7ULL, 0x0991095707263e24ULL,
+         0x361455e0a1964a74ULL, 0xf5f28446ab470610ULL, 0x59bf21408e3e29f3ULL, 0x7da84dbb138d827eULL},
+        {0x69542debd6cef2d8ULL, 0xee9dfe103ea81abbULL, 0xe50b7a70b5dd0a75ULL, 0x2ae03090fdad988bULL,
+         0x7a9571e3969f6983ULL, 0xbb692a5cbc13fa88ULL, 0x58cd4fec097462f2ULL, 0x01679f734979ce3fULL},
+    }};
+    for (std::size_t run = 0; run < Golden.size(); ++run) {
+        const auto checks = digestChain(run + 1, BoxesBeforeGoBackSender);
         for (int i = 0; i < Checks; ++i)
             EXPECT_EQ(checks[i], Golden[run][i])
                 << "seed " << run + 1 << ", first difference by event " << (i + 1) * CheckEvery;

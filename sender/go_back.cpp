@@ -1,0 +1,64 @@
+// The go-back-N sender: after a timeout, every packet not yet acknowledged is
+// sent again.
+//
+// Without this option a timeout resends the one packet whose timer ran out
+// and stops the timers of the packets behind it; the first-packet rule then
+// resends each of those only when it has become the oldest outstanding
+// packet, one round trip apiece. A receiver that keeps only in-order packets
+// has thrown all of them away, so that recovery takes a round trip per packet
+// of the window and every new packet sent meanwhile is thrown away too.
+//
+// With the option the timeout starts a round: after the packet that timed out,
+// the packets behind it go back onto the send queue, oldest first, one a tick,
+// while the packets sent again in this round fit in the window. Their timers
+// were stopped by the resend that started the round and start again when
+// each packet leaves. No new packet is sent until the round is over.
+//
+// How the round meets the other rules:
+// - The commentary says "Going back: retransmitting packet" for the packets
+//   of the round, so that a class tells them from the timeout's own resend.
+// - The timeout itself is unchanged: threshold, TimedOut state, the window of
+//   one segment with Slow Start, the Auto RTT back-off (once per timeout, not
+//   once per packet gone back over).
+// - Slow Start and Avoidance pace the round through the window they grow,
+//   exactly as they pace new packets.
+// - Acknowledgements that arrive during the round move it on past packets
+//   they cover; a receiver that kept them spares their resends.
+// - Fast retransmit resends only the oldest packet, as before. If a round is
+//   under way, the packets behind it have their timers stopped again, so the
+//   round goes back to just after it.
+// - Resent packets never shorten the timeout under Auto RTT: only a packet
+//   sent once does, as before.
+#include "core/form.h"
+#include "core/numbers.h"
+
+void Form1::goBackFrom(int packet)
+{
+    if (GoBackNext < 0 || GoBackNext > packet) GoBackNext = static_cast<std::int16_t>(packet);
+}
+
+// One step of the round, in the tick's place for sending. Tells whether the
+// round is still under way, in which case no new packet may be sent.
+bool Form1::ContinueGoBack()
+{
+    if (GoBackNext < 0) return false;
+    if (GoBackNext < TxBase) GoBackNext = TxBase; // acknowledged meanwhile
+    const int end = TxBase + TxOutstanding;
+    if (GoBackNext >= end) {
+        GoBackNext = -1;
+        return false;
+    }
+    const int window = numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes + 0.5);
+    if (GoBackNext - TxBase >= window || sendQueueFull()) return true;
+
+    const std::int16_t packet = GoBackNext;
+    numbers::TextBuilder text;
+    text.text("Going back: retransmitting packet").number(packet);
+    AddMessageLine(true, 40, 5, text.view());
+    QueuePacket(packet);
+    const int cell = packet - txOrigin();
+    if (onStrip(cell)) lblTx[cell].ForeColor = colours::TxQueuedAgain;
+
+    GoBackNext = static_cast<std::int16_t>(packet + 1 < end ? packet + 1 : -1);
+    return true;
+}
