@@ -71,6 +71,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
     window.usePreferences(&preferences);
     window.show();
     if (script) window.openScript(*script);
+    if (request.protocol) window.applyProtocol(*request.protocol);
     QTimer smokeTestPoll;
     if (const char* smokeTest = std::getenv("SLIDING_WINDOW_DEMO_SMOKE_TEST"); smokeTest && *smokeTest)
         quitOnceShown(window, smokeTestPoll);

@@ -70,6 +70,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     setAcceptDrops(true);
     buildMenus();
+    buildStatusBar();
     showModel();
 }
 
@@ -197,21 +198,6 @@ void MainWindow::buildRunMenu()
     panelKeys_ += speed->actions();
 }
 
-// Protocol options that the original window has no place for. They are
-// model state like the check boxes: a click is recorded and replayed.
-void MainWindow::buildOptionsMenu()
-{
-    QMenu* options = menuBar()->addMenu(tr("&Options"));
-    inOrderReceiver_ =
-        addMenuAction(options, QStringLiteral("actionInOrderReceiver"),
-                      QString::fromStdString(form_.chkInOrderReceiver.Caption), QKeySequence());
-    inOrderReceiver_->setCheckable(true);
-    connect(inOrderReceiver_, &QAction::triggered, this, [this] {
-        runEvent(
-            UserEvent{EventKind::ClickCheckBox, static_cast<std::int16_t>(OptionBox::InOrderReceiver), 0});
-    });
-}
-
 RunPanel* MainWindow::runPanel()
 {
     if (panel_ != nullptr) return panel_;
@@ -322,6 +308,7 @@ void MainWindow::showModel()
     showRunChanges();
     clientArea_->showModel();
     showMenus();
+    showStatus();
     if (panel_ != nullptr) panel_->follow();
     syncClock();
 }
@@ -348,10 +335,7 @@ void MainWindow::showMenus()
         pauseCont_->setText(menuText(form_.cmdPause.Caption));
         shownPauseCaption_ = form_.cmdPause.Caption;
     }
-    const bool inOrder = form_.chkInOrderReceiver.Value == 1;
-    if (inOrderReceiver_->isChecked() != inOrder) inOrderReceiver_->setChecked(inOrder);
-    if (inOrderReceiver_->isEnabled() != form_.chkInOrderReceiver.Enabled)
-        inOrderReceiver_->setEnabled(form_.chkInOrderReceiver.Enabled);
+    showOptionsMenu();
     const bool canStepBack = history_->ticks() > 0;
     if (stepBack_->isEnabled() != canStepBack) stepBack_->setEnabled(canStepBack);
 }

@@ -45,6 +45,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/events.h"
 #include "core/form.h"
@@ -53,6 +54,7 @@
 
 class FormView;
 class QAction;
+class QLabel;
 class QActionGroup;
 class LegendDialog;
 class QMenu;
@@ -109,6 +111,9 @@ public:
     // lastRefusal(), when it cannot be read.
     bool openRunFile(const QString& path);
     bool openLesson(const QString& name);
+    // Sets the protocol preset of that name ("go-back-n") through the user's
+    // own clicks and slider moves; false for a name no preset has.
+    bool applyProtocol(const std::string& name);
     void openScript(const RunScript& script);
     bool saveRun(const QString& path);
     const QString& lastRefusal() const { return lastRefusal_; }
@@ -151,6 +156,9 @@ private:
     void showRunChanges();
     void buildRunMenu();
     void buildOptionsMenu();
+    void showOptionsMenu();
+    void buildStatusBar();
+    void showStatus();
     void buildViewMenu(QMenu* view);
     void placePanel();
     void remember(const char* key, const QVariant& value);
@@ -179,6 +187,10 @@ private:
     QAction* stepBack_ = nullptr;
     QAction* panelAction_ = nullptr;
     QAction* inOrderReceiver_ = nullptr; // checked while the model's box is ticked
+    QAction* goBackN_ = nullptr;         // likewise for the go-back-N sender
+    std::vector<QAction*> protocolActions_; // one per preset, checked while it is in force
+    QLabel* status_ = nullptr;
+    std::string shownStatus_;
     // Actions whose keys also work in the panel's window.
     QList<QAction*> panelKeys_;
     QActionGroup* speedGroup_ = nullptr;

@@ -1,0 +1,32 @@
+#include "frontend/run_status.h"
+
+#include "core/numbers.h"
+#include "frontend/protocol_presets.h"
+#include "history/run_history.h"
+
+namespace run_status {
+
+StatusParts describe(const Form1& form, const RunHistory& history, double speed)
+{
+    StatusParts parts;
+    parts.protocol = presets::protocolText(form);
+    parts.receiver = presets::receiverRuleText(form);
+    parts.tick = "Tick " + std::to_string(history.ticks());
+    parts.speed = numbers::shortestText(speed) + "\u00d7";
+
+    const RunHistory::Run& run = history.run(history.runCount() - 1);
+    parts.run = "Run " + std::to_string(run.number);
+    if (!run.title.empty())
+        parts.run += ": " + run.title;
+    else if (run.afterReset)
+        parts.run += ", options kept at Reset";
+    return parts;
+}
+
+std::string line(const StatusParts& parts)
+{
+    const std::string dot = " \u00b7 ";
+    return parts.protocol + dot + parts.receiver + dot + parts.tick + dot + parts.speed + dot + parts.run;
+}
+
+} // namespace run_status

@@ -1,0 +1,33 @@
+// The status line both front ends show under the window, so that a class can
+// always see which protocol and receiver rule are running: the preset in
+// force (or "custom"), the receiver's rule, the tick, the speed and the run.
+//
+//   Go-back-N (textbook) · Receiver keeps only in-order packets · Tick 412 · 1× · Run 2, options kept at Reset
+//
+// The options survive a Reset, as the original program's check boxes do; the
+// run part says so from the second run on, so nobody mistakes a new run for a
+// fresh start-up.
+#pragma once
+
+#include <string>
+
+#include "core/form.h"
+
+class RunHistory;
+
+namespace run_status {
+
+struct StatusParts {
+    std::string protocol; // "Go-back-N (textbook)" or "custom"
+    std::string receiver; // "Receiver keeps only in-order packets"
+    std::string tick;     // "Tick 412"
+    std::string speed;    // "1×", "0.25×"
+    std::string run;      // "Run 1", "Run 2, options kept at Reset", "Run 3: fast-retransmit"
+};
+
+StatusParts describe(const Form1& form, const RunHistory& history, double speed);
+
+// The parts joined by " · ", as one line.
+std::string line(const StatusParts& parts);
+
+} // namespace run_status
