@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <vector>
 
 #include "bench/reporting.h"
@@ -48,6 +48,15 @@ BENCHMARK(BM_FindQuestionBusy)
     ->Repetitions(Repetitions)
     ->ReportAggregatesOnly(true);
 
+// CPU time of this thread: on a machine shared with other work, wall-clock
+// time of a single search mostly measures who else got the core.
+double threadMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
 // The slowest of many searches, timed one by one: the figure the animation cares about.
 double worstSearchMs(int searches)
 {
@@ -55,10 +64,9 @@ double worstSearchMs(int searches)
     bench::LossInjector loss;
     double worst = 0;
     for (int i = 0; i < searches; ++i) {
-        const auto begin = std::chrono::steady_clock::now();
+        const double begin = threadMs();
         benchmark::DoNotOptimize(practice::findQuestion(form, {300, 4, static_cast<unsigned>(i)}));
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - begin;
-        worst = std::max(worst, took.count());
+        worst = std::max(worst, threadMs() - begin);
         for (int tick = 0; tick < StrideTicks; ++tick) {
             loss.beforeTick(form);
             form.Timer1_Timer();
@@ -73,10 +81,11 @@ int main(int argc, char* argv[])
 {
     bench::MedianKeeper reporter;
     if (!bench::runBenchmarks(argc, argv, reporter)) return EXIT_FAILURE;
-    std::printf("\nPractice targets (median of %d repetitions; the worst of 500 single searches):\n",
-                Repetitions);
+    std::printf(
+        "\nPractice targets (CPU time: median of %d repetitions; the worst of 500 single searches):\n",
+        Repetitions);
     if (const auto* median = reporter.median("BM_FindQuestionBusy")) {
-        const double ms = median->GetAdjustedRealTime() / 1000.0;
+        const double ms = median->GetAdjustedCPUTime() / 1000.0;
         bench::printVerdict(ms < TargetMs, "look-ahead for the next question, busy run",
                             bench::format("%.3f ms", ms), "< 2 ms");
     }

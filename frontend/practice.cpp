@@ -28,7 +28,7 @@ void Session::setOn(bool on)
 
 void Session::setPerMinute(int questions) { perMinute_ = std::clamp(questions, 1, MostPerMinute); }
 
-void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs)
+void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable)
 {
     if (phase_ == Phase::Off) return;
     // A tick that does not follow the last one belongs to another run.
@@ -49,9 +49,11 @@ void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs)
         return;
     }
     if (nowMs - lastAskedMs_ < 60000.0 / perMinute_ || tick < lookAgainAt_) return;
-    const auto question = findQuestion(form, {Horizon, LeadTicks, variety_});
+    const int horizon = foreseeable >= 0 ? std::min(Horizon, static_cast<int>(foreseeable)) : Horizon;
+    const auto question =
+        horizon >= LeadTicks ? findQuestion(form, {horizon, LeadTicks, variety_}) : std::nullopt;
     if (!question) {
-        lookAgainAt_ = tick + Horizon - LeadTicks;
+        lookAgainAt_ = tick + std::max(1, horizon - LeadTicks);
     } else if (question->ticksAhead == LeadTicks) {
         ask(*question, tick, nowMs);
     } else {

@@ -6,7 +6,8 @@
 // student's answer on; neither decides anything.
 //
 // How a front end uses it:
-//   - after each tick it ran:     afterTick(form, history.ticks(), milliseconds since any fixed moment)
+//   - after each tick it ran:     afterTick(form, history.ticks(), milliseconds since any fixed moment,
+//                                           history.ticksToNextScripted())
 //   - after each user action:     userActed()   (anything but a tick; rewinds too)
 //   - while holdsClock():         keep the clock still and show question()
 //   - the student's choice:       answer(index) or skip()
@@ -56,7 +57,9 @@ public:
     void setPerMinute(int questions);
     int perMinute() const { return perMinute_; }
 
-    void afterTick(const Form1& form, std::int32_t tick, double nowMs);
+    // `foreseeable`: how many ticks ahead the run goes on by itself, -1 for
+    // as far as it likes; a recording being replayed acts again after that.
+    void afterTick(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable = -1);
     void userActed();
 
     bool holdsClock() const { return phase_ == Phase::Asking; }
