@@ -13,7 +13,8 @@
 //
 // Object names, for tests: the clock is "Timer1"; the client area
 // "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
-// "actionStep", "actionStepBack", "actionPractice", "actionSpeed_<index>", "actionInOrderReceiver", "actionPanel",
+// "actionStep", "actionStepBack", "actionPractice", "actionSpeed_<index>",
+// "actionInOrderReceiver", "actionPanel",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
 // "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
