@@ -156,9 +156,9 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     };
 
     for (const Parameter& p : parameters) {
-        static constexpr std::array<const char*, 14> Known = {
-            "inorder", "gobackn", "protocol", "options", "autortt", "slide", "timeout",
-            "tx",      "rx",      "seq",      "run",     "speed",   "embed", "lesson"};
+        static constexpr std::array<const char*, 15> Known = {
+            "inorder", "gobackn", "protocol", "options", "autortt", "slide",  "timeout", "tx",
+            "rx",      "seq",     "run",      "speed",   "embed",   "lesson", "practice"};
         bool known = false;
         for (const char* name : Known)
             known = known || p.name == name;
@@ -240,6 +240,12 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     if (const Parameter* p = find("embed")) {
         if (const auto wanted = flag(p->value))
             outcome.embed = *wanted;
+        else
+            ignore(*p, "use 1 or 0");
+    }
+    if (const Parameter* p = find("practice")) {
+        if (const auto wanted = flag(p->value))
+            outcome.practice = *wanted;
         else
             ignore(*p, "use 1 or 0");
     }

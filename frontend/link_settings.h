@@ -16,6 +16,7 @@
 //   seq      0..31, the highest sequence number
 //   run      1 starts the run            speed  0.25, 0.5, 1, 2 or 4
 //   embed    1 shows the window alone, for an iframe
+//   practice 1 starts in practice mode (questions about the run)
 //   lesson   a built-in lesson's name ("fast-retransmit"): the page opens
 //            it paused at its start, with its own settings in place of the
 //            link's (speed and embed still count)
@@ -40,6 +41,7 @@ inline constexpr int NormalSpeed = 2;
 struct LinkOutcome {
     bool run = false;
     bool embed = false;
+    bool practice = false;
     int speedIndex = NormalSpeed;
     // A known lesson the link names, for the caller to open; "" for none.
     std::string lesson;

@@ -109,6 +109,12 @@ public:
 
     // A recorded future is waiting to be replayed.
     bool replaying() const { return replaying_; }
+    // Ticks from now until the recording being replayed acts again: the run
+    // can be foreseen exactly that far. -1 when no recorded action waits.
+    std::int32_t ticksToNextScripted() const
+    {
+        return replaying_ && scriptNext_ < script_.size() ? script_[scriptNext_].tick - ticks() : -1;
+    }
     // The last tick of the recording being replayed (ticks() when none).
     std::int32_t recordedEnd() const { return replaying_ ? std::max(scriptEnd_, ticks()) : ticks(); }
 

@@ -29,6 +29,7 @@
 #include "ui/qt/form_view.h"
 #include "ui/qt/ladder_view.h"
 #include "ui/qt/lessons_dialog.h"
+#include "ui/qt/practice_panel.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/window_placement.h"
 
@@ -180,6 +181,11 @@ void MainWindow::buildRunMenu()
     stepBack_ = addMenuAction(run, QStringLiteral("actionStepBack"), tr("Step &Back One Tick"),
                               QKeySequence(Qt::CTRL | Qt::Key_Left));
     connect(stepBack_, &QAction::triggered, this, &MainWindow::stepBack);
+    practice_ = new PracticePanel(this);
+    QAction* practice = addMenuAction(run, QStringLiteral("actionPractice"), tr("&Practice"), QKeySequence());
+    practice->setCheckable(true);
+    connect(practice, &QAction::toggled, practice_, &PracticePanel::setOn);
+    connect(practice_, &PracticePanel::clockHoldChanged, this, &MainWindow::syncClock);
     run->addSeparator();
 
     QMenu* speed = run->addMenu(tr("Spee&d"));
@@ -232,6 +238,11 @@ void MainWindow::runEvent(const UserEvent& event)
     eventRunning_ = true;
     clientArea_->noteEvent(event);
     history_->apply(form_, event);
+    if (event.kind == EventKind::Tick) {
+        practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
+    } else {
+        practice_->userActed();
+    }
     eventRunning_ = false;
     showModel();
 }
@@ -241,6 +252,7 @@ void MainWindow::runTick()
     if (eventRunning_) return;
     eventRunning_ = true;
     history_->tick(form_);
+    practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
     eventRunning_ = false;
     showModel();
 }
@@ -253,7 +265,7 @@ int MainWindow::tickInterval() const
 void MainWindow::syncClock()
 {
     if (clock_.interval() != tickInterval()) clock_.setInterval(tickInterval());
-    const bool shouldRun = form_.Timer1.Enabled && !messageBoxOpen_;
+    const bool shouldRun = form_.Timer1.Enabled && !messageBoxOpen_ && !practice_->holdsClock();
     if (shouldRun && !clock_.isActive()) {
         clock_.start();
     } else if (!shouldRun && clock_.isActive()) {
@@ -270,6 +282,7 @@ void MainWindow::step()
     if (eventRunning_) return;
     eventRunning_ = true;
     history_->step(form_);
+    practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
     eventRunning_ = false;
     showModel();
 }
@@ -284,6 +297,7 @@ bool MainWindow::rewindTo(std::int32_t tick)
     if (eventRunning_) return false;
     eventRunning_ = true;
     const bool rewound = history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
+    practice_->userActed();
     eventRunning_ = false;
     if (rewound && panel_ != nullptr) panel_->rewound();
     showModel();

@@ -13,7 +13,8 @@
 //
 // Object names, for tests: the clock is "Timer1"; the client area
 // "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
-// "actionStep", "actionStepBack", "actionSpeed_<index>", "actionInOrderReceiver", "actionPanel",
+// "actionStep", "actionStepBack", "actionPractice", "actionSpeed_<index>",
+// "actionInOrderReceiver", "actionPanel",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
 // "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
@@ -57,6 +58,7 @@ class QAction;
 class QLabel;
 class QActionGroup;
 class LegendDialog;
+class PracticePanel;
 class QMenu;
 class QSettings;
 class RunPanel;
@@ -82,6 +84,8 @@ public:
     // The chart and log panel, built the first time anything needs it: most
     // lessons never open it, and building it would slow every start-up.
     RunPanel* runPanel();
+    // Run > Practice: the questions about the run on screen.
+    PracticePanel* practicePanel() const { return practice_; }
 
     // Copies the model into the widgets and starts or stops the clock to
     // match Timer1. Runs by itself after every event and tick; tests that
@@ -177,6 +181,7 @@ private:
     std::optional<RunHistory> history_;
     FormView* clientArea_ = nullptr;
     RunPanel* panel_ = nullptr;
+    PracticePanel* practice_ = nullptr;
     QTimer clock_{this};
     int speed_ = NormalSpeed;
     bool eventRunning_ = false;

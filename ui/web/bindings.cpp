@@ -35,6 +35,12 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("lessonsJson", &WebSession::lessonsJson)
         .function("savedRunJson", &WebSession::savedRunJson)
         .function("openedJson", &WebSession::openedJson)
+        .function("setPractice", &WebSession::setPractice)
+        .function("practiceJson", &WebSession::practiceJson)
+        .function("answerPractice", &WebSession::answerPractice)
+        .function("skipPractice", &WebSession::skipPractice)
+        .function("setQuestionsPerMinute", &WebSession::setQuestionsPerMinute)
+        .function("practiceSummary", &WebSession::practiceSummary)
         .function("digest", &WebSession::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.

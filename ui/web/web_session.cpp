@@ -52,6 +52,7 @@ WebSession::WebSession(const std::string& query)
     history_.emplace(form_);
     outcome_ = links::applyLink(form_, *history_, query);
     speed_ = outcome_.speedIndex;
+    practice_.setOn(outcome_.practice);
     if (!outcome_.lesson.empty()) {
         opened_ = openLesson(outcome_.lesson);
     } else if (outcome_.run && !form_.Timer1.Enabled) {
@@ -65,6 +66,7 @@ void WebSession::tick()
 {
     if (!clockRuns()) return;
     history_->tick(form_);
+    practiceAfterTick();
 }
 
 void WebSession::apply(int kind, int target, int value)
@@ -72,6 +74,11 @@ void WebSession::apply(int kind, int target, int value)
     if (messageOpen_ || kind < 0 || kind >= EventKindCount) return;
     history_->apply(form_, UserEvent{static_cast<EventKind>(kind), static_cast<std::int16_t>(target),
                                      static_cast<std::int16_t>(value)});
+    if (kind == static_cast<int>(EventKind::Tick)) {
+        practiceAfterTick();
+    } else {
+        practice_.userActed();
+    }
 }
 
 void WebSession::step()
@@ -79,6 +86,7 @@ void WebSession::step()
     if (messageOpen_) return;
     if (form_.Timer1.Enabled) history_->apply(form_, UserEvent{EventKind::PauseCont, 0, 0});
     history_->tick(form_);
+    practiceAfterTick();
 }
 
 void WebSession::stepBack()
@@ -89,6 +97,7 @@ void WebSession::stepBack()
 bool WebSession::rewindTo(int tick)
 {
     if (messageOpen_) return false;
+    practice_.userActed();
     return history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
 }
 
@@ -108,7 +117,10 @@ std::string WebSession::takeMessage()
 
 void WebSession::messageClosed() { messageOpen_ = false; }
 
-bool WebSession::clockRuns() const { return form_.Timer1.Enabled && !messageOpen_ && messages_.empty(); }
+bool WebSession::clockRuns() const
+{
+    return form_.Timer1.Enabled && !messageOpen_ && messages_.empty() && !practice_.holdsClock();
+}
 
 int WebSession::clockInterval() const
 {
@@ -274,6 +286,7 @@ std::string WebSession::openScript(const RunScript& script, const std::string& l
     // Whatever the old run still wanted to say belongs to it, not to the new one.
     messages_.clear();
     history_->open(form_, script);
+    practice_.userActed();
     lesson_ = lesson;
     lessonScript_ = lesson.empty() ? RunScript{} : script;
     return openAnswer({}, &script);

@@ -22,6 +22,7 @@
 
 #include "core/form.h"
 #include "frontend/link_settings.h"
+#include "frontend/practice.h"
 #include "history/run_history.h"
 
 namespace web {
@@ -78,6 +79,18 @@ public:
     // What the start-up link opened: as openLesson's answer, or {} for nothing.
     std::string openedJson() const { return opened_; }
 
+    // Practice mode (web_practice.cpp): the session's question as JSON
+    // {"on", "phase", "prompt", "choices", "right" (-1 until explained),
+    //  "chosen", "explanation" (once explained), "notice", "score",
+    //  "answered", "perMinute", "eventTick", "packet"}; the clock holds while
+    //  a question is asked.
+    void setPractice(bool on);
+    std::string practiceJson() const;
+    void answerPractice(int choice);
+    void skipPractice();
+    void setQuestionsPerMinute(int questions);
+    std::string practiceSummary() const { return practice_.summary(); }
+
     // stateDigest of the model, in hexadecimal.
     std::string digest() const;
 
@@ -94,6 +107,8 @@ private:
     std::string lesson_;     // the lesson last opened, "" for none
     RunScript lessonScript_; // and its script, to tell whether the run still is it
     bool messageOpen_ = false;
+    practice::Session practice_;
+    void practiceAfterTick();
     int speed_ = links::NormalSpeed;
 };
 

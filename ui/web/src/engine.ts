@@ -27,6 +27,12 @@ export interface WebSession {
   lessonsJson(): string;
   savedRunJson(): string;
   openedJson(): string;
+  setPractice(on: boolean): void;
+  practiceJson(): string;
+  answerPractice(choice: number): void;
+  skipPractice(): void;
+  setQuestionsPerMinute(questions: number): void;
+  practiceSummary(): string;
 }
 
 export interface Engine {

@@ -4,6 +4,7 @@
 import { Engine, EventKind, OptionBoxOf, WebSession, WindowState } from './engine';
 import { instantiateEmbeddedEngine } from './engine_loader';
 import { RunFiles } from './run_files';
+import { PracticeView } from './practice';
 import { RunPanel } from './run_panel';
 import { WindowView } from './window_view';
 
@@ -55,6 +56,7 @@ function notice(text: string): void {
 
 class Page {
   private readonly view: WindowView;
+  private readonly practice: PracticeView;
   private panel: RunPanel | null = null;
   private clockTimer: number | undefined;
   private lastTickStart = 0;
@@ -67,6 +69,7 @@ class Page {
       this.run(() => session.apply(kind, target, value)));
     if (embed) document.body.classList.add('embed');
     else element('beyond').hidden = false;
+    this.practice = new PracticeView(session, (change) => this.run(change));
     const fit = () => {
       const reserved = embed ? 0 : 140;
       this.view.fit(document.documentElement.clientWidth, Math.max(200, window.innerHeight - reserved));
@@ -103,6 +106,7 @@ class Page {
   refresh(): void {
     const state = JSON.parse(this.session.windowJson()) as WindowState;
     this.view.show(state);
+    this.practice.update();
     this.showRun(state);
     if (this.panel) {
       this.panel.follow();

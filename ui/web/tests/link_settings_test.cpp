@@ -44,3 +44,28 @@ TEST(LinkSettings, BadValuesAreIgnoredOneByOneAndNamed)
               plain.linkQuery().substr(0, plain.linkQuery().find("&seq=")));
     EXPECT_FALSE(session.clockRuns());
 }
+
+// practice=1 opens the page in practice mode: a question holds the page's
+// clock until answered, and the page learns the right choice only once the
+// run has shown it.
+TEST(PagePractice, ALinkStartsPracticeAndAQuestionHoldsTheClockUntilAnswered)
+{
+    web::WebSession session("run=1&practice=1");
+    const auto phase = [&session] {
+        const std::string json = session.practiceJson();
+        const auto at = json.find("\"phase\":\"") + 9;
+        return json.substr(at, json.find('"', at) - at);
+    };
+    for (int i = 0; i < 5000 && phase() != "asking"; ++i)
+        session.tick();
+    ASSERT_EQ(phase(), "asking");
+    EXPECT_FALSE(session.clockRuns());
+    EXPECT_NE(session.practiceJson().find("\"right\":-1"), std::string::npos);
+    session.answerPractice(0);
+    EXPECT_TRUE(session.clockRuns());
+    for (int i = 0; i < 50 && phase() != "explaining"; ++i)
+        session.tick();
+    ASSERT_EQ(phase(), "explaining");
+    EXPECT_EQ(session.practiceJson().find("\"right\":-1"), std::string::npos);
+    EXPECT_NE(session.practiceSummary().find("1. "), std::string::npos);
+}

@@ -1,0 +1,349 @@
+// Writing a question: its prompt, the right choice as the look-ahead saw it,
+// the wrong choices from the rules students commonly apply instead, and the
+// paragraph that names the rule the run followed.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/numbers.h"
+#include "frontend/practice_detail.h"
+
+namespace practice::detail {
+
+namespace {
+
+std::string text(long value) { return numbers::plainText(value); }
+std::string packetText(int packet) { return "packet " + text(packet); }
+// At the start of a sentence.
+std::string Packet(int packet) { return "Packet " + text(packet); }
+
+// The right choice and the wrong ones, each text at most once.
+class Choices {
+public:
+    explicit Choices(std::string right) : right_(std::move(right)) {}
+    void wrong(const std::string& choice)
+    {
+        if (choice == right_ || std::find(wrong_.begin(), wrong_.end(), choice) != wrong_.end()) return;
+        wrong_.push_back(choice);
+    }
+    std::size_t wrongCount() const { return wrong_.size(); }
+
+    // Three wrong choices at most, the most plausible first; the right one
+    // goes in at a place that depends on the question, not always first.
+    void into(Question& question, unsigned shuffle) const
+    {
+        std::vector<std::string> choices(wrong_.begin(),
+                                         wrong_.begin() + std::min<std::size_t>(3, wrong_.size()));
+        const auto place = static_cast<int>(shuffle % (choices.size() + 1));
+        choices.insert(choices.begin() + place, right_);
+        question.choices = std::move(choices);
+        question.right = place;
+    }
+
+private:
+    std::string right_;
+    std::vector<std::string> wrong_;
+};
+
+// Figures always get two plausible neighbours when the rules gave too few.
+void padFigures(Choices& choices, std::int32_t right, std::int32_t segment,
+                std::string (*figure)(std::int32_t, std::int32_t))
+{
+    for (int step = 1; choices.wrongCount() < 2; ++step) {
+        choices.wrong(figure(right + step * segment, segment));
+        if (right - step * segment > 0) choices.wrong(figure(right - step * segment, segment));
+    }
+}
+
+void padPackets(Choices& choices, int right)
+{
+    for (int step = 1; choices.wrongCount() < 2; ++step) {
+        choices.wrong(packetText(right + step));
+        if (right - step >= 0) choices.wrong(packetText(right - step));
+    }
+}
+
+std::vector<int> range(int first, int last)
+{
+    std::vector<int> packets;
+    for (int p = first; p <= last; ++p)
+        packets.push_back(p);
+    return packets;
+}
+
+std::int32_t halfOf(std::int32_t bytes, std::int32_t segment)
+{
+    return std::max(numbers::roundToInt32(bytes / 2.0), 2 * segment);
+}
+
+std::string thresholdRule(const Snapshot& before)
+{
+    return before.avoidance
+               ? "sets SSThresh to half the flight size (" + windowFigure(before.flight, before.segment) +
+                     " packets in flight), never below 2 packets"
+               : "sets SSThresh to the transmit window (" + windowFigure(before.window, before.segment) +
+                     " packets; with Avoidance on it would take half the flight size), never below 2 "
+                     "packets";
+}
+
+std::string explainTimeout(const Detected& e, const Snapshot& before, const Snapshot& after)
+{
+    std::string s = "Retransmission timeout. " + Packet(e.packet) +
+                    "'s timer ran out before an ACK covered it, so the sender takes it for lost. ";
+    s += before.txState == txstate::FastRetransmit
+             ? "It keeps the SSThresh that fast retransmit set (never below 2 packets), "
+             : "It " + thresholdRule(before) + ", ";
+    s += "enters the TimedOut state";
+    s += before.slowStart ? ", drops the Tx Window to one packet (slow start begins again)" : "";
+    s += " and queues " + packetList(e.packets) + " again. ";
+    s += after.selective
+             ? "With Selective Repeat the other packets keep their timers: only what timed out is resent."
+             : "Under go-back-N the timers of the later packets in the window stop; each is resent "
+               "when it becomes the oldest unacknowledged packet, not all at once.";
+    return s;
+}
+
+std::string explainFastRetransmit(const Detected& e, const Snapshot& before)
+{
+    return "Fast retransmit. Three duplicate ACKs in a row tell the sender that " + packetText(e.packet) +
+           " is missing while later packets still arrive. Without waiting for its timer the sender resends " +
+           packetText(e.packet) + " alone, sets SSThresh to half the flight size (" +
+           windowFigure(before.flight, before.segment) +
+           " packets in flight), and sets the Tx Window to half the window plus three packets, for the three "
+           "that left the network (never above the receiver's window). It enters FastRetransmit; each "
+           "further "
+           "duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.";
+}
+
+std::string explainWindowChange(const Snapshot& before, const Snapshot& after)
+{
+    std::string s;
+    if (before.txState == txstate::FastRetransmit && after.dupAcks > 0) {
+        s = "Fast recovery: every further duplicate ACK means another packet has left the network, so the Tx "
+            "Window is inflated by one packet.";
+    } else if (before.txState == txstate::FastRetransmit) {
+        s = "A new ACK ends fast recovery: the Tx Window drops back to SSThresh (" +
+            thresholdFigure(before.threshold, before.segment) + " packets).";
+    } else if (before.txState == txstate::TimedOut) {
+        s = "After a timeout every new ACK sets the Tx Window to the loss window of one packet, until the "
+            "resent "
+            "packet itself is acknowledged and slow start takes over.";
+    } else if (before.slowStart && before.avoidance && before.window >= before.threshold) {
+        s = "Congestion avoidance: at or above SSThresh each new ACK adds one packet divided by the window "
+            "in "
+            "packets, so the window grows by about one packet per round trip; the figure shows whole "
+            "packets.";
+    } else if (before.slowStart) {
+        s = "Slow start: each new ACK grows the Tx Window by one packet, however many packets it "
+            "acknowledges, "
+            "so the window doubles every round trip" +
+            std::string(before.avoidance ? " until it reaches SSThresh." : ".");
+    } else {
+        s = after.dupAcks > 0
+                ? "Selective repeat without slow start: each duplicate ACK opens the Tx Window by "
+                  "one packet while the holes are resent."
+                : "Selective repeat without slow start: the first new ACK after the duplicates "
+                  "restores the smallest window seen while they arrived.";
+    }
+    if (after.window == after.rxWindow && after.window != before.window)
+        s += " The Tx Window never grows beyond the receiver's window (Rx Window Size).";
+    return s;
+}
+
+Question thresholdQuestion(const Detected& e, const Snapshot& before, const Snapshot& after)
+{
+    Question q;
+    Choices choices(thresholdFigure(after.threshold, after.segment));
+    const std::int32_t seg = before.segment;
+    choices.wrong(thresholdFigure(before.threshold, seg)); // not lowered at all
+    if (e.happening == Happening::Timeout) {
+        choices.wrong(thresholdFigure(
+            before.avoidance ? std::max(before.window, 2 * seg) : halfOf(before.flight, seg), seg));
+    }
+    choices.wrong(thresholdFigure(halfOf(before.window, seg), seg));   // half the window, not the flight
+    choices.wrong(thresholdFigure(std::max(before.flight, seg), seg)); // the flight, not halved
+    padFigures(choices, after.threshold, seg, thresholdFigure);
+    choices.into(q, static_cast<unsigned>(e.packet + before.dupAcks));
+    q.asked = Asked::Threshold;
+    return q;
+}
+
+Question windowQuestion(const Detected& e, const Snapshot& before, const Snapshot& after)
+{
+    Question q;
+    const std::int32_t seg = before.segment;
+    Choices choices(windowFigure(after.window, seg));
+    choices.wrong(windowFigure(before.window, seg)); // unchanged
+    if (e.happening == Happening::WindowChange) {
+        choices.wrong(windowFigure(before.window + seg, seg)); // slow start's step
+        choices.wrong(windowFigure(2 * before.window, seg));   // doubling on every ACK
+        choices.wrong(windowFigure(before.window + seg, seg) == windowFigure(after.window, seg)
+                          ? windowFigure(before.window + 2 * seg, seg)
+                          : windowFigure(before.threshold, seg));
+    } else {
+        choices.wrong(windowFigure(std::max(before.window / 2, seg), seg)); // halved, nothing added
+        choices.wrong(windowFigure(seg, seg));                              // back to one packet
+        choices.wrong(windowFigure(before.window / 2 + 3 * seg, seg));      // not capped
+    }
+    padFigures(choices, after.window, seg, windowFigure);
+    choices.into(q, static_cast<unsigned>(e.packet + before.window / seg));
+    q.asked = Asked::TxWindow;
+    return q;
+}
+
+Question resentQuestion(const Detected& e, const Snapshot& before)
+{
+    Question q;
+    const int last = before.txBase + before.txOutstanding - 1;
+    Choices choices(packetList(e.packets));
+    choices.wrong(packetList(range(e.packet, std::max(last, e.packet + 1)))); // the whole rest of the window
+    choices.wrong(packetList(range(before.txBase, std::max(last, before.txBase + 1))));
+    choices.wrong(packetText(e.packet + 1));
+    choices.wrong(packetText(std::max(last, e.packet + 2)));
+    padPackets(choices, e.packet);
+    choices.into(q, static_cast<unsigned>(e.packet));
+    q.asked = Asked::ResentPackets;
+    return q;
+}
+
+Question asksForQuestion(const Detected& e, const Snapshot& before, const Snapshot& after)
+{
+    Question q;
+    Choices choices(packetText(after.rxNext));
+    choices.wrong(packetText(e.packet + 1)); // the ACK for the packet that arrived
+    choices.wrong(packetText(before.rxNext + 1));
+    choices.wrong(packetText(e.packet));
+    choices.wrong(packetText(after.rxNext + 1));
+    padPackets(choices, after.rxNext);
+    choices.into(q, static_cast<unsigned>(e.packet + after.rxNext));
+    q.asked = Asked::ReceiverAsksFor;
+    return q;
+}
+
+std::string cellText(int packet) { return "the cell of packet " + text(packet); }
+
+Question cellQuestion(const Detected& e, const Snapshot& before)
+{
+    Question q;
+    Choices choices(cellText(e.packets.front()));
+    choices.wrong(cellText(e.packet)); // taken in as itself
+    choices.wrong("none: it is dropped");
+    choices.wrong(cellText(before.rxNext));
+    choices.into(q, static_cast<unsigned>(e.packet));
+    q.asked = Asked::CellTakenInto;
+    return q;
+}
+
+Question startQuestion(const Detected& e, const Snapshot& before, const Snapshot& after)
+{
+    Question q;
+    Choices choices(packetText(after.txBase));
+    choices.wrong(packetText(before.txBase + 1)); // one packet per ACK
+    choices.wrong(packetText(before.txBase));     // no slide
+    choices.wrong(packetText(after.txBase + 1));
+    padPackets(choices, after.txBase);
+    choices.into(q, static_cast<unsigned>(e.packet + before.txBase));
+    q.asked = Asked::SenderWindowStart;
+    return q;
+}
+
+std::string inTicks(int ticks) { return " in " + text(ticks) + (ticks == 1 ? " tick." : " ticks."); }
+
+} // namespace
+
+Question writeQuestion(const Detected& e, const Snapshot& before, const Snapshot& after, int ticksAhead,
+                       unsigned variety)
+{
+    Question q;
+    const std::string arrives = Packet(e.packet) + " (sequence number " + text(before.sequence(e.packet)) +
+                                ") reaches the receiver" + inTicks(ticksAhead);
+    const std::string ackArrives = "An ACK asking for " + packetText(e.packet) + " reaches the sender";
+    std::string what;
+    std::string explanation;
+    switch (e.happening) {
+    case Happening::Timeout:
+    case Happening::FastRetransmit: {
+        const bool timeout = e.happening == Happening::Timeout;
+        what = timeout ? Packet(e.packet) + "'s timer runs out" + inTicks(ticksAhead)
+                       : "The third duplicate ACK asking for " + packetText(e.packet) +
+                             " reaches the sender" + inTicks(ticksAhead);
+        explanation = timeout ? explainTimeout(e, before, after) : explainFastRetransmit(e, before);
+        switch (variety % 3) {
+        case 0:
+            q = thresholdQuestion(e, before, after);
+            what += " What will SSThresh be?";
+            break;
+        case 1:
+            q = windowQuestion(e, before, after);
+            what += " What will the Tx Window Size be?";
+            break;
+        default:
+            q = resentQuestion(e, before);
+            what += " Which packets will the sender queue to send again right then?";
+            break;
+        }
+        break;
+    }
+    case Happening::InOrderDrop:
+        q = asksForQuestion(e, before, after);
+        what = arrives + " Which packet will the receiver ask for next?";
+        explanation = "In-order receiver. This receiver keeps only the packet it expects next, " +
+                      packetText(before.rxNext) + " (sequence number " +
+                      text(before.sequence(before.rxNext)) + "). " + Packet(e.packet) +
+                      " is dropped, and the receiver answers at once with an ACK asking again for " +
+                      packetText(before.rxNext) +
+                      ": an ACK always names the next packet awaited, never the one that arrived. The sender "
+                      "will have to send every later packet again.";
+        break;
+    case Happening::AliasedArrival:
+        if (variety % 2 == 0) {
+            q = cellQuestion(e, before);
+            what = arrives + " Which cell of the receiver's strip will take it in?";
+        } else {
+            q = asksForQuestion(e, before, after);
+            what = arrives + " Which packet will the receiver ask for next?";
+        }
+        explanation =
+            "Sequence-number aliasing. The receiver knows a packet only by its sequence number, the "
+            "packet number Mod " +
+            text(before.seqModulus) + ". " + Packet(e.packet) + " carries sequence number " +
+            text(before.sequence(e.packet)) + ", and so does " + packetText(e.packets.front()) +
+            " inside the receive window, so the receiver takes it in as that packet: the cell turns "
+            "dark red. The sequence space (Max Sequence No) is too small for the windows; it must hold "
+            "the sender's and the receiver's windows together.";
+        break;
+    case Happening::GapFilled:
+        q = asksForQuestion(e, before, after);
+        what = arrives + " Which packet will the receiver ask for next?";
+        explanation =
+            "Cumulative acknowledgement. " + Packet(e.packet) +
+            " is the packet the receiver was waiting for, and the packets after it had already "
+            "arrived and been kept. Its arrival completes the run, so the receive window slides past all "
+            "of them and the ACK asks for " +
+            packetText(after.rxNext) + ", the first packet still missing, not for " +
+            packetText(e.packet + 1) + ".";
+        break;
+    case Happening::WindowChange:
+        q = windowQuestion(e, before, after);
+        what = ackArrives + inTicks(ticksAhead) + " What will the Tx Window Size be?";
+        explanation = explainWindowChange(before, after);
+        break;
+    case Happening::WindowSlide:
+        q = startQuestion(e, before, after);
+        what = ackArrives + inTicks(ticksAhead) + " Which packet will the sender's window start at?";
+        explanation =
+            "Cumulative acknowledgement. An ACK names the next packet the receiver awaits, so it "
+            "acknowledges every packet before that one. The sender blackens them, stops their timers "
+            "and slides its window on to the oldest packet still unacknowledged, " +
+            packetText(after.txBase) + ".";
+        break;
+    }
+    q.happening = e.happening;
+    q.ticksAhead = ticksAhead;
+    q.prompt = what;
+    q.explanation = explanation;
+    q.packet = e.packet;
+    return q;
+}
+
+} // namespace practice::detail

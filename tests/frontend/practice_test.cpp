@@ -1,0 +1,203 @@
+// Practice questions are claims about the run's future; these tests let the
+// run go on and hold the claims against what the window then shows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <set>
+#include <string>
+
+#include "core/colours.h"
+#include "core/events.h"
+#include "frontend/practice.h"
+#include "frontend/practice_questions.h"
+#include "tests/reliability/random_events.h"
+
+namespace {
+
+using practice::Asked;
+using practice::Happening;
+using practice::Question;
+
+std::string trimmed(const std::string& text) { return text.substr(text.find_first_not_of(' ')); }
+
+// Packets put on the send queue by the tick from `pre` to `post`, read off the
+// queue itself: what waits now, plus what left, less what waited before.
+std::multiset<int> queuedBetween(const Form1& pre, const Form1& post)
+{
+    std::multiset<int> queued;
+    for (int i = post.QueueHead; i != post.QueueTail; i = (i + 1) % SendQueueSlots)
+        queued.insert(post.SendQueue[i]);
+    if (post.LaunchHoldoff == 10) {
+        for (const FlightButton& b : post.cmdPacket)
+            if (b.Visible && b.Top == geometry::PacketLaunchTop)
+                queued.insert(std::stoi(b.Tag) / post.SegmentBytes);
+    }
+    for (int i = pre.QueueHead; i != pre.QueueTail; i = (i + 1) % SendQueueSlots) {
+        const auto found = queued.find(pre.SendQueue[i]);
+        if (found != queued.end()) queued.erase(found);
+    }
+    return queued;
+}
+
+std::string listText(const std::multiset<int>& packets)
+{
+    return practice::packetList(std::vector<int>(packets.begin(), packets.end()));
+}
+
+// What the window shows after the event's tick, written as the choice would be.
+std::string outcome(const Question& q, const Form1& pre, const Form1& post)
+{
+    switch (q.asked) {
+    case Asked::Threshold:
+        return trimmed(post.lblSSThresh.Caption);
+    case Asked::TxWindow:
+        return trimmed(post.lblTxWindow[1].Caption);
+    case Asked::ResentPackets:
+        return listText(queuedBetween(pre, post));
+    case Asked::ReceiverAsksFor:
+        return "packet " + std::to_string(post.RxNext);
+    case Asked::SenderWindowStart:
+        return "packet " + std::to_string(post.TxBase);
+    case Asked::CellTakenInto:
+        for (int cell = 0; cell < geometry::CellCount; ++cell) {
+            const int packet = post.rxOrigin() + cell;
+            const int before = packet - pre.rxOrigin();
+            const bool newlyAliased =
+                post.lblRx[cell].ForeColor == colours::RxAliased &&
+                (!Form1::onStrip(before) || pre.lblRx[before].ForeColor != colours::RxAliased);
+            if (newlyAliased) return "the cell of packet " + std::to_string(packet);
+        }
+        return "none: it is dropped";
+    }
+    return {};
+}
+
+// A run with settings drawn at random: small sequence spaces for aliasing,
+// the in-order receiver now and then, every option in some runs.
+Form1 randomRun(reliability::Random& random)
+{
+    Form1 form;
+    form.Form_Load();
+    const auto click = [&form](OptionBox box) {
+        applyEvent(form, {EventKind::ClickCheckBox, static_cast<std::int16_t>(box), 0});
+    };
+    for (OptionBox box :
+         {OptionBox::SlowStart, OptionBox::Avoidance, OptionBox::FastRetransmit, OptionBox::Selective,
+          OptionBox::DelayedAck, OptionBox::AutoRtt, OptionBox::Slide, OptionBox::InOrderReceiver})
+        if (random.oneIn(2)) click(box);
+    const auto move = [&form](SliderId id, int value) {
+        applyEvent(form,
+                   {EventKind::MoveSlider, static_cast<std::int16_t>(id), static_cast<std::int16_t>(value)});
+    };
+    move(SliderId::TxWindow, 1 + random.below(14));
+    move(SliderId::RxWindow, 1 + random.below(14));
+    move(SliderId::Sequences, random.oneIn(3) ? 20 + random.below(12) : 1 + random.below(20));
+    move(SliderId::Timeout, 3 + random.below(10));
+    applyEvent(form, {EventKind::StartReset, 0, 0});
+    return form;
+}
+
+// Loses a random packet or ACK by a double click, as a student would.
+void loseOne(Form1& form, reliability::Random& random)
+{
+    const bool ack = random.oneIn(2);
+    const auto& buttons = ack ? form.cmdACK : form.cmdPacket;
+    const std::int16_t slot = static_cast<std::int16_t>(random.below(FlightSlots));
+    if (!buttons[slot].Visible) return;
+    const UserEvent click{ack ? EventKind::ClickAck : EventKind::ClickPacket, slot, 0};
+    applyEvent(form, click);
+    applyEvent(form, click);
+}
+
+TEST(Practice, EveryRightChoiceIsWhatTheRunDoesAndNoWrongChoiceIs)
+{
+    reliability::Random random(20240611);
+    std::array<int, practice::HappeningCount> seen{};
+    int questions = 0;
+    for (int run = 0; questions < 1000; ++run) {
+        ASSERT_LT(run, 2000) << "too few questions found";
+        Form1 form = randomRun(random);
+        for (int round = 0; round < 12 && form.Timer1.Enabled; ++round) {
+            const int quiet = random.below(120);
+            for (int t = 0; t < quiet && form.Timer1.Enabled; ++t) {
+                if (random.oneIn(25)) loseOne(form, random);
+                form.Timer1_Timer();
+            }
+            const auto q = practice::findQuestion(form, {300, 4, static_cast<unsigned>(questions)});
+            if (!q) continue;
+            ++questions;
+            ++seen[static_cast<std::size_t>(q->happening)];
+            ASSERT_GE(q->ticksAhead, 4);
+            ASSERT_GE(q->choices.size(), 3u) << q->prompt;
+            ASSERT_LE(q->choices.size(), 4u);
+            const std::set<std::string> distinct(q->choices.begin(), q->choices.end());
+            ASSERT_EQ(distinct.size(), q->choices.size()) << q->prompt;
+            ASSERT_FALSE(q->explanation.empty());
+
+            // The run goes on, untouched, to the event's tick.
+            for (int t = 1; t < q->ticksAhead; ++t)
+                form.Timer1_Timer();
+            const Form1 pre = form;
+            form.Timer1_Timer();
+            ASSERT_EQ(outcome(*q, pre, form), q->choices[static_cast<std::size_t>(q->right)])
+                << "run " << run << ": " << q->prompt;
+            if (q->happening == Happening::InOrderDrop) {
+                EXPECT_EQ(form.RxNext, pre.RxNext) << "the in-order receiver dropped nothing: " << q->prompt;
+            }
+        }
+    }
+    for (int kind = 0; kind < practice::HappeningCount; ++kind)
+        EXPECT_GT(seen[static_cast<std::size_t>(kind)], 0)
+            << "no question about " << practice::happeningName(static_cast<Happening>(kind));
+}
+
+// The session asks a few ticks ahead, holds the clock until answered, scores
+// the answer once the event has happened, and withdraws a question the
+// moment the user changes anything before its event.
+TEST(Practice, SessionAsksHoldsScoresAndWithdraws)
+{
+    Form1 form;
+    form.Form_Load();
+    applyEvent(form, {EventKind::StartReset, 0, 0});
+    practice::Session session;
+    session.setOn(true);
+
+    int tick = 0;
+    double now = 0;
+    const auto runUntilAsked = [&] {
+        for (int guard = 0; guard < 5000 && !session.holdsClock(); ++guard) {
+            form.Timer1_Timer();
+            session.afterTick(form, ++tick, now += 50);
+        }
+        ASSERT_TRUE(session.holdsClock());
+    };
+
+    runUntilAsked();
+    const Question asked = *session.question();
+    EXPECT_EQ(session.eventTick() - tick, practice::Session::LeadTicks);
+    session.answer(asked.right);
+    EXPECT_EQ(session.phase(), practice::Session::Phase::Awaiting);
+    while (session.phase() == practice::Session::Phase::Awaiting) {
+        form.Timer1_Timer();
+        session.afterTick(form, ++tick, now += 50);
+    }
+    EXPECT_EQ(tick, session.eventTick());
+    EXPECT_EQ(session.phase(), practice::Session::Phase::Explaining);
+    EXPECT_EQ(session.rightCount(), 1);
+
+    // The next question comes only after the pause between questions.
+    runUntilAsked();
+    EXPECT_GE(now, 60000.0 / practice::Session::DefaultPerMinute);
+    applyEvent(form, {EventKind::PauseCont, 0, 0});
+    session.userActed();
+    EXPECT_FALSE(session.holdsClock());
+    EXPECT_FALSE(session.notice().empty());
+    ASSERT_EQ(session.records().size(), 2u);
+    EXPECT_TRUE(session.records().back().withdrawn);
+    EXPECT_EQ(session.rightCount(), 1);
+    EXPECT_NE(session.summary().find("1 of 1 answers right, 1 withdrawn"), std::string::npos)
+        << session.summary();
+}
+
+} // namespace

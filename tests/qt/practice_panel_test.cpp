@@ -1,0 +1,65 @@
+// Run > Practice on the desktop: the question holds the clock, keys answer
+// it, the explanation follows the event, and any action of the user's own
+// withdraws a question still waiting for its event.
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/qt/window_support.h"
+#include "ui/qt/practice_panel.h"
+
+using namespace window_support;
+
+class PracticePanelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void questionHoldsTheClockKeysAnswerAndActionsWithdraw();
+};
+
+void PracticePanelTest::questionHoldsTheClockKeysAnswerAndActionsWithdraw()
+{
+    MainWindow window;
+    window.show();
+    PracticePanel* panel = window.practicePanel();
+    const auto* timer = find<QTimer>(window, QStringLiteral("Timer1"));
+    window.runEvent({EventKind::StartReset, 0, 0});
+    action(window, "actionPractice")->trigger();
+    QVERIFY(panel->isVisible());
+    const auto tickUntil = [&](auto done) {
+        for (int i = 0; i < 5000 && !done(); ++i)
+            window.runEvent({EventKind::Tick, 0, 0});
+        return done();
+    };
+
+    QVERIFY(tickUntil([&] { return panel->holdsClock(); }));
+    QVERIFY(!timer->isActive());
+    QTest::keyClick(&window, Qt::Key_1);
+    QCOMPARE(panel->session().chosen(), 0);
+    QVERIFY(timer->isActive());
+    QVERIFY(tickUntil([&] { return panel->session().phase() == practice::Session::Phase::Explaining; }));
+    const QString explanation = find<QLabel>(*panel, QStringLiteral("practiceExplanation"))->text();
+    QVERIFY(explanation.contains(QString::fromStdString(panel->session().question()->explanation)));
+
+    // Esc skips the next question; Pause while it waits withdraws the one
+    // after. Practice switched off and on again asks without the usual pause.
+    const auto restart = [&] {
+        action(window, "actionPractice")->trigger();
+        action(window, "actionPractice")->trigger();
+    };
+    restart();
+    QVERIFY(tickUntil([&] { return panel->holdsClock(); }));
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!panel->holdsClock());
+    QVERIFY(tickUntil([&] { return panel->session().phase() == practice::Session::Phase::Explaining; }));
+    QVERIFY(panel->session().records().back().skipped);
+    restart();
+    QVERIFY(tickUntil([&] { return panel->holdsClock(); }));
+    window.runEvent({EventKind::PauseCont, 0, 0});
+    QVERIFY(!panel->holdsClock());
+    QVERIFY(panel->session().records().back().withdrawn);
+    QVERIFY(!find<QLabel>(*panel, QStringLiteral("practiceExplanation"))->text().isEmpty());
+}
+
+QTEST_MAIN(PracticePanelTest)
+#include "practice_panel_test.moc"
