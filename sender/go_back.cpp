@@ -9,7 +9,8 @@
 // of the window and every new packet sent meanwhile is thrown away too.
 //
 // With the option the timeout starts a round: after the packet that timed out,
-// the packets behind it go back onto the send queue, oldest first, one a tick,
+// the packets behind it go back onto the send queue (leaving any place they
+// held there before), oldest first, one a tick,
 // while the packets sent again in this round fit in the window. Their timers
 // were stopped by the resend that started the round and start again when
 // each packet leaves. No new packet is sent until the round is over.
@@ -32,9 +33,23 @@
 #include "core/form.h"
 #include "core/numbers.h"
 
+// Packets from `packet` on that still wait in the send queue leave it: the
+// round sends them again in order. Launched where they stand, they would
+// start timers of their own, which would run out while the round is busy
+// with the packets before them.
 void Form1::goBackFrom(int packet)
 {
-    if (GoBackNext < 0 || GoBackNext > packet) GoBackNext = static_cast<std::int16_t>(packet);
+    if (GoBackNext >= 0 && GoBackNext <= packet) return;
+    GoBackNext = static_cast<std::int16_t>(packet);
+
+    std::array<std::int16_t, SendQueueSlots> kept;
+    kept.fill(-1);
+    int count = 0;
+    for (int slot = QueueHead; slot != QueueTail; slot = (slot + 1) % SendQueueSlots)
+        if (SendQueue[slot] < packet) kept[count++] = SendQueue[slot];
+    for (int i = 0; i < SendQueueSlots; ++i)
+        SendQueue[(QueueHead + i) % SendQueueSlots] = kept[i];
+    QueueTail = static_cast<std::int16_t>((QueueHead + count) % SendQueueSlots);
 }
 
 // One step of the round, in the tick's place for sending. Tells whether the

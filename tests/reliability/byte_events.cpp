@@ -59,10 +59,14 @@ bool ByteEvents::next(const Form1& form, UserEvent& event)
         return true;
     }
     case 4: {
-        // The in-order receiver came later and took the top four values, which
-        // no seed input used, so older inputs decode as they always did.
+        // The in-order receiver and the go-back-N sender came later and took
+        // the top four values, which no seed input used, so older inputs
+        // decode as they always did.
         constexpr int FirstInOrderK = 28;
-        const auto box = k < FirstInOrderK ? static_cast<OptionBox>(k % 7) : OptionBox::InOrderReceiver;
+        constexpr int FirstGoBackK = 30;
+        const auto box = k < FirstInOrderK  ? static_cast<OptionBox>(k % 7)
+                         : k < FirstGoBackK ? OptionBox::InOrderReceiver
+                                            : OptionBox::GoBackN;
         event = {EventKind::ClickCheckBox, static_cast<std::int16_t>(box)};
         return true;
     }

@@ -1,7 +1,7 @@
 // sliding-window-run: plays a run file or a lesson without a window and
 // writes its per-tick CSV and its chart, for homework sheets and slides.
 //
-//   sliding-window-run FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]
+//   sliding-window-run FILE|--lesson NAME|--protocol NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]
 //                      [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]
 //
 // The run plays exactly as in the window: the recorded actions happen at
@@ -20,6 +20,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frontend/protocol_presets.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "history/run_file.h"
@@ -35,6 +36,7 @@ const QSize ChartSize(1200, 600);
 struct Request {
     std::optional<std::string> runFile;
     std::optional<std::string> lesson;
+    std::optional<std::string> protocol;
     std::optional<std::int32_t> ticks;
     std::optional<std::string> csv, svg, png, ladderSvg, ladderPng;
     std::optional<std::int32_t> from, to; // the diagram's ticks
@@ -45,23 +47,28 @@ struct Request {
 std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
-           " FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]"
+           " FILE|--lesson NAME|--protocol NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]"
            " [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]";
 }
 
 std::string help()
 {
     std::string text =
-        usage() + "\n\nPlays a run file or a built-in lesson without a window and writes:\n"
-                  "  --csv OUT    one row per tick: figures, markers and the log (\"-\": standard output)\n"
-                  "  --svg OUT    the chart as an SVG drawing\n"
-                  "  --png OUT    the chart as a PNG image\n"
-                  "  --ladder-svg OUT  the time-sequence diagram as an SVG drawing\n"
-                  "  --ladder-png OUT  the time-sequence diagram as a PNG image\n"
-                  "  --from T, --to T  the diagram's ticks (default: the whole run), e.g. --from 0 --to 600\n"
-                  "  --ticks N    play N ticks (default: the length of the recorded run)\n"
-                  "  --lesson NAME  a built-in lesson instead of a file\n"
-                  "  --help       this text\n\nLessons:\n";
+        usage() +
+        "\n\nPlays a run file or a built-in lesson without a window and writes:\n"
+        "  --csv OUT    one row per tick: figures, markers and the log (\"-\": standard output)\n"
+        "  --svg OUT    the chart as an SVG drawing\n"
+        "  --png OUT    the chart as a PNG image\n"
+        "  --ladder-svg OUT  the time-sequence diagram as an SVG drawing\n"
+        "  --ladder-png OUT  the time-sequence diagram as a PNG image\n"
+        "  --from T, --to T  the diagram's ticks (default: the whole run), e.g. --from 0 --to 600\n"
+        "  --ticks N    play N ticks (default: the length of the recorded run)\n"
+        "  --lesson NAME  a built-in lesson instead of a file\n"
+        "  --protocol NAME  the run's protocol in place of its own settings; alone, a run\n"
+        "               of that protocol without losses (" +
+        presets::presetNames() +
+        ")\n"
+        "  --help       this text\n\nLessons:\n";
     for (const LessonEntry& lesson : lessonList())
         text += "  " + lesson.name + "  " + lesson.title + "\n";
     return text;
@@ -84,6 +91,11 @@ Request parse(const std::vector<std::string>& arguments)
             return request;
         } else if (argument == "--lesson") {
             value(request.lesson);
+        } else if (argument == "--protocol") {
+            value(request.protocol);
+            if (request.protocol && presets::findPreset(*request.protocol) == nullptr)
+                request.error =
+                    "unknown protocol " + *request.protocol + "; the protocols are " + presets::presetNames();
         } else if (argument == "--csv") {
             value(request.csv);
         } else if (argument == "--svg") {
@@ -117,8 +129,10 @@ Request parse(const std::vector<std::string>& arguments)
         }
         if (!request.error.empty()) return request;
     }
-    if (request.runFile.has_value() == request.lesson.has_value())
+    if (request.runFile && request.lesson)
         request.error = "give a run file or --lesson NAME";
+    else if (!request.runFile && !request.lesson && !request.protocol)
+        request.error = "give a run file, --lesson NAME or --protocol NAME";
     return request;
 }
 
@@ -198,10 +212,29 @@ int main(int argc, char* argv[])
         std::cerr << ProgramName << ": " << request.error << '\n' << usage() << '\n';
         return 2;
     }
-    const RunFileResult read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
+    RunFileResult read;
+    if (request.lesson || request.runFile) {
+        read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
+    } else {
+        RunScript lossless; // Start at tick 0 and nothing else
+        lossless.ticks = 600;
+        lossless.actions.push_back(RecordedEvent{0, UserEvent{EventKind::StartReset, 0, 0}});
+        read.script = lossless;
+    }
     if (!read.script) {
         std::cerr << ProgramName << ": " << read.error << '\n';
         return 1;
+    }
+    if (request.protocol) {
+        // The same actions, and so the same losses, under the protocol's settings.
+        Form1 settings;
+        settings.Form_Load();
+        for (const UserEvent& event :
+             presets::presetEvents(settings, *presets::findPreset(*request.protocol)))
+            applyEvent(settings, event);
+        const bool slide = read.script->settings.options[static_cast<int>(OptionBox::Slide)];
+        read.script->settings = settingsOf(settings);
+        read.script->settings.options[static_cast<int>(OptionBox::Slide)] = slide;
     }
 
     Form1 form;
