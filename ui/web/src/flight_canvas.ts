@@ -1,14 +1,19 @@
-// The window's moving parts on one canvas over the controls: timeout bars,
-// cell boxes, window frames, packets and ACKs, and on top the held, lost and
-// picked marks. Only what changed is repainted: each change marks the places
-// it leaves and takes, and a repaint clears and redraws those places alone.
-// Everything is drawn in twips; the canvas's transform turns them into
-// device pixels at the window's scale.
-import { FlightState, FrameState, Layout, LayoutControl, ViewOptions } from './engine';
+// The window's moving parts on canvases over the controls: the timeout bars
+// on a strip of their own, packets and ACKs each on a canvas over their lane,
+// with the held, lost and picked marks on top. Only what changed is
+// repainted: each change marks the places it leaves and takes, and a repaint
+// clears and redraws those places alone. Small canvases, because the browser
+// copies a changed canvas whole each frame: three strips cost far less than
+// one canvas the size of the window. Everything is drawn in twips; each
+// canvas's transform turns them into device pixels at the window's scale.
+import { FlightState, Layout, LayoutControl, ViewOptions } from './engine';
 
 export interface Rect { left: number; top: number; width: number; height: number }
 
 interface Flight { ack: boolean; slot: number; height: number; state: FlightState | null }
+
+// One canvas over a rectangle of the window, and the places in it to repaint.
+interface Surface { canvas: HTMLCanvasElement; context: CanvasRenderingContext2D; place: Rect; dirty: Rect[] }
 
 // Marks drawn round a button stand this far outside it: room for the widest ring.
 const RingTwips = 75;
@@ -21,37 +26,47 @@ function grown(rect: Rect, by: number): Rect {
   return { left: rect.left - by, top: rect.top - by, width: rect.width + 2 * by, height: rect.height + 2 * by };
 }
 
+function surface(place: Rect, twipsPerPixel: number): Surface {
+  const canvas = document.createElement('canvas');
+  canvas.className = 'sheet';
+  canvas.setAttribute('aria-hidden', 'true');
+  canvas.style.left = `${place.left / twipsPerPixel}px`;
+  canvas.style.top = `${place.top / twipsPerPixel}px`;
+  canvas.style.width = `${place.width / twipsPerPixel}px`;
+  canvas.style.height = `${place.height / twipsPerPixel}px`;
+  // Desynchronized: a changed canvas goes to the screen as it is, without
+  // the copy the browser otherwise makes of the whole canvas each frame.
+  return { canvas, context: canvas.getContext('2d', { desynchronized: true })!, place, dirty: [] };
+}
+
+function union(rects: Rect[]): Rect {
+  const left = Math.min(...rects.map((r) => r.left));
+  const top = Math.min(...rects.map((r) => r.top));
+  return { left, top, width: Math.max(...rects.map((r) => r.left + r.width)) - left,
+    height: Math.max(...rects.map((r) => r.top + r.height)) - top };
+}
+
 export class FlightCanvas {
-  readonly canvas: HTMLCanvasElement;
-  private readonly context: CanvasRenderingContext2D;
   private readonly bars: { place: Rect; width: number }[] = [];
-  private readonly boxes: Rect[] = [];
-  private readonly frames: { place: Rect; state: FrameState | null }[] = [];
   readonly flights: Flight[] = [];
-  private readonly lost: { place: Rect; until: number }[] = [];
-  private dirty: Rect[] = [];
+  private readonly lost: { place: Rect; until: number; ack: boolean }[] = [];
+  private surfaces: Surface[] = [];
+  private barSurface!: Surface;
+  private packetLane!: Surface;
+  private ackLane!: Surface;
   private twipToDevice = 1;
   private lostTimer = 0;
   safeColours = false;
   stateMarks = false;
   picked: Flight | null = null;
 
-  constructor(private readonly layout: Layout, private readonly looks: ViewOptions) {
-    this.canvas = document.createElement('canvas');
-    this.canvas.className = 'sheet';
-    this.canvas.setAttribute('aria-hidden', 'true');
-    this.canvas.style.width = `${layout.clientWidth / layout.twipsPerPixel}px`;
-    this.canvas.style.height = `${layout.clientHeight / layout.twipsPerPixel}px`;
-    this.context = this.canvas.getContext('2d')!;
-  }
+  constructor(private readonly layout: Layout, private readonly looks: ViewOptions) {}
 
-  // Controls of the layout the canvas draws, in stacking order.
+  // Controls of the layout the canvases draw, in stacking order.
   take(control: LayoutControl): boolean {
     const place = { left: control.left, top: control.top, width: control.width, height: control.height };
     switch (control.kind) {
       case 'bar': this.bars.push({ place, width: 0 }); return true;
-      case 'box': this.boxes.push(place); return true;
-      case 'frame': this.frames.push({ place, state: null }); return true;
       case 'flight':
         this.flights.push({ ack: control.name.startsWith('cmdACK'), slot: this.flights.filter((f) =>
           f.ack === control.name.startsWith('cmdACK')).length, height: control.height, state: null });
@@ -60,41 +75,59 @@ export class FlightCanvas {
     }
   }
 
-  // Device pixels per CSS pixel times the window's scale: the canvas keeps
+  // The canvases, once every control is taken: the bars' strip, and a lane
+  // for each kind of flight from the sender's frame down to the receiver's,
+  // as wide as its buttons and their marks. `frames` are the two window frames.
+  build(frames: Rect[]): HTMLCanvasElement[] {
+    const perPixel = this.layout.twipsPerPixel;
+    this.barSurface = surface(union(this.bars.map((bar) => bar.place)), perPixel);
+    const top = frames[0].top + frames[0].height - RingTwips;
+    const bottom = frames[1].top + frames[1].height;
+    const lane = (ack: boolean) => {
+      const across = union(this.flights.filter((f) => f.ack === ack).map((f) => this.flightRect(f, {
+        ...this.layout.controls.find((c) => c.name === `${ack ? 'cmdACK' : 'cmdPacket'}_${f.slot}`)!,
+        caption: '', visible: true, held: false })));
+      return surface(grown({ left: across.left, top, width: across.width, height: bottom - top }, RingTwips), perPixel);
+    };
+    this.packetLane = lane(false);
+    this.ackLane = lane(true);
+    this.surfaces = [this.barSurface, this.packetLane, this.ackLane];
+    return this.surfaces.map((s) => s.canvas);
+  }
+
+  // Device pixels per CSS pixel times the window's scale: each canvas keeps
   // one backing pixel per device pixel at any size.
   setScale(scale: number): void {
     const perPixel = scale * devicePixelRatio;
-    this.canvas.width = Math.max(1, Math.round((this.layout.clientWidth / this.layout.twipsPerPixel) * perPixel));
-    this.canvas.height = Math.max(1, Math.round((this.layout.clientHeight / this.layout.twipsPerPixel) * perPixel));
     this.twipToDevice = perPixel / this.layout.twipsPerPixel;
+    for (const { canvas, place } of this.surfaces) {
+      canvas.width = Math.max(1, Math.round(place.width * this.twipToDevice));
+      canvas.height = Math.max(1, Math.round(place.height * this.twipToDevice));
+    }
     this.repaintAll();
   }
 
   repaintAll(): void {
-    this.dirty = [{ left: 0, top: 0, width: this.layout.clientWidth, height: this.layout.clientHeight }];
+    for (const s of this.surfaces) s.dirty = [s.place];
   }
+
+  private laneOf(ack: boolean): Surface { return ack ? this.ackLane : this.packetLane; }
 
   setBar(index: number, width: number): void {
     const bar = this.bars[index];
     if (bar.width === width) return;
-    this.dirty.push({ ...bar.place, width: Math.max(bar.width, width) });
+    this.barSurface.dirty.push({ ...bar.place, width: Math.max(bar.width, width) });
     bar.width = width;
-  }
-
-  setFrame(index: number, state: FrameState): void {
-    const frame = this.frames[index];
-    if (frame.state) this.dirty.push(this.frameRect(frame.place, frame.state));
-    frame.state = state;
-    this.dirty.push(this.frameRect(frame.place, state));
   }
 
   // Returns where the button stood when it has just vanished.
   setFlight(ack: boolean, slot: number, state: FlightState): Rect | null {
     const flight = this.flightOf(ack, slot);
     const was = flight.state;
-    if (was?.visible) this.dirty.push(grown(this.flightRect(flight, was), RingTwips));
+    const dirty = this.laneOf(ack).dirty;
+    if (was?.visible) dirty.push(grown(this.flightRect(flight, was), RingTwips));
     flight.state = state;
-    if (state.visible) this.dirty.push(grown(this.flightRect(flight, state), RingTwips));
+    if (state.visible) dirty.push(grown(this.flightRect(flight, state), RingTwips));
     return was?.visible && !state.visible ? this.flightRect(flight, was) : null;
   }
 
@@ -107,14 +140,15 @@ export class FlightCanvas {
   }
 
   pick(flight: Flight | null): void {
-    if (this.picked?.state?.visible) this.dirty.push(grown(this.flightRect(this.picked), RingTwips));
+    const old = this.picked;
+    if (old?.state?.visible) this.laneOf(old.ack).dirty.push(grown(this.flightRect(old), RingTwips));
     this.picked = flight;
-    if (flight?.state?.visible) this.dirty.push(grown(this.flightRect(flight), RingTwips));
+    if (flight?.state?.visible) this.laneOf(flight.ack).dirty.push(grown(this.flightRect(flight), RingTwips));
   }
 
-  addLostMark(place: Rect): void {
-    this.lost.push({ place, until: performance.now() + this.looks.lostMarkMilliseconds });
-    this.dirty.push(grown(place, RingTwips));
+  addLostMark(place: Rect, ack: boolean): void {
+    this.lost.push({ place, ack, until: performance.now() + this.looks.lostMarkMilliseconds });
+    this.laneOf(ack).dirty.push(grown(place, RingTwips));
     this.scheduleLostExpiry();
   }
 
@@ -141,24 +175,23 @@ export class FlightCanvas {
 
   // Clears and redraws every place marked since the last paint.
   paint(): void {
-    if (this.dirty.length === 0) return;
+    for (const s of this.surfaces) this.paintSurface(s);
+  }
+
+  private paintSurface(s: Surface): void {
+    if (s.dirty.length === 0) return;
     const k = this.twipToDevice;
-    let areas = this.dirty.map((rect) => {
-      const left = Math.max(0, Math.floor(rect.left * k));
-      const top = Math.max(0, Math.floor(rect.top * k));
-      return { left, top, width: Math.ceil((rect.left + rect.width) * k) - left,
-        height: Math.ceil((rect.top + rect.height) * k) - top };
+    const { left: x0, top: y0 } = s.place;
+    let areas = s.dirty.map((rect) => {
+      const left = Math.max(0, Math.floor((rect.left - x0) * k));
+      const top = Math.max(0, Math.floor((rect.top - y0) * k));
+      return { left, top, width: Math.ceil((rect.left - x0 + rect.width) * k) - left,
+        height: Math.ceil((rect.top - y0 + rect.height) * k) - top };
     });
-    this.dirty = [];
+    s.dirty = [];
     // Many small places cost more to clip than one that holds them all.
-    if (areas.length > 40) {
-      const right = Math.max(...areas.map((a) => a.left + a.width));
-      const bottom = Math.max(...areas.map((a) => a.top + a.height));
-      const left = Math.min(...areas.map((a) => a.left));
-      const top = Math.min(...areas.map((a) => a.top));
-      areas = [{ left, top, width: right - left, height: bottom - top }];
-    }
-    const context = this.context;
+    if (areas.length > 40) areas = [union(areas)];
+    const context = s.context;
     context.save();
     context.setTransform(1, 0, 0, 1, 0, 0);
     context.beginPath();
@@ -167,63 +200,56 @@ export class FlightCanvas {
       context.rect(area.left, area.top, area.width, area.height);
     }
     context.clip();
-    context.setTransform(k, 0, 0, k, 0, 0);
-    const inTwips = areas.map((a) => ({ left: a.left / k, top: a.top / k, width: a.width / k, height: a.height / k }));
+    context.setTransform(k, 0, 0, k, -x0 * k, -y0 * k);
+    const inTwips = areas.map((a) => ({ left: a.left / k + x0, top: a.top / k + y0, width: a.width / k, height: a.height / k }));
     const touched = (rect: Rect) => inTwips.some((area) => intersects(area, rect));
-    this.drawAll(touched);
+    if (s === this.barSurface) this.drawBars(context, touched);
+    else this.drawLane(context, s === this.ackLane, touched);
     context.restore();
   }
 
-  private drawAll(touched: (rect: Rect) => boolean): void {
-    const context = this.context;
-    const { colours, borders, twipsPerPixel } = this.layout;
-    context.fillStyle = this.safeColours ? this.looks.safeTimeoutBar : colours.timeoutBar;
+  private drawBars(context: CanvasRenderingContext2D, touched: (rect: Rect) => boolean): void {
+    context.fillStyle = this.safeColours ? this.looks.safeTimeoutBar : this.layout.colours.timeoutBar;
     for (const bar of this.bars) {
       if (bar.width > 0 && touched(bar.place)) context.fillRect(bar.place.left, bar.place.top, bar.width, bar.place.height);
     }
-    context.strokeStyle = colours.cellBox;
-    context.lineWidth = borders.box * twipsPerPixel;
-    for (const box of this.boxes) {
-      if (touched(box)) this.outline(box, borders.box * twipsPerPixel);
-    }
-    context.strokeStyle = colours.frame;
-    context.lineWidth = borders.frame * twipsPerPixel;
-    for (const frame of this.frames) {
-      if (!frame.state?.visible) continue;
-      const rect = this.frameRect(frame.place, frame.state);
-      if (touched(rect)) this.outline(rect, borders.frame * twipsPerPixel);
-    }
+  }
+
+  private drawLane(context: CanvasRenderingContext2D, ack: boolean, touched: (rect: Rect) => boolean): void {
+    const twipsPerPixel = this.layout.twipsPerPixel;
     context.font = `bold ${this.looks.flightTextPixels * twipsPerPixel}px ${this.layout.fontFamilies}`;
     context.textAlign = 'center';
     context.textBaseline = 'middle';
-    for (const flight of this.flights) {
-      if (flight.state?.visible && touched(grown(this.flightRect(flight), RingTwips))) this.drawFlight(flight);
+    const lane = this.flights.filter((flight) => flight.ack === ack && flight.state?.visible);
+    for (const flight of lane) {
+      if (touched(grown(this.flightRect(flight), RingTwips))) this.drawFlight(context, flight);
     }
     const ring = 2 * twipsPerPixel;
     if (this.stateMarks) {
-      for (const flight of this.flights) {
-        if (flight.state?.visible && flight.state.held) this.ring(this.flightRect(flight), this.looks.heldOutline, ring + twipsPerPixel, []);
+      for (const flight of lane) {
+        if (flight.state!.held) this.ring(context, this.flightRect(flight), this.looks.heldOutline, ring + twipsPerPixel, []);
       }
       for (const mark of this.lost) {
-        if (!touched(grown(mark.place, RingTwips))) continue;
-        this.ring(mark.place, this.looks.lostMark, ring, [4 * twipsPerPixel, 3 * twipsPerPixel]);
+        if (mark.ack !== ack || !touched(grown(mark.place, RingTwips))) continue;
+        this.ring(context, mark.place, this.looks.lostMark, ring, [4 * twipsPerPixel, 3 * twipsPerPixel]);
         context.fillStyle = this.looks.lostMark;
         context.fillText(this.looks.lostHere, mark.place.left + mark.place.width / 2, mark.place.top + mark.place.height / 2);
       }
     }
-    if (this.picked?.state?.visible) this.ring(this.flightRect(this.picked), this.looks.focusRing, ring + twipsPerPixel, []);
+    if (this.picked?.ack === ack && this.picked.state?.visible) {
+      this.ring(context, this.flightRect(this.picked), this.looks.focusRing, ring + twipsPerPixel, []);
+    }
   }
 
   // A button of the desktop's look: a light face, a grey edge, a bold caption.
-  private drawFlight(flight: Flight): void {
-    const context = this.context;
+  private drawFlight(context: CanvasRenderingContext2D, flight: Flight): void {
     const rect = this.flightRect(flight);
     const pixel = this.layout.twipsPerPixel;
     context.fillStyle = '#e1e1e1';
     context.fillRect(rect.left, rect.top, rect.width, rect.height);
     context.strokeStyle = '#adadad';
     context.lineWidth = pixel;
-    this.outline(rect, pixel);
+    context.strokeRect(rect.left + pixel / 2, rect.top + pixel / 2, rect.width - pixel, rect.height - pixel);
     context.fillStyle = this.layout.colours.buttonText;
     context.save();
     context.beginPath();
@@ -233,15 +259,8 @@ export class FlightCanvas {
     context.restore();
   }
 
-  // A border drawn inside the rectangle, as a CSS border is.
-  private outline(rect: Rect, lineWidth: number): void {
-    const half = lineWidth / 2;
-    this.context.strokeRect(rect.left + half, rect.top + half, rect.width - lineWidth, rect.height - lineWidth);
-  }
-
   // A mark drawn round the outside of a button.
-  private ring(rect: Rect, colour: string, width: number, dash: number[]): void {
-    const context = this.context;
+  private ring(context: CanvasRenderingContext2D, rect: Rect, colour: string, width: number, dash: number[]): void {
     context.save();
     context.strokeStyle = colour;
     context.lineWidth = width;
@@ -250,17 +269,13 @@ export class FlightCanvas {
     context.restore();
   }
 
-  private frameRect(place: Rect, state: FrameState): Rect {
-    return { left: state.left, top: place.top, width: state.width, height: place.height };
-  }
-
   private scheduleLostExpiry(): void {
     if (this.lostTimer || this.lost.length === 0) return;
     const next = Math.min(...this.lost.map((mark) => mark.until));
     this.lostTimer = window.setTimeout(() => {
       this.lostTimer = 0;
       const now = performance.now();
-      for (const mark of this.lost.filter((m) => m.until <= now)) this.dirty.push(grown(mark.place, RingTwips));
+      for (const mark of this.lost.filter((m) => m.until <= now)) this.laneOf(mark.ack).dirty.push(grown(mark.place, RingTwips));
       this.lost.splice(0, this.lost.length, ...this.lost.filter((m) => m.until > now));
       this.paint();
       this.scheduleLostExpiry();

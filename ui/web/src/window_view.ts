@@ -42,6 +42,9 @@ export class WindowView {
   private readonly flightArea: HTMLElement;
   private readonly pickNews: HTMLElement;
   private scale = 1;
+  private scaled = false;
+  private txFrame!: HTMLElement;
+  private rxFrame!: HTMLElement;
   // The flight click the next show() shows the outcome of: a button it makes vanish is lost.
   private noted: { ack: boolean; slot: number } | null = null;
   safeColours = false;
@@ -63,7 +66,8 @@ export class WindowView {
     for (const control of layout.controls) {
       if (!this.sheet.take(control)) this.build(control);
     }
-    root.appendChild(this.sheet.canvas);
+    const frames = this.layout.controls.filter((control) => control.kind === 'frame');
+    root.append(...this.sheet.build(frames));
     const focusable = [...root.querySelectorAll<HTMLElement>('button.run, .check input, input[type=range]')]
       .map((element) => element.id || (element.parentElement as HTMLElement).id);
     if (focusable.join() !== layout.tabOrder.join()) {
@@ -84,8 +88,9 @@ export class WindowView {
     const stage = this.root.parentElement as HTMLElement;
     stage.style.height = `${Math.ceil(this.px(this.layout.clientHeight) * scale)}px`;
     this.root.style.left = `${Math.max(0, (width - this.px(this.layout.clientWidth) * scale) / 2)}px`;
-    if (scale !== this.scale || this.sheet.canvas.width <= 1) {
+    if (scale !== this.scale || !this.scaled) {
       this.scale = scale;
+      this.scaled = true;
       this.sheet.setScale(scale);
       this.sheet.paint();
     }
@@ -106,8 +111,13 @@ export class WindowView {
     for (const [i, label] of Object.entries(changes.lblTx ?? {})) this.showCell(this.txCells[Number(i)], label);
     for (const [i, label] of Object.entries(changes.lblRx ?? {})) this.showCell(this.rxCells[Number(i)], label);
     for (const [i, width] of Object.entries(changes.shpTimeOut ?? {})) this.sheet.setBar(Number(i), width);
-    if (changes.shpTxWindow) this.sheet.setFrame(0, changes.shpTxWindow);
-    if (changes.shpRxWindow) this.sheet.setFrame(1, changes.shpRxWindow);
+    for (const [frame, model] of [[this.txFrame, changes.shpTxWindow], [this.rxFrame, changes.shpRxWindow]] as const) {
+      if (!model) continue;
+      const shown = this.state(frame);
+      setIfChanged(shown, 'left', model.left, () => { frame.style.left = `${this.px(model.left)}px`; });
+      setIfChanged(shown, 'width', model.width, () => { frame.style.width = `${this.px(model.width)}px`; });
+      setIfChanged(shown, 'visible', model.visible, () => { frame.hidden = !model.visible; });
+    }
     for (const [name, label] of Object.entries(changes.labels ?? {})) {
       const element = this.labels.get(name);
       if (element) this.showLabel(element, label, false);
@@ -138,7 +148,7 @@ export class WindowView {
       for (const [i, flight] of Object.entries(flights ?? {})) {
         const vanished = this.sheet.setFlight(ack, Number(i), flight);
         if (vanished && this.stateMarks && this.noted?.ack === ack && this.noted.slot === Number(i)) {
-          this.sheet.addLostMark(vanished);
+          this.sheet.addLostMark(vanished, ack);
         }
       }
     }
@@ -160,6 +170,9 @@ export class WindowView {
     return { x: box.left + this.px(rect.left + rect.width / 2) * this.scale,
       y: box.top + this.px(rect.top + rect.height / 2) * this.scale };
   }
+
+  // A press on a packet or ACK, whichever way it came.
+  pressFlight(ack: boolean, slot: number): void { this.clickFlight(ack, slot); }
 
   private clickFlight(ack: boolean, slot: number): void {
     this.noted = { ack, slot };
@@ -335,7 +348,7 @@ export class WindowView {
   }
 
   private build(control: LayoutControl): void {
-    const { colours } = this.layout;
+    const { colours, borders } = this.layout;
     switch (control.kind) {
       case 'cell':
       case 'label': {
@@ -346,6 +359,18 @@ export class WindowView {
           : null)?.push(label);
         if (control.kind === 'label') this.labels.set(control.name, label);
         this.fontSizes.set(label, { pixels: control.font, width: this.px(control.width) });
+        break;
+      }
+      case 'box': {
+        const box = this.add('div', 'box', control);
+        box.style.border = `${borders.box}px solid ${colours.cellBox}`;
+        break;
+      }
+      case 'frame': {
+        const frame = this.add('div', 'frame', control);
+        frame.style.border = `${borders.frame}px solid ${colours.frame}`;
+        if (control.name === 'shpTxWindow') this.txFrame = frame;
+        else this.rxFrame = frame;
         break;
       }
       case 'button': {
