@@ -72,7 +72,8 @@ inline constexpr Colour CursorColour = rgb(200, 0, 120);
 // in slow start, the state the avoidance rule applies in.
 constexpr bool growsByAvoidance(const TickSample& before)
 {
-    return before.avoidance && before.txState == txstate::SlowStart && before.txWindowBytes >= before.ssThreshBytes;
+    return before.avoidance && before.txState == txstate::SlowStart &&
+           before.txWindowBytes >= before.ssThreshBytes;
 }
 
 } // namespace chart_looks

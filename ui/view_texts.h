@@ -34,7 +34,8 @@ inline constexpr std::string_view LegendReceiverHeading = "Receiver cells: what 
 inline constexpr std::string_view LegendOthersHeading = "Windows, packets and ACKs";
 inline constexpr std::string_view LegendFrame =
     "Purple frame: the sender's window (top) and the receiver's window (bottom).";
-inline constexpr std::string_view LegendHeldMarked = "Outlined packet or ACK: held by a click; it waits where it is.";
+inline constexpr std::string_view LegendHeldMarked =
+    "Outlined packet or ACK: held by a click; it waits where it is.";
 inline constexpr std::string_view LegendHeldUnmarked =
     "A held packet or ACK waits where it is (turn on state marks to outline it).";
 inline constexpr std::string_view LegendLost =

@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "ui/cell_states.h"
-#include "ui/view_texts.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
+#include "ui/view_texts.h"
 #include "ui/window_layout.h"
 
 namespace {

@@ -70,7 +70,10 @@ void writeChart(JsonText& json)
     }
     json.endArray();
     json.key("avoidance").beginObject().key("name").value(chart_looks::AvoidanceName);
-    json.key("colour").colour(chart_looks::AvoidanceShade).key("alpha").value(chart_looks::AvoidanceShadeAlpha);
+    json.key("colour")
+        .colour(chart_looks::AvoidanceShade)
+        .key("alpha")
+        .value(chart_looks::AvoidanceShadeAlpha);
     json.endObject();
     json.key("cursor").colour(chart_looks::CursorColour).endObject();
 }

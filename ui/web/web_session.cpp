@@ -94,7 +94,8 @@ bool WebSession::clockRuns() const { return form_.Timer1.Enabled && !messageOpen
 
 int WebSession::clockInterval() const
 {
-    return static_cast<int>(std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
+    return static_cast<int>(
+        std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
 }
 
 std::string WebSession::layoutJson() const { return pageLayoutJson(); }

@@ -24,8 +24,8 @@
 #include <string>
 
 #include "core/form.h"
-#include "history/run_history.h"
 #include "frontend/link_settings.h"
+#include "history/run_history.h"
 #include "ui/web/window_json.h"
 
 namespace web {

@@ -17,10 +17,10 @@ struct GroupName {
 
 // The groups in the order they are written.
 constexpr GroupName Groups[] = {
-    {"lblTx", Group::Array},       {"lblRx", Group::Array},         {"shpTimeOut", Group::Array},
-    {"cmdPacket", Group::Array},   {"cmdACK", Group::Array},        {"shpTxWindow", Group::Single},
-    {"shpRxWindow", Group::Single}, {"labels", Group::Object},      {"buttons", Group::Object},
-    {"checks", Group::Object},     {"sliders", Group::Object},      {"run", Group::Single},
+    {"lblTx", Group::Array},        {"lblRx", Group::Array},    {"shpTimeOut", Group::Array},
+    {"cmdPacket", Group::Array},    {"cmdACK", Group::Array},   {"shpTxWindow", Group::Single},
+    {"shpRxWindow", Group::Single}, {"labels", Group::Object},  {"buttons", Group::Object},
+    {"checks", Group::Object},      {"sliders", Group::Object}, {"run", Group::Single},
 };
 
 std::string labelText(const Label& label)
@@ -69,8 +69,7 @@ std::string quoted(std::string_view text)
 
 // Calls emit(group, name, fragment) for every element, group by group in
 // the order of Groups; an array's elements are named by their index.
-template <class Emit>
-void forEachElement(const Form1& form, const RunState& run, Emit&& emit)
+template <class Emit> void forEachElement(const Form1& form, const RunState& run, Emit&& emit)
 {
     const auto indexed = [&](int group, const auto& controls, auto text) {
         for (std::size_t i = 0; i < controls.size(); ++i)
@@ -103,9 +102,10 @@ void forEachElement(const Form1& form, const RunState& run, Emit&& emit)
     emit(8, "cmdPause", quoted(form.cmdPause.Caption));
     for (const auto& [name, box] :
          {std::pair{"chkSlowStart", &form.chkSlowStart}, std::pair{"chkAvoidance", &form.chkAvoidance},
-          std::pair{"chkFastRetransmit", &form.chkFastRetransmit}, std::pair{"chkSelective", &form.chkSelective},
-          std::pair{"chkDelayedACK", &form.chkDelayedACK}, std::pair{"chkAutoRTT", &form.chkAutoRTT},
-          std::pair{"chkSlide", &form.chkSlide}, std::pair{"chkInOrderReceiver", &form.chkInOrderReceiver}})
+          std::pair{"chkFastRetransmit", &form.chkFastRetransmit},
+          std::pair{"chkSelective", &form.chkSelective}, std::pair{"chkDelayedACK", &form.chkDelayedACK},
+          std::pair{"chkAutoRTT", &form.chkAutoRTT}, std::pair{"chkSlide", &form.chkSlide},
+          std::pair{"chkInOrderReceiver", &form.chkInOrderReceiver}})
         emit(9, name, checkText(*box));
     for (const auto& [name, bar] :
          {std::pair{"HScroll1", &form.HScroll1}, std::pair{"VScroll1", &form.VScroll1},
