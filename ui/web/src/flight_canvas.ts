@@ -10,7 +10,12 @@ import { FlightState, Layout, LayoutControl, ViewOptions } from './engine';
 
 export interface Rect { left: number; top: number; width: number; height: number }
 
-interface Flight { ack: boolean; slot: number; height: number; state: FlightState | null }
+// A button's picture is drawn once per caption and scale, then copied where
+// the button stands: a copy costs far less than drawing the text each tick.
+interface Flight {
+  ack: boolean; slot: number; height: number; state: FlightState | null;
+  picture?: HTMLCanvasElement; pictureKey?: string;
+}
 
 // One canvas over a rectangle of the window, and the places in it to repaint.
 interface Surface { canvas: HTMLCanvasElement; context: CanvasRenderingContext2D; place: Rect; dirty: Rect[] }
@@ -241,22 +246,35 @@ export class FlightCanvas {
     }
   }
 
-  // A button of the desktop's look: a light face, a grey edge, a bold caption.
   private drawFlight(context: CanvasRenderingContext2D, flight: Flight): void {
     const rect = this.flightRect(flight);
+    const key = `${flight.state!.caption} ${rect.width} ${rect.height} ${this.twipToDevice}`;
+    if (flight.pictureKey !== key) {
+      flight.picture ??= document.createElement('canvas');
+      this.drawPicture(flight.picture, rect, flight.state!.caption);
+      flight.pictureKey = key;
+    }
+    context.drawImage(flight.picture!, rect.left, rect.top, rect.width, rect.height);
+  }
+
+  // A button of the desktop's look: a light face, a grey edge, a bold caption.
+  private drawPicture(picture: HTMLCanvasElement, rect: Rect, caption: string): void {
+    const k = this.twipToDevice;
+    picture.width = Math.max(1, Math.round(rect.width * k));
+    picture.height = Math.max(1, Math.round(rect.height * k));
+    const context = picture.getContext('2d')!;
+    context.setTransform(picture.width / rect.width, 0, 0, picture.height / rect.height, 0, 0);
     const pixel = this.layout.twipsPerPixel;
     context.fillStyle = '#e1e1e1';
-    context.fillRect(rect.left, rect.top, rect.width, rect.height);
+    context.fillRect(0, 0, rect.width, rect.height);
     context.strokeStyle = '#adadad';
     context.lineWidth = pixel;
-    context.strokeRect(rect.left + pixel / 2, rect.top + pixel / 2, rect.width - pixel, rect.height - pixel);
+    context.strokeRect(pixel / 2, pixel / 2, rect.width - pixel, rect.height - pixel);
     context.fillStyle = this.layout.colours.buttonText;
-    context.save();
-    context.beginPath();
-    context.rect(rect.left, rect.top, rect.width, rect.height);
-    context.clip();
-    context.fillText(flight.state!.caption, rect.left + rect.width / 2, rect.top + rect.height / 2);
-    context.restore();
+    context.font = `bold ${this.looks.flightTextPixels * pixel}px ${this.layout.fontFamilies}`;
+    context.textAlign = 'center';
+    context.textBaseline = 'middle';
+    context.fillText(caption, rect.width / 2, rect.height / 2);
   }
 
   // A mark drawn round the outside of a button.

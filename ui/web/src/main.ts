@@ -246,15 +246,19 @@ class Page {
     const safe = element<HTMLInputElement>('safeColours');
     const marks = element<HTMLInputElement>('stateMarks');
     const legend = new Legend(element('legendBody'), layout as never, this.looks);
+    const dialog = element<HTMLDialogElement>('legend');
     const apply = () => {
       this.view.setViewOptions(safe.checked, marks.checked);
-      legend.fill(safe.checked, marks.checked);
-      document.body.classList.toggle('safe', safe.checked);
+      if (dialog.open) legend.fill(safe.checked, marks.checked);
     };
     safe.addEventListener('change', apply);
     marks.addEventListener('change', apply);
-    element('showLegend').addEventListener('click', () => element<HTMLDialogElement>('legend').showModal());
-    apply();
+    element('showLegend').addEventListener('click', () => {
+      legend.fill(safe.checked, marks.checked);
+      dialog.showModal();
+    });
+    // A reload keeps the boxes ticked: the window follows them from the start.
+    if (safe.checked || marks.checked) apply();
   }
 
   private showRun(state: WindowState): void {
