@@ -121,7 +121,12 @@ export class FlightCanvas {
   setBar(index: number, width: number): void {
     const bar = this.bars[index];
     if (bar.width === width) return;
-    this.barSurface.dirty.push({ ...bar.place, width: Math.max(bar.width, width) });
+    // A bar drains a fraction of a pixel a tick: repainted when its edge reaches another pixel.
+    const k = this.twipToDevice;
+    const edge = (twips: number) => Math.round((bar.place.left + twips) * k);
+    if (edge(bar.width) !== edge(width) || width === 0 || bar.width === 0) {
+      this.barSurface.dirty.push({ ...bar.place, width: Math.max(bar.width, width) });
+    }
     bar.width = width;
   }
 

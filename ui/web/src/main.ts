@@ -88,6 +88,7 @@ class Page {
   private lastTickStart = 0;
   private chartTimer = 0;
   private readoutShownAt = 0;
+  private chartShownAt = 0;
   private busy = false;
 
   constructor(private readonly engine: Engine, private readonly session: WebSession, embed: boolean) {
@@ -149,19 +150,25 @@ class Page {
     merge(this.state, changes);
     this.view.show(changes);
     if (changes.buttons || changes.checks || changes.sliders || changes.labels) this.touchBar.show(this.state);
+    // While the clock runs, the readouts and the chart change in the same
+    // frames, so that the page is laid out and painted as seldom as it can be.
     const now = performance.now();
     if (!byClock || now - this.readoutShownAt >= RunningReadoutMilliseconds) {
       this.readoutShownAt = now;
       this.showRun(this.state);
+      if (this.panel && byClock && now - this.chartShownAt >= RunningChartRedrawMilliseconds) {
+        this.chartShownAt = now;
+        this.follow();
+        this.panel.redraw();
+      }
     }
-    if (this.panel) {
-      if (!byClock) this.follow();
+    if (this.panel && !byClock) {
+      this.follow();
       if (!this.chartTimer) {
         this.chartTimer = window.setTimeout(() => {
           this.chartTimer = 0;
-          this.follow();
           this.panel?.redraw();
-        }, byClock ? RunningChartRedrawMilliseconds : ChartRedrawMilliseconds);
+        }, ChartRedrawMilliseconds);
       }
     }
     const message = this.session.takeMessage();
