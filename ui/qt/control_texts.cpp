@@ -1,12 +1,12 @@
 #include "ui/qt/control_texts.h"
 
 #include <QObject>
-#include <QRegularExpression>
 #include <QStringList>
 #include <array>
 #include <utility>
 
 #include "core/geometry.h"
+#include "ui/view_texts.h"
 
 namespace control_texts {
 
@@ -15,15 +15,6 @@ namespace {
 QString fromView(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QStringList numbersIn(const std::string& caption)
-{
-    static const QRegularExpression number(QStringLiteral("-?\\d+"));
-    QStringList found;
-    for (const auto& match : number.globalMatch(QString::fromStdString(caption)))
-        found += match.captured();
-    return found;
 }
 
 constexpr std::array<std::pair<std::string_view, const char*>, 31> ToolTips = {{
@@ -68,12 +59,7 @@ constexpr std::array<std::pair<std::string_view, const char*>, 31> ToolTips = {{
 
 } // namespace
 
-QString flightRule()
-{
-    return QObject::tr("Click it to hold it (click again to let it go on). Any click on a travelling "
-                       "packet or ACK within seven ticks of the previous click removes the one "
-                       "clicked: it is lost.");
-}
+QString flightRule() { return fromView(view_texts::FlightRule); }
 
 QString toolTip(std::string_view objectName)
 {
@@ -109,16 +95,7 @@ QString cellDescription(cell_states::Strip strip, Colour colour)
 
 QString flightName(bool ack, const std::string& caption, bool held)
 {
-    const QStringList n = numbersIn(caption);
-    const QString motion = held ? QObject::tr("held") : QObject::tr("travelling");
-    if (!ack && n.size() >= 2) {
-        return QObject::tr("packet %1, sequence number %2, %3").arg(n[0], n[1], motion);
-    }
-    if (ack && n.size() >= 3) {
-        return QObject::tr("ACK for sequence number %1 (packet %2), sent when packet %3 arrived, %4")
-            .arg(n[0], n[1], n[2], motion);
-    }
-    return (ack ? QObject::tr("ACK, %1") : QObject::tr("packet, %1")).arg(motion);
+    return QString::fromStdString(view_texts::flightName(ack, caption, held));
 }
 
 QString sliderName(std::string_view objectName)
@@ -137,13 +114,9 @@ QString sliderDescription(std::string_view objectName, const std::string& figure
     return QObject::tr("%1 packets").arg(value);
 }
 
-QString flightAreaName() { return QObject::tr("Flight area"); }
+QString flightAreaName() { return fromView(view_texts::FlightAreaName); }
 
-QString flightAreaDescription()
-{
-    return QObject::tr("The arrow keys pick a travelling packet or ACK, Space holds or releases it, "
-                       "Delete loses it.");
-}
+QString flightAreaDescription() { return fromView(view_texts::FlightAreaDescription); }
 
 QString backgroundToolTip(int x, int y)
 {

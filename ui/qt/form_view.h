@@ -41,6 +41,7 @@
 #include "core/events.h"
 #include "core/form.h"
 #include "ui/cell_states.h"
+#include "ui/view_texts.h"
 #include "ui/window_layout.h"
 
 class CellLabel;
@@ -61,7 +62,7 @@ public:
     static constexpr int MinimumZoom = 100;
     static constexpr int MaximumZoom = 300;
     // How long a lost packet's mark stays where it was lost.
-    static constexpr int LostMarkMilliseconds = 2000;
+    static constexpr int LostMarkMilliseconds = view_texts::LostMarkMilliseconds;
 
     // A travelling packet or ACK, picked with the keyboard.
     struct FlightPick {

@@ -85,7 +85,9 @@ void FormView::paintSheet(QPainter& painter)
             const QRect area = placeOf(mark.place);
             outline(area, toQColor(window_layout::LostMarkColour), Qt::DashLine, ring);
             painter.setPen(toQColor(window_layout::LostMarkColour));
-            painter.drawText(area, Qt::AlignCenter, tr("\u2715 lost here"));
+            painter.drawText(area, Qt::AlignCenter,
+                             QString::fromUtf8(view_texts::LostHere.data(),
+                                               static_cast<qsizetype>(view_texts::LostHere.size())));
         }
     }
 

@@ -11,6 +11,7 @@
 #include "ui/qt/control_texts.h"
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
+#include "ui/view_texts.h"
 #include "ui/window_layout.h"
 
 namespace {
@@ -93,25 +94,21 @@ void LegendDialog::showPalette(bool safeColours, bool stateMarks)
                    fromView(state.legend));
         }
     };
-    addHeading(tr("Sender cells: what has happened to each packet"));
+    addHeading(fromView(view_texts::LegendSenderHeading));
     addStates(cell_states::Strip::Sender);
     addRow(shapeSample(toQColor(safeColours ? cell_states::SafeTimeoutBar : colours::TimeoutBar), 0,
                        QSize(toPixels(geometry::FullTimeout), toPixels(geometry::TimeoutBarHeight))),
-           tr("Timeout bar above the cell: runs down while the packet waits for its ACK; when it is empty "
-              "the packet is sent again."));
-    addHeading(tr("Receiver cells: what the receiver holds"));
+           fromView(view_texts::LegendTimeoutBar));
+    addHeading(fromView(view_texts::LegendReceiverHeading));
     addStates(cell_states::Strip::Receiver);
-    addHeading(tr("Windows, packets and ACKs"));
+    addHeading(fromView(view_texts::LegendOthersHeading));
     addRow(shapeSample(toQColor(colours::WindowFrame), window_layout::FrameBorderPixels, QSize(60, 30)),
-           tr("Purple frame: the sender's window (top) and the receiver's window (bottom)."));
+           fromView(view_texts::LegendFrame));
     addRow(shapeSample(toQColor(window_layout::WindowText), stateMarks ? 3 : 1, QSize(60, 22)),
-           stateMarks ? tr("Outlined packet or ACK: held by a click; it waits where it is.")
-                      : tr("A held packet or ACK waits where it is (turn on state marks to outline it)."));
-    auto* lost = new QLabel(stateMarks ? tr("\u2715 lost here") : QString());
+           fromView(stateMarks ? view_texts::LegendHeldMarked : view_texts::LegendHeldUnmarked));
+    auto* lost = new QLabel(stateMarks ? fromView(view_texts::LostHere) : QString());
     QPalette palette = lost->palette();
     palette.setColor(QPalette::WindowText, toQColor(window_layout::LostMarkColour));
     lost->setPalette(palette);
-    addRow(lost, tr("A packet or ACK removed by a click leaves this mark for a moment (with state marks "
-                    "on). ") +
-                     control_texts::flightRule());
+    addRow(lost, fromView(view_texts::LegendLost) + control_texts::flightRule());
 }

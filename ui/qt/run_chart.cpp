@@ -13,6 +13,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/chart_looks.h"
+#include "ui/qt/screen_units.h"
+
 namespace {
 
 struct FigureLook {
@@ -24,10 +27,10 @@ struct FigureLook {
 };
 
 const std::array<FigureLook, RunChart::FigureCount> Figures = {{
-    {"Tx window", &TickSample::txWindow, QColor(0, 0, 192), 2.5, Qt::SolidLine},
-    {"SSThresh", &TickSample::ssThresh, QColor(230, 120, 0), 2, Qt::DashLine},
-    {"Flight size", &TickSample::flight, QColor(0, 140, 0), 1.5, Qt::SolidLine},
-    {"Rx window", &TickSample::rxWindow, QColor(110, 110, 110), 2, Qt::DotLine},
+    {"Tx window", &TickSample::txWindow, toQColor(chart_looks::Figures[0].colour), 2.5, Qt::SolidLine},
+    {"SSThresh", &TickSample::ssThresh, toQColor(chart_looks::Figures[1].colour), 2, Qt::DashLine},
+    {"Flight size", &TickSample::flight, toQColor(chart_looks::Figures[2].colour), 1.5, Qt::SolidLine},
+    {"Rx window", &TickSample::rxWindow, toQColor(chart_looks::Figures[3].colour), 2, Qt::DotLine},
 }};
 
 // Where a marker sits: losses along the bottom, the rest on the transmit
@@ -44,17 +47,17 @@ struct MarkerLook {
 };
 
 const std::array<MarkerLook, RunChart::MarkerKindCount> MarkerKinds = {{
-    {marker::Timeout, "Timeout", QScatterSeries::MarkerShapeTriangle, QColor(220, 0, 0), 13,
+    {marker::Timeout, "Timeout", QScatterSeries::MarkerShapeTriangle, toQColor(chart_looks::MarkerKinds[0].colour), 13,
      MarkerPlace::Peak},
-    {marker::FastRetransmit, "Fast retransmit", QScatterSeries::MarkerShapeStar, QColor(160, 0, 160), 15,
+    {marker::FastRetransmit, "Fast retransmit", QScatterSeries::MarkerShapeStar, toQColor(chart_looks::MarkerKinds[1].colour), 15,
      MarkerPlace::Peak},
-    {marker::PacketLost, "Packet lost", QScatterSeries::MarkerShapeRectangle, QColor(200, 90, 0), 10,
+    {marker::PacketLost, "Packet lost", QScatterSeries::MarkerShapeRectangle, toQColor(chart_looks::MarkerKinds[2].colour), 10,
      MarkerPlace::Bottom},
-    {marker::AckLost, "ACK lost", QScatterSeries::MarkerShapeRotatedRectangle, QColor(0, 130, 150), 11,
+    {marker::AckLost, "ACK lost", QScatterSeries::MarkerShapeRotatedRectangle, toQColor(chart_looks::MarkerKinds[3].colour), 11,
      MarkerPlace::Bottom},
-    {marker::StateChange, "State change", QScatterSeries::MarkerShapeCircle, QColor(90, 90, 90), 7,
+    {marker::StateChange, "State change", QScatterSeries::MarkerShapeCircle, toQColor(chart_looks::MarkerKinds[4].colour), 7,
      MarkerPlace::Window},
-    {marker::OutOfOrderDrop, "Dropped", QScatterSeries::MarkerShapePentagon, QColor(150, 0, 40), 10,
+    {marker::OutOfOrderDrop, "Dropped", QScatterSeries::MarkerShapePentagon, toQColor(chart_looks::MarkerKinds[5].colour), 10,
      MarkerPlace::Bottom},
 }};
 
@@ -62,7 +65,11 @@ constexpr std::size_t DropMarkers = 5; // the out-of-order drops' place in Marke
 
 // Far above any window: the plot clips the shading to its own height.
 constexpr double ShadeTop = 1000;
-const QColor AvoidanceShade(255, 200, 60, 70);
+const QColor AvoidanceShade = [] {
+    QColor shade = toQColor(chart_looks::AvoidanceShade);
+    shade.setAlpha(chart_looks::AvoidanceShadeAlpha);
+    return shade;
+}();
 
 constexpr double LossLane = 0.5; // packets: just above the axis
 constexpr double SmallestPacketTop = 4;
@@ -154,11 +161,7 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
     load(0, lastTick());
 }
 
-bool RunChart::growsByAvoidance(const TickSample& before)
-{
-    return before.avoidance && before.txState == txstate::SlowStart &&
-           before.txWindowBytes >= before.ssThreshBytes;
-}
+bool RunChart::growsByAvoidance(const TickSample& before) { return chart_looks::growsByAvoidance(before); }
 
 // ---------------------------------------------------------------------------
 // Following the run and loading points

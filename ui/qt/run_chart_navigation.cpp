@@ -12,10 +12,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/chart_looks.h"
+#include "ui/qt/screen_units.h"
+
 namespace {
 
 constexpr double ZoomPerWheelStep = 1.25;
-const QColor CursorColour(200, 0, 120);
+const QColor CursorColour = toQColor(chart_looks::CursorColour);
 
 // 1, 2 or 5 times a power of ten, so that about eight labels fit.
 double niceInterval(double span)

@@ -9,4 +9,10 @@ namespace web {
 
 std::string pageLayoutJson();
 
+// What the view options draw and say, from the tables the desktop reads too
+// (ui/cell_states.h, ui/view_texts.h, ui/chart_looks.h): the cell states with
+// their safe colours, marks and words; the held, lost and focus marks; the
+// legend's texts; the chart's figures, markers and shading.
+std::string viewOptionsJson();
+
 } // namespace web

@@ -7,6 +7,8 @@
 #include "core/state_digest.h"
 #include "history/lessons.h"
 #include "tests/reliability/random_events.h"
+#include "ui/chart_looks.h"
+#include "ui/view_texts.h"
 #include "ui/web/json_text.h"
 #include "ui/web/page_layout.h"
 
@@ -21,26 +23,6 @@ std::string hexDigest(std::uint64_t digest)
     for (int i = 15; i >= 0; --i, digest >>= 4)
         text[static_cast<std::size_t>(i)] = hex[digest & 0xF];
     return text;
-}
-
-void writeLabel(JsonText& json, const Label& label)
-{
-    json.beginObject().key("caption").value(label.Caption).key("colour").colour(label.ForeColor);
-    json.key("left").value(label.Left).key("top").value(label.Top).key("visible").value(label.Visible);
-    json.endObject();
-}
-
-void writeFlight(JsonText& json, const FlightButton& button)
-{
-    json.beginObject().key("caption").value(button.Caption).key("left").value(button.Left);
-    json.key("top").value(button.Top).key("width").value(button.Width).key("visible").value(button.Visible);
-    json.endObject();
-}
-
-void writeCheck(JsonText& json, const char* name, const CheckBox& box)
-{
-    json.key(name).beginObject().key("caption").value(box.Caption).key("value").value(box.Value == 1);
-    json.key("enabled").value(box.Enabled).endObject();
 }
 
 } // namespace
@@ -130,92 +112,23 @@ int WebSession::clockInterval() const
 
 std::string WebSession::layoutJson() const { return pageLayoutJson(); }
 
-std::string WebSession::windowJson() const
+RunState WebSession::runState() const
 {
-    JsonText json;
-    json.beginObject();
-    json.key("lblTx").beginArray();
-    for (const Label& label : form_.lblTx)
-        writeLabel(json, label);
-    json.endArray();
-    json.key("lblRx").beginArray();
-    for (const Label& label : form_.lblRx)
-        writeLabel(json, label);
-    json.endArray();
-    json.key("shpTimeOut").beginArray();
-    for (const TimeoutBar& bar : form_.shpTimeOut)
-        json.value(bar.Width);
-    json.endArray();
-    json.key("cmdPacket").beginArray();
-    for (const FlightButton& button : form_.cmdPacket)
-        writeFlight(json, button);
-    json.endArray();
-    json.key("cmdACK").beginArray();
-    for (const FlightButton& button : form_.cmdACK)
-        writeFlight(json, button);
-    json.endArray();
-    for (const auto& [name, frame] :
-         {std::pair{"shpTxWindow", &form_.shpTxWindow}, std::pair{"shpRxWindow", &form_.shpRxWindow}}) {
-        json.key(name).beginObject().key("left").value(frame->Left).key("width").value(frame->Width);
-        json.key("visible").value(frame->Visible).endObject();
-    }
+    return {history_->ticks(), form_.Timer1.Enabled, speed_, history_->ticks() > 0};
+}
 
-    json.key("labels").beginObject();
-    const auto label = [&json](const char* name, const Label& model) {
-        json.key(name);
-        writeLabel(json, model);
-    };
-    label("lblTxInfo", form_.lblTxInfo);
-    label("lblRxInfo", form_.lblRxInfo);
-    label("lblState", form_.lblState);
-    const char* const txNames[] = {"lblTxWindow_0", "lblTxWindow_1", "lblTxWindow_2",
-                                   "lblTxWindow_3", "lblTxWindow_4", "lblTxWindow_5"};
-    for (std::size_t i = 0; i < form_.lblTxWindow.size(); ++i)
-        label(txNames[i], form_.lblTxWindow[i]);
-    label("lblRxWindow_0", form_.lblRxWindow[0]);
-    label("lblRxWindow_1", form_.lblRxWindow[1]);
-    label("lblTimeOut_0", form_.lblTimeOut[0]);
-    label("lblTimeOut_1", form_.lblTimeOut[1]);
-    label("lblSequences_0", form_.lblSequences[0]);
-    label("lblSequences_1", form_.lblSequences[1]);
-    label("lblDupACKs", form_.lblDupACKs);
-    label("lblSSThresh", form_.lblSSThresh);
-    json.endObject();
+std::string WebSession::windowJson() const { return web::windowJson(form_, runState()); }
 
-    json.key("buttons").beginObject().key("cmdReset").value(form_.cmdReset.Caption);
-    json.key("cmdPause").value(form_.cmdPause.Caption).endObject();
-    json.key("checks").beginObject();
-    writeCheck(json, "chkSlowStart", form_.chkSlowStart);
-    writeCheck(json, "chkAvoidance", form_.chkAvoidance);
-    writeCheck(json, "chkFastRetransmit", form_.chkFastRetransmit);
-    writeCheck(json, "chkSelective", form_.chkSelective);
-    writeCheck(json, "chkDelayedACK", form_.chkDelayedACK);
-    writeCheck(json, "chkAutoRTT", form_.chkAutoRTT);
-    writeCheck(json, "chkSlide", form_.chkSlide);
-    writeCheck(json, "chkInOrderReceiver", form_.chkInOrderReceiver);
-    json.endObject();
-    json.key("sliders").beginObject();
-    for (const auto& [name, bar] :
-         {std::pair{"HScroll1", &form_.HScroll1}, std::pair{"VScroll1", &form_.VScroll1},
-          std::pair{"VScroll2", &form_.VScroll2}, std::pair{"VScroll3", &form_.VScroll3}}) {
-        json.key(name).beginObject().key("value").value(bar->value()).key("min").value(bar->Min);
-        json.key("max").value(bar->Max).key("step").value(bar->SmallChange).endObject();
-    }
-    json.endObject();
+std::string WebSession::changesJson() { return changes_.take(form_, runState()); }
 
-    json.key("run")
-        .beginObject()
-        .key("tick")
-        .value(history_->ticks())
-        .key("clockOn")
-        .value(form_.Timer1.Enabled)
-        .key("speed")
-        .value(speed_)
-        .key("canStepBack")
-        .value(history_->ticks() > 0)
-        .endObject();
-    json.endObject();
-    return json.take();
+std::string WebSession::viewOptionsJson() const { return web::viewOptionsJson(); }
+
+std::string WebSession::flightName(bool ack, int slot) const
+{
+    const auto& buttons = ack ? form_.cmdACK : form_.cmdPacket;
+    if (slot < 0 || slot >= static_cast<int>(buttons.size())) return {};
+    const FlightButton& button = buttons[static_cast<std::size_t>(slot)];
+    return view_texts::flightName(ack, button.Caption, button.TravelMarker == colours::Held);
 }
 
 std::string WebSession::samplesJson(int from) const
@@ -235,6 +148,10 @@ std::string WebSession::samplesJson(int from) const
     column("flight", [&json](const TickSample& s) { json.value(s.flight()); });
     column("rxWindow", [&json](const TickSample& s) { json.value(s.rxWindow()); });
     column("markers", [&json](const TickSample& s) { json.value(static_cast<int>(s.markers())); });
+    json.key("avoidance").beginArray();
+    for (std::size_t i = static_cast<std::size_t>(from); i < samples.size(); ++i)
+        json.value(i > 0 && chart_looks::growsByAvoidance(samples[i - 1]) ? 1 : 0);
+    json.endArray();
     json.endObject();
     return json.take();
 }

@@ -8,7 +8,10 @@
 //   - each clock firing (every clockInterval() ms while clockRuns()): tick()
 //   - each user action: apply(kind, target, value), step(), stepBack(), rewindTo(t)
 //   - after each of those: takeMessage() (a modal box to show, "" for none),
-//     then windowJson() and, for the chart and log, samplesJson(from), logJson(from)
+//     then changesJson() (what changed since the last call; the first call
+//     gives everything) and, for the chart and log, samplesJson(from), logJson(from)
+//   - the view options: viewOptionsJson() once; flightName(ack, slot) for the
+//     packet or ACK the keyboard picks
 //   - run files and lessons: fileSizeRefusal(name, bytes) before reading a
 //     file, then openRunText(name, text); openLesson(name); lessonsJson();
 //     savedRunJson() for "Save run"; openedJson() after start-up for the
@@ -24,6 +27,7 @@
 #include "frontend/link_settings.h"
 #include "frontend/practice.h"
 #include "history/run_history.h"
+#include "ui/web/window_json.h"
 
 namespace web {
 
@@ -57,7 +61,13 @@ public:
     std::string layoutJson() const;
     // Every control the model draws, plus the run controls' state.
     std::string windowJson() const;
-    // Samples from tick `from` on, as columns: ticks, tx window, threshold, flight, rx window, markers.
+    // What changed in windowJson since the last call, everything the first time.
+    std::string changesJson();
+    std::string viewOptionsJson() const;
+    // What a screen reader calls flight slot `slot` of the packets or the ACKs.
+    std::string flightName(bool ack, int slot) const;
+    // Samples from tick `from` on, as columns: tx window, threshold, flight, rx window,
+    // markers, and avoidance (1 where the window grew by congestion avoidance).
     std::string samplesJson(int from) const;
     // Log entries from index `from` on.
     std::string logJson(int from) const;
@@ -98,6 +108,8 @@ private:
     Form1 form_;
     std::optional<RunHistory> history_;
     links::LinkOutcome outcome_;
+    WindowChanges changes_;
+    RunState runState() const;
     std::string openScript(const RunScript& script, const std::string& lesson);
     // The lesson's run while it stays as the lesson wrote it, for the link.
     bool showsUnmodifiedLesson() const;

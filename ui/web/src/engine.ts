@@ -16,6 +16,9 @@ export interface WebSession {
   ticks(): number;
   layoutJson(): string;
   windowJson(): string;
+  changesJson(): string;
+  viewOptionsJson(): string;
+  flightName(ack: boolean, slot: number): string;
   samplesJson(from: number): string;
   logJson(from: number): string;
   linkQuery(): string;
@@ -85,7 +88,7 @@ export interface Layout {
 }
 
 export interface LabelState { caption: string; colour: string; left: number; top: number; visible: boolean }
-export interface FlightState { caption: string; left: number; top: number; width: number; visible: boolean }
+export interface FlightState { caption: string; left: number; top: number; width: number; visible: boolean; held: boolean }
 export interface FrameState { left: number; width: number; visible: boolean }
 export interface CheckState { caption: string; value: boolean; enabled: boolean }
 export interface SliderState { value: number; min: number; max: number; step: number }
@@ -101,7 +104,57 @@ export interface WindowState {
   buttons: Record<string, string>;
   checks: Record<string, CheckState>;
   sliders: Record<string, SliderState>;
-  run: { tick: number; clockOn: boolean; speed: number; canStepBack: boolean };
+  run: RunState;
+}
+export interface RunState { tick: number; clockOn: boolean; speed: number; canStepBack: boolean }
+
+// What changed since the last call: arrays come keyed by index, and a
+// member that did not change is left out.
+export interface WindowChanges {
+  lblTx?: Record<string, LabelState>;
+  lblRx?: Record<string, LabelState>;
+  shpTimeOut?: Record<string, number>;
+  cmdPacket?: Record<string, FlightState>;
+  cmdACK?: Record<string, FlightState>;
+  shpTxWindow?: FrameState;
+  shpRxWindow?: FrameState;
+  labels?: Record<string, LabelState>;
+  buttons?: Record<string, string>;
+  checks?: Record<string, CheckState>;
+  sliders?: Record<string, SliderState>;
+  run?: RunState;
+}
+
+// The view options' tables, the ones the desktop reads (ui/cell_states.h,
+// ui/view_texts.h, ui/chart_looks.h).
+export interface CellStateLook { strip: 'tx' | 'rx'; colour: string; safe: string; mark: string; words: string; legend: string }
+export interface FigureLook { name: string; colour: string; width: number; dash: 'solid' | 'dashed' | 'dotted' }
+export interface MarkerLook {
+  bit: number; name: string; colour: string; size: number;
+  shape: 'triangle' | 'star' | 'square' | 'diamond' | 'circle' | 'pentagon';
+  place: 'peak' | 'window' | 'bottom';
+}
+export interface ViewOptions {
+  cellStates: CellStateLook[];
+  safeTimeoutBar: string;
+  cellMarkPixels: number;
+  flightTextPixels: number;
+  heldOutline: string;
+  focusRing: string;
+  lostMark: string;
+  lostHere: string;
+  lostMarkMilliseconds: number;
+  flightRule: string;
+  flightAreaName: string;
+  flightAreaDescription: string;
+  legend: Record<'senderHeading' | 'timeoutBar' | 'receiverHeading' | 'othersHeading' | 'frame' | 'heldMarked' |
+    'heldUnmarked' | 'lost', string>;
+  chart: {
+    figures: FigureLook[];
+    markers: MarkerLook[];
+    avoidance: { name: string; colour: string; alpha: number };
+    cursor: string;
+  };
 }
 
 export interface Samples {
@@ -111,6 +164,7 @@ export interface Samples {
   flight: number[];
   rxWindow: number[];
   markers: number[];
+  avoidance: number[];
 }
 
 export interface LogEntry { tick: number; side: 'sender' | 'receiver' | 'user'; text: string }

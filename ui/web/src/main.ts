@@ -1,17 +1,30 @@
 // The page: starts the engine, builds the window and the run panel, runs the
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
-import { Engine, EventKind, OptionBoxOf, WebSession, WindowState } from './engine';
+import { Engine, EventKind, OptionBoxOf, ViewOptions, WebSession, WindowChanges, WindowState } from './engine';
 import { instantiateEmbeddedEngine } from './engine_loader';
+import { Legend } from './legend';
 import { RunFiles } from './run_files';
 import { PracticeView } from './practice';
-import { RunPanel } from './run_panel';
+import { markerLegend, RunPanel } from './run_panel';
+import { TouchBar } from './touch_bar';
 import { WindowView } from './window_view';
 
 declare const createEngine: ((options: object) => Promise<Engine>) | undefined;
 
 const Speeds = ['0.25×', '0.5×', '1×', '2×', '4×'];
+// The chart and the log catch up a few times a second, not on every tick: a
+// redraw costs more than a tick and the eye gains nothing from more. While
+// the clock runs, once a second: a redraw costs as much as twenty ticks.
 const ChartRedrawMilliseconds = 250;
+const RunningChartRedrawMilliseconds = 1000;
+// The run bar's readouts follow a running clock twice a second. The moving
+// parts of the window are canvases that reach the screen without the page
+// being laid out or painted again; any text changed in the page costs a
+// layout, a paint and a commit of the whole page, twice what a tick costs.
+const RunningReadoutMilliseconds = 500;
+// Below this height a phone lies on its side: the window takes the whole height.
+const ShortScreen = 560;
 
 function element<T extends HTMLElement>(id: string): T {
   return document.getElementById(id) as T;
@@ -54,25 +67,50 @@ function notice(text: string): void {
   element('notices').appendChild(line);
 }
 
+// Members of a change set that replace, rather than merge into, the state.
+function merge(state: WindowState, changes: WindowChanges): void {
+  for (const [name, value] of Object.entries(changes)) {
+    const held = (state as unknown as Record<string, unknown>)[name];
+    if (name === 'run' || name === 'shpTxWindow' || name === 'shpRxWindow') {
+      (state as unknown as Record<string, unknown>)[name] = value;
+    } else {
+      Object.assign(held as object, value);
+    }
+  }
+}
+
 class Page {
   private readonly view: WindowView;
   private readonly practice: PracticeView;
+  private readonly looks: ViewOptions;
+  private readonly state: WindowState;
+  private readonly touchBar: TouchBar;
   private panel: RunPanel | null = null;
   private clockTimer: number | undefined;
   private lastTickStart = 0;
   private chartTimer = 0;
+  private readoutShownAt = 0;
+  private chartShownAt = 0;
   private busy = false;
 
   constructor(private readonly engine: Engine, private readonly session: WebSession, embed: boolean) {
     const root = element<HTMLDivElement>('window');
-    this.view = new WindowView(root, JSON.parse(session.layoutJson()), (kind, target, value) =>
-      this.run(() => session.apply(kind, target, value)));
+    const layout = JSON.parse(session.layoutJson());
+    this.looks = JSON.parse(session.viewOptionsJson()) as ViewOptions;
+    const send = (kind: number, target: number, value: number) => this.run(() => session.apply(kind, target, value));
+    this.view = new WindowView(root, layout, this.looks, send, (ack, slot) => session.flightName(ack, slot));
+    this.state = JSON.parse(session.windowJson()) as WindowState;
+    this.touchBar = new TouchBar(element('touchBar'), send);
     if (embed) document.body.classList.add('embed');
     else element('beyond').hidden = false;
     this.practice = new PracticeView(session, (change) => this.run(change));
+    this.buildViewOptions(layout);
+    // The window fills the width, leaving room below for the run bar; on a
+    // phone on its side it takes the whole height instead.
     const fit = () => {
-      const reserved = embed ? 0 : 140;
-      this.view.fit(document.documentElement.clientWidth, Math.max(200, window.innerHeight - reserved));
+      const height = window.innerHeight;
+      const reserved = embed || height < ShortScreen ? 0 : 140;
+      this.view.fit(document.documentElement.clientWidth, Math.max(200, height - reserved));
     };
     window.addEventListener('resize', fit);
     fit();
@@ -84,7 +122,8 @@ class Page {
   // The chart and the log come after the window's first frame: the window is
   // what a class looks at first, and the chart's set-up costs a layout of its own.
   buildPanel(): void {
-    this.panel = new RunPanel(this.session, element('chart'), element('log'));
+    this.panel = new RunPanel(this.session, element('chart'), element('log'), this.looks.chart);
+    markerLegend(element('markerLegend'), this.looks.chart);
     this.buildRunBar();
     this.runFiles().wire();
     if (!element<HTMLDialogElement>('messageBox').open) this.refresh();
@@ -92,7 +131,7 @@ class Page {
 
   // One user action or step: runs to completion, then the page catches up.
   // Nothing runs inside it, and nothing runs while the model's box is open.
-  run(action: () => void): void {
+  run(action: () => void, byClock = false): void {
     if (this.busy || element<HTMLDialogElement>('messageBox').open) return;
     this.busy = true;
     try {
@@ -100,18 +139,35 @@ class Page {
     } finally {
       this.busy = false;
     }
-    this.refresh();
+    this.refresh(byClock);
   }
 
-  refresh(): void {
-    const state = JSON.parse(this.session.windowJson()) as WindowState;
-    this.view.show(state);
+  private follow(): void {
+    this.panel?.follow();
+  }
+
+  // After a tick the chart and log wait for their next redraw; after a
+  // user's action they catch up at once, so the log answers what was done.
+  refresh(byClock = false): void {
+    const changes = JSON.parse(this.session.changesJson()) as WindowChanges;
+    merge(this.state, changes);
+    this.view.show(changes);
     this.practice.update();
-    this.showRun(state);
-    if (this.panel) {
-      this.panel.follow();
-      // The chart is redrawn a few times a second, not on every tick: a
-      // redraw costs more than a tick and the eye gains nothing from more.
+    if (changes.buttons || changes.checks || changes.sliders || changes.labels) this.touchBar.show(this.state);
+    // While the clock runs, the readouts and the chart change in the same
+    // frames, so that the page is laid out and painted as seldom as it can be.
+    const now = performance.now();
+    if (!byClock || now - this.readoutShownAt >= RunningReadoutMilliseconds) {
+      this.readoutShownAt = now;
+      this.showRun(this.state);
+      if (this.panel && byClock && now - this.chartShownAt >= RunningChartRedrawMilliseconds) {
+        this.chartShownAt = now;
+        this.follow();
+        this.panel.redraw();
+      }
+    }
+    if (this.panel && !byClock) {
+      this.follow();
       if (!this.chartTimer) {
         this.chartTimer = window.setTimeout(() => {
           this.chartTimer = 0;
@@ -144,7 +200,7 @@ class Page {
       return;
     }
     this.lastTickStart = performance.now();
-    this.run(() => this.session.tick());
+    this.run(() => this.session.tick(), true);
   }
 
   // The model's modal box: the clock stands still until OK.
@@ -182,23 +238,50 @@ class Page {
     const inOrder = element<HTMLInputElement>('inOrder');
     inOrder.addEventListener('click', () =>
       this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkInOrderReceiver, 0)));
+    // A presenter's clicker sends Page Down and Page Up; in a slider or a
+    // list they keep their own meaning.
     document.addEventListener('keydown', (event) => {
-      if (!event.ctrlKey || event.altKey || event.metaKey) return;
-      if (event.key === 'ArrowRight') this.run(() => this.session.step());
-      else if (event.key === 'ArrowLeft') this.run(() => this.session.stepBack());
+      if (event.altKey || event.metaKey) return;
+      const inField = (event.target as HTMLElement).matches?.('input, select, textarea');
+      const forward = event.ctrlKey ? event.key === 'ArrowRight' : event.key === 'PageDown' && !inField;
+      const back = event.ctrlKey ? event.key === 'ArrowLeft' : event.key === 'PageUp' && !inField;
+      if (forward) this.run(() => this.session.step());
+      else if (back) this.run(() => this.session.stepBack());
       else return;
       event.preventDefault();
     });
   }
 
+  // The view options: they change only how the model is drawn.
+  private buildViewOptions(layout: object): void {
+    const safe = element<HTMLInputElement>('safeColours');
+    const marks = element<HTMLInputElement>('stateMarks');
+    const legend = new Legend(element('legendBody'), layout as never, this.looks);
+    const dialog = element<HTMLDialogElement>('legend');
+    const apply = () => {
+      this.view.setViewOptions(safe.checked, marks.checked);
+      if (dialog.open) legend.fill(safe.checked, marks.checked);
+    };
+    safe.addEventListener('change', apply);
+    marks.addEventListener('change', apply);
+    element('showLegend').addEventListener('click', () => {
+      legend.fill(safe.checked, marks.checked);
+      dialog.showModal();
+    });
+    // A reload keeps the boxes ticked: the window follows them from the start.
+    if (safe.checked || marks.checked) apply();
+  }
+
   private showRun(state: WindowState): void {
     if (!this.panel) return;
     setText(element('tickReadout'), `Tick ${state.run.tick}`);
-    element<HTMLButtonElement>('stepBack').disabled = !state.run.canStepBack;
+    const back = element<HTMLButtonElement>('stepBack');
+    if (back.disabled === state.run.canStepBack) back.disabled = !state.run.canStepBack;
     const inOrder = element<HTMLInputElement>('inOrder');
     const option = state.checks.chkInOrderReceiver;
-    inOrder.checked = option.value;
-    inOrder.disabled = !option.enabled;
+    // Assigned only when it differs: even an equal value repaints the box.
+    if (inOrder.checked !== option.value) inOrder.checked = option.value;
+    if (inOrder.disabled === option.enabled) inOrder.disabled = !option.enabled;
     setText(element('inOrderCaption'), option.caption);
     const speed = element<HTMLSelectElement>('speed');
     if (speed.value !== String(state.run.speed)) speed.value = String(state.run.speed);
@@ -235,6 +318,9 @@ class Page {
   hooks(): object {
     return {
       windowJson: () => this.session.windowJson(),
+      drawn: () => this.view.drawn(),
+      flightCentre: (ack: boolean, slot: number) => this.view.flightCentre(ack, slot),
+      pressFlight: (ack: boolean, slot: number) => this.view.pressFlight(ack, slot),
       digest: () => this.session.digest(),
       linkNow: () => this.linkNow(),
       randomEventDigests: (seed: number, batches: number, size: number) =>

@@ -1,30 +1,77 @@
-// Beyond the window: the run chart (uPlot) with its markers and the event
-// log, both read from the history library through the session.
+// Beyond the window: the run chart (uPlot) with its markers and avoidance
+// shading, and the event log, both read from the history library through the
+// session. The chart's colours, shapes and names are the desktop's
+// (ui/chart_looks.h).
 import uPlot from 'uplot';
-import { LogEntry, Samples, WebSession } from './engine';
+import { LogEntry, MarkerLook, Samples, ViewOptions, WebSession } from './engine';
 
-// Bits of a tick's markers, as history/run_trace.h numbers them.
-const Marker = { Timeout: 1, FastRetransmit: 2, PacketLost: 4, AckLost: 8, StateChange: 16 };
-const MarkerColours: [number, string][] = [
-  [Marker.Timeout, '#d00000'],
-  [Marker.FastRetransmit, '#e08000'],
-  [Marker.PacketLost | Marker.AckLost, '#7030a0'],
-  [Marker.StateChange, '#808080'],
-];
+type ChartLooks = ViewOptions['chart'];
+
+const Dashes = { solid: undefined, dashed: [6, 4], dotted: [2, 3] };
+// Where losses and drops sit: just above the axis, in packets.
+const LossLane = 0.5;
+
+// A marker's outline, centred on (x, y), `size` across.
+function markerPath(context: CanvasRenderingContext2D, shape: MarkerLook['shape'], x: number, y: number, size: number) {
+  const r = size / 2;
+  const polygon = (points: number, inner: number, turn: number) => {
+    for (let i = 0; i < points * (inner ? 2 : 1); i++) {
+      const radius = inner && i % 2 ? inner : r;
+      const angle = turn + (i * Math.PI * 2) / (points * (inner ? 2 : 1));
+      const [px, py] = [x + radius * Math.sin(angle), y - radius * Math.cos(angle)];
+      if (i === 0) context.moveTo(px, py);
+      else context.lineTo(px, py);
+    }
+    context.closePath();
+  };
+  context.beginPath();
+  switch (shape) {
+    case 'triangle': polygon(3, 0, 0); break;
+    case 'star': polygon(5, r * 0.45, 0); break;
+    case 'square': context.rect(x - r * 0.8, y - r * 0.8, r * 1.6, r * 1.6); break;
+    case 'diamond': polygon(4, 0, 0); break;
+    case 'pentagon': polygon(5, 0, 0); break;
+    default: context.arc(x, y, r, 0, Math.PI * 2);
+  }
+}
+
+// Appends the marker legend: each kind's shape beside its name, and the shading.
+export function markerLegend(host: HTMLElement, looks: ChartLooks): void {
+  const pixels = Math.ceil(devicePixelRatio * 16);
+  for (const look of looks.markers) {
+    const sample = document.createElement('canvas');
+    sample.width = sample.height = pixels;
+    sample.className = 'markerSample';
+    const context = sample.getContext('2d')!;
+    context.fillStyle = look.colour;
+    markerPath(context, look.shape, pixels / 2, pixels / 2, Math.min(pixels - 2, look.size * devicePixelRatio));
+    context.fill();
+    const item = document.createElement('span');
+    item.append(sample, look.name);
+    host.appendChild(item);
+  }
+  const shade = document.createElement('span');
+  const swatch = document.createElement('i');
+  swatch.className = 'shadeSample';
+  swatch.style.background = looks.avoidance.colour;
+  swatch.style.opacity = String(looks.avoidance.alpha / 255);
+  shade.append(swatch, looks.avoidance.name);
+  host.appendChild(shade);
+}
 
 export class RunPanel {
   private readonly ticks: number[] = [];
   private readonly columns: number[][] = [[], [], [], []];
   private readonly markers: number[] = [];
+  private readonly avoidance: number[] = [];
   private logCount = 0;
   private readonly chart: uPlot;
   private cursorTick: number | null = null;
   private dirty = true;
   onPick: (tick: number | null) => void = () => {};
 
-  constructor(private readonly session: WebSession, chartHost: HTMLElement, private readonly logList: HTMLElement) {
-    const series = (label: string, stroke: string, dash?: number[]): uPlot.Series =>
-      ({ label, stroke, width: 2, dash, points: { show: false } });
+  constructor(private readonly session: WebSession, chartHost: HTMLElement, private readonly logList: HTMLElement,
+    private readonly looks: ChartLooks) {
     this.chart = new uPlot({
       width: Math.max(300, chartHost.clientWidth),
       height: 240,
@@ -32,13 +79,13 @@ export class RunPanel {
       axes: [{ label: 'tick' }, { label: 'packets' }],
       series: [
         { label: 'tick' },
-        series('Transmit window', '#1f4fbf'),
-        series('Threshold', '#c00000', [6, 4]),
-        series('Flight size', '#2e8b22'),
-        series('Receive window', '#8a5a00', [2, 3]),
+        ...looks.figures.map((figure): uPlot.Series => ({ label: figure.name, stroke: figure.colour,
+          width: figure.width, dash: Dashes[figure.dash], points: { show: false } })),
       ],
+      // The legend names the figures; following the pointer with values costs a layout per move.
+      legend: { live: false },
       cursor: { drag: { x: false, y: false } },
-      hooks: { draw: [(u) => this.drawMarkers(u)] },
+      hooks: { drawClear: [(u) => this.drawShading(u)], draw: [(u) => this.drawMarkers(u)] },
     }, [this.ticks, ...this.columns], chartHost);
     chartHost.addEventListener('click', () => {
       const index = this.chart.cursor.idx;
@@ -77,6 +124,7 @@ export class RunPanel {
         this.ticks.push(samples.from + i);
         sources.forEach((source, column) => this.columns[column].push(source[i]));
         this.markers.push(samples.markers[i]);
+        this.avoidance.push(samples.avoidance[i]);
       }
       this.dirty = true;
     }
@@ -100,6 +148,7 @@ export class RunPanel {
     this.ticks.length = tick + 1;
     for (const column of this.columns) column.length = tick + 1;
     this.markers.length = tick + 1;
+    this.avoidance.length = tick + 1;
     // The log of the forgotten ticks goes too: read it again from the start.
     this.logList.textContent = '';
     this.logCount = 0;
@@ -126,29 +175,47 @@ export class RunPanel {
     if (atBottom) this.logList.scrollTop = this.logList.scrollHeight;
   }
 
+  // Ticks whose window grew by congestion avoidance, shaded under the lines.
+  private drawShading(u: uPlot): void {
+    const context = u.ctx;
+    const [first, last] = [Math.max(1, Math.floor(u.scales.x.min ?? 0)), Math.min(u.scales.x.max ?? 0, this.avoidance.length - 1)];
+    context.save();
+    context.fillStyle = this.looks.avoidance.colour;
+    context.globalAlpha = this.looks.avoidance.alpha / 255;
+    for (let tick = first; tick <= last; tick++) {
+      if (!this.avoidance[tick]) continue;
+      const start = tick;
+      while (tick + 1 <= last && this.avoidance[tick + 1]) tick++;
+      const left = u.valToPos(start - 1, 'x', true);
+      context.fillRect(left, u.bbox.top, u.valToPos(tick, 'x', true) - left, u.bbox.height);
+    }
+    context.restore();
+  }
+
   private drawMarkers(u: uPlot): void {
     const context = u.ctx;
     const top = u.bbox.top;
     const height = u.bbox.height;
     const [first, last] = [u.scales.x.min ?? 0, u.scales.x.max ?? 0];
+    const window = this.columns[0];
     context.save();
-    context.lineWidth = 1.5 * devicePixelRatio;
     for (let tick = Math.max(0, Math.floor(first)); tick <= Math.min(last, this.markers.length - 1); tick++) {
       const bits = this.markers[tick];
       if (!bits) continue;
       const x = u.valToPos(tick, 'x', true);
-      for (const [mask, colour] of MarkerColours) {
-        if (!(bits & mask)) continue;
-        context.strokeStyle = colour;
-        context.beginPath();
-        context.moveTo(x, top);
-        context.lineTo(x, top + height);
-        context.stroke();
+      for (const look of this.looks.markers) {
+        if (!(bits & look.bit)) continue;
+        const packets = look.place === 'bottom' ? LossLane
+          : look.place === 'peak' && tick > 0 ? Math.max(window[tick], window[tick - 1]) : window[tick];
+        context.fillStyle = look.colour;
+        markerPath(context, look.shape, x, u.valToPos(packets, 'y', true), look.size * devicePixelRatio);
+        context.fill();
       }
     }
     if (this.cursorTick !== null) {
       const x = u.valToPos(this.cursorTick, 'x', true);
-      context.strokeStyle = '#000';
+      context.strokeStyle = this.looks.cursor;
+      context.lineWidth = 1.5 * devicePixelRatio;
       context.setLineDash([4 * devicePixelRatio, 3 * devicePixelRatio]);
       context.beginPath();
       context.moveTo(x, top);

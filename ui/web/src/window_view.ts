@@ -1,7 +1,17 @@
-// Draws the 855 x 595 window from the model's control data as positioned
-// DOM elements, scaled to fit, and turns the user's gestures into events.
-// Each element remembers what it shows, so a tick touches only what changed.
-import { EventKind, FlightState, LabelState, Layout, LayoutControl, OptionBoxOf, SliderIdOf, WindowState } from './engine';
+// Draws the 855 x 595 window from the model's control data, scaled to fit,
+// and turns the user's gestures into events. What people operate or read
+// stays DOM (buttons, check boxes, sliders, cells and figures, with their
+// names and Tab order); what moves every tick is drawn on a canvas above
+// them (flight_canvas.ts). Each part remembers what it shows, so a tick
+// touches only what changed.
+//
+// View options change only the drawing: the colour-blind safe palette, the
+// state marks (a letter in each cell's corner, held packets outlined, a lost
+// one's place marked for a moment). The keyboard picks a travelling packet
+// or ACK in the flight area and clicks it through the same events as a tap.
+import { CellStateLook, EventKind, LabelState, Layout, LayoutControl, OptionBoxOf, SliderIdOf, ViewOptions,
+  WindowChanges } from './engine';
+import { FlightCanvas } from './flight_canvas';
 
 export type Send = (kind: number, target: number, value: number) => void;
 
@@ -13,40 +23,60 @@ function setIfChanged(shown: Shown, property: string, value: unknown, apply: () 
   apply();
 }
 
+type Arrow = 'ArrowUp' | 'ArrowDown' | 'ArrowLeft' | 'ArrowRight';
+
 export class WindowView {
   private readonly px: (twips: number) => number;
   private readonly txCells: HTMLElement[] = [];
   private readonly rxCells: HTMLElement[] = [];
-  private readonly bars: HTMLElement[] = [];
-  private readonly packets: HTMLButtonElement[] = [];
-  private readonly acks: HTMLButtonElement[] = [];
+  private readonly cellModels = new Map<HTMLElement, LabelState>();
   private readonly labels = new Map<string, HTMLElement>();
   private readonly buttons = new Map<string, HTMLButtonElement>();
   private readonly checks = new Map<string, { box: HTMLInputElement; text: HTMLElement; row: HTMLElement }>();
   private readonly sliders = new Map<string, HTMLInputElement>();
-  private txFrame!: HTMLElement;
-  private barWidth = 1;
-  private rxFrame!: HTMLElement;
   private readonly shown = new WeakMap<HTMLElement, Shown>();
   private readonly fontSizes = new Map<HTMLElement, { pixels: number; width: number }>();
   private readonly captionsToFit: HTMLElement[] = [];
+  private readonly sheet: FlightCanvas;
+  private readonly statesByColour = new Map<string, CellStateLook>();
+  private readonly flightArea: HTMLElement;
+  private readonly pickNews: HTMLElement;
+  private scale = 1;
+  private scaled = false;
+  private txFrame!: HTMLElement;
+  private rxFrame!: HTMLElement;
+  // The flight click the next show() shows the outcome of: a button it makes vanish is lost.
+  private noted: { ack: boolean; slot: number } | null = null;
+  safeColours = false;
+  stateMarks = false;
 
-  constructor(private readonly root: HTMLElement, private readonly layout: Layout, private readonly send: Send) {
+  constructor(private readonly root: HTMLElement, private readonly layout: Layout, private readonly looks: ViewOptions,
+    private readonly send: Send, private readonly flightName: (ack: boolean, slot: number) => string) {
     const perPixel = layout.twipsPerPixel;
     this.px = (twips) => twips / perPixel;
+    for (const state of looks.cellStates) this.statesByColour.set(`${state.strip} ${state.colour}`, state);
     root.style.width = `${this.px(layout.clientWidth)}px`;
     root.style.height = `${this.px(layout.clientHeight)}px`;
     root.style.background = layout.colours.window;
     root.style.color = layout.colours.windowText;
     root.style.fontFamily = layout.fontFamilies;
+    this.sheet = new FlightCanvas(layout, looks);
     this.buildArrows();
     // Creation order is stacking order, and the panel's order is Tab's.
-    for (const control of layout.controls) this.build(control);
+    for (const control of layout.controls) {
+      if (!this.sheet.take(control)) this.build(control);
+    }
+    const frames = this.layout.controls.filter((control) => control.kind === 'frame');
+    root.append(...this.sheet.build(frames));
     const focusable = [...root.querySelectorAll<HTMLElement>('button.run, .check input, input[type=range]')]
       .map((element) => element.id || (element.parentElement as HTMLElement).id);
     if (focusable.join() !== layout.tabOrder.join()) {
       throw new Error(`the window's controls are not in Tab order: ${focusable.join(', ')}`);
     }
+    // After the panel in Tab order, as on the desktop: the flight area, where
+    // the arrow keys pick a packet or ACK.
+    [this.flightArea, this.pickNews] = this.buildFlightArea();
+    root.addEventListener('pointerdown', (event) => this.pointerDown(event));
   }
 
   // The window keeps its proportions and fills the width it is given, up to
@@ -57,56 +87,180 @@ export class WindowView {
     this.root.style.transform = `scale(${scale})`;
     const stage = this.root.parentElement as HTMLElement;
     stage.style.height = `${Math.ceil(this.px(this.layout.clientHeight) * scale)}px`;
+    this.root.style.left = `${Math.max(0, (width - this.px(this.layout.clientWidth) * scale) / 2)}px`;
+    if (scale !== this.scale || !this.scaled) {
+      this.scale = scale;
+      this.scaled = true;
+      this.sheet.setScale(scale);
+      this.sheet.paint();
+    }
   }
 
   focusStart(): void { this.buttons.get('cmdReset')?.focus(); }
 
-  show(state: WindowState): void {
-    state.lblTx.forEach((label, i) => this.showLabel(this.txCells[i], label, true));
-    state.lblRx.forEach((label, i) => this.showLabel(this.rxCells[i], label, true));
-    state.shpTimeOut.forEach((width, i) => {
-      const bar = this.bars[i];
-      // Drawn full width and scaled, so that a draining bar costs no layout.
-      setIfChanged(this.state(bar), 'width', width, () => {
-        bar.style.transform = `scaleX(${width / this.barWidth})`;
-      });
-    });
-    for (const [frame, model] of [[this.txFrame, state.shpTxWindow], [this.rxFrame, state.shpRxWindow]] as const) {
+  setViewOptions(safeColours: boolean, stateMarks: boolean): void {
+    this.safeColours = this.sheet.safeColours = safeColours;
+    this.stateMarks = this.sheet.stateMarks = stateMarks;
+    for (const [cell, model] of this.cellModels) this.showCellLook(cell, model);
+    this.sheet.repaintAll();
+    this.sheet.paint();
+  }
+
+  // Shows what changed; members left out of `changes` stay as they are.
+  show(changes: WindowChanges): void {
+    for (const [i, label] of Object.entries(changes.lblTx ?? {})) this.showCell(this.txCells[Number(i)], label);
+    for (const [i, label] of Object.entries(changes.lblRx ?? {})) this.showCell(this.rxCells[Number(i)], label);
+    for (const [i, width] of Object.entries(changes.shpTimeOut ?? {})) this.sheet.setBar(Number(i), width);
+    for (const [frame, model] of [[this.txFrame, changes.shpTxWindow], [this.rxFrame, changes.shpRxWindow]] as const) {
+      if (!model) continue;
       const shown = this.state(frame);
       setIfChanged(shown, 'left', model.left, () => { frame.style.left = `${this.px(model.left)}px`; });
       setIfChanged(shown, 'width', model.width, () => { frame.style.width = `${this.px(model.width)}px`; });
       setIfChanged(shown, 'visible', model.visible, () => { frame.hidden = !model.visible; });
     }
-    for (const [name, label] of Object.entries(state.labels)) {
+    for (const [name, label] of Object.entries(changes.labels ?? {})) {
       const element = this.labels.get(name);
       if (element) this.showLabel(element, label, false);
     }
-    for (const [name, caption] of Object.entries(state.buttons)) {
+    for (const [name, caption] of Object.entries(changes.buttons ?? {})) {
       const button = this.buttons.get(name)!;
       setIfChanged(this.state(button), 'caption', caption, () => { button.textContent = caption; });
     }
-    for (const [name, model] of Object.entries(state.checks)) {
+    for (const [name, model] of Object.entries(changes.checks ?? {})) {
       const check = this.checks.get(name);
       if (!check) continue; // an option the window does not draw
       const shown = this.state(check.row);
       setIfChanged(shown, 'caption', model.caption, () => { check.text.textContent = model.caption; });
-      // Always put the box back: the browser ticks it on a click before the model decides.
       check.box.checked = model.value;
       setIfChanged(shown, 'enabled', model.enabled, () => {
         check.box.disabled = !model.enabled;
         check.row.classList.toggle('disabled', !model.enabled);
       });
     }
-    for (const [name, model] of Object.entries(state.sliders)) {
+    for (const [name, model] of Object.entries(changes.sliders ?? {})) {
       const slider = this.sliders.get(name)!;
       if (slider.min !== String(model.min)) slider.min = String(model.min);
       if (slider.max !== String(model.max)) slider.max = String(model.max);
       if (slider.step !== String(model.step)) slider.step = String(model.step);
       if (slider.value !== String(model.value)) slider.value = String(model.value);
     }
-    state.cmdPacket.forEach((flight, i) => this.showFlight(this.packets[i], flight));
-    state.cmdACK.forEach((flight, i) => this.showFlight(this.acks[i], flight));
+    for (const [ack, flights] of [[false, changes.cmdPacket], [true, changes.cmdACK]] as const) {
+      for (const [i, flight] of Object.entries(flights ?? {})) {
+        const vanished = this.sheet.setFlight(ack, Number(i), flight);
+        if (vanished && this.stateMarks && this.noted?.ack === ack && this.noted.slot === Number(i)) {
+          this.sheet.addLostMark(vanished, ack);
+        }
+      }
+    }
+    this.noted = null;
+    if (this.sheet.picked && !this.sheet.picked.state?.visible) this.sheet.pick(null);
+    this.sheet.paint();
     if (this.captionsToFit.length > 0) this.fitCaptions();
+  }
+
+  // Where everything on the canvas stands, for the browser tests.
+  drawn(): object { return this.sheet.drawn(); }
+
+  // A button's centre in page pixels, for the browser tests' taps.
+  flightCentre(ack: boolean, slot: number): { x: number; y: number } | null {
+    const flight = this.sheet.flightOf(ack, slot);
+    if (!flight.state?.visible) return null;
+    const rect = this.sheet.flightRect(flight);
+    const box = this.root.getBoundingClientRect();
+    return { x: box.left + this.px(rect.left + rect.width / 2) * this.scale,
+      y: box.top + this.px(rect.top + rect.height / 2) * this.scale };
+  }
+
+  // A press on a packet or ACK, whichever way it came.
+  pressFlight(ack: boolean, slot: number): void { this.clickFlight(ack, slot); }
+
+  private clickFlight(ack: boolean, slot: number): void {
+    this.noted = { ack, slot };
+    this.send(ack ? EventKind.ClickAck : EventKind.ClickPacket, slot, 0);
+  }
+
+  // On press, not on click: the button moves on while the finger is down. A
+  // finger finds the nearest button within reach, since the buttons shrink with a phone's screen.
+  private pointerDown(event: PointerEvent): void {
+    if (event.button !== 0 || (event.target as HTMLElement).closest('button, input, label')) return;
+    const box = this.root.getBoundingClientRect();
+    const perTwip = this.scale / this.layout.twipsPerPixel;
+    const reach = event.pointerType === 'mouse' ? 0 : 22 / perTwip;
+    const flight = this.sheet.flightAt((event.clientX - box.left) / perTwip, (event.clientY - box.top) / perTwip, reach);
+    if (!flight) return;
+    event.preventDefault();
+    this.clickFlight(flight.ack, flight.slot);
+  }
+
+  private buildFlightArea(): [HTMLElement, HTMLElement] {
+    const area = document.createElement('div');
+    area.id = 'flightArea';
+    area.tabIndex = 0;
+    area.setAttribute('role', 'group');
+    area.setAttribute('aria-label', this.looks.flightAreaName);
+    area.title = `${this.looks.flightAreaDescription} ${this.looks.flightRule}`;
+    const frames = this.layout.controls.filter((control) => control.kind === 'frame');
+    const [tx, rx] = frames;
+    const box = this.layout.controls.find((control) => control.kind === 'box')!;
+    const right = Math.max(...this.layout.controls.filter((c) => c.kind === 'box').map((c) => c.left + c.width));
+    area.style.left = `${this.px(box.left)}px`;
+    area.style.top = `${this.px(tx.top + tx.height)}px`;
+    area.style.width = `${this.px(right - box.left)}px`;
+    area.style.height = `${this.px(rx.top - tx.top - tx.height)}px`;
+    const description = document.createElement('span');
+    description.id = 'flightAreaDescription';
+    description.className = 'unseen';
+    description.textContent = this.looks.flightAreaDescription;
+    const news = document.createElement('span');
+    news.id = 'flightPick';
+    news.className = 'unseen';
+    news.setAttribute('aria-live', 'polite');
+    area.setAttribute('aria-describedby', 'flightAreaDescription flightPick');
+    area.append(description, news);
+    area.addEventListener('keydown', (event) => this.flightKey(event));
+    this.root.appendChild(area);
+    return [area, news];
+  }
+
+  private flightKey(event: KeyboardEvent): void {
+    if (event.ctrlKey || event.altKey || event.metaKey) return;
+    const picked = this.sheet.picked?.state?.visible ? this.sheet.picked : null;
+    if (event.key.startsWith('Arrow')) {
+      this.movePick(event.key as Arrow);
+    } else if (event.key === ' ' && picked) {
+      this.clickFlight(picked.ack, picked.slot);
+    } else if (event.key === 'Delete' && picked) {
+      // Lost as by a double tap: the second click falls within the hold-off
+      // the first one starts, unless the first already removed it.
+      this.clickFlight(picked.ack, picked.slot);
+      if (picked.state?.visible) this.clickFlight(picked.ack, picked.slot);
+    } else {
+      return;
+    }
+    event.preventDefault();
+  }
+
+  // Up and Down walk along a lane in the order the buttons stand on screen;
+  // Left and Right cross to the other lane, to the button nearest in height.
+  private movePick(key: Arrow): void {
+    const current = this.sheet.picked?.state?.visible ? this.sheet.picked : null;
+    const wantAck = key === 'ArrowRight' ? true : key === 'ArrowLeft' ? false : current?.ack ?? false;
+    const visible = this.sheet.flights.filter((flight) => flight.state?.visible);
+    let lane = visible.filter((flight) => flight.ack === wantAck);
+    if (lane.length === 0 && !current) lane = visible;
+    if (lane.length === 0) return;
+    lane.sort((a, b) => a.state!.top - b.state!.top);
+    let next = lane[0];
+    if (current && (key === 'ArrowUp' || key === 'ArrowDown')) {
+      const index = lane.indexOf(current);
+      next = lane[key === 'ArrowDown' ? Math.min(index + 1, lane.length - 1) : Math.max(index - 1, 0)];
+    } else if (current) {
+      const gap = (flight: typeof current) => Math.abs(flight.state!.top - current.state!.top);
+      next = lane.reduce((best, flight) => (gap(flight) < gap(best) ? flight : best));
+    }
+    this.sheet.pick(next);
+    this.sheet.paint();
+    this.pickNews.textContent = this.flightName(next.ack, next.slot);
   }
 
   private state(element: HTMLElement): Shown {
@@ -118,20 +272,35 @@ export class WindowView {
     return shown;
   }
 
+  private showCell(cell: HTMLElement, model: LabelState): void {
+    this.cellModels.set(cell, model);
+    this.showLabel(cell, model, true);
+  }
+
+  // A strip cell's colour and mark, as the view options draw the model's colour.
+  private showCellLook(cell: HTMLElement, model: LabelState): void {
+    const look = this.statesByColour.get(`${this.txCells.includes(cell) ? 'tx' : 'rx'} ${model.colour}`);
+    const colour = this.safeColours && look ? look.safe : model.colour;
+    const shown = this.state(cell);
+    setIfChanged(shown, 'drawnColour', colour, () => { cell.style.color = colour; });
+    const mark = this.stateMarks && look ? look.mark : '';
+    setIfChanged(shown, 'mark', mark, () => { cell.dataset.mark = mark; });
+  }
+
   private showLabel(element: HTMLElement, model: LabelState, placedByModel: boolean): void {
     const shown = this.state(element);
     setIfChanged(shown, 'caption', model.caption, () => {
       element.textContent = model.caption;
       this.captionsToFit.push(element);
     });
-    setIfChanged(shown, 'colour', model.colour, () => { element.style.color = model.colour; });
+    if (placedByModel) this.showCellLook(element, model);
+    else setIfChanged(shown, 'colour', model.colour, () => { element.style.color = model.colour; });
     setIfChanged(shown, 'visible', model.visible, () => { element.hidden = !model.visible; });
     if (placedByModel) {
       setIfChanged(shown, 'left', model.left, () => { element.style.left = `${this.px(model.left)}px`; });
       setIfChanged(shown, 'top', model.top, () => { element.style.top = `${this.px(model.top)}px`; });
     }
   }
-
   // A caption too wide for its label gets a smaller font rather than being
   // cut off, down to the share of its size the layout allows. Measuring costs
   // a layout: only captions that may not fit are measured, all of them after
@@ -159,17 +328,6 @@ export class WindowView {
     }
   }
 
-  // Flight buttons move by transform: a move then costs no layout.
-  private showFlight(button: HTMLButtonElement, model: FlightState): void {
-    const shown = this.state(button);
-    setIfChanged(shown, 'visible', model.visible, () => { button.hidden = !model.visible; });
-    if (!model.visible) return;
-    setIfChanged(shown, 'caption', model.caption, () => { button.textContent = model.caption; });
-    const place = `translate(${this.px(model.left)}px, ${this.px(model.top)}px)`;
-    setIfChanged(shown, 'place', place, () => { button.style.transform = place; });
-    setIfChanged(shown, 'width', model.width, () => { button.style.width = `${this.px(model.width)}px`; });
-  }
-
   private place(element: HTMLElement, left: number, top: number, width: number, height: number): void {
     element.style.left = `${this.px(left)}px`;
     element.style.top = `${this.px(top)}px`;
@@ -191,7 +349,6 @@ export class WindowView {
 
   private build(control: LayoutControl): void {
     const { colours, borders } = this.layout;
-    const index = Number(control.name.slice(control.name.lastIndexOf('_') + 1));
     switch (control.kind) {
       case 'cell':
       case 'label': {
@@ -202,14 +359,6 @@ export class WindowView {
           : null)?.push(label);
         if (control.kind === 'label') this.labels.set(control.name, label);
         this.fontSizes.set(label, { pixels: control.font, width: this.px(control.width) });
-        break;
-      }
-      case 'bar': {
-        const bar = this.add('div', 'bar', control);
-        bar.style.background = colours.timeoutBar;
-        bar.style.transform = 'scaleX(0)';
-        this.barWidth = control.width;
-        this.bars.push(bar);
         break;
       }
       case 'box': {
@@ -253,24 +402,6 @@ export class WindowView {
         // 'change', not 'input': a drag counts once, when the thumb is let go.
         slider.addEventListener('change', () => this.send(EventKind.MoveSlider, target, Number(slider.value)));
         this.sliders.set(control.name, slider);
-        break;
-      }
-      case 'flight': {
-        const button = this.add('button', 'flight', control);
-        button.style.left = '0';
-        button.style.top = '0';
-        const packet = control.name.startsWith('cmdPacket');
-        // Moving targets are for the mouse; Tab stays among the panel's controls.
-        button.tabIndex = -1;
-        button.hidden = true;
-        const kind = packet ? EventKind.ClickPacket : EventKind.ClickAck;
-        // On press, not on click: the button moves on while the mouse button is down.
-        button.addEventListener('pointerdown', (event) => {
-          if (event.button !== 0) return;
-          event.preventDefault();
-          this.send(kind, index, 0);
-        });
-        (packet ? this.packets : this.acks).push(button);
         break;
       }
     }

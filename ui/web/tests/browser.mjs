@@ -29,9 +29,10 @@ export function siteUrl(siteDir, query = '') {
 }
 
 // Opens the page and collects every console error and failed request.
-export async function openPage(browser, url, { width = 1280, height = 1000 } = {}) {
+// `touch`: a phone or tablet's screen, a finger for a pointer.
+export async function openPage(browser, url, { width = 1280, height = 1000, touch = false } = {}) {
   const page = await browser.newPage();
-  await page.setViewport({ width, height, deviceScaleFactor: 1 });
+  await page.setViewport({ width, height, deviceScaleFactor: 1, isMobile: touch, hasTouch: touch });
   const problems = [];
   page.on('console', (message) => { if (message.type() === 'error') problems.push(`console: ${message.text()}`); });
   page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));

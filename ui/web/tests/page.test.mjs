@@ -17,6 +17,9 @@ before(async () => ({ browser, close } = await launchBrowser()));
 after(async () => close && close());
 
 const modelOf = async (page) => JSON.parse(await page.evaluate(() => window.slidingWindowDemo.windowJson()));
+// What the window's canvas shows: bars, packets and ACKs, lost marks, the keyboard's pick.
+const drawnOf = (page) => page.evaluate(() => window.slidingWindowDemo.drawn());
+
 const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
 const rgb = (hex) => `rgb(${parseInt(hex.slice(1, 3), 16)}, ${parseInt(hex.slice(3, 5), 16)}, ${parseInt(hex.slice(5, 7), 16)})`;
 
@@ -60,7 +63,7 @@ test('the page loads cleanly from disk and its start-up picture is the model', a
   }
   const frame = await page.$eval('#shpTxWindow', (element) => parseFloat(element.style.left));
   assert.equal(frame, model.shpTxWindow.left / 15);
-  assert.equal(await page.$$eval('#window .flight:not([hidden])', (shown) => shown.length), 0);
+  assert.deepEqual((await drawnOf(page)).flights, []);
   // Focus on Start, as on the desktop; Tab walks to Pause.
   assert.equal(await page.evaluate(() => document.activeElement.id), 'cmdReset');
   await page.keyboard.press('Tab');
@@ -82,11 +85,8 @@ test('Start animates, a double click loses a packet, settings take effect, the b
   const { page, problems } = await openPage(browser, siteUrl(site, '?speed=4'));
   // Space on the focused Start button starts the run.
   await page.keyboard.press('Space');
-  await page.waitForFunction(() => {
-    const packet = document.getElementById('cmdPacket_0');
-    return !packet.hidden && packet.getBoundingClientRect().top > 0;
-  });
-  const topOf = () => page.$eval('#cmdPacket_0', (element) => element.getBoundingClientRect().top);
+  await page.waitForFunction(() => window.slidingWindowDemo.drawn().flights.some((f) => !f.ack && f.slot === 0));
+  const topOf = async () => (await drawnOf(page)).flights.find((f) => !f.ack && f.slot === 0).top;
   const firstTop = await topOf();
   await sleep(300);
   assert.ok(await topOf() > firstTop, 'packet moves');
@@ -94,11 +94,16 @@ test('Start animates, a double click loses a packet, settings take effect, the b
   // A double click on the travelling packet loses it: the button goes at
   // once (checked before the next tick can launch another packet into the
   // slot), and once the timer runs out the cell and the sender say so.
-  const [modelVisible, domHidden] = await page.$eval('#cmdPacket_0', (element) => {
-    for (let i = 0; i < 2; i++) element.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, button: 0 }));
-    return [JSON.parse(window.slidingWindowDemo.windowJson()).cmdPacket[0].visible, element.hidden];
+  const [modelVisible, drawn] = await page.evaluate(() => {
+    const at = window.slidingWindowDemo.flightCentre(false, 0);
+    for (let i = 0; i < 2; i++) {
+      document.elementFromPoint(at.x, at.y).dispatchEvent(new PointerEvent('pointerdown',
+        { bubbles: true, button: 0, pointerType: 'mouse', clientX: at.x, clientY: at.y }));
+    }
+    return [JSON.parse(window.slidingWindowDemo.windowJson()).cmdPacket[0].visible,
+      window.slidingWindowDemo.drawn().flights.some((f) => !f.ack && f.slot === 0)];
   });
-  assert.deepEqual([modelVisible, domHidden], [false, true]);
+  assert.deepEqual([modelVisible, drawn], [false, false]);
   await page.waitForFunction(() => document.getElementById('lblTxInfo').textContent.includes('Retransmitting packet 0'),
     { timeout: 30000 });
   assert.equal(await page.$eval('#lblTx_0', (element) => getComputedStyle(element).color), 'rgb(128, 0, 128)');
@@ -126,11 +131,12 @@ test('Start animates, a double click loses a packet, settings take effect, the b
     const held = new Set();
     const hold = () => {
       if (document.getElementById('messageBox').open) return;
-      for (const button of document.querySelectorAll('#window .flight[id^=cmdPacket]:not([hidden])')) {
-        const key = `${button.id} ${button.textContent}`;
+      for (const flight of window.slidingWindowDemo.drawn().flights.filter((f) => !f.ack)) {
+        const key = `${flight.slot} ${flight.caption}`;
         if (held.has(key)) continue;
         held.add(key);
-        button.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, button: 0 }));
+        // Held packets pile up where they start: pressed by slot, not by place.
+        window.slidingWindowDemo.pressFlight(false, flight.slot);
       }
       requestAnimationFrame(hold);
     };
@@ -277,4 +283,94 @@ test('lessons and run files open, play as the native build does, save, and bad o
     document.getElementById('log').textContent.includes('Opened "Fast retransmit after three duplicate ACKs"'));
   assert.deepEqual([...problems, ...fresh.problems, ...unknown.problems], []);
   for (const done of [page, fresh.page, unknown.page]) await done.close();
+});
+
+test('on a phone and a tablet: no sideways scroll, controls a finger can hit, taps hold and lose as clicks do', async () => {
+  for (const [width, height] of [[390, 844], [820, 1180]]) {
+    const size = `${width}x${height}`;
+    const { page, problems } = await openPage(browser, siteUrl(site, '?run=1'), { width, height, touch: true });
+    const layout = await page.evaluate(() => {
+      const controls = [...document.querySelectorAll('#touchBar button, #touchBar label, #runBar button, ' +
+        '#runBar select, #runBar label, #chartBar button, #logBar select')].filter((c) => c.offsetParent !== null);
+      return {
+        scrollWidth: document.documentElement.scrollWidth,
+        windowWidth: document.getElementById('window').getBoundingClientRect().width,
+        tooSmallOrOutside: controls.map((c) => [c.id || c.textContent.trim().slice(0, 20), c.getBoundingClientRect()])
+          .filter(([, r]) => r.width < 44 || r.height < 44 || r.left < 0 || r.right > innerWidth)
+          .map(([name, r]) => `${name} ${Math.round(r.width)}x${Math.round(r.height)} at ${Math.round(r.left)}`),
+        touchControls: document.querySelectorAll('#touchBar button, #touchBar input').length,
+      };
+    });
+    assert.ok(layout.scrollWidth <= width, `${size}: laid out ${layout.scrollWidth} px wide`);
+    assert.ok(Math.abs(layout.windowWidth - width) <= 1, `${size}: the window is ${layout.windowWidth} px wide`);
+    assert.deepEqual(layout.tooSmallOrOutside, [], `${size}: controls too small or off screen`);
+    assert.equal(layout.touchControls, 2 + 7 + 4, `${size}: run buttons, options and sliders at finger size`);
+
+    // A tap a little beside a packet (the buttons are a few pixels tall on a
+    // phone) holds it; a second tap within seven ticks loses it.
+    await page.waitForFunction(() => window.slidingWindowDemo.flightCentre(false, 0) !== null);
+    const tapBeside = async () => {
+      const at = await page.evaluate(() => window.slidingWindowDemo.flightCentre(false, 0));
+      await page.touchscreen.tap(at.x, at.y + 12);
+      return (await modelOf(page)).cmdPacket[0];
+    };
+    const held = await tapBeside();
+    assert.deepEqual([held.visible, held.held], [true, true], `${size}: held`);
+    const lost = await tapBeside();
+    assert.equal(lost.visible, false, `${size}: lost`);
+    assert.match(await page.$eval('#log', (log) => log.textContent), /packet 0 held.*packet 0 lost/s);
+    // The touch bar's Pause is the model's.
+    await page.tap('#touch_cmdPause');
+    assert.equal((await modelOf(page)).run.clockOn, false, `${size}: paused`);
+    assert.deepEqual(problems, []);
+    await page.close();
+  }
+});
+
+test('view options change only the drawing; the keyboard alone picks and loses a packet', async () => {
+  // The same forty ticks with the options off and on reach the same model.
+  const steps = async (page, count) => page.evaluate((n) => {
+    document.getElementById('cmdReset').click();
+    for (let i = 0; i < n; i++) document.getElementById('stepOne').click();
+  }, count);
+  const plain = await openPage(browser, siteUrl(site));
+  await steps(plain.page, 40);
+  const { page, problems } = await openPage(browser, siteUrl(site));
+  await page.click('#safeColours');
+  await page.click('#stateMarks');
+  await page.click('#showLegend');
+  assert.match(await page.$eval('#legendBody', (body) => body.textContent), /lost here/);
+  await page.click('#legend button');
+  await steps(page, 40);
+  assert.equal(await page.evaluate(() => window.slidingWindowDemo.digest()),
+    await plain.page.evaluate(() => window.slidingWindowDemo.digest()));
+  // Cell 0 has been sent: it is drawn in the safe palette's colour with its mark.
+  const cell = await page.$eval('#lblTx_0', (c) => [getComputedStyle(c).color, c.dataset.mark]);
+  assert.notEqual(cell[0], await plain.page.$eval('#lblTx_0', (c) => getComputedStyle(c).color));
+  assert.ok(cell[1].length > 0, 'a state mark');
+
+  // Cont, then Tab on through the panel to the flight area; the arrow keys
+  // pick a packet, Delete loses it, and its place is marked.
+  await page.focus('#cmdPause');
+  await page.keyboard.press('Space');
+  await page.waitForFunction(() => window.slidingWindowDemo.drawn().flights.length > 0);
+  // (Options the model has switched off are passed over.)
+  const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.parentElement.id);
+  const walked = [];
+  while (walked.length < 14 && walked.at(-1) !== 'flightArea') {
+    await page.keyboard.press('Tab');
+    walked.push(await focused());
+  }
+  assert.equal(walked.at(-1), 'flightArea', walked.join(' '));
+  await page.keyboard.press('ArrowDown');
+  const picked = (await drawnOf(page)).picked;
+  assert.ok(picked, 'a packet is picked');
+  assert.match(await page.$eval('#flightPick', (news) => news.textContent), /^(packet|ACK)/);
+  await page.keyboard.press('Delete');
+  const model = await modelOf(page);
+  assert.equal(model[picked.ack ? 'cmdACK' : 'cmdPacket'][picked.slot].visible, false);
+  assert.equal((await drawnOf(page)).lost.length, 1);
+  assert.deepEqual([...problems, ...plain.problems], []);
+  await page.close();
+  await plain.page.close();
 });

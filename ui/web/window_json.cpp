@@ -1,0 +1,196 @@
+#include "ui/web/window_json.h"
+
+#include <string_view>
+
+#include "ui/web/json_text.h"
+
+namespace web {
+
+namespace {
+
+enum class Group { Array, Object, Single };
+
+struct GroupName {
+    const char* name;
+    Group shape;
+};
+
+// The groups in the order they are written.
+constexpr GroupName Groups[] = {
+    {"lblTx", Group::Array},        {"lblRx", Group::Array},    {"shpTimeOut", Group::Array},
+    {"cmdPacket", Group::Array},    {"cmdACK", Group::Array},   {"shpTxWindow", Group::Single},
+    {"shpRxWindow", Group::Single}, {"labels", Group::Object},  {"buttons", Group::Object},
+    {"checks", Group::Object},      {"sliders", Group::Object}, {"run", Group::Single},
+};
+
+std::string labelText(const Label& label)
+{
+    JsonText json;
+    json.beginObject().key("caption").value(label.Caption).key("colour").colour(label.ForeColor);
+    json.key("left").value(label.Left).key("top").value(label.Top).key("visible").value(label.Visible);
+    return json.endObject().take();
+}
+
+std::string flightText(const FlightButton& button)
+{
+    JsonText json;
+    json.beginObject().key("caption").value(button.Caption).key("left").value(button.Left);
+    json.key("top").value(button.Top).key("width").value(button.Width).key("visible").value(button.Visible);
+    json.key("held").value(button.TravelMarker == colours::Held);
+    return json.endObject().take();
+}
+
+std::string checkText(const CheckBox& box)
+{
+    JsonText json;
+    json.beginObject().key("caption").value(box.Caption).key("value").value(box.Value == 1);
+    return json.key("enabled").value(box.Enabled).endObject().take();
+}
+
+std::string sliderText(const ScrollBar& bar)
+{
+    JsonText json;
+    json.beginObject().key("value").value(bar.value()).key("min").value(bar.Min);
+    return json.key("max").value(bar.Max).key("step").value(bar.SmallChange).endObject().take();
+}
+
+std::string frameText(const Frame& frame)
+{
+    JsonText json;
+    json.beginObject().key("left").value(frame.Left).key("width").value(frame.Width);
+    return json.key("visible").value(frame.Visible).endObject().take();
+}
+
+std::string quoted(std::string_view text)
+{
+    JsonText json;
+    return json.value(text).take();
+}
+
+// Calls emit(group, name, fragment) for every element, group by group in
+// the order of Groups; an array's elements are named by their index.
+template <class Emit> void forEachElement(const Form1& form, const RunState& run, Emit&& emit)
+{
+    const auto indexed = [&](int group, const auto& controls, auto text) {
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            emit(group, std::to_string(i), text(controls[i]));
+    };
+    indexed(0, form.lblTx, labelText);
+    indexed(1, form.lblRx, labelText);
+    indexed(2, form.shpTimeOut, [](const TimeoutBar& bar) { return std::to_string(bar.Width); });
+    indexed(3, form.cmdPacket, flightText);
+    indexed(4, form.cmdACK, flightText);
+    emit(5, "", frameText(form.shpTxWindow));
+    emit(6, "", frameText(form.shpRxWindow));
+
+    const auto label = [&](const char* name, const Label& model) { emit(7, name, labelText(model)); };
+    label("lblTxInfo", form.lblTxInfo);
+    label("lblRxInfo", form.lblRxInfo);
+    label("lblState", form.lblState);
+    for (std::size_t i = 0; i < form.lblTxWindow.size(); ++i)
+        label(("lblTxWindow_" + std::to_string(i)).c_str(), form.lblTxWindow[i]);
+    label("lblRxWindow_0", form.lblRxWindow[0]);
+    label("lblRxWindow_1", form.lblRxWindow[1]);
+    label("lblTimeOut_0", form.lblTimeOut[0]);
+    label("lblTimeOut_1", form.lblTimeOut[1]);
+    label("lblSequences_0", form.lblSequences[0]);
+    label("lblSequences_1", form.lblSequences[1]);
+    label("lblDupACKs", form.lblDupACKs);
+    label("lblSSThresh", form.lblSSThresh);
+
+    emit(8, "cmdReset", quoted(form.cmdReset.Caption));
+    emit(8, "cmdPause", quoted(form.cmdPause.Caption));
+    for (const auto& [name, box] :
+         {std::pair{"chkSlowStart", &form.chkSlowStart}, std::pair{"chkAvoidance", &form.chkAvoidance},
+          std::pair{"chkFastRetransmit", &form.chkFastRetransmit},
+          std::pair{"chkSelective", &form.chkSelective}, std::pair{"chkDelayedACK", &form.chkDelayedACK},
+          std::pair{"chkAutoRTT", &form.chkAutoRTT}, std::pair{"chkSlide", &form.chkSlide},
+          std::pair{"chkInOrderReceiver", &form.chkInOrderReceiver}})
+        emit(9, name, checkText(*box));
+    for (const auto& [name, bar] :
+         {std::pair{"HScroll1", &form.HScroll1}, std::pair{"VScroll1", &form.VScroll1},
+          std::pair{"VScroll2", &form.VScroll2}, std::pair{"VScroll3", &form.VScroll3}})
+        emit(10, name, sliderText(*bar));
+
+    JsonText json;
+    json.beginObject().key("tick").value(run.tick).key("clockOn").value(run.clockOn);
+    json.key("speed").value(run.speed).key("canStepBack").value(run.canStepBack).endObject();
+    emit(11, "", json.take());
+}
+
+// Joins the emitted fragments into one document; `keyed` writes arrays as
+// objects keyed by index, for a document that may leave elements out.
+class Assembler {
+public:
+    explicit Assembler(bool keyed) : keyed_(keyed) {}
+
+    void add(int group, const std::string& name, const std::string& fragment)
+    {
+        if (group != open_) {
+            closeGroup();
+            open_ = group;
+            text_ += text_.size() > 1 ? ",\"" : "\"";
+            text_ += Groups[group].name;
+            text_ += "\":";
+            if (Groups[group].shape != Group::Single) text_ += bracket(group, true);
+            firstInGroup_ = true;
+        }
+        if (Groups[group].shape != Group::Single) {
+            if (!firstInGroup_) text_ += ',';
+            if (keyed_ || Groups[group].shape == Group::Object) text_ += "\"" + name + "\":";
+        }
+        text_ += fragment;
+        firstInGroup_ = false;
+    }
+
+    std::string finish()
+    {
+        closeGroup();
+        text_ += '}';
+        return std::move(text_);
+    }
+
+private:
+    char bracket(int group, bool opening) const
+    {
+        const bool array = Groups[group].shape == Group::Array && !keyed_;
+        return opening ? (array ? '[' : '{') : (array ? ']' : '}');
+    }
+    void closeGroup()
+    {
+        if (open_ >= 0 && Groups[open_].shape != Group::Single) text_ += bracket(open_, false);
+    }
+
+    bool keyed_;
+    std::string text_ = "{";
+    int open_ = -1;
+    bool firstInGroup_ = true;
+};
+
+} // namespace
+
+std::string windowJson(const Form1& form, const RunState& run)
+{
+    Assembler document(false);
+    forEachElement(form, run, [&](int group, const std::string& name, std::string fragment) {
+        document.add(group, name, fragment);
+    });
+    return document.finish();
+}
+
+std::string WindowChanges::take(const Form1& form, const RunState& run)
+{
+    Assembler document(true);
+    std::size_t n = 0;
+    forEachElement(form, run, [&](int group, const std::string& name, std::string fragment) {
+        if (n == sent_.size()) sent_.emplace_back();
+        if (sent_[n] != fragment) {
+            document.add(group, name, fragment);
+            sent_[n] = std::move(fragment);
+        }
+        ++n;
+    });
+    return document.finish();
+}
+
+} // namespace web

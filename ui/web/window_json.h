@@ -1,0 +1,39 @@
+// The window's controls as the page draws them: the whole set once, then
+// after each tick or action only the elements whose drawn properties
+// changed, so that a tick sends the page a few hundred bytes rather than the
+// whole window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/form.h"
+
+namespace web {
+
+// What the run controls beside the window show.
+struct RunState {
+    int tick = 0;
+    bool clockOn = false;
+    int speed = 0;
+    bool canStepBack = false;
+};
+
+// Every control: {"lblTx": [19 labels], "lblRx": [...], "shpTimeOut": [19 widths],
+// "cmdPacket": [16 flights], "cmdACK": [...], "shpTxWindow", "shpRxWindow",
+// "labels": {name: label}, "buttons": {name: caption}, "checks", "sliders", "run"}.
+std::string windowJson(const Form1& form, const RunState& run);
+
+class WindowChanges {
+public:
+    // The members of windowJson that differ from what the last call sent,
+    // arrays as objects keyed by index ({"cmdPacket": {"3": flight}}); the
+    // first call, and the first after forget(), sends everything.
+    std::string take(const Form1& form, const RunState& run);
+    void forget() { sent_.clear(); }
+
+private:
+    std::vector<std::string> sent_;
+};
+
+} // namespace web
