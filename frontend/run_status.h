@@ -2,7 +2,8 @@
 // always see which protocol and receiver rule are running: the preset in
 // force (or "custom"), the receiver's rule, the tick, the speed and the run.
 //
-//   Go-back-N (textbook) · Receiver keeps only in-order packets · Tick 412 · 1× · Run 2, options kept at Reset
+//   Go-back-N (textbook) · Receiver keeps only in-order packets · Tick 412 · 1× · Run 2, options kept at
+//   Reset
 //
 // The options survive a Reset, as the original program's check boxes do; the
 // run part says so from the second run on, so nobody mistakes a new run for a

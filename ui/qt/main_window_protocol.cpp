@@ -37,12 +37,13 @@ void MainWindow::buildOptionsMenu()
     const auto addRule = [&](const CheckBox& box, OptionBox id, const QString& name) {
         QAction* action = addMenuAction(options, name, QString::fromStdString(box.Caption), QKeySequence());
         action->setCheckable(true);
-        connect(action, &QAction::triggered, this,
-                [this, id] { runEvent(UserEvent{EventKind::ClickCheckBox, static_cast<std::int16_t>(id), 0}); });
+        connect(action, &QAction::triggered, this, [this, id] {
+            runEvent(UserEvent{EventKind::ClickCheckBox, static_cast<std::int16_t>(id), 0});
+        });
         return action;
     };
-    inOrderReceiver_ =
-        addRule(form_.chkInOrderReceiver, OptionBox::InOrderReceiver, QStringLiteral("actionInOrderReceiver"));
+    inOrderReceiver_ = addRule(form_.chkInOrderReceiver, OptionBox::InOrderReceiver,
+                               QStringLiteral("actionInOrderReceiver"));
     goBackN_ = addRule(form_.chkGoBackN, OptionBox::GoBackN, QStringLiteral("actionGoBackN"));
 }
 

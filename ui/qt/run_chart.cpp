@@ -47,18 +47,18 @@ struct MarkerLook {
 };
 
 const std::array<MarkerLook, RunChart::MarkerKindCount> MarkerKinds = {{
-    {marker::Timeout, "Timeout", QScatterSeries::MarkerShapeTriangle, toQColor(chart_looks::MarkerKinds[0].colour), 13,
-     MarkerPlace::Peak},
-    {marker::FastRetransmit, "Fast retransmit", QScatterSeries::MarkerShapeStar, toQColor(chart_looks::MarkerKinds[1].colour), 15,
-     MarkerPlace::Peak},
-    {marker::PacketLost, "Packet lost", QScatterSeries::MarkerShapeRectangle, toQColor(chart_looks::MarkerKinds[2].colour), 10,
-     MarkerPlace::Bottom},
-    {marker::AckLost, "ACK lost", QScatterSeries::MarkerShapeRotatedRectangle, toQColor(chart_looks::MarkerKinds[3].colour), 11,
-     MarkerPlace::Bottom},
-    {marker::StateChange, "State change", QScatterSeries::MarkerShapeCircle, toQColor(chart_looks::MarkerKinds[4].colour), 7,
-     MarkerPlace::Window},
-    {marker::OutOfOrderDrop, "Dropped", QScatterSeries::MarkerShapePentagon, toQColor(chart_looks::MarkerKinds[5].colour), 10,
-     MarkerPlace::Bottom},
+    {marker::Timeout, "Timeout", QScatterSeries::MarkerShapeTriangle,
+     toQColor(chart_looks::MarkerKinds[0].colour), 13, MarkerPlace::Peak},
+    {marker::FastRetransmit, "Fast retransmit", QScatterSeries::MarkerShapeStar,
+     toQColor(chart_looks::MarkerKinds[1].colour), 15, MarkerPlace::Peak},
+    {marker::PacketLost, "Packet lost", QScatterSeries::MarkerShapeRectangle,
+     toQColor(chart_looks::MarkerKinds[2].colour), 10, MarkerPlace::Bottom},
+    {marker::AckLost, "ACK lost", QScatterSeries::MarkerShapeRotatedRectangle,
+     toQColor(chart_looks::MarkerKinds[3].colour), 11, MarkerPlace::Bottom},
+    {marker::StateChange, "State change", QScatterSeries::MarkerShapeCircle,
+     toQColor(chart_looks::MarkerKinds[4].colour), 7, MarkerPlace::Window},
+    {marker::OutOfOrderDrop, "Dropped", QScatterSeries::MarkerShapePentagon,
+     toQColor(chart_looks::MarkerKinds[5].colour), 10, MarkerPlace::Bottom},
 }};
 
 constexpr std::size_t DropMarkers = 5; // the out-of-order drops' place in MarkerKinds

@@ -44,6 +44,10 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("skipPractice", &WebSession::skipPractice)
         .function("setQuestionsPerMinute", &WebSession::setQuestionsPerMinute)
         .function("practiceSummary", &WebSession::practiceSummary)
+        .function("protocolsJson", &WebSession::protocolsJson)
+        .function("protocolInForce", &WebSession::protocolInForce)
+        .function("applyProtocol", &WebSession::applyProtocol)
+        .function("statusLine", &WebSession::statusLine)
         .function("digest", &WebSession::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.

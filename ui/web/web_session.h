@@ -101,6 +101,15 @@ public:
     void setQuestionsPerMinute(int questions);
     std::string practiceSummary() const { return practice_.summary(); }
 
+    // Protocol presets (web_protocol.cpp): [{"name", "title"}] of every
+    // preset; the name of the one in force ("" for a custom set); applying
+    // one as the user's own clicks and slider moves; and the status line the
+    // desktop shows under its window.
+    std::string protocolsJson() const;
+    std::string protocolInForce() const;
+    bool applyProtocol(const std::string& name);
+    std::string statusLine() const;
+
     // stateDigest of the model, in hexadecimal.
     std::string digest() const;
 

@@ -238,6 +238,22 @@ class Page {
     const inOrder = element<HTMLInputElement>('inOrder');
     inOrder.addEventListener('click', () =>
       this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkInOrderReceiver, 0)));
+    const goBackN = element<HTMLInputElement>('goBackN');
+    goBackN.addEventListener('click', () =>
+      this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkGoBackN, 0)));
+    // The presets click the boxes and move the sliders as a user would, so
+    // the run records them; the list then shows whichever is in force.
+    const protocol = element<HTMLSelectElement>('protocol');
+    for (const preset of JSON.parse(this.session.protocolsJson()) as { name: string; title: string }[]) {
+      const option = document.createElement('option');
+      option.value = preset.name;
+      option.textContent = preset.title;
+      protocol.append(option);
+    }
+    protocol.addEventListener('change', () => {
+      const name = protocol.value;
+      if (name) this.run(() => this.session.applyProtocol(name));
+    });
     // A presenter's clicker sends Page Down and Page Up; in a slider or a
     // list they keep their own meaning.
     document.addEventListener('keydown', (event) => {
@@ -277,12 +293,18 @@ class Page {
     setText(element('tickReadout'), `Tick ${state.run.tick}`);
     const back = element<HTMLButtonElement>('stepBack');
     if (back.disabled === state.run.canStepBack) back.disabled = !state.run.canStepBack;
-    const inOrder = element<HTMLInputElement>('inOrder');
-    const option = state.checks.chkInOrderReceiver;
-    // Assigned only when it differs: even an equal value repaints the box.
-    if (inOrder.checked !== option.value) inOrder.checked = option.value;
-    if (inOrder.disabled === option.enabled) inOrder.disabled = !option.enabled;
-    setText(element('inOrderCaption'), option.caption);
+    for (const [id, name] of [['inOrder', 'chkInOrderReceiver'], ['goBackN', 'chkGoBackN']]) {
+      const box = element<HTMLInputElement>(id);
+      const option = state.checks[name];
+      // Assigned only when it differs: even an equal value repaints the box.
+      if (box.checked !== option.value) box.checked = option.value;
+      if (box.disabled === option.enabled) box.disabled = !option.enabled;
+      setText(element(`${id}Caption`), option.caption);
+    }
+    const protocol = element<HTMLSelectElement>('protocol');
+    const inForce = this.session.protocolInForce();
+    if (protocol.value !== inForce) protocol.value = inForce;
+    setText(element('runStatus'), this.session.statusLine());
     const speed = element<HTMLSelectElement>('speed');
     if (speed.value !== String(state.run.speed)) speed.value = String(state.run.speed);
   }
