@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/geometry.h"
+#include "frontend/click_rule.h"
 
 namespace control_texts {
 
@@ -70,9 +71,8 @@ constexpr std::array<std::pair<std::string_view, const char*>, 31> ToolTips = {{
 
 QString flightRule()
 {
-    return QObject::tr("Click it to hold it (click again to let it go on). Any click on a travelling "
-                       "packet or ACK within seven ticks of the previous click removes the one "
-                       "clicked: it is lost.");
+    return QString::fromUtf8(click_rule::Sentence.data(),
+                             static_cast<qsizetype>(click_rule::Sentence.size()));
 }
 
 QString toolTip(std::string_view objectName)
