@@ -5,9 +5,16 @@
 //
 // writes zoom-200.png (the client area at 200 %) and safe-colours.png (the
 // colour-blind safe palette with state marks, and the legend beside it as
-// legend.png). docs/ holds copies of them.
+// legend.png); then, at 250 % on a 1920 x 1080 screen, what the back of the
+// room reads around the client area: hall-250-menu.png (the View menu),
+// hall-250-legend.png, hall-250-panel.png (the chart and log panel),
+// hall-250-full-screen.png (full screen, the panel beside the client area)
+// and hall-250-lesson-note.png. docs/ holds copies of them.
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
 #include <cstdio>
 #include <vector>
@@ -15,8 +22,56 @@
 #include "tests/qt/window_support.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/legend_dialog.h"
+#include "ui/qt/run_panel.h"
 
 using namespace window_support;
+
+namespace {
+
+bool saveHall(MainWindow& window, const QDir& output)
+{
+    const auto save = [&output](QWidget& widget, const char* name) {
+        QTest::qWait(50);
+        return widget.grab().save(output.filePath(QLatin1String(name)));
+    };
+    window.setZoom(250);
+    bool saved = true;
+
+    QMenu* view = nullptr;
+    for (QAction* menu : window.menuBar()->actions()) {
+        if (menu->text() == QStringLiteral("&View")) view = menu->menu();
+    }
+    if (view == nullptr) return false;
+    view->popup(window.mapToGlobal(QPoint(0, 0)));
+    if (!QTest::qWaitForWindowExposed(view)) return false;
+    saved = save(*view, "hall-250-menu.png") && saved;
+    view->hide();
+
+    LegendDialog* legend = window.legend();
+    legend->show();
+    if (!QTest::qWaitForWindowExposed(legend)) return false;
+    saved = save(*legend, "hall-250-legend.png") && saved;
+    legend->hide();
+
+    window.findChild<QAction*>(QStringLiteral("actionPanel"))->trigger();
+    RunPanel* panel = window.runPanel();
+    if (!QTest::qWaitForWindowExposed(panel)) return false;
+    panel->refreshNow();
+    saved = save(*panel, "hall-250-panel.png") && saved;
+    window.setFullScreenView(true);
+    QTest::qWait(200);
+    saved = save(window, "hall-250-full-screen.png") && saved;
+    window.setFullScreenView(false);
+
+    if (!window.openLesson(QStringLiteral("fast-retransmit"))) return false;
+    auto* note = window.findChild<QMessageBox*>(QStringLiteral("lessonNote"));
+    if (note == nullptr || !QTest::qWaitForWindowExposed(note)) return false;
+    saved = save(*note, "hall-250-lesson-note.png") && saved;
+    std::printf("saved in %s\n", qPrintable(output.absolutePath()));
+    return saved;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -57,6 +112,6 @@ int main(int argc, char* argv[])
     window.setZoom(200);
     QTest::qWait(50);
     const bool zoomed = window.clientArea()->grab().save(output.filePath(QStringLiteral("zoom-200.png")));
-    std::printf("saved in %s\n", qPrintable(output.absolutePath()));
-    return safe && legendSaved && zoomed ? 0 : 1;
+    legend->hide();
+    return safe && legendSaved && zoomed && saveHall(window, output) ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #include "ui/qt/event_log_view.h"
 
 #include <QCheckBox>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -161,8 +163,7 @@ EventLogView::EventLogView(const RunTrace& trace, QWidget* parent)
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
     view_->header()->setStretchLastSection(true);
-    view_->setColumnWidth(EventLogModel::TickColumn, 70);
-    view_->setColumnWidth(EventLogModel::SideColumn, 80);
+    fitColumns();
 
     auto* sides = new QHBoxLayout;
     sides->addWidget(new QLabel(tr("Show:"), this));
@@ -185,6 +186,32 @@ EventLogView::EventLogView(const RunTrace& trace, QWidget* parent)
                 if (!current.isValid() || selectingFromChart_) return;
                 emit tickSelected(current.data(EventLogModel::TickRole).toInt());
             });
+}
+
+void EventLogView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) fitColumns();
+}
+
+void EventLogView::fitColumns()
+{
+    // Measured rather than asked of the rows: a long run has tens of thousands.
+    const QFontMetrics metrics(view_->font());
+    const int padding = metrics.averageCharWidth() * 2;
+    QHeaderView* header = view_->header();
+    const auto widest = [&](int column, const QStringList& texts) {
+        int width = header->sectionSizeHint(column);
+        for (const QString& text : texts)
+            width = std::max(width, metrics.horizontalAdvance(text) + padding);
+        return width;
+    };
+    view_->setColumnWidth(EventLogModel::TickColumn,
+                          widest(EventLogModel::TickColumn, {QStringLiteral("0000000")}));
+    QStringList sides;
+    for (const LogSource side : Sides)
+        sides += sideName(side);
+    view_->setColumnWidth(EventLogModel::SideColumn, widest(EventLogModel::SideColumn, sides));
 }
 
 void EventLogView::follow()

@@ -90,7 +90,13 @@ public:
 signals:
     void tickSelected(std::int32_t tick);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The tick and side columns as wide as their widest text in the font now shown.
+    void fitColumns();
+
     const RunTrace* trace_;
     EventLogModel model_;
     LogSideFilter filter_;

@@ -3,7 +3,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "ui/cell_states.h"
@@ -21,20 +25,28 @@ QString fromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* cellSample(QColor colour, const QString& mark)
+int scaled(int pixels, double factor) { return std::max(1, static_cast<int>(std::lround(pixels * factor))); }
+
+QSize scaled(QSize size, double factor)
+{
+    return {scaled(size.width(), factor), scaled(size.height(), factor)};
+}
+
+QWidget* cellSample(QColor colour, const QString& mark, double factor)
 {
     auto* cell = new CellLabel(QStringLiteral("7"));
     QFont font = cell->font();
-    font.setPixelSize(window_layout::CellTextPixels);
+    font.setPixelSize(scaled(window_layout::CellTextPixels, factor));
     cell->setFont(font);
     cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    cell->setFixedSize(toPixels(geometry::CellLabelWidth), toPixels(geometry::CellLabelHeight));
+    cell->setFixedSize(scaled(toPixels(geometry::CellLabelWidth), factor),
+                       scaled(toPixels(geometry::CellLabelHeight), factor));
     QPalette palette = cell->palette();
     palette.setColor(QPalette::Window, toQColor(window_layout::LabelBackground));
     palette.setColor(QPalette::WindowText, colour);
     cell->setPalette(palette);
     cell->setAutoFillBackground(true);
-    cell->setMark(mark, window_layout::CellMarkPixels);
+    cell->setMark(mark, scaled(window_layout::CellMarkPixels, factor));
     return cell;
 }
 
@@ -51,11 +63,16 @@ LegendDialog::LegendDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("legend"));
     setWindowTitle(tr("Legend"));
-    setMinimumWidth(600);
     auto* layout = new QVBoxLayout(this);
-    auto* body = new QWidget(this);
+    // At a large zoom the legend is taller than the screen: it scrolls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* body = new QWidget(scroll);
     grid_ = new QGridLayout(body);
-    layout->addWidget(body);
+    scroll->setWidget(body);
+    layout->addWidget(scroll);
     auto* close = new QPushButton(tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(close, 0, Qt::AlignRight);
@@ -77,8 +94,21 @@ void LegendDialog::addRow(QWidget* sample, const QString& meaning)
     sample->setAccessibleName(meaning);
 }
 
+void LegendDialog::setScale(double factor)
+{
+    if (factor == scale_) return;
+    scale_ = factor;
+    showPalette(safeColours_, stateMarks_);
+}
+
 void LegendDialog::showPalette(bool safeColours, bool stateMarks)
 {
+    safeColours_ = safeColours;
+    stateMarks_ = stateMarks;
+    setMinimumWidth(scaled(600, scale_));
+    // As tall as the rows, up to most of the screen.
+    if (const QScreen* on = screen())
+        resize(width(), std::min(scaled(900, scale_), on->availableGeometry().height() * 9 / 10));
     while (std::unique_ptr<QLayoutItem> item{grid_->takeAt(0)}) {
         if (QWidget* old = item->widget()) {
             old->hide();
@@ -90,21 +120,24 @@ void LegendDialog::showPalette(bool safeColours, bool stateMarks)
         for (const cell_states::CellState& state : cell_states::States) {
             if (state.strip != strip) continue;
             const QString mark = stateMarks ? fromView(state.mark) : QString();
-            addRow(cellSample(toQColor(safeColours ? state.safe : state.model), mark),
+            addRow(cellSample(toQColor(safeColours ? state.safe : state.model), mark, scale_),
                    fromView(state.legend));
         }
     };
     addHeading(fromView(view_texts::LegendSenderHeading));
     addStates(cell_states::Strip::Sender);
-    addRow(shapeSample(toQColor(safeColours ? cell_states::SafeTimeoutBar : colours::TimeoutBar), 0,
-                       QSize(toPixels(geometry::FullTimeout), toPixels(geometry::TimeoutBarHeight))),
+    addRow(shapeSample(
+               toQColor(safeColours ? cell_states::SafeTimeoutBar : colours::TimeoutBar), 0,
+               scaled(QSize(toPixels(geometry::FullTimeout), toPixels(geometry::TimeoutBarHeight)), scale_)),
            fromView(view_texts::LegendTimeoutBar));
     addHeading(fromView(view_texts::LegendReceiverHeading));
     addStates(cell_states::Strip::Receiver);
     addHeading(fromView(view_texts::LegendOthersHeading));
-    addRow(shapeSample(toQColor(colours::WindowFrame), window_layout::FrameBorderPixels, QSize(60, 30)),
+    addRow(shapeSample(toQColor(colours::WindowFrame), scaled(window_layout::FrameBorderPixels, scale_),
+                       scaled(QSize(60, 30), scale_)),
            fromView(view_texts::LegendFrame));
-    addRow(shapeSample(toQColor(window_layout::WindowText), stateMarks ? 3 : 1, QSize(60, 22)),
+    addRow(shapeSample(toQColor(window_layout::WindowText), scaled(stateMarks ? 3 : 1, scale_),
+                       scaled(QSize(60, 22), scale_)),
            fromView(stateMarks ? view_texts::LegendHeldMarked : view_texts::LegendHeldUnmarked));
     auto* lost = new QLabel(stateMarks ? fromView(view_texts::LostHere) : QString());
     QPalette palette = lost->palette();

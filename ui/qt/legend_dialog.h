@@ -12,6 +12,9 @@ public:
 
     // Draws the legend again for this palette and these marks.
     void showPalette(bool safeColours, bool stateMarks);
+    // Draws the samples at `factor` times their size in the window, to go
+    // with the zoom; the words follow the application's font.
+    void setScale(double factor);
 
 private:
     void addHeading(const QString& text);
@@ -19,4 +22,7 @@ private:
 
     QGridLayout* grid_ = nullptr;
     int rows_ = 0;
+    double scale_ = 1.0;
+    bool safeColours_ = false;
+    bool stateMarks_ = false;
 };

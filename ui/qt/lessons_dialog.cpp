@@ -1,9 +1,11 @@
 #include "ui/qt/lessons_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "history/lessons.h"
@@ -19,7 +21,9 @@ LessonsDialog::LessonsDialog(QWidget* parent)
         item->setData(Qt::UserRole, QString::fromStdString(lesson.name));
     }
     note_->setWordWrap(true);
-    note_->setMinimumHeight(120);
+    // In lines and characters of the font, which grows with the zoom.
+    const QFontMetrics metrics = fontMetrics();
+    note_->setMinimumHeight(metrics.lineSpacing() * 7);
     note_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
@@ -27,7 +31,10 @@ LessonsDialog::LessonsDialog(QWidget* parent)
     layout->addWidget(list_, 1);
     layout->addWidget(note_);
     layout->addWidget(buttons);
-    resize(560, 480);
+    QSize size(metrics.averageCharWidth() * 80, metrics.lineSpacing() * 26);
+    if (const QScreen* screen = parent != nullptr ? parent->screen() : this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
 
     const auto open = [this] {
         if (const QListWidgetItem* item = list_->currentItem()) {

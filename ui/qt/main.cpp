@@ -1,6 +1,6 @@
 // Quill's Sliding Window Demo: the desktop program. It remembers only how the
-// window looks (zoom, palette, speed, where the panel was), never the state of
-// a simulation.
+// window looks (zoom, palette, where the panel was), never the state of a
+// simulation nor its speed: every start is at 1x.
 //
 // The command line is read before QApplication exists: constructing it needs a
 // display, and --help, --version and mistakes must answer on a terminal

@@ -77,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
 MainWindow::~MainWindow()
 {
-    if (panel_ != nullptr && panel_->isVisible()) remember("panel/geometry", panel_->saveGeometry());
+    if (panel_ != nullptr && panel_->isVisible()) rememberPanelPlace();
     // The model must not call back into a window that is going away.
     form_.showMessageBox = nullptr;
     // The panel reads the history's runs, which go before the child widgets would.
@@ -104,9 +104,7 @@ void MainWindow::buildMenus()
     panelAction_ = addMenuAction(view, QStringLiteral("actionPanel"), tr("&Chart and Log"),
                                  QKeySequence(Qt::CTRL | Qt::Key_L));
     panelAction_->setCheckable(true);
-    connect(panelAction_, &QAction::toggled, this, [this](bool shown) {
-        if (shown || panel_ != nullptr) runPanel()->setVisible(shown);
-    });
+    connect(panelAction_, &QAction::toggled, this, &MainWindow::showPanel);
     buildViewMenu(view);
     QAction* ladder =
         addMenuAction(view, QStringLiteral("actionLadder"), tr("&Time-Sequence Diagram"), QKeySequence());
@@ -214,7 +212,7 @@ RunPanel* MainWindow::runPanel()
         if (shown) {
             placePanel();
         } else {
-            remember("panel/geometry", panel_->saveGeometry());
+            rememberPanelPlace();
         }
     });
     // The export and run keys work in the panel's window too, and Ctrl+L closes it from within.
@@ -222,7 +220,7 @@ RunPanel* MainWindow::runPanel()
     panel_->addAction(panelAction_);
     panel_->showRuns(*history_);
     panel_->follow();
-    window_placement::scaleTexts(*panel_, clientArea_->zoom() / 100.0);
+    window_placement::chartTextsFollowFont(*panel_);
     return panel_;
 }
 
@@ -309,7 +307,6 @@ void MainWindow::setSpeed(int index)
     if (index < 0 || index >= static_cast<int>(Speeds.size())) return;
     speed_ = index;
     speedGroup_->actions().at(index)->setChecked(true);
-    remember("run/speed", index);
     syncClock();
 }
 

@@ -20,8 +20,11 @@
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
 // "actionFullScreen", "actionSafeColours", "actionStateMarks", "actionLegend".
 //
-// The view options (zoom, full screen, palette, marks) and the remembered
-// preferences live in main_window_view.cpp.
+// The view options (zoom, palette, marks) and the remembered preferences live
+// in main_window_view.cpp; full screen, with the panel beside the client area
+// when it is open, in main_window_full_screen.cpp. The zoom reaches every text
+// of the program: the client area draws itself anew, and the menus, dialogs,
+// tooltips and the panel follow the application's fonts (zoomed_fonts.h).
 //
 // Run files (File -> Open Run..., Save Run As..., or a file dropped on the
 // window) and lessons (Help -> Lessons) open as a new run paused at its
@@ -35,10 +38,12 @@
 //   main_window_files.cpp    exports, run files and lessons
 //   main_window_dialogs.cpp  the modal message box, keys and mouse, About
 //   main_window_view.cpp     view options and remembered preferences
+//   main_window_full_screen.cpp  full screen, sharing it with the panel
 #pragma once
 
 #include <QList>
 #include <QMainWindow>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <QVariant>
@@ -52,6 +57,7 @@
 #include "core/form.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
+#include "ui/qt/zoomed_fonts.h"
 
 class FormView;
 class QAction;
@@ -133,11 +139,17 @@ public:
     void setStateMarks(bool on);
     LegendDialog* legend();
 
-    // Remembers zoom, palette, marks, speed, the last folder and the panel's
-    // place in `settings` from now on, after taking up what it holds. Without
-    // it nothing is remembered. The simulation's own state never is: every
-    // start is the documented start.
+    // Remembers zoom, palette, marks, the last folder and the panel's place
+    // in `settings` from now on, after taking up what it holds. Without it
+    // nothing is remembered. The simulation's own state never is, nor the
+    // speed: every start is the documented start, at 1x. A remembered zoom
+    // at which the window would not fit on its screen opens at the largest
+    // step that fits.
     void usePreferences(QSettings* settings);
+    // The largest zoom step, up to `wanted`, at which the whole window (menus
+    // and the frame a window manager adds included) fits on its screen; the
+    // smallest step when none does.
+    int largestZoomThatFits(int wanted) const;
     // The folder of the last file read or written, for the next file dialog.
     QString lastFolder() const;
     void rememberFolder(const QString& filePath);
@@ -165,6 +177,10 @@ private:
     void showStatus();
     void buildViewMenu(QMenu* view);
     void placePanel();
+    void rememberPanelPlace();
+    void showPanel(bool shown);
+    void dockPanel();
+    void undockPanel();
     void remember(const char* key, const QVariant& value);
     QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys);
 
@@ -205,6 +221,8 @@ private:
     LegendDialog* legend_ = nullptr;
     QSettings* settings_ = nullptr;
     bool panelPlaced_ = false;
+    QRect undockedPanel_; // the panel's place as a window while it is docked in full screen
+    ZoomedFonts fonts_;
     std::string shownStartCaption_;
     std::string shownPauseCaption_;
     std::uint64_t shownRunsVersion_ = 0;

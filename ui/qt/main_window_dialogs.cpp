@@ -28,9 +28,11 @@
 #include "core/app_version.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
+#include "ui/qt/control_texts.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_panel.h"
+#include "ui/qt/text_dialog.h"
 #include "ui/qt/window_placement.h"
 
 // ============================================================================
@@ -53,7 +55,8 @@ void MainWindow::showMessageBox(const std::string& text)
 }
 
 // Every menu key, read from the menus themselves so that none is missing,
-// then the keys that belong to the client area.
+// then the keys that belong to the client area. At a large zoom the list is
+// taller than the screen, so it scrolls.
 void MainWindow::showKeys()
 {
     QString rows;
@@ -85,21 +88,16 @@ void MainWindow::showKeys()
     row(tr("Arrow keys in the flight area"), tr("Pick a travelling packet or ACK (it is outlined)"));
     row(tr("Space in the flight area"), tr("Hold the picked one, or let it go on"));
     row(tr("Delete in the flight area"), tr("Lose the picked one"));
-    QMessageBox box(
-        QMessageBox::NoIcon, tr("Keys and Mouse"),
+    text_dialog::exec(
+        this, tr("Keys and Mouse"),
         QStringLiteral("<table>%1</table>"
                        "<p>%2</p>"
                        "<p>%3</p>")
-            .arg(rows,
-                 tr("Click a travelling packet or ACK to hold it; click it again to let it go on. "
-                    "<b>Any</b> click on a travelling packet or ACK within seven ticks of the "
-                    "previous click removes the one clicked: it is lost, whichever it is."),
+            .arg(rows, control_texts::flightRule().toHtmlEscaped(),
                  tr("On the chart: the wheel zooms, the scroll bar below moves through the run, a "
                     "click puts the cursor on a tick, a double click (or <i>Rewind to Cursor</i>) "
                     "goes back to it. Selecting a line of the log moves the cursor to its tick.")),
-        QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("keysBox"));
-    box.exec();
+        QStringLiteral("keysBox"));
 }
 
 void MainWindow::showAbout()

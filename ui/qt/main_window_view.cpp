@@ -1,6 +1,6 @@
-// The main window's view options and remembered preferences: zoom and full
-// screen for the projector, the colour-blind safe palette and state marks,
-// the legend, the presenter's keys, and what is kept between sessions.
+// The main window's view options and remembered preferences: zoom for the
+// projector, the colour-blind safe palette and state marks, the legend, the
+// presenter's keys, and what is kept between sessions.
 //
 // None of it reaches the model: the client area maps what the model holds to
 // what is drawn, and the preferences hold only how the window looks.
@@ -10,10 +10,13 @@
 #include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <algorithm>
+#include <cmath>
 
+#include "core/geometry.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/legend_dialog.h"
 #include "ui/qt/main_window.h"
@@ -25,7 +28,6 @@ namespace {
 constexpr const char* ZoomKey = "view/zoom";
 constexpr const char* SafeColoursKey = "view/safeColours";
 constexpr const char* StateMarksKey = "view/stateMarks";
-constexpr const char* SpeedKey = "run/speed";
 constexpr const char* FolderKey = "files/lastFolder";
 constexpr const char* PanelKey = "panel/geometry";
 
@@ -80,42 +82,57 @@ int MainWindow::zoom() const { return clientArea_->zoom(); }
 void MainWindow::setZoom(int percent)
 {
     clientArea_->setZoom(percent);
+    const double factor = clientArea_->zoom() / 100.0;
+    fonts_.apply(factor);
     remember(ZoomKey, clientArea_->zoom());
+    if (legend_ != nullptr) legend_->setScale(factor);
     if (panel_ != nullptr) {
-        window_placement::scaleTexts(*panel_, clientArea_->zoom() / 100.0);
+        window_placement::chartTextsFollowFont(*panel_);
         if (panel_->isVisible()) placePanel();
     }
 }
 
+// Zooming in stops at the largest step at which the window still fits on its screen.
 void MainWindow::zoomIn()
 {
     const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom());
-    setZoom(next == ZoomSteps.end() ? ZoomSteps.back() : *next);
+    if (next == ZoomSteps.end()) return;
+    // Full screen draws the client area to fit the screen at any zoom.
+    setZoom(isFullScreen() ? *next : std::max(zoom(), largestZoomThatFits(*next)));
+}
+
+int MainWindow::largestZoomThatFits(int wanted) const
+{
+    const QScreen* on = screen();
+    if (on == nullptr) return wanted;
+    const QSize available = on->availableGeometry().size();
+    // Before the window is first shown, the frame is not known yet: allow for
+    // a title bar and thin borders.
+    const QMargins frame = isVisible() ? QMargins(geometry().left() - frameGeometry().left(),
+                                                  geometry().top() - frameGeometry().top(),
+                                                  frameGeometry().right() - geometry().right(),
+                                                  frameGeometry().bottom() - geometry().bottom())
+                                       : QMargins(4, 32, 4, 4);
+    // The menu bar and whatever else lines the client area grow with the zoom, as their texts do.
+    const QSize lining = sizeHint() - clientArea_->size();
+    const double now = zoom() / 100.0;
+    for (auto step = ZoomSteps.rbegin(); step != ZoomSteps.rend(); ++step) {
+        if (*step > wanted) continue;
+        const double factor = *step / 100.0;
+        const QSize client(
+            static_cast<int>(std::lround(geometry::ClientWidth * factor / geometry::TwipsPerPixel)),
+            static_cast<int>(std::lround(geometry::ClientHeight * factor / geometry::TwipsPerPixel)));
+        const QSize window = client + lining * (factor / now) +
+                             QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+        if (window.width() <= available.width() && window.height() <= available.height()) return *step;
+    }
+    return ZoomSteps.front();
 }
 
 void MainWindow::zoomOut()
 {
     const auto next = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom());
     setZoom(next == ZoomSteps.begin() ? ZoomSteps.front() : *(next - 1));
-}
-
-// Full screen fills the screen with the client area as large as it fits,
-// proportions kept; the menu bar stays for the mouse, the keys work as ever.
-void MainWindow::setFullScreenView(bool on)
-{
-    fullScreenAction_->setChecked(on);
-    if (on == isFullScreen()) return;
-    if (on) {
-        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        clientArea_->setFitToSize(true);
-        showFullScreen();
-    } else {
-        clientArea_->setFitToSize(false);
-        showNormal();
-        layout()->setSizeConstraint(QLayout::SetFixedSize);
-    }
 }
 
 void MainWindow::setSafeColours(bool on)
@@ -138,6 +155,7 @@ LegendDialog* MainWindow::legend()
 {
     if (legend_ == nullptr) {
         legend_ = new LegendDialog(this);
+        legend_->setScale(clientArea_->zoom() / 100.0);
         legend_->showPalette(clientArea_->safeColours(), clientArea_->stateMarks());
     }
     return legend_;
@@ -152,11 +170,9 @@ void MainWindow::usePreferences(QSettings* settings)
         const int zoom = settings->value(ZoomKey, 100).toInt();
         const bool safe = settings->value(SafeColoursKey, false).toBool();
         const bool marks = settings->value(StateMarksKey, false).toBool();
-        const int speed = settings->value(SpeedKey, NormalSpeed).toInt();
-        setZoom(zoom);
+        setZoom(largestZoomThatFits(zoom));
         setSafeColours(safe);
         setStateMarks(marks);
-        setSpeed(speed);
     }
     settings_ = settings;
 }
@@ -178,18 +194,31 @@ void MainWindow::rememberFolder(const QString& filePath)
 }
 
 // Where it was last time if that is known, at a size that follows the zoom
-// otherwise; and always wholly on the screen that holds this window.
+// otherwise; and always wholly on the screen that holds this window. A place
+// kept from a full or maximised screen is not taken up: it would open a
+// normal window the size of the screen.
 void MainWindow::placePanel()
 {
+    if (!panel_->isWindow()) return; // beside the client area in full screen
     if (!panelPlaced_) {
         panelPlaced_ = true;
         const QByteArray saved =
             settings_ != nullptr ? settings_->value(PanelKey).toByteArray() : QByteArray();
-        if (saved.isEmpty() || !panel_->restoreGeometry(saved)) {
+        const bool restored = !saved.isEmpty() && panel_->restoreGeometry(saved) &&
+                              (panel_->windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)) == 0;
+        if (!restored) {
+            panel_->setWindowState(Qt::WindowNoState);
             const double factor = clientArea_->zoom() / 100.0;
             panel_->resize(static_cast<int>(window_placement::PanelWidth * factor),
                            static_cast<int>(window_placement::PanelHeight * factor));
         }
     }
     window_placement::keepOnScreenOf(*panel_, *this);
+}
+
+// Only a place the panel had as a window of its own beside a normal window.
+void MainWindow::rememberPanelPlace()
+{
+    if (panel_->isWindow() && !isFullScreen() && !panel_->isFullScreen() && !panel_->isMaximized())
+        remember(PanelKey, panel_->saveGeometry());
 }

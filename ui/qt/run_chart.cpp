@@ -96,7 +96,9 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
     chart->setDropShadowEnabled(false);
     chart->setBackgroundRoundness(0);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    // A column on the right: a row along the bottom cuts its entries short
+    // once the zoom makes their texts long, and drops the text of the last.
+    chart->legend()->setAlignment(Qt::AlignRight);
     setChart(chart); // the view owns it
 
     tickAxis_ = new QValueAxis;

@@ -75,7 +75,6 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     connect(rewindAction_, &QAction::triggered, this, [this] {
         if (const auto tick = chart_->cursorTick()) emit rewindRequested(*tick);
     });
-    tools->addWidget(cursorLabel_);
 
     auto* chartArea = new QWidget(this);
     auto* chartLayout = new QVBoxLayout(chartArea);
@@ -84,6 +83,9 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     chartLayout->addWidget(tools);
     chartLayout->addWidget(chart_, 1);
     chartLayout->addWidget(scroll_);
+    // Under the chart rather than in the tool bar: at a large zoom the tool
+    // bar runs out of room, and the tick must stay in sight.
+    chartLayout->addWidget(cursorLabel_);
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(chartArea);

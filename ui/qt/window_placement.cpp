@@ -1,6 +1,5 @@
 #include "ui/qt/window_placement.h"
 
-#include <QApplication>
 #include <QChart>
 #include <QChartView>
 #include <QFont>
@@ -35,17 +34,11 @@ void keepOnScreenOf(QWidget& window, const QWidget& anchor)
     if (fitted != inner) window.setGeometry(fitted);
 }
 
-void scaleTexts(QWidget& panel, double factor)
+void chartTextsFollowFont(QWidget& panel)
 {
-    QFont font = QApplication::font();
-    if (font.pixelSize() > 0) {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
-    } else {
-        font.setPointSizeF(font.pointSizeF() * factor);
-    }
-    panel.setFont(font);
     // A chart draws its own texts and does not follow the widget's font.
     for (QChartView* view : panel.findChildren<QChartView*>()) {
+        const QFont font = view->font();
         QChart* chart = view->chart();
         chart->legend()->setFont(font);
         for (QAbstractAxis* axis : chart->axes()) {

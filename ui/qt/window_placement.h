@@ -1,4 +1,4 @@
-// Where the chart and log panel opens, and how large it draws at a zoom.
+// Where the chart and log panel opens, and how its chart's texts follow the zoom.
 #pragma once
 
 #include <QRect>
@@ -18,7 +18,8 @@ QRect fitInside(QRect frame, const QRect& available);
 // where it fits.
 void keepOnScreenOf(QWidget& window, const QWidget& anchor);
 
-// The panel's texts (tool bar, log, chart axes and legend) at `factor` times their size.
-void scaleTexts(QWidget& panel, double factor);
+// The texts a chart draws itself (axes, legend) in the font of the widget
+// that holds it, which follows the zoom with the application's fonts.
+void chartTextsFollowFont(QWidget& panel);
 
 } // namespace window_placement
