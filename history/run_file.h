@@ -117,8 +117,9 @@ struct RunFileResult {
 std::string writeRunText(const RunScript& script);
 RunFileResult readRunText(std::string_view text);
 
-// Writes to a temporary file beside `path` and renames it over, so that a
-// failure never leaves a half-written file. Returns an empty string on
+// Writes to a temporary file beside `path`, created under an unpredictable
+// name (never through a link planted in the folder), and renames it over, so
+// that a failure never leaves a half-written file. Returns an empty string on
 // success, or a sentence saying what went wrong.
 std::string saveRunFile(const std::string& path, const RunScript& script);
 // Refuses a file larger than MaxFileBytes without reading more than that.

@@ -1,10 +1,14 @@
 // Writing run files: the text, and the file on disk.
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <nlohmann/json.hpp>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <nlohmann/json.hpp>
+
+#include "history/display_text.h"
 #include "history/run_file.h"
 #include "history/run_file_names.h"
 
@@ -91,28 +95,39 @@ std::string writeRunText(const RunScript& script)
 
 std::string saveRunFile(const std::string& path, const RunScript& script)
 {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path temporary = target;
-    temporary += ".saving";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return "Could not write " + path + ": the folder cannot be written to.";
-        out << writeRunText(script);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return "Could not write " + path + ": the disk refused the data.";
-        }
+    const std::string shown = displaytext::name(path);
+    // A fresh name beside the target, created exclusively: a name planted
+    // in a shared folder (a symbolic link to another file) is never written
+    // through, and a half-written file never takes the target's name.
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return "Could not write " + shown + ": " + std::strerror(errno) + ".";
+    const auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return "Could not write " + shown + ": " + std::strerror(error) + ".";
+    };
+    // mkstemp makes the file private; a run file is as readable as any the user saves.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(fd, 0666 & ~mask) != 0) return fail(errno);
+    const std::string text = writeRunText(script);
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return fail(written < 0 ? errno : ENOSPC);
+        done += static_cast<std::size_t>(written);
     }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        return "Could not write " + path + ": " + error.message() + ".";
+    if (::fsync(fd) != 0 && errno != EINVAL) return fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return "Could not write " + shown + ": " + std::strerror(error) + ".";
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return "Could not write " + shown + ": " + std::strerror(error) + ".";
     }
     return {};
 }

@@ -18,6 +18,7 @@ LessonsDialog::LessonsDialog(QWidget* parent)
         auto* item = new QListWidgetItem(QString::fromStdString(lesson.title), list_);
         item->setData(Qt::UserRole, QString::fromStdString(lesson.name));
     }
+    note_->setTextFormat(Qt::PlainText);
     note_->setWordWrap(true);
     note_->setMinimumHeight(120);
     note_->setAlignment(Qt::AlignTop | Qt::AlignLeft);

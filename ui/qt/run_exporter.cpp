@@ -13,12 +13,16 @@
 // once whole (QSaveFile): a full disk leaves no half file, only a sentence on
 // standard error and exit status 1.
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -138,12 +142,21 @@ struct SavedFile {
     std::string commit()
     {
         if (file.error() != QFileDevice::NoError) {
-            const std::string why = file.errorString().toStdString();
+            const std::string why = reason();
             file.cancelWriting();
             return why;
         }
-        if (!file.commit()) return file.errorString().toStdString();
+        if (!file.commit()) return reason();
         return {};
+    }
+
+    // Qt words some failures "Unknown error" (an encoder's write that failed).
+    std::string reason() const
+    {
+        const int code = errno;
+        const std::string said = file.errorString().toStdString();
+        if (!said.empty() && said != "Unknown error") return said;
+        return code != 0 ? std::strerror(code) : "the disk refused the data";
     }
 
     QSaveFile file;
@@ -169,13 +182,20 @@ protected:
     int sync() override
     {
         const qint64 size = pptr() - pbase();
+        errno = 0;
         const bool written = size == 0 || device_.write(pbase(), size) == size;
+        if (!written && failure_ == 0) failure_ = errno != 0 ? errno : EIO;
         setp(buffer_, buffer_ + sizeof buffer_);
         return written ? 0 : -1;
     }
 
+public:
+    // Why the first write failed (an errno value), 0 while none has.
+    int failure() const { return failure_; }
+
 private:
     QIODevice& device_;
+    int failure_ = 0;
     char buffer_[64 * 1024];
 };
 
@@ -187,35 +207,37 @@ std::string writeCsv(const std::string& path, const RunTrace& trace)
     }
     SavedFile saved(path);
     if (std::string why = saved.open(); !why.empty()) return why;
-    {
-        DeviceBuffer buffer(saved.file);
-        std::ostream out(&buffer);
-        writeRunCsv(out, trace);
-        out.flush();
-        if (!out && saved.file.error() == QFileDevice::NoError) saved.file.cancelWriting();
+    DeviceBuffer buffer(saved.file);
+    std::ostream out(&buffer);
+    writeRunCsv(out, trace);
+    if (!out.flush()) {
+        saved.file.cancelWriting();
+        return std::strerror(buffer.failure() != 0 ? buffer.failure() : EIO);
     }
     return saved.commit();
 }
 
+// The chart is drawn into memory first (a few hundred kilobytes at most) and
+// written in one checked write: the SVG generator and the PNG encoder do
+// not all report a write that fell short.
 std::string writeChart(const std::string& path, const RunTrace& trace, bool svg)
 {
     RunChart chart(trace);
     chart.resize(ChartSize);
     chart.showWholeRun();
     const QRectF target(QPointF(0, 0), ChartSize);
-    SavedFile saved(path);
-    if (std::string why = saved.open(); !why.empty()) return why;
+    QBuffer drawing;
+    drawing.open(QIODevice::WriteOnly);
     if (svg) {
         QSvgGenerator generator;
-        generator.setOutputDevice(&saved.file);
+        generator.setOutputDevice(&drawing);
         generator.setSize(ChartSize);
         generator.setViewBox(QRect(QPoint(0, 0), ChartSize));
         generator.setTitle(QStringLiteral("Quill's Sliding Window Demo"));
         QPainter painter;
         if (!painter.begin(&generator)) return "the drawing could not begin";
         chart.renderTo(painter, target, ChartSize);
-        // The generator does not say when a write fails; the file does.
-        if (!painter.end()) saved.file.cancelWriting();
+        if (!painter.end()) return "the drawing could not be finished";
     } else {
         QImage image(ChartSize, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
@@ -223,8 +245,16 @@ std::string writeChart(const std::string& path, const RunTrace& trace, bool svg)
             QPainter painter(&image);
             chart.renderTo(painter, target, ChartSize);
         }
-        if (!image.save(&saved.file, "PNG") && saved.file.error() == QFileDevice::NoError)
-            return "the image could not be encoded";
+        if (!image.save(&drawing, "PNG")) return "the image could not be encoded";
+    }
+    SavedFile saved(path);
+    if (std::string why = saved.open(); !why.empty()) return why;
+    const QByteArray& bytes = drawing.data();
+    errno = 0;
+    if (saved.file.write(bytes) != bytes.size() || !saved.file.flush()) {
+        const std::string why = saved.reason();
+        saved.file.cancelWriting();
+        return why;
     }
     return saved.commit();
 }
@@ -277,6 +307,14 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 
     Form1 form;
+    // What the window would show in its message box (the last packet number
+    // used, no free flight slot) goes to standard error, each text once.
+    std::vector<std::string> said;
+    form.showMessageBox = [&said](const std::string& text) {
+        if (said.size() >= 10 || std::find(said.begin(), said.end(), text) != said.end()) return;
+        said.push_back(text);
+        std::cerr << ProgramName << ": the run says: " << displaytext::plain(text, 300) << '\n';
+    };
     form.Form_Load();
     RunHistory history(form);
     history.open(form, *read.script);

@@ -5,6 +5,7 @@
 #include "core/events.h"
 #include "core/numbers.h"
 #include "core/state_digest.h"
+#include "history/display_text.h"
 #include "history/lessons.h"
 #include "tests/reliability/random_events.h"
 #include "ui/web/json_text.h"
@@ -112,7 +113,8 @@ bool WebSession::clockRuns() const { return form_.Timer1.Enabled && !messageOpen
 
 int WebSession::clockInterval() const
 {
-    return static_cast<int>(std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
+    return static_cast<int>(
+        std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
 }
 
 std::string WebSession::layoutJson() const { return pageLayoutJson(); }
@@ -282,7 +284,8 @@ std::string WebSession::openRunText(const std::string& fileName, const std::stri
 {
     if (messageOpen_) return openAnswer("Close the message box first, then open the run again.", nullptr);
     const RunFileResult read = readRunText(text);
-    if (!read.script) return openAnswer(fileName + " cannot be opened. " + read.error, nullptr);
+    if (!read.script)
+        return openAnswer(displaytext::name(fileName) + " cannot be opened. " + read.error, nullptr);
     return openScript(*read.script, {});
 }
 
@@ -297,7 +300,8 @@ std::string WebSession::openLesson(const std::string& name)
 std::string WebSession::fileSizeRefusal(const std::string& fileName, double bytes) const
 {
     if (!(bytes > static_cast<double>(runfile::MaxFileBytes))) return {};
-    return fileName + " cannot be opened. " + runfile::tooLargeSentence(static_cast<std::size_t>(bytes));
+    return displaytext::name(fileName) + " cannot be opened. " +
+           runfile::tooLargeSentence(static_cast<std::size_t>(bytes));
 }
 
 std::string WebSession::lessonsJson() const
