@@ -5,6 +5,7 @@
 
 #include "core/events.h"
 #include "frontend/protocol_presets.h"
+#include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_history.h"
 
@@ -104,7 +105,8 @@ std::optional<std::array<bool, 5>> optionSet(std::string_view text)
 
 std::string ignoredSentence(const std::string& name, const std::string& value, const char* why)
 {
-    return "Ignored " + name + "=" + value + " in the link (" + why + "); kept the start-up setting.";
+    return "Ignored " + displaytext::name(name) + "=" + displaytext::name(value) + " in the link (" + why +
+           "); kept the start-up setting.";
 }
 
 std::string withRunAndSpeed(const Form1& form, int speedIndex, std::string query)
@@ -163,7 +165,8 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         for (const char* name : Known)
             known = known || p.name == name;
         if (!known)
-            outcome.ignored.push_back("Ignored the unknown parameter \"" + p.name + "\" in the link.");
+            outcome.ignored.push_back("Ignored the unknown parameter \"" + displaytext::name(p.name) +
+                                      "\" in the link.");
     }
     // A lesson brings its own settings, so the link's are left aside; an
     // unknown one is named and the link's other settings apply as usual.
@@ -174,14 +177,15 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
             for (const char* name : {"protocol", "options", "autortt", "slide", "inorder", "gobackn",
                                      "timeout", "tx", "rx", "seq", "run"})
                 if (const Parameter* setting = find(name))
-                    outcome.ignored.push_back("Ignored " + setting->name + "=" + setting->value +
+                    outcome.ignored.push_back("Ignored " + setting->name + "=" +
+                                              displaytext::name(setting->value) +
                                               " in the link: the lesson brings its own settings.");
         } else {
             std::string known;
             for (const std::string& name : lessonNames())
                 known += (known.empty() ? "" : ", ") + name;
-            outcome.ignored.push_back("Ignored lesson=" + p->value + " in the link. " + read.error +
-                                      " The lessons are " + known + ".");
+            outcome.ignored.push_back("Ignored lesson=" + displaytext::name(p->value) + " in the link. " +
+                                      read.error + " The lessons are " + known + ".");
         }
     }
     const bool settingsFromLink = outcome.lesson.empty();
@@ -258,6 +262,13 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
             }
         }
         if (!found) ignore(*p, "use 0.25, 0.5, 1, 2 or 4");
+    }
+    // A link full of junk says so once, not in a page of notices.
+    if (outcome.ignored.size() > MaxNotices) {
+        const std::size_t more = outcome.ignored.size() - MaxNotices;
+        outcome.ignored.resize(MaxNotices);
+        outcome.ignored.push_back("And " + std::to_string(more) + " more " +
+                                  (more == 1 ? "parameter" : "parameters") + " of the link ignored.");
     }
     return outcome;
 }

@@ -37,6 +37,7 @@ namespace links {
 
 inline constexpr double Speeds[] = {0.25, 0.5, 1.0, 2.0, 4.0};
 inline constexpr int NormalSpeed = 2;
+inline constexpr std::size_t MaxNotices = 10;
 
 struct LinkOutcome {
     bool run = false;
@@ -45,7 +46,9 @@ struct LinkOutcome {
     int speedIndex = NormalSpeed;
     // A known lesson the link names, for the caller to open; "" for none.
     std::string lesson;
-    // One sentence per ignored parameter, naming it.
+    // One sentence per ignored parameter, naming it (its name and value
+    // shortened and stripped of invisible characters), at most MaxNotices,
+    // then one saying how many more.
     std::vector<std::string> ignored;
 };
 

@@ -1,5 +1,7 @@
 #include "history/lessons.h"
 
+#include "history/display_text.h"
+
 std::vector<LessonEntry> lessonList()
 {
     std::vector<LessonEntry> list;
@@ -23,5 +25,5 @@ RunFileResult loadLesson(std::string_view name)
     for (int i = 0; i < lessons_data::LessonCount; ++i) {
         if (name == lessons_data::Lessons[i].name) return readRunText(lessons_data::Lessons[i].text);
     }
-    return {std::nullopt, "There is no lesson called \"" + std::string(name) + "\"."};
+    return {std::nullopt, "There is no lesson called \"" + displaytext::name(name) + "\"."};
 }

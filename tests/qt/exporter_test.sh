@@ -25,4 +25,22 @@ echo '{"format": "sliding-window-run", "version": 9}' > "$out/new.json"
 if "$exporter" "$out/new.json" --csv "$out/x.csv" 2> "$out/error"; then echo "a newer file was accepted"; exit 1; fi
 grep -q 'format version 9, newer than this program reads' "$out/error" || { cat "$out/error"; exit 1; }
 [ ! -e "$out/x.csv" ] || { echo "a refused run wrote a CSV"; exit 1; }
+# A write that fails leaves no file, half or whole, and says so in one line.
+for kind in csv svg png; do
+    if (ulimit -f 8; "$exporter" --lesson fast-retransmit --$kind "$out/big.$kind") 2> "$out/error"; then
+        echo "a $kind past the file-size limit was reported written"; exit 1
+    fi
+    grep -q "^sliding-window-run: could not write .*big.$kind: .*\\.\$" "$out/error" || { cat "$out/error"; exit 1; }
+done
+[ "$(ls "$out" | grep -c big)" -eq 0 ] || { ls "$out"; echo "a half file was left behind"; exit 1; }
+if "$exporter" --lesson fast-retransmit --svg /dev/full 2> "$out/error"; then echo "/dev/full took an SVG"; exit 1; fi
+grep -q 'could not write /dev/full' "$out/error" || { cat "$out/error"; exit 1; }
+
+# A stranger's file: its names reach the terminal without escape sequences.
+printf '{"format": "sliding-window-run", "version": 1, "ticks": 1, "actions": [{"tick": 0, "action": "\\u001b[2J<b>"}],
+  "settings": {"options": {"slowStart": false, "avoidance": false, "fastRetransmit": false, "selectiveRepeat": false,
+  "delayedAcks": false, "autoRtt": false, "slideNumbers": false, "inOrderReceiver": false},
+  "sliders": {"timeout": 6, "txWindow": 4, "rxWindow": 8, "highestSequence": 15}}}' > "$out/escape.json"
+if "$exporter" "$out/escape.json" 2> "$out/error"; then echo "a bad action was accepted"; exit 1; fi
+grep -q 'no action this program knows: "\[2J<b>"' "$out/error" || { cat -v "$out/error"; exit 1; }
 echo "exporter ok"

@@ -91,7 +91,10 @@ void RunFilesTest::aBadFileIsRefusedAndTheRunOnScreenStays()
     QCOMPARE(window.history().ticks(), 40);
     QCOMPARE(window.history().runCount(), 1u);
     QCOMPARE(window.history().trace().log().size(), logBefore);
-    QVERIFY(window.findChild<QMessageBox*>(QStringLiteral("refusal")));
+    // A file's name and text are never read as markup (no <img> fetched).
+    auto* refusal = window.findChild<QMessageBox*>(QStringLiteral("refusal"));
+    QVERIFY(refusal);
+    QCOMPARE(refusal->textFormat(), Qt::PlainText);
 }
 
 void RunFilesTest::aLessonOpensWithItsNoteAndEarlierRunsStayReachable()
@@ -103,6 +106,7 @@ void RunFilesTest::aLessonOpensWithItsNoteAndEarlierRunsStayReachable()
     QVERIFY(window.openLesson(QStringLiteral("fast-retransmit")));
     auto* note = window.findChild<QMessageBox*>(QStringLiteral("lessonNote"));
     QVERIFY(note && note->isVisible());
+    QCOMPARE(note->textFormat(), Qt::PlainText);
     QVERIFY(note->text().contains(QStringLiteral("tick 450")));
     QVERIFY(window.windowTitle().endsWith(QStringLiteral("Fast retransmit after three duplicate ACKs")));
 

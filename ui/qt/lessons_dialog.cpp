@@ -20,6 +20,7 @@ LessonsDialog::LessonsDialog(QWidget* parent)
         auto* item = new QListWidgetItem(QString::fromStdString(lesson.title), list_);
         item->setData(Qt::UserRole, QString::fromStdString(lesson.name));
     }
+    note_->setTextFormat(Qt::PlainText);
     note_->setWordWrap(true);
     // In lines and characters of the font, which grows with the zoom.
     const QFontMetrics metrics = fontMetrics();

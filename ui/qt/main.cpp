@@ -10,6 +10,7 @@
 #include <QSettings>
 #include <QTimer>
 #include <QWindow>
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -17,8 +18,9 @@
 #include <vector>
 
 #include "core/app_version.h"
-#include "history/lessons.h"
 #include "frontend/command_line.h"
+#include "history/display_text.h"
+#include "history/lessons.h"
 #include "ui/qt/main_window.h"
 
 namespace {
@@ -50,6 +52,9 @@ int runWindow(const command_line::Request& request, const char* programPath)
         }
         script = read.script;
     }
+
+    // Past a file-size limit a save fails with a sentence instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     // Qt sees the program's path and its own options only; they must outlive the application.
     std::vector<std::string> qtArguments{programPath};
@@ -92,7 +97,8 @@ int main(int argc, char* argv[])
         std::cout << command_line::version() << '\n';
         return 0;
     case command_line::Action::UsageError:
-        std::cerr << command_line::ProgramName << ": " << request.error << '\n'
+        // The sentence quotes the arguments: no escape sequence reaches the terminal.
+        std::cerr << command_line::ProgramName << ": " << displaytext::plain(request.error, 300) << '\n'
                   << command_line::usage() << '\n';
         return 2;
     case command_line::Action::Run:

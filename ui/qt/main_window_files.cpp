@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QBuffer>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -17,15 +18,16 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QUrl>
 #include <cmath>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <sstream>
 
 #include "core/app_version.h"
+#include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
@@ -46,17 +48,44 @@ void MainWindow::askAndExport(const QString& title, const QString& filter, const
     rememberFolder(path);
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) path += QLatin1Char('.') + suffix;
     if (!(this->*write)(path))
-        QMessageBox::warning(this, WindowCaption,
-                             tr("Could not write %1.").arg(QDir::toNativeSeparators(path)));
+        refuse(tr("Could not write %1.")
+                   .arg(QString::fromStdString(
+                       displaytext::name(QDir::toNativeSeparators(path).toStdString()))));
 }
 
-bool MainWindow::exportChartPng(const QString& path) { return runPanel()->chartImage().save(path, "PNG"); }
+// Every export goes to a temporary file beside the target, renamed over it
+// only once whole and written without an error: a full disk leaves no half file.
+namespace {
+
+// The encoders do not all report a write that fell short: what they make is
+// put in memory first and written in one checked write.
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+bool MainWindow::exportChartPng(const QString& path)
+{
+    QBuffer drawing;
+    drawing.open(QIODevice::WriteOnly);
+    return runPanel()->chartImage().save(&drawing, "PNG") && writeWhole(path, drawing.data());
+}
 
 bool MainWindow::exportChartSvg(const QString& path)
 {
+    QBuffer drawing;
+    drawing.open(QIODevice::WriteOnly);
     const QSize size = runPanel()->chartExportSize();
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&drawing);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(WindowCaption);
@@ -64,16 +93,14 @@ bool MainWindow::exportChartSvg(const QString& path)
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     runPanel()->renderChart(painter, QRectF(QPointF(0, 0), size));
-    return painter.end() && QFile(path).size() > 0;
+    return painter.end() && writeWhole(path, drawing.data());
 }
 
 bool MainWindow::exportRunCsv(const QString& path)
 {
-    std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::binary);
-    if (!out) return false;
-    writeRunCsv(out, panel_ != nullptr ? panel_->shownTrace() : history_->trace());
-    out.flush();
-    return static_cast<bool>(out);
+    std::ostringstream text;
+    writeRunCsv(text, panel_ != nullptr ? panel_->shownTrace() : history_->trace());
+    return writeWhole(path, QByteArray::fromStdString(text.str()));
 }
 
 // ============================================================================
@@ -121,7 +148,8 @@ bool MainWindow::openRunFile(const QString& path)
     const RunFileResult read = loadRunFile(QFile::encodeName(path).toStdString());
     if (!read.script) {
         refuse(tr("%1 cannot be opened. %2")
-                   .arg(QFileInfo(path).fileName(), QString::fromStdString(read.error)));
+                   .arg(QString::fromStdString(displaytext::name(QFileInfo(path).fileName().toStdString())),
+                        QString::fromStdString(read.error)));
         return false;
     }
     openScript(*read.script);
@@ -151,6 +179,8 @@ void MainWindow::openScript(const RunScript& script)
     // Not modal: the teacher reads it beside the window and may start at once.
     auto* note = new QMessageBox(QMessageBox::Information, QString::fromStdString(script.title),
                                  QString::fromStdString(script.note), QMessageBox::Ok, this);
+    // A file's text is never markup: no pictures, no links, nothing fetched.
+    note->setTextFormat(Qt::PlainText);
     note->setObjectName(QStringLiteral("lessonNote"));
     note->setAttribute(Qt::WA_DeleteOnClose);
     note->setModal(false);
@@ -169,6 +199,7 @@ void MainWindow::refuse(const QString& sentence)
 {
     lastRefusal_ = sentence;
     auto* box = new QMessageBox(QMessageBox::Warning, WindowCaption, sentence, QMessageBox::Ok, this);
+    box->setTextFormat(Qt::PlainText); // it may quote a file's text
     box->setObjectName(QStringLiteral("refusal"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

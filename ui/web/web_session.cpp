@@ -5,6 +5,7 @@
 #include "core/events.h"
 #include "core/numbers.h"
 #include "core/state_digest.h"
+#include "history/display_text.h"
 #include "history/lessons.h"
 #include "tests/reliability/random_events.h"
 #include "ui/chart_looks.h"
@@ -213,7 +214,8 @@ std::string WebSession::openRunText(const std::string& fileName, const std::stri
 {
     if (messageOpen_) return openAnswer("Close the message box first, then open the run again.", nullptr);
     const RunFileResult read = readRunText(text);
-    if (!read.script) return openAnswer(fileName + " cannot be opened. " + read.error, nullptr);
+    if (!read.script)
+        return openAnswer(displaytext::name(fileName) + " cannot be opened. " + read.error, nullptr);
     return openScript(*read.script, {});
 }
 
@@ -228,7 +230,8 @@ std::string WebSession::openLesson(const std::string& name)
 std::string WebSession::fileSizeRefusal(const std::string& fileName, double bytes) const
 {
     if (!(bytes > static_cast<double>(runfile::MaxFileBytes))) return {};
-    return fileName + " cannot be opened. " + runfile::tooLargeSentence(static_cast<std::size_t>(bytes));
+    return displaytext::name(fileName) + " cannot be opened. " +
+           runfile::tooLargeSentence(static_cast<std::size_t>(bytes));
 }
 
 std::string WebSession::lessonsJson() const

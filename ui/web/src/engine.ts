@@ -24,7 +24,8 @@ export interface WebSession {
   linkQuery(): string;
   linkOutcomeJson(): string;
   digest(): string;
-  openRunText(fileName: string, text: string): string;
+  // The file's bytes, undecoded; a string is taken as UTF-8.
+  openRunText(fileName: string, text: string | Uint8Array): string;
   openLesson(name: string): string;
   fileSizeRefusal(fileName: string, bytes: number): string;
   lessonsJson(): string;

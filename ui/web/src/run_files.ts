@@ -80,9 +80,12 @@ export class RunFiles {
       this.host.notice(refusal);
       return;
     }
-    file.text().then(
-      (text) => this.open(() => this.session.openRunText(file.name, text)),
-      (error: unknown) => this.host.notice(`${file.name} cannot be opened. It could not be read: ${String(error)}.`));
+    // The bytes as they are, not decoded: the engine judges them as the
+    // desktop does, and refuses bytes that are not UTF-8 rather than
+    // reading them as replacement characters.
+    file.arrayBuffer().then(
+      (bytes) => this.open(() => this.session.openRunText(file.name, new Uint8Array(bytes))),
+      (error: unknown) => this.host.notice(`${file.name.slice(0, 80)} cannot be opened. It could not be read: ${String(error)}.`));
   }
 
   private open(read: () => string): void {

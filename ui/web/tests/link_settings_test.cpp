@@ -69,3 +69,21 @@ TEST(PagePractice, ALinkStartsPracticeAndAQuestionHoldsTheClockUntilAnswered)
     EXPECT_EQ(session.practiceJson().find("\"right\":-1"), std::string::npos);
     EXPECT_NE(session.practiceSummary().find("1. "), std::string::npos);
 }
+
+// A link full of junk: ten notices and a count, each name plain and short.
+TEST(LinkSettings, AHostileLinkGivesTenPlainNoticesAndACount)
+{
+    std::string link = "tx=%E2%80%AE99&x%1B%5B2J=1&%E2%80%AEevil=1";
+    for (int i = 0; i < 20'000; ++i)
+        link += "&junk" + std::to_string(i) + "=1";
+    const web::WebSession session(link);
+    const std::string outcome = session.linkOutcomeJson();
+    std::size_t notices = 0;
+    for (std::size_t at = outcome.find("Ignored"); at != std::string::npos;
+         at = outcome.find("Ignored", at + 1))
+        ++notices;
+    EXPECT_EQ(notices, 10u);
+    EXPECT_NE(outcome.find("And 19993 more parameters of the link ignored."), std::string::npos) << outcome;
+    EXPECT_NE(outcome.find(R"(\"x[2J\")"), std::string::npos) << "the escape is dropped: " << outcome;
+    EXPECT_NE(outcome.find(R"(\"evil\")"), std::string::npos) << "the override is dropped: " << outcome;
+}

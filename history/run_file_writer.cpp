@@ -1,0 +1,133 @@
+// Writing run files: the text, and the file on disk.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <nlohmann/json.hpp>
+
+#include "history/display_text.h"
+#include "history/run_file.h"
+#include "history/run_file_names.h"
+
+using Json = nlohmann::ordered_json;
+using namespace runfile::names;
+
+namespace {
+
+Json actionJson(const RecordedEvent& recorded)
+{
+    const UserEvent& e = recorded.event;
+    Json action;
+    action["tick"] = recorded.tick;
+    action["action"] = actionName(e.kind);
+    switch (e.kind) {
+    case EventKind::ClickPacket:
+    case EventKind::ClickAck:
+        action["slot"] = e.target;
+        break;
+    case EventKind::ClickCheckBox:
+        action["option"] = optionName(static_cast<OptionBox>(e.target));
+        break;
+    case EventKind::MoveSlider: {
+        const auto slider = static_cast<SliderId>(e.target);
+        action["slider"] = sliderName(slider);
+        action["value"] = figureOf(slider, e.value);
+        break;
+    }
+    default:
+        break;
+    }
+    return action;
+}
+
+} // namespace
+
+std::string writeRunText(const RunScript& script)
+{
+    Json head;
+    head["format"] = runfile::FormatName;
+    head["version"] = runfile::FormatVersion;
+    if (!script.title.empty()) head["title"] = script.title;
+    if (!script.note.empty()) head["note"] = script.note;
+    head["ticks"] = script.ticks;
+    Json options = Json::object();
+    for (int box = 0; box < OptionBoxCount; ++box)
+        options[std::string(OptionNames[box])] = script.settings.options[box];
+    Json sliders;
+    sliders["timeout"] = script.settings.timeout;
+    sliders["txWindow"] = script.settings.txWindow;
+    sliders["rxWindow"] = script.settings.rxWindow;
+    sliders["highestSequence"] = script.settings.highestSequence;
+    head["settings"] = Json{{"options", options}, {"sliders", sliders}};
+    if (script.carried) {
+        const CarriedState& c = *script.carried;
+        head["carried"] = Json{{"txWindowBytes", c.txWindowBytes},
+                               {"ssThreshBytes", c.ssThreshBytes},
+                               {"lossWindowBytes", c.lossWindowBytes},
+                               {"flightBytes", c.flightBytes},
+                               {"launchHoldoff", c.launchHoldoff},
+                               {"clickHoldoff", c.clickHoldoff},
+                               {"duplicateAcks", c.dupAckCount},
+                               {"senderState", c.txState},
+                               {"txWindowFigure", c.txWindowFigure},
+                               {"flightFigure", c.flightFigure},
+                               {"duplicateAcksFigure", c.duplicateAcksFigure}};
+    }
+    head["actions"] = Json::array();
+
+    // One action a line, so that a lesson reads (and diffs) as a list.
+    std::string text = head.dump(2);
+    const std::string emptyActions = "\"actions\": []";
+    const std::size_t at = text.rfind(emptyActions);
+    std::string actions = "\"actions\": [";
+    for (std::size_t i = 0; i < script.actions.size(); ++i) {
+        actions += i == 0 ? "\n    " : ",\n    ";
+        actions += actionJson(script.actions[i]).dump(-1, ' ', false);
+    }
+    actions += script.actions.empty() ? "]" : "\n  ]";
+    text.replace(at, emptyActions.size(), actions);
+    text += '\n';
+    return text;
+}
+
+std::string saveRunFile(const std::string& path, const RunScript& script)
+{
+    const std::string shown = displaytext::name(path);
+    // A fresh name beside the target, created exclusively: a name planted
+    // in a shared folder (a symbolic link to another file) is never written
+    // through, and a half-written file never takes the target's name.
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return "Could not write " + shown + ": " + std::strerror(errno) + ".";
+    const auto fail = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return "Could not write " + shown + ": " + std::strerror(error) + ".";
+    };
+    // mkstemp makes the file private; a run file is as readable as any the user saves.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(fd, 0666 & ~mask) != 0) return fail(errno);
+    const std::string text = writeRunText(script);
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return fail(written < 0 ? errno : ENOSPC);
+        done += static_cast<std::size_t>(written);
+    }
+    if (::fsync(fd) != 0 && errno != EINVAL) return fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return "Could not write " + shown + ": " + std::strerror(error) + ".";
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return "Could not write " + shown + ": " + std::strerror(error) + ".";
+    }
+    return {};
+}
