@@ -1,5 +1,6 @@
 #include "frontend/run_link.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/numbers.h"
@@ -29,6 +30,17 @@ std::string grouped(std::size_t value)
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
         digits.insert(static_cast<std::size_t>(at), ",");
     return digits;
+}
+
+// A run that is nothing yet but settings at its start (a settings link opened,
+// boxes ticked, sliders moved) travels as the short settings link.
+bool onlySettings(const RunScript& script)
+{
+    if (script.carried || !script.title.empty()) return false;
+    return std::all_of(script.actions.begin(), script.actions.end(), [](const RecordedEvent& action) {
+        return action.tick == 0 &&
+               (action.event.kind == EventKind::ClickCheckBox || action.event.kind == EventKind::MoveSlider);
+    });
 }
 
 } // namespace
@@ -111,6 +123,12 @@ std::string tooLongSentence(std::size_t characters)
            " at most): save it as a run file and share the file instead.";
 }
 
+std::string qrTooLongSentence(std::size_t characters)
+{
+    return "The link to this run has " + grouped(characters) + " characters, more than a QR code holds (" +
+           grouped(MaxQrCharacters) + "): share the link itself or the run file instead.";
+}
+
 std::string damagedSentence()
 {
     return "The run in this link cannot be opened. The link is damaged: part of it may have been cut off "
@@ -133,8 +151,11 @@ LinkParts linkParts(const RunHistory& history, int speedIndex)
         parts.error = saved.error;
         return parts;
     }
-    if (saved.script.actions.empty() && !saved.script.carried && saved.script.title.empty()) {
-        parts.query = links::linkQuery(startState(saved.script), speedIndex);
+    if (onlySettings(saved.script)) {
+        Form1 settled = startState(saved.script);
+        for (const RecordedEvent& action : saved.script.actions)
+            applyEvent(settled, action.event);
+        parts.query = links::linkQuery(settled, speedIndex);
         return parts;
     }
     if (speedIndex != links::NormalSpeed && speedIndex >= 0 &&

@@ -29,6 +29,8 @@ namespace runlink {
 // codes read by a phone across a room do not; past this the file travels better.
 inline constexpr std::size_t MaxLinkCharacters = 8000;
 inline constexpr std::string_view FragmentKey = "run=";
+// What the largest QR code holds as bytes at the lowest error correction (2,953), less a margin.
+inline constexpr std::size_t MaxQrCharacters = 2900;
 
 std::string base64UrlEncode(std::string_view bytes);
 // Nothing for a character outside the alphabet or an impossible length.
@@ -41,6 +43,8 @@ std::string_view linkQueryPart(std::string_view link);
 
 // The sentence refusing a link of `characters`, offering the file instead.
 std::string tooLongSentence(std::size_t characters);
+// The sentence refusing a QR code for a link of `characters`.
+std::string qrTooLongSentence(std::size_t characters);
 // The sentence for a payload that is not a compressed run.
 std::string damagedSentence();
 

@@ -35,6 +35,11 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("lessonsJson", &WebSession::lessonsJson)
         .function("savedRunJson", &WebSession::savedRunJson)
         .function("openedJson", &WebSession::openedJson)
+        .function("linkPartsJson", &WebSession::linkPartsJson)
+        .function("linkRefusal", &WebSession::linkRefusal)
+        .function("qrRefusal", &WebSession::qrRefusal)
+        .function("openLinkedRun", &WebSession::openLinkedRun)
+        .function("damagedLinkSentence", &WebSession::damagedLinkSentence)
         .function("digest", &WebSession::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.

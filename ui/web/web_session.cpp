@@ -5,6 +5,7 @@
 #include "core/events.h"
 #include "core/numbers.h"
 #include "core/state_digest.h"
+#include "frontend/run_names.h"
 #include "history/lessons.h"
 #include "tests/reliability/random_events.h"
 #include "ui/web/json_text.h"
@@ -112,7 +113,8 @@ bool WebSession::clockRuns() const { return form_.Timer1.Enabled && !messageOpen
 
 int WebSession::clockInterval() const
 {
-    return static_cast<int>(std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
+    return static_cast<int>(
+        std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
 }
 
 std::string WebSession::layoutJson() const { return pageLayoutJson(); }
@@ -254,8 +256,6 @@ std::string WebSession::linkQuery() const
 // ---------------------------------------------------------------------------
 // Run files and lessons
 
-namespace {
-
 std::string openAnswer(const std::string& error, const RunScript* script)
 {
     JsonText json;
@@ -265,8 +265,6 @@ std::string openAnswer(const std::string& error, const RunScript* script)
     json.endObject();
     return json.take();
 }
-
-} // namespace
 
 std::string WebSession::openScript(const RunScript& script, const std::string& lesson)
 {
@@ -316,7 +314,10 @@ std::string WebSession::savedRunJson() const
     JsonText json;
     json.beginObject().key("error").value(saved.error);
     json.key("text").value(saved.error.empty() ? writeRunText(saved.script) : std::string());
-    json.key("fileName").value(showsUnmodifiedLesson() ? lesson_ + ".json" : std::string("run.json"));
+    const bool fromLesson = !lesson_.empty() && history_->title() == lessonScript_.title;
+    json.key("fileName")
+        .value(run_names::suggestedFileName(fromLesson ? lesson_ : std::string(), history_->title(),
+                                            history_->ticks()));
     json.endObject();
     return json.take();
 }

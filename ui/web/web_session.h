@@ -21,8 +21,8 @@
 #include <string>
 
 #include "core/form.h"
-#include "history/run_history.h"
 #include "frontend/link_settings.h"
+#include "history/run_history.h"
 
 namespace web {
 
@@ -78,6 +78,18 @@ public:
     // What the start-up link opened: as openLesson's answer, or {} for nothing.
     std::string openedJson() const { return opened_; }
 
+    // A run in a link (web_session_share.cpp). The page compresses and
+    // inflates with the browser's own streams; everything else is here:
+    // {"query", "run", "error"}, the parts of the link to the run on screen;
+    // the sentence refusing a link of `characters`, "" when it may travel;
+    // opening the inflated JSON of a link's run, answered as openRunText;
+    // the sentence for a link whose run cannot be inflated.
+    std::string linkPartsJson() const;
+    std::string linkRefusal(double characters) const;
+    std::string qrRefusal(double characters) const; // as linkRefusal, for a QR code
+    std::string openLinkedRun(const std::string& json);
+    std::string damagedLinkSentence() const;
+
     // stateDigest of the model, in hexadecimal.
     std::string digest() const;
 
@@ -96,6 +108,9 @@ private:
     bool messageOpen_ = false;
     int speed_ = links::NormalSpeed;
 };
+
+// What every open answers: {"error", "title", "note"}; `script` null on an error.
+std::string openAnswer(const std::string& error, const RunScript* script);
 
 // The state digests of a seeded stream of random user events, one after
 // each batch of `batchSize` events, comma-separated: the same numbers the

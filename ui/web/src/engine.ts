@@ -27,6 +27,11 @@ export interface WebSession {
   lessonsJson(): string;
   savedRunJson(): string;
   openedJson(): string;
+  linkPartsJson(): string;
+  linkRefusal(characters: number): string;
+  qrRefusal(characters: number): string;
+  openLinkedRun(json: string): string;
+  damagedLinkSentence(): string;
 }
 
 export interface Engine {

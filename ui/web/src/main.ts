@@ -5,6 +5,8 @@ import { Engine, EventKind, OptionBoxOf, WebSession, WindowState } from './engin
 import { instantiateEmbeddedEngine } from './engine_loader';
 import { RunFiles } from './run_files';
 import { RunPanel } from './run_panel';
+import { QrView } from './qr_view';
+import { linkToRun, openLinkedRun, runPayloadOf, SharedLink } from './run_link';
 import { WindowView } from './window_view';
 
 declare const createEngine: ((options: object) => Promise<Engine>) | undefined;
@@ -174,7 +176,8 @@ class Page {
     }
     const filter = element<HTMLSelectElement>('logFilter');
     filter.addEventListener('change', () => { element('log').className = `filter-${filter.value}`; });
-    element('copyLink').addEventListener('click', () => this.copyLink());
+    element('copyLink').addEventListener('click', () => { void this.copyLink(); });
+    new QrView(this.session, () => this.shareLink(), notice).wire();
     const inOrder = element<HTMLInputElement>('inOrder');
     inOrder.addEventListener('click', () =>
       this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkInOrderReceiver, 0)));
@@ -200,13 +203,17 @@ class Page {
     if (speed.value !== String(state.run.speed)) speed.value = String(state.run.speed);
   }
 
-  linkNow(): string {
-    const here = location.href.replace(/[?#].*$/, '');
-    return `${here}?${this.session.linkQuery()}`;
+  // The settings alone, or the whole run in the fragment (run_link.ts).
+  shareLink(): Promise<SharedLink> {
+    return linkToRun(this.session, location.href.replace(/[?#].*$/, ''));
   }
 
-  private copyLink(): void {
-    const link = this.linkNow();
+  private async copyLink(): Promise<void> {
+    const { link, error } = await this.shareLink();
+    if (error) {
+      notice(error);
+      return;
+    }
     const field = element<HTMLInputElement>('linkText');
     field.value = link;
     field.hidden = false;
@@ -232,7 +239,7 @@ class Page {
     return {
       windowJson: () => this.session.windowJson(),
       digest: () => this.session.digest(),
-      linkNow: () => this.linkNow(),
+      linkNow: async () => (await this.shareLink()).link,
       randomEventDigests: (seed: number, batches: number, size: number) =>
         this.engine.randomEventDigests(seed, batches, size),
       busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds(ticks),
@@ -254,9 +261,12 @@ async function start(): Promise<void> {
   });
   const session = new engine.WebSession(location.search);
   const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[] };
+  // A run in the fragment opens as its file would, in place of the query's settings.
+  const payload = runPayloadOf(location.hash);
+  const opened = payload ? await openLinkedRun(session, payload) : session.openedJson();
   const page = new Page(engine, session, outcome.embed);
   for (const sentence of outcome.ignored) notice(sentence);
-  if (!outcome.embed) page.runFiles().showOpened(session.openedJson());
+  page.runFiles().showOpened(opened, outcome.embed);
   performance.mark('startup-drawn');
   if (!outcome.embed) {
     await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted, 0)));
