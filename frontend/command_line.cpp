@@ -61,17 +61,21 @@ Request parse(const std::vector<std::string>& arguments)
         } else if (argument == "--version") {
             request.action = Action::PrintVersion;
             return request;
-        } else if (argument == "--lesson" || argument.starts_with("--lesson=")) {
-            std::string name;
-            if (argument == "--lesson") {
-                if (index + 1 == arguments.size())
-                    return refuse("option '--lesson' needs the name of a lesson");
-                name = arguments[++index];
+        } else if (const std::string_view option = optionName(argument);
+                   argument.starts_with("--") && (option == "lesson" || option == "page-url")) {
+            // "--lesson NAME" or "--lesson=NAME"; the same for --page-url.
+            const bool lesson = option == "lesson";
+            const std::string needs = "option '--" + std::string(option) + "' needs " +
+                                      (lesson ? "the name of a lesson" : "the address of the published page");
+            std::string value;
+            if (argument.find('=') == std::string::npos) {
+                if (index + 1 == arguments.size()) return refuse(needs);
+                value = arguments[++index];
             } else {
-                name = argument.substr(std::string_view("--lesson=").size());
+                value = argument.substr(argument.find('=') + 1);
             }
-            if (name.empty()) return refuse("option '--lesson' needs the name of a lesson");
-            request.lesson = name;
+            if (value.empty()) return refuse(needs);
+            (lesson ? request.lesson : request.pageUrl) = value;
         } else if (const std::string_view name = optionName(argument); contains(QtOptionsWithValue, name)) {
             request.toolkitArguments.push_back(argument);
             if (argument.find('=') == std::string::npos) {
@@ -89,7 +93,8 @@ Request parse(const std::vector<std::string>& arguments)
 
 std::string usage()
 {
-    return std::string("Usage: ") + ProgramName + " [FILE] [--lesson NAME] [--help] [--version]";
+    return std::string("Usage: ") + ProgramName +
+           " [FILE] [--lesson NAME] [--page-url URL] [--help] [--version]";
 }
 
 std::string help(const std::vector<std::string>& lessonNames)
@@ -99,6 +104,8 @@ std::string help(const std::vector<std::string>& lessonNames)
                        "\n"
                        "  FILE           open a saved run\n"
                        "  --lesson NAME  start with the lesson NAME\n"
+                       "  --page-url URL the address where the page is published, for the links\n"
+                       "                 and QR codes of View > Show Link as QR Code (remembered)\n"
                        "  -h, --help     show this help and exit\n"
                        "  --version      show the version and exit\n"
                        "\n"

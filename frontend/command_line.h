@@ -1,6 +1,6 @@
 // The desktop program's command line, read before any window exists:
 //
-//   sliding-window-demo [FILE] [--lesson NAME] [--help] [--version]
+//   sliding-window-demo [FILE] [--lesson NAME] [--page-url URL] [--help] [--version]
 //
 // Parsing happens before QApplication is constructed, so that --help,
 // --version and mistakes are answered on the terminal even where there is no
@@ -28,6 +28,7 @@ struct Request {
     Action action = Action::Run;
     std::optional<std::string> runFile; // FILE: a saved run to open
     std::optional<std::string> lesson;  // --lesson NAME
+    std::optional<std::string> pageUrl; // --page-url URL: where the page is published
     // Qt's own options with their values, in the order given.
     std::vector<std::string> toolkitArguments;
     // Why the command line was refused: one line, no program name.
@@ -39,7 +40,7 @@ struct Request {
 // whole command line. "--" ends the options, so a file may begin with a dash.
 Request parse(const std::vector<std::string>& arguments);
 
-// "Usage: sliding-window-demo [FILE] [--lesson NAME] [--help] [--version]"
+// "Usage: sliding-window-demo [FILE] [--lesson NAME] [--page-url URL] [--help] [--version]"
 std::string usage();
 
 // The usage, what the program is, every option, and the lessons --lesson

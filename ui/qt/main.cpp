@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "core/app_version.h"
-#include "history/lessons.h"
 #include "frontend/command_line.h"
+#include "history/lessons.h"
 #include "ui/qt/main_window.h"
 
 namespace {
@@ -69,6 +69,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
 
     MainWindow window;
     window.usePreferences(&preferences);
+    if (request.pageUrl) window.setPageAddress(QString::fromStdString(*request.pageUrl));
     window.show();
     if (script) window.openScript(*script);
     QTimer smokeTestPoll;

@@ -105,6 +105,7 @@ void MainWindow::buildMenus()
         if (shown || panel_ != nullptr) runPanel()->setVisible(shown);
     });
     buildViewMenu(view);
+    buildShareActions(view);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     connect(addMenuAction(help, QStringLiteral("actionLessons"), tr("&Lessons..."), QKeySequence()),

@@ -57,6 +57,7 @@ class QActionGroup;
 class LegendDialog;
 class QMenu;
 class QSettings;
+class QrDialog;
 class RunPanel;
 
 class MainWindow : public QMainWindow {
@@ -133,6 +134,15 @@ public:
     QString lastFolder() const;
     void rememberFolder(const QString& filePath);
 
+    // Sharing (main_window_share.cpp): the published page's address, the
+    // link to the run on screen (empty, with the refusal, when it cannot
+    // travel) and its QR code.
+    void setPageAddress(const QString& address);
+    const QString& pageAddress() const { return pageAddress_; }
+    QString linkToRun(QString* refusal = nullptr) const;
+    void showLinkQr();
+    QrDialog* qrDialog() const { return qrDialog_; }
+
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
@@ -152,6 +162,9 @@ private:
     void buildRunMenu();
     void buildOptionsMenu();
     void buildViewMenu(QMenu* view);
+    void buildShareActions(QMenu* view);
+    void showShareAction();
+    void takeUpPageAddress();
     void placePanel();
     void remember(const char* key, const QVariant& value);
     QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys);
@@ -192,4 +205,7 @@ private:
     std::string shownPauseCaption_;
     std::uint64_t shownRunsVersion_ = 0;
     QString lastRefusal_;
+    QString pageAddress_;
+    QAction* qrAction_ = nullptr;
+    QrDialog* qrDialog_ = nullptr;
 };

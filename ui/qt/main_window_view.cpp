@@ -159,6 +159,7 @@ void MainWindow::usePreferences(QSettings* settings)
         setSpeed(speed);
     }
     settings_ = settings;
+    takeUpPageAddress();
 }
 
 void MainWindow::remember(const char* key, const QVariant& value)
