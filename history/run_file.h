@@ -10,6 +10,10 @@
 // Reading is strict and safe: anything that is not a valid run of this
 // format version or older is refused with one sentence saying what is wrong
 // and where; nothing in a file is ever executed, and no other file is read.
+// The bytes are judged the same way in every front end: a NUL byte, bytes
+// that are not UTF-8 and text after the JSON's end are refused. The title and
+// the note come back as plain text (history/display_text.h), shortened, so
+// that every front end shows the same; a name echoed in a refusal likewise.
 #pragma once
 
 #include <array>
@@ -33,6 +37,15 @@ inline constexpr std::size_t MaxFileBytes = 4 * 1024 * 1024;
 // About six days at the fastest speed: far longer than any lesson, short
 // enough that a file cannot ask for an endless replay.
 inline constexpr std::int32_t MaxTicks = 40'000'000;
+// A run file nests three deep, its objects have a dozen fields at most, and
+// an action costs 13 units of MaxValueCost (3 for the object, a text or a
+// field's name, 1 for a number) in 32 bytes or more: a file of MaxFileBytes
+// holds at most 1.7 million. These bounds, checked while the file is
+// parsed, keep the parse of any file of up to MaxFileBytes within a few tens
+// of megabytes, however it is shaped.
+inline constexpr int MaxNesting = 16;
+inline constexpr std::size_t MaxFields = 64;
+inline constexpr std::size_t MaxValueCost = 1'800'000;
 
 // The sentence refusing a file of `bytes`, for readers that check its size
 // before reading it (the browser page, which is handed the size first).
@@ -108,5 +121,5 @@ RunFileResult readRunText(std::string_view text);
 // failure never leaves a half-written file. Returns an empty string on
 // success, or a sentence saying what went wrong.
 std::string saveRunFile(const std::string& path, const RunScript& script);
-// Refuses a file larger than MaxFileBytes without reading it.
+// Refuses a file larger than MaxFileBytes without reading more than that.
 RunFileResult loadRunFile(const std::string& path);

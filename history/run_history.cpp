@@ -42,7 +42,8 @@ void RunHistory::tick(Form1& form)
     run.recorder.recordTick(form);
     run.trace.recordTick(beforeTick_, form);
     replayScripted(form);
-    if (replaying_ && scriptNext_ >= script_.size() && ticks() >= scriptEnd_) replaying_ = false;
+    if (replaying_ && scriptNext_ >= script_.size() && ticks() + scriptBase_ >= scriptEnd_)
+        replaying_ = false;
     if (ticks() % BudgetCheckTicks == 0) keepWithinBudget();
 }
 
@@ -62,8 +63,7 @@ void RunHistory::apply(Form1& form, const UserEvent& event)
         return;
     }
     if (replaying_) {
-        if (scriptNext_ < script_.size() && script_[scriptNext_].tick == ticks() &&
-            script_[scriptNext_].event == event) {
+        if (scriptedNow() && script_[scriptNext_].event == event) {
             ++scriptNext_;
             if (event.kind == EventKind::StartReset) clockFlipped_ = false;
             record(form, event);
@@ -104,12 +104,8 @@ void RunHistory::record(Form1& form, const UserEvent& event)
 
     if (replaying_) {
         // The rest of the recording goes on in the new run, from its tick 0.
-        const std::int32_t at = ticks();
-        script_.erase(script_.begin(), script_.begin() + static_cast<std::ptrdiff_t>(scriptNext_));
-        for (RecordedEvent& scripted : script_)
-            scripted.tick -= at;
-        scriptNext_ = 0;
-        scriptEnd_ -= at;
+        scriptBase_ += ticks();
+        scriptRunFirst_ = scriptNext_;
         flips_.clear();
     }
     beginRun(form, true, {});
@@ -117,7 +113,7 @@ void RunHistory::record(Form1& form, const UserEvent& event)
 
 void RunHistory::replayScripted(Form1& form)
 {
-    while (replaying_ && scriptNext_ < script_.size() && script_[scriptNext_].tick == ticks()) {
+    while (replaying_ && scriptedNow()) {
         const UserEvent event = script_[scriptNext_++].event;
         if (clockFlipped_ && event.kind == EventKind::PauseCont) {
             // Held by the user, the model already stands where this press put the recording.
@@ -137,6 +133,8 @@ void RunHistory::branch()
     replaying_ = false;
     script_.clear();
     scriptNext_ = 0;
+    scriptRunFirst_ = 0;
+    scriptBase_ = 0;
     flips_.clear();
     clockFlipped_ = false;
 }
@@ -152,20 +150,24 @@ bool RunHistory::rewindTo(Form1& form, std::int32_t tick, Landing landing)
     if (!replaying_) {
         // The run as recorded becomes the recording to replay.
         script_ = run.recorder.eventsFrom(run.recorder.firstTick());
+        scriptRunFirst_ = 0;
+        scriptBase_ = 0;
         scriptEnd_ = ticks();
         flips_.clear();
         clockFlipped_ = false;
         replaying_ = true;
     }
     scriptNext_ = static_cast<std::size_t>(
-        std::lower_bound(script_.begin(), script_.end(), tick,
+        std::lower_bound(script_.begin() + static_cast<std::ptrdiff_t>(scriptRunFirst_), script_.end(),
+                         tick + scriptBase_,
                          [](const RecordedEvent& e, std::int32_t t) { return e.tick < t; }) -
         script_.begin());
     // The clock stood flipped at `tick` if it was flipped an odd number of times before it.
     const auto flipsBefore = std::lower_bound(flips_.begin(), flips_.end(), tick);
     clockFlipped_ = (flipsBefore - flips_.begin()) % 2 != 0;
     flips_.erase(flipsBefore, flips_.end());
-    if (scriptNext_ >= script_.size() && tick >= scriptEnd_) replaying_ = false; // nothing after it
+    if (scriptNext_ >= script_.size() && tick + scriptBase_ >= scriptEnd_)
+        replaying_ = false; // nothing after it
 
     Form1 rebuilt = run.recorder.stateAt(tick);
     run.recorder.truncateTo(tick);
@@ -187,6 +189,8 @@ void RunHistory::open(Form1& form, const RunScript& script)
     beginRun(form, false, script.title);
     script_ = script.actions;
     scriptNext_ = 0;
+    scriptRunFirst_ = 0;
+    scriptBase_ = 0;
     scriptEnd_ = script.ticks;
     flips_.clear();
     clockFlipped_ = false;
@@ -212,8 +216,11 @@ RunHistory::SavedRun RunHistory::script() const
     saved.script.settings = settingsOf(start);
     if (run.afterReset) saved.script.carried = carriedOf(start);
     if (replaying_) {
-        saved.script.actions = script_;
-        saved.script.ticks = std::max(scriptEnd_, ticks());
+        saved.script.actions.assign(script_.begin() + static_cast<std::ptrdiff_t>(scriptRunFirst_),
+                                    script_.end());
+        for (RecordedEvent& action : saved.script.actions)
+            action.tick -= scriptBase_;
+        saved.script.ticks = std::max(scriptEnd_ - scriptBase_, ticks());
     } else {
         saved.script.actions = run.recorder.eventsFrom(0);
         saved.script.ticks = ticks();
@@ -226,6 +233,8 @@ RunHistory::SavedRun RunHistory::script() const
 
 void RunHistory::beginRun(const Form1& start, bool afterReset, std::string title)
 {
+    if (!runs_.empty())
+        earlierRunsBytes_ += current().recorder.approximateBytes() + current().trace.approximateBytes();
     runs_.push_back(std::make_unique<Run>(start, spacing_, ++runsBegun_, afterReset, std::move(title)));
     ++runsVersion_;
     keepWithinBudget();
@@ -233,17 +242,17 @@ void RunHistory::beginRun(const Form1& start, bool afterReset, std::string title
 
 std::size_t RunHistory::approximateBytes() const
 {
-    std::size_t bytes = script_.capacity() * sizeof(RecordedEvent);
-    for (const auto& run : runs_)
-        bytes += run->recorder.approximateBytes() + run->trace.approximateBytes();
-    return bytes;
+    return script_.capacity() * sizeof(RecordedEvent) + earlierRunsBytes_ +
+           current().recorder.approximateBytes() + current().trace.approximateBytes();
 }
 
 void RunHistory::keepWithinBudget()
 {
     while (runs_.size() > 1 && approximateBytes() > budgetBytes_) {
-        const int number = runs_.front()->number;
-        runs_.erase(runs_.begin());
+        const Run& oldest = *runs_.front();
+        const int number = oldest.number;
+        earlierRunsBytes_ -= oldest.recorder.approximateBytes() + oldest.trace.approximateBytes();
+        runs_.pop_front();
         ++runsVersion_;
         current().trace.note("Run " + numbers::plainText(number) +
                              " dropped from the record to stay within the memory budget (" +

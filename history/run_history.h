@@ -45,6 +45,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,7 +109,10 @@ public:
     // A recorded future is waiting to be replayed.
     bool replaying() const { return replaying_; }
     // The last tick of the recording being replayed (ticks() when none).
-    std::int32_t recordedEnd() const { return replaying_ ? std::max(scriptEnd_, ticks()) : ticks(); }
+    std::int32_t recordedEnd() const
+    {
+        return replaying_ ? std::max(scriptEnd_ - scriptBase_, ticks()) : ticks();
+    }
 
     // The current run.
     std::int32_t ticks() const { return current().recorder.ticks(); }
@@ -145,8 +149,16 @@ private:
     void branch();
     void beginRun(const Form1& start, bool afterReset, std::string title);
     void keepWithinBudget();
+    // Whether the script's next action is stamped with the current tick.
+    bool scriptedNow() const
+    {
+        return scriptNext_ < script_.size() && script_[scriptNext_].tick - scriptBase_ == ticks();
+    }
 
-    std::vector<std::unique_ptr<Run>> runs_;
+    std::deque<std::unique_ptr<Run>> runs_;
+    // What the runs before the current one hold: they no longer change, so
+    // the sum is kept rather than counted again at every Reset.
+    std::size_t earlierRunsBytes_ = 0;
     std::int32_t spacing_;
     std::size_t budgetBytes_;
     std::uint64_t runsVersion_ = 0;
@@ -155,9 +167,15 @@ private:
 
     // The recording being replayed: all its actions, the next one to replay,
     // its length, and the ticks at which the live clock was flipped from it.
+    // The script keeps the recording's own ticks; a Reset during playback
+    // only moves scriptBase_ (the recording's tick that is the current run's
+    // tick 0) and scriptRunFirst_ (the current run's first action), so that
+    // playing a file costs time in proportion to it, however many Resets it holds.
     bool replaying_ = false;
     std::vector<RecordedEvent> script_;
     std::size_t scriptNext_ = 0;
+    std::size_t scriptRunFirst_ = 0;
+    std::int32_t scriptBase_ = 0;
     std::int32_t scriptEnd_ = 0;
     std::vector<std::int32_t> flips_;
     bool clockFlipped_ = false;

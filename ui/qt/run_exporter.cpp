@@ -5,20 +5,28 @@
 //
 // The run plays exactly as in the window: the recorded actions happen at
 // their ticks; past the end of the recording the clock goes on while it runs.
-// The chart is the window's own, drawn on Qt's offscreen platform, so no
-// display is needed.
+// --ticks counts the ticks of the whole recording, across its Resets. The
+// chart is the window's own, drawn on Qt's offscreen platform, so no display
+// is needed.
+//
+// Every file is written to a temporary file beside it and renamed over it
+// once whole (QSaveFile): a full disk leaves no half file, only a sentence on
+// standard error and exit status 1.
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 #include <charconv>
-#include <fstream>
+#include <csignal>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "history/run_file.h"
@@ -52,7 +60,8 @@ std::string help()
                   "  --csv OUT    one row per tick: figures, markers and the log (\"-\": standard output)\n"
                   "  --svg OUT    the chart as an SVG drawing\n"
                   "  --png OUT    the chart as a PNG image\n"
-                  "  --ticks N    play N ticks (default: the length of the recorded run)\n"
+                  "  --ticks N    play N ticks of the whole recording, Resets included\n"
+                  "               (default: its length; past its end the run goes on unattended)\n"
                   "  --lesson NAME  a built-in lesson instead of a file\n"
                   "  --help       this text\n\nLessons:\n";
     for (const LessonEntry& lesson : lessonList())
@@ -67,7 +76,7 @@ Request parse(const std::vector<std::string>& arguments)
         const std::string& argument = arguments[i];
         const auto value = [&](std::optional<std::string>& into) {
             if (i + 1 >= arguments.size()) {
-                request.error = argument + " needs a value";
+                request.error = displaytext::name(argument) + " needs a value";
                 return;
             }
             into = arguments[++i];
@@ -96,7 +105,7 @@ Request parse(const std::vector<std::string>& arguments)
                 request.ticks = ticks;
             }
         } else if (argument.starts_with("-") && argument != "-") {
-            request.error = "unknown option " + argument;
+            request.error = "unknown option " + displaytext::name(argument);
         } else if (request.runFile) {
             request.error = "only one run file, please";
         } else {
@@ -109,43 +118,139 @@ Request parse(const std::vector<std::string>& arguments)
     return request;
 }
 
-bool writeCsv(const std::string& path, const RunTrace& trace)
+// Writes through a QSaveFile; an empty string when the file is in place, or
+// why it is not (and then no file is left).
+struct SavedFile {
+    explicit SavedFile(const std::string& path) : file(QString::fromStdString(path)) {}
+
+    // Refuses what is not, or would not become, a plain file: renaming a
+    // temporary file over a device or a folder is never what was meant.
+    std::string open()
+    {
+        std::error_code ignored;
+        const std::filesystem::path path(file.fileName().toStdString());
+        if (std::filesystem::exists(path, ignored) && !std::filesystem::is_regular_file(path, ignored))
+            return "it is not a plain file";
+        if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
+        return {};
+    }
+
+    std::string commit()
+    {
+        if (file.error() != QFileDevice::NoError) {
+            const std::string why = file.errorString().toStdString();
+            file.cancelWriting();
+            return why;
+        }
+        if (!file.commit()) return file.errorString().toStdString();
+        return {};
+    }
+
+    QSaveFile file;
+};
+
+// A std::ostream onto a QIODevice, so that the CSV streams to the file
+// instead of being built whole in memory first.
+class DeviceBuffer : public std::streambuf {
+public:
+    explicit DeviceBuffer(QIODevice& device) : device_(device) { setp(buffer_, buffer_ + sizeof buffer_); }
+    ~DeviceBuffer() override { sync(); }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (sync() != 0) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override
+    {
+        const qint64 size = pptr() - pbase();
+        const bool written = size == 0 || device_.write(pbase(), size) == size;
+        setp(buffer_, buffer_ + sizeof buffer_);
+        return written ? 0 : -1;
+    }
+
+private:
+    QIODevice& device_;
+    char buffer_[64 * 1024];
+};
+
+std::string writeCsv(const std::string& path, const RunTrace& trace)
 {
     if (path == "-") {
         writeRunCsv(std::cout, trace);
-        return static_cast<bool>(std::cout.flush());
+        return std::cout.flush() ? std::string() : std::string("standard output refused the data");
     }
-    std::ofstream out(path, std::ios::binary);
-    writeRunCsv(out, trace);
-    out.flush();
-    return static_cast<bool>(out);
+    SavedFile saved(path);
+    if (std::string why = saved.open(); !why.empty()) return why;
+    {
+        DeviceBuffer buffer(saved.file);
+        std::ostream out(&buffer);
+        writeRunCsv(out, trace);
+        out.flush();
+        if (!out && saved.file.error() == QFileDevice::NoError) saved.file.cancelWriting();
+    }
+    return saved.commit();
 }
 
-bool writeChart(const std::string& path, const RunTrace& trace, bool svg)
+std::string writeChart(const std::string& path, const RunTrace& trace, bool svg)
 {
     RunChart chart(trace);
     chart.resize(ChartSize);
     chart.showWholeRun();
-    const QString file = QString::fromStdString(path);
     const QRectF target(QPointF(0, 0), ChartSize);
+    SavedFile saved(path);
+    if (std::string why = saved.open(); !why.empty()) return why;
     if (svg) {
         QSvgGenerator generator;
-        generator.setFileName(file);
+        generator.setOutputDevice(&saved.file);
         generator.setSize(ChartSize);
         generator.setViewBox(QRect(QPoint(0, 0), ChartSize));
         generator.setTitle(QStringLiteral("Quill's Sliding Window Demo"));
         QPainter painter;
-        if (!painter.begin(&generator)) return false;
+        if (!painter.begin(&generator)) return "the drawing could not begin";
         chart.renderTo(painter, target, ChartSize);
-        return painter.end();
+        // The generator does not say when a write fails; the file does.
+        if (!painter.end()) saved.file.cancelWriting();
+    } else {
+        QImage image(ChartSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            chart.renderTo(painter, target, ChartSize);
+        }
+        if (!image.save(&saved.file, "PNG") && saved.file.error() == QFileDevice::NoError)
+            return "the image could not be encoded";
     }
-    QImage image(ChartSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        chart.renderTo(painter, target, ChartSize);
-    }
-    return image.save(file, "PNG");
+    return saved.commit();
+}
+
+void refuseWrite(const std::string& path, const std::string& why)
+{
+    std::cerr << ProgramName << ": could not write " << displaytext::name(path) << ": "
+              << displaytext::name(why) << ".\n";
+}
+
+// What the CSV and chart hold, when it is not the whole recording: the run
+// since its last Reset, or only the end of a run too long for the memory budget.
+void sayWhatIsShown(const RunHistory& history, std::int32_t played, std::int32_t recordingEnd)
+{
+    if (played > recordingEnd)
+        std::cerr << ProgramName << ": the recording ends at tick " << recordingEnd
+                  << "; the run went on from there with no more actions to tick " << played << ".\n";
+    const std::int32_t runStart = played - history.ticks();
+    const std::int32_t first = history.trace().firstTick();
+    if (runStart > 0)
+        std::cerr << ProgramName << ": the CSV and the chart show the run since the last Reset, at tick "
+                  << runStart << " of the recording.\n";
+    if (first > 0)
+        std::cerr << ProgramName << ": the run was too long to keep whole within the memory budget: the CSV "
+                  << "and the chart start at its tick " << first << " (tick " << runStart + first
+                  << " of the recording).\n";
 }
 
 } // namespace
@@ -167,17 +272,28 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // Past a file-size limit a write fails instead of ending the program
+    // with its temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     Form1 form;
     form.Form_Load();
     RunHistory history(form);
     history.open(form, *read.script);
+    // Counted here, not by the history: each Reset starts its run's count again.
     const std::int32_t ticks = request.ticks.value_or(read.script->ticks);
-    while (history.ticks() < ticks && (history.replaying() || form.Timer1.Enabled))
+    std::int32_t played = 0;
+    while (played < ticks && (history.replaying() || form.Timer1.Enabled)) {
         history.tick(form);
+        ++played;
+    }
+    sayWhatIsShown(history, played, read.script->ticks);
 
-    if (request.csv && !writeCsv(*request.csv, history.trace())) {
-        std::cerr << ProgramName << ": could not write " << *request.csv << '\n';
-        return 1;
+    if (request.csv) {
+        if (const std::string why = writeCsv(*request.csv, history.trace()); !why.empty()) {
+            refuseWrite(*request.csv, why);
+            return 1;
+        }
     }
     if (request.svg || request.png) {
         // Drawing needs a QApplication, but never a display.
@@ -186,8 +302,9 @@ int main(int argc, char* argv[])
         char* qtArgv[] = {argv[0], nullptr};
         QApplication application(qtArgc, qtArgv);
         for (const auto& [path, svg] : {std::pair{request.svg, true}, std::pair{request.png, false}}) {
-            if (path && !writeChart(*path, history.trace(), svg)) {
-                std::cerr << ProgramName << ": could not write " << *path << '\n';
+            if (!path) continue;
+            if (const std::string why = writeChart(*path, history.trace(), svg); !why.empty()) {
+                refuseWrite(*path, why);
                 return 1;
             }
         }

@@ -1,0 +1,66 @@
+// The names and ranges a run file writes, shared by its writer and reader:
+// the option and slider names, each slider's range, and the action names.
+// A new option box or action joins the run-file format here.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "core/events.h"
+#include "core/form.h"
+
+namespace runfile::names {
+
+inline constexpr std::array<std::string_view, OptionBoxCount> OptionNames = {
+    "slowStart",   "avoidance", "fastRetransmit", "selectiveRepeat",
+    "delayedAcks", "autoRtt",   "slideNumbers",   "inOrderReceiver"};
+
+static_assert(!OptionNames.back().empty(), "every option box needs its name in run files");
+
+inline constexpr std::array<std::string_view, SliderCount> SliderNames = {"timeout", "txWindow", "rxWindow",
+                                                                          "highestSequence"};
+
+// The figure each slider shows, as the file writes it, and its range.
+struct SliderFigure {
+    int lowest;
+    int highest;
+};
+inline constexpr std::array<SliderFigure, SliderCount> SliderFigures = {{{1, 20}, {1, 16}, {1, 16}, {0, 31}}};
+
+// The bars hold positions; the two window bars and the sequence bar are
+// upside down: 17 - packets, 32 - highest sequence number.
+inline int positionOf(SliderId slider, int figure)
+{
+    switch (slider) {
+    case SliderId::Timeout:
+        return figure;
+    case SliderId::TxWindow:
+    case SliderId::RxWindow:
+        return 17 - figure;
+    case SliderId::Sequences:
+        break;
+    }
+    return 32 - figure;
+}
+
+inline int figureOf(SliderId slider, int position) { return positionOf(slider, position); }
+
+struct ActionName {
+    EventKind kind;
+    std::string_view name;
+};
+inline constexpr std::array<ActionName, 6> ActionNames = {{{EventKind::StartReset, "startReset"},
+                                                           {EventKind::PauseCont, "pauseCont"},
+                                                           {EventKind::ClickPacket, "clickPacket"},
+                                                           {EventKind::ClickAck, "clickAck"},
+                                                           {EventKind::ClickCheckBox, "toggleOption"},
+                                                           {EventKind::MoveSlider, "moveSlider"}}};
+
+inline std::string_view actionName(EventKind kind)
+{
+    for (const ActionName& entry : ActionNames)
+        if (entry.kind == kind) return entry.name;
+    return "tick";
+}
+
+} // namespace runfile::names

@@ -1,0 +1,423 @@
+// Reading run files: strict, with one sentence for whatever is wrong.
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <system_error>
+
+#include "history/display_text.h"
+#include "history/run_file.h"
+#include "history/run_file_messages.h"
+#include "history/run_file_names.h"
+
+using Json = nlohmann::ordered_json;
+using namespace runfile::names;
+using namespace runfile::messages;
+
+namespace {
+
+const char* typeWord(const Json& value)
+{
+    if (value.is_string()) return "text";
+    if (value.is_boolean()) return "true or false";
+    if (value.is_number()) return "a number";
+    if (value.is_array()) return "a list";
+    if (value.is_object()) return "an object";
+    return "null";
+}
+
+const Json& field(const Json& object, std::string_view name, const std::string& path)
+{
+    const auto found = object.find(name);
+    if (found == object.end()) refuse("The field " + inQuotes(path) + " is missing.");
+    return *found;
+}
+
+const Json& objectField(const Json& object, std::string_view name, const std::string& path)
+{
+    const Json& value = field(object, name, path);
+    if (!value.is_object())
+        refuse("The field " + inQuotes(path) + " should be an object, not " + typeWord(value) + ".");
+    return value;
+}
+
+std::int64_t wholeField(const Json& object, std::string_view name, const std::string& path,
+                        std::int64_t lowest, std::int64_t highest)
+{
+    const Json& value = field(object, name, path);
+    if (!value.is_number_integer())
+        refuse("The field " + inQuotes(path) + " should be a whole number, not " + typeWord(value) + ".");
+    const bool negative =
+        value.is_number_integer() && !value.is_number_unsigned() && value.get<std::int64_t>() < 0;
+    if (!negative && value.is_number_unsigned() &&
+        value.get<std::uint64_t>() > static_cast<std::uint64_t>(highest))
+        refuse("The field " + inQuotes(path) + " is " + value.dump() + ", outside " + std::to_string(lowest) +
+               " to " + std::to_string(highest) + ".");
+    const std::int64_t number = value.get<std::int64_t>();
+    if (number < lowest || number > highest)
+        refuse("The field " + inQuotes(path) + " is " + std::to_string(number) + ", outside " +
+               std::to_string(lowest) + " to " + std::to_string(highest) + ".");
+    return number;
+}
+
+std::string textField(const Json& object, std::string_view name, const std::string& path)
+{
+    const Json& value = field(object, name, path);
+    if (!value.is_string())
+        refuse("The field " + inQuotes(path) + " should be text, not " + typeWord(value) + ".");
+    return value.get<std::string>();
+}
+
+std::string optionalText(const Json& object, std::string_view name)
+{
+    if (!object.contains(name)) return {};
+    return textField(object, name, std::string(name));
+}
+
+bool flagField(const Json& object, std::string_view name, const std::string& path)
+{
+    const Json& value = field(object, name, path);
+    if (!value.is_boolean())
+        refuse("The field " + inQuotes(path) + " should be true or false, not " + typeWord(value) + ".");
+    return value.get<bool>();
+}
+
+template <std::size_t N>
+int nameIndex(const std::array<std::string_view, N>& names, const std::string& name, const std::string& path,
+              const char* what)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (names[i] == name) return static_cast<int>(i);
+    refuse("The field " + inQuotes(path) + " names no " + what +
+           " this program knows: " + inQuotes(displaytext::name(name)) + ".");
+}
+
+RunSettings readSettings(const Json& settingsJson)
+{
+    RunSettings settings;
+    const Json& options = objectField(settingsJson, "options", "settings.options");
+    for (int box = 0; box < OptionBoxCount; ++box) {
+        const std::string name(OptionNames[box]);
+        settings.options[box] = flagField(options, name, "settings.options." + name);
+    }
+    const Json& sliders = objectField(settingsJson, "sliders", "settings.sliders");
+    std::array<std::int16_t, SliderCount> figures{};
+    for (int slider = 0; slider < SliderCount; ++slider) {
+        const std::string name(SliderNames[slider]);
+        figures[slider] = static_cast<std::int16_t>(wholeField(sliders, name, "settings.sliders." + name,
+                                                               SliderFigures[slider].lowest,
+                                                               SliderFigures[slider].highest));
+    }
+    settings.timeout = figures[0];
+    settings.txWindow = figures[1];
+    settings.rxWindow = figures[2];
+    settings.highestSequence = figures[3];
+    return settings;
+}
+
+// A figure is a short number as the window writes it (" 4", "2.5", "-1").
+std::string figureText(const Json& object, std::string_view name, const std::string& path)
+{
+    std::string text = textField(object, name, path);
+    if (text.size() > 8 || text.find_first_not_of(" -.0123456789") != std::string::npos)
+        refuse("The field " + inQuotes(path) + " should be a figure such as \" 4\", not " +
+               inQuotes(displaytext::name(text)) + ".");
+    return text;
+}
+
+CarriedState readCarried(const Json& c)
+{
+    constexpr std::int64_t Bytes = 16 * 32 * 1000; // far beyond any window the sliders allow
+    CarriedState carried;
+    carried.txWindowBytes =
+        static_cast<std::int32_t>(wholeField(c, "txWindowBytes", "carried.txWindowBytes", 0, Bytes));
+    carried.ssThreshBytes =
+        static_cast<std::int32_t>(wholeField(c, "ssThreshBytes", "carried.ssThreshBytes", 0, Bytes));
+    carried.lossWindowBytes =
+        static_cast<std::int32_t>(wholeField(c, "lossWindowBytes", "carried.lossWindowBytes", 0, Bytes));
+    carried.flightBytes =
+        static_cast<std::int32_t>(wholeField(c, "flightBytes", "carried.flightBytes", 0, Bytes));
+    carried.launchHoldoff =
+        static_cast<std::int16_t>(wholeField(c, "launchHoldoff", "carried.launchHoldoff", 0, 100));
+    carried.clickHoldoff =
+        static_cast<std::int16_t>(wholeField(c, "clickHoldoff", "carried.clickHoldoff", 0, 100));
+    carried.dupAckCount =
+        static_cast<std::int16_t>(wholeField(c, "duplicateAcks", "carried.duplicateAcks", -1, 100));
+    carried.txState = static_cast<std::int32_t>(
+        wholeField(c, "senderState", "carried.senderState", txstate::Normal, txstate::Selective));
+    carried.txWindowFigure = figureText(c, "txWindowFigure", "carried.txWindowFigure");
+    carried.flightFigure = figureText(c, "flightFigure", "carried.flightFigure");
+    carried.duplicateAcksFigure = figureText(c, "duplicateAcksFigure", "carried.duplicateAcksFigure");
+    return carried;
+}
+
+UserEvent readAction(const Json& action, const std::string& path)
+{
+    const int kind = nameIndex(std::array<std::string_view, 6>{ActionNames[0].name, ActionNames[1].name,
+                                                               ActionNames[2].name, ActionNames[3].name,
+                                                               ActionNames[4].name, ActionNames[5].name},
+                               textField(action, "action", path + ".action"), path + ".action", "action");
+    UserEvent event{ActionNames[static_cast<std::size_t>(kind)].kind, 0, 0};
+    switch (event.kind) {
+    case EventKind::ClickPacket:
+    case EventKind::ClickAck:
+        event.target =
+            static_cast<std::int16_t>(wholeField(action, "slot", path + ".slot", 0, FlightSlots - 1));
+        break;
+    case EventKind::ClickCheckBox:
+        event.target = static_cast<std::int16_t>(nameIndex(
+            OptionNames, textField(action, "option", path + ".option"), path + ".option", "option"));
+        break;
+    case EventKind::MoveSlider: {
+        const int slider =
+            nameIndex(SliderNames, textField(action, "slider", path + ".slider"), path + ".slider", "slider");
+        const SliderFigure range = SliderFigures[static_cast<std::size_t>(slider)];
+        const auto figure =
+            static_cast<int>(wholeField(action, "value", path + ".value", range.lowest, range.highest));
+        event.target = static_cast<std::int16_t>(slider);
+        event.value = static_cast<std::int16_t>(positionOf(static_cast<SliderId>(slider), figure));
+        break;
+    }
+    default:
+        break;
+    }
+    return event;
+}
+
+RunScript readScript(const Json& root)
+{
+    if (!root.is_object())
+        refuse("The file holds JSON but not a run: its top level is " + std::string(typeWord(root)) +
+               ", not an object.");
+    const auto format = root.find("format");
+    if (format == root.end() || !format->is_string() || format->get<std::string>() != runfile::FormatName)
+        refuse("The file is not a run file: its field \"format\" is not \"" +
+               std::string(runfile::FormatName) + "\".");
+    const std::int64_t version =
+        wholeField(root, "version", "version", 1, std::numeric_limits<std::int32_t>::max());
+    if (version > runfile::FormatVersion)
+        refuse("The file is format version " + std::to_string(version) + ", newer than this program reads (" +
+               std::to_string(runfile::FormatVersion) + "); a newer version of the program opens it.");
+
+    RunScript script;
+    // Kept as they will be shown: plain, short, without invisible characters.
+    script.title = displaytext::plain(optionalText(root, "title"), displaytext::TitleLength);
+    script.note =
+        displaytext::plain(optionalText(root, "note"), displaytext::NoteLength, displaytext::Lines::Keep);
+    script.ticks = static_cast<std::int32_t>(wholeField(root, "ticks", "ticks", 0, runfile::MaxTicks));
+    script.settings = readSettings(objectField(root, "settings", "settings"));
+    if (root.contains("carried")) script.carried = readCarried(objectField(root, "carried", "carried"));
+
+    const Json& actions = field(root, "actions", "actions");
+    if (!actions.is_array())
+        refuse("The field \"actions\" should be a list, not " + std::string(typeWord(actions)) + ".");
+    script.actions.reserve(actions.size());
+    std::int32_t previous = 0;
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const std::string path = "actions[" + std::to_string(i) + "]";
+        const Json& action = actions[i];
+        if (!action.is_object())
+            refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(action) + ".");
+        const auto tick =
+            static_cast<std::int32_t>(wholeField(action, "tick", path + ".tick", 0, runfile::MaxTicks));
+        if (tick < previous)
+            refuse("The field " + inQuotes(path + ".tick") + " is " + std::to_string(tick) +
+                   ", before the tick of the action before it (" + std::to_string(previous) + ").");
+        if (tick > script.ticks)
+            refuse("The field " + inQuotes(path + ".tick") + " is " + std::to_string(tick) +
+                   ", after the run's last tick (" + std::to_string(script.ticks) + ").");
+        script.actions.push_back(RecordedEvent{tick, readAction(action, path)});
+        previous = tick;
+    }
+    return script;
+}
+
+// Where the JSON value at the start of `text` ends: the text is known to
+// hold one whole value there, followed by more.
+std::size_t endOfValue(std::string_view text)
+{
+    std::size_t at = text.find_first_not_of(" \t\r\n");
+    int depth = 0;
+    bool inString = false;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (inString) {
+            if (c == '\\') {
+                ++at;
+            } else if (c == '"') {
+                inString = false;
+                if (depth == 0) return at + 1;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            if (--depth == 0) return at + 1;
+        } else if (depth == 0 && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
+            return at; // the end of a bare number or literal
+        }
+    }
+    return at;
+}
+
+// Builds the document as nlohmann's own parser does, with the nesting, the
+// fields of an object and the cost of all values bounded as they are read:
+// no shape of file then costs more than a small multiple of its size, and an
+// object's fields (each looked up among the ones before it) stay few.
+class BoundedBuilder {
+public:
+    explicit BoundedBuilder(Json& root) : dom_(root, true) {}
+
+    bool null() { return spend(ScalarCost) && dom_.null(); }
+    bool boolean(bool value) { return spend(ScalarCost) && dom_.boolean(value); }
+    bool number_integer(Json::number_integer_t value)
+    {
+        return spend(ScalarCost) && dom_.number_integer(value);
+    }
+    bool number_unsigned(Json::number_unsigned_t value)
+    {
+        return spend(ScalarCost) && dom_.number_unsigned(value);
+    }
+    bool number_float(Json::number_float_t value, const Json::string_t& text)
+    {
+        return spend(ScalarCost) && dom_.number_float(value, text);
+    }
+    bool string(Json::string_t& value) { return spend(TextCost) && dom_.string(value); }
+    bool binary(Json::binary_t& value) { return spend(TextCost) && dom_.binary(value); }
+    bool start_object(std::size_t size) { return enter() && dom_.start_object(size); }
+    bool key(Json::string_t& name)
+    {
+        if (++fields_.back() > runfile::MaxFields)
+            refuse("The file holds an object with more than " + std::to_string(runfile::MaxFields) +
+                   " fields; a run file's have a dozen at most.");
+        return spend(KeyCost) && dom_.key(name);
+    }
+    bool end_object()
+    {
+        fields_.pop_back();
+        return dom_.end_object();
+    }
+    bool start_array(std::size_t size) { return enter() && dom_.start_array(size); }
+    bool end_array()
+    {
+        fields_.pop_back();
+        return dom_.end_array();
+    }
+    template <class Exception>
+    bool parse_error(std::size_t position, const std::string& token, const Exception& error)
+    {
+        return dom_.parse_error(position, token, error); // throws it
+    }
+
+private:
+    // Roughly what each kind of value takes in memory, in units of a number.
+    static constexpr std::size_t ScalarCost = 1;
+    static constexpr std::size_t TextCost = 3;
+    static constexpr std::size_t ContainerCost = 3;
+    static constexpr std::size_t KeyCost = 3;
+
+    bool enter()
+    {
+        if (fields_.size() >= static_cast<std::size_t>(runfile::MaxNesting))
+            refuse("The file nests its lists and objects more than " + std::to_string(runfile::MaxNesting) +
+                   " deep; a run file needs three.");
+        fields_.push_back(0);
+        return spend(ContainerCost);
+    }
+    bool spend(std::size_t cost)
+    {
+        cost_ += cost;
+        if (cost_ > runfile::MaxValueCost)
+            refuse("The file holds more values than a run file of " +
+                   std::to_string(runfile::MaxFileBytes / (1024 * 1024)) + " MB can.");
+        return true;
+    }
+
+    nlohmann::detail::json_sax_dom_parser<Json> dom_;
+    std::vector<std::size_t> fields_; // fields so far of each open object (lists too, unused)
+    std::size_t cost_ = 0;
+};
+
+Json parseBounded(std::string_view text)
+{
+    Json root;
+    BoundedBuilder builder(root);
+    Json::sax_parse(text.begin(), text.end(), &builder);
+    return root;
+}
+
+} // namespace
+
+RunFileResult readRunText(std::string_view text)
+{
+    if (text.size() > runfile::MaxFileBytes) return {std::nullopt, tooLarge(text.size())};
+    // The same judgement of the bytes in every front end, before the parser's.
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        return {std::nullopt,
+                "The file holds a NUL byte at " + placeOf(text, nul) + ": a run file is plain text."};
+    if (const std::size_t bad = displaytext::malformedUtf8At(text); bad != std::string_view::npos)
+        return {std::nullopt,
+                "The file is not UTF-8 text: a malformed byte stands at " + placeOf(text, bad) + "."};
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return {std::nullopt, "The file is empty."};
+    Json root;
+    try {
+        root = parseBounded(text);
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, refusal.sentence};
+    } catch (const Json::parse_error& error) {
+        const std::string_view what = error.what();
+        if (what.find("; expected end of input") != std::string_view::npos) {
+            const std::size_t more = text.find_first_not_of(" \t\r\n", endOfValue(text));
+            return {std::nullopt, "The file has more after its end, at " + placeOf(text, more) + "."};
+        }
+        // nlohmann counts the byte after the one it stopped at.
+        const std::size_t at = error.byte > 0 ? error.byte - 1 : 0;
+        if (at >= text.size() || what.find("unexpected end of input") != std::string_view::npos)
+            return {std::nullopt,
+                    "The file ends too early, at " + placeOf(text, text.size()) + ": it is cut short."};
+        return {std::nullopt,
+                "The file is not valid JSON: something unexpected stands at " + placeOf(text, at) + "."};
+    } catch (const Json::exception&) {
+        return {std::nullopt, "The file is not valid JSON."};
+    }
+    try {
+        return {readScript(root), {}};
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, refusal.sentence};
+    } catch (const Json::exception&) {
+        return {std::nullopt, "The file holds a value of the wrong kind."};
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Files on disk
+
+RunFileResult loadRunFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    const std::string shown = displaytext::name(path);
+    std::error_code error;
+    const fs::path file(path);
+    if (!fs::is_regular_file(file, error))
+        return {std::nullopt, "Could not open " + shown + ": it is not a file."};
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (error) return {std::nullopt, "Could not open " + shown + ": " + error.message() + "."};
+    if (size > runfile::MaxFileBytes) return {std::nullopt, tooLarge(static_cast<std::size_t>(size))};
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return {std::nullopt, "Could not open " + shown + ": it cannot be read."};
+    // The limit holds for what is read, not only for what the folder said:
+    // the file may have grown, or been swapped, since.
+    std::string text;
+    text.reserve(static_cast<std::size_t>(size) + 1);
+    char chunk[64 * 1024];
+    while (text.size() <= runfile::MaxFileBytes && in.read(chunk, sizeof chunk).gcount() > 0)
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return {std::nullopt, "Could not open " + shown + ": it cannot be read."};
+    if (text.size() > runfile::MaxFileBytes) return {std::nullopt, tooLarge(text.size())};
+    return readRunText(text);
+}
