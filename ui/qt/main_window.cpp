@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QStatusBar>
 #include <QSvgGenerator>
 #include <QUrl>
 #include <cmath>
@@ -319,6 +320,12 @@ void MainWindow::showModel()
     showMenus();
     if (panel_ != nullptr) panel_->follow();
     syncClock();
+    // Said while the lesson stands at its end; the next tick or action clears it.
+    // The bar is made only when first needed, so a window that never ends a lesson keeps its size.
+    if (history_->atLessonEnd())
+        statusBar()->showMessage(tr(RunHistory::LessonEndText));
+    else if (auto* bar = findChild<QStatusBar*>(QString(), Qt::FindDirectChildrenOnly))
+        bar->clearMessage();
 }
 
 // A new run (a Reset, a file) or a dropped one: the panel's picker and the title follow.

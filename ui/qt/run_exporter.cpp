@@ -1,10 +1,14 @@
 // sliding-window-run: plays a run file or a lesson without a window and
 // writes its per-tick CSV and its chart, for homework sheets and slides.
 //
-//   sliding-window-run FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]
+//   sliding-window-run FILE|--lesson NAME|--link LINK [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]
 //
 // The run plays exactly as in the window: the recorded actions happen at
-// their ticks; past the end of the recording the clock goes on while it runs.
+// their ticks; past the end of the recording the run goes on live with no
+// further actions, ticking as a Step does even where the recording left
+// the clock paused. A link is read by the page's own parser: its settings
+// (a homework sheet's 'options=slowstart&tx=8', started here), the lesson it
+// names, or the run in its "#run=" fragment.
 // --ticks counts the ticks of the whole recording, across its Resets. The
 // chart is the window's own, drawn on Qt's offscreen platform, so no display
 // is needed.
@@ -26,6 +30,8 @@
 #include <string_view>
 #include <vector>
 
+#include "frontend/run_link.h"
+#include "frontend/run_player.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
@@ -41,6 +47,7 @@ const QSize ChartSize(1200, 600);
 struct Request {
     std::optional<std::string> runFile;
     std::optional<std::string> lesson;
+    std::optional<std::string> link;
     std::optional<std::int32_t> ticks;
     std::optional<std::string> csv, svg, png;
     bool help = false;
@@ -50,7 +57,7 @@ struct Request {
 std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
-           " FILE|--lesson NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]";
+           " FILE|--lesson NAME|--link LINK [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]";
 }
 
 std::string help()
@@ -63,6 +70,8 @@ std::string help()
                   "  --ticks N    play N ticks of the whole recording, Resets included\n"
                   "               (default: its length; past its end the run goes on unattended)\n"
                   "  --lesson NAME  a built-in lesson instead of a file\n"
+                  "  --link LINK  the page's settings ('options=slowstart,avoidance&tx=8'), started,\n"
+                  "               or a whole link of the page, with its lesson or its run\n"
                   "  --help       this text\n\nLessons:\n";
     for (const LessonEntry& lesson : lessonList())
         text += "  " + lesson.name + "  " + lesson.title + "\n";
@@ -86,6 +95,8 @@ Request parse(const std::vector<std::string>& arguments)
             return request;
         } else if (argument == "--lesson") {
             value(request.lesson);
+        } else if (argument == "--link") {
+            value(request.link);
         } else if (argument == "--csv") {
             value(request.csv);
         } else if (argument == "--svg") {
@@ -113,8 +124,9 @@ Request parse(const std::vector<std::string>& arguments)
         }
         if (!request.error.empty()) return request;
     }
-    if (request.runFile.has_value() == request.lesson.has_value())
-        request.error = "give a run file or --lesson NAME";
+    if (int(request.runFile.has_value()) + int(request.lesson.has_value()) + int(request.link.has_value()) !=
+        1)
+        request.error = "give one of a run file, --lesson NAME or --link LINK";
     return request;
 }
 
@@ -266,28 +278,43 @@ int main(int argc, char* argv[])
         std::cerr << ProgramName << ": " << request.error << '\n' << usage() << '\n';
         return 2;
     }
-    const RunFileResult read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
-    if (!read.script) {
-        std::cerr << ProgramName << ": " << read.error << '\n';
-        return 1;
+    Form1 form;
+    form.Form_Load();
+    RunHistory history(form);
+    if (request.link) {
+        const runlink::OpenedLink opened = runlink::openLink(form, history, *request.link);
+        if (!opened.error.empty()) {
+            std::cerr << ProgramName << ": " << opened.error << '\n';
+            return 1;
+        }
+        for (const std::string& ignored : opened.outcome.ignored)
+            std::cerr << ProgramName << ": " << ignored << '\n';
+        if (!opened.openedRun) {
+            if (!request.ticks) {
+                std::cerr << ProgramName << ": a link of settings alone needs --ticks N\n" << usage() << '\n';
+                return 2;
+            }
+            // Settings alone: the run is started, as a user would after opening the page.
+            if (!form.Timer1.Enabled) history.apply(form, {EventKind::StartReset, 0, 0});
+        }
+    } else {
+        const RunFileResult read =
+            request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
+        if (!read.script) {
+            std::cerr << ProgramName << ": " << read.error << '\n';
+            return 1;
+        }
+        history.open(form, *read.script);
     }
 
     // Past a file-size limit a write fails instead of ending the program
     // with its temporary file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
 
-    Form1 form;
-    form.Form_Load();
-    RunHistory history(form);
-    history.open(form, *read.script);
-    // Counted here, not by the history: each Reset starts its run's count again.
-    const std::int32_t ticks = request.ticks.value_or(read.script->ticks);
-    std::int32_t played = 0;
-    while (played < ticks && (history.replaying() || form.Timer1.Enabled)) {
-        history.tick(form);
-        ++played;
-    }
-    sayWhatIsShown(history, played, read.script->ticks);
+    const bool recorded = history.replaying();
+    const std::int32_t recordingEnd = history.recordedEnd();
+    const std::int32_t played = run_player::play(form, history, request.ticks.value_or(recordingEnd));
+    sayWhatIsShown(history, played, recorded ? recordingEnd : played);
 
     if (request.csv) {
         if (const std::string why = writeCsv(*request.csv, history.trace()); !why.empty()) {

@@ -78,8 +78,8 @@ void WebSession::apply(int kind, int target, int value)
 void WebSession::step()
 {
     if (messageOpen_) return;
-    if (form_.Timer1.Enabled) history_->apply(form_, UserEvent{EventKind::PauseCont, 0, 0});
-    history_->tick(form_);
+    // The desktop's step, so that both play a recording the same way.
+    history_->step(form_);
 }
 
 void WebSession::stepBack()
@@ -200,6 +200,8 @@ std::string WebSession::windowJson() const
         .value(form_.Timer1.Enabled)
         .key("speed")
         .value(speed_)
+        .key("lessonEnd")
+        .value(history_->atLessonEnd())
         .key("canStepBack")
         .value(history_->ticks() > 0)
         .endObject();

@@ -37,7 +37,7 @@ public:
     void tick();
     // A user event (EventKind, target, value as in core/events.h).
     void apply(int kind, int target, int value);
-    // One tick whatever the clock; a running clock is paused first.
+    // One tick, as the desktop steps: the recording plays first, a running clock is paused.
     void step();
     void stepBack();
     bool rewindTo(int tick);

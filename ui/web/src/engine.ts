@@ -100,7 +100,7 @@ export interface WindowState {
   buttons: Record<string, string>;
   checks: Record<string, CheckState>;
   sliders: Record<string, SliderState>;
-  run: { tick: number; clockOn: boolean; speed: number; canStepBack: boolean };
+  run: { tick: number; clockOn: boolean; speed: number; canStepBack: boolean; lessonEnd: boolean };
 }
 
 export interface Samples {

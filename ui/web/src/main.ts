@@ -192,7 +192,7 @@ class Page {
 
   private showRun(state: WindowState): void {
     if (!this.panel) return;
-    setText(element('tickReadout'), `Tick ${state.run.tick}`);
+    setText(element('tickReadout'), state.run.lessonEnd ? `Tick ${state.run.tick}: End of the lesson` : `Tick ${state.run.tick}`);
     element<HTMLButtonElement>('stepBack').disabled = !state.run.canStepBack;
     const inOrder = element<HTMLInputElement>('inOrder');
     const option = state.checks.chkInOrderReceiver;
