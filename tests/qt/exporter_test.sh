@@ -18,4 +18,12 @@ echo '{"format": "sliding-window-run", "version": 9}' > "$out/new.json"
 if "$exporter" "$out/new.json" --csv "$out/x.csv" 2> "$out/error"; then echo "a newer file was accepted"; exit 1; fi
 grep -q 'format version 9, newer than this program reads' "$out/error" || { cat "$out/error"; exit 1; }
 [ ! -e "$out/x.csv" ] || { echo "a refused run wrote a CSV"; exit 1; }
+# A homework sheet's link of settings, through the page's own parser: started, and played for --ticks.
+"$exporter" --link 'options=slowstart,avoidance&tx=8&seq=16' --ticks 300 --csv "$out/link.csv"
+[ "$(grep -c '^[0-9]*,' "$out/link.csv")" -eq 301 ] || { echo "the link's run has the wrong number of rows"; exit 1; }
+if "$exporter" --link 'https://example.org/#run=cut-off' --csv "$out/y.csv" 2> "$out/error"; then
+    echo "a damaged link was accepted"
+    exit 1
+fi
+grep -q 'The run in this link cannot be opened' "$out/error" || { cat "$out/error"; exit 1; }
 echo "exporter ok"
