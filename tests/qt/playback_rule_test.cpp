@@ -125,10 +125,11 @@ void PlaybackRuleTest::desktopPageAndExporterPlayARecordingAlike()
             }
         }
         // The losses were played, not dropped: nothing branched.
-        QVERIFY(
-            window.history().trace().log().end() ==
-            std::find_if(window.history().trace().log().begin(), window.history().trace().log().end(),
-                         [](const auto& entry) { return entry.text.find("as a new branch") != std::string::npos; }));
+        QVERIFY(window.history().trace().log().end() ==
+                std::find_if(window.history().trace().log().begin(), window.history().trace().log().end(),
+                             [](const auto& entry) {
+                                 return entry.text.find("as a new branch") != std::string::npos;
+                             }));
         QVERIFY(comparedWithExporter > 400);
         QVERIFY(window.history().ticks() > 460); // on, live, past the recording's end
     }
