@@ -83,6 +83,10 @@ Request parse(const std::vector<std::string>& arguments)
             const std::optional<std::string> name = valueOf(arguments, index, "--lesson");
             if (!name) return refuse("option '--lesson' needs the name of a lesson");
             request.lesson = *name;
+        } else if (argument == "--page-url" || argument.starts_with("--page-url=")) {
+            const std::optional<std::string> address = valueOf(arguments, index, "--page-url");
+            if (!address) return refuse("option '--page-url' needs the address of the published page");
+            request.pageUrl = *address;
         } else if (argument == "--protocol" || argument.starts_with("--protocol=")) {
             const std::optional<std::string> name = valueOf(arguments, index, "--protocol");
             if (!name) return refuse("option '--protocol' needs the name of a protocol");
@@ -113,7 +117,7 @@ Request parse(const std::vector<std::string>& arguments)
 std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
-           " [FILE] [--lesson NAME] [--protocol NAME] [--help] [--version]";
+           " [FILE] [--lesson NAME] [--protocol NAME] [--page-url URL] [--help] [--version]";
 }
 
 std::string help(const std::vector<std::string>& lessonNames)
@@ -126,6 +130,8 @@ std::string help(const std::vector<std::string>& lessonNames)
                        "  --protocol NAME  start with the protocol NAME: " +
                        presets::presetNames() +
                        "\n"
+                       "  --page-url URL   the address where the page is published, for the links\n"
+                       "                   and QR codes of View > Show Link as QR Code (remembered)\n"
                        "  -h, --help       show this help and exit\n"
                        "  --version        show the version and exit\n"
                        "\n"

@@ -1,6 +1,6 @@
 // The desktop program's command line, read before any window exists:
 //
-//   sliding-window-demo [FILE] [--lesson NAME] [--protocol NAME] [--help] [--version]
+//   sliding-window-demo [FILE] [--lesson NAME] [--protocol NAME] [--page-url URL] [--help] [--version]
 //
 // Parsing happens before QApplication is constructed, so that --help,
 // --version and mistakes are answered on the terminal even where there is no
@@ -31,6 +31,7 @@ struct Request {
     // --protocol NAME: a known preset's name (presets::findPreset), never
     // together with a run file or a lesson.
     std::optional<std::string> protocol;
+    std::optional<std::string> pageUrl; // --page-url URL: where the page is published
     // Qt's own options with their values, in the order given.
     std::vector<std::string> toolkitArguments;
     // Why the command line was refused: one line, no program name.
@@ -42,7 +43,7 @@ struct Request {
 // whole command line. "--" ends the options, so a file may begin with a dash.
 Request parse(const std::vector<std::string>& arguments);
 
-// "Usage: sliding-window-demo [FILE] [--lesson NAME] [--protocol NAME] [--help] [--version]"
+// "Usage: sliding-window-demo [FILE] [--lesson NAME] [--protocol NAME] [--page-url URL] [--help] [--version]"
 std::string usage();
 
 // The usage, what the program is, every option, and the lessons --lesson

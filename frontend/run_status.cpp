@@ -20,6 +20,8 @@ StatusParts describe(const Form1& form, const RunHistory& history, double speed)
         parts.run += ": " + run.title;
     else if (run.afterReset)
         parts.run += ", options kept at Reset";
+    // Said while the lesson stands at its end; the next tick or action clears it.
+    if (history.atLessonEnd()) parts.run += std::string(": ") + RunHistory::LessonEndText;
     return parts;
 }
 

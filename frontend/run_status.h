@@ -23,7 +23,7 @@ struct StatusParts {
     std::string receiver; // "Receiver keeps only in-order packets"
     std::string tick;     // "Tick 412"
     std::string speed;    // "1×", "0.25×"
-    std::string run;      // "Run 1", "Run 2, options kept at Reset", "Run 3: fast-retransmit"
+    std::string run;      // "Run 1", "Run 2, options kept at Reset", "Run 3: Slow start…: End of the lesson"
 };
 
 StatusParts describe(const Form1& form, const RunHistory& history, double speed);

@@ -35,6 +35,7 @@ RunHistory::RunHistory(const Form1& startup, std::int32_t checkpointSpacing, std
 
 void RunHistory::tick(Form1& form)
 {
+    atLessonEnd_ = false;
     replayScripted(form); // what the recording did after the tick we stand on
     Run& run = current();
     beforeTick_.capture(form);
@@ -44,6 +45,7 @@ void RunHistory::tick(Form1& form)
     run.trace.recordTick(beforeTick_, form);
     run.ladder.recordTick(flightsBeforeTick_, form, ticks());
     replayScripted(form);
+    endLessonIfDue(form);
     if (replaying_ && scriptNext_ >= script_.size() && ticks() + scriptBase_ >= scriptEnd_)
         replaying_ = false;
     if (ticks() % BudgetCheckTicks == 0) keepWithinBudget();
@@ -60,6 +62,7 @@ void RunHistory::step(Form1& form)
 
 void RunHistory::apply(Form1& form, const UserEvent& event)
 {
+    atLessonEnd_ = false;
     if (event.kind == EventKind::Tick) {
         if (form.Timer1.Enabled) tick(form);
         return;
@@ -72,6 +75,7 @@ void RunHistory::apply(Form1& form, const UserEvent& event)
             replayScripted(form);
             return;
         }
+        if (movesThroughPlayback(form, event)) return;
         if (holdsPlayback(form, event)) {
             clockFlipped_ = !clockFlipped_;
             flips_.push_back(ticks());
@@ -91,6 +95,27 @@ bool RunHistory::holdsPlayback(const Form1& form, const UserEvent& event) const
 {
     if (event.kind != EventKind::PauseCont) return false;
     return !(form.cmdPause.Caption == "Pause" && !form.Timer1.Enabled);
+}
+
+// Start, Pause or Cont pressed while the run waits at its tick 0 (Start,
+// Pause, clock off) with the recording's actions stamped there: they play,
+// Start among them, whichever comes first. The press itself adds nothing.
+bool RunHistory::movesThroughPlayback(Form1& form, const UserEvent& event)
+{
+    const bool waiting = form.cmdReset.Caption == "Start" && !form.Timer1.Enabled;
+    const bool press = event.kind == EventKind::PauseCont || event.kind == EventKind::StartReset;
+    if (!press || !waiting || !scriptedNow()) return false;
+    replayScripted(form);
+    return true;
+}
+
+void RunHistory::endLessonIfDue(Form1& form)
+{
+    if (lessonEnd_ < 0 || ticks() + scriptBase_ != lessonEnd_) return;
+    lessonEnd_ = -1;
+    atLessonEnd_ = true;
+    if (form.Timer1.Enabled) record(form, PressPauseCont);
+    current().trace.note(std::string(LessonEndText) + ": the clock is paused; Cont goes on as a live run");
 }
 
 void RunHistory::record(Form1& form, const UserEvent& event)
@@ -140,6 +165,7 @@ void RunHistory::branch()
     scriptBase_ = 0;
     flips_.clear();
     clockFlipped_ = false;
+    lessonEnd_ = -1; // the lesson is no longer as it was written
 }
 
 // ---------------------------------------------------------------------------
@@ -149,6 +175,7 @@ bool RunHistory::rewindTo(Form1& form, std::int32_t tick, Landing landing)
 {
     Run& run = current();
     if (tick < run.recorder.firstTick() || tick > ticks()) return false;
+    atLessonEnd_ = false;
 
     if (!replaying_) {
         // The run as recorded becomes the recording to replay.
@@ -199,6 +226,8 @@ void RunHistory::open(Form1& form, const RunScript& script)
     flips_.clear();
     clockFlipped_ = false;
     replaying_ = true;
+    atLessonEnd_ = false;
+    lessonEnd_ = script.note.empty() ? -1 : script.ticks;
     const std::string name = script.title.empty() ? std::string("the run file") : "\"" + script.title + "\"";
     current().trace.note(
         "Opened " + name + " (" + numbers::plainText(script.ticks) +

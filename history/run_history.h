@@ -22,10 +22,19 @@
 // The recorded future. After a rewind, or after opening a run file, what
 // was recorded after the current tick is kept as a script: each tick forward
 // replays the actions stamped with it, so the run goes on exactly as it went
-// before. Pause and Cont only hold and release the playback. Any other action
-// of the user's own branches the run: the rest of the script is dropped, with
-// a line in the log. An action equal to the script's next one at this tick
-// (pressing Start where the recording pressed Start) follows the script.
+// before. The one rule of playback, the same in every front end: while a
+// recording lies ahead, Start, Cont, Pause, Step and Step back only move
+// through it. Start (or Pause or Cont) on a run waiting at its tick 0 plays
+// the recording's actions there, whatever the first one is; Pause and Cont
+// on a running playback hold and release it; Step plays the recording's
+// actions at this tick, then one tick. Only an action that changes the
+// simulation (a click on a packet or an ACK, a box, a slider, Reset)
+// branches the run: the rest of the script is dropped, with a line in the
+// log. An action equal to the script's next one at this tick follows it.
+//
+// Lessons end. A run opened from a lesson (a run file with a note) pauses
+// at the recording's last tick and atLessonEnd() says so until the next
+// action or tick; Cont goes on from there as a live run.
 //
 // Holding the playback. Pause pressed while the recording runs its clock
 // stops the clock as a recorded Pause always does; the live model then shows
@@ -116,6 +125,9 @@ public:
     {
         return replaying_ && scriptNext_ < script_.size() ? script_[scriptNext_].tick - ticks() : -1;
     }
+    // The lesson being played has just reached its last tick and paused.
+    bool atLessonEnd() const { return atLessonEnd_; }
+    static constexpr const char* LessonEndText = "End of the lesson";
     // The last tick of the recording being replayed (ticks() when none).
     std::int32_t recordedEnd() const
     {
@@ -156,6 +168,8 @@ private:
     void record(Form1& form, const UserEvent& event);
     void replayScripted(Form1& form);
     bool holdsPlayback(const Form1& form, const UserEvent& event) const;
+    bool movesThroughPlayback(Form1& form, const UserEvent& event);
+    void endLessonIfDue(Form1& form);
     void branch();
     void beginRun(const Form1& start, bool afterReset, std::string title);
     void keepWithinBudget();
@@ -195,4 +209,7 @@ private:
     std::int32_t scriptEnd_ = 0;
     std::vector<std::int32_t> flips_;
     bool clockFlipped_ = false;
+    // The recording's tick at which the lesson being played ends, -1 for none.
+    std::int32_t lessonEnd_ = -1;
+    bool atLessonEnd_ = false;
 };

@@ -6,7 +6,7 @@
 set -euo pipefail
 build=$1 id=$2 version=$3 programs=$4 debian_version=$5
 source "$(dirname "$0")/installed_program_checks.sh"
-require_tools cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli
+require_tools cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli xmllint update-mime-database
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -6,7 +6,7 @@
 set -euo pipefail
 build=$1 id=$2 version=$3 programs=$4
 source "$(dirname "$0")/installed_program_checks.sh"
-require_tools desktop-file-validate appstreamcli
+require_tools desktop-file-validate appstreamcli xmllint update-mime-database
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT

@@ -47,6 +47,22 @@ check_installed_files() {
     grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the desktop entry names another icon"
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" ||
         fail "the metadata names another desktop entry"
+
+    # Run files have a type of their own, which a double click opens with the program.
+    local mime=$prefix/share/mime/packages/$id.xml
+    [ -f "$mime" ] || fail "share/mime/packages/$id.xml is not installed"
+    xmllint --noout "$mime" || fail "the MIME type is not well-formed XML"
+    local database
+    database=$(mktemp -d)
+    mkdir -p "$database/mime/packages" && cp "$mime" "$database/mime/packages/"
+    XDG_DATA_HOME=$database update-mime-database "$database/mime" 2>&1 | grep . &&
+        fail "update-mime-database complains about the MIME type"
+    grep -qx "50:application/x-sliding-window-run:\*.swrun" "$database/mime/globs2" || fail "*.swrun is not a run file"
+    rm -rf "$database"
+    grep -qx "Exec=sliding-window-demo %f" "$prefix/share/applications/$id.desktop" ||
+        fail "the desktop entry does not pass the file it opens"
+    grep -q "^MimeType=.*application/x-sliding-window-run;" "$prefix/share/applications/$id.desktop" ||
+        fail "the desktop entry does not open run files"
 }
 
 # check_program_runs PROGRAM VERSION_TEXT

@@ -43,4 +43,12 @@ printf '{"format": "sliding-window-run", "version": 1, "ticks": 1, "actions": [{
   "sliders": {"timeout": 6, "txWindow": 4, "rxWindow": 8, "highestSequence": 15}}}' > "$out/escape.json"
 if "$exporter" "$out/escape.json" 2> "$out/error"; then echo "a bad action was accepted"; exit 1; fi
 grep -q 'no action this program knows: "\[2J<b>"' "$out/error" || { cat -v "$out/error"; exit 1; }
+# A homework sheet's link of settings, through the page's own parser: started, and played for --ticks.
+"$exporter" --link 'options=slowstart,avoidance&tx=8&seq=16' --ticks 300 --csv "$out/link.csv"
+[ "$(grep -c '^[0-9]*,' "$out/link.csv")" -eq 301 ] || { echo "the link's run has the wrong number of rows"; exit 1; }
+if "$exporter" --link 'https://example.org/#run=cut-off' --csv "$out/y.csv" 2> "$out/error"; then
+    echo "a damaged link was accepted"
+    exit 1
+fi
+grep -q 'The run in this link cannot be opened' "$out/error" || { cat "$out/error"; exit 1; }
 echo "exporter ok"

@@ -13,6 +13,7 @@
 
 #include "core/state_digest.h"
 #include "tests/qt/window_support.h"
+#include "ui/qt/qr_dialog.h"
 #include "ui/qt/run_panel.h"
 
 using namespace window_support;
@@ -24,6 +25,7 @@ private slots:
     void aSavedRunOpensPausedAndPlaysAsRecorded();
     void aBadFileIsRefusedAndTheRunOnScreenStays();
     void aLessonOpensWithItsNoteAndEarlierRunsStayReachable();
+    void theQrEntrySaysWhatToSetThenShowsTheLinkToTheRun();
 };
 
 void RunFilesTest::aSavedRunOpensPausedAndPlaysAsRecorded()
@@ -122,6 +124,24 @@ void RunFilesTest::aLessonOpensWithItsNoteAndEarlierRunsStayReachable()
     emit picker->activated(1);
     QCOMPARE(window.runPanel()->shownTrace().ticks(), 30);
     QVERIFY(!window.runPanel()->showsCurrentRun());
+}
+
+void RunFilesTest::theQrEntrySaysWhatToSetThenShowsTheLinkToTheRun()
+{
+    MainWindow window;
+    QAction* showQr = action(window, "actionShowQr");
+    QVERIFY(!showQr->isEnabled());
+    QVERIFY(showQr->text().contains(QStringLiteral("--page-url")));
+
+    window.setPageAddress(QStringLiteral("https://example.org/demo/?old=1"));
+    QVERIFY(showQr->isEnabled());
+    window.runEvent(box(OptionBox::SlowStart));
+    window.step();
+    window.showLinkQr();
+    QVERIFY(window.qrDialog() != nullptr && window.qrDialog()->isVisible());
+    const QString link = window.qrDialog()->link();
+    QVERIFY2(link.startsWith(QStringLiteral("https://example.org/demo/#run=")), qPrintable(link));
+    QCOMPARE(link, window.linkToRun());
 }
 
 QTEST_MAIN(RunFilesTest)

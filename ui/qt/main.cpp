@@ -74,6 +74,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
 
     MainWindow window;
     window.usePreferences(&preferences);
+    if (request.pageUrl) window.setPageAddress(QString::fromStdString(*request.pageUrl));
     window.show();
     if (script) window.openScript(*script);
     if (request.protocol) window.applyProtocol(*request.protocol);

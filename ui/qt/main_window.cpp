@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QStatusBar>
 #include <QSvgGenerator>
 #include <QUrl>
 #include <cmath>
@@ -111,6 +112,7 @@ void MainWindow::buildMenus()
     ladder->setCheckable(true);
     connect(ladder, &QAction::toggled, this,
             [this, ladder](bool shown) { showLadderView(*this, ladder, shown); });
+    buildShareActions(view);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     connect(addMenuAction(help, QStringLiteral("actionLessons"), tr("&Lessons..."), QKeySequence()),

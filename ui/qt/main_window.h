@@ -67,6 +67,7 @@ class LegendDialog;
 class PracticePanel;
 class QMenu;
 class QSettings;
+class QrDialog;
 class RunPanel;
 
 class MainWindow : public QMainWindow {
@@ -154,6 +155,15 @@ public:
     QString lastFolder() const;
     void rememberFolder(const QString& filePath);
 
+    // Sharing (main_window_share.cpp): the published page's address, the
+    // link to the run on screen (empty, with the refusal, when it cannot
+    // travel) and its QR code.
+    void setPageAddress(const QString& address);
+    const QString& pageAddress() const { return pageAddress_; }
+    QString linkToRun(QString* refusal = nullptr) const;
+    void showLinkQr();
+    QrDialog* qrDialog() const { return qrDialog_; }
+
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
@@ -176,6 +186,9 @@ private:
     void buildStatusBar();
     void showStatus();
     void buildViewMenu(QMenu* view);
+    void buildShareActions(QMenu* view);
+    void showShareAction();
+    void takeUpPageAddress();
     void placePanel();
     void rememberPanelPlace();
     void showPanel(bool shown);
@@ -227,4 +240,7 @@ private:
     std::string shownPauseCaption_;
     std::uint64_t shownRunsVersion_ = 0;
     QString lastRefusal_;
+    QString pageAddress_;
+    QAction* qrAction_ = nullptr;
+    QrDialog* qrDialog_ = nullptr;
 };

@@ -28,6 +28,7 @@
 
 #include "core/app_version.h"
 #include "history/display_text.h"
+#include "frontend/run_names.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
@@ -109,8 +110,8 @@ bool MainWindow::exportRunCsv(const QString& path)
 
 void MainWindow::askAndOpen()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Open Run"), lastFolder(), tr("Runs (*.json);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Run"), lastFolder(),
+                                                      tr("Runs (*.swrun *.json);;All files (*)"));
     if (!path.isEmpty()) openRunFile(path);
 }
 
@@ -121,11 +122,16 @@ void MainWindow::askAndSave()
         refuse(QString::fromStdString(saved.error));
         return;
     }
+    const std::string proposed = run_names::suggestedFileName({}, saved.script.title, history_->ticks());
     QString path = QFileDialog::getSaveFileName(this, tr("Save Run As"),
-                                                QDir(lastFolder()).filePath(QStringLiteral("run.json")),
-                                                tr("Runs (*.json)"));
+                                                QDir(lastFolder()).filePath(QString::fromStdString(proposed)),
+                                                tr("Runs (*.swrun);;Runs, as before (*.json)"));
     if (path.isEmpty()) return;
-    if (!path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) path += QStringLiteral(".json");
+    // Still JSON inside; ".json" kept where the user typed it.
+    const QString extension = QString::fromUtf8(run_names::Extension.data(), run_names::Extension.size());
+    if (!path.endsWith(extension, Qt::CaseInsensitive) &&
+        !path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
+        path += extension;
     saveRun(path);
 }
 

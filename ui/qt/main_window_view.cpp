@@ -175,6 +175,7 @@ void MainWindow::usePreferences(QSettings* settings)
         setStateMarks(marks);
     }
     settings_ = settings;
+    takeUpPageAddress();
 }
 
 void MainWindow::remember(const char* key, const QVariant& value)

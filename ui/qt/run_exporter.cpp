@@ -1,11 +1,15 @@
 // sliding-window-run: plays a run file or a lesson without a window and
 // writes its per-tick CSV and its chart, for homework sheets and slides.
 //
-//   sliding-window-run FILE|--lesson NAME|--protocol NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]
-//                      [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]
+//   sliding-window-run FILE|--lesson NAME|--link LINK|--protocol NAME [--ticks N] [--csv OUT] [--svg OUT]
+//                      [--png OUT] [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]
 //
 // The run plays exactly as in the window: the recorded actions happen at
-// their ticks; past the end of the recording the clock goes on while it runs.
+// their ticks; past the end of the recording the run goes on live with no
+// further actions, ticking as a Step does even where the recording left
+// the clock paused. A link is read by the page's own parser: its settings
+// (a homework sheet's 'options=slowstart&tx=8', started here), the lesson it
+// names, or the run in its "#run=" fragment.
 // --ticks counts the ticks of the whole recording, across its Resets. The
 // chart is the window's own, drawn on Qt's offscreen platform, so no display
 // is needed.
@@ -32,6 +36,8 @@
 #include <vector>
 
 #include "frontend/protocol_presets.h"
+#include "frontend/run_link.h"
+#include "frontend/run_player.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
@@ -49,6 +55,7 @@ struct Request {
     std::optional<std::string> runFile;
     std::optional<std::string> lesson;
     std::optional<std::string> protocol;
+    std::optional<std::string> link;
     std::optional<std::int32_t> ticks;
     std::optional<std::string> csv, svg, png, ladderSvg, ladderPng;
     std::optional<std::int32_t> from, to; // the diagram's ticks
@@ -59,7 +66,7 @@ struct Request {
 std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
-           " FILE|--lesson NAME|--protocol NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]"
+           " FILE|--lesson NAME|--link LINK|--protocol NAME [--ticks N] [--csv OUT] [--svg OUT] [--png OUT]"
            " [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]";
 }
 
@@ -77,6 +84,8 @@ std::string help()
         "  --ticks N    play N ticks of the whole recording, Resets included\n"
         "               (default: its length; past its end the run goes on unattended)\n"
         "  --lesson NAME  a built-in lesson instead of a file\n"
+        "  --link LINK  the page's settings ('options=slowstart,avoidance&tx=8'), started,\n"
+        "               or a whole link of the page, with its lesson or its run\n"
         "  --protocol NAME  the run's protocol in place of its own settings; alone, a run\n"
         "               of that protocol without losses (" +
         presets::presetNames() +
@@ -109,6 +118,8 @@ Request parse(const std::vector<std::string>& arguments)
             if (request.protocol && presets::findPreset(*request.protocol) == nullptr)
                 request.error =
                     "unknown protocol " + *request.protocol + "; the protocols are " + presets::presetNames();
+        } else if (argument == "--link") {
+            value(request.link);
         } else if (argument == "--csv") {
             value(request.csv);
         } else if (argument == "--svg") {
@@ -142,10 +153,12 @@ Request parse(const std::vector<std::string>& arguments)
         }
         if (!request.error.empty()) return request;
     }
-    if (request.runFile && request.lesson)
-        request.error = "give a run file or --lesson NAME";
-    else if (!request.runFile && !request.lesson && !request.protocol)
-        request.error = "give a run file, --lesson NAME or --protocol NAME";
+    const int sources =
+        int(request.runFile.has_value()) + int(request.lesson.has_value()) + int(request.link.has_value());
+    if (sources > 1 || (request.link && request.protocol))
+        request.error = "give one of a run file, --lesson NAME or --link LINK";
+    else if (sources == 0 && !request.protocol)
+        request.error = "give a run file, --lesson NAME, --link LINK or --protocol NAME";
     return request;
 }
 
@@ -347,38 +360,9 @@ int main(int argc, char* argv[])
         std::cerr << ProgramName << ": " << request.error << '\n' << usage() << '\n';
         return 2;
     }
-    RunFileResult read;
-    if (request.lesson || request.runFile) {
-        read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
-    } else {
-        RunScript lossless; // Start at tick 0 and nothing else
-        lossless.ticks = 600;
-        lossless.actions.push_back(RecordedEvent{0, UserEvent{EventKind::StartReset, 0, 0}});
-        read.script = lossless;
-    }
-    if (!read.script) {
-        std::cerr << ProgramName << ": " << read.error << '\n';
-        return 1;
-    }
-    if (request.protocol) {
-        // The same actions, and so the same losses, under the protocol's settings.
-        Form1 settings;
-        settings.Form_Load();
-        for (const UserEvent& event :
-             presets::presetEvents(settings, *presets::findPreset(*request.protocol)))
-            applyEvent(settings, event);
-        const bool slide = read.script->settings.options[static_cast<int>(OptionBox::Slide)];
-        read.script->settings = settingsOf(settings);
-        read.script->settings.options[static_cast<int>(OptionBox::Slide)] = slide;
-    }
-
-    // Past a file-size limit a write fails instead of ending the program
-    // with its temporary file left behind.
-    std::signal(SIGXFSZ, SIG_IGN);
-
-    Form1 form;
     // What the window would show in its message box (the last packet number
     // used, no free flight slot) goes to standard error, each text once.
+    Form1 form;
     std::vector<std::string> said;
     form.showMessageBox = [&said](const std::string& text) {
         if (said.size() >= 10 || std::find(said.begin(), said.end(), text) != said.end()) return;
@@ -387,15 +371,58 @@ int main(int argc, char* argv[])
     };
     form.Form_Load();
     RunHistory history(form);
-    history.open(form, *read.script);
-    // Counted here, not by the history: each Reset starts its run's count again.
-    const std::int32_t ticks = request.ticks.value_or(read.script->ticks);
-    std::int32_t played = 0;
-    while (played < ticks && (history.replaying() || form.Timer1.Enabled)) {
-        history.tick(form);
-        ++played;
+    if (request.link) {
+        const runlink::OpenedLink opened = runlink::openLink(form, history, *request.link);
+        if (!opened.error.empty()) {
+            std::cerr << ProgramName << ": " << opened.error << '\n';
+            return 1;
+        }
+        for (const std::string& ignored : opened.outcome.ignored)
+            std::cerr << ProgramName << ": " << ignored << '\n';
+        if (!opened.openedRun) {
+            if (!request.ticks) {
+                std::cerr << ProgramName << ": a link of settings alone needs --ticks N\n" << usage() << '\n';
+                return 2;
+            }
+            // Settings alone: the run is started, as a user would after opening the page.
+            if (!form.Timer1.Enabled) history.apply(form, {EventKind::StartReset, 0, 0});
+        }
+    } else {
+        RunFileResult read;
+        if (request.lesson || request.runFile) {
+            read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
+        } else {
+            RunScript lossless; // Start at tick 0 and nothing else
+            lossless.ticks = 600;
+            lossless.actions.push_back(RecordedEvent{0, UserEvent{EventKind::StartReset, 0, 0}});
+            read.script = lossless;
+        }
+        if (!read.script) {
+            std::cerr << ProgramName << ": " << read.error << '\n';
+            return 1;
+        }
+        if (request.protocol) {
+            // The same actions, and so the same losses, under the protocol's settings.
+            Form1 settings;
+            settings.Form_Load();
+            for (const UserEvent& event :
+                 presets::presetEvents(settings, *presets::findPreset(*request.protocol)))
+                applyEvent(settings, event);
+            const bool slide = read.script->settings.options[static_cast<int>(OptionBox::Slide)];
+            read.script->settings = settingsOf(settings);
+            read.script->settings.options[static_cast<int>(OptionBox::Slide)] = slide;
+        }
+        history.open(form, *read.script);
     }
-    sayWhatIsShown(history, played, read.script->ticks);
+
+    // Past a file-size limit a write fails instead of ending the program
+    // with its temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    const bool recorded = history.replaying();
+    const std::int32_t recordingEnd = history.recordedEnd();
+    const std::int32_t played = run_player::play(form, history, request.ticks.value_or(recordingEnd));
+    sayWhatIsShown(history, played, recorded ? recordingEnd : played);
 
     if (request.csv) {
         if (const std::string why = writeCsv(*request.csv, history.trace()); !why.empty()) {

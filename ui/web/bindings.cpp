@@ -48,6 +48,11 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("protocolInForce", &WebSession::protocolInForce)
         .function("applyProtocol", &WebSession::applyProtocol)
         .function("statusLine", &WebSession::statusLine)
+        .function("linkPartsJson", &WebSession::linkPartsJson)
+        .function("linkRefusal", &WebSession::linkRefusal)
+        .function("qrRefusal", &WebSession::qrRefusal)
+        .function("openLinkedRun", &WebSession::openLinkedRun)
+        .function("damagedLinkSentence", &WebSession::damagedLinkSentence)
         .function("digest", &WebSession::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.

@@ -6,6 +6,7 @@
 #include "core/numbers.h"
 #include "core/state_digest.h"
 #include "history/display_text.h"
+#include "frontend/run_names.h"
 #include "history/lessons.h"
 #include "tests/reliability/random_events.h"
 #include "ui/chart_looks.h"
@@ -67,8 +68,8 @@ void WebSession::apply(int kind, int target, int value)
 void WebSession::step()
 {
     if (messageOpen_) return;
-    if (form_.Timer1.Enabled) history_->apply(form_, UserEvent{EventKind::PauseCont, 0, 0});
-    history_->tick(form_);
+    // The desktop's step, so that both play a recording the same way.
+    history_->step(form_);
     practiceAfterTick();
 }
 
@@ -115,7 +116,7 @@ std::string WebSession::layoutJson() const { return pageLayoutJson(); }
 
 RunState WebSession::runState() const
 {
-    return {history_->ticks(), form_.Timer1.Enabled, speed_, history_->ticks() > 0};
+    return {history_->ticks(), form_.Timer1.Enabled, speed_, history_->ticks() > 0, history_->atLessonEnd()};
 }
 
 std::string WebSession::windowJson() const { return web::windowJson(form_, runState()); }
@@ -185,8 +186,6 @@ std::string WebSession::linkQuery() const
 // ---------------------------------------------------------------------------
 // Run files and lessons
 
-namespace {
-
 std::string openAnswer(const std::string& error, const RunScript* script)
 {
     JsonText json;
@@ -196,8 +195,6 @@ std::string openAnswer(const std::string& error, const RunScript* script)
     json.endObject();
     return json.take();
 }
-
-} // namespace
 
 std::string WebSession::openScript(const RunScript& script, const std::string& lesson)
 {
@@ -250,7 +247,10 @@ std::string WebSession::savedRunJson() const
     JsonText json;
     json.beginObject().key("error").value(saved.error);
     json.key("text").value(saved.error.empty() ? writeRunText(saved.script) : std::string());
-    json.key("fileName").value(showsUnmodifiedLesson() ? lesson_ + ".json" : std::string("run.json"));
+    const bool fromLesson = !lesson_.empty() && history_->title() == lessonScript_.title;
+    json.key("fileName")
+        .value(run_names::suggestedFileName(fromLesson ? lesson_ : std::string(), history_->title(),
+                                            history_->ticks()));
     json.endObject();
     return json.take();
 }

@@ -42,7 +42,7 @@ public:
     void tick();
     // A user event (EventKind, target, value as in core/events.h).
     void apply(int kind, int target, int value);
-    // One tick whatever the clock; a running clock is paused first.
+    // One tick, as the desktop steps: the recording plays first, a running clock is paused.
     void step();
     void stepBack();
     bool rewindTo(int tick);
@@ -110,6 +110,18 @@ public:
     bool applyProtocol(const std::string& name);
     std::string statusLine() const;
 
+    // A run in a link (web_session_share.cpp). The page compresses and
+    // inflates with the browser's own streams; everything else is here:
+    // {"query", "run", "error"}, the parts of the link to the run on screen;
+    // the sentence refusing a link of `characters`, "" when it may travel;
+    // opening the inflated JSON of a link's run, answered as openRunText;
+    // the sentence for a link whose run cannot be inflated.
+    std::string linkPartsJson() const;
+    std::string linkRefusal(double characters) const;
+    std::string qrRefusal(double characters) const; // as linkRefusal, for a QR code
+    std::string openLinkedRun(const std::string& json);
+    std::string damagedLinkSentence() const;
+
     // stateDigest of the model, in hexadecimal.
     std::string digest() const;
 
@@ -132,6 +144,9 @@ private:
     void practiceAfterTick();
     int speed_ = links::NormalSpeed;
 };
+
+// What every open answers: {"error", "title", "note"}; `script` null on an error.
+std::string openAnswer(const std::string& error, const RunScript* script);
 
 // The state digests of a seeded stream of random user events, one after
 // each batch of `batchSize` events, comma-separated: the same numbers the

@@ -115,7 +115,8 @@ template <class Emit> void forEachElement(const Form1& form, const RunState& run
 
     JsonText json;
     json.beginObject().key("tick").value(run.tick).key("clockOn").value(run.clockOn);
-    json.key("speed").value(run.speed).key("canStepBack").value(run.canStepBack).endObject();
+    json.key("speed").value(run.speed).key("canStepBack").value(run.canStepBack);
+    json.key("lessonEnd").value(run.lessonEnd).endObject();
     emit(11, "", json.take());
 }
 

@@ -17,6 +17,7 @@ struct RunState {
     bool clockOn = false;
     int speed = 0;
     bool canStepBack = false;
+    bool lessonEnd = false; // a lesson has reached its last tick and paused there
 };
 
 // Every control: {"lblTx": [19 labels], "lblRx": [...], "shpTimeOut": [19 widths],

@@ -41,6 +41,11 @@ export interface WebSession {
   protocolInForce(): string;
   applyProtocol(name: string): boolean;
   statusLine(): string;
+  linkPartsJson(): string;
+  linkRefusal(characters: number): string;
+  qrRefusal(characters: number): string;
+  openLinkedRun(json: string): string;
+  damagedLinkSentence(): string;
 }
 
 export interface Engine {
@@ -111,7 +116,7 @@ export interface WindowState {
   sliders: Record<string, SliderState>;
   run: RunState;
 }
-export interface RunState { tick: number; clockOn: boolean; speed: number; canStepBack: boolean }
+export interface RunState { tick: number; clockOn: boolean; speed: number; canStepBack: boolean; lessonEnd: boolean }
 
 // What changed since the last call: arrays come keyed by index, and a
 // member that did not change is left out.

@@ -6,7 +6,9 @@ import { instantiateEmbeddedEngine } from './engine_loader';
 import { Legend } from './legend';
 import { RunFiles } from './run_files';
 import { PracticeView } from './practice';
+import { QrView } from './qr_view';
 import { markerLegend, RunPanel } from './run_panel';
+import { linkToRun, openLinkedRun, runPayloadOf, SharedLink } from './run_link';
 import { TouchBar } from './touch_bar';
 import { WindowView } from './window_view';
 
@@ -234,7 +236,8 @@ class Page {
     }
     const filter = element<HTMLSelectElement>('logFilter');
     filter.addEventListener('change', () => { element('log').className = `filter-${filter.value}`; });
-    element('copyLink').addEventListener('click', () => this.copyLink());
+    element('copyLink').addEventListener('click', () => { void this.copyLink(); });
+    new QrView(this.session, () => this.shareLink(), notice).wire();
     const inOrder = element<HTMLInputElement>('inOrder');
     inOrder.addEventListener('click', () =>
       this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkInOrderReceiver, 0)));
@@ -290,7 +293,7 @@ class Page {
 
   private showRun(state: WindowState): void {
     if (!this.panel) return;
-    setText(element('tickReadout'), `Tick ${state.run.tick}`);
+    setText(element('tickReadout'), state.run.lessonEnd ? `Tick ${state.run.tick}: End of the lesson` : `Tick ${state.run.tick}`);
     const back = element<HTMLButtonElement>('stepBack');
     if (back.disabled === state.run.canStepBack) back.disabled = !state.run.canStepBack;
     for (const [id, name] of [['inOrder', 'chkInOrderReceiver'], ['goBackN', 'chkGoBackN']]) {
@@ -309,13 +312,17 @@ class Page {
     if (speed.value !== String(state.run.speed)) speed.value = String(state.run.speed);
   }
 
-  linkNow(): string {
-    const here = location.href.replace(/[?#].*$/, '');
-    return `${here}?${this.session.linkQuery()}`;
+  // The settings alone, or the whole run in the fragment (run_link.ts).
+  shareLink(): Promise<SharedLink> {
+    return linkToRun(this.session, location.href.replace(/[?#].*$/, ''));
   }
 
-  private copyLink(): void {
-    const link = this.linkNow();
+  private async copyLink(): Promise<void> {
+    const { link, error } = await this.shareLink();
+    if (error) {
+      notice(error);
+      return;
+    }
     const field = element<HTMLInputElement>('linkText');
     field.value = link;
     field.hidden = false;
@@ -344,7 +351,7 @@ class Page {
       flightCentre: (ack: boolean, slot: number) => this.view.flightCentre(ack, slot),
       pressFlight: (ack: boolean, slot: number) => this.view.pressFlight(ack, slot),
       digest: () => this.session.digest(),
-      linkNow: () => this.linkNow(),
+      linkNow: async () => (await this.shareLink()).link,
       randomEventDigests: (seed: number, batches: number, size: number) =>
         this.engine.randomEventDigests(seed, batches, size),
       busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds(ticks),
@@ -366,9 +373,12 @@ async function start(): Promise<void> {
   });
   const session = new engine.WebSession(location.search);
   const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[] };
+  // A run in the fragment opens as its file would, in place of the query's settings.
+  const payload = runPayloadOf(location.hash);
+  const opened = payload ? await openLinkedRun(session, payload) : session.openedJson();
   const page = new Page(engine, session, outcome.embed);
   for (const sentence of outcome.ignored) notice(sentence);
-  if (!outcome.embed) page.runFiles().showOpened(session.openedJson());
+  page.runFiles().showOpened(opened, outcome.embed);
   performance.mark('startup-drawn');
   if (!outcome.embed) {
     await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted, 0)));

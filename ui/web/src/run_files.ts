@@ -67,10 +67,30 @@ export class RunFiles {
     });
   }
 
-  // What the start-up link opened, if anything: its note.
-  showOpened(answerJson: string): void {
+  // What the start-up link opened, if anything: its note, or why it could
+  // not open. Embedded, the note waits behind a small button over the window.
+  showOpened(answerJson: string, embedded = false): void {
     const answer = JSON.parse(answerJson) as Partial<OpenAnswer>;
-    if (answer.title !== undefined) this.showNote(answer as OpenAnswer);
+    if (answer.error) this.host.notice(answer.error);
+    if (answer.title === undefined || answer.error) return;
+    this.showNote(answer as OpenAnswer);
+    if (!embedded || !answer.note) return;
+    const note = element('lessonNote');
+    note.hidden = true;
+    const button = document.createElement('button');
+    button.id = 'noteButton';
+    button.textContent = 'Note';
+    button.title = `The teacher's note: ${answer.title}`;
+    button.setAttribute('aria-expanded', 'false');
+    button.addEventListener('click', () => {
+      note.hidden = !note.hidden;
+      button.setAttribute('aria-expanded', String(!note.hidden));
+    });
+    element('lessonNoteOk').addEventListener('click', () => {
+      note.hidden = true;
+      button.setAttribute('aria-expanded', 'false');
+    });
+    document.body.appendChild(button);
   }
 
   private openFile(file: File): void {

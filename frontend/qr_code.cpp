@@ -1,0 +1,24 @@
+#include "frontend/qr_code.h"
+
+#include <qrencode.h>
+
+#include <memory>
+#include <string>
+
+namespace qr {
+
+std::optional<Matrix> encode(std::string_view text)
+{
+    const std::string bytes(text); // libqrencode reads a terminated string
+    const std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
+        QRcode_encodeString8bit(bytes.c_str(), 0, QR_ECLEVEL_L), &QRcode_free);
+    if (!code) return std::nullopt;
+    Matrix matrix;
+    matrix.size = code->width;
+    matrix.dark.resize(static_cast<std::size_t>(code->width) * static_cast<std::size_t>(code->width));
+    for (std::size_t i = 0; i < matrix.dark.size(); ++i)
+        matrix.dark[i] = (code->data[i] & 1) != 0; // the lowest bit is the module's colour
+    return matrix;
+}
+
+} // namespace qr

@@ -1,0 +1,114 @@
+// A run carried in a link: a teacher's run with losses travels through the
+// link and plays tick for tick as it did; damaged or oversized links are
+// refused with a sentence.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/state_digest.h"
+#include "frontend/run_link.h"
+#include "history/run_history.h"
+#include "tests/history/history_support.h"
+
+namespace {
+
+using namespace history_support;
+
+std::int16_t visiblePacket(const Form1& form) { return firstVisible(form.cmdPacket); }
+
+// Slow Start, Start, two packets lost on their way, then 400 more ticks.
+std::vector<std::uint64_t> teachersRun(Form1& form, RunHistory& history)
+{
+    history.apply(form, box(OptionBox::SlowStart));
+    history.apply(form, StartReset);
+    std::vector<std::uint64_t> digests;
+    int lost = 0;
+    for (int t = 1; t <= 700; ++t) {
+        history.tick(form);
+        // A playback applies the actions stamped with a tick right after that tick.
+        if (lost < 2 && t >= 20 + 150 * lost && visiblePacket(form) >= 0) {
+            history.apply(form, {EventKind::ClickPacket, visiblePacket(form), 0});
+            ++lost;
+        }
+        digests.push_back(stateDigest(form));
+    }
+    EXPECT_EQ(lost, 2);
+    return digests;
+}
+
+TEST(RunLink, ARunWithLossesTravelsByLinkAndPlaysTheSame)
+{
+    Form1 teacher = loaded();
+    RunHistory taught(teacher);
+    const std::vector<std::uint64_t> expected = teachersRun(teacher, taught);
+
+    const runlink::LinkParts parts = runlink::linkParts(taught, links::NormalSpeed + 1);
+    ASSERT_FALSE(parts.runText.empty());
+    EXPECT_EQ(parts.query, "speed=2");
+    const runlink::BuiltLink built = runlink::buildLink("https://example.org/demo/", parts);
+    ASSERT_TRUE(built.error.empty()) << built.error;
+    EXPECT_LT(built.link.size(), 1000u); // compressed: a run file of several kilobytes fits a QR code
+
+    Form1 student = loaded();
+    RunHistory history(student);
+    const runlink::OpenedLink opened = runlink::openLink(student, history, built.link);
+    ASSERT_TRUE(opened.openedRun) << opened.error;
+    EXPECT_EQ(opened.outcome.speedIndex, links::NormalSpeed + 1);
+    EXPECT_FALSE(student.Timer1.Enabled); // paused at its start, as a file opens
+    EXPECT_EQ(history.ticks(), 0);
+    std::vector<std::uint64_t> played;
+    while (played.size() < expected.size()) {
+        history.tick(student); // as the exporter plays it: the recording's actions at their ticks
+        played.push_back(stateDigest(student));
+    }
+    EXPECT_EQ(played, expected);
+
+    // A run without an action yet is the short settings link of before.
+    Form1 fresh = loaded();
+    RunHistory idle(fresh);
+    const runlink::LinkParts plain = runlink::linkParts(idle, links::NormalSpeed);
+    EXPECT_TRUE(plain.runText.empty());
+    EXPECT_TRUE(plain.query.starts_with("options=none")) << plain.query;
+}
+
+TEST(RunLink, DamagedAndOversizedLinksAreRefusedWithASentence)
+{
+    Form1 form = loaded();
+    RunHistory history(form);
+    const RunFileResult good = runlink::readPayload(runlink::runPayload(writeRunText(RunScript{})));
+    ASSERT_TRUE(good.script) << good.error;
+
+    const std::string payload = runlink::runPayload(writeRunText(RunScript{}));
+    for (const std::string& bad :
+         {std::string("not*base64"), payload.substr(0, payload.size() / 2), std::string("A")}) {
+        const RunFileResult read = runlink::readPayload(bad);
+        EXPECT_FALSE(read.script);
+        EXPECT_EQ(read.error, runlink::damagedSentence()) << bad;
+    }
+    // Valid compression of text that is no run: the run-file reader's own sentence.
+    const RunFileResult notRun =
+        runlink::readPayload(runlink::runPayload("{\"format\": \"something else\"}"));
+    ASSERT_FALSE(notRun.script);
+    EXPECT_EQ(notRun.error, "The run in this link cannot be opened. " +
+                                readRunText("{\"format\": \"something else\"}").error);
+    // A bomb that inflates past a run file's size is refused by size, not inflated whole.
+    const RunFileResult bomb =
+        runlink::readPayload(runlink::runPayload(std::string(runfile::MaxFileBytes + 10, ' ')));
+    ASSERT_FALSE(bomb.script);
+    EXPECT_NE(bomb.error.find("larger than a run file may be"), std::string::npos) << bomb.error;
+
+    // Too long for an address bar: refused, the file offered instead.
+    runlink::LinkParts huge;
+    std::uint32_t noise = 1;
+    for (int i = 0; i < 8000; ++i)
+        huge.runText += static_cast<char>((noise = noise * 1664525u + 1013904223u) >> 24);
+    const runlink::BuiltLink built = runlink::buildLink("https://example.org/", huge);
+    EXPECT_TRUE(built.link.empty());
+    EXPECT_NE(built.error.find("save it as a run file"), std::string::npos) << built.error;
+
+    const runlink::OpenedLink opened = runlink::openLink(form, history, "https://example.org/?tx=3#run=%%%");
+    EXPECT_FALSE(opened.openedRun);
+    EXPECT_EQ(opened.error, runlink::damagedSentence());
+}
+
+} // namespace

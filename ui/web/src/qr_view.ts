@@ -1,0 +1,75 @@
+// "Show link as QR code": the link to the run on screen as a code big enough
+// to be read from the back of a room off a projector, so that every phone
+// opens the same run. The code is drawn from uqr's module matrix.
+import { encode } from 'uqr';
+import { WebSession } from './engine';
+import { SharedLink } from './run_link';
+
+// Four modules of light margin all round, as readers expect.
+const QuietZone = 4;
+
+export class QrView {
+  private readonly box: HTMLDialogElement;
+  private readonly canvas: HTMLCanvasElement;
+  private readonly caption: HTMLParagraphElement;
+
+  constructor(private readonly session: WebSession, private readonly linkOf: () => Promise<SharedLink>,
+    private readonly notice: (text: string) => void) {
+    this.box = document.createElement('dialog');
+    this.box.id = 'qrBox';
+    this.box.setAttribute('aria-label', 'Link as QR code');
+    this.canvas = document.createElement('canvas');
+    this.canvas.id = 'qrCode';
+    this.canvas.setAttribute('role', 'img');
+    this.caption = document.createElement('p');
+    this.caption.id = 'qrCaption';
+    const close = document.createElement('form');
+    close.method = 'dialog';
+    const ok = document.createElement('button');
+    ok.textContent = 'Close';
+    close.appendChild(ok);
+    this.box.append(this.canvas, this.caption, close);
+    document.body.appendChild(this.box);
+  }
+
+  // A button beside "Copy link".
+  wire(): void {
+    const button = document.createElement('button');
+    button.id = 'showQr';
+    button.textContent = 'QR code';
+    button.title = 'Show the link to this run as a QR code, for phones in the room';
+    button.addEventListener('click', () => { void this.show(); });
+    document.getElementById('copyLink')?.after(button);
+  }
+
+  async show(): Promise<void> {
+    const shared = await this.linkOf();
+    if (shared.error) {
+      this.notice(shared.error);
+      return;
+    }
+    const refusal = this.session.qrRefusal(shared.link.length);
+    if (refusal) {
+      this.notice(refusal);
+      return;
+    }
+    const code = encode(shared.link, { ecc: 'L', boostEcc: true, border: 0 });
+    const modules = code.data.length + 2 * QuietZone;
+    // As large as the screen allows, in whole pixels per module so every edge is sharp.
+    const room = Math.min(window.innerWidth, window.innerHeight) * 0.85;
+    const scale = Math.max(2, Math.floor(room / modules));
+    this.canvas.width = this.canvas.height = modules * scale;
+    const paint = this.canvas.getContext('2d');
+    if (!paint) return;
+    paint.fillStyle = '#fff';
+    paint.fillRect(0, 0, this.canvas.width, this.canvas.height);
+    paint.fillStyle = '#000';
+    code.data.forEach((row, y) => row.forEach((dark, x) => {
+      if (dark) paint.fillRect((x + QuietZone) * scale, (y + QuietZone) * scale, scale, scale);
+    }));
+    this.canvas.setAttribute('aria-label', `QR code of the link to this run (${shared.link.length} characters)`);
+    this.caption.textContent = `Scan to open this run (${shared.link.length} characters).`;
+    this.canvas.dataset.link = shared.link;
+    if (!this.box.open) this.box.showModal();
+  }
+}

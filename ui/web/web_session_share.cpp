@@ -1,0 +1,42 @@
+// Sharing the run on the page: the link's parts and its refusals. The same
+// run-file reader and the same sentences as the desktop and the exporter.
+#include "frontend/run_link.h"
+#include "ui/web/json_text.h"
+#include "ui/web/web_session.h"
+
+namespace web {
+
+std::string WebSession::linkPartsJson() const
+{
+    runlink::LinkParts parts = runlink::linkParts(*history_, speed_);
+    // A lesson as it was written travels by its name: the shortest link there is.
+    if (showsUnmodifiedLesson()) parts = {linkQuery(), {}, {}};
+    JsonText json;
+    json.beginObject().key("query").value(parts.query).key("run").value(parts.runText);
+    json.key("error").value(parts.error).endObject();
+    return json.take();
+}
+
+std::string WebSession::linkRefusal(double characters) const
+{
+    if (!(characters > static_cast<double>(runlink::MaxLinkCharacters))) return {};
+    return runlink::tooLongSentence(static_cast<std::size_t>(characters));
+}
+
+std::string WebSession::qrRefusal(double characters) const
+{
+    if (!(characters > static_cast<double>(runlink::MaxQrCharacters))) return {};
+    return runlink::qrTooLongSentence(static_cast<std::size_t>(characters));
+}
+
+std::string WebSession::openLinkedRun(const std::string& json)
+{
+    if (messageOpen_) return openAnswer("Close the message box first, then open the link again.", nullptr);
+    const RunFileResult read = runlink::readLinkedRun(json);
+    if (!read.script) return openAnswer(read.error, nullptr);
+    return openScript(*read.script, {});
+}
+
+std::string WebSession::damagedLinkSentence() const { return runlink::damagedSentence(); }
+
+} // namespace web
