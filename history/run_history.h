@@ -123,7 +123,8 @@ public:
     // can be foreseen exactly that far. -1 when no recorded action waits.
     std::int32_t ticksToNextScripted() const
     {
-        return replaying_ && scriptNext_ < script_.size() ? script_[scriptNext_].tick - ticks() : -1;
+        return replaying_ && scriptNext_ < script_.size() ? script_[scriptNext_].tick - scriptBase_ - ticks()
+                                                          : -1;
     }
     // The lesson being played has just reached its last tick and paused.
     bool atLessonEnd() const { return atLessonEnd_; }

@@ -239,6 +239,21 @@ private:
     char buffer_[64 * 1024];
 };
 
+// The encoders do not all report a write that fell short: what they make is
+// put in memory first and written in one checked write.
+std::string writeBytes(const std::string& path, const QByteArray& bytes)
+{
+    SavedFile saved(path);
+    if (std::string why = saved.open(); !why.empty()) return why;
+    errno = 0;
+    if (saved.file.write(bytes) != bytes.size() || !saved.file.flush()) {
+        const std::string why = saved.reason();
+        saved.file.cancelWriting();
+        return why;
+    }
+    return saved.commit();
+}
+
 std::string writeCsv(const std::string& path, const RunTrace& trace)
 {
     if (path == "-") {
@@ -287,16 +302,7 @@ std::string writeChart(const std::string& path, const RunTrace& trace, bool svg)
         }
         if (!image.save(&drawing, "PNG")) return "the image could not be encoded";
     }
-    SavedFile saved(path);
-    if (std::string why = saved.open(); !why.empty()) return why;
-    const QByteArray& bytes = drawing.data();
-    errno = 0;
-    if (saved.file.write(bytes) != bytes.size() || !saved.file.flush()) {
-        const std::string why = saved.reason();
-        saved.file.cancelWriting();
-        return why;
-    }
-    return saved.commit();
+    return writeBytes(path, drawing.data());
 }
 
 void refuseWrite(const std::string& path, const std::string& why)
@@ -324,18 +330,14 @@ void sayWhatIsShown(const RunHistory& history, std::int32_t played, std::int32_t
 }
 
 // The diagram of ticks from .. to, at 100 %: the SVG by the shared writer, the PNG drawn by Qt.
-bool writeLadder(const std::string& path, const RunHistory& history, const Request& request, bool svg)
+std::string writeLadder(const std::string& path, const RunHistory& history, const Request& request, bool svg)
 {
     const ladder::Description diagram = ladder::describe(history.ladder(), history.trace(),
                                                          request.from.value_or(0), request.to.value_or(-1));
     const ladder::Layout layout;
     const ladder::Palette palette = ladder::palette(false);
-    if (svg) {
-        std::ofstream out(path, std::ios::binary);
-        out << ladder::toSvg(diagram, layout, palette, false);
-        out.flush();
-        return static_cast<bool>(out);
-    }
+    if (svg)
+        return writeBytes(path, QByteArray::fromStdString(ladder::toSvg(diagram, layout, palette, false)));
     QImage image(
         QSize(static_cast<int>(layout.width), static_cast<int>(layout.height(diagram.from, diagram.to))),
         QImage::Format_ARGB32_Premultiplied);
@@ -344,7 +346,10 @@ bool writeLadder(const std::string& path, const RunHistory& history, const Reque
         QPainter painter(&image);
         paintLadder(painter, diagram, layout, palette, false);
     }
-    return image.save(QString::fromStdString(path), "PNG");
+    QBuffer drawing;
+    drawing.open(QIODevice::WriteOnly);
+    if (!image.save(&drawing, "PNG")) return "the image could not be encoded";
+    return writeBytes(path, drawing.data());
 }
 
 } // namespace
@@ -430,9 +435,11 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    if (request.ladderSvg && !writeLadder(*request.ladderSvg, history, request, true)) {
-        std::cerr << ProgramName << ": could not write " << *request.ladderSvg << '\n';
-        return 1;
+    if (request.ladderSvg) {
+        if (const std::string why = writeLadder(*request.ladderSvg, history, request, true); !why.empty()) {
+            refuseWrite(*request.ladderSvg, why);
+            return 1;
+        }
     }
     if (request.svg || request.png || request.ladderPng) {
         // Drawing needs a QApplication, but never a display.
@@ -447,9 +454,12 @@ int main(int argc, char* argv[])
                 return 1;
             }
         }
-        if (request.ladderPng && !writeLadder(*request.ladderPng, history, request, false)) {
-            std::cerr << ProgramName << ": could not write " << *request.ladderPng << '\n';
-            return 1;
+        if (request.ladderPng) {
+            if (const std::string why = writeLadder(*request.ladderPng, history, request, false);
+                !why.empty()) {
+                refuseWrite(*request.ladderPng, why);
+                return 1;
+            }
         }
     }
     return 0;
