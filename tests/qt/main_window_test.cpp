@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -73,7 +74,7 @@ void MainWindowTest::opensWithTheStartupPicture()
     // The client area keeps its size; the menu bar sits above it.
     QCOMPARE(window.clientArea()->size(), QSize(855, 595));
     QCOMPARE(window.clientArea()->y(), window.menuBar()->height());
-    QCOMPARE(window.size(), QSize(855, 595 + window.menuBar()->height()));
+    QCOMPARE(window.size(), QSize(855, 595 + window.menuBar()->height() + window.statusBar()->height()));
     QCOMPARE(window.minimumSize(), window.maximumSize()); // nothing to reflow: it cannot be resized
 
     for (int i = 0; i < 19; ++i) {

@@ -27,10 +27,11 @@ if [ "${1:-}" = "--on-screen" ]; then
     window=$(timeout 20 xdotool search --sync --name "^Quill's Sliding Window Demo$" | head -n 1)
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    # The 855 x 595 client area sits under the menu bar.
-    menu=$((HEIGHT - 595))
+    # The 855 x 595 client area sits between the menu bar and the status
+    # line, each one line of the same text high.
+    menu=$(((HEIGHT - 595) / 2))
     if [ "$WIDTH" != 855 ] || [ "$menu" -le 0 ] || [ "$menu" -gt 60 ]; then
-        echo "window is ${WIDTH}x${HEIGHT}, expected 855 wide and 595 plus a menu bar high"
+        echo "window is ${WIDTH}x${HEIGHT}, expected 855 wide and 595 plus a menu bar and a status line high"
         exit 1
     fi
 
