@@ -95,6 +95,13 @@ Colour colourOf(const Palette& palette, LineKind kind)
     return palette.text;
 }
 
+Colour markColour(const Palette& palette, MarkKind kind)
+{
+    return kind == MarkKind::StateChange ? palette.state
+           : kind == MarkKind::Drop      ? palette.lost
+                                         : palette.timeout;
+}
+
 std::string_view stateMark(LineKind kind)
 {
     if (kind == LineKind::Packet)
@@ -197,9 +204,7 @@ std::string toSvg(const Description& d, const Layout& layout, const Palette& pal
     for (const Mark& mark : d.marks) {
         const double at = y(mark.tick);
         const double axis = mark.atReceiver ? layout.receiverX() : layout.senderX();
-        const Colour colour = mark.kind == MarkKind::StateChange ? palette.state
-                              : mark.kind == MarkKind::Drop      ? palette.lost
-                                                                 : palette.timeout;
+        const Colour colour = markColour(palette, mark.kind);
         out += "<line class=\"mark\" x1=\"" + number(axis - 5 * layout.scale) + "\" y1=\"" + number(at) +
                "\" x2=\"" + number(axis + 5 * layout.scale) + "\" y2=\"" + number(at) + "\" stroke=\"" +
                cssColour(colour) + "\" stroke-width=\"" + number(2 * layout.scale) + "\"/>\n";

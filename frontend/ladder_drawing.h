@@ -53,6 +53,8 @@ struct Palette {
 };
 Palette palette(bool safeColours);
 Colour colourOf(const Palette& palette, LineKind kind);
+// A mark's colour: state changes, drops, and timeouts with the fast-retransmit entries.
+Colour markColour(const Palette& palette, MarkKind kind);
 // The state mark drawn before a line's label when the View options show
 // marks ("F" sent once, "S" sent again; ACKs carry none).
 std::string_view stateMark(LineKind kind);

@@ -122,9 +122,7 @@ void paintLadder(QPainter& painter, const ladder::Description& d, const ladder::
     for (const Mark& mark : d.marks) {
         const double at = y(mark.tick);
         const double axis = mark.atReceiver ? layout.receiverX() : layout.senderX();
-        const Colour colour = mark.kind == MarkKind::StateChange ? palette.state
-                              : mark.kind == MarkKind::Drop      ? palette.lost
-                                                                 : palette.timeout;
+        const Colour colour = markColour(palette, mark.kind);
         painter.setPen(QPen(toQColor(colour), 2 * s));
         painter.drawLine(QPointF(axis - 5 * s, at), QPointF(axis + 5 * s, at));
         (mark.atReceiver ? receiverMarks : senderMarks)
