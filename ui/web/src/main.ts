@@ -385,6 +385,13 @@ class Page {
       busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds(ticks),
       ladderJson: (from: number, to: number) => this.session.ladderJson(from, to),
       ladderDrawn: () => this.ladder?.drawn(),
+      // Milliseconds of one redraw of the diagram's ticks in view, layout excluded.
+      ladderRedrawMilliseconds: () => {
+        this.ladder?.changed();
+        const start = performance.now();
+        this.ladder?.redraw();
+        return performance.now() - start;
+      },
     };
   }
 }
