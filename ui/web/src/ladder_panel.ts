@@ -46,6 +46,8 @@ export class LadderPanel {
     // Scrolled up, the diagram stays where the user put it; back at the end, it follows the run again.
     box.addEventListener('scroll', () => {
       this.following = box.scrollTop + box.clientHeight >= box.scrollHeight - 2;
+      // Following the run scrolls the box too: that drawing is already in place.
+      if (this.view.first + Math.floor(box.scrollTop / this.view.tickPixels) === this.shown.from) return;
       this.dirty = true;
       if (!this.scrollFrame) {
         this.scrollFrame = requestAnimationFrame(() => {
