@@ -53,6 +53,10 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("qrRefusal", &WebSession::qrRefusal)
         .function("openLinkedRun", &WebSession::openLinkedRun)
         .function("damagedLinkSentence", &WebSession::damagedLinkSentence)
+        .function("ladderViewJson", &WebSession::ladderViewJson)
+        .function("ladderSvg", &WebSession::ladderSvg)
+        .function("ladderPick", &WebSession::ladderPick)
+        .function("ladderJson", &WebSession::ladderJson)
         .function("digest", &WebSession::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.

@@ -26,6 +26,7 @@
 #include "core/form.h"
 #include "frontend/link_settings.h"
 #include "frontend/practice.h"
+#include "history/ladder_description.h"
 #include "history/run_history.h"
 #include "ui/web/window_json.h"
 
@@ -122,6 +123,22 @@ public:
     std::string openLinkedRun(const std::string& json);
     std::string damagedLinkSentence() const;
 
+    // The time-sequence diagram (web_ladder.cpp), as the desktop's window
+    // draws it. The page shows the shared SVG drawing of the ticks in view,
+    // placed in a scrolled strip as tall as the whole run's drawing:
+    //   ladderViewJson(width): {"first", "last" (the ticks kept), "height"
+    //     (of the whole drawing), "header", "tickPixels"}, in pixels for a
+    //     strip `width` pixels wide;
+    //   ladderSvg(from, to, width, safeColours, stateMarks): ticks from..to
+    //     as an SVG document (what the exporter writes), also for saving;
+    //   ladderPick(from, to, width, x, y): the tick a click at (x, y) of
+    //     that drawing picks: the tick a line left when it falls on one;
+    //   ladderJson(from, to): the description itself, for the tests.
+    std::string ladderViewJson(double width) const;
+    std::string ladderSvg(int from, int to, double width, bool safeColours, bool stateMarks);
+    int ladderPick(int from, int to, double width, double x, double y);
+    std::string ladderJson(int from, int to);
+
     // stateDigest of the model, in hexadecimal.
     std::string digest() const;
 
@@ -143,6 +160,10 @@ private:
     practice::Session practice_;
     void practiceAfterTick();
     int speed_ = links::NormalSpeed;
+    // The diagram last described: the page asks for its visible ticks every
+    // redraw, and a click right after asks about the same ticks again.
+    ladder::Description ladder_;
+    const ladder::Description& describeLadder(int from, int to);
 };
 
 // What every open answers: {"error", "title", "note"}; `script` null on an error.

@@ -46,6 +46,10 @@ export interface WebSession {
   qrRefusal(characters: number): string;
   openLinkedRun(json: string): string;
   damagedLinkSentence(): string;
+  ladderViewJson(width: number): string;
+  ladderSvg(from: number, to: number, width: number, safeColours: boolean, stateMarks: boolean): string;
+  ladderPick(from: number, to: number, width: number, x: number, y: number): number;
+  ladderJson(from: number, to: number): string;
 }
 
 export interface Engine {

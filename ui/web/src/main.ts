@@ -7,6 +7,7 @@ import { Legend } from './legend';
 import { RunFiles } from './run_files';
 import { PracticeView } from './practice';
 import { QrView } from './qr_view';
+import { LadderPanel } from './ladder_panel';
 import { markerLegend, RunPanel } from './run_panel';
 import { linkToRun, openLinkedRun, runPayloadOf, SharedLink } from './run_link';
 import { TouchBar } from './touch_bar';
@@ -88,6 +89,7 @@ class Page {
   private readonly state: WindowState;
   private readonly touchBar: TouchBar;
   private panel: RunPanel | null = null;
+  private ladder: LadderPanel | null = null;
   private clockTimer: number | undefined;
   private lastTickStart = 0;
   private chartTimer = 0;
@@ -125,6 +127,7 @@ class Page {
   // what a class looks at first, and the chart's set-up costs a layout of its own.
   buildPanel(): void {
     this.panel = new RunPanel(this.session, element('chart'), element('log'), this.looks.chart);
+    this.ladder = this.buildLadder(this.panel);
     markerLegend(element('markerLegend'), this.looks.chart);
     this.buildRunBar();
     this.runFiles().wire();
@@ -146,6 +149,27 @@ class Page {
 
   private follow(): void {
     this.panel?.follow();
+    this.ladder?.changed();
+  }
+
+  // The diagram shares the chart's cursor: a click on it picks for both.
+  private buildLadder(panel: RunPanel): LadderPanel {
+    const ladder = new LadderPanel(this.session, element('ladder'), element<HTMLDetailsElement>('ladderPanel'),
+      this.looks.chart.cursor);
+    ladder.onPick = (tick) => panel.pick(tick);
+    ladder.onRewind = (tick) => this.run(() => this.session.rewindTo(tick));
+    ladder.setViewOptions(element<HTMLInputElement>('safeColours').checked,
+      element<HTMLInputElement>('stateMarks').checked);
+    element('saveLadder').addEventListener('click', () => {
+      const from = Math.max(0, Math.floor(Number(element<HTMLInputElement>('ladderFrom').value) || 0));
+      const to = Math.max(from, Math.floor(Number(element<HTMLInputElement>('ladderTo').value) || 0));
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([ladder.svgOf(from, to)], { type: 'image/svg+xml' }));
+      link.download = `ladder-${from}-${to}.svg`;
+      link.click();
+      setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    });
+    return ladder;
   }
 
   // After a tick the chart and log wait for their next redraw; after a
@@ -166,6 +190,7 @@ class Page {
         this.chartShownAt = now;
         this.follow();
         this.panel.redraw();
+        this.ladder?.redraw();
       }
     }
     if (this.panel && !byClock) {
@@ -174,6 +199,7 @@ class Page {
         this.chartTimer = window.setTimeout(() => {
           this.chartTimer = 0;
           this.panel?.redraw();
+          this.ladder?.redraw();
         }, ChartRedrawMilliseconds);
       }
     }
@@ -232,6 +258,7 @@ class Page {
       this.panel.onPick = (tick) => {
         element('cursorReadout').textContent = tick === null ? '' : `Cursor: tick ${tick}`;
         rewind.disabled = tick === null;
+        this.ladder?.setCursor(tick);
       };
     }
     const filter = element<HTMLSelectElement>('logFilter');
@@ -279,6 +306,7 @@ class Page {
     const dialog = element<HTMLDialogElement>('legend');
     const apply = () => {
       this.view.setViewOptions(safe.checked, marks.checked);
+      this.ladder?.setViewOptions(safe.checked, marks.checked);
       if (dialog.open) legend.fill(safe.checked, marks.checked);
     };
     safe.addEventListener('change', apply);
@@ -355,6 +383,15 @@ class Page {
       randomEventDigests: (seed: number, batches: number, size: number) =>
         this.engine.randomEventDigests(seed, batches, size),
       busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds(ticks),
+      ladderJson: (from: number, to: number) => this.session.ladderJson(from, to),
+      ladderDrawn: () => this.ladder?.drawn(),
+      // Milliseconds of one redraw of the diagram's ticks in view, layout excluded.
+      ladderRedrawMilliseconds: () => {
+        this.ladder?.changed();
+        const start = performance.now();
+        this.ladder?.redraw();
+        return performance.now() - start;
+      },
     };
   }
 }

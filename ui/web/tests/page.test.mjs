@@ -52,7 +52,7 @@ test('the page loads cleanly from disk and its start-up picture is the model', a
     assert.equal(await page.$eval(`#${name}`, (element) => element.textContent), caption);
   }
   for (const [name, check] of Object.entries(model.checks)) {
-    if (name === 'chkInOrderReceiver') continue; // beside the window, not in it
+    if (name === 'chkInOrderReceiver' || name === 'chkGoBackN') continue; // beside the window, not in it
     const shown = await page.$eval(`#${name}`, (row) => ({
       text: row.textContent, ticked: row.querySelector('input').checked,
       disabled: row.querySelector('input').disabled }));
@@ -373,4 +373,38 @@ test('view options change only the drawing; the keyboard alone picks and loses a
   assert.deepEqual([...problems, ...plain.problems], []);
   await page.close();
   await plain.page.close();
+});
+
+test('the time-sequence diagram is the native description, drawn under the window, and picks the cursor', async () => {
+  const lessonQuery = '?lesson=go-back-n&speed=4';
+  const steps = 600;
+  const { page, problems } = await openPage(browser, siteUrl(site, lessonQuery));
+  await page.evaluate((n) => {
+    for (let i = 0; i < n; i++) document.getElementById('stepOne').click();
+  }, steps);
+  const described = JSON.parse(await page.evaluate(() => window.slidingWindowDemo.ladderJson(0, -1)));
+  const native = execFileSync(process.env.SWD_DIGEST_REFERENCE, ['--ladder', lessonQuery, String(steps)]).toString();
+  assert.deepEqual(described, JSON.parse(native));
+  // What the lesson promises: packet 1 lost at tick 15, sent again at its timeout at tick 174.
+  const packets = described.lines.filter((line) => line.kind === 'packet' || line.kind === 'resend');
+  assert.deepEqual(packets.filter((line) => line.ending === 'lost').map((line) => [line.label, line.ended]), [['1', 15]]);
+  assert.ok(packets.some((line) => line.kind === 'resend' && line.label === '1' && line.left === 174));
+  assert.ok(described.marks.some((mark) => mark.kind === 'timeout' && mark.tick === 174));
+
+  // Scrolled to the start, the panel shows the loss; a click on the lost line puts the cursor on the tick it left.
+  await page.$eval('#ladder', (box) => { box.scrollIntoView(); box.scrollTop = 0; });
+  await page.waitForFunction(() => window.slidingWindowDemo.ladderDrawn().from === 0);
+  const shown = await page.evaluate(() => window.slidingWindowDemo.ladderDrawn());
+  assert.ok(shown.lines > 0 && shown.lost === 1, JSON.stringify(shown));
+  const lost = described.lines.find((line) => line.ending === 'lost');
+  const target = await page.$eval('#ladder text.lost', (cross) => {
+    const box = cross.ownerSVGElement.getBoundingClientRect();
+    return { x: box.left + Number(cross.getAttribute('x')), y: box.top + Number(cross.getAttribute('y')) };
+  });
+  await page.mouse.click(target.x, target.y);
+  assert.equal(await page.$eval('#cursorReadout', (readout) => readout.textContent), `Cursor: tick ${lost.left}`);
+  assert.equal(await page.$eval('.ladderCursor', (line) => line.hidden), false);
+  assert.deepEqual(problems, []);
+  await page.screenshot({ path: process.env.SWD_LADDER_SHOT || '/dev/null', fullPage: true }).catch(() => {});
+  await page.close();
 });
