@@ -24,10 +24,12 @@ function stepThrough(page, count, losses = []) {
     for (let i = 1; i <= count; i++) {
       document.getElementById('stepOne').click();
       if (losses.includes(i)) {
-        const packet = [...document.querySelectorAll('#window .flight')]
-          .find((button) => button.id.startsWith('cmdPacket') && !button.hidden);
+        // Packets are drawn on a canvas: a double click where one is drawn.
+        const packet = window.slidingWindowDemo.drawn().flights.find((flight) => !flight.ack);
+        const at = window.slidingWindowDemo.flightCentre(false, packet.slot);
         for (let click = 0; click < 2; click++) {
-          packet.dispatchEvent(new PointerEvent('pointerdown', { bubbles: true, button: 0 }));
+          document.elementFromPoint(at.x, at.y).dispatchEvent(new PointerEvent('pointerdown',
+            { bubbles: true, button: 0, pointerType: 'mouse', clientX: at.x, clientY: at.y }));
         }
       }
       digests.push(window.slidingWindowDemo.digest());
