@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -24,7 +25,6 @@
 #include <QTreeView>
 #include <cmath>
 
-#include "ui/view_texts.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
@@ -34,6 +34,7 @@
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
+#include "ui/view_texts.h"
 #include "ui/window_layout.h"
 
 using namespace window_support;
@@ -77,6 +78,28 @@ QStringList cutChartTexts(const RunChart& chart)
     return cut;
 }
 
+// Every menu item of the bar whose text, shortcut and check column are wider than its row.
+QStringList cutMenuItems(const QMenuBar& bar)
+{
+    QStringList cut;
+    for (QMenu* menu : bar.findChildren<QMenu*>()) {
+        const QFontMetrics metrics(menu->font());
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator() || !item->isVisible()) continue;
+            const QRect row = menu->actionGeometry(item);
+            QString text = item->text();
+            text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+            const QString keys = item->shortcut().toString(QKeySequence::NativeText);
+            // The check column is drawn about as wide as the row is tall.
+            const int needed =
+                metrics.horizontalAdvance(text) + row.height() +
+                (keys.isEmpty() ? 0 : metrics.horizontalAdvance(keys) + metrics.averageCharWidth());
+            if (needed > row.width()) cut += text;
+        }
+    }
+    return cut;
+}
+
 // A run of the in-order receiver with a loss, so that every legend entry is listed.
 void runWithDrops(MainWindow& window)
 {
@@ -116,6 +139,7 @@ void HallTest::textsGrowWithTheZoomAndFit()
         window.setZoom(zoom);
         const double factor = zoom / 100.0;
         QVERIFY(std::abs(size(window.menuBar()->font()) - baseSize * factor) < 1.0);
+        QCOMPARE(cutMenuItems(*window.menuBar()), QStringList());
 
         RunPanel* panel = window.runPanel();
         action(window, "actionPanel")->trigger();
