@@ -151,8 +151,8 @@ void HallTest::textsGrowWithTheZoomAndFit()
         QTRY_COMPARE(cutChartTexts(*panel->chart()), QStringList());
         QCOMPARE(cutLabels(*panel), QStringList());
         // Every tool in sight, none pushed into the overflow menu.
-        auto* tools = panel->findChild<QToolBar*>();
-        QVERIFY2(tools->sizeHint().width() <= tools->width(), qPrintable(QString::number(zoom)));
+        for (const QToolBar* tools : panel->findChildren<QToolBar*>())
+            QVERIFY2(tools->sizeHint().width() <= tools->width(), qPrintable(QString::number(zoom)));
         // The log's tick and side columns hold their header and their widest entry.
         auto* log = panel->findChild<QTreeView*>(QStringLiteral("eventLog"));
         const QFontMetrics metrics(log->font());
@@ -224,7 +224,7 @@ void HallTest::restoredWindowAndPanelStayOnTheScreen()
         QVERIFY(available().contains(window.runPanel()->frameGeometry()));
 
         // Closed in full screen: nothing of the full-screen layout is kept.
-        window.runPanel()->resize(700, 500);
+        window.runPanel()->resize(900, 500);
         window.setFullScreenView(true);
     }
     MainWindow window;
@@ -232,7 +232,7 @@ void HallTest::restoredWindowAndPanelStayOnTheScreen()
     window.show();
     action(window, "actionPanel")->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(window.runPanel()));
-    QCOMPARE(window.runPanel()->size(), QSize(700, 500));
+    QCOMPARE(window.runPanel()->size(), QSize(900, 500));
 }
 
 void HallTest::fullScreenSharesTheScreenWithThePanel()
@@ -259,6 +259,14 @@ void HallTest::fullScreenSharesTheScreenWithThePanel()
     window.setFullScreenView(true);
     QTRY_VERIFY(window.isFullScreen() && uncovered());
     QVERIFY(panelAction->isChecked());
+    // The narrow panel at a large zoom: its tools stack rather than overflow.
+    window.setZoom(250);
+    QTRY_VERIFY(uncovered());
+    for (const QToolBar* tools : panel->findChildren<QToolBar*>())
+        QTRY_VERIFY2(
+            tools->sizeHint().width() <= tools->width(),
+            qPrintable(QStringLiteral("%1 > %2").arg(tools->sizeHint().width()).arg(tools->width())));
+    window.setZoom(100);
     // Closed and opened again while in full screen: beside the client area again.
     panelAction->trigger();
     QVERIFY(!panel->isVisible());
