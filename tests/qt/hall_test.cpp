@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -24,7 +25,6 @@
 #include <QTreeView>
 #include <cmath>
 
-#include "ui/view_texts.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
@@ -34,6 +34,7 @@
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
+#include "ui/view_texts.h"
 #include "ui/window_layout.h"
 
 using namespace window_support;
@@ -77,6 +78,28 @@ QStringList cutChartTexts(const RunChart& chart)
     return cut;
 }
 
+// Every menu item of the bar whose text, shortcut and check column are wider than its row.
+QStringList cutMenuItems(const QMenuBar& bar)
+{
+    QStringList cut;
+    for (QMenu* menu : bar.findChildren<QMenu*>()) {
+        const QFontMetrics metrics(menu->font());
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator() || !item->isVisible()) continue;
+            const QRect row = menu->actionGeometry(item);
+            QString text = item->text();
+            text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+            const QString keys = item->shortcut().toString(QKeySequence::NativeText);
+            // The check column is drawn about as wide as the row is tall.
+            const int needed =
+                metrics.horizontalAdvance(text) + row.height() +
+                (keys.isEmpty() ? 0 : metrics.horizontalAdvance(keys) + metrics.averageCharWidth());
+            if (needed > row.width()) cut += text;
+        }
+    }
+    return cut;
+}
+
 // A run of the in-order receiver with a loss, so that every legend entry is listed.
 void runWithDrops(MainWindow& window)
 {
@@ -116,6 +139,7 @@ void HallTest::textsGrowWithTheZoomAndFit()
         window.setZoom(zoom);
         const double factor = zoom / 100.0;
         QVERIFY(std::abs(size(window.menuBar()->font()) - baseSize * factor) < 1.0);
+        QCOMPARE(cutMenuItems(*window.menuBar()), QStringList());
 
         RunPanel* panel = window.runPanel();
         action(window, "actionPanel")->trigger();
@@ -127,8 +151,8 @@ void HallTest::textsGrowWithTheZoomAndFit()
         QTRY_COMPARE(cutChartTexts(*panel->chart()), QStringList());
         QCOMPARE(cutLabels(*panel), QStringList());
         // Every tool in sight, none pushed into the overflow menu.
-        auto* tools = panel->findChild<QToolBar*>();
-        QVERIFY2(tools->sizeHint().width() <= tools->width(), qPrintable(QString::number(zoom)));
+        for (const QToolBar* tools : panel->findChildren<QToolBar*>())
+            QVERIFY2(tools->sizeHint().width() <= tools->width(), qPrintable(QString::number(zoom)));
         // The log's tick and side columns hold their header and their widest entry.
         auto* log = panel->findChild<QTreeView*>(QStringLiteral("eventLog"));
         const QFontMetrics metrics(log->font());
@@ -200,7 +224,7 @@ void HallTest::restoredWindowAndPanelStayOnTheScreen()
         QVERIFY(available().contains(window.runPanel()->frameGeometry()));
 
         // Closed in full screen: nothing of the full-screen layout is kept.
-        window.runPanel()->resize(700, 500);
+        window.runPanel()->resize(900, 500);
         window.setFullScreenView(true);
     }
     MainWindow window;
@@ -208,7 +232,7 @@ void HallTest::restoredWindowAndPanelStayOnTheScreen()
     window.show();
     action(window, "actionPanel")->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(window.runPanel()));
-    QCOMPARE(window.runPanel()->size(), QSize(700, 500));
+    QCOMPARE(window.runPanel()->size(), QSize(900, 500));
 }
 
 void HallTest::fullScreenSharesTheScreenWithThePanel()
@@ -235,6 +259,14 @@ void HallTest::fullScreenSharesTheScreenWithThePanel()
     window.setFullScreenView(true);
     QTRY_VERIFY(window.isFullScreen() && uncovered());
     QVERIFY(panelAction->isChecked());
+    // The narrow panel at a large zoom: its tools stack rather than overflow.
+    window.setZoom(250);
+    QTRY_VERIFY(uncovered());
+    for (const QToolBar* tools : panel->findChildren<QToolBar*>())
+        QTRY_VERIFY2(
+            tools->sizeHint().width() <= tools->width(),
+            qPrintable(QStringLiteral("%1 > %2").arg(tools->sizeHint().width()).arg(tools->width())));
+    window.setZoom(100);
     // Closed and opened again while in full screen: beside the client area again.
     panelAction->trigger();
     QVERIFY(!panel->isVisible());

@@ -33,6 +33,7 @@
 #include "ui/qt/practice_panel.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/window_placement.h"
+#include "ui/qt/zoom_style.h"
 
 namespace {
 
@@ -122,6 +123,12 @@ void MainWindow::buildMenus()
         &QAction::triggered, this, &MainWindow::showKeys);
     connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("&About"), QKeySequence()),
             &QAction::triggered, this, &MainWindow::showAbout);
+
+    // Every menu of the bar, the submenus too, as wide as its texts at any zoom.
+    auto* style = new MenuStyle;
+    style->setParent(this);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setStyle(style);
 }
 
 void MainWindow::buildFileMenu()

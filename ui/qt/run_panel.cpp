@@ -1,6 +1,7 @@
 #include "ui/qt/run_panel.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
@@ -24,7 +25,9 @@ constexpr double ZoomStep = 1.5;
 RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     : QWidget(parent, Qt::Window), trace_(&trace), chart_(new RunChart(trace, this)),
       scroll_(new QScrollBar(Qt::Horizontal, this)), log_(new EventLogView(trace, this)),
-      cursorLabel_(new QLabel(this)), runPicker_(new QComboBox(this))
+      cursorLabel_(new QLabel(this)),
+      runPicker_(new QComboBox(this)), toolBars_{new QToolBar(this), new QToolBar(this), new QToolBar(this)},
+      toolRows_(new QVBoxLayout)
 {
     setObjectName(QStringLiteral("runPanel"));
     setWindowTitle(tr("Chart and Log"));
@@ -32,7 +35,10 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     scroll_->setObjectName(QStringLiteral("chartScroll"));
     cursorLabel_->setObjectName(QStringLiteral("cursorLabel"));
 
-    auto* tools = new QToolBar(this);
+    // In three parts, the run's, the chart's view and the rewind, so that a
+    // narrow panel (beside the client area in full screen, at a large zoom)
+    // can stack them rather than push tools into the overflow menu.
+    QToolBar* tools = toolBars_[0];
     runPicker_->setObjectName(QStringLiteral("runPicker"));
     runPicker_->setToolTip(
         tr("The run the chart, the log and the CSV export show; each Reset begins a new run"));
@@ -51,6 +57,7 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     followAction_->setToolTip(tr("Keep the latest tick at the right edge"));
     connect(followAction_, &QAction::toggled, chart_, &RunChart::setFollowing);
 
+    tools = toolBars_[1];
     QAction* zoomIn = tools->addAction(tr("Zoom In"));
     zoomIn->setShortcut(QKeySequence::ZoomIn);
     zoomIn->setToolTip(
@@ -66,7 +73,7 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     QAction* whole = tools->addAction(tr("Whole Run"));
     whole->setToolTip(tr("Every tick so far"));
     connect(whole, &QAction::triggered, chart_, &RunChart::showWholeRun);
-    tools->addSeparator();
+    tools = toolBars_[2];
     rewindAction_ = tools->addAction(tr("Rewind to Cursor"));
     rewindAction_->setObjectName(QStringLiteral("actionRewindToCursor"));
     rewindAction_->setToolTip(tr("Go back to the tick under the cursor and pause there; "
@@ -80,7 +87,8 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     auto* chartLayout = new QVBoxLayout(chartArea);
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->setSpacing(0);
-    chartLayout->addWidget(tools);
+    toolRows_->setSpacing(0);
+    chartLayout->addLayout(toolRows_);
     chartLayout->addWidget(chart_, 1);
     chartLayout->addWidget(scroll_);
     // Under the chart rather than in the tool bar: at a large zoom the tool
@@ -95,6 +103,7 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
     resize(960, 720);
+    fitToolRows();
 
     connect(chart_, &RunChart::viewChanged, this, &RunPanel::showRangeOnScrollBar);
     connect(chart_, &RunChart::cursorMoved, this, [this](std::int32_t tick) {
@@ -239,4 +248,50 @@ void RunPanel::hideEvent(QHideEvent* event)
     QWidget::hideEvent(event);
     refresh_.stop();
     emit shownChanged(false);
+}
+
+void RunPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitToolRows();
+}
+
+void RunPanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fitToolRows();
+}
+
+void RunPanel::fitToolRows()
+{
+    // The panel's own width: the chart's area is laid out to it only after this.
+    const QMargins margins = layout() != nullptr ? layout()->contentsMargins() : QMargins();
+    const int room = contentsRect().width() - margins.left() - margins.right();
+    std::vector<int> rowOf;
+    int row = 0;
+    int used = 0;
+    for (const QToolBar* tools : toolBars_) {
+        const int width = tools->sizeHint().width();
+        if (used > 0 && used + width > room) {
+            ++row;
+            used = 0;
+        }
+        rowOf.push_back(row);
+        used += width;
+    }
+    if (rowOf == toolRowOf_) return;
+    toolRowOf_ = rowOf;
+    // The rows go; the tool bars stay with the chart's area and join the new rows.
+    while (QLayoutItem* line = toolRows_->takeAt(0))
+        delete line;
+    QHBoxLayout* line = nullptr;
+    for (std::size_t index = 0; index < toolBars_.size(); ++index) {
+        if (index == 0 || rowOf[index] != rowOf[index - 1]) {
+            line = new QHBoxLayout;
+            line->setSpacing(0);
+            toolRows_->addLayout(line);
+        }
+        line->addWidget(toolBars_[index],
+                        index + 1 == toolBars_.size() || rowOf[index + 1] != rowOf[index] ? 1 : 0);
+    }
 }

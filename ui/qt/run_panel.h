@@ -22,9 +22,11 @@
 
 class EventLogView;
 class QAction;
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QScrollBar;
+class QToolBar;
 class RunChart;
 
 class RunPanel : public QWidget {
@@ -65,8 +67,12 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The tool bars side by side as far as they fit, then on the next row.
+    void fitToolRows();
     void showRangeOnScrollBar();
     void showCursor();
     void showTrace(const RunTrace& trace, bool current);
@@ -77,6 +83,9 @@ private:
     EventLogView* log_;
     QLabel* cursorLabel_;
     QComboBox* runPicker_;
+    std::vector<QToolBar*> toolBars_; // in their order along the rows
+    std::vector<int> toolRowOf_;      // the row each is on
+    QBoxLayout* toolRows_;
     std::vector<const RunTrace*> runTraces_; // in the picker's order
     bool showsCurrent_ = true;
     QAction* followAction_ = nullptr;

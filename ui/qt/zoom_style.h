@@ -18,3 +18,16 @@ public:
 private:
     double factor_ = 1.0;
 };
+
+// The style of the menus. Fusion draws a menu item's check column about as
+// wide as the row is tall, so it grows with the font, while the size it asks
+// for allows a fixed width for it: at a large zoom the text then loses its
+// middle ("Colour-blin...afe colours"). Each item asks for a row's height
+// more, which covers the column at every size.
+class MenuStyle : public QProxyStyle {
+public:
+    MenuStyle() = default;
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget = nullptr) const override;
+};
