@@ -27,8 +27,8 @@
 #include <sstream>
 
 #include "core/app_version.h"
-#include "history/display_text.h"
 #include "frontend/run_names.h"
+#include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
@@ -178,6 +178,8 @@ void MainWindow::openScript(const RunScript& script)
     if (eventRunning_) return;
     eventRunning_ = true;
     history_->open(form_, script);
+    practice_->session().setLesson(script.questions);
+    practice_->userActed();
     eventRunning_ = false;
     if (panel_ != nullptr) panel_->rewound();
     showModel();
