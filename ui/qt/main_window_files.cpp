@@ -33,6 +33,7 @@
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/lessons_dialog.h"
+#include "ui/qt/practice_panel.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/window_placement.h"
 
