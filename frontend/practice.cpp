@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
+#include "frontend/practice_lesson.h"
 
 namespace practice {
 
@@ -26,6 +27,33 @@ void Session::setOn(bool on)
     phase_ = on ? Phase::Watching : Phase::Off;
 }
 
+void Session::setLesson(std::vector<RunQuestion> questions)
+{
+    lesson_ = std::move(questions);
+    lessonDone_ = -1;
+}
+
+bool Session::askFromLesson(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable)
+{
+    for (const RunQuestion& q : lesson_) {
+        const int ahead = q.tick - tick;
+        if (q.tick <= lessonDone_ || ahead < 1 || ahead > LeadTicks) continue;
+        lessonDone_ = q.tick;
+        if (q.asks != RunQuestion::Asks::Text) {
+            // A recorded action before the event would not be in the copy's
+            // run; and a run changed since the lesson no longer bears the
+            // teacher's answer out. Either way the question is not asked.
+            if (foreseeable >= 0 && foreseeable < ahead) continue;
+            const auto shown = lookAheadAnswer(form, q.asks, ahead);
+            if (!shown || *shown != q.choices[static_cast<std::size_t>(q.answer)]) continue;
+        }
+        pendingEventTick_ = -1;
+        ask(lessonQuestion(q, ahead), tick, nowMs);
+        return true;
+    }
+    return false;
+}
+
 void Session::setPerMinute(int questions) { perMinute_ = std::clamp(questions, 1, MostPerMinute); }
 
 void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable)
@@ -39,6 +67,7 @@ void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs, std:
         if (tick >= eventTick_) finishEvent();
         return;
     }
+    if (askFromLesson(form, tick, nowMs, foreseeable)) return;
     if (pendingEventTick_ >= 0) {
         if (tick < pendingEventTick_ - LeadTicks) return;
         pendingEventTick_ = -1;
@@ -67,6 +96,7 @@ void Session::userActed()
     withdraw();
     // A Reset begins a new run counted from 0; whatever follows is new.
     lastTick_ = -1;
+    lessonDone_ = -1;
 }
 
 void Session::ask(const Question& question, std::int32_t tick, double nowMs)

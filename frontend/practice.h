@@ -12,6 +12,7 @@
 //   - while holdsClock():         keep the clock still and show question()
 //   - the student's choice:       answer(index) or skip()
 //   - in phase Explaining:        show the verdict and question()->explanation
+//   - on opening a run file:      setLesson(script.questions)
 //
 // A question never waits on a wrong claim: it is about the run exactly as it
 // stands, so anything the user does before the event withdraws it.
@@ -24,6 +25,7 @@
 
 #include "core/form.h"
 #include "frontend/practice_questions.h"
+#include "history/run_file.h"
 
 namespace practice {
 
@@ -55,6 +57,9 @@ public:
     void setOn(bool on);
     bool on() const { return phase_ != Phase::Off; }
     void setPerMinute(int questions);
+    // A lesson's own questions, each asked LeadTicks before its tick (ahead
+    // of any found question and whatever the rate); none for other runs.
+    void setLesson(std::vector<RunQuestion> questions);
     int perMinute() const { return perMinute_; }
 
     // `foreseeable`: how many ticks ahead the run goes on by itself, -1 for
@@ -84,6 +89,7 @@ public:
 
 private:
     void ask(const Question& question, std::int32_t tick, double nowMs);
+    bool askFromLesson(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable);
     void withdraw();
     void finishEvent();
 
@@ -102,6 +108,9 @@ private:
     bool answered_ = false;
     std::string notice_;
     std::vector<Record> records_;
+    std::vector<RunQuestion> lesson_;
+    // The tick of the last lesson question considered: each once a pass.
+    std::int32_t lessonDone_ = -1;
 };
 
 const char* phaseName(Session::Phase phase);

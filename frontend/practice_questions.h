@@ -62,6 +62,8 @@ struct Question {
     // The packet the event is about (the one timing out, arriving, resent
     // first or acknowledged up to), for marking it on the window.
     int packet = -1;
+    // Written by a lesson's teacher rather than found by the look-ahead.
+    bool fromLesson = false;
 };
 
 struct Finding {

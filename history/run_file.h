@@ -84,6 +84,22 @@ struct CarriedState {
     bool operator==(const CarriedState&) const = default;
 };
 
+// A question a teacher wrote into a lesson, asked when the run comes near
+// `tick`: the tick on which its event happens, the figure read once that
+// tick has run. A checkable one names what it asks about, and its right
+// choice must be what the window shows then; a Text one is taken as written.
+struct RunQuestion {
+    enum class Asks : std::uint8_t { Text, SsThresh, TxWindow, Resent, AsksFor };
+    std::int32_t tick = 0;
+    Asks asks = Asks::Text;
+    std::string prompt;
+    std::vector<std::string> choices; // two to four, all different
+    std::int32_t answer = 0;          // the index of the right choice
+    std::string explanation;          // may be empty
+
+    bool operator==(const RunQuestion&) const = default;
+};
+
 struct RunScript {
     std::string title; // lessons have both; a saved run may have neither
     std::string note;
@@ -91,6 +107,7 @@ struct RunScript {
     std::optional<CarriedState> carried;
     std::int32_t ticks = 0;             // ticks the run ran
     std::vector<RecordedEvent> actions; // stamped from the run's tick 0, in order
+    std::vector<RunQuestion> questions; // a lesson's, by tick; none in a saved run
 
     bool operator==(const RunScript&) const = default;
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -65,5 +66,14 @@ inline std::string_view actionName(EventKind kind)
         if (entry.kind == kind) return entry.name;
     return "tick";
 }
+
+// What a lesson's question asks about, as the file names it.
+inline constexpr std::array<std::string_view, 5> QuestionAsks = {"text", "ssThresh", "txWindow", "resent",
+                                                                 "asksFor"};
+// A lesson asks a few dozen questions at most; the texts are shortened as shown.
+inline constexpr std::size_t MostQuestions = 200;
+inline constexpr std::size_t PromptLength = 300;
+inline constexpr std::size_t ChoiceLength = 80;
+inline constexpr std::size_t ExplanationLength = 2000;
 
 } // namespace runfile::names

@@ -1,4 +1,5 @@
 // Reading run files: strict, with one sentence for whatever is wrong.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -186,6 +187,35 @@ UserEvent readAction(const Json& action, const std::string& path)
     return event;
 }
 
+RunQuestion readQuestion(const Json& q, const std::string& path, std::int32_t ticks)
+{
+    if (!q.is_object())
+        refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(q) + ".");
+    RunQuestion question;
+    question.tick = static_cast<std::int32_t>(wholeField(q, "tick", path + ".tick", 1, ticks));
+    question.asks = static_cast<RunQuestion::Asks>(
+        nameIndex(QuestionAsks, textField(q, "ask", path + ".ask"), path + ".ask", "kind of question"));
+    question.prompt = displaytext::plain(textField(q, "prompt", path + ".prompt"), PromptLength);
+    if (question.prompt.empty()) refuse("The field " + inQuotes(path + ".prompt") + " is empty.");
+    const Json& choices = field(q, "choices", path + ".choices");
+    if (!choices.is_array() || choices.size() < 2 || choices.size() > 4)
+        refuse("The field " + inQuotes(path + ".choices") + " should be a list of two to four texts.");
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const std::string where = path + ".choices[" + std::to_string(i) + "]";
+        if (!choices[i].is_string())
+            refuse("The entry " + inQuotes(where) + " should be text, not " + typeWord(choices[i]) + ".");
+        std::string choice = displaytext::plain(choices[i].get<std::string>(), ChoiceLength);
+        if (choice.empty() ||
+            std::find(question.choices.begin(), question.choices.end(), choice) != question.choices.end())
+            refuse("The entry " + inQuotes(where) + " is empty or the same as a choice before it.");
+        question.choices.push_back(std::move(choice));
+    }
+    question.answer = static_cast<std::int32_t>(
+        wholeField(q, "answer", path + ".answer", 0, static_cast<std::int64_t>(choices.size()) - 1));
+    question.explanation = displaytext::plain(optionalText(q, "explanation"), ExplanationLength);
+    return question;
+}
+
 RunScript readScript(const Json& root)
 {
     if (!root.is_object())
@@ -230,6 +260,23 @@ RunScript readScript(const Json& root)
                    ", after the run's last tick (" + std::to_string(script.ticks) + ").");
         script.actions.push_back(RecordedEvent{tick, readAction(action, path)});
         previous = tick;
+    }
+
+    // Older readers of this version ignore the list; the run plays the same.
+    if (root.contains("questions")) {
+        const Json& questions = root.at("questions");
+        if (!questions.is_array() || questions.size() > MostQuestions)
+            refuse("The field \"questions\" should be a list of at most " + std::to_string(MostQuestions) +
+                   " questions.");
+        std::int32_t before = 0;
+        for (std::size_t i = 0; i < questions.size(); ++i) {
+            const std::string path = "questions[" + std::to_string(i) + "]";
+            script.questions.push_back(readQuestion(questions[i], path, script.ticks));
+            if (script.questions.back().tick < before)
+                refuse("The field " + inQuotes(path + ".tick") +
+                       " is before the tick of the question before it.");
+            before = script.questions.back().tick;
+        }
     }
     return script;
 }

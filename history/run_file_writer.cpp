@@ -77,6 +77,19 @@ std::string writeRunText(const RunScript& script)
                                {"duplicateAcksFigure", c.duplicateAcksFigure}};
     }
     head["actions"] = Json::array();
+    if (!script.questions.empty()) {
+        Json questions = Json::array();
+        for (const RunQuestion& q : script.questions) {
+            Json question{{"tick", q.tick},
+                          {"ask", QuestionAsks[static_cast<std::size_t>(q.asks)]},
+                          {"prompt", q.prompt},
+                          {"choices", q.choices},
+                          {"answer", q.answer}};
+            if (!q.explanation.empty()) question["explanation"] = q.explanation;
+            questions.push_back(std::move(question));
+        }
+        head["questions"] = std::move(questions);
+    }
 
     // One action a line, so that a lesson reads (and diffs) as a list.
     std::string text = head.dump(2);

@@ -103,6 +103,8 @@ inline constexpr Colour ArrowColour = WindowText;
 // Drawn over the controls: the keyboard focus and pick, and where a packet was lost.
 inline constexpr Colour FocusRing = 0xD77800; // the desktop's focus blue
 inline constexpr Colour LostMarkColour = 0x0000C0;
+// The sender cell of the packet a practice question's event was about.
+inline constexpr Colour EventMarkColour = 0x008000;
 
 // ---------------------------------------------------------------------------
 // The arrows between the flight lanes

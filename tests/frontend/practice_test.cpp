@@ -10,7 +10,10 @@
 #include "core/colours.h"
 #include "core/events.h"
 #include "frontend/practice.h"
+#include "frontend/practice_lesson.h"
 #include "frontend/practice_questions.h"
+#include "history/lessons.h"
+#include "history/run_history.h"
 #include "tests/reliability/random_events.h"
 
 namespace {
@@ -198,6 +201,50 @@ TEST(Practice, SessionAsksHoldsScoresAndWithdraws)
     EXPECT_EQ(session.rightCount(), 1);
     EXPECT_NE(session.summary().find("1 of 1 answers right, 1 withdrawn"), std::string::npos)
         << session.summary();
+}
+
+// Every built-in lesson asks at least one question of its own; each
+// checkable one's right choice is what the window shows on its tick, and a
+// practice session playing the lesson asks every one of them at its tick.
+TEST(Practice, LessonQuestionsCheckOutAgainstTheEngineAndAreAsked)
+{
+    for (const LessonEntry& lesson : lessonList()) {
+        const RunFileResult read = loadLesson(lesson.name);
+        ASSERT_TRUE(read.script) << lesson.name << ": " << read.error;
+        const RunScript& script = *read.script;
+        ASSERT_FALSE(script.questions.empty()) << lesson.name;
+        EXPECT_EQ(readRunText(writeRunText(script)).script, script) << lesson.name << ": questions kept";
+
+        Form1 form;
+        form.Form_Load();
+        RunHistory history(form);
+        history.open(form, script);
+        practice::Session session;
+        session.setOn(true);
+        session.setPerMinute(1); // the lesson's own questions come whatever the rate
+        session.setLesson(script.questions);
+        std::set<std::string> asked;
+        std::size_t next = 0;
+        while (history.ticks() < script.ticks) {
+            const practice::detail::Snapshot before = practice::detail::take(form);
+            history.tick(form);
+            const practice::detail::Snapshot after = practice::detail::take(form);
+            for (; next < script.questions.size() && script.questions[next].tick <= history.ticks(); ++next) {
+                const RunQuestion& q = script.questions[next];
+                if (q.asks == RunQuestion::Asks::Text || q.tick != history.ticks()) continue;
+                EXPECT_EQ(practice::shownAnswer(q.asks, before, after),
+                          q.choices[static_cast<std::size_t>(q.answer)])
+                    << lesson.name << " at tick " << q.tick << ": " << q.prompt;
+            }
+            session.afterTick(form, history.ticks(), history.ticks() * 50.0, history.ticksToNextScripted());
+            if (session.holdsClock()) {
+                if (session.question()->fromLesson) asked.insert(session.question()->prompt);
+                session.answer(session.question()->right);
+            }
+        }
+        for (const RunQuestion& q : script.questions)
+            EXPECT_TRUE(asked.contains(q.prompt)) << lesson.name << ": never asked: " << q.prompt;
+    }
 }
 
 } // namespace

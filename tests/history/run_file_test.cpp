@@ -200,6 +200,9 @@ TEST(RunFile, RefusesBadFilesWithOneSentenceNamingWhatAndWhere)
 {
     ASSERT_TRUE(readRunText(validRun()).script) << readRunText(validRun()).error;
     const std::string whole = validRun();
+    const auto withQuestion = [&whole](const std::string& question) {
+        return whole.substr(0, whole.rfind('}')) + R"(, "questions": [)" + question + "]}";
+    };
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"hello", "not valid JSON: something unexpected stands at line 1, column 1"},
         {whole.substr(0, whole.size() / 2), "ends too early"},
@@ -224,6 +227,12 @@ TEST(RunFile, RefusesBadFilesWithOneSentenceNamingWhatAndWhere)
                   R"("format": "sliding-window-run", "version": 3, "ticks": 100)"),
          "format version 3, newer than this program reads (2)"},
         {std::string(runfile::MaxFileBytes + 1, ' '), "larger than a run file may be (4 MB)"},
+        {withQuestion(R"({"tick": 5, "ask": "ssThresh", "prompt": "?", "choices": ["4", "8"], "answer": 2})"),
+         "\"questions[0].answer\" is 2, outside 0 to 1"},
+        {withQuestion(R"({"tick": 5, "ask": "guess", "prompt": "?", "choices": ["4", "8"], "answer": 0})"),
+         "\"questions[0].ask\" names no kind of question this program knows"},
+        {withQuestion(R"({"tick": 5, "ask": "text", "prompt": "?", "choices": ["4", "4"], "answer": 0})"),
+         "\"questions[0].choices[1]\" is empty or the same as a choice before it"},
     };
     for (const auto& [text, expected] : cases) {
         const RunFileResult read = readRunText(text);

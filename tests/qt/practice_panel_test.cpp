@@ -6,7 +6,10 @@
 #include <QTimer>
 
 #include "tests/qt/window_support.h"
+#include "ui/qt/form_view.h"
 #include "ui/qt/practice_panel.h"
+#include "ui/qt/run_chart.h"
+#include "ui/qt/run_panel.h"
 
 using namespace window_support;
 
@@ -23,6 +26,7 @@ void PracticePanelTest::questionHoldsTheClockKeysAnswerAndActionsWithdraw()
     window.show();
     PracticePanel* panel = window.practicePanel();
     const auto* timer = find<QTimer>(window, QStringLiteral("Timer1"));
+    window.runPanel();
     window.runEvent({EventKind::StartReset, 0, 0});
     action(window, "actionPractice")->trigger();
     QVERIFY(panel->isVisible());
@@ -40,6 +44,10 @@ void PracticePanelTest::questionHoldsTheClockKeysAnswerAndActionsWithdraw()
     QVERIFY(tickUntil([&] { return panel->session().phase() == practice::Session::Phase::Explaining; }));
     const QString explanation = find<QLabel>(*panel, QStringLiteral("practiceExplanation"))->text();
     QVERIFY(explanation.contains(QString::fromStdString(panel->session().question()->explanation)));
+    // The event is marked on the window and the chart while it is explained.
+    QCOMPARE(window.clientArea()->markedPacket(), panel->session().question()->packet);
+    QCOMPARE(window.runPanel()->chart()->cursorTick(),
+             std::optional<std::int32_t>(panel->session().eventTick()));
 
     // Esc skips the next question; Pause while it waits withdraws the one
     // after. Practice switched off and on again asks without the usual pause.
@@ -48,6 +56,7 @@ void PracticePanelTest::questionHoldsTheClockKeysAnswerAndActionsWithdraw()
         action(window, "actionPractice")->trigger();
     };
     restart();
+    QCOMPARE(window.clientArea()->markedPacket(), -1);
     QVERIFY(tickUntil([&] { return panel->holdsClock(); }));
     QTest::keyClick(&window, Qt::Key_Escape);
     QVERIFY(!panel->holdsClock());

@@ -98,6 +98,10 @@ public:
     bool safeColours() const { return safeColours_; }
     void setStateMarks(bool on);
     bool stateMarks() const { return stateMarks_; }
+    // Rings the sender cell of `packet` while it is on the strip (-1: none):
+    // the event a practice question was about. A view option only.
+    void setMarkedPacket(int packet);
+    int markedPacket() const { return markedPacket_; }
 
     std::optional<FlightPick> pickedFlight() const { return picked_; }
     // Places (in twips) of recently lost packets and ACKs still marked.
@@ -229,6 +233,7 @@ private:
     QPoint origin_;
     bool safeColours_ = false;
     bool stateMarks_ = false;
+    int markedPacket_ = -1;
     ZoomStyle* style_ = nullptr; // made at the first zoom; outlives the controls
     PaintLayer* sheet_ = nullptr;
 

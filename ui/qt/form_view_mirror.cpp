@@ -47,6 +47,7 @@ void FormView::showModel()
     for (FlightView& view : flights_)
         showFlightButton(view);
     notedEvent_.reset();
+    if (markedPacket_ >= 0) sheet_->update(); // the marked cell moves as the window slides
     if (picked_ && pickedView() == nullptr) {
         picked_.reset();
         sheet_->update();

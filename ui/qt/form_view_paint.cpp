@@ -71,6 +71,14 @@ void FormView::paintSheet(QPainter& painter)
         outline(area, focusColour, Qt::DotLine, ring);
     }
 
+    if (const int cell = markedPacket_ - form_.txOrigin(); markedPacket_ >= 0 && Form1::onStrip(cell)) {
+        for (const LabelView& view : labels_) {
+            if (view.model == &form_.lblTx[cell])
+                outline(view.widget->geometry(), toQColor(window_layout::EventMarkColour), Qt::SolidLine,
+                        ring + 1);
+        }
+    }
+
     if (stateMarks_) {
         for (const FlightView& view : flights_) {
             if (view.model->Visible && view.model->TravelMarker == colours::Held)

@@ -144,6 +144,13 @@ void FormView::setStateMarks(bool on)
     sheet_->update();
 }
 
+void FormView::setMarkedPacket(int packet)
+{
+    if (packet == markedPacket_) return;
+    markedPacket_ = packet;
+    sheet_->update();
+}
+
 QColor FormView::drawnColour(Colour model, std::optional<cell_states::Strip> strip) const
 {
     if (safeColours_ && strip) {

@@ -31,6 +31,7 @@
 #include "ui/qt/ladder_view.h"
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/practice_panel.h"
+#include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/window_placement.h"
 #include "ui/qt/zoom_style.h"
@@ -193,6 +194,10 @@ void MainWindow::buildRunMenu()
     practice->setCheckable(true);
     connect(practice, &QAction::toggled, practice_, &PracticePanel::setOn);
     connect(practice_, &PracticePanel::clockHoldChanged, this, &MainWindow::syncClock);
+    connect(practice_, &PracticePanel::eventMarked, this, [this](std::int32_t tick, int packet) {
+        clientArea_->setMarkedPacket(packet);
+        if (tick >= 0 && panel_ != nullptr && panel_->showsCurrentRun()) panel_->chart()->setCursorTick(tick);
+    });
     run->addSeparator();
 
     QMenu* speed = run->addMenu(tr("Spee&d"));

@@ -27,12 +27,13 @@
 #include <sstream>
 
 #include "core/app_version.h"
-#include "history/display_text.h"
 #include "frontend/run_names.h"
+#include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/lessons_dialog.h"
+#include "ui/qt/practice_panel.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/window_placement.h"
 
@@ -178,6 +179,8 @@ void MainWindow::openScript(const RunScript& script)
     if (eventRunning_) return;
     eventRunning_ = true;
     history_->open(form_, script);
+    practice_->session().setLesson(script.questions);
+    practice_->userActed();
     eventRunning_ = false;
     if (panel_ != nullptr) panel_->rewound();
     showModel();

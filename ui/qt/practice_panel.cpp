@@ -142,6 +142,10 @@ void PracticePanel::showSession()
     const Phase phase = session_.phase();
     const auto& question = session_.question();
     if (phase != shownPhase_ || session_.records().size() != shownRecords_) {
+        if (phase == Phase::Explaining && question)
+            emit eventMarked(session_.eventTick(), question->packet);
+        else if (shownPhase_ == Phase::Explaining)
+            emit eventMarked(-1, -1);
         shownPhase_ = phase;
         shownRecords_ = session_.records().size();
         const bool asking = phase == Phase::Asking;

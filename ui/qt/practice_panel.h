@@ -47,6 +47,9 @@ public:
 signals:
     // The session took or released the clock.
     void clockHoldChanged();
+    // The question's event has happened on `tick`, about `packet` (-1 for
+    // none): the window and the chart mark it. (-1, -1) when it is over.
+    void eventMarked(std::int32_t tick, int packet);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

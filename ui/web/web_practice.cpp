@@ -59,6 +59,10 @@ std::string WebSession::practiceJson() const
     json.key("perMinute").value(practice_.perMinute());
     json.key("eventTick").value(shown ? static_cast<int>(practice_.eventTick()) : -1);
     json.key("packet").value(shown ? question->packet : -1);
+    // The sender cell to mark once the event has happened, while the packet
+    // is still on the strip; it moves with the window.
+    const int cell = explained && question->packet >= 0 ? question->packet - form_.txOrigin() : -1;
+    json.key("markedCell").value(Form1::onStrip(cell) ? cell : -1);
     json.endObject();
     return json.text();
 }

@@ -201,6 +201,7 @@ std::string WebSession::openScript(const RunScript& script, const std::string& l
     // Whatever the old run still wanted to say belongs to it, not to the new one.
     messages_.clear();
     history_->open(form_, script);
+    practice_.setLesson(script.questions);
     practice_.userActed();
     lesson_ = lesson;
     lessonScript_ = lesson.empty() ? RunScript{} : script;

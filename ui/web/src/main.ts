@@ -107,7 +107,10 @@ class Page {
     this.touchBar = new TouchBar(element('touchBar'), send);
     if (embed) document.body.classList.add('embed');
     else element('beyond').hidden = false;
-    this.practice = new PracticeView(session, (change) => this.run(change));
+    this.practice = new PracticeView(session, (change) => this.run(change), (tick, cell) => {
+      this.view.markCell(cell);
+      if (tick !== null && tick >= 0) this.panel?.pick(tick);
+    });
     this.buildViewOptions(layout);
     // The window fills the width, leaving room below for the run bar; on a
     // phone on its side it takes the whole height instead.

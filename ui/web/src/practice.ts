@@ -19,6 +19,7 @@ interface PracticeState {
   perMinute: number;
   eventTick: number;
   packet: number;
+  markedCell: number;
 }
 
 const Style = `
@@ -54,8 +55,12 @@ export class PracticeView {
   private shown = '';
   private state: PracticeState | null = null;
 
-  // `act` runs a change to the session and refreshes the page afterwards.
-  constructor(private readonly session: WebSession, private readonly act: (change: () => void) => void) {
+  // `act` runs a change to the session and refreshes the page afterwards;
+  // `mark` shows the event a question was about: the chart's cursor on its
+  // tick once it has happened (null: leave the cursor), and the sender cell
+  // to ring (-1: none).
+  constructor(private readonly session: WebSession, private readonly act: (change: () => void) => void,
+    private readonly mark: (tick: number | null, cell: number) => void = () => {}) {
     const style = document.createElement('style');
     style.textContent = Style;
     document.head.appendChild(style);
@@ -116,7 +121,9 @@ export class PracticeView {
     if (json === this.shown) return;
     this.shown = json;
     const state = JSON.parse(json) as PracticeState;
+    const explainedNow = state.phase === 'explaining' && this.state?.phase !== 'explaining';
     this.state = state;
+    this.mark(explainedNow ? state.eventTick : null, state.markedCell);
     this.toggle.setAttribute('aria-pressed', String(state.on));
     this.toggle.textContent = state.on ? 'Practice: on' : 'Practice';
     this.panel.hidden = !state.on;

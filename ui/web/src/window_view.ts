@@ -277,6 +277,11 @@ export class WindowView {
     this.showLabel(cell, model, true);
   }
 
+  // Rings the sender cell a practice question's event was about (-1: none).
+  markCell(cell: number): void {
+    this.txCells.forEach((element, index) => element.classList.toggle('eventMark', index === cell));
+  }
+
   // A strip cell's colour and mark, as the view options draw the model's colour.
   private showCellLook(cell: HTMLElement, model: LabelState): void {
     const look = this.statesByColour.get(`${this.txCells.includes(cell) ? 'tx' : 'rx'} ${model.colour}`);
