@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -30,6 +31,8 @@ constexpr const char* SafeColoursKey = "view/safeColours";
 constexpr const char* StateMarksKey = "view/stateMarks";
 constexpr const char* FolderKey = "files/lastFolder";
 constexpr const char* PanelKey = "panel/geometry";
+// Time enough for a window manager to frame a window it has just mapped.
+constexpr int FramedDelayMilliseconds = 200;
 
 } // namespace
 
@@ -112,7 +115,7 @@ int MainWindow::largestZoomThatFits(int wanted) const
                                                   geometry().top() - frameGeometry().top(),
                                                   frameGeometry().right() - geometry().right(),
                                                   frameGeometry().bottom() - geometry().bottom())
-                                       : QMargins(4, 32, 4, 4);
+                                       : window_placement::AssumedFrame;
     // The menu bar and whatever else lines the client area grow with the zoom, as their texts do.
     const QSize lining = sizeHint() - clientArea_->size();
     const double now = zoom() / 100.0;
@@ -215,6 +218,11 @@ void MainWindow::placePanel()
         }
     }
     window_placement::keepOnScreenOf(*panel_, *this);
+    // A window manager frames the panel only once it is shown: placed again
+    // then, it fits the frame it really has.
+    QTimer::singleShot(FramedDelayMilliseconds, panel_, [this] {
+        if (panel_->isVisible() && panel_->isWindow()) window_placement::keepOnScreenOf(*panel_, *this);
+    });
 }
 
 // Only a place the panel had as a window of its own beside a normal window.

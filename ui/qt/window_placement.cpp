@@ -28,9 +28,10 @@ void keepOnScreenOf(QWidget& window, const QWidget& anchor)
     // The frame is what must fit; the geometry inside it is what Qt sets.
     const QRect frame = window.frameGeometry();
     const QRect inner = window.geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
-                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    const QRect fitted = fitInside(frame, available).marginsRemoved(margins);
+    const QMargins known(inner.left() - frame.left(), inner.top() - frame.top(),
+                         frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    const QMargins margins = known.isNull() ? AssumedFrame : known;
+    const QRect fitted = fitInside(inner.marginsAdded(margins), available).marginsRemoved(margins);
     if (fitted != inner) window.setGeometry(fitted);
 }
 
