@@ -101,6 +101,11 @@ QVariant EventLogModel::data(const QModelIndex& index, int role) const
             return QString::fromStdString(entry.text);
         }
         break;
+    case Qt::ToolTipRole:
+        // Where the panel is narrow (beside the window in full screen) the
+        // line is cut at the edge; pointing at it shows it whole.
+        if (index.column() == TextColumn) return QString::fromStdString(entry.text);
+        break;
     case Qt::ForegroundRole:
         return sideColour(entry.source);
     case Qt::TextAlignmentRole:
