@@ -120,7 +120,7 @@ export interface WindowState {
   sliders: Record<string, SliderState>;
   run: RunState;
 }
-export interface RunState { tick: number; clockOn: boolean; speed: number; canStepBack: boolean; lessonEnd: boolean }
+export interface RunState { tick: number; clockOn: boolean; speed: number; canStepBack: boolean }
 
 // What changed since the last call: arrays come keyed by index, and a
 // member that did not change is left out.

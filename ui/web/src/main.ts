@@ -324,7 +324,8 @@ class Page {
 
   private showRun(state: WindowState): void {
     if (!this.panel) return;
-    setText(element('tickReadout'), state.run.lessonEnd ? `Tick ${state.run.tick}: End of the lesson` : `Tick ${state.run.tick}`);
+    // The lesson's end is said once, in the status line the desktop shares.
+    setText(element('tickReadout'), `Tick ${state.run.tick}`);
     const back = element<HTMLButtonElement>('stepBack');
     if (back.disabled === state.run.canStepBack) back.disabled = !state.run.canStepBack;
     for (const [id, name] of [['inOrder', 'chkInOrderReceiver'], ['goBackN', 'chkGoBackN']]) {
