@@ -25,11 +25,12 @@
 
 #include "core/events.h"
 #include "core/form.h"
+#include "history/losses.h"
 #include "history/run_recorder.h"
 
 namespace runfile {
 
-inline constexpr int FormatVersion = 2;
+inline constexpr int FormatVersion = 3;
 inline constexpr std::string_view FormatName = "sliding-window-run";
 // Ten minutes of run take a few kilobytes; nothing a person records comes
 // near this, and a file beyond it is refused before it is read.
@@ -108,6 +109,15 @@ struct RunScript {
     std::int32_t ticks = 0;             // ticks the run ran
     std::vector<RecordedEvent> actions; // stamped from the run's tick 0, in order
     std::vector<RunQuestion> questions; // a lesson's, by tick; none in a saved run
+    LossSettings losses;                // the network's; none before version 3
+
+    // A comparison: this run is its first configuration, named `label`
+    // ("Stop-and-wait"), and `alongside` holds the one or two others, run
+    // from the same clock with the same losses. Each of those has its own
+    // label, settings, carried state and actions; its ticks and losses are
+    // this run's, and it has no title, note, questions or further runs.
+    std::string label;
+    std::vector<RunScript> alongside;
 
     bool operator==(const RunScript&) const = default;
 };

@@ -117,6 +117,13 @@ public:
     };
     SavedRun script() const;
 
+    // The losses the network deals from now on (history/losses.h): kept
+    // across Resets, saved with the run, and taken from a file by open().
+    // Each is made after a live tick as the model's own click gesture and
+    // recorded like a user's; while a recording plays, its own clicks do.
+    void setLosses(const LossSettings& losses) { losses_ = losses; }
+    const LossSettings& losses() const { return losses_; }
+
     // A recorded future is waiting to be replayed.
     bool replaying() const { return replaying_; }
     // Ticks from now until the recording being replayed acts again: the run
@@ -171,6 +178,7 @@ private:
     bool holdsPlayback(const Form1& form, const UserEvent& event) const;
     bool movesThroughPlayback(Form1& form, const UserEvent& event);
     void endLessonIfDue(Form1& form);
+    void dealLosses(Form1& form);
     void branch();
     void beginRun(const Form1& start, bool afterReset, std::string title);
     void keepWithinBudget();
@@ -213,4 +221,5 @@ private:
     // The recording's tick at which the lesson being played ends, -1 for none.
     std::int32_t lessonEnd_ = -1;
     bool atLessonEnd_ = false;
+    LossSettings losses_;
 };
