@@ -172,16 +172,15 @@ int main(int argc, char* argv[])
             if (!form.Timer1.Enabled) history.apply(form, {EventKind::StartReset, 0, 0});
         }
         history.setLosses(request.lossesOver(history.losses()));
+    } else if (!request.lesson && !request.runFile) {
+        // A protocol alone: its settings and Start at tick 0, played live so
+        // that the network deals its losses from the first tick on.
+        for (const UserEvent& event : presets::presetEvents(form, *presets::findPreset(*request.protocol)))
+            history.apply(form, event);
+        history.apply(form, {EventKind::StartReset, 0, 0});
+        history.setLosses(request.lossesOver({}));
     } else {
-        RunFileResult read;
-        if (request.lesson || request.runFile) {
-            read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
-        } else {
-            RunScript lossless; // Start at tick 0 and nothing else
-            lossless.ticks = PresetTicks;
-            lossless.actions.push_back(RecordedEvent{0, UserEvent{EventKind::StartReset, 0, 0}});
-            read.script = lossless;
-        }
+        RunFileResult read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
         if (!read.script) {
             std::cerr << ProgramName << ": " << read.error << '\n';
             return 1;
@@ -208,11 +207,14 @@ int main(int argc, char* argv[])
 
     const bool recorded = history.replaying();
     const std::int32_t recordingEnd = history.recordedEnd();
-    const std::int32_t played = run_player::play(form, history, request.ticks.value_or(recordingEnd));
+    const std::int32_t played =
+        run_player::play(form, history, request.ticks.value_or(recorded ? recordingEnd : PresetTicks));
     sayWhatIsShown(history, played, recorded ? recordingEnd : played);
 
     if (request.csv) {
-        const auto csv = [&history](std::ostream& out) { writeRunCsv(out, history.trace()); };
+        const auto csv = [&history](std::ostream& out) {
+            writeRunCsv(out, history.trace(), history.ladder());
+        };
         if (const std::string why = writeStream(*request.csv, csv); !why.empty()) {
             refuseWrite(*request.csv, why);
             return 1;
