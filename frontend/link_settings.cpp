@@ -116,11 +116,13 @@ std::optional<std::array<bool, 5>> optionSet(std::string_view text)
     return wanted;
 }
 
-// A sentence set inside the notice's brackets.
-std::string withoutFullStop(std::string sentence)
+// A reader's sentence set inside the notice's brackets. It quotes the
+// link's own text, so it is made plain like every name the notice echoes.
+std::string bracketed(const std::string& sentence)
 {
-    if (!sentence.empty() && sentence.back() == '.') sentence.pop_back();
-    return sentence;
+    std::string plain = displaytext::plain(sentence, 300);
+    if (!plain.empty() && plain.back() == '.') plain.pop_back();
+    return plain;
 }
 
 std::string ignoredSentence(const std::string& name, const std::string& value, const char* why)
@@ -290,13 +292,13 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         if (auto planned = losses::readPlan(p->value, &error))
             losses.planned = std::move(*planned);
         else
-            ignore(*p, withoutFullStop(error).c_str());
+            ignore(*p, bracketed(error).c_str());
     }
     if (!(losses == history.losses())) history.setLosses(losses);
     if (const Parameter* p = settingsFromLink ? find("compare") : nullptr) {
         std::string error;
         outcome.compare = Comparison::readPresetList(p->value, &error);
-        if (outcome.compare.empty()) ignore(*p, withoutFullStop(error).c_str());
+        if (outcome.compare.empty()) ignore(*p, bracketed(error).c_str());
     }
     if (const Parameter* p = settingsFromLink ? find("run") : nullptr) {
         if (const auto wanted = flag(p->value))

@@ -104,7 +104,7 @@ Request parse(const std::vector<std::string>& arguments)
             value(text);
             std::string why;
             if (text && (request.compare = Comparison::readPresetList(*text, &why)).empty())
-                request.error = "--compare " + displaytext::name(*text) + ": " + why;
+                request.error = "--compare " + displaytext::name(*text) + ": " + displaytext::plain(why, 300);
         } else if (argument == "--link") {
             value(request.link);
         } else if (argument == "--csv") {
@@ -136,7 +136,7 @@ Request parse(const std::vector<std::string>& arguments)
             value(text);
             std::string why;
             if (text && !(request.planned = losses::readPlan(*text, &why)))
-                request.error = "--lose " + displaytext::name(*text) + ": " + why;
+                request.error = "--lose " + displaytext::name(*text) + ": " + displaytext::plain(why, 300);
         } else if (argument == "--ticks" || argument == "--from" || argument == "--to") {
             value(text);
             if (text) {
