@@ -69,6 +69,7 @@ export class CompareMode {
         const view = this.view;
         return view ? [...Array(view.comparison.size()).keys()].map((index) => view.comparison.digest(index)) : [];
       },
+      compareSaved: () => this.view?.comparison.savedRunJson(),
       compareDrawn: (index: number) => this.view?.view(index).drawn(),
       compareFlightCentre: (index: number, ack: boolean, slot: number) => this.view?.view(index).flightCentre(ack, slot),
     };
