@@ -52,6 +52,13 @@ double ladder::across(Direction direction, std::int32_t top)
     return std::clamp(way / Trip, 0.0, 1.0);
 }
 
+double ladder::middleTop(Direction direction)
+{
+    constexpr double Trip = geometry::PacketArrivalTop + geometry::FlightStep - geometry::PacketLaunchTop;
+    return direction == Direction::Packet ? geometry::PacketLaunchTop + Trip / 2
+                                          : geometry::AckLaunchTop - Trip / 2;
+}
+
 void FlightSnapshot::capture(const Form1& form)
 {
     for (int k = 0; k < FlightSlots; ++k) {
@@ -75,6 +82,7 @@ LadderTrace::LadderTrace(const Form1& startup)
 
 void LadderTrace::recordTick(const FlightSnapshot& before, const Form1& after, std::int32_t tick)
 {
+    crossedCount_ = 0;
     observe(Direction::Packet, before.packets, after.cmdPacket, after, tick);
     observe(Direction::Ack, before.acks, after.cmdACK, after, tick);
 }
@@ -84,6 +92,7 @@ void LadderTrace::observe(Direction direction, const std::array<FlightSnapshot::
 {
     const std::int32_t start = launchTop(direction);
     auto& holds = direction == Direction::Packet ? openHoldPackets_ : openHoldAcks_;
+    const double middle = middleTop(direction);
     for (int k = 0; k < FlightSlots; ++k) {
         const FlightSnapshot::Slot was = before[k];
         const FlightButton& now = after[k];
@@ -102,6 +111,12 @@ void LadderTrace::observe(Direction direction, const std::array<FlightSnapshot::
                 holds_[static_cast<std::size_t>(holds[k])].to = tick - 1;
                 holds[k] = -1;
             }
+            // A trip reaches the middle dozens of ticks after its launch, so
+            // one that crossed it was flying before the tick too.
+            const bool crossed = direction == Direction::Packet ? was.top < middle && now.Top >= middle
+                                                                : was.top > middle && now.Top <= middle;
+            if (now.Visible && !launched && crossed)
+                crossedMiddle_[static_cast<std::size_t>(crossedCount_++)] = trip;
         }
         if (launched) begin(direction, k, now, form, tick, false);
     }
@@ -176,6 +191,7 @@ void LadderTrace::end(Direction direction, int slot, Ending ending, std::int32_t
 
 void LadderTrace::truncateTo(std::int32_t tick)
 {
+    crossedCount_ = 0;
     while (!trips_.empty() &&
            (trips_.back().left > tick || (trips_.back().left == tick && trips_.back().leftInEvent))) {
         const ladder::Trip& last = trips_.back();
@@ -202,6 +218,7 @@ void LadderTrace::truncateTo(std::int32_t tick)
 
 void LadderTrace::dropBefore(std::int32_t tick)
 {
+    crossedCount_ = 0;
     std::vector<std::int32_t> moved(trips_.size(), -1);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < trips_.size(); ++i) {

@@ -20,6 +20,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/events.h"
@@ -61,6 +62,8 @@ struct Hold {
 
 // How far across a trip is at `top` twips: 0 at the sender's axis, 1 at the receiver's.
 double across(Direction direction, std::int32_t top);
+// The top, in twips, at which a trip is halfway: across() is one half there.
+double middleTop(Direction direction);
 
 } // namespace ladder
 
@@ -94,6 +97,12 @@ public:
 
     // In the order they left.
     const std::vector<ladder::Trip>& trips() const { return trips_; }
+    // The trips that crossed the middle of the network in the last tick
+    // recorded (indices into trips()), where the network deals its losses.
+    std::span<const std::int32_t> crossedMiddle() const
+    {
+        return {crossedMiddle_.data(), static_cast<std::size_t>(crossedCount_)};
+    }
     // The trip the flight button `slot` carries (index into trips()), or -1.
     std::int32_t activeTrip(ladder::Direction direction, int slot) const
     {
@@ -119,6 +128,8 @@ private:
     void rebuildActive();
     // Trips so far per packet number (of ACKs: per `arrived`), for `transmission`.
     std::int16_t& tripsOf(ladder::Direction direction, int number);
+    std::array<std::int32_t, 2 * FlightSlots> crossedMiddle_{};
+    int crossedCount_ = 0;
     std::vector<std::int16_t> packetTrips_;
     std::vector<std::int16_t> ackTrips_;
 

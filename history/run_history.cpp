@@ -58,29 +58,15 @@ void RunHistory::tick(Form1& form)
 // recording's own clicks stand in for this while it plays.
 void RunHistory::dealLosses(Form1& form)
 {
-    using ladder::Direction;
-    for (const Direction direction : {Direction::Packet, Direction::Ack}) {
-        const bool packets = direction == Direction::Packet;
-        for (int slot = 0; slot < FlightSlots; ++slot) {
-            const std::int32_t index = current().ladder.activeTrip(direction, slot);
-            if (index < 0) continue;
-            const ladder::Trip& trip = current().ladder.trips()[static_cast<std::size_t>(index)];
-            const FlightButton& button =
-                (packets ? form.cmdPacket : form.cmdACK)[static_cast<std::size_t>(slot)];
-            const auto& before = packets ? flightsBeforeTick_.packets : flightsBeforeTick_.acks;
-            // Both measured from the sender: packets go from 0 to 1, ACKs from 1 to 0.
-            const double was =
-                trip.left == ticks() ? (packets ? 0.0 : 1.0) : ladder::across(direction, before[slot].top);
-            const double now = ladder::across(direction, button.Top);
-            const bool crossed = packets ? was < 0.5 && now >= 0.5 : was > 0.5 && now <= 0.5;
-            if (!crossed || !button.Visible) continue;
-            const auto what = packets ? PlannedLoss::What::Packet : PlannedLoss::What::Ack;
-            if (!losses_.loses(what, packets ? trip.number : trip.arrived, trip.transmission)) continue;
-            const UserEvent click{packets ? EventKind::ClickPacket : EventKind::ClickAck,
-                                  static_cast<std::int16_t>(slot), 0};
-            if (form.ClickHoldoff <= 0) record(form, click);
-            record(form, click);
-        }
+    for (const std::int32_t index : current().ladder.crossedMiddle()) {
+        // A copy: the clicks below may grow the trips' vector.
+        const ladder::Trip trip = current().ladder.trips()[static_cast<std::size_t>(index)];
+        const bool packet = trip.direction == ladder::Direction::Packet;
+        const auto what = packet ? PlannedLoss::What::Packet : PlannedLoss::What::Ack;
+        if (!losses_.loses(what, packet ? trip.number : trip.arrived, trip.transmission)) continue;
+        const UserEvent click{packet ? EventKind::ClickPacket : EventKind::ClickAck, trip.slot, 0};
+        if (form.ClickHoldoff <= 0) record(form, click);
+        record(form, click);
     }
 }
 
