@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <iostream>
 
+#include "frontend/ladder_drawing.h"
 #include "frontend/run_player.h"
 #include "history/display_text.h"
+#include "history/ladder_description.h"
 #include "history/run_figures.h"
 #include "ui/qt/run_exporter.h"
 
@@ -33,9 +35,9 @@ void sayMessages(Comparison& comparison, std::vector<std::string>& said)
 // after the other gives what one clock driving all of them gives.
 int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ticks)
 {
-    if (request.svg || request.png || request.ladderSvg || request.ladderPng) {
-        std::cerr << ProgramName << ": the chart and the diagram show one run; a comparison writes "
-                  << "--csv and --save\n"
+    if (request.svg || request.png || request.ladderPng) {
+        std::cerr << ProgramName << ": the chart and the diagram's picture show one run; a comparison writes "
+                  << "--csv, --ladder-svg and --save\n"
                   << usage() << '\n';
         return 2;
     }
@@ -47,6 +49,20 @@ int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ti
         };
         if (const std::string why = writeStream(*request.csv, table); !why.empty()) {
             refuseWrite(*request.csv, why);
+            return 1;
+        }
+    }
+    if (request.ladderSvg) {
+        // The diagrams side by side, on the same ticks.
+        std::vector<ladder::Description> diagrams;
+        for (std::size_t i = 0; i < comparison.size(); ++i)
+            diagrams.push_back(ladder::describe(comparison.history(i).ladder(), comparison.history(i).trace(),
+                                                request.from.value_or(0), request.to.value_or(-1)));
+        const std::string svg = ladder::comparisonSvg(diagrams, comparison.labels(), ladder::Layout{},
+                                                      ladder::palette(false), false);
+        if (const std::string why = writeBytes(*request.ladderSvg, QByteArray::fromStdString(svg));
+            !why.empty()) {
+            refuseWrite(*request.ladderSvg, why);
             return 1;
         }
     }

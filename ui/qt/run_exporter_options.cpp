@@ -50,7 +50,7 @@ std::string help()
         "               (\"-\": standard output); for a comparison, its table of figures\n"
         "  --svg OUT    the chart as an SVG drawing\n"
         "  --png OUT    the chart as a PNG image\n"
-        "  --ladder-svg OUT  the time-sequence diagram as an SVG drawing\n"
+        "  --ladder-svg OUT  the time-sequence diagram as an SVG drawing (a comparison's side by side)\n"
         "  --ladder-png OUT  the time-sequence diagram as a PNG image\n"
         "  --from T, --to T  the diagram's ticks (default: the whole run), e.g. --from 0 --to 600\n"
         "  --save OUT   the run as played, or the comparison, as one run file\n"
