@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -47,7 +48,9 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     tools->addWidget(runPicker_);
     connect(runPicker_, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && index < static_cast<int>(runTraces_.size()))
-            showTrace(*runTraces_[static_cast<std::size_t>(index)], index == 0);
+            showTrace(*runTraces_[static_cast<std::size_t>(index)],
+                      runLadders_.empty() ? nullptr : runLadders_[static_cast<std::size_t>(index)],
+                      index == 0);
     });
     tools->addSeparator();
     followAction_ = tools->addAction(tr("Follow Run"));
@@ -94,6 +97,17 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     // Under the chart rather than in the tool bar: at a large zoom the tool
     // bar runs out of room, and the tick must stay in sight.
     chartLayout->addWidget(cursorLabel_);
+    // Two rows of three, so that the titles are read whole at any zoom.
+    auto* figureGrid = new QGridLayout;
+    figureGrid->setContentsMargins(6, 2, 6, 2);
+    for (std::size_t row = 0; row < figures::RowTitles.size(); ++row) {
+        auto* cell = new QLabel(this);
+        cell->setObjectName(QStringLiteral("figure_%1").arg(row));
+        cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        figureGrid->addWidget(cell, static_cast<int>(row / 3), static_cast<int>(row % 3));
+        figureCells_.push_back(cell);
+    }
+    chartLayout->addLayout(figureGrid);
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(chartArea);
@@ -136,6 +150,7 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
 void RunPanel::showRuns(const RunHistory& history)
 {
     runTraces_.clear();
+    runLadders_.clear();
     const QSignalBlocker quiet(runPicker_);
     runPicker_->clear();
     // The current run first, then the earlier ones, newest first.
@@ -146,14 +161,17 @@ void RunPanel::showRuns(const RunHistory& history)
         if (i + 1 == history.runCount()) text += tr(" (current)");
         runPicker_->addItem(text);
         runTraces_.push_back(&run.trace);
+        runLadders_.push_back(&run.ladder);
     }
     runPicker_->setCurrentIndex(0);
-    showTrace(history.trace(), true);
+    showTrace(history.trace(), &history.ladder(), true);
 }
 
-void RunPanel::showTrace(const RunTrace& trace, bool current)
+void RunPanel::showTrace(const RunTrace& trace, const LadderTrace* ladder, bool current)
 {
     trace_ = &trace;
+    ladder_ = ladder;
+    figuresTick_ = -1;
     showsCurrent_ = current;
     chart_->setTrace(trace);
     log_->setTrace(trace);
@@ -179,11 +197,24 @@ void RunPanel::refreshNow()
         rewoundSinceRefresh_ = false;
         chart_->reload();
         log_->reset();
+        figuresTick_ = -1;
     } else {
         chart_->follow();
         log_->follow();
     }
     showCursor();
+    showFigures();
+}
+
+void RunPanel::showFigures()
+{
+    if (ladder_ == nullptr || trace_->ticks() == figuresTick_) return;
+    figuresTick_ = trace_->ticks();
+    shownFigures_ = figuresOf(*trace_, *ladder_);
+    for (std::size_t row = 0; row < figureCells_.size(); ++row)
+        figureCells_[row]->setText(QStringLiteral("%1: <b>%2</b>")
+                                       .arg(QString::fromUtf8(figures::RowTitles[row]),
+                                            QString::fromStdString(figures::cell(shownFigures_, row))));
 }
 
 void RunPanel::showRangeOnScrollBar()
@@ -239,7 +270,9 @@ void RunPanel::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     log_->reset(); // it did not follow while hidden; the chart reloads on its own show
     rewoundSinceRefresh_ = false;
+    figuresTick_ = -1; // a rewind while hidden may have landed on the same tick
     showCursor();
+    showFigures();
     emit shownChanged(true);
 }
 
