@@ -92,7 +92,7 @@ private:
         Form1 form;
         RunHistory history;
     };
-    void planLossesMadeIn(std::size_t index, std::size_t lostBefore);
+    void loseNowIfPast(Entry& entry, const PlannedLoss& loss);
 
     std::vector<std::unique_ptr<Entry>> entries_;
     LossSettings losses_;

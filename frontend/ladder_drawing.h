@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/colours.h"
 #include "history/ladder_description.h"
@@ -68,6 +69,12 @@ std::int32_t tickNumberStep(const Layout& layout);
 // The description as a standalone SVG document.
 std::string toSvg(const Description& description, const Layout& layout, const Palette& palette,
                   bool stateMarks);
+
+// The diagrams of a comparison side by side on one time axis, each under its
+// configuration's label: every description should cover the same ticks.
+std::string comparisonSvg(const std::vector<Description>& descriptions,
+                          const std::vector<std::string>& labels, const Layout& layout,
+                          const Palette& palette, bool stateMarks);
 
 // "#rrggbb" of a model colour.
 std::string cssColour(Colour colour);

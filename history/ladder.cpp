@@ -1,6 +1,7 @@
 #include "history/ladder.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "core/geometry.h"
 
@@ -145,8 +146,19 @@ void LadderTrace::begin(Direction direction, int slot, const FlightButton& butto
         trip.again = trip.number == lastAsked_;
         lastAsked_ = trip.number;
     }
+    std::int16_t& sent = tripsOf(direction, direction == Direction::Packet ? trip.number : trip.arrived);
+    if (sent < std::numeric_limits<std::int16_t>::max()) ++sent;
+    trip.transmission = sent;
     active(direction)[slot] = static_cast<std::int32_t>(trips_.size());
     trips_.push_back(trip);
+}
+
+std::int16_t& LadderTrace::tripsOf(Direction direction, int number)
+{
+    std::vector<std::int16_t>& counts = direction == Direction::Packet ? packetTrips_ : ackTrips_;
+    const auto at = static_cast<std::size_t>(std::clamp(number + 1, 0, 1 << 15)); // -1 (none) has a slot too
+    if (at >= counts.size()) counts.resize(at + 1, 0);
+    return counts[at];
 }
 
 void LadderTrace::end(Direction direction, int slot, Ending ending, std::int32_t tick, std::int32_t top)
@@ -165,8 +177,13 @@ void LadderTrace::end(Direction direction, int slot, Ending ending, std::int32_t
 void LadderTrace::truncateTo(std::int32_t tick)
 {
     while (!trips_.empty() &&
-           (trips_.back().left > tick || (trips_.back().left == tick && trips_.back().leftInEvent)))
+           (trips_.back().left > tick || (trips_.back().left == tick && trips_.back().leftInEvent))) {
+        const ladder::Trip& last = trips_.back();
+        std::int16_t& sent =
+            tripsOf(last.direction, last.direction == Direction::Packet ? last.number : last.arrived);
+        if (sent > 0) --sent;
         trips_.pop_back();
+    }
     while (!holds_.empty() &&
            (holds_.back().from >= tick || holds_.back().trip >= static_cast<std::int32_t>(trips_.size())))
         holds_.pop_back();
@@ -236,5 +253,6 @@ void LadderTrace::rebuildActive()
 
 std::size_t LadderTrace::approximateBytes() const
 {
-    return trips_.capacity() * sizeof(ladder::Trip) + holds_.capacity() * sizeof(ladder::Hold);
+    return trips_.capacity() * sizeof(ladder::Trip) + holds_.capacity() * sizeof(ladder::Hold) +
+           (packetTrips_.capacity() + ackTrips_.capacity()) * sizeof(std::int16_t);
 }

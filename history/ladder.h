@@ -42,6 +42,9 @@ struct Trip {
     std::int16_t number = 0;   // packet: its number; ACK: the packet it asks for
     std::int16_t seq = 0;      // the sequence number it carries
     std::int16_t arrived = -1; // ACK: the packet whose arrival sent it
+    // Which trip of this packet (of an ACK: sent on the arrival of this
+    // `arrived`) it is in the run, from 1.
+    std::int16_t transmission = 1;
     std::int32_t left = 0;
     std::int32_t ended = -1; // -1 while in flight
     std::int32_t endTop = 0; // twips, where it arrived or was lost
@@ -91,6 +94,12 @@ public:
 
     // In the order they left.
     const std::vector<ladder::Trip>& trips() const { return trips_; }
+    // The trip the flight button `slot` carries (index into trips()), or -1.
+    std::int32_t activeTrip(ladder::Direction direction, int slot) const
+    {
+        return (direction == ladder::Direction::Packet ? activePackets_
+                                                       : activeAcks_)[static_cast<std::size_t>(slot)];
+    }
     // In the order they began.
     const std::vector<ladder::Hold>& holds() const { return holds_; }
     std::size_t approximateBytes() const;
@@ -108,6 +117,10 @@ private:
         return direction == ladder::Direction::Packet ? activePackets_ : activeAcks_;
     }
     void rebuildActive();
+    // Trips so far per packet number (of ACKs: per `arrived`), for `transmission`.
+    std::int16_t& tripsOf(ladder::Direction direction, int number);
+    std::vector<std::int16_t> packetTrips_;
+    std::vector<std::int16_t> ackTrips_;
 
     std::vector<ladder::Trip> trips_;
     std::vector<ladder::Hold> holds_;

@@ -53,6 +53,11 @@ struct LossSettings {
 
 namespace losses {
 
+// Packet numbers never reach this (the model stops well before), nor does a
+// packet travel this many times in a run a class would watch.
+inline constexpr int PacketNumberLimitForPlans = 32767;
+inline constexpr int MaxTransmissionForPlans = 999;
+
 // The plan as links and command lines write it: "p5,p7.2,a9" is the first
 // transmission of packet 5, the second of packet 7 and the ACK for packet 9.
 std::string planText(const std::vector<PlannedLoss>& planned);

@@ -72,6 +72,8 @@ inline constexpr std::array<std::string_view, 5> QuestionAsks = {"text", "ssThre
                                                                  "asksFor"};
 // A lesson asks a few dozen questions at most; the texts are shortened as shown.
 inline constexpr std::size_t MostQuestions = 200;
+// A comparison runs two or three configurations: one at the top, the rest alongside.
+inline constexpr std::size_t MostAlongside = 2;
 inline constexpr std::size_t PromptLength = 300;
 inline constexpr std::size_t ChoiceLength = 80;
 inline constexpr std::size_t ExplanationLength = 2000;

@@ -94,22 +94,22 @@ int nameIndex(const std::array<std::string_view, N>& names, const std::string& n
            " this program knows: " + inQuotes(displaytext::name(name)) + ".");
 }
 
-RunSettings readSettings(const Json& settingsJson, std::int64_t version)
+RunSettings readSettings(const Json& settingsJson, std::int64_t version, const std::string& prefix)
 {
     RunSettings settings;
-    const Json& options = objectField(settingsJson, "options", "settings.options");
+    const Json& options = objectField(settingsJson, "options", prefix + "settings.options");
     for (int box = 0; box < OptionBoxCount; ++box) {
         const std::string name(OptionNames[box]);
         if (version < OptionSince[box] && !options.contains(name)) continue;
-        settings.options[box] = flagField(options, name, "settings.options." + name);
+        settings.options[box] = flagField(options, name, prefix + "settings.options." + name);
     }
-    const Json& sliders = objectField(settingsJson, "sliders", "settings.sliders");
+    const Json& sliders = objectField(settingsJson, "sliders", prefix + "settings.sliders");
     std::array<std::int16_t, SliderCount> figures{};
     for (int slider = 0; slider < SliderCount; ++slider) {
         const std::string name(SliderNames[slider]);
-        figures[slider] = static_cast<std::int16_t>(wholeField(sliders, name, "settings.sliders." + name,
-                                                               SliderFigures[slider].lowest,
-                                                               SliderFigures[slider].highest));
+        figures[slider] = static_cast<std::int16_t>(
+            wholeField(sliders, name, prefix + "settings.sliders." + name, SliderFigures[slider].lowest,
+                       SliderFigures[slider].highest));
     }
     settings.timeout = figures[0];
     settings.txWindow = figures[1];
@@ -128,29 +128,30 @@ std::string figureText(const Json& object, std::string_view name, const std::str
     return text;
 }
 
-CarriedState readCarried(const Json& c)
+CarriedState readCarried(const Json& c, const std::string& prefix)
 {
     constexpr std::int64_t Bytes = 16 * 32 * 1000; // far beyond any window the sliders allow
     CarriedState carried;
     carried.txWindowBytes =
-        static_cast<std::int32_t>(wholeField(c, "txWindowBytes", "carried.txWindowBytes", 0, Bytes));
+        static_cast<std::int32_t>(wholeField(c, "txWindowBytes", prefix + "carried.txWindowBytes", 0, Bytes));
     carried.ssThreshBytes =
-        static_cast<std::int32_t>(wholeField(c, "ssThreshBytes", "carried.ssThreshBytes", 0, Bytes));
-    carried.lossWindowBytes =
-        static_cast<std::int32_t>(wholeField(c, "lossWindowBytes", "carried.lossWindowBytes", 0, Bytes));
+        static_cast<std::int32_t>(wholeField(c, "ssThreshBytes", prefix + "carried.ssThreshBytes", 0, Bytes));
+    carried.lossWindowBytes = static_cast<std::int32_t>(
+        wholeField(c, "lossWindowBytes", prefix + "carried.lossWindowBytes", 0, Bytes));
     carried.flightBytes =
-        static_cast<std::int32_t>(wholeField(c, "flightBytes", "carried.flightBytes", 0, Bytes));
+        static_cast<std::int32_t>(wholeField(c, "flightBytes", prefix + "carried.flightBytes", 0, Bytes));
     carried.launchHoldoff =
-        static_cast<std::int16_t>(wholeField(c, "launchHoldoff", "carried.launchHoldoff", 0, 100));
+        static_cast<std::int16_t>(wholeField(c, "launchHoldoff", prefix + "carried.launchHoldoff", 0, 100));
     carried.clickHoldoff =
-        static_cast<std::int16_t>(wholeField(c, "clickHoldoff", "carried.clickHoldoff", 0, 100));
+        static_cast<std::int16_t>(wholeField(c, "clickHoldoff", prefix + "carried.clickHoldoff", 0, 100));
     carried.dupAckCount =
-        static_cast<std::int16_t>(wholeField(c, "duplicateAcks", "carried.duplicateAcks", -1, 100));
+        static_cast<std::int16_t>(wholeField(c, "duplicateAcks", prefix + "carried.duplicateAcks", -1, 100));
     carried.txState = static_cast<std::int32_t>(
-        wholeField(c, "senderState", "carried.senderState", txstate::Normal, txstate::Selective));
-    carried.txWindowFigure = figureText(c, "txWindowFigure", "carried.txWindowFigure");
-    carried.flightFigure = figureText(c, "flightFigure", "carried.flightFigure");
-    carried.duplicateAcksFigure = figureText(c, "duplicateAcksFigure", "carried.duplicateAcksFigure");
+        wholeField(c, "senderState", prefix + "carried.senderState", txstate::Normal, txstate::Selective));
+    carried.txWindowFigure = figureText(c, "txWindowFigure", prefix + "carried.txWindowFigure");
+    carried.flightFigure = figureText(c, "flightFigure", prefix + "carried.flightFigure");
+    carried.duplicateAcksFigure =
+        figureText(c, "duplicateAcksFigure", prefix + "carried.duplicateAcksFigure");
     return carried;
 }
 
@@ -216,6 +217,67 @@ RunQuestion readQuestion(const Json& q, const std::string& path, std::int32_t ti
     return question;
 }
 
+// Settings, carried state and actions: what every run of a file has, the
+// top-level one and those alongside it. `script.ticks` is read already.
+void readRunBody(const Json& run, std::int64_t version, const std::string& prefix, RunScript& script)
+{
+    script.settings = readSettings(objectField(run, "settings", prefix + "settings"), version, prefix);
+    if (run.contains("carried"))
+        script.carried = readCarried(objectField(run, "carried", prefix + "carried"), prefix);
+
+    const Json& actions = field(run, "actions", prefix + "actions");
+    if (!actions.is_array())
+        refuse("The field " + inQuotes(prefix + "actions") + " should be a list, not " +
+               std::string(typeWord(actions)) + ".");
+    script.actions.reserve(actions.size());
+    std::int32_t previous = 0;
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        const std::string path = prefix + "actions[" + std::to_string(i) + "]";
+        const Json& action = actions[i];
+        if (!action.is_object())
+            refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(action) + ".");
+        const auto tick =
+            static_cast<std::int32_t>(wholeField(action, "tick", path + ".tick", 0, runfile::MaxTicks));
+        if (tick < previous)
+            refuse("The field " + inQuotes(path + ".tick") + " is " + std::to_string(tick) +
+                   ", before the tick of the action before it (" + std::to_string(previous) + ").");
+        if (tick > script.ticks)
+            refuse("The field " + inQuotes(path + ".tick") + " is " + std::to_string(tick) +
+                   ", after the run's last tick (" + std::to_string(script.ticks) + ").");
+        script.actions.push_back(RecordedEvent{tick, readAction(action, path)});
+        previous = tick;
+    }
+}
+
+LossSettings readLosses(const Json& l)
+{
+    LossSettings losses;
+    losses.packetPercent =
+        static_cast<int>(wholeField(l, "packetPercent", "losses.packetPercent", 0, LossSettings::MaxPercent));
+    losses.ackPercent =
+        static_cast<int>(wholeField(l, "ackPercent", "losses.ackPercent", 0, LossSettings::MaxPercent));
+    losses.seed = static_cast<std::uint32_t>(
+        wholeField(l, "seed", "losses.seed", 0, std::numeric_limits<std::uint32_t>::max()));
+    if (l.contains("planned")) {
+        const Json& planned = l.at("planned");
+        if (!planned.is_array() || planned.size() > LossSettings::MaxPlanned)
+            refuse("The field \"losses.planned\" should be a list of at most " +
+                   std::to_string(LossSettings::MaxPlanned) + " planned losses.");
+        for (std::size_t i = 0; i < planned.size(); ++i) {
+            const std::string path = "losses.planned[" + std::to_string(i) + "]";
+            if (!planned[i].is_string())
+                refuse("The entry " + inQuotes(path) + " should be text, not " + typeWord(planned[i]) + ".");
+            std::string error;
+            const auto one = losses::readPlan(planned[i].get<std::string>(), &error);
+            if (!one || one->size() != 1)
+                refuse("The entry " + inQuotes(path) +
+                       " should be one planned loss such as \"p5\", \"p7.2\" or \"a9\".");
+            losses.plan(one->front());
+        }
+    }
+    return losses;
+}
+
 RunScript readScript(const Json& root)
 {
     if (!root.is_object())
@@ -237,29 +299,25 @@ RunScript readScript(const Json& root)
     script.note =
         displaytext::plain(optionalText(root, "note"), displaytext::NoteLength, displaytext::Lines::Keep);
     script.ticks = static_cast<std::int32_t>(wholeField(root, "ticks", "ticks", 0, runfile::MaxTicks));
-    script.settings = readSettings(objectField(root, "settings", "settings"), version);
-    if (root.contains("carried")) script.carried = readCarried(objectField(root, "carried", "carried"));
-
-    const Json& actions = field(root, "actions", "actions");
-    if (!actions.is_array())
-        refuse("The field \"actions\" should be a list, not " + std::string(typeWord(actions)) + ".");
-    script.actions.reserve(actions.size());
-    std::int32_t previous = 0;
-    for (std::size_t i = 0; i < actions.size(); ++i) {
-        const std::string path = "actions[" + std::to_string(i) + "]";
-        const Json& action = actions[i];
-        if (!action.is_object())
-            refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(action) + ".");
-        const auto tick =
-            static_cast<std::int32_t>(wholeField(action, "tick", path + ".tick", 0, runfile::MaxTicks));
-        if (tick < previous)
-            refuse("The field " + inQuotes(path + ".tick") + " is " + std::to_string(tick) +
-                   ", before the tick of the action before it (" + std::to_string(previous) + ").");
-        if (tick > script.ticks)
-            refuse("The field " + inQuotes(path + ".tick") + " is " + std::to_string(tick) +
-                   ", after the run's last tick (" + std::to_string(script.ticks) + ").");
-        script.actions.push_back(RecordedEvent{tick, readAction(action, path)});
-        previous = tick;
+    readRunBody(root, version, "", script);
+    if (root.contains("losses")) script.losses = readLosses(objectField(root, "losses", "losses"));
+    script.label = displaytext::plain(optionalText(root, "label"), displaytext::TitleLength);
+    if (root.contains("alongside")) {
+        const Json& alongside = root.at("alongside");
+        if (!alongside.is_array() || alongside.empty() || alongside.size() > MostAlongside)
+            refuse("The field \"alongside\" should be a list of one or two runs.");
+        for (std::size_t i = 0; i < alongside.size(); ++i) {
+            const std::string path = "alongside[" + std::to_string(i) + "]";
+            if (!alongside[i].is_object())
+                refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(alongside[i]) +
+                       ".");
+            RunScript other;
+            other.ticks = script.ticks;
+            other.losses = script.losses;
+            other.label = displaytext::plain(optionalText(alongside[i], "label"), displaytext::TitleLength);
+            readRunBody(alongside[i], version, path + ".", other);
+            script.alongside.push_back(std::move(other));
+        }
     }
 
     // Older readers of this version ignore the list; the run plays the same.

@@ -43,16 +43,10 @@ Json actionJson(const RecordedEvent& recorded)
     return action;
 }
 
-} // namespace
-
-std::string writeRunText(const RunScript& script)
+// Settings, carried state and an empty list of actions, filled in as text
+// by writeRunText; what every run of a file has.
+Json runBody(const RunScript& script, Json run)
 {
-    Json head;
-    head["format"] = runfile::FormatName;
-    head["version"] = runfile::FormatVersion;
-    if (!script.title.empty()) head["title"] = script.title;
-    if (!script.note.empty()) head["note"] = script.note;
-    head["ticks"] = script.ticks;
     Json options = Json::object();
     for (int box = 0; box < OptionBoxCount; ++box)
         options[std::string(OptionNames[box])] = script.settings.options[box];
@@ -61,22 +55,71 @@ std::string writeRunText(const RunScript& script)
     sliders["txWindow"] = script.settings.txWindow;
     sliders["rxWindow"] = script.settings.rxWindow;
     sliders["highestSequence"] = script.settings.highestSequence;
-    head["settings"] = Json{{"options", options}, {"sliders", sliders}};
+    run["settings"] = Json{{"options", options}, {"sliders", sliders}};
     if (script.carried) {
         const CarriedState& c = *script.carried;
-        head["carried"] = Json{{"txWindowBytes", c.txWindowBytes},
-                               {"ssThreshBytes", c.ssThreshBytes},
-                               {"lossWindowBytes", c.lossWindowBytes},
-                               {"flightBytes", c.flightBytes},
-                               {"launchHoldoff", c.launchHoldoff},
-                               {"clickHoldoff", c.clickHoldoff},
-                               {"duplicateAcks", c.dupAckCount},
-                               {"senderState", c.txState},
-                               {"txWindowFigure", c.txWindowFigure},
-                               {"flightFigure", c.flightFigure},
-                               {"duplicateAcksFigure", c.duplicateAcksFigure}};
+        run["carried"] = Json{{"txWindowBytes", c.txWindowBytes},
+                              {"ssThreshBytes", c.ssThreshBytes},
+                              {"lossWindowBytes", c.lossWindowBytes},
+                              {"flightBytes", c.flightBytes},
+                              {"launchHoldoff", c.launchHoldoff},
+                              {"clickHoldoff", c.clickHoldoff},
+                              {"duplicateAcks", c.dupAckCount},
+                              {"senderState", c.txState},
+                              {"txWindowFigure", c.txWindowFigure},
+                              {"flightFigure", c.flightFigure},
+                              {"duplicateAcksFigure", c.duplicateAcksFigure}};
     }
-    head["actions"] = Json::array();
+    run["actions"] = Json::array();
+    return run;
+}
+
+// The actions one a line, so that a lesson reads (and diffs) as a list.
+std::string actionsText(const std::vector<RecordedEvent>& actions, const std::string& indent)
+{
+    std::string text = "\"actions\": [";
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        text += (i == 0 ? "\n" : ",\n") + indent + "  ";
+        text += actionJson(actions[i]).dump(-1, ' ', false);
+    }
+    text += actions.empty() ? "]" : "\n" + indent + "]";
+    return text;
+}
+
+} // namespace
+
+std::string writeRunText(const RunScript& script)
+{
+    Json head;
+    head["format"] = runfile::FormatName;
+    // The oldest version that holds what the run uses, so that older
+    // programs still open a run that needs nothing newer.
+    head["version"] = script.losses.any() || !script.alongside.empty() ? runfile::FormatVersion : 2;
+    if (!script.title.empty()) head["title"] = script.title;
+    if (!script.note.empty()) head["note"] = script.note;
+    head["ticks"] = script.ticks;
+    if (!script.label.empty()) head["label"] = script.label;
+    if (script.losses.any()) {
+        Json planned = Json::array();
+        for (const PlannedLoss& loss : script.losses.planned)
+            planned.push_back(losses::planText({loss}));
+        head["losses"] = Json{{"packetPercent", script.losses.packetPercent},
+                              {"ackPercent", script.losses.ackPercent},
+                              {"seed", script.losses.seed},
+                              {"planned", planned}};
+    }
+    head = runBody(script, std::move(head));
+    if (!script.alongside.empty()) {
+        Json alongside = Json::array();
+        for (std::size_t i = 0; i < script.alongside.size(); ++i) {
+            Json run;
+            if (!script.alongside[i].label.empty()) run["label"] = script.alongside[i].label;
+            run = runBody(script.alongside[i], std::move(run));
+            run["actions"] = "\u0001alongside-" + std::to_string(i);
+            alongside.push_back(std::move(run));
+        }
+        head["alongside"] = std::move(alongside);
+    }
     if (!script.questions.empty()) {
         Json questions = Json::array();
         for (const RunQuestion& q : script.questions) {
@@ -91,17 +134,19 @@ std::string writeRunText(const RunScript& script)
         head["questions"] = std::move(questions);
     }
 
-    // One action a line, so that a lesson reads (and diffs) as a list.
     std::string text = head.dump(2);
+    // The top-level list is the first "actions": [] (the runs alongside hold
+    // place-holders, which no user text can spell: a control character is
+    // written escaped).
     const std::string emptyActions = "\"actions\": []";
-    const std::size_t at = text.rfind(emptyActions);
-    std::string actions = "\"actions\": [";
-    for (std::size_t i = 0; i < script.actions.size(); ++i) {
-        actions += i == 0 ? "\n    " : ",\n    ";
-        actions += actionJson(script.actions[i]).dump(-1, ' ', false);
+    const std::size_t at = text.find(emptyActions);
+    text.replace(at, emptyActions.size(), actionsText(script.actions, ""));
+    for (std::size_t i = 0; i < script.alongside.size(); ++i) {
+        const std::string holder = "\"actions\": \"\\u0001alongside-" + std::to_string(i) + "\"";
+        const std::size_t place = text.find(holder);
+        if (place != std::string::npos)
+            text.replace(place, holder.size(), actionsText(script.alongside[i].actions, "      "));
     }
-    actions += script.actions.empty() ? "]" : "\n  ]";
-    text.replace(at, emptyActions.size(), actions);
     text += '\n';
     return text;
 }

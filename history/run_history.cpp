@@ -48,7 +48,40 @@ void RunHistory::tick(Form1& form)
     endLessonIfDue(form);
     if (replaying_ && scriptNext_ >= script_.size() && ticks() + scriptBase_ >= scriptEnd_)
         replaying_ = false;
+    if (!replaying_ && losses_.any()) dealLosses(form);
     if (ticks() % BudgetCheckTicks == 0) keepWithinBudget();
+}
+
+// The network loses a trip at the middle of its way, on the tick it gets
+// there, by the same clicks a user would make: one to hold it and one within
+// the hold-off to remove it, or only the second while a hold-off runs. A
+// recording's own clicks stand in for this while it plays.
+void RunHistory::dealLosses(Form1& form)
+{
+    using ladder::Direction;
+    for (const Direction direction : {Direction::Packet, Direction::Ack}) {
+        const bool packets = direction == Direction::Packet;
+        for (int slot = 0; slot < FlightSlots; ++slot) {
+            const std::int32_t index = current().ladder.activeTrip(direction, slot);
+            if (index < 0) continue;
+            const ladder::Trip& trip = current().ladder.trips()[static_cast<std::size_t>(index)];
+            const FlightButton& button =
+                (packets ? form.cmdPacket : form.cmdACK)[static_cast<std::size_t>(slot)];
+            const auto& before = packets ? flightsBeforeTick_.packets : flightsBeforeTick_.acks;
+            // Both measured from the sender: packets go from 0 to 1, ACKs from 1 to 0.
+            const double was =
+                trip.left == ticks() ? (packets ? 0.0 : 1.0) : ladder::across(direction, before[slot].top);
+            const double now = ladder::across(direction, button.Top);
+            const bool crossed = packets ? was < 0.5 && now >= 0.5 : was > 0.5 && now <= 0.5;
+            if (!crossed || !button.Visible) continue;
+            const auto what = packets ? PlannedLoss::What::Packet : PlannedLoss::What::Ack;
+            if (!losses_.loses(what, packets ? trip.number : trip.arrived, trip.transmission)) continue;
+            const UserEvent click{packets ? EventKind::ClickPacket : EventKind::ClickAck,
+                                  static_cast<std::int16_t>(slot), 0};
+            if (form.ClickHoldoff <= 0) record(form, click);
+            record(form, click);
+        }
+    }
 }
 
 void RunHistory::step(Form1& form)
@@ -218,6 +251,7 @@ void RunHistory::open(Form1& form, const RunScript& script)
     form.showMessageBox = std::move(hook);
 
     beginRun(form, false, script.title);
+    losses_ = script.losses;
     script_ = script.actions;
     scriptNext_ = 0;
     scriptRunFirst_ = 0;
@@ -246,6 +280,7 @@ RunHistory::SavedRun RunHistory::script() const
     }
     const Form1& start = run.recorder.firstState();
     saved.script.title = run.title;
+    saved.script.losses = losses_;
     saved.script.settings = settingsOf(start);
     if (run.afterReset) saved.script.carried = carriedOf(start);
     if (replaying_) {
@@ -266,8 +301,7 @@ RunHistory::SavedRun RunHistory::script() const
 
 void RunHistory::beginRun(const Form1& start, bool afterReset, std::string title)
 {
-    if (!runs_.empty())
-        earlierRunsBytes_ += runBytes(current());
+    if (!runs_.empty()) earlierRunsBytes_ += runBytes(current());
     runs_.push_back(std::make_unique<Run>(start, spacing_, ++runsBegun_, afterReset, std::move(title)));
     ++runsVersion_;
     keepWithinBudget();

@@ -45,4 +45,27 @@ TEST(LadderDrawing, TheSvgHasEveryLineLabelAndLossOfTheDescription)
     EXPECT_NE(safeSvg.find(">F 0<"), std::string::npos); // the state mark of a first send
 }
 
+// A comparison draws each diagram whole, under its label, in one document
+// whose clipping regions do not share a name.
+TEST(LadderDrawing, AComparisonSetsTheDiagramsSideBySide)
+{
+    Form1 form;
+    form.Form_Load();
+    RunHistory history(form);
+    history.open(form, *loadLesson("lost-ack").script);
+    while (history.replaying())
+        history.tick(form);
+    const ladder::Description diagram = ladder::describe(history.ladder(), history.trace(), 0, 300);
+    const std::string svg = ladder::comparisonSvg({diagram, diagram}, {"Go-back-N", "<b>&"}, ladder::Layout{},
+                                                  ladder::palette(false), false);
+    EXPECT_EQ(occurrences(svg, "class=\"line\""), 2 * diagram.lines.size());
+    EXPECT_EQ(occurrences(svg, "id=\"ticks-0\""), 1u);
+    EXPECT_EQ(occurrences(svg, "url(#ticks-1)"), occurrences(svg, "url(#ticks-0)"));
+    EXPECT_EQ(occurrences(svg, "id=\"ticks\""), 0u);
+    EXPECT_NE(svg.find(">Go-back-N<"), std::string::npos);
+    EXPECT_NE(svg.find(">&lt;b&gt;&amp;<"), std::string::npos);
+    EXPECT_EQ(occurrences(svg, "<svg"), 3u);
+    EXPECT_EQ(occurrences(svg, "</svg>"), 3u);
+}
+
 } // namespace

@@ -1,0 +1,96 @@
+#include "history/run_figures.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "history/ladder.h"
+#include "history/run_history.h"
+#include "history/run_trace.h"
+
+RunFigures figuresOf(const RunHistory& history) { return figuresOf(history.trace(), history.ladder()); }
+
+RunFigures figuresOf(const RunTrace& trace, const LadderTrace& ladder)
+{
+    RunFigures figures;
+    const std::vector<TickSample>& samples = trace.samples();
+    figures.ticks = trace.ticks();
+    figures.delivered = samples.back().rxNext - samples.front().rxNext;
+    // Tick 0 is start-up: nothing has happened in it.
+    for (std::size_t i = trace.firstTick() == 0 ? 1 : 0; i < samples.size(); ++i) {
+        const Markers markers = samples[i].markers();
+        if (markers & marker::Timeout) ++figures.timeouts;
+        if (markers & marker::OutOfOrderDrop) ++figures.drops;
+    }
+    for (const ladder::Trip& trip : ladder.trips())
+        if (trip.direction == ladder::Direction::Packet && trip.again) ++figures.retransmissions;
+    figures.goodput = goodputAt(trace, figures.ticks, figures.ticks);
+    figures.recentGoodput = goodputAt(trace, figures.ticks);
+    return figures;
+}
+
+double goodputAt(const RunTrace& trace, std::int32_t tick, std::int32_t span)
+{
+    tick = std::clamp(tick, trace.firstTick(), trace.ticks());
+    const std::int32_t from = std::max(trace.firstTick(), tick - std::max(span, 1));
+    if (from == tick) return 0;
+    return 100.0 * (trace.sample(tick).rxNext - trace.sample(from).rxNext) / (tick - from);
+}
+
+namespace figures {
+
+std::string oneDecimal(double value)
+{
+    const long long tenths = std::llround(value * 10);
+    const long long whole = std::llabs(tenths);
+    return (tenths < 0 ? "-" : "") + std::to_string(whole / 10) + "." + std::to_string(whole % 10);
+}
+
+std::string cell(const RunFigures& figures, std::size_t row)
+{
+    switch (row) {
+    case 0:
+        return std::to_string(figures.delivered);
+    case 1:
+        return std::to_string(figures.retransmissions);
+    case 2:
+        return std::to_string(figures.timeouts);
+    case 3:
+        return std::to_string(figures.drops);
+    case 4:
+        return oneDecimal(figures.goodput);
+    case 5:
+        return oneDecimal(figures.recentGoodput);
+    default:
+        return {};
+    }
+}
+
+namespace {
+
+// A label is the user's text: quoted where CSV needs it.
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\n\r") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+} // namespace
+
+void writeCsv(std::ostream& out, const std::vector<std::string>& labels,
+              const std::vector<RunFigures>& figures)
+{
+    out << "configuration,delivered,retransmissions,timeouts,drops,goodput,recent_goodput\n";
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        out << csvField(i < labels.size() ? labels[i] : std::string());
+        for (std::size_t row = 0; row < RowTitles.size(); ++row)
+            out << ',' << cell(figures[i], row);
+        out << '\n';
+    }
+}
+
+} // namespace figures
