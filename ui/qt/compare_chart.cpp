@@ -68,13 +68,13 @@ Qt::PenStyle CompareChart::dash(std::size_t index)
 QSize CompareChart::sizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
-    return {metrics.averageCharWidth() * 90, metrics.lineSpacing() * 18};
+    return {metrics.averageCharWidth() * 90, metrics.lineSpacing() * 24};
 }
 
 QSize CompareChart::minimumSizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
-    return {metrics.averageCharWidth() * 40, metrics.lineSpacing() * 12};
+    return {metrics.averageCharWidth() * 40, metrics.lineSpacing() * 14};
 }
 
 std::int32_t CompareChart::firstTick() const
@@ -98,7 +98,7 @@ QRect CompareChart::plotsArea() const
 {
     const QFontMetrics metrics = fontMetrics();
     const int left = metrics.horizontalAdvance(QStringLiteral("000.0")) + Gap;
-    const int top = metrics.lineSpacing() + Gap;
+    const int top = metrics.lineSpacing() + Gap / 2;
     const int bottom = 2 * metrics.lineSpacing() + Gap;
     return rect().adjusted(left, top, -Gap - metrics.averageCharWidth() * 2, -bottom);
 }
@@ -106,7 +106,9 @@ QRect CompareChart::plotsArea() const
 std::optional<std::int32_t> CompareChart::tickAt(QPoint point) const
 {
     const QRect area = plotsArea();
-    if (lines_.empty() || area.width() < 2 || !area.contains(point)) return std::nullopt;
+    if (lines_.empty() || area.width() < 2 || point.x() < area.left() || point.x() > area.right() ||
+        point.y() < 0 || point.y() > area.bottom())
+        return std::nullopt;
     const double span = lastTick() - firstTick();
     return firstTick() +
            static_cast<std::int32_t>(std::lround((point.x() - area.left()) * span / (area.width() - 1)));
@@ -151,9 +153,14 @@ void CompareChart::drawLegend(QPainter& painter, const QRect& area) const
     }
 }
 
-void CompareChart::drawPlot(QPainter& painter, const QRect& area, const QString& title, double top,
+// The title on a line of its own above the plot, where no line can cross it.
+void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QString& title, double top,
                             double (*value)(const RunTrace&, std::int32_t)) const
 {
+    const QFontMetrics metrics = fontMetrics();
+    painter.setPen(Qt::black);
+    painter.drawText(titled, Qt::AlignLeft | Qt::AlignTop, title);
+    const QRect area = titled.adjusted(0, metrics.lineSpacing() + 2, 0, 0);
     const std::int32_t first = firstTick();
     const double span = lastTick() - first;
     const int columns = area.width();
@@ -170,12 +177,13 @@ void CompareChart::drawPlot(QPainter& painter, const QRect& area, const QString&
             points[i].emplace_back(area.left() + column, y);
         }
     }
+    // Room above the highest line, so that a window held at its limit is
+    // not drawn on the plot's edge.
+    top *= 1.15;
     const double step = niceStep(top / 4);
     top = std::ceil(top / step) * step;
     const auto yOf = [&](double y) { return area.bottom() - y / top * (area.height() - 1); };
 
-    const QFontMetrics metrics = fontMetrics();
-    painter.setPen(QColor(225, 225, 225));
     for (double y = 0; y <= top + step / 2; y += step) {
         painter.setPen(QColor(225, 225, 225));
         painter.drawLine(QPointF(area.left(), yOf(y)), QPointF(area.right(), yOf(y)));
@@ -186,8 +194,6 @@ void CompareChart::drawPlot(QPainter& painter, const QRect& area, const QString&
     }
     painter.setPen(Qt::gray);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
-    painter.setPen(Qt::black);
-    painter.drawText(area.adjusted(6, 2, -6, -2), Qt::AlignLeft | Qt::AlignTop, title);
 
     painter.save();
     painter.setClipRect(area);

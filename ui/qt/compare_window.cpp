@@ -28,11 +28,10 @@ QString buttonText(const std::string& caption)
     return QStringLiteral("&") + QString::fromStdString(caption);
 }
 
-// What the chart, the table and the controls need beside the views, in
-// pixels at the application's font: the chart's smallest readable height,
-// the tool bar, a view's title, the status bar and a window manager's frame.
-constexpr int RoomBelowViews = 420;
-constexpr int RoomBesideViews = 40;
+constexpr int Margin = 4;
+constexpr int Spacing = 8;
+// What a window manager adds around a window: its borders, and the title bar.
+constexpr QSize FrameAllowance(16, 40);
 
 } // namespace
 
@@ -57,6 +56,12 @@ CompareWindow::CompareWindow(std::unique_ptr<Comparison> comparison, MainWindow&
     buildControls();
     buildViews();
     setZoom(largestZoomThatFits());
+    // As tall as the screen allows, up to what the chart would like: the
+    // chart takes what is left under the views.
+    if (const QScreen* shown = screen()) {
+        const QSize room = shown->availableGeometry().size() - FrameAllowance;
+        resize(sizeHint().expandedTo(minimumSizeHint()).boundedTo(room));
+    }
     showComparison();
 }
 
@@ -126,7 +131,10 @@ void CompareWindow::buildViews()
 {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(Margin, Margin, Margin, Margin);
+    layout->setSpacing(Spacing);
     auto* viewRow = new QHBoxLayout;
+    viewRow->setSpacing(Spacing);
     for (std::size_t i = 0; i < comparison_->size(); ++i) {
         auto* column = new QVBoxLayout;
         auto* title = new QLabel(QString::fromStdString(comparison_->label(i)), central);
@@ -142,6 +150,7 @@ void CompareWindow::buildViews()
         view->setObjectName(QStringLiteral("compareView_%1").arg(i));
         view->allowZoomBelowActualSize();
         views_.push_back(view);
+        column->setSpacing(2);
         column->addWidget(title);
         column->addWidget(view);
         column->addStretch(1);
@@ -184,7 +193,17 @@ void CompareWindow::buildViews()
     table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    below->addWidget(table_, 0, Qt::AlignTop);
+    auto* side = new QVBoxLayout;
+    side->addWidget(table_);
+    auto* hint = new QLabel(tr("Each configuration loses the same packets and ACKs. A click on the chart "
+                               "takes all of them back to that tick; a packet or ACK you lose in one "
+                               "window is lost in the others too."),
+                            central);
+    hint->setWordWrap(true);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    side->addWidget(hint);
+    side->addStretch(1);
+    below->addLayout(side);
     layout->addLayout(below, 1);
     setCentralWidget(central);
 }
@@ -307,12 +326,20 @@ int CompareWindow::largestZoomThatFits() const
 {
     const QScreen* shown = screen() != nullptr ? screen() : owner_.screen();
     if (shown == nullptr) return ZoomSteps.back();
-    const QSize room = shown->availableGeometry().size();
-    const auto count = static_cast<double>(comparison_->size());
+    const QSize room = shown->availableGeometry().size() - FrameAllowance;
+    const auto count = static_cast<int>(comparison_->size());
+    // Beside the views: the margins and the gaps between them. Below: the
+    // chart at its smallest readable height and the controls.
+    const int besideViews = 2 * Margin + (count - 1) * Spacing;
+    const QWidget* title = findChild<QWidget*>(QStringLiteral("compareTitle_0"));
+    const int belowViews = 2 * Margin + 2 * Spacing + (title != nullptr ? title->sizeHint().height() : 0) +
+                           chart_->minimumSizeHint().height() +
+                           findChild<QToolBar*>(QStringLiteral("compareTools"))->sizeHint().height() +
+                           statusBar()->sizeHint().height();
     for (auto step = ZoomSteps.rbegin(); step != ZoomSteps.rend(); ++step) {
         const double scale = *step / 100.0 / geometry::TwipsPerPixel;
-        const double width = count * (geometry::ClientWidth * scale + 12) + RoomBesideViews;
-        const double height = geometry::ClientHeight * scale + RoomBelowViews;
+        const double width = count * std::ceil(geometry::ClientWidth * scale) + besideViews;
+        const double height = std::ceil(geometry::ClientHeight * scale) + belowViews;
         if (width <= room.width() && height <= room.height()) return *step;
     }
     return ZoomSteps.front();
