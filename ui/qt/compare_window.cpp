@@ -52,6 +52,12 @@ CompareWindow::CompareWindow(std::unique_ptr<Comparison> comparison, MainWindow&
     clock_.setObjectName(QStringLiteral("compareClock"));
     clock_.setTimerType(Qt::PreciseTimer);
     connect(&clock_, &QTimer::timeout, this, &CompareWindow::runTick);
+    figuresRefresh_.setSingleShot(true);
+    figuresRefresh_.setInterval(FiguresRefreshMilliseconds);
+    connect(&figuresRefresh_, &QTimer::timeout, this, [this] {
+        showFigures();
+        showStatus();
+    });
 
     buildControls();
     buildViews();
@@ -228,7 +234,12 @@ void CompareWindow::runTick()
     eventRunning_ = true;
     comparison_->tick();
     eventRunning_ = false;
-    showComparison();
+    for (FormView* view : views_)
+        view->showModel();
+    showControls();
+    if (!figuresRefresh_.isActive()) figuresRefresh_.start();
+    chart_->follow();
+    syncClock();
 }
 
 void CompareWindow::step()
@@ -262,7 +273,7 @@ void CompareWindow::setSpeed(int index)
     speed_ = index;
     if (speedBox_->currentIndex() != index) speedBox_->setCurrentIndex(index);
     syncClock();
-    showControls();
+    showStatus();
 }
 
 int CompareWindow::tickInterval() const
@@ -354,6 +365,7 @@ void CompareWindow::showComparison()
     for (FormView* view : views_)
         view->showModel();
     showControls();
+    showStatus();
     showFigures();
     chart_->follow();
     syncClock();
@@ -368,11 +380,17 @@ void CompareWindow::showControls()
     if (pauseCont_->text() != pause) pauseCont_->setText(pause);
     const bool canStepBack = comparison_->ticks() > 0;
     if (stepBack_->isEnabled() != canStepBack) stepBack_->setEnabled(canStepBack);
+}
+
+void CompareWindow::showStatus()
+{
     const std::string dot = " \u00b7 ";
     const std::string text = "Tick " + std::to_string(comparison_->ticks()) + dot +
                              numbers::shortestText(MainWindow::Speeds[static_cast<std::size_t>(speed_)]) +
                              "\u00d7" + dot + losses::summary(comparison_->losses());
-    if (status_->text().toStdString() != text) status_->setText(QString::fromStdString(text));
+    if (text == shownStatus_) return;
+    shownStatus_ = text;
+    status_->setText(QString::fromStdString(text));
 }
 
 // Only when the tick moved: the figures read the runs' records.

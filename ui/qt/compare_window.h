@@ -80,6 +80,7 @@ private:
     void buildViews();
     void showControls();
     void showFigures();
+    void showStatus();
     void runTick();
     void syncClock();
     void askLosses();
@@ -96,9 +97,14 @@ private:
     QAction* stepBack_ = nullptr;
     QComboBox* speedBox_ = nullptr;
     QTimer clock_{this};
+    // While the clock runs, the table and the status follow at most this
+    // often: a class reads figures, not twenty changes a second.
+    QTimer figuresRefresh_{this};
+    static constexpr int FiguresRefreshMilliseconds = 200;
     int speed_;
     int zoom_ = 100;
     bool eventRunning_ = false;
     bool messageBoxOpen_ = false;
     std::int32_t figuresTick_ = -1; // the tick the table stands at; -1 to fill it again
+    std::string shownStatus_;
 };
