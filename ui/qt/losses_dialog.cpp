@@ -55,6 +55,7 @@ LossesDialog::LossesDialog(const LossSettings& settings, QWidget* parent)
     plannedWhat_->addItem(tr("ACK for packet"));
     plannedNumber_->setObjectName(QStringLiteral("plannedNumber"));
     plannedNumber_->setRange(0, std::numeric_limits<std::int16_t>::max());
+    plannedNumber_->setToolTip(tr("The packet's number; for an ACK, the packet whose arrival sends it"));
     plannedTransmission_->setObjectName(QStringLiteral("plannedTransmission"));
     plannedTransmission_->setRange(1, 99);
     plannedTransmission_->setPrefix(tr("transmission "));
@@ -74,9 +75,12 @@ LossesDialog::LossesDialog(const LossSettings& settings, QWidget* parent)
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Each loss is a double click on the packet or ACK as it crosses "
-                                    "the middle of the network, recorded like yours."),
-                                 this));
+    auto* intro = new QLabel(tr("Each loss is a double click on the packet or ACK as it crosses the "
+                                "middle of the network, recorded like yours. The same seed loses the same "
+                                "packets in every run and every protocol."),
+                             this);
+    intro->setWordWrap(true);
+    layout->addWidget(intro);
     layout->addWidget(random);
     layout->addWidget(plannedBox, 1);
     layout->addWidget(buttons);
@@ -88,6 +92,9 @@ LossesDialog::LossesDialog(const LossSettings& settings, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showPlan();
+    packetPercent_->setFocus();
+    const QFontMetrics metrics = fontMetrics();
+    resize(metrics.averageCharWidth() * 70, sizeHint().height());
 }
 
 LossSettings LossesDialog::settings() const

@@ -252,6 +252,8 @@ private:
     std::vector<QAction*> protocolActions_; // one per preset, checked while it is in force
     QLabel* status_ = nullptr;
     std::string shownStatus_;
+    QLabel* statusLosses_ = nullptr; // the losses dealt, beside the status line
+    std::string shownLosses_;
     // Actions whose keys also work in the panel's window.
     QList<QAction*> panelKeys_;
     QActionGroup* speedGroup_ = nullptr;
