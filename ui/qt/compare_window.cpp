@@ -76,6 +76,9 @@ CompareWindow::~CompareWindow()
     // The models must not call back into a window that is going away.
     for (std::size_t i = 0; i < comparison_->size(); ++i)
         comparison_->form(i).showMessageBox = nullptr;
+    // The views and the chart read the comparison's models and records,
+    // which would otherwise go before the child widgets do.
+    delete takeCentralWidget();
 }
 
 // Keys as in the main window: F5, F6, Ctrl with the arrows.

@@ -104,6 +104,8 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
         auto* cell = new QLabel(this);
         cell->setObjectName(QStringLiteral("figure_%1").arg(row));
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Wrapped rather than widening a panel that sits beside the client area.
+        cell->setWordWrap(true);
         figureGrid->addWidget(cell, static_cast<int>(row / 3), static_cast<int>(row % 3));
         figureCells_.push_back(cell);
     }
