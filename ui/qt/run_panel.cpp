@@ -11,6 +11,7 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/qt/event_log_view.h"
@@ -97,29 +98,37 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     // Under the chart rather than in the tool bar: at a large zoom the tool
     // bar runs out of room, and the tick must stay in sight.
     chartLayout->addWidget(cursorLabel_);
-    // Two rows of three, so that the titles are read whole at any zoom.
-    auto* figureGrid = new QGridLayout;
-    figureGrid->setContentsMargins(6, 2, 6, 2);
+    // As many to a row as fit whole (three, two or one): a wrapped title
+    // would be cut when the splitter squeezes the row.
+    figureGrid_ = new QGridLayout;
+    figureGrid_->setContentsMargins(6, 2, 6, 2);
     for (std::size_t row = 0; row < figures::RowTitles.size(); ++row) {
         auto* cell = new QLabel(this);
         cell->setObjectName(QStringLiteral("figure_%1").arg(row));
         cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Wrapped rather than widening a panel that sits beside the client area.
-        cell->setWordWrap(true);
-        figureGrid->addWidget(cell, static_cast<int>(row / 3), static_cast<int>(row % 3));
+        // The columns follow the panel's width (fitFigureColumns), never the other way round.
+        cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         figureCells_.push_back(cell);
     }
-    chartLayout->addLayout(figureGrid);
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(chartArea);
-    split->addWidget(log_);
+    // Above the log rather than in the chart's area: in a narrow panel they
+    // wrap, and the log, which scrolls, gives up the room rather than the chart.
+    auto* logArea = new QWidget(this);
+    auto* logLayout = new QVBoxLayout(logArea);
+    logLayout->setContentsMargins(0, 0, 0, 0);
+    logLayout->setSpacing(0);
+    logLayout->addLayout(figureGrid_);
+    logLayout->addWidget(log_, 1);
+    split->addWidget(logArea);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
     resize(960, 720);
     fitToolRows();
+    fitFigureColumns();
 
     connect(chart_, &RunChart::viewChanged, this, &RunPanel::showRangeOnScrollBar);
     connect(chart_, &RunChart::cursorMoved, this, [this](std::int32_t tick) {
@@ -289,12 +298,38 @@ void RunPanel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     fitToolRows();
+    fitFigureColumns();
 }
 
 void RunPanel::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fitToolRows();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        fitToolRows();
+        figureColumns_ = 0;
+        fitFigureColumns();
+    }
+}
+
+void RunPanel::fitFigureColumns()
+{
+    // Room for the longest title with a three-figure number.
+    const QFontMetrics metrics = figureCells_.front()->fontMetrics();
+    int widest = 0;
+    for (const char* title : figures::RowTitles)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(title) + QStringLiteral(": 000.0")));
+    const QMargins margins = figureGrid_->contentsMargins();
+    const int room =
+        contentsRect().width() - margins.left() - margins.right() + figureGrid_->horizontalSpacing();
+    const int columns = std::clamp(room / (widest + figureGrid_->horizontalSpacing()), 1, 3);
+    if (columns == figureColumns_) return;
+    figureColumns_ = columns;
+    for (QLabel* cell : figureCells_)
+        figureGrid_->removeWidget(cell);
+    for (std::size_t row = 0; row < figureCells_.size(); ++row)
+        figureGrid_->addWidget(figureCells_[row], static_cast<int>(row) / columns,
+                               static_cast<int>(row) % columns);
 }
 
 void RunPanel::fitToolRows()

@@ -26,6 +26,7 @@ class EventLogView;
 class QAction;
 class QBoxLayout;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QScrollBar;
 class QToolBar;
@@ -79,6 +80,7 @@ protected:
 private:
     // The tool bars side by side as far as they fit, then on the next row.
     void fitToolRows();
+    void fitFigureColumns();
     void showRangeOnScrollBar();
     void showCursor();
     void showTrace(const RunTrace& trace, const LadderTrace* ladder, bool current);
@@ -97,6 +99,8 @@ private:
     std::vector<const LadderTrace*> runLadders_;
     const LadderTrace* ladder_ = nullptr; // the shown run's trips; none until showRuns
     std::vector<QLabel*> figureCells_;    // in figures::RowTitles' order
+    QGridLayout* figureGrid_ = nullptr;
+    int figureColumns_ = 0;
     RunFigures shownFigures_;
     std::int32_t figuresTick_ = -1; // the tick shownFigures_ stand at; -1 to take them in again
     bool showsCurrent_ = true;
