@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr UserEvent PressStartReset{EventKind::StartReset, 0, 0};
-
 bool actsOnAll(const UserEvent& event)
 {
     return event.kind == EventKind::StartReset || event.kind == EventKind::PauseCont;

@@ -76,6 +76,19 @@ std::optional<int> wholeIn(std::string_view text, int lowest, int highest)
     return value;
 }
 
+// A seed: plain digits, at most the largest 32-bit number.
+std::optional<std::uint32_t> seedIn(std::string_view text)
+{
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    std::uint64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (value > 0xFFFFFFFFu) return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
 std::optional<bool> flag(std::string_view text)
 {
     if (text == "1") return true;
@@ -103,15 +116,35 @@ std::optional<std::array<bool, 5>> optionSet(std::string_view text)
     return wanted;
 }
 
+// A reader's sentence set inside the notice's brackets. It quotes the
+// link's own text, so it is made plain like every name the notice echoes.
+std::string bracketed(const std::string& sentence)
+{
+    std::string plain = displaytext::plain(sentence, 300);
+    if (!plain.empty() && plain.back() == '.') plain.pop_back();
+    return plain;
+}
+
 std::string ignoredSentence(const std::string& name, const std::string& value, const char* why)
 {
     return "Ignored " + displaytext::name(name) + "=" + displaytext::name(value) + " in the link (" + why +
            "); kept the start-up setting.";
 }
 
-std::string withRunAndSpeed(const Form1& form, int speedIndex, std::string query)
+// The losses as parameters: the seed only where something is drawn from it.
+std::string lossParameters(const LossSettings& losses)
 {
-    if (form.Timer1.Enabled) query += "&run=1";
+    std::string query;
+    if (losses.packetPercent > 0) query += "&loss=" + std::to_string(losses.packetPercent);
+    if (losses.ackPercent > 0) query += "&ackloss=" + std::to_string(losses.ackPercent);
+    if (losses.packetPercent > 0 || losses.ackPercent > 0) query += "&seed=" + std::to_string(losses.seed);
+    if (!losses.planned.empty()) query += "&lose=" + losses::planText(losses.planned);
+    return query;
+}
+
+std::string withRunAndSpeed(bool running, int speedIndex, std::string query)
+{
+    if (running) query += "&run=1";
     if (speedIndex != NormalSpeed && speedIndex >= 0 && speedIndex < static_cast<int>(std::size(Speeds)))
         query += "&speed=" + numbers::shortestText(Speeds[speedIndex]);
     return query;
@@ -158,9 +191,10 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     };
 
     for (const Parameter& p : parameters) {
-        static constexpr std::array<const char*, 15> Known = {
-            "inorder", "gobackn", "protocol", "options", "autortt", "slide",  "timeout", "tx",
-            "rx",      "seq",     "run",      "speed",   "embed",   "lesson", "practice"};
+        static constexpr std::array<const char*, 20> Known = {
+            "inorder",  "gobackn", "protocol", "options", "autortt", "slide",  "timeout",
+            "tx",       "rx",      "seq",      "run",     "speed",   "embed",  "lesson",
+            "practice", "loss",    "ackloss",  "seed",    "lose",    "compare"};
         bool known = false;
         for (const char* name : Known)
             known = known || p.name == name;
@@ -174,8 +208,9 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         const RunFileResult read = loadLesson(p->value);
         if (read.script) {
             outcome.lesson = p->value;
-            for (const char* name : {"protocol", "options", "autortt", "slide", "inorder", "gobackn",
-                                     "timeout", "tx", "rx", "seq", "run"})
+            for (const char* name :
+                 {"protocol", "options", "autortt", "slide", "inorder", "gobackn", "timeout", "tx", "rx",
+                  "seq", "run", "loss", "ackloss", "seed", "lose", "compare"})
                 if (const Parameter* setting = find(name))
                     outcome.ignored.push_back("Ignored " + setting->name + "=" +
                                               displaytext::name(setting->value) +
@@ -235,6 +270,36 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         history.apply(form, UserEvent{EventKind::MoveSlider, static_cast<std::int16_t>(slider.id),
                                       static_cast<std::int16_t>(slider.position(*figure))});
     }
+    // The network's losses: each parameter on its own, over what the history has.
+    LossSettings losses = history.losses();
+    for (const auto& [name, percent] :
+         {std::pair{"loss", &LossSettings::packetPercent}, std::pair{"ackloss", &LossSettings::ackPercent}}) {
+        const Parameter* p = settingsFromLink ? find(name) : nullptr;
+        if (p == nullptr) continue;
+        if (const auto figure = wholeIn(p->value, 0, LossSettings::MaxPercent))
+            losses.*percent = *figure;
+        else
+            ignore(*p, ("use a whole number from 0 to " + std::to_string(LossSettings::MaxPercent)).c_str());
+    }
+    if (const Parameter* p = settingsFromLink ? find("seed") : nullptr) {
+        if (const auto seed = seedIn(p->value))
+            losses.seed = *seed;
+        else
+            ignore(*p, "use a whole number from 0 to 4294967295");
+    }
+    if (const Parameter* p = settingsFromLink ? find("lose") : nullptr) {
+        std::string error;
+        if (auto planned = losses::readPlan(p->value, &error))
+            losses.planned = std::move(*planned);
+        else
+            ignore(*p, bracketed(error).c_str());
+    }
+    if (!(losses == history.losses())) history.setLosses(losses);
+    if (const Parameter* p = settingsFromLink ? find("compare") : nullptr) {
+        std::string error;
+        outcome.compare = Comparison::readPresetList(p->value, &error);
+        if (outcome.compare.empty()) ignore(*p, bracketed(error).c_str());
+    }
     if (const Parameter* p = settingsFromLink ? find("run") : nullptr) {
         if (const auto wanted = flag(p->value))
             outcome.run = *wanted;
@@ -273,7 +338,7 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     return outcome;
 }
 
-std::string linkQuery(const Form1& form, int speedIndex)
+std::string linkQuery(const Form1& form, int speedIndex, const LossSettings& losses)
 {
     // optionBox and slider hand out writable controls; here they are only read.
     Form1& readable = const_cast<Form1&>(form);
@@ -284,7 +349,7 @@ std::string linkQuery(const Form1& form, int speedIndex)
         if (optionBox(readable, OptionBox::Slide).Value == 1) query += "&slide=1";
         const int window = 17 - readable.VScroll1.value();
         if (window != preset->txWindow) query += "&tx=" + std::to_string(window);
-        return withRunAndSpeed(form, speedIndex, query);
+        return withRunAndSpeed(form.Timer1.Enabled, speedIndex, query + lossParameters(losses));
     }
     query = "options=";
     bool any = false;
@@ -301,7 +366,36 @@ std::string linkQuery(const Form1& form, int speedIndex)
     if (optionBox(readable, OptionBox::GoBackN).Value == 1) query += "&gobackn=1";
     for (const SliderName& s : SliderNames)
         query += std::string("&") + s.name + "=" + std::to_string(s.figure(slider(readable, s.id).value()));
-    return withRunAndSpeed(form, speedIndex, query);
+    return withRunAndSpeed(form.Timer1.Enabled, speedIndex, query + lossParameters(losses));
+}
+
+std::string compareQuery(const Comparison& comparison, int speedIndex)
+{
+    // Slide Numbers only changes how the strips are drawn; no preset sets it.
+    const auto withoutSlide = [](RunSettings settings) {
+        settings.options[static_cast<std::size_t>(OptionBox::Slide)] = false;
+        return settings;
+    };
+    // The settings each run began with: a Slow Start sender has moved its
+    // window's slider since.
+    const RunScript saved = comparison.script().script;
+    std::vector<RunSettings> started{saved.settings};
+    for (const RunScript& other : saved.alongside)
+        started.push_back(other.settings);
+    std::string names;
+    std::size_t named = 0;
+    for (const RunSettings& settings : started) {
+        const RunSettings shown = withoutSlide(settings);
+        for (const presets::ProtocolPreset& preset : presets::protocolPresets()) {
+            if (withoutSlide(Comparison::presetConfiguration(preset.name).settings) != shown) continue;
+            names += (named++ == 0 ? "" : ",") + std::string(preset.name);
+            break;
+        }
+    }
+    if (named < Comparison::FewestConfigurations)
+        return linkQuery(comparison.form(0), speedIndex, comparison.losses());
+    return withRunAndSpeed(comparison.running(), speedIndex,
+                           "compare=" + names + lossParameters(comparison.losses()));
 }
 
 } // namespace links

@@ -1,6 +1,6 @@
 // The settings a link carries: the five options, Auto RTT, Slide Numbers,
-// the four sliders, whether to start running, the speed and whether the
-// page shows the window alone.
+// the four sliders, the network's losses, whether to start running, the
+// speed, whether the page shows the window alone and protocols to compare.
 //
 //   ?options=slowstart,avoidance,fastretransmit&tx=8&seq=16&run=1
 //
@@ -18,8 +18,16 @@
 //   embed    1 shows the window alone, for an iframe
 //   practice 1 starts in practice mode (questions about the run)
 //   lesson   a built-in lesson's name ("fast-retransmit"): the page opens
-//            it paused at its start, with its own settings in place of the
-//            link's (speed and embed still count)
+//            it paused at its start, with its own settings and losses in
+//            place of the link's (speed and embed still count)
+//   loss     0..30, the percentage of packets the network loses at random
+//   ackloss  0..30, the same for ACKs
+//   seed     0..4294967295, what the random losses are drawn from: the same
+//            seed loses the same packets under every protocol
+//   lose     planned losses, "p5,p7.2,a9": the first transmission of packet
+//            5, the second of packet 7, the ACK for packet 9
+//   compare  two or three protocol presets side by side, from one clock and
+//            with the same losses: "stop-and-wait,go-back-n,selective-repeat"
 // A value that is not one of these, or that the model refuses (a box it has
 // disabled), is ignored: that setting keeps its start-up value and the
 // outcome names the parameter.
@@ -30,6 +38,8 @@
 #include <vector>
 
 #include "core/form.h"
+#include "frontend/comparison.h"
+#include "history/losses.h"
 
 class RunHistory;
 
@@ -46,6 +56,9 @@ struct LinkOutcome {
     int speedIndex = NormalSpeed;
     // A known lesson the link names, for the caller to open; "" for none.
     std::string lesson;
+    // The configurations a compare= link names, for the caller to run side
+    // by side with the history's losses; empty for a single run.
+    std::vector<Comparison::Configuration> compare;
     // One sentence per ignored parameter, naming it (its name and value
     // shortened and stripped of invisible characters), at most MaxNotices,
     // then one saying how many more.
@@ -54,13 +67,21 @@ struct LinkOutcome {
 
 // Applies the settings of `query` (the part after '?', with or without the
 // '?') to a form at start-up, as the user's clicks and slider moves that
-// `history` records. Starting the run is left to the caller.
+// `history` records, and gives `history` the link's losses. Starting the
+// run, and a comparison, are left to the caller.
 LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query);
 
 // The query that reproduces the form's settings (without '?'). While a
 // protocol preset is in force it is named instead of its settings: what the
 // preset leaves open follows it (Slide Numbers when ticked; the starting
 // window where the preset uses Slow Start, whose sender moves that slider).
-std::string linkQuery(const Form1& form, int speedIndex);
+// The losses, when there are any, follow the settings.
+std::string linkQuery(const Form1& form, int speedIndex, const LossSettings& losses = {});
+
+// The query that opens `comparison` again: its configurations by preset name
+// (one that is no preset cannot be named and is left out), its losses, and
+// whether it runs. With fewer than two presets among them, the first
+// configuration's own link.
+std::string compareQuery(const Comparison& comparison, int speedIndex);
 
 } // namespace links

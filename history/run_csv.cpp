@@ -1,8 +1,13 @@
 #include "history/run_csv.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "core/numbers.h"
+#include "history/ladder.h"
+#include "history/run_figures.h"
 
 namespace {
 
@@ -22,6 +27,9 @@ constexpr std::array<std::string_view, 16> Columns = {"tick",
                                                       "sender",
                                                       "receiver",
                                                       "user"};
+
+constexpr std::array<std::string_view, 6> FigureColumns = {"delivered", "retransmissions", "timeouts",
+                                                           "drops",     "goodput",         "recent_goodput"};
 
 constexpr std::string_view RecordEnd = "\r\n";
 
@@ -51,12 +59,54 @@ std::string csvField(std::string_view text)
     return quoted;
 }
 
-void writeRunCsv(std::ostream& out, const RunTrace& trace)
+namespace {
+
+// The run's figures tick by tick, counted up as the rows are written.
+class RunningFigures {
+public:
+    RunningFigures(const RunTrace& trace, const LadderTrace& ladder) : trace_(trace)
+    {
+        for (const ladder::Trip& trip : ladder.trips())
+            if (trip.direction == ladder::Direction::Packet && trip.again) resends_.push_back(trip.left);
+        std::sort(resends_.begin(), resends_.end());
+    }
+
+    // The figures after `tick` and the user events that followed it; ticks in order.
+    const RunFigures& at(std::int32_t tick)
+    {
+        const TickSample& s = trace_.sample(tick);
+        figures_.ticks = tick;
+        figures_.delivered = s.rxNext - trace_.sample(trace_.firstTick()).rxNext;
+        // Tick 0 is start-up: nothing has happened in it.
+        if (tick > 0) {
+            figures_.timeouts += (s.markers() & marker::Timeout) != 0;
+            figures_.drops += (s.markers() & marker::OutOfOrderDrop) != 0;
+        }
+        for (; nextResend_ < resends_.size() && resends_[nextResend_] <= tick; ++nextResend_)
+            ++figures_.retransmissions;
+        figures_.goodput = goodputAt(trace_, tick, tick);
+        figures_.recentGoodput = goodputAt(trace_, tick);
+        return figures_;
+    }
+
+private:
+    const RunTrace& trace_;
+    std::vector<std::int32_t> resends_; // the ticks resent packets left in
+    std::size_t nextResend_ = 0;
+    RunFigures figures_;
+};
+
+void write(std::ostream& out, const RunTrace& trace, const LadderTrace* ladder)
 {
     for (std::size_t i = 0; i < Columns.size(); ++i)
         out << (i == 0 ? "" : ",") << Columns[i];
+    if (ladder != nullptr)
+        for (const std::string_view column : FigureColumns)
+            out << ',' << column;
     out << RecordEnd;
 
+    std::optional<RunningFigures> running;
+    if (ladder != nullptr) running.emplace(trace, *ladder);
     const auto& log = trace.log();
     std::size_t entry = 0;
     for (std::int32_t tick = trace.firstTick(); tick <= trace.ticks(); ++tick) {
@@ -72,6 +122,20 @@ void writeRunCsv(std::ostream& out, const RunTrace& trace)
             << s.rxNext << ',' << markerNames(s.markers());
         for (const std::string& text : texts.bySource)
             out << ',' << csvField(text);
+        if (running) {
+            const RunFigures& figures = running->at(tick);
+            for (std::size_t row = 0; row < figures::RowTitles.size(); ++row)
+                out << ',' << figures::cell(figures, row);
+        }
         out << RecordEnd;
     }
+}
+
+} // namespace
+
+void writeRunCsv(std::ostream& out, const RunTrace& trace) { write(out, trace, nullptr); }
+
+void writeRunCsv(std::ostream& out, const RunTrace& trace, const LadderTrace& ladder)
+{
+    write(out, trace, &ladder);
 }

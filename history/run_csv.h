@@ -7,6 +7,12 @@
 // quoted field. Windows and the threshold are in packets, written as the
 // shortest decimal that reads back exactly (4, 2.5, 5.333). Records end with
 // CR LF.
+//
+// Given the run's trips as well, each row goes on with the run's figures as
+// they stand after that tick and its events (history/run_figures.h):
+// delivered, retransmissions, timeouts, drops, goodput and recent_goodput,
+// goodput with one decimal as the comparison table shows it. The last row's
+// are the run's figures.
 #pragma once
 
 #include <ostream>
@@ -19,4 +25,7 @@
 // comma, a quote, a CR or an LF; as it is otherwise.
 std::string csvField(std::string_view text);
 
+class LadderTrace;
+
 void writeRunCsv(std::ostream& out, const RunTrace& trace);
+void writeRunCsv(std::ostream& out, const RunTrace& trace, const LadderTrace& ladder);

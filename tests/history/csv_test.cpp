@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/run_csv.h"
+#include "history/run_figures.h"
 #include "history/run_history.h"
 #include "history_support.h"
 
@@ -95,6 +96,40 @@ TEST(Csv, OneRecordPerTickWithEveryFigureAndTheEventsOfThatTick)
     // No text of the engine holds a double quote; one that did would be doubled.
     EXPECT_EQ(csvField("say \"hi\""), "\"say \"\"hi\"\"\"");
     EXPECT_EQ(csvField("Press 'Start' to go..."), "Press 'Start' to go...");
+}
+
+// Given the trips, every row goes on with the run's figures so far: they
+// only grow where they count, and the last row's are the run's own.
+TEST(Csv, FigureColumnsCountUpToTheRunsFigures)
+{
+    Form1 form = loaded();
+    RunHistory history(form);
+    history.apply(form, box(OptionBox::GoBackN));
+    history.apply(form, box(OptionBox::InOrderReceiver));
+    LossSettings losses;
+    losses.packetPercent = 10;
+    losses.seed = 7;
+    history.setLosses(losses);
+    history.apply(form, StartReset);
+    for (int i = 0; i < 1500; ++i)
+        history.tick(form);
+
+    std::ostringstream out;
+    writeRunCsv(out, history.trace(), history.ladder());
+    const std::vector<Record> records = parseCsv(out.str());
+    ASSERT_EQ(records.size(), 1u + 1501u);
+    const Record& header = records[0];
+    ASSERT_EQ(header.size(), 22u);
+    EXPECT_EQ(Record(header.begin() + 16, header.end()),
+              (Record{"delivered", "retransmissions", "timeouts", "drops", "goodput", "recent_goodput"}));
+    for (std::size_t row = 2; row < records.size(); ++row)
+        for (std::size_t column = 16; column < 20; ++column)
+            ASSERT_LE(std::stoi(records[row - 1][column]), std::stoi(records[row][column])) << row;
+    const RunFigures figures = figuresOf(history);
+    ASSERT_GT(figures.retransmissions, 0);
+    ASSERT_GT(figures.drops, 0);
+    for (std::size_t row = 0; row < figures::RowTitles.size(); ++row)
+        EXPECT_EQ(records.back()[16 + row], figures::cell(figures, row)) << figures::RowTitles[row];
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The headless exporter: a lesson's CSV, SVG and PNG, on no display at all,
-# and a bad file refused with its sentence.
+# a bad file refused with its sentence, a comparison and planned losses.
 set -euo pipefail
 exporter=$1
 out=$(mktemp -d)
@@ -51,4 +51,19 @@ if "$exporter" --link 'https://example.org/#run=cut-off' --csv "$out/y.csv" 2> "
     exit 1
 fi
 grep -q 'The run in this link cannot be opened' "$out/error" || { cat "$out/error"; exit 1; }
+# Three protocols losing the same packets: one row of figures each, and the
+# saved comparison plays again to the same table.
+"$exporter" --compare stop-and-wait,go-back-n,selective-repeat --loss 5 --seed 7 --ticks 2000 \
+    --csv "$out/compare.csv" --save "$out/compare.json"
+[ "$(head -1 "$out/compare.csv")" = configuration,delivered,retransmissions,timeouts,drops,goodput,recent_goodput ] ||
+    { cat "$out/compare.csv"; exit 1; }
+[ "$(grep -c '^Stop-and-wait,[0-9]*,[0-9]*,[0-9]*,0,[0-9.]*,[0-9.]*$' "$out/compare.csv")" -eq 1 ] &&
+    [ "$(wc -l < "$out/compare.csv")" -eq 4 ] || { cat "$out/compare.csv"; exit 1; }
+"$exporter" --run "$out/compare.json" --csv "$out/again.csv"
+cmp "$out/compare.csv" "$out/again.csv" || { echo "the saved comparison played differently"; exit 1; }
+# A planned loss: packet 5 lost once, and the run's figures in the CSV's last columns.
+"$exporter" --protocol go-back-n --lose p5 --csv "$out/lose.csv"
+[ "$(grep -c 'packet-lost' "$out/lose.csv")" -eq 1 ] || { echo "not one packet lost"; exit 1; }
+tail -1 "$out/lose.csv" | grep -q '^600,.*,[1-9][0-9]*,[1-9][0-9]*,[0-9]*,[0-9]*,[0-9.]*,[0-9.]*.$' ||
+    { tail -1 "$out/lose.csv"; echo "no resend after the planned loss"; exit 1; }
 echo "exporter ok"

@@ -4,6 +4,7 @@
 #include <emscripten/bind.h>
 
 #include "bench/busy_tick_timing.h"
+#include "ui/web/web_comparison.h"
 #include "ui/web/web_session.h"
 
 EMSCRIPTEN_BINDINGS(sliding_window)
@@ -57,7 +58,43 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("ladderSvg", &WebSession::ladderSvg)
         .function("ladderPick", &WebSession::ladderPick)
         .function("ladderJson", &WebSession::ladderJson)
+        .function("lossesJson", &WebSession::lossesJson)
+        .function("setLossRates", &WebSession::setLossRates)
+        .function("addPlannedLoss", &WebSession::addPlannedLoss)
+        .function("removePlannedLoss", &WebSession::removePlannedLoss)
+        .function("figuresJson", &WebSession::figuresJson)
+        .function("comparisonWaiting", &WebSession::comparisonWaiting)
         .function("digest", &WebSession::digest);
+    using web::WebComparison;
+    emscripten::class_<WebComparison>("WebComparison")
+        .constructor<WebSession&, std::string>()
+        .function("error", &WebComparison::error)
+        .function("size", &WebComparison::size)
+        .function("label", &WebComparison::label)
+        .function("tick", &WebComparison::tick)
+        .function("apply", &WebComparison::apply)
+        .function("step", &WebComparison::step)
+        .function("stepBack", &WebComparison::stepBack)
+        .function("rewindTo", &WebComparison::rewindTo)
+        .function("setSpeed", &WebComparison::setSpeed)
+        .function("speedIndex", &WebComparison::speedIndex)
+        .function("ticks", &WebComparison::ticks)
+        .function("clockRuns", &WebComparison::clockRuns)
+        .function("clockInterval", &WebComparison::clockInterval)
+        .function("takeMessage", &WebComparison::takeMessage)
+        .function("messageClosed", &WebComparison::messageClosed)
+        .function("windowJson", &WebComparison::windowJson)
+        .function("changesJson", &WebComparison::changesJson)
+        .function("flightName", &WebComparison::flightName)
+        .function("samplesJson", &WebComparison::samplesJson)
+        .function("figuresJson", &WebComparison::figuresJson)
+        .function("statusLine", &WebComparison::statusLine)
+        .function("lossesJson", &WebComparison::lossesJson)
+        .function("setLossRates", &WebComparison::setLossRates)
+        .function("addPlannedLoss", &WebComparison::addPlannedLoss)
+        .function("removePlannedLoss", &WebComparison::removePlannedLoss)
+        .function("savedRunJson", &WebComparison::savedRunJson)
+        .function("digest", &WebComparison::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.
     emscripten::function("busyTickNanoseconds", &bench::busyTickNanoseconds);

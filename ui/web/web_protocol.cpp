@@ -2,6 +2,7 @@
 // and the same words as the desktop's Options -> Protocol and status bar.
 #include "frontend/protocol_presets.h"
 #include "frontend/run_status.h"
+#include "history/losses.h"
 #include "ui/web/json_text.h"
 #include "ui/web/web_session.h"
 
@@ -35,8 +36,10 @@ bool WebSession::applyProtocol(const std::string& name)
 
 std::string WebSession::statusLine() const
 {
-    return run_status::line(
+    std::string line = run_status::line(
         run_status::describe(form_, *history_, links::Speeds[static_cast<std::size_t>(speed_)]));
+    if (history_->losses().any()) line += " · " + losses::summary(history_->losses());
+    return line;
 }
 
 } // namespace web

@@ -16,8 +16,6 @@
 
 namespace web {
 
-namespace {
-
 std::string hexDigest(std::uint64_t digest)
 {
     constexpr char hex[] = "0123456789abcdef";
@@ -26,8 +24,6 @@ std::string hexDigest(std::uint64_t digest)
         text[static_cast<std::size_t>(i)] = hex[digest & 0xF];
     return text;
 }
-
-} // namespace
 
 WebSession::WebSession(const std::string& query)
 {
@@ -192,12 +188,18 @@ std::string openAnswer(const std::string& error, const RunScript* script)
     json.beginObject().key("error").value(error);
     json.key("title").value(script != nullptr ? script->title : std::string());
     json.key("note").value(script != nullptr ? script->note : std::string());
+    json.key("compare").value(script != nullptr && !script->alongside.empty());
     json.endObject();
     return json.take();
 }
 
 std::string WebSession::openScript(const RunScript& script, const std::string& lesson)
 {
+    // Runs side by side open as a comparison; the single run stays as it was.
+    if (!script.alongside.empty()) {
+        waitingComparison_ = std::make_unique<Comparison>(script);
+        return openAnswer({}, &script);
+    }
     // Whatever the old run still wanted to say belongs to it, not to the new one.
     messages_.clear();
     history_->open(form_, script);

@@ -18,12 +18,15 @@
 //     note of a lesson the link opened
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "core/form.h"
+#include "frontend/comparison.h"
 #include "frontend/link_settings.h"
 #include "frontend/practice.h"
 #include "history/ladder_description.h"
@@ -139,6 +142,24 @@ public:
     int ladderPick(int from, int to, double width, double x, double y);
     std::string ladderJson(int from, int to);
 
+    // The network's losses (web_losses.cpp), set from the page's Network
+    // panel: lossesJson() as web::lossesJson; each change takes effect from
+    // the next tick. figuresJson(): the run's figures, as web::figuresJson
+    // with one unlabelled column, worked out again only when the tick moved.
+    std::string lossesJson() const;
+    void setLossRates(int packetPercent, int ackPercent, double seed);
+    bool addPlannedLoss(bool ack, int number, int transmission);
+    void removePlannedLoss(int index);
+    std::string figuresJson() const;
+
+    // A comparison the start-up link (compare=) or the last file, lesson or
+    // linked run opened (one with runs alongside), waiting for the page to
+    // show it; the open's answer says {"compare": true}. WebComparison takes it.
+    bool comparisonWaiting() const { return waitingComparison_ != nullptr; }
+    std::unique_ptr<Comparison> takeComparison() { return std::move(waitingComparison_); }
+    const Form1& form() const { return form_; }
+    const RunHistory& history() const { return *history_; }
+
     // stateDigest of the model, in hexadecimal.
     std::string digest() const;
 
@@ -164,7 +185,16 @@ private:
     // redraw, and a click right after asks about the same ticks again.
     ladder::Description ladder_;
     const ladder::Description& describeLadder(int from, int to);
+
+    std::unique_ptr<Comparison> waitingComparison_;
+    // The figures last worked out, and where the run stood: its tick, the
+    // runs kept and the log's length (a rewind and a new branch change it).
+    mutable std::string figures_;
+    mutable std::array<std::size_t, 3> figuresAt_{};
 };
+
+// A state digest as the page shows it: sixteen hexadecimal digits.
+std::string hexDigest(std::uint64_t digest);
 
 // What every open answers: {"error", "title", "note"}; `script` null on an error.
 std::string openAnswer(const std::string& error, const RunScript* script);

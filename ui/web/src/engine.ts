@@ -50,10 +50,65 @@ export interface WebSession {
   ladderSvg(from: number, to: number, width: number, safeColours: boolean, stateMarks: boolean): string;
   ladderPick(from: number, to: number, width: number, x: number, y: number): number;
   ladderJson(from: number, to: number): string;
+  lossesJson(): string;
+  setLossRates(packetPercent: number, ackPercent: number, seed: number): void;
+  addPlannedLoss(ack: boolean, number: number, transmission: number): boolean;
+  removePlannedLoss(index: number): void;
+  figuresJson(): string;
+  comparisonWaiting(): boolean;
 }
+
+// What the Network panel works on: the single run's losses or a comparison's.
+export type LossHolder = Pick<WebSession, 'lossesJson' | 'setLossRates' | 'addPlannedLoss' | 'removePlannedLoss'>;
+
+export interface PlannedLoss { ack: boolean; number: number; transmission: number; text: string }
+export interface Losses {
+  packetPercent: number; ackPercent: number; seed: number; maxPercent: number; maxPlanned: number;
+  planned: PlannedLoss[]; summary: string; any: boolean;
+}
+
+// The figures table: a row per title, a cell per configuration, as the desktop shows them.
+export interface Figures {
+  tick: number;
+  rows: string[];
+  labels: string[];
+  cells: string[][];
+  values: { delivered: number; retransmissions: number; timeouts: number; drops: number; goodput: number;
+    recentGoodput: number }[];
+}
+
+// Two or three configurations from one clock (ui/web/web_comparison.h).
+export interface WebComparison extends LossHolder {
+  error(): string;
+  size(): number;
+  label(index: number): string;
+  tick(): void;
+  apply(index: number, kind: number, target: number, value: number): void;
+  step(): void;
+  stepBack(): void;
+  rewindTo(tick: number): boolean;
+  setSpeed(index: number): void;
+  speedIndex(): number;
+  ticks(): number;
+  clockRuns(): boolean;
+  clockInterval(): number;
+  takeMessage(): string;
+  messageClosed(): void;
+  windowJson(index: number): string;
+  changesJson(index: number): string;
+  flightName(index: number, ack: boolean, slot: number): string;
+  samplesJson(from: number): string;
+  figuresJson(): string;
+  statusLine(): string;
+  savedRunJson(): string;
+  digest(index: number): string;
+  delete(): void;
+}
+export interface ComparisonSamples { from: number; txWindow: number[][]; goodput: number[][] }
 
 export interface Engine {
   WebSession: new (query: string) => WebSession;
+  WebComparison: new (session: WebSession, choices: string) => WebComparison;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
   busyTickNanoseconds(ticks: number): number;
 }

@@ -1,10 +1,13 @@
 // The page: starts the engine, builds the window and the run panel, runs the
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
-import { Engine, EventKind, OptionBoxOf, ViewOptions, WebSession, WindowChanges, WindowState } from './engine';
+import { Engine, EventKind, Figures, Layout, OptionBoxOf, ViewOptions, WebSession, WindowChanges, WindowState }
+  from './engine';
+import { CompareMode } from './compare_mode';
+import { showFigures } from './figures_table';
 import { instantiateEmbeddedEngine } from './engine_loader';
 import { Legend } from './legend';
-import { RunFiles } from './run_files';
+import { download, RunFiles } from './run_files';
 import { PracticeView } from './practice';
 import { QrView } from './qr_view';
 import { LadderPanel } from './ladder_panel';
@@ -89,6 +92,9 @@ class Page {
   private readonly state: WindowState;
   private readonly touchBar: TouchBar;
   private panel: RunPanel | null = null;
+  private compare: CompareMode | null = null;
+  private readonly layout: Layout;
+  private figuresShown = '';
   private ladder: LadderPanel | null = null;
   private clockTimer: number | undefined;
   private lastTickStart = 0;
@@ -99,7 +105,8 @@ class Page {
 
   constructor(private readonly engine: Engine, private readonly session: WebSession, embed: boolean) {
     const root = element<HTMLDivElement>('window');
-    const layout = JSON.parse(session.layoutJson());
+    const layout = JSON.parse(session.layoutJson()) as Layout;
+    this.layout = layout;
     this.looks = JSON.parse(session.viewOptionsJson()) as ViewOptions;
     const send = (kind: number, target: number, value: number) => this.run(() => session.apply(kind, target, value));
     this.view = new WindowView(root, layout, this.looks, send, (ack, slot) => session.flightName(ack, slot));
@@ -133,6 +140,7 @@ class Page {
     this.ladder = this.buildLadder(this.panel);
     markerLegend(element('markerLegend'), this.looks.chart);
     this.buildRunBar();
+    this.buildNetworkAndCompare();
     this.runFiles().wire();
     if (!element<HTMLDialogElement>('messageBox').open) this.refresh();
   }
@@ -140,7 +148,7 @@ class Page {
   // One user action or step: runs to completion, then the page catches up.
   // Nothing runs inside it, and nothing runs while the model's box is open.
   run(action: () => void, byClock = false): void {
-    if (this.busy || element<HTMLDialogElement>('messageBox').open) return;
+    if (this.busy || this.compare?.view || element<HTMLDialogElement>('messageBox').open) return;
     this.busy = true;
     try {
       action();
@@ -153,7 +161,33 @@ class Page {
   private follow(): void {
     this.panel?.follow();
     this.ladder?.changed();
+    // Worked out by the engine only when the run moved; redrawn only when it says otherwise.
+    const figures = this.session.figuresJson();
+    if (figures !== this.figuresShown) {
+      this.figuresShown = figures;
+      showFigures(element<HTMLTableElement>('runFigures'), JSON.parse(figures) as Figures);
+    }
   }
+
+  // The Network panel works on whatever is on screen; Compare switches the page over.
+  private buildNetworkAndCompare(): void {
+    const messageOpen = () => element<HTMLDialogElement>('messageBox').open;
+    this.compare = new CompareMode(this.engine, this.session, this.layout, this.looks, {
+      notice, download, messageOpen,
+      showMessage: (text, closed) => this.showMessage(text, closed),
+      entered: () => {
+        window.clearTimeout(this.clockTimer);
+        this.clockTimer = undefined;
+      },
+      left: () => {
+        window.dispatchEvent(new Event('resize'));
+        this.refresh();
+      },
+      lossesChanged: () => this.showRun(this.state),
+    });
+  }
+
+  enterCompare(): void { this.compare?.enter(); }
 
   // The diagram shares the chart's cursor: a click on it picks for both.
   private buildLadder(panel: RunPanel): LadderPanel {
@@ -218,7 +252,7 @@ class Page {
   // catching up. After a stall (a hidden tab, a busy machine) the run goes
   // on from where it was.
   private scheduleTick(): void {
-    if (this.clockTimer !== undefined) return;
+    if (this.clockTimer !== undefined || this.compare?.view) return;
     if (!this.session.clockRuns() || document.hidden) return;
     const due = this.lastTickStart + this.session.clockInterval();
     this.clockTimer = window.setTimeout(() => this.clockFired(), Math.max(0, due - performance.now()));
@@ -235,14 +269,14 @@ class Page {
   }
 
   // The model's modal box: the clock stands still until OK.
-  private showMessage(text: string): void {
+  private showMessage(text: string, closed?: () => void): void {
     const box = element<HTMLDialogElement>('messageBox');
     element('messageText').textContent = text;
-    box.addEventListener('close', () => {
+    box.addEventListener('close', closed ?? (() => {
       this.session.messageClosed();
       this.lastTickStart = performance.now();
       this.refresh();
-    }, { once: true });
+    }), { once: true });
     box.showModal();
   }
 
@@ -294,8 +328,9 @@ class Page {
       const inField = (event.target as HTMLElement).matches?.('input, select, textarea');
       const forward = event.ctrlKey ? event.key === 'ArrowRight' : event.key === 'PageDown' && !inField;
       const back = event.ctrlKey ? event.key === 'ArrowLeft' : event.key === 'PageUp' && !inField;
-      if (forward) this.run(() => this.session.step());
-      else if (back) this.run(() => this.session.stepBack());
+      const compare = this.compare?.view;
+      if (forward) compare ? compare.run(() => compare.comparison.step()) : this.run(() => this.session.step());
+      else if (back) compare ? compare.run(() => compare.comparison.stepBack()) : this.run(() => this.session.stepBack());
       else return;
       event.preventDefault();
     });
@@ -372,6 +407,7 @@ class Page {
       run: (action) => this.run(action),
       startOver: () => this.panel?.startOver(),
       notice,
+      compare: () => this.enterCompare(),
     });
   }
 
@@ -383,6 +419,8 @@ class Page {
       flightCentre: (ack: boolean, slot: number) => this.view.flightCentre(ack, slot),
       pressFlight: (ack: boolean, slot: number) => this.view.pressFlight(ack, slot),
       digest: () => this.session.digest(),
+      figures: () => JSON.parse(this.session.figuresJson()),
+      ...this.compare?.hooks(),
       linkNow: async () => (await this.shareLink()).link,
       randomEventDigests: (seed: number, batches: number, size: number) =>
         this.engine.randomEventDigests(seed, batches, size),
@@ -424,6 +462,8 @@ async function start(): Promise<void> {
   if (!outcome.embed) {
     await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted, 0)));
     page.buildPanel();
+    // A link's compare=, or a linked run with runs alongside.
+    if (session.comparisonWaiting()) page.enterCompare();
   }
   (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = page.hooks();
   document.documentElement.dataset.ready = 'yes';

@@ -4,7 +4,7 @@
 // only moves the file's text in and the run file's text out.
 import { WebSession } from './engine';
 
-interface OpenAnswer { error: string; title: string; note: string }
+interface OpenAnswer { error: string; title: string; note: string; compare?: boolean }
 interface SavedRun { error: string; text: string; fileName: string }
 interface Lesson { name: string; title: string }
 
@@ -16,6 +16,20 @@ export interface RunFilesHost {
   startOver(): void;
   // Says a sentence on the page, as the notices for a link's bad values do.
   notice(text: string): void;
+  // The file held runs side by side: the session has a comparison waiting.
+  compare(): void;
+}
+
+// Hands `text` to the browser as a download named `fileName`.
+export function download(text: string, fileName: string): void {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
+  link.download = fileName;
+  document.body.appendChild(link);
+  link.click();
+  link.remove();
+  // The download has taken its copy once the click has been handled.
+  window.setTimeout(() => URL.revokeObjectURL(link.href), 10000);
 }
 
 function element<T extends HTMLElement>(id: string): T {
@@ -112,12 +126,13 @@ export class RunFiles {
     let answer: OpenAnswer | null = null;
     this.host.run(() => {
       answer = JSON.parse(read()) as OpenAnswer;
-      if (!answer.error) this.host.startOver();
+      if (!answer.error && !answer.compare) this.host.startOver();
     });
     if (answer === null) return;
     const opened: OpenAnswer = answer;
     if (opened.error) this.host.notice(opened.error);
     else this.showNote(opened);
+    if (opened.compare) this.host.compare();
   }
 
   // Beside the window, not modal: the teacher reads it and may start at once.
@@ -134,13 +149,6 @@ export class RunFiles {
       this.host.notice(saved.error);
       return;
     }
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(new Blob([saved.text], { type: 'application/json' }));
-    link.download = saved.fileName;
-    document.body.appendChild(link);
-    link.click();
-    link.remove();
-    // The download has taken its copy once the click has been handled.
-    window.setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+    download(saved.text, saved.fileName);
   }
 }

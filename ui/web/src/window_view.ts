@@ -51,7 +51,9 @@ export class WindowView {
   stateMarks = false;
 
   constructor(private readonly root: HTMLElement, private readonly layout: Layout, private readonly looks: ViewOptions,
-    private readonly send: Send, private readonly flightName: (ack: boolean, slot: number) => string) {
+    private readonly send: Send, private readonly flightName: (ack: boolean, slot: number) => string,
+    // Before every id, so that windows side by side keep ids of their own.
+    private readonly idPrefix = '') {
     const perPixel = layout.twipsPerPixel;
     this.px = (twips) => twips / perPixel;
     for (const state of looks.cellStates) this.statesByColour.set(`${state.strip} ${state.colour}`, state);
@@ -69,7 +71,7 @@ export class WindowView {
     const frames = this.layout.controls.filter((control) => control.kind === 'frame');
     root.append(...this.sheet.build(frames));
     const focusable = [...root.querySelectorAll<HTMLElement>('button.run, .check input, input[type=range]')]
-      .map((element) => element.id || (element.parentElement as HTMLElement).id);
+      .map((element) => (element.id || (element.parentElement as HTMLElement).id).slice(idPrefix.length));
     if (focusable.join() !== layout.tabOrder.join()) {
       throw new Error(`the window's controls are not in Tab order: ${focusable.join(', ')}`);
     }
@@ -194,7 +196,8 @@ export class WindowView {
 
   private buildFlightArea(): [HTMLElement, HTMLElement] {
     const area = document.createElement('div');
-    area.id = 'flightArea';
+    area.id = `${this.idPrefix}flightArea`;
+    area.className = 'flightArea';
     area.tabIndex = 0;
     area.setAttribute('role', 'group');
     area.setAttribute('aria-label', this.looks.flightAreaName);
@@ -208,14 +211,14 @@ export class WindowView {
     area.style.width = `${this.px(right - box.left)}px`;
     area.style.height = `${this.px(rx.top - tx.top - tx.height)}px`;
     const description = document.createElement('span');
-    description.id = 'flightAreaDescription';
+    description.id = `${this.idPrefix}flightAreaDescription`;
     description.className = 'unseen';
     description.textContent = this.looks.flightAreaDescription;
     const news = document.createElement('span');
-    news.id = 'flightPick';
+    news.id = `${this.idPrefix}flightPick`;
     news.className = 'unseen';
     news.setAttribute('aria-live', 'polite');
-    area.setAttribute('aria-describedby', 'flightAreaDescription flightPick');
+    area.setAttribute('aria-describedby', `${description.id} ${news.id}`);
     area.append(description, news);
     area.addEventListener('keydown', (event) => this.flightKey(event));
     this.root.appendChild(area);
@@ -344,7 +347,7 @@ export class WindowView {
     HTMLElementTagNameMap[K] {
     const element = document.createElement(tag);
     element.className = className;
-    element.id = control.name;
+    element.id = `${this.idPrefix}${control.name}`;
     this.place(element, control.left, control.top, control.width, control.height);
     if (control.font) element.style.fontSize = `${control.font}px`;
     if (control.bold) element.style.fontWeight = 'bold';

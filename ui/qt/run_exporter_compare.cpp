@@ -1,0 +1,89 @@
+// The exporter's comparison: two or three configurations played side by
+// side for the same ticks with the same losses, written as the table of
+// figures the window shows and as one run file.
+#include <algorithm>
+#include <iostream>
+
+#include "frontend/run_player.h"
+#include "history/display_text.h"
+#include "history/run_figures.h"
+#include "ui/qt/run_exporter.h"
+
+namespace exporter {
+
+namespace {
+
+// What a model would show in its message box goes to standard error, each
+// text once, named by its configuration.
+void sayMessages(Comparison& comparison, std::vector<std::string>& said)
+{
+    for (std::size_t i = 0; i < comparison.size(); ++i) {
+        comparison.form(i).showMessageBox = [&said, label = comparison.label(i)](const std::string& text) {
+            const std::string line =
+                displaytext::name(label) + ": the run says: " + displaytext::plain(text, 300);
+            if (said.size() >= 10 || std::find(said.begin(), said.end(), line) != said.end()) return;
+            said.push_back(line);
+            std::cerr << ProgramName << ": " << line << '\n';
+        };
+    }
+}
+
+// Each configuration plays as a single run would; they share no state but
+// their losses, which each history deals by itself, so playing them one
+// after the other gives what one clock driving all of them gives.
+int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ticks)
+{
+    if (request.svg || request.png || request.ladderSvg || request.ladderPng) {
+        std::cerr << ProgramName << ": the chart and the diagram show one run; a comparison writes "
+                  << "--csv and --save\n"
+                  << usage() << '\n';
+        return 2;
+    }
+    for (std::size_t i = 0; i < comparison.size(); ++i)
+        run_player::play(comparison.form(i), comparison.history(i), ticks);
+    if (request.csv) {
+        const auto table = [&comparison](std::ostream& out) {
+            figures::writeCsv(out, comparison.labels(), comparison.figures());
+        };
+        if (const std::string why = writeStream(*request.csv, table); !why.empty()) {
+            refuseWrite(*request.csv, why);
+            return 1;
+        }
+    }
+    if (request.save) {
+        const RunHistory::SavedRun saved = comparison.script();
+        const std::string why =
+            saved.error.empty()
+                ? writeBytes(*request.save, QByteArray::fromStdString(writeRunText(saved.script)))
+                : saved.error;
+        if (!why.empty()) {
+            refuseWrite(*request.save, why);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int compareFresh(const Request& request, const std::vector<Comparison::Configuration>& configurations,
+                 const LossSettings& losses)
+{
+    Comparison comparison(configurations, request.lossesOver(losses));
+    std::vector<std::string> said;
+    sayMessages(comparison, said);
+    // Start at tick 0, as a run of a protocol alone is started.
+    comparison.apply(0, UserEvent{EventKind::StartReset, 0, 0});
+    return playAndWrite(request, comparison, request.ticks.value_or(PresetTicks));
+}
+
+int compareSaved(const Request& request, const RunScript& saved)
+{
+    Comparison comparison(saved);
+    comparison.setLosses(request.lossesOver(comparison.losses()));
+    std::vector<std::string> said;
+    sayMessages(comparison, said);
+    return playAndWrite(request, comparison, request.ticks.value_or(comparison.history(0).recordedEnd()));
+}
+
+} // namespace exporter

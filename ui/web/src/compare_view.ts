@@ -1,0 +1,281 @@
+// The comparison on the page: two or three windows side by side (stacked on
+// a phone), each drawn by the page's own WindowView at a smaller scale and
+// titled with its configuration; one run bar for all of them; a chart that
+// overlays their transmit windows and goodput; and the table of figures.
+// The engine's WebComparison decides everything; a gesture in one window
+// goes back with that window's index.
+import uPlot from 'uplot';
+import { ComparisonSamples, EventKind, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
+import { showFigures } from './figures_table';
+import { WindowView } from './window_view';
+
+export interface CompareHost {
+  notice(text: string): void;
+  // The model's modal box; `closed` runs on OK.
+  showMessage(text: string, closed: () => void): void;
+  messageOpen(): boolean;
+  download(text: string, fileName: string): void;
+}
+
+const Speeds = ['0.25×', '0.5×', '1×', '2×', '4×'];
+// One colour per configuration: the window solid, the goodput dashed.
+const Colours = ['#1f5fbf', '#c0392b', '#2e7d32'];
+// As the single window's panel: a redraw costs more than a tick.
+const RunningRedrawMilliseconds = 1000;
+const RedrawMilliseconds = 250;
+
+function element<T extends HTMLElement>(id: string): T {
+  return document.getElementById(id) as T;
+}
+
+export class CompareView {
+  private readonly views: WindowView[] = [];
+  private readonly stages: HTMLElement[] = [];
+  private readonly buttons: Record<string, string>[] = [];
+  private readonly ticks: number[] = [];
+  private readonly windows: number[][];
+  private readonly goodput: number[][];
+  private readonly chart: uPlot;
+  private readonly resize = () => this.fit();
+  private readonly wiring = new AbortController();
+  private clockTimer: number | undefined;
+  private redrawTimer = 0;
+  private lastTickStart = 0;
+  private shownAt = 0;
+  private cursor: number | null = null;
+  private busy = false;
+  private closed = false;
+
+  constructor(readonly comparison: WebComparison, layout: Layout, looks: ViewOptions,
+    private readonly host: CompareHost) {
+    const count = comparison.size();
+    this.windows = Array.from({ length: count }, () => []);
+    this.goodput = Array.from({ length: count }, () => []);
+    const holder = element('compareViews');
+    holder.textContent = '';
+    holder.classList.toggle('three', count > 2);
+    for (let index = 0; index < count; index++) {
+      const figure = document.createElement('figure');
+      figure.className = 'compareView';
+      const caption = document.createElement('figcaption');
+      caption.textContent = comparison.label(index);
+      caption.style.borderColor = Colours[index];
+      const stage = document.createElement('div');
+      stage.className = 'stage';
+      const root = document.createElement('div');
+      root.className = 'modelWindow';
+      root.setAttribute('aria-label', comparison.label(index));
+      stage.appendChild(root);
+      this.stages.push(stage);
+      figure.append(caption, stage);
+      holder.appendChild(figure);
+      const send = (kind: number, target: number, value: number) =>
+        this.run(() => comparison.apply(index, kind, target, value));
+      this.views.push(new WindowView(root, layout, looks, send,
+        (ack, slot) => comparison.flightName(index, ack, slot), `c${index}-`));
+      this.buttons.push(JSON.parse(comparison.windowJson(index)).buttons);
+    }
+    this.chart = this.buildChart(count);
+    this.wire();
+    window.addEventListener('resize', this.resize, { signal: this.wiring.signal });
+    this.fit();
+    this.refresh();
+  }
+
+  // Back to the single window: the clock stops, the engine's object goes.
+  close(): void {
+    this.closed = true;
+    window.clearTimeout(this.clockTimer);
+    window.clearTimeout(this.redrawTimer);
+    this.wiring.abort();
+    this.chart.destroy();
+    element('compareViews').textContent = '';
+    this.comparison.delete();
+  }
+
+  // What each window's canvas shows and where a packet stands, for the browser tests.
+  view(index: number): WindowView { return this.views[index]; }
+
+  // One action, run to completion; then the windows catch up.
+  run(action: () => void, byClock = false): void {
+    if (this.closed || this.busy || this.host.messageOpen()) return;
+    this.busy = true;
+    try {
+      action();
+    } finally {
+      this.busy = false;
+    }
+    this.refresh(byClock);
+  }
+
+  private fit(): void {
+    // As wide as each window's column, however tall that makes it.
+    this.views.forEach((view, index) => view.fit(this.stages[index].clientWidth, 10000));
+  }
+
+  private refresh(byClock = false): void {
+    for (let index = 0; index < this.views.length; index++) {
+      const changes = JSON.parse(this.comparison.changesJson(index)) as WindowChanges;
+      if (changes.buttons) Object.assign(this.buttons[index], changes.buttons);
+      this.views[index].show(changes);
+    }
+    const now = performance.now();
+    if (!byClock || now - this.shownAt >= RunningRedrawMilliseconds) {
+      this.shownAt = now;
+      this.showBar();
+      if (byClock) this.redraw();
+    }
+    if (!byClock && !this.redrawTimer) {
+      this.redrawTimer = window.setTimeout(() => {
+        this.redrawTimer = 0;
+        this.redraw();
+      }, RedrawMilliseconds);
+    }
+    const message = this.comparison.takeMessage();
+    if (message) {
+      this.host.showMessage(message, () => {
+        this.comparison.messageClosed();
+        this.lastTickStart = performance.now();
+        this.refresh();
+      });
+      return;
+    }
+    this.scheduleTick();
+  }
+
+  private scheduleTick(): void {
+    if (this.clockTimer !== undefined || this.closed) return;
+    if (!this.comparison.clockRuns() || document.hidden) return;
+    const due = this.lastTickStart + this.comparison.clockInterval();
+    this.clockTimer = window.setTimeout(() => {
+      this.clockTimer = undefined;
+      if (!this.comparison.clockRuns() || document.hidden || this.busy) {
+        this.scheduleTick();
+        return;
+      }
+      this.lastTickStart = performance.now();
+      this.run(() => this.comparison.tick(), true);
+    }, Math.max(0, due - performance.now()));
+  }
+
+  // The first window's run buttons speak for all: Start before the run, then Pause or Cont.
+  private runCaption(): string {
+    const buttons = this.buttons[0];
+    return buttons.cmdReset === 'Start' ? 'Start' : buttons.cmdPause;
+  }
+
+  private showBar(): void {
+    const tick = this.comparison.ticks();
+    element('compareTick').textContent = `Tick ${tick}`;
+    element('compareRun').textContent = this.runCaption();
+    element<HTMLButtonElement>('compareStepBack').disabled = tick === 0;
+    element('compareStatus').textContent = this.comparison.statusLine();
+    element<HTMLSelectElement>('compareSpeed').value = String(this.comparison.speedIndex());
+  }
+
+  // The chart takes in what the runs gained, the table shows their figures now.
+  private redraw(): void {
+    if (this.closed) return;
+    const tick = this.comparison.ticks();
+    if (tick + 1 < this.ticks.length) {
+      this.ticks.length = tick + 1;
+      for (const column of [...this.windows, ...this.goodput]) column.length = tick + 1;
+      if (this.cursor !== null && this.cursor > tick) this.pick(null);
+    }
+    if (tick + 1 > this.ticks.length) {
+      const samples = JSON.parse(this.comparison.samplesJson(this.ticks.length)) as ComparisonSamples;
+      for (let i = 0; i < samples.txWindow[0].length; i++) this.ticks.push(samples.from + i);
+      samples.txWindow.forEach((column, index) => this.windows[index].push(...column));
+      samples.goodput.forEach((column, index) => this.goodput[index].push(...column));
+    }
+    this.chart.setData([this.ticks, ...this.windows.flatMap((column, index) => [column, this.goodput[index]])]);
+    showFigures(element<HTMLTableElement>('compareFigures'), this.figures());
+  }
+
+  figures(): Figures { return JSON.parse(this.comparison.figuresJson()) as Figures; }
+
+  private pick(tick: number | null): void {
+    this.cursor = tick;
+    element('compareCursor').textContent = tick === null ? '' : `Cursor: tick ${tick}`;
+    element<HTMLButtonElement>('compareRewind').disabled = tick === null;
+    this.chart.redraw(false);
+  }
+
+  private buildChart(count: number): uPlot {
+    const host = element('compareChart');
+    host.textContent = '';
+    const series: uPlot.Series[] = [{ label: 'tick' }];
+    for (let index = 0; index < count; index++) {
+      const label = this.comparison.label(index);
+      series.push({ label: `${label}: transmit window`, stroke: Colours[index], width: 2, points: { show: false } });
+      series.push({ label: `${label}: goodput`, stroke: Colours[index], width: 1.5, dash: [6, 4], scale: 'goodput',
+        points: { show: false } });
+    }
+    const width = () => Math.max(280, host.clientWidth);
+    const chart = new uPlot({
+      width: width(),
+      height: 240,
+      scales: { x: { time: false }, goodput: { range: (_u, _min, max) => [0, Math.max(10, Math.ceil(max))] } },
+      axes: [{ label: 'tick' }, { label: 'packets' },
+        { label: 'goodput (per 100 ticks)', scale: 'goodput', side: 1, grid: { show: false } }],
+      series,
+      legend: { live: false },
+      cursor: { drag: { x: false, y: false } },
+      hooks: { draw: [(u) => this.drawCursor(u)] },
+    }, [[], ...series.slice(1).map(() => [])], host);
+    host.addEventListener('click', () => {
+      const index = chart.cursor.idx;
+      if (index !== null && index !== undefined) this.pick(this.ticks[index]);
+    }, { signal: this.wiring.signal });
+    const observer = new ResizeObserver(() => requestAnimationFrame(() => {
+      if (!this.closed) chart.setSize({ width: width(), height: 240 });
+    }));
+    observer.observe(host);
+    this.wiring.signal.addEventListener('abort', () => observer.disconnect());
+    return chart;
+  }
+
+  private drawCursor(u: uPlot): void {
+    if (this.cursor === null) return;
+    const x = u.valToPos(this.cursor, 'x', true);
+    const context = u.ctx;
+    context.save();
+    context.strokeStyle = '#000';
+    context.lineWidth = 1.5 * devicePixelRatio;
+    context.setLineDash([4 * devicePixelRatio, 3 * devicePixelRatio]);
+    context.beginPath();
+    context.moveTo(x, u.bbox.top);
+    context.lineTo(x, u.bbox.top + u.bbox.height);
+    context.stroke();
+    context.restore();
+  }
+
+  private wire(): void {
+    const signal = this.wiring.signal;
+    const on = (id: string, action: () => void) => element(id).addEventListener('click', action, { signal });
+    on('compareRun', () => this.run(() => {
+      const kind = this.runCaption() === 'Start' ? EventKind.StartReset : EventKind.PauseCont;
+      this.comparison.apply(0, kind, 0, 0);
+    }));
+    on('compareStep', () => this.run(() => this.comparison.step()));
+    on('compareStepBack', () => this.run(() => this.comparison.stepBack()));
+    on('compareRewind', () => {
+      if (this.cursor !== null) {
+        const tick = this.cursor;
+        this.run(() => this.comparison.rewindTo(tick));
+      }
+    });
+    on('compareSave', () => {
+      const saved = JSON.parse(this.comparison.savedRunJson()) as { error: string; text: string; fileName: string };
+      if (saved.error) this.host.notice(saved.error);
+      else this.host.download(saved.text, saved.fileName);
+    });
+    const speed = element<HTMLSelectElement>('compareSpeed');
+    if (speed.options.length === 0) Speeds.forEach((text, index) => speed.add(new Option(text, String(index))));
+    speed.addEventListener('change', () => this.run(() => this.comparison.setSpeed(Number(speed.value))), { signal });
+    document.addEventListener('visibilitychange', () => this.scheduleTick(), { signal });
+  }
+
+  // After the Network panel changed the losses.
+  lossesChanged(): void { this.showBar(); }
+}
