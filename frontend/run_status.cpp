@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "frontend/protocol_presets.h"
+#include "history/losses.h"
 #include "history/run_history.h"
 
 namespace run_status {
@@ -22,13 +23,17 @@ StatusParts describe(const Form1& form, const RunHistory& history, double speed)
         parts.run += ", options kept at Reset";
     // Said while the lesson stands at its end; the next tick or action clears it.
     if (history.atLessonEnd()) parts.run += std::string(": ") + RunHistory::LessonEndText;
+    if (history.losses().any()) parts.losses = losses::summary(history.losses());
     return parts;
 }
 
 std::string line(const StatusParts& parts)
 {
     const std::string dot = " \u00b7 ";
-    return parts.protocol + dot + parts.receiver + dot + parts.tick + dot + parts.speed + dot + parts.run;
+    std::string text =
+        parts.protocol + dot + parts.receiver + dot + parts.tick + dot + parts.speed + dot + parts.run;
+    if (!parts.losses.empty()) text += dot + parts.losses;
+    return text;
 }
 
 } // namespace run_status

@@ -8,6 +8,11 @@
 // The options survive a Reset, as the original program's check boxes do; the
 // run part says so from the second run on, so nobody mistakes a new run for a
 // fresh start-up.
+//
+// While the network deals losses, the line ends with them, so that nobody
+// takes a lossy run for a clean one:
+//
+//   ... · Run 1 · Losses: 5 % of packets (seed 7)
 #pragma once
 
 #include <string>
@@ -23,12 +28,13 @@ struct StatusParts {
     std::string receiver; // "Receiver keeps only in-order packets"
     std::string tick;     // "Tick 412"
     std::string speed;    // "1×", "0.25×"
-    std::string run;      // "Run 1", "Run 2, options kept at Reset", "Run 3: Slow start…: End of the lesson"
+    std::string run;    // "Run 1", "Run 2, options kept at Reset", "Run 3: Slow start…: End of the lesson"
+    std::string losses; // "Losses: 5 % of packets (seed 7)"; empty while none are dealt
 };
 
 StatusParts describe(const Form1& form, const RunHistory& history, double speed);
 
-// The parts joined by " · ", as one line.
+// The parts joined by " · ", as one line; the losses only when there are any.
 std::string line(const StatusParts& parts);
 
 } // namespace run_status

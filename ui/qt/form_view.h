@@ -61,6 +61,9 @@ public:
 
     static constexpr int MinimumZoom = 100;
     static constexpr int MaximumZoom = 300;
+    // Smaller still, for views that share a screen (a comparison's two or
+    // three side by side); the main window never goes below actual size.
+    static constexpr int SmallestZoom = 50;
     // How long a lost packet's mark stays where it was lost.
     static constexpr int LostMarkMilliseconds = view_texts::LostMarkMilliseconds;
 
@@ -82,8 +85,11 @@ public:
     // where it was lost is marked for a moment.
     void noteEvent(const UserEvent& event);
 
-    // Percent, clamped to 100..300; the view takes that size and keeps it.
+    // Percent, clamped to 100..300 (from smallestZoom() for a view allowed
+    // below actual size); the view takes that size and keeps it.
     void setZoom(int percent);
+    void allowZoomBelowActualSize() { smallestZoom_ = SmallestZoom; }
+    int smallestZoom() const { return smallestZoom_; }
     int zoom() const { return zoom_; }
     // Full screen: the view fills whatever size it is given, scaled as large
     // as fits with its proportions kept, centred.
@@ -228,6 +234,7 @@ private:
     std::vector<StaticPlace> places_;
 
     int zoom_ = 100;
+    int smallestZoom_ = MinimumZoom;
     bool fit_ = false;
     double scale_ = 1.0 / geometry::TwipsPerPixel;
     QPoint origin_;

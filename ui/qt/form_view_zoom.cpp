@@ -48,7 +48,7 @@ int FormView::fontPixels(int nominal) const
 
 void FormView::setZoom(int percent)
 {
-    zoom_ = std::clamp(percent, MinimumZoom, MaximumZoom);
+    zoom_ = std::clamp(percent, smallestZoom_, MaximumZoom);
     if (fit_) return;
     const double scale = zoom_ / 100.0 / geometry::TwipsPerPixel;
     const QSize size(static_cast<int>(std::lround(geometry::ClientWidth * scale)),

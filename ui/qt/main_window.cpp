@@ -102,6 +102,7 @@ void MainWindow::buildMenus()
     buildFileMenu();
     buildRunMenu();
     buildOptionsMenu();
+    buildNetworkMenu();
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     panelAction_ = addMenuAction(view, QStringLiteral("actionPanel"), tr("&Chart and Log"),
@@ -189,6 +190,8 @@ void MainWindow::buildRunMenu()
     stepBack_ = addMenuAction(run, QStringLiteral("actionStepBack"), tr("Step &Back One Tick"),
                               QKeySequence(Qt::CTRL | Qt::Key_Left));
     connect(stepBack_, &QAction::triggered, this, &MainWindow::stepBack);
+    connect(addMenuAction(run, QStringLiteral("actionCompare"), tr("&Compare\u2026"), QKeySequence()),
+            &QAction::triggered, this, &MainWindow::askCompare);
     practice_ = new PracticePanel(this);
     QAction* practice = addMenuAction(run, QStringLiteral("actionPractice"), tr("&Practice"), QKeySequence());
     practice->setCheckable(true);
@@ -363,4 +366,6 @@ void MainWindow::showMenus()
     showOptionsMenu();
     const bool canStepBack = history_->ticks() > 0;
     if (stepBack_->isEnabled() != canStepBack) stepBack_->setEnabled(canStepBack);
+    const bool anyLosses = history_->losses().any();
+    if (noLosses_->isEnabled() != anyLosses) noLosses_->setEnabled(anyLosses);
 }

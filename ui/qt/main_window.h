@@ -14,7 +14,8 @@
 // Object names, for tests: the clock is "Timer1"; the client area
 // "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
 // "actionStep", "actionStepBack", "actionPractice", "actionSpeed_<index>",
-// "actionInOrderReceiver", "actionPanel",
+// "actionInOrderReceiver", "actionPanel", "actionCompare", "actionLosses",
+// "actionNoLosses",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
 // "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
@@ -39,10 +40,12 @@
 //   main_window_dialogs.cpp  the modal message box, keys and mouse, About
 //   main_window_view.cpp     view options and remembered preferences
 //   main_window_full_screen.cpp  full screen, sharing it with the panel
+//   main_window_network.cpp  the losses the network deals, and comparisons
 #pragma once
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -55,10 +58,13 @@
 
 #include "core/events.h"
 #include "core/form.h"
+#include "frontend/comparison.h"
+#include "history/losses.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
 #include "ui/qt/zoomed_fonts.h"
 
+class CompareWindow;
 class FormView;
 class QAction;
 class QLabel;
@@ -125,8 +131,24 @@ public:
     // Sets the protocol preset of that name ("go-back-n") through the user's
     // own clicks and slider moves; false for a name no preset has.
     bool applyProtocol(const std::string& name);
+    // A run file with configurations alongside opens in the Compare window.
     void openScript(const RunScript& script);
     bool saveRun(const QString& path);
+    // Writes `saved` (a run, or a comparison's) to `path`, or refuses with
+    // its error; remembers the folder.
+    bool saveScript(const QString& path, const RunHistory::SavedRun& saved);
+    // Asks where, over `over`, and saves there.
+    void askAndSaveScript(const RunHistory::SavedRun& saved, std::int32_t ticks, QWidget* over);
+
+    // Network -> Losses...: what the network deals the run from now on.
+    void setLosses(const LossSettings& losses);
+    const LossSettings& losses() const { return history_->losses(); }
+    // Run -> Compare...: the configurations side by side in a Compare
+    // window, with this window's losses; or a saved comparison. Replaces
+    // a comparison open already.
+    void openComparison(const std::vector<Comparison::Configuration>& configurations);
+    void openComparison(const RunScript& script);
+    CompareWindow* compareWindow() const;
     const QString& lastRefusal() const { return lastRefusal_; }
 
     // View options: only how the model is drawn, never what it does.
@@ -183,6 +205,11 @@ private:
     void buildRunMenu();
     void buildOptionsMenu();
     void showOptionsMenu();
+    void buildNetworkMenu();
+    void askLosses();
+    void askCompare();
+    void showComparison(std::unique_ptr<Comparison> comparison);
+    void showNote(const RunScript& script);
     void buildStatusBar();
     void showStatus();
     void buildViewMenu(QMenu* view);
@@ -220,11 +247,13 @@ private:
     QAction* pauseCont_ = nullptr;
     QAction* stepBack_ = nullptr;
     QAction* panelAction_ = nullptr;
-    QAction* inOrderReceiver_ = nullptr; // checked while the model's box is ticked
-    QAction* goBackN_ = nullptr;         // likewise for the go-back-N sender
+    QAction* inOrderReceiver_ = nullptr;    // checked while the model's box is ticked
+    QAction* goBackN_ = nullptr;            // likewise for the go-back-N sender
     std::vector<QAction*> protocolActions_; // one per preset, checked while it is in force
     QLabel* status_ = nullptr;
     std::string shownStatus_;
+    QLabel* statusLosses_ = nullptr; // the losses dealt, beside the status line
+    std::string shownLosses_;
     // Actions whose keys also work in the panel's window.
     QList<QAction*> panelKeys_;
     QActionGroup* speedGroup_ = nullptr;
@@ -243,4 +272,6 @@ private:
     QString pageAddress_;
     QAction* qrAction_ = nullptr;
     QrDialog* qrDialog_ = nullptr;
+    QAction* noLosses_ = nullptr;
+    QPointer<CompareWindow> compare_;
 };

@@ -31,6 +31,7 @@
 #include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
+#include "ui/qt/compare_window.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/practice_panel.h"
@@ -116,15 +117,16 @@ void MainWindow::askAndOpen()
     if (!path.isEmpty()) openRunFile(path);
 }
 
-void MainWindow::askAndSave()
+void MainWindow::askAndSave() { askAndSaveScript(history_->script(), history_->ticks(), this); }
+
+void MainWindow::askAndSaveScript(const RunHistory::SavedRun& saved, std::int32_t ticks, QWidget* over)
 {
-    const RunHistory::SavedRun saved = history_->script();
     if (!saved.error.empty()) {
         refuse(QString::fromStdString(saved.error));
         return;
     }
-    const std::string proposed = run_names::suggestedFileName({}, saved.script.title, history_->ticks());
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Run As"),
+    const std::string proposed = run_names::suggestedFileName({}, saved.script.title, ticks);
+    QString path = QFileDialog::getSaveFileName(over, tr("Save Run As"),
                                                 QDir(lastFolder()).filePath(QString::fromStdString(proposed)),
                                                 tr("Runs (*.swrun);;Runs, as before (*.json)"));
     if (path.isEmpty()) return;
@@ -133,12 +135,13 @@ void MainWindow::askAndSave()
     if (!path.endsWith(extension, Qt::CaseInsensitive) &&
         !path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive))
         path += extension;
-    saveRun(path);
+    saveScript(path, saved);
 }
 
-bool MainWindow::saveRun(const QString& path)
+bool MainWindow::saveRun(const QString& path) { return saveScript(path, history_->script()); }
+
+bool MainWindow::saveScript(const QString& path, const RunHistory::SavedRun& saved)
 {
-    const RunHistory::SavedRun saved = history_->script();
     std::string error = saved.error;
     if (error.empty()) error = saveRunFile(QFile::encodeName(path).toStdString(), saved.script);
     if (!error.empty()) {
@@ -177,6 +180,11 @@ bool MainWindow::openLesson(const QString& name)
 void MainWindow::openScript(const RunScript& script)
 {
     if (eventRunning_) return;
+    if (!script.alongside.empty()) {
+        openComparison(script);
+        showNote(script);
+        return;
+    }
     eventRunning_ = true;
     history_->open(form_, script);
     practice_->session().setLesson(script.questions);
@@ -184,10 +192,17 @@ void MainWindow::openScript(const RunScript& script)
     eventRunning_ = false;
     if (panel_ != nullptr) panel_->rewound();
     showModel();
+    showNote(script);
+}
+
+void MainWindow::showNote(const RunScript& script)
+{
     if (script.note.empty()) return;
     // Not modal: the teacher reads it beside the window and may start at once.
+    // Over the comparison it belongs to, if it opened one, rather than behind it.
+    QWidget* over = !script.alongside.empty() && compare_ != nullptr ? static_cast<QWidget*>(compare_) : this;
     auto* note = new QMessageBox(QMessageBox::Information, QString::fromStdString(script.title),
-                                 QString::fromStdString(script.note), QMessageBox::Ok, this);
+                                 QString::fromStdString(script.note), QMessageBox::Ok, over);
     // A file's text is never markup: no pictures, no links, nothing fetched.
     note->setTextFormat(Qt::PlainText);
     note->setObjectName(QStringLiteral("lessonNote"));

@@ -85,12 +85,28 @@ void MainWindow::buildStatusBar()
     status_->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->addWidget(status_, 1);
+    // The losses on the right, apart: the line is cut at the window's fixed
+    // width, and what the network deals must stay in sight.
+    statusLosses_ = new QLabel(this);
+    statusLosses_->setObjectName(QStringLiteral("statusLosses"));
+    statusLosses_->setTextFormat(Qt::PlainText);
+    statusLosses_->hide();
+    statusBar()->addPermanentWidget(statusLosses_);
 }
 
 void MainWindow::showStatus()
 {
-    const std::string text = run_status::line(run_status::describe(form_, *history_, Speeds[speed_]));
+    run_status::StatusParts parts = run_status::describe(form_, *history_, Speeds[speed_]);
+    if (parts.losses != shownLosses_) {
+        shownLosses_ = parts.losses;
+        statusLosses_->setText(QString::fromStdString(parts.losses));
+        statusLosses_->setVisible(!parts.losses.empty());
+    }
+    parts.losses.clear();
+    const std::string text = run_status::line(parts);
     if (text == shownStatus_) return;
     shownStatus_ = text;
     status_->setText(QString::fromStdString(text));
+    // Whole in the tooltip where the window's width cuts it.
+    status_->setToolTip(QString::fromStdString(text));
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
@@ -10,6 +11,7 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/qt/event_log_view.h"
@@ -47,7 +49,9 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     tools->addWidget(runPicker_);
     connect(runPicker_, &QComboBox::activated, this, [this](int index) {
         if (index >= 0 && index < static_cast<int>(runTraces_.size()))
-            showTrace(*runTraces_[static_cast<std::size_t>(index)], index == 0);
+            showTrace(*runTraces_[static_cast<std::size_t>(index)],
+                      runLadders_.empty() ? nullptr : runLadders_[static_cast<std::size_t>(index)],
+                      index == 0);
     });
     tools->addSeparator();
     followAction_ = tools->addAction(tr("Follow Run"));
@@ -94,16 +98,37 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
     // Under the chart rather than in the tool bar: at a large zoom the tool
     // bar runs out of room, and the tick must stay in sight.
     chartLayout->addWidget(cursorLabel_);
+    // As many to a row as fit whole (three, two or one): a wrapped title
+    // would be cut when the splitter squeezes the row.
+    figureGrid_ = new QGridLayout;
+    figureGrid_->setContentsMargins(6, 2, 6, 2);
+    for (std::size_t row = 0; row < figures::RowTitles.size(); ++row) {
+        auto* cell = new QLabel(this);
+        cell->setObjectName(QStringLiteral("figure_%1").arg(row));
+        cell->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // The columns follow the panel's width (fitFigureColumns), never the other way round.
+        cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        figureCells_.push_back(cell);
+    }
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(chartArea);
-    split->addWidget(log_);
+    // Above the log rather than in the chart's area: in a narrow panel they
+    // wrap, and the log, which scrolls, gives up the room rather than the chart.
+    auto* logArea = new QWidget(this);
+    auto* logLayout = new QVBoxLayout(logArea);
+    logLayout->setContentsMargins(0, 0, 0, 0);
+    logLayout->setSpacing(0);
+    logLayout->addLayout(figureGrid_);
+    logLayout->addWidget(log_, 1);
+    split->addWidget(logArea);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
     resize(960, 720);
     fitToolRows();
+    fitFigureColumns();
 
     connect(chart_, &RunChart::viewChanged, this, &RunPanel::showRangeOnScrollBar);
     connect(chart_, &RunChart::cursorMoved, this, [this](std::int32_t tick) {
@@ -136,6 +161,7 @@ RunPanel::RunPanel(const RunTrace& trace, QWidget* parent)
 void RunPanel::showRuns(const RunHistory& history)
 {
     runTraces_.clear();
+    runLadders_.clear();
     const QSignalBlocker quiet(runPicker_);
     runPicker_->clear();
     // The current run first, then the earlier ones, newest first.
@@ -146,14 +172,17 @@ void RunPanel::showRuns(const RunHistory& history)
         if (i + 1 == history.runCount()) text += tr(" (current)");
         runPicker_->addItem(text);
         runTraces_.push_back(&run.trace);
+        runLadders_.push_back(&run.ladder);
     }
     runPicker_->setCurrentIndex(0);
-    showTrace(history.trace(), true);
+    showTrace(history.trace(), &history.ladder(), true);
 }
 
-void RunPanel::showTrace(const RunTrace& trace, bool current)
+void RunPanel::showTrace(const RunTrace& trace, const LadderTrace* ladder, bool current)
 {
     trace_ = &trace;
+    ladder_ = ladder;
+    figuresTick_ = -1;
     showsCurrent_ = current;
     chart_->setTrace(trace);
     log_->setTrace(trace);
@@ -179,11 +208,24 @@ void RunPanel::refreshNow()
         rewoundSinceRefresh_ = false;
         chart_->reload();
         log_->reset();
+        figuresTick_ = -1;
     } else {
         chart_->follow();
         log_->follow();
     }
     showCursor();
+    showFigures();
+}
+
+void RunPanel::showFigures()
+{
+    if (ladder_ == nullptr || trace_->ticks() == figuresTick_) return;
+    figuresTick_ = trace_->ticks();
+    shownFigures_ = figuresOf(*trace_, *ladder_);
+    for (std::size_t row = 0; row < figureCells_.size(); ++row)
+        figureCells_[row]->setText(QStringLiteral("%1: <b>%2</b>")
+                                       .arg(QString::fromUtf8(figures::RowTitles[row]),
+                                            QString::fromStdString(figures::cell(shownFigures_, row))));
 }
 
 void RunPanel::showRangeOnScrollBar()
@@ -239,7 +281,9 @@ void RunPanel::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     log_->reset(); // it did not follow while hidden; the chart reloads on its own show
     rewoundSinceRefresh_ = false;
+    figuresTick_ = -1; // a rewind while hidden may have landed on the same tick
     showCursor();
+    showFigures();
     emit shownChanged(true);
 }
 
@@ -254,12 +298,38 @@ void RunPanel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     fitToolRows();
+    fitFigureColumns();
 }
 
 void RunPanel::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fitToolRows();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        fitToolRows();
+        figureColumns_ = 0;
+        fitFigureColumns();
+    }
+}
+
+void RunPanel::fitFigureColumns()
+{
+    // Room for the longest title with a three-figure number.
+    const QFontMetrics metrics = figureCells_.front()->fontMetrics();
+    int widest = 0;
+    for (const char* title : figures::RowTitles)
+        widest =
+            std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(title) + QStringLiteral(": 000.0")));
+    const QMargins margins = figureGrid_->contentsMargins();
+    const int room =
+        contentsRect().width() - margins.left() - margins.right() + figureGrid_->horizontalSpacing();
+    const int columns = std::clamp(room / (widest + figureGrid_->horizontalSpacing()), 1, 3);
+    if (columns == figureColumns_) return;
+    figureColumns_ = columns;
+    for (QLabel* cell : figureCells_)
+        figureGrid_->removeWidget(cell);
+    for (std::size_t row = 0; row < figureCells_.size(); ++row)
+        figureGrid_->addWidget(figureCells_[row], static_cast<int>(row) / columns,
+                               static_cast<int>(row) % columns);
 }
 
 void RunPanel::fitToolRows()

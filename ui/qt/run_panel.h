@@ -3,9 +3,10 @@
 //
 // On top, the run chart with a tool bar (follow the run, zoom, whole run,
 // rewind to the cursor) and a scroll bar through the run; below, the event
-// log. A click on the chart or a selected log entry puts the cursor on a
-// tick; "Rewind to Cursor" and a double click on the chart ask the main
-// window to rewind there.
+// log. Under the chart, the figures a class compares (what the run shown
+// delivered and what it cost), taken in only when its tick changes. A click on the chart or a selected log
+// entry puts the cursor on a tick; "Rewind to Cursor" and a double click on the chart ask the main window to
+// rewind there.
 //
 // The panel follows the run only while it is open, and refreshes at most
 // ten times a second however fast the clock runs: a tick costs the main
@@ -17,6 +18,7 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "history/run_figures.h"
 #include "history/run_history.h"
 #include "history/run_trace.h"
 
@@ -24,10 +26,12 @@ class EventLogView;
 class QAction;
 class QBoxLayout;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QScrollBar;
 class QToolBar;
 class RunChart;
+class LadderTrace;
 
 class RunPanel : public QWidget {
     Q_OBJECT
@@ -53,6 +57,9 @@ public:
 
     RunChart* chart() const { return chart_; }
     EventLogView* log() const { return log_; }
+    // The figures shown under the chart (of the run shown); every cell
+    // "<row title>: <figure>", named "figure_<row>".
+    const RunFigures& shownFigures() const { return shownFigures_; }
 
     // The chart as an image or a drawing, as it is shown (or, while the panel
     // is closed, at a default size following the latest ticks).
@@ -73,9 +80,11 @@ protected:
 private:
     // The tool bars side by side as far as they fit, then on the next row.
     void fitToolRows();
+    void fitFigureColumns();
     void showRangeOnScrollBar();
     void showCursor();
-    void showTrace(const RunTrace& trace, bool current);
+    void showTrace(const RunTrace& trace, const LadderTrace* ladder, bool current);
+    void showFigures();
 
     const RunTrace* trace_;
     RunChart* chart_;
@@ -87,6 +96,13 @@ private:
     std::vector<int> toolRowOf_;      // the row each is on
     QBoxLayout* toolRows_;
     std::vector<const RunTrace*> runTraces_; // in the picker's order
+    std::vector<const LadderTrace*> runLadders_;
+    const LadderTrace* ladder_ = nullptr; // the shown run's trips; none until showRuns
+    std::vector<QLabel*> figureCells_;    // in figures::RowTitles' order
+    QGridLayout* figureGrid_ = nullptr;
+    int figureColumns_ = 0;
+    RunFigures shownFigures_;
+    std::int32_t figuresTick_ = -1; // the tick shownFigures_ stand at; -1 to take them in again
     bool showsCurrent_ = true;
     QAction* followAction_ = nullptr;
     QAction* rewindAction_ = nullptr;

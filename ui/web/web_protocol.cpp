@@ -2,7 +2,6 @@
 // and the same words as the desktop's Options -> Protocol and status bar.
 #include "frontend/protocol_presets.h"
 #include "frontend/run_status.h"
-#include "history/losses.h"
 #include "ui/web/json_text.h"
 #include "ui/web/web_session.h"
 
@@ -34,12 +33,11 @@ bool WebSession::applyProtocol(const std::string& name)
     return true;
 }
 
+// The losses, when any are dealt, end the shared line as they do on the desktop.
 std::string WebSession::statusLine() const
 {
-    std::string line = run_status::line(
+    return run_status::line(
         run_status::describe(form_, *history_, links::Speeds[static_cast<std::size_t>(speed_)]));
-    if (history_->losses().any()) line += " · " + losses::summary(history_->losses());
-    return line;
 }
 
 } // namespace web
