@@ -155,7 +155,7 @@ LinkParts linkParts(const RunHistory& history, int speedIndex)
         Form1 settled = startState(saved.script);
         for (const RecordedEvent& action : saved.script.actions)
             applyEvent(settled, action.event);
-        parts.query = links::linkQuery(settled, speedIndex);
+        parts.query = links::linkQuery(settled, speedIndex, saved.script.losses);
         return parts;
     }
     if (speedIndex != links::NormalSpeed && speedIndex >= 0 &&

@@ -93,6 +93,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("setLossRates", &WebComparison::setLossRates)
         .function("addPlannedLoss", &WebComparison::addPlannedLoss)
         .function("removePlannedLoss", &WebComparison::removePlannedLoss)
+        .function("linkQuery", &WebComparison::linkQuery)
         .function("savedRunJson", &WebComparison::savedRunJson)
         .function("digest", &WebComparison::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);

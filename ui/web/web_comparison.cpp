@@ -223,6 +223,11 @@ void WebComparison::removePlannedLoss(int index)
     comparison_->setLosses(losses);
 }
 
+std::string WebComparison::linkQuery() const
+{
+    return comparison_ ? links::compareQuery(*comparison_, speed_) : std::string();
+}
+
 std::string WebComparison::savedRunJson() const
 {
     JsonText json;

@@ -70,6 +70,8 @@ public:
     bool addPlannedLoss(bool ack, int number, int transmission);
     void removePlannedLoss(int index);
 
+    // The query (without '?') of a link that opens this comparison again.
+    std::string linkQuery() const;
     // {"error", "text", "fileName"}: the whole comparison as one run file.
     std::string savedRunJson() const;
     std::string digest(int index) const;

@@ -35,6 +35,12 @@ WebSession::WebSession(const std::string& query)
     practice_.setOn(outcome_.practice);
     if (!outcome_.lesson.empty()) {
         opened_ = openLesson(outcome_.lesson);
+    } else if (!outcome_.compare.empty()) {
+        // The page opens it at start-up as it opens a file with runs alongside;
+        // run=1 starts the comparison, the single window behind it stays put.
+        waitingComparison_ = std::make_unique<Comparison>(outcome_.compare, history_->losses());
+        if (outcome_.run && !waitingComparison_->running())
+            waitingComparison_->applyToAll(UserEvent{EventKind::StartReset, 0, 0});
     } else if (outcome_.run && !form_.Timer1.Enabled) {
         apply(static_cast<int>(EventKind::StartReset), 0, 0);
     }
@@ -173,7 +179,7 @@ std::string WebSession::logJson(int from) const
 
 std::string WebSession::linkQuery() const
 {
-    if (!showsUnmodifiedLesson()) return links::linkQuery(form_, speed_);
+    if (!showsUnmodifiedLesson()) return links::linkQuery(form_, speed_, history_->losses());
     std::string query = "lesson=" + lesson_;
     if (speed_ != links::NormalSpeed) query += "&speed=" + numbers::shortestText(links::Speeds[speed_]);
     return query;

@@ -70,6 +70,7 @@ export class CompareMode {
         return view ? [...Array(view.comparison.size()).keys()].map((index) => view.comparison.digest(index)) : [];
       },
       compareSaved: () => this.view?.comparison.savedRunJson(),
+      compareLink: () => this.view?.link(),
       compareDrawn: (index: number) => this.view?.view(index).drawn(),
       compareFlightCentre: (index: number, ack: boolean, slot: number) => this.view?.view(index).flightCentre(ack, slot),
     };

@@ -7,6 +7,7 @@
 import uPlot from 'uplot';
 import { ComparisonSamples, EventKind, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
 import { showFigures } from './figures_table';
+import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
 
 export interface CompareHost {
@@ -90,6 +91,7 @@ export class CompareView {
     this.wiring.abort();
     this.chart.destroy();
     element('compareViews').textContent = '';
+    element('compareLinkText').hidden = true;
     this.comparison.delete();
   }
 
@@ -194,6 +196,9 @@ export class CompareView {
 
   figures(): Figures { return JSON.parse(this.comparison.figuresJson()) as Figures; }
 
+  // The link that opens this comparison again, with its losses.
+  link(): string { return `${pageAddress()}?${this.comparison.linkQuery()}`; }
+
   private pick(tick: number | null): void {
     this.cursor = tick;
     element('compareCursor').textContent = tick === null ? '' : `Cursor: tick ${tick}`;
@@ -265,6 +270,8 @@ export class CompareView {
         this.run(() => this.comparison.rewindTo(tick));
       }
     });
+    on('compareCopyLink', () => copyLink(element<HTMLButtonElement>('compareCopyLink'),
+      element<HTMLInputElement>('compareLinkText'), this.link()));
     on('compareSave', () => {
       const saved = JSON.parse(this.comparison.savedRunJson()) as { error: string; text: string; fileName: string };
       if (saved.error) this.host.notice(saved.error);

@@ -100,6 +100,7 @@ export interface WebComparison extends LossHolder {
   samplesJson(from: number): string;
   figuresJson(): string;
   statusLine(): string;
+  linkQuery(): string;
   savedRunJson(): string;
   digest(index: number): string;
   delete(): void;

@@ -12,7 +12,7 @@ import { PracticeView } from './practice';
 import { QrView } from './qr_view';
 import { LadderPanel } from './ladder_panel';
 import { markerLegend, RunPanel } from './run_panel';
-import { linkToRun, openLinkedRun, runPayloadOf, SharedLink } from './run_link';
+import { copyLink, linkToRun, openLinkedRun, pageAddress, runPayloadOf, SharedLink } from './run_link';
 import { TouchBar } from './touch_bar';
 import { WindowView } from './window_view';
 
@@ -381,25 +381,13 @@ class Page {
 
   // The settings alone, or the whole run in the fragment (run_link.ts).
   shareLink(): Promise<SharedLink> {
-    return linkToRun(this.session, location.href.replace(/[?#].*$/, ''));
+    return linkToRun(this.session, pageAddress());
   }
 
   private async copyLink(): Promise<void> {
     const { link, error } = await this.shareLink();
-    if (error) {
-      notice(error);
-      return;
-    }
-    const field = element<HTMLInputElement>('linkText');
-    field.value = link;
-    field.hidden = false;
-    field.select();
-    const button = element<HTMLButtonElement>('copyLink');
-    const copied = () => { button.textContent = 'Link copied'; };
-    const manual = () => { button.textContent = 'Copy the link beside'; };
-    if (navigator.clipboard) navigator.clipboard.writeText(link).then(copied, manual);
-    else manual();
-    window.setTimeout(() => { button.textContent = 'Copy link'; }, 2500);
+    if (error) notice(error);
+    else copyLink(element<HTMLButtonElement>('copyLink'), element<HTMLInputElement>('linkText'), link);
   }
 
   runFiles(): RunFiles {

@@ -50,11 +50,30 @@ async function inflate(bytes: Uint8Array<ArrayBuffer>, limit: number): Promise<{
   return { text: new TextDecoder().decode(whole), size };
 }
 
-// The link to the run on screen at `pageAddress`, or the sentence refusing it.
-export async function linkToRun(session: WebSession, pageAddress: string): Promise<SharedLink> {
+// The page's own address, without its query or fragment.
+export function pageAddress(): string {
+  return location.href.replace(/[?#].*$/, '');
+}
+
+// Puts `link` on the clipboard and in `field` beside `button`, selected, for
+// a browser that refuses the clipboard; the button says which happened for a while.
+export function copyLink(button: HTMLButtonElement, field: HTMLInputElement, link: string): void {
+  field.value = link;
+  field.hidden = false;
+  field.select();
+  const caption = 'Copy link';
+  const copied = () => { button.textContent = 'Link copied'; };
+  const manual = () => { button.textContent = 'Copy the link beside'; };
+  if (navigator.clipboard) navigator.clipboard.writeText(link).then(copied, manual);
+  else manual();
+  window.setTimeout(() => { button.textContent = caption; }, 2500);
+}
+
+// The link to the run on screen at `address`, or the sentence refusing it.
+export async function linkToRun(session: WebSession, address: string): Promise<SharedLink> {
   const parts = JSON.parse(session.linkPartsJson()) as LinkParts;
   if (parts.error) return { link: '', error: parts.error };
-  let link = parts.query ? `${pageAddress}?${parts.query}` : pageAddress;
+  let link = parts.query ? `${address}?${parts.query}` : address;
   if (parts.run) link += `#${FragmentKey}${toBase64Url(await deflate(parts.run))}`;
   const refusal = session.linkRefusal(link.length);
   return refusal ? { link: '', error: refusal } : { link, error: '' };

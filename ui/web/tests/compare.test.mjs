@@ -88,3 +88,34 @@ test('a comparison steps all three together, shows the engine\'s figures, and sa
   assert.deepEqual(problems, []);
   await page.close();
 });
+
+test('a compare= link opens the comparison with its losses, and the compare bar\'s link opens the same', async () => {
+  const captions = (page) => page.$$eval('.compareView figcaption', (all) => all.map((c) => c.textContent));
+  const openComparison = async (url) => {
+    const opened = await openPage(browser, url);
+    await opened.page.waitForFunction(() => window.slidingWindowDemo.comparing());
+    assert.deepEqual(await captions(opened.page), ['Stop-and-wait', 'Go-back-N (textbook)', 'Selective repeat']);
+    await opened.page.click('#compareNetwork');
+    assert.equal(await opened.page.$eval('#networkSummary', (e) => e.textContent), 'Losses: 5 % of packets (seed 7)');
+    await opened.page.$eval('#network form button', (button) => button.click());
+    return opened;
+  };
+  const first = await openComparison(siteUrl(site, '?compare=stop-and-wait,go-back-n,selective-repeat&loss=5&seed=7'));
+  assert.equal(await first.page.$eval('#compareStatus', (e) => e.textContent), 'Losses: 5 % of packets (seed 7)');
+  await clickTimes(first.page, 'compareStep', 300);
+  await first.page.click('#compareCopyLink');
+  const link = await first.page.$eval('#compareLinkText', (field) => field.value);
+  assert.equal(link, await hooks(first.page, 'compareLink'));
+
+  const second = await openComparison(link);
+  await clickTimes(second.page, 'compareStep', 300);
+  assert.deepEqual(await hooks(second.page, 'compareDigests'), await hooks(first.page, 'compareDigests'));
+
+  // Behind the comparison, the single window's own link carries the losses too.
+  await first.page.bringToFront(); // a click waits for a frame, which a page behind another never draws
+  await first.page.click('#compareLeave');
+  assert.match(await hooks(first.page, 'linkNow'), /[?&]loss=5&seed=7(&|$)/);
+  assert.deepEqual([...first.problems, ...second.problems], []);
+  await first.page.close();
+  await second.page.close();
+});
