@@ -2,15 +2,19 @@
 // the Compare window, after the same loss: the first transmission of packet 2
 // is planned lost, so each protocol pays for that one packet in its own way.
 //
-//   compare_screenshot OUTPUT_DIR
+//   compare_screenshot OUTPUT_DIR [EXPORTER]
 //
 // writes compare.png (docs/pictures/compare.png comes from here, run under
 // xvfb-run for the real X platform) and fails unless go-back-N resent the
 // lost packet and the ones behind it once each, in order, while selective
-// repeat and stop-and-wait resent only the lost one.
+// repeat and stop-and-wait resent only the lost one. Given the exporter, it
+// also fails unless the exporter's table of the same comparison is, cell for
+// cell, the one the window shows.
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QProcess>
+#include <QTableWidget>
 #include <QTest>
 #include <cstdio>
 #include <set>
@@ -44,13 +48,43 @@ std::string list(const std::vector<int>& packets)
     return text;
 }
 
+// The window's table as the exporter writes its CSV.
+QString tableCsv(QTableWidget* table)
+{
+    QString csv =
+        QStringLiteral("configuration,delivered,retransmissions,timeouts,drops,goodput,recent_goodput\n");
+    for (int column = 0; column < table->columnCount(); ++column) {
+        csv += table->horizontalHeaderItem(column)->text();
+        for (int row = 0; row < table->rowCount(); ++row)
+            csv += QLatin1Char(',') + table->item(row, column)->text();
+        csv += QLatin1Char('\n');
+    }
+    return csv;
+}
+
+bool exporterAgrees(const QString& exporter, QTableWidget* table)
+{
+    QProcess run;
+    run.start(exporter,
+              {QStringLiteral("--compare"), QStringLiteral("stop-and-wait,go-back-n,selective-repeat"),
+               QStringLiteral("--lose"), QStringLiteral("p%1").arg(LostPacket), QStringLiteral("--ticks"),
+               QString::number(Ticks), QStringLiteral("--csv"), QStringLiteral("-")});
+    if (!run.waitForFinished(60'000) || run.exitCode() != 0) return false;
+    const QString exported = QString::fromUtf8(run.readAllStandardOutput());
+    const QString shown = tableCsv(table);
+    if (exported == shown) return true;
+    std::fprintf(stderr, "the exporter wrote:\n%s\nthe window shows:\n%s\n", qPrintable(exported),
+                 qPrintable(shown));
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: compare_screenshot OUTPUT_DIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: compare_screenshot OUTPUT_DIR [EXPORTER]\n");
         return 2;
     }
     const QDir output(QString::fromLocal8Bit(argv[1]));
@@ -79,5 +113,6 @@ int main(int argc, char* argv[])
     for (std::size_t i = 0; i < goBackN.size(); ++i)
         inOrderOnce = inOrderOnce && goBackN[i] == LostPacket + static_cast<int>(i);
     const std::vector<int> one = {LostPacket};
-    return saved && inOrderOnce && selective == one && stopAndWait == one ? 0 : 1;
+    const bool agrees = argc < 3 || exporterAgrees(QString::fromLocal8Bit(argv[2]), compare->table());
+    return saved && inOrderOnce && selective == one && stopAndWait == one && agrees ? 0 : 1;
 }
