@@ -315,6 +315,7 @@ void RunPanelTest::exportsWriteTheChartAndOneRowPerTick()
     // Records end in CR LF; several entries of one tick share a field, split by LF alone.
     QCOMPARE(rows.count("\r\n"), 1 + 801);
     QVERIFY(rows.startsWith("tick,tx_window,"));
+    QVERIFY(rows.left(rows.indexOf("\r\n")).endsWith(",goodput,recent_goodput")); // the exporter's columns
     QVERIFY(rows.contains("\r\n800,"));
     QVERIFY(rows.contains("packet-lost"));
 

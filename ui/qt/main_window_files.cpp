@@ -102,7 +102,13 @@ bool MainWindow::exportChartSvg(const QString& path)
 bool MainWindow::exportRunCsv(const QString& path)
 {
     std::ostringstream text;
-    writeRunCsv(text, panel_ != nullptr ? panel_->shownTrace() : history_->trace());
+    // The exporter's columns, the run's figures so far among them, for the run the panel shows.
+    const LadderTrace* ladder = panel_ != nullptr ? panel_->shownLadder() : &history_->ladder();
+    const RunTrace& trace = panel_ != nullptr ? panel_->shownTrace() : history_->trace();
+    if (ladder != nullptr)
+        writeRunCsv(text, trace, *ladder);
+    else
+        writeRunCsv(text, trace);
     return writeWhole(path, QByteArray::fromStdString(text.str()));
 }
 

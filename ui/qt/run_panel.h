@@ -52,6 +52,8 @@ public:
     void showRuns(const RunHistory& history);
     // The run the chart and log show: the current one unless another was picked.
     const RunTrace& shownTrace() const { return *trace_; }
+    // The shown run's trips, when the panel has them (for its figures).
+    const LadderTrace* shownLadder() const { return ladder_; }
     bool showsCurrentRun() const { return showsCurrent_; }
     QComboBox* runPicker() const { return runPicker_; }
 
