@@ -4,6 +4,7 @@
 // configuration, its table shows the comparison's figures, and a saved
 // comparison opens again to the same figures.
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -70,7 +71,7 @@ void CompareTest::theLossesDialogSetsTheRunsLossesAndThePanelShowsItsFigures()
         QVERIFY(dialog != nullptr);
         find<QSpinBox>(*dialog, QStringLiteral("packetPercent"))->setValue(10);
         find<QSpinBox>(*dialog, QStringLiteral("ackPercent"))->setValue(5);
-        find<QSpinBox>(*dialog, QStringLiteral("seed"))->setValue(11);
+        find<QDoubleSpinBox>(*dialog, QStringLiteral("seed"))->setValue(11);
         find<QSpinBox>(*dialog, QStringLiteral("plannedNumber"))->setValue(3);
         auto* add = find<QPushButton>(*dialog, QStringLiteral("addPlanned"));
         add->click();
@@ -85,6 +86,10 @@ void CompareTest::theLossesDialogSetsTheRunsLossesAndThePanelShowsItsFigures()
     });
     action(window, "actionLosses")->trigger();
     QCOMPARE(window.losses(), someLosses());
+    // Any seed a link or a file carries comes back from the dialog unchanged.
+    LossSettings highSeed = someLosses();
+    highSeed.seed = 4'000'000'000u;
+    QCOMPARE(LossesDialog(highSeed).settings(), highSeed);
     // Beside the status line, which stays as it was, so that the window's width never cuts them.
     QCOMPARE(find<QLabel>(window, QStringLiteral("statusLine"))->text(), before);
     QCOMPARE(find<QLabel>(window, QStringLiteral("statusLosses"))->text(),

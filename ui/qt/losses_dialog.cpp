@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -30,7 +32,7 @@ LossesDialog::LossesDialog(const LossSettings& settings, QWidget* parent)
     : QDialog(parent),
       packetPercent_(percentBox(settings.packetPercent, QStringLiteral("packetPercent"), this)),
       ackPercent_(percentBox(settings.ackPercent, QStringLiteral("ackPercent"), this)),
-      seed_(new QSpinBox(this)), plannedList_(new QListWidget(this)), plannedWhat_(new QComboBox(this)),
+      seed_(new QDoubleSpinBox(this)), plannedList_(new QListWidget(this)), plannedWhat_(new QComboBox(this)),
       plannedNumber_(new QSpinBox(this)), plannedTransmission_(new QSpinBox(this)),
       remove_(new QPushButton(tr("&Remove"), this)), planned_(settings.planned)
 {
@@ -40,9 +42,11 @@ LossesDialog::LossesDialog(const LossSettings& settings, QWidget* parent)
     // The seed decides which trips the rates take; the same seed loses the
     // same packets in every run and every protocol.
     seed_->setObjectName(QStringLiteral("seed"));
-    seed_->setRange(0, std::numeric_limits<int>::max());
-    seed_->setValue(
-        static_cast<int>(std::min<std::uint32_t>(settings.seed, std::numeric_limits<int>::max())));
+    // Every seed a file or a link may carry, up to 4294967295, shown whole:
+    // a double holds all of them exactly, an int spin box would clamp them.
+    seed_->setDecimals(0);
+    seed_->setRange(0, std::numeric_limits<std::uint32_t>::max());
+    seed_->setValue(settings.seed);
     auto* random = new QGroupBox(tr("At random"), this);
     auto* rates = new QFormLayout(random);
     rates->addRow(tr("&Packets lost:"), packetPercent_);
@@ -102,7 +106,7 @@ LossSettings LossesDialog::settings() const
     LossSettings settings;
     settings.packetPercent = packetPercent_->value();
     settings.ackPercent = ackPercent_->value();
-    settings.seed = static_cast<std::uint32_t>(seed_->value());
+    settings.seed = static_cast<std::uint32_t>(std::llround(seed_->value()));
     settings.planned = planned_;
     return settings;
 }

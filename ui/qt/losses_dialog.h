@@ -14,6 +14,7 @@
 #include "history/losses.h"
 
 class QComboBox;
+class QDoubleSpinBox;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -34,7 +35,7 @@ private:
 
     QSpinBox* packetPercent_;
     QSpinBox* ackPercent_;
-    QSpinBox* seed_;
+    QDoubleSpinBox* seed_;
     QListWidget* plannedList_;
     QComboBox* plannedWhat_;
     QSpinBox* plannedNumber_;
