@@ -177,3 +177,55 @@ TEST(Losses, PlanTextRoundTripsAndRefusesNonsense)
     EXPECT_GT(differ, 0);
     EXPECT_NEAR(lostA, 80, 30);
 }
+
+// Losses outlive a Reset, whose run counts transmissions afresh; a click
+// loss in one configuration reaches the same trip at once where it is past
+// the middle in another; a rewind moves all configurations or none.
+TEST(Comparison, PlansReachEveryConfigurationAndRewindsMoveAllOrNone)
+{
+    const auto lostPacket = [](const RunHistory& history, int number) {
+        for (const ladder::Trip& trip : history.ladder().trips())
+            if (trip.direction == ladder::Direction::Packet && trip.number == number &&
+                trip.transmission == 1)
+                return trip.ending == ladder::Ending::Lost;
+        return false;
+    };
+    Form1 form;
+    form.Form_Load();
+    RunHistory history(form);
+    history.setLosses({0, 0, 1, {{PlannedLoss::What::Packet, 2, 1}}});
+    history.apply(form, Start);
+    for (int t = 0; t < 200; ++t)
+        history.tick(form);
+    EXPECT_TRUE(lostPacket(history, 2));
+    history.apply(form, Start); // Reset
+    history.apply(form, Start);
+    ASSERT_EQ(history.runCount(), 2u);
+    for (int t = 0; t < 200; ++t)
+        history.tick(form);
+    EXPECT_TRUE(lostPacket(history, 2)) << "the new run's packet 2 is again its first transmission";
+
+    const Comparison::Configuration goBackN = Comparison::presetConfiguration("go-back-n");
+    Comparison comparison({goBackN, goBackN}, {});
+    comparison.apply(0, Start);
+    play(comparison, 50);
+    std::int16_t slot = -1;
+    for (std::int16_t k = 0; k < FlightSlots && slot < 0; ++k) {
+        const FlightButton& button = comparison.form(0).cmdPacket[k];
+        if (button.Visible && ladder::across(ladder::Direction::Packet, button.Top) > 0.5) slot = k;
+    }
+    ASSERT_GE(slot, 0);
+    const std::int32_t trip = comparison.history(1).ladder().activeTrip(ladder::Direction::Packet, slot);
+    ASSERT_GE(trip, 0);
+    comparison.apply(0, {EventKind::ClickPacket, slot, 0});
+    comparison.apply(0, {EventKind::ClickPacket, slot, 0});
+    EXPECT_EQ(comparison.history(1).ladder().trips()[static_cast<std::size_t>(trip)].ending,
+              ladder::Ending::Lost);
+    EXPECT_EQ(stateDigest(comparison.form(0)), stateDigest(comparison.form(1)));
+
+    EXPECT_FALSE(comparison.rewindTo(51));
+    EXPECT_EQ(comparison.history(1).ticks(), 50);
+    EXPECT_TRUE(comparison.rewindTo(20));
+    EXPECT_EQ(comparison.history(0).ticks(), 20);
+    EXPECT_EQ(comparison.history(1).ticks(), 20);
+}
