@@ -9,90 +9,16 @@
 
 #include "history/display_text.h"
 #include "history/run_file.h"
+#include "history/run_file_fields.h"
 #include "history/run_file_messages.h"
 #include "history/run_file_names.h"
 
 using Json = nlohmann::ordered_json;
 using namespace runfile::names;
 using namespace runfile::messages;
+using namespace runfile::fields;
 
 namespace {
-
-const char* typeWord(const Json& value)
-{
-    if (value.is_string()) return "text";
-    if (value.is_boolean()) return "true or false";
-    if (value.is_number()) return "a number";
-    if (value.is_array()) return "a list";
-    if (value.is_object()) return "an object";
-    return "null";
-}
-
-const Json& field(const Json& object, std::string_view name, const std::string& path)
-{
-    const auto found = object.find(name);
-    if (found == object.end()) refuse("The field " + inQuotes(path) + " is missing.");
-    return *found;
-}
-
-const Json& objectField(const Json& object, std::string_view name, const std::string& path)
-{
-    const Json& value = field(object, name, path);
-    if (!value.is_object())
-        refuse("The field " + inQuotes(path) + " should be an object, not " + typeWord(value) + ".");
-    return value;
-}
-
-std::int64_t wholeField(const Json& object, std::string_view name, const std::string& path,
-                        std::int64_t lowest, std::int64_t highest)
-{
-    const Json& value = field(object, name, path);
-    if (!value.is_number_integer())
-        refuse("The field " + inQuotes(path) + " should be a whole number, not " + typeWord(value) + ".");
-    const bool negative =
-        value.is_number_integer() && !value.is_number_unsigned() && value.get<std::int64_t>() < 0;
-    if (!negative && value.is_number_unsigned() &&
-        value.get<std::uint64_t>() > static_cast<std::uint64_t>(highest))
-        refuse("The field " + inQuotes(path) + " is " + value.dump() + ", outside " + std::to_string(lowest) +
-               " to " + std::to_string(highest) + ".");
-    const std::int64_t number = value.get<std::int64_t>();
-    if (number < lowest || number > highest)
-        refuse("The field " + inQuotes(path) + " is " + std::to_string(number) + ", outside " +
-               std::to_string(lowest) + " to " + std::to_string(highest) + ".");
-    return number;
-}
-
-std::string textField(const Json& object, std::string_view name, const std::string& path)
-{
-    const Json& value = field(object, name, path);
-    if (!value.is_string())
-        refuse("The field " + inQuotes(path) + " should be text, not " + typeWord(value) + ".");
-    return value.get<std::string>();
-}
-
-std::string optionalText(const Json& object, std::string_view name)
-{
-    if (!object.contains(name)) return {};
-    return textField(object, name, std::string(name));
-}
-
-bool flagField(const Json& object, std::string_view name, const std::string& path)
-{
-    const Json& value = field(object, name, path);
-    if (!value.is_boolean())
-        refuse("The field " + inQuotes(path) + " should be true or false, not " + typeWord(value) + ".");
-    return value.get<bool>();
-}
-
-template <std::size_t N>
-int nameIndex(const std::array<std::string_view, N>& names, const std::string& name, const std::string& path,
-              const char* what)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        if (names[i] == name) return static_cast<int>(i);
-    refuse("The field " + inQuotes(path) + " names no " + what +
-           " this program knows: " + inQuotes(displaytext::name(name)) + ".");
-}
 
 RunSettings readSettings(const Json& settingsJson, std::int64_t version, const std::string& prefix)
 {
