@@ -87,6 +87,9 @@ Comparison::Comparison(const RunScript& script) : losses_(script.losses)
         run.ticks = script.ticks;
         run.losses = script.losses;
         run.title.clear();
+        // A lesson's note is what makes a run pause at its last tick: all
+        // of a lesson's configurations end there together.
+        run.note = script.note;
         const std::string label =
             other.label.empty() ? "Run " + std::to_string(entries_.size() + 1) : other.label;
         entries_.push_back(std::make_unique<Entry>(label, run));
