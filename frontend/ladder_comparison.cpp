@@ -70,12 +70,19 @@ std::string comparisonSvg(const std::vector<Description>& descriptions,
                "\" text-anchor=\"middle\" font-weight=\"bold\" fill=\"" + cssColour(palette.text) + "\">" +
                escaped(name) + "</text>\n";
         std::string part = toSvg(descriptions[i], layout, palette, stateMarks);
-        // One document, so each part's clipping region needs a name of its own.
+        // One document, so each part's clipping region needs a name of its
+        // own; a group rather than a nested drawing, which simpler SVG
+        // readers (SVG Tiny) do not draw, and no background of its own.
         const std::string id = "ticks-" + std::to_string(i);
         replaceAll(part, "id=\"ticks\"", "id=\"" + id + "\"");
         replaceAll(part, "url(#ticks)", "url(#" + id + ")");
-        part.replace(0, 4, "<svg x=\"" + number(x) + "\" y=\"" + number(label) + "\"");
-        out += part;
+        replaceAll(part, "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", "");
+        const std::size_t body = part.find(">\n") + 2;
+        const std::size_t end = part.rfind("</svg>");
+        out +=
+            "<g class=\"configuration\" transform=\"translate(" + number(x) + " " + number(label) + ")\">\n";
+        out += part.substr(body, end - body);
+        out += "</g>\n";
     }
     out += "</svg>\n";
     return out;

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "frontend/ladder_drawing.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/compare_window.h"
 #include "ui/qt/form_view.h"
@@ -167,6 +168,11 @@ void CompareTest::aSavedComparisonOpensAgainToTheSameFigures()
             compare->step();
         saved = compare->comparison().figures();
         savedTicks = compare->comparison().ticks();
+        // The diagrams of both, side by side: a picture as wide as two.
+        find<QAction>(*compare, QStringLiteral("compareDiagram"))->trigger();
+        auto* picture = compare->findChild<QLabel*>(QStringLiteral("compareDiagram"));
+        QVERIFY(picture != nullptr);
+        QVERIFY(picture->pixmap().width() >= 2 * ladder::Layout{}.width);
         QVERIFY(compare->save(path));
     }
 

@@ -61,7 +61,7 @@ grep -q 'The run in this link cannot be opened' "$out/error" || { cat "$out/erro
     [ "$(wc -l < "$out/compare.csv")" -eq 4 ] || { cat "$out/compare.csv"; exit 1; }
 "$exporter" --run "$out/compare.json" --csv "$out/again.csv" --ladder-svg "$out/compare.svg" --to 400
 xmllint --noout "$out/compare.svg"
-[ "$(grep -c '<svg x=' "$out/compare.svg")" -eq 3 ] || { echo "three diagrams side by side"; exit 1; }
+[ "$(grep -c 'class="configuration"' "$out/compare.svg")" -eq 3 ] || { echo "three diagrams side by side"; exit 1; }
 cmp "$out/compare.csv" "$out/again.csv" || { echo "the saved comparison played differently"; exit 1; }
 # A planned loss: packet 5 lost once, and the run's figures in the CSV's last columns.
 "$exporter" --protocol go-back-n --lose p5 --csv "$out/lose.csv"

@@ -17,6 +17,7 @@
 #include "core/geometry.h"
 #include "core/numbers.h"
 #include "ui/qt/compare_chart.h"
+#include "ui/qt/compare_diagram.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/losses_dialog.h"
 #include "ui/qt/main_window.h"
@@ -113,6 +114,8 @@ void CompareWindow::buildControls()
     tools->addSeparator();
     connect(add("compareLosses", tr("&Losses\u2026"), QKeySequence()), &QAction::triggered, this,
             &CompareWindow::askLosses);
+    connect(add("compareDiagram", tr("&Diagram\u2026"), QKeySequence()), &QAction::triggered, this,
+            [this] { showComparisonDiagram(this, *comparison_); });
     connect(add("compareSave", tr("&Save\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
             this, [this] { owner_.askAndSaveScript(comparison_->script(), comparison_->ticks(), this); });
     tools->addSeparator();
