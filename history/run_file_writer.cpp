@@ -94,12 +94,14 @@ std::string writeRunText(const RunScript& script)
     head["format"] = runfile::FormatName;
     // The oldest version that holds what the run uses, so that older
     // programs still open a run that needs nothing newer.
-    head["version"] = script.losses.any() || !script.alongside.empty() ? runfile::FormatVersion : 2;
+    // A seed chosen before any rate is kept too: it decides what a rate set later loses.
+    const bool losses = script.losses != LossSettings{};
+    head["version"] = losses || !script.alongside.empty() ? runfile::FormatVersion : 2;
     if (!script.title.empty()) head["title"] = script.title;
     if (!script.note.empty()) head["note"] = script.note;
     head["ticks"] = script.ticks;
     if (!script.label.empty()) head["label"] = script.label;
-    if (script.losses.any()) {
+    if (losses) {
         Json planned = Json::array();
         for (const PlannedLoss& loss : script.losses.planned)
             planned.push_back(losses::planText({loss}));

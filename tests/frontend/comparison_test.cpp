@@ -167,6 +167,12 @@ TEST(Losses, PlanTextRoundTripsAndRefusesNonsense)
     }
     EXPECT_EQ(losses::summary({5, 2, 7, *plan}), "Losses: 5 % of packets, 2 % of ACKs (seed 7), 3 planned");
     EXPECT_EQ(losses::summary({}), "No losses");
+    // A seed chosen before any rate survives a file (found by the run file fuzzer).
+    RunScript seeded;
+    seeded.losses.seed = 7;
+    const RunFileResult back = readRunText(writeRunText(seeded));
+    ASSERT_TRUE(back.script) << back.error;
+    EXPECT_EQ(back.script->losses, seeded.losses);
     // Rates decide by seed: another seed loses other packets.
     const LossSettings a{20, 0, 1, {}}, b{20, 0, 2, {}};
     int differ = 0, lostA = 0;
