@@ -1,5 +1,6 @@
 #include "frontend/ladder_drawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -61,6 +62,16 @@ private:
     double spacing_;
     double last_ = -1e9;
 };
+
+// A comparison's diagrams: the configuration's name above each, a gap between them.
+constexpr double LabelHeight = 22;
+constexpr double Gap = 16;
+
+void replaceAll(std::string& text, std::string_view from, const std::string& to)
+{
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
 
 } // namespace
 
@@ -209,6 +220,49 @@ std::string toSvg(const Description& d, const Layout& layout, const Palette& pal
                "\" x2=\"" + number(axis + 5 * layout.scale) + "\" y2=\"" + number(at) + "\" stroke=\"" +
                cssColour(colour) + "\" stroke-width=\"" + number(2 * layout.scale) + "\"/>\n";
         (mark.atReceiver ? receiverMarks : senderMarks).write(at, mark.text, colour);
+    }
+    out += "</svg>\n";
+    return out;
+}
+
+std::string comparisonSvg(const std::vector<Description>& descriptions,
+                          const std::vector<std::string>& labels, const Layout& layout,
+                          const Palette& palette, bool stateMarks)
+{
+    const double each = layout.width * layout.scale;
+    const double gap = Gap * layout.scale;
+    const double label = LabelHeight * layout.scale;
+    double height = 0;
+    for (const Description& d : descriptions)
+        height = std::max(height, layout.height(d.from, d.to));
+    const double width =
+        descriptions.empty() ? 0 : descriptions.size() * each + (descriptions.size() - 1) * gap;
+    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(width) + "\" height=\"" +
+                      number(height + label) + "\" viewBox=\"0 0 " + number(width) + " " +
+                      number(height + label) + "\" font-family=\"sans-serif\" font-size=\"" +
+                      number(layout.fontSize * layout.scale) + "\">\n";
+    out += "<title>Time-sequence diagrams side by side</title>\n<rect width=\"100%\" height=\"100%\" "
+           "fill=\"#ffffff\"/>\n";
+    for (std::size_t i = 0; i < descriptions.size(); ++i) {
+        const double x = i * (each + gap);
+        const std::string name = i < labels.size() ? labels[i] : std::string();
+        out += "<text x=\"" + number(x + each / 2) + "\" y=\"" + number(label * 0.7) +
+               "\" text-anchor=\"middle\" font-weight=\"bold\" fill=\"" + cssColour(palette.text) + "\">" +
+               escaped(name) + "</text>\n";
+        std::string part = toSvg(descriptions[i], layout, palette, stateMarks);
+        // One document, so each part's clipping region needs a name of its
+        // own; a group rather than a nested drawing, which simpler SVG
+        // readers (SVG Tiny) do not draw, and no background of its own.
+        const std::string id = "ticks-" + std::to_string(i);
+        replaceAll(part, "id=\"ticks\"", "id=\"" + id + "\"");
+        replaceAll(part, "url(#ticks)", "url(#" + id + ")");
+        replaceAll(part, "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", "");
+        const std::size_t body = part.find(">\n") + 2;
+        const std::size_t end = part.rfind("</svg>");
+        out +=
+            "<g class=\"configuration\" transform=\"translate(" + number(x) + " " + number(label) + ")\">\n";
+        out += part.substr(body, end - body);
+        out += "</g>\n";
     }
     out += "</svg>\n";
     return out;

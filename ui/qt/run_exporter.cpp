@@ -220,17 +220,7 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    if (request.save) {
-        const RunHistory::SavedRun saved = history.script();
-        const std::string why =
-            saved.error.empty()
-                ? writeBytes(*request.save, QByteArray::fromStdString(writeRunText(saved.script)))
-                : saved.error;
-        if (!why.empty()) {
-            refuseWrite(*request.save, why);
-            return 1;
-        }
-    }
+    if (request.save && !saveRun(*request.save, history.script())) return 1;
     if (request.ladderSvg) {
         if (const std::string why = writeLadder(*request.ladderSvg, history, request, true); !why.empty()) {
             refuseWrite(*request.ladderSvg, why);

@@ -50,6 +50,9 @@ std::string writeBytes(const std::string& path, const QByteArray& bytes);
 // The same for text streamed by `write` ("-": standard output).
 std::string writeStream(const std::string& path, const std::function<void(std::ostream&)>& write);
 void refuseWrite(const std::string& path, const std::string& why);
+// Writes the run file `saved` holds to `path`, or says why not (its own
+// error, or the write's) and returns false.
+bool saveRun(const std::string& path, const RunHistory::SavedRun& saved);
 
 // Plays a comparison and writes its table of figures and its run file as
 // asked; each returns the program's exit status. Fresh configurations are

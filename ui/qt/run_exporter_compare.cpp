@@ -66,17 +66,7 @@ int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ti
             return 1;
         }
     }
-    if (request.save) {
-        const RunHistory::SavedRun saved = comparison.script();
-        const std::string why =
-            saved.error.empty()
-                ? writeBytes(*request.save, QByteArray::fromStdString(writeRunText(saved.script)))
-                : saved.error;
-        if (!why.empty()) {
-            refuseWrite(*request.save, why);
-            return 1;
-        }
-    }
+    if (request.save && !saveRun(*request.save, comparison.script())) return 1;
     return 0;
 }
 

@@ -132,4 +132,14 @@ void refuseWrite(const std::string& path, const std::string& why)
               << displaytext::name(why) << ".\n";
 }
 
+bool saveRun(const std::string& path, const RunHistory::SavedRun& saved)
+{
+    const std::string why = saved.error.empty()
+                                ? writeBytes(path, QByteArray::fromStdString(writeRunText(saved.script)))
+                                : saved.error;
+    if (why.empty()) return true;
+    refuseWrite(path, why);
+    return false;
+}
+
 } // namespace exporter
