@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/cell_states.h"
-#include "ui/window_layout.h"
+#include "frontend/cell_states.h"
+#include "frontend/window_layout.h"
 
 namespace {
 

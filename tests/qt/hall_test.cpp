@@ -25,6 +25,8 @@
 #include <QTreeView>
 #include <cmath>
 
+#include "frontend/view_texts.h"
+#include "frontend/window_layout.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
@@ -34,8 +36,6 @@
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
-#include "ui/view_texts.h"
-#include "ui/window_layout.h"
 
 using namespace window_support;
 

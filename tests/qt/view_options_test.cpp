@@ -18,12 +18,12 @@
 #include <set>
 
 #include "core/state_digest.h"
+#include "frontend/window_layout.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/screen_units.h"
-#include "ui/window_layout.h"
 
 using namespace window_support;
 

@@ -7,9 +7,9 @@
 #include <array>
 #include <cmath>
 
+#include "frontend/chart_looks.h"
 #include "history/run_figures.h"
 #include "history/run_trace.h"
-#include "ui/chart_looks.h"
 #include "ui/qt/screen_units.h"
 
 namespace {

@@ -40,9 +40,9 @@
 
 #include "core/events.h"
 #include "core/form.h"
-#include "ui/cell_states.h"
-#include "ui/view_texts.h"
-#include "ui/window_layout.h"
+#include "frontend/cell_states.h"
+#include "frontend/view_texts.h"
+#include "frontend/window_layout.h"
 
 class CellLabel;
 class PaintLayer;

@@ -1,9 +1,9 @@
-#include "ui/cell_states.h"
-#include "ui/chart_looks.h"
-#include "ui/view_texts.h"
+#include "frontend/cell_states.h"
+#include "frontend/chart_looks.h"
+#include "frontend/view_texts.h"
+#include "frontend/window_layout.h"
 #include "ui/web/json_text.h"
 #include "ui/web/page_layout.h"
-#include "ui/window_layout.h"
 
 namespace web {
 

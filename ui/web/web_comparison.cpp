@@ -6,7 +6,7 @@
 #include "core/state_digest.h"
 #include "frontend/link_settings.h"
 #include "frontend/run_names.h"
-#include "ui/view_texts.h"
+#include "frontend/view_texts.h"
 #include "ui/web/json_text.h"
 #include "ui/web/network_json.h"
 #include "ui/web/web_session.h"
