@@ -1,10 +1,10 @@
 // The exporter's command line: what to play, what to write, and the losses.
 #include <charconv>
 
+#include "frontend/exporter_command_line.h"
 #include "frontend/protocol_presets.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
-#include "ui/qt/run_exporter.h"
 
 namespace exporter {
 
