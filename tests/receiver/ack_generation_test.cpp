@@ -1,5 +1,5 @@
 // Putting ACKs on the wire: slot choice, what an ACK says, running out of slots.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,5 +1,5 @@
 // Figures, the state name, and the two commentary lines with their priorities.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,6 +1,6 @@
 // The receiver: taking packets into the window, the in-order edge, aliasing
 // and delayed ACKs.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,5 +1,5 @@
 // Queueing new packets and launching them into flight slots.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,7 +1,7 @@
 // Long runs under every combination of the five protocol options, with packets
 // and ACKs lost by double clicks along the way: the transfer must recover from
 // every loss, and the strips must stay well formed after every tick.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 #include <bit>
 #include <string>

@@ -1,5 +1,5 @@
 // Start-up, reset and the run-control buttons.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,6 +1,6 @@
 // What the sender does with acknowledgements: duplicates, the window rules,
 // fast retransmit and recovery, selective acknowledgement and Auto RTT.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

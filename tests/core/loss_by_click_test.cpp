@@ -1,5 +1,5 @@
 // Holding and removing packets and ACKs in flight by clicking them.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,5 +1,5 @@
 // The two strips: window frames, sliding numbers on, and the green receive window.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,6 +1,6 @@
 // The page's pictures in docs/: a phone held upright and on its side, and
 // the desktop-sized page in the colour-blind safe palette with state marks.
-//   node ui/web/tests/_shot.mjs SITE_DIR DOCS_DIR
+//   node tests/web/_shot.mjs SITE_DIR DOCS_DIR
 import { launchBrowser, openPage, siteUrl } from './browser.mjs';
 
 const [site, docs] = process.argv.slice(2);

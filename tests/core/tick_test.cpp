@@ -3,7 +3,7 @@
 #include <random>
 
 #include "core/events.h"
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

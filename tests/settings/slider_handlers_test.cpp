@@ -1,5 +1,5 @@
 // The four sliders: timeout, transmit window, receive window, sequence space.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,5 +1,5 @@
 // Retransmission timers, the first-packet rule and the Auto RTT back-off.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -1,5 +1,5 @@
 // The protocol option boxes: dependencies, flags, figures and timeout presets.
-#include "test_support.h"
+#include "tests/test_support.h"
 
 using namespace support;
 

@@ -3,8 +3,12 @@
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
+import { createRequire } from 'node:module';
 import { pathToFileURL } from 'node:url';
-import puppeteer from 'puppeteer-core';
+
+// The page's npm packages (puppeteer-core among them) are installed beside its sources.
+const require = createRequire(new URL('../../ui/web/package.json', import.meta.url));
+const puppeteer = require('puppeteer-core');
 
 export const chromiumPath = process.env.CHROMIUM || '/usr/bin/chromium';
 
