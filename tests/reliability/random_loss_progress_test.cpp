@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "tests/reliability/invariants.h"
-#include "tests/reliability/random_events.h"
+#include "core/invariants.h"
+#include "core/random_events.h"
 
 namespace reliability {
 namespace {

@@ -4,13 +4,13 @@
 
 #include "core/events.h"
 #include "core/numbers.h"
+#include "core/random_events.h"
 #include "core/state_digest.h"
 #include "frontend/chart_looks.h"
 #include "frontend/run_names.h"
 #include "frontend/view_texts.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
-#include "tests/reliability/random_events.h"
 #include "ui/web/json_text.h"
 #include "ui/web/page_layout.h"
 

@@ -1,11 +1,11 @@
-#include "tests/reliability/random_events.h"
+#include "core/random_events.h"
 
 #include <algorithm>
 #include <optional>
 
+#include "core/invariants.h"
 #include "core/numbers.h"
 #include "core/state_digest.h"
-#include "tests/reliability/invariants.h"
 
 namespace reliability {
 

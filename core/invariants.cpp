@@ -1,4 +1,4 @@
-#include "tests/reliability/invariants.h"
+#include "core/invariants.h"
 
 #include <charconv>
 #include <optional>
