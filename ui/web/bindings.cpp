@@ -3,7 +3,6 @@
 // on the JavaScript side.
 #include <emscripten/bind.h>
 
-#include "bench/busy_tick_timing.h"
 #include "ui/web/web_comparison.h"
 #include "ui/web/web_session.h"
 
@@ -97,6 +96,4 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("savedRunJson", &WebComparison::savedRunJson)
         .function("digest", &WebComparison::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
-    // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.
-    emscripten::function("busyTickNanoseconds", &bench::busyTickNanoseconds);
 }

@@ -111,7 +111,8 @@ export interface Engine {
   WebSession: new (query: string) => WebSession;
   WebComparison: new (session: WebSession, choices: string) => WebComparison;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
-  busyTickNanoseconds(ticks: number): number;
+  // Only in the site `make bench` builds for its measurements.
+  busyTickNanoseconds?(ticks: number): number;
 }
 
 // The user's actions, numbered as EventKind in core/events.h.

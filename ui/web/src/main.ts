@@ -412,7 +412,7 @@ class Page {
       linkNow: async () => (await this.shareLink()).link,
       randomEventDigests: (seed: number, batches: number, size: number) =>
         this.engine.randomEventDigests(seed, batches, size),
-      busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds(ticks),
+      busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds?.(ticks),
       ladderJson: (from: number, to: number) => this.session.ladderJson(from, to),
       ladderDrawn: () => this.ladder?.drawn(),
       // Milliseconds of one redraw of the diagram's ticks in view, layout excluded.
