@@ -9,7 +9,7 @@
 // The safe colours are chosen so that every pair of states of one strip, and
 // the timeout bar among the sender states, stays clearly apart for normal
 // vision and under protanopia, deuteranopia and tritanopia, and every one
-// stands out from the cells' light background (tests/cell_states_test.cpp
+// stands out from the cells' light background (the cell states test
 // proves it). Colours are 0x00BBGGRR, as the model writes them.
 #pragma once
 

@@ -3,8 +3,8 @@
 // browser one) reads, so that two windows can never drift apart.
 //
 // Plain constexpr data, no toolkit. Positions are twips from the top-left
-// corner of the client area (ui/layout.h holds the geometry the simulation
-// itself relies on; this table builds on it). Colours are 0x00BBGGRR, as the
+// corner of the client area (core/geometry.h holds the geometry the
+// simulation itself relies on; this table builds on it). Colours are 0x00BBGGRR, as the
 // model writes them. The list is in creation order, which is also stacking
 // order: the strips first, then the panel, and the flight buttons on top of
 // everything they pass over.

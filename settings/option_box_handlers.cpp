@@ -1,4 +1,6 @@
-// The protocol option boxes.
+// The protocol option boxes' click handlers and ApplyOptions, which reads
+// the boxes into the model's option flags. Nothing here is stored between
+// sessions: the boxes are part of the running model like every other control.
 //
 // Congestion avoidance and fast retransmit exist only on top of slow start:
 // without it their boxes are disabled and keep their check marks, so ticking

@@ -1,4 +1,5 @@
-// The four sliders: timeout, transmit window, receive window, sequence space.
+// The four sliders' change handlers: timeout, transmit window, receive
+// window, sequence space.
 //
 // The bars are also the program's own display of these values: the program
 // moves them (start-up, the state display, timeouts, Auto RTT, option presets)

@@ -132,7 +132,7 @@ export const OptionBoxOf: Record<string, number> = {
 };
 export const SliderIdOf: Record<string, number> = { HScroll1: 0, VScroll1: 1, VScroll2: 2, VScroll3: 3 };
 
-// One control of the window's layout table (ui/window_layout.h), in twips.
+// One control of the window's layout table (frontend/window_layout.h), in twips.
 export interface LayoutControl {
   name: string;
   kind: 'cell' | 'label' | 'bar' | 'box' | 'frame' | 'button' | 'check' | 'vslider' | 'hslider' | 'flight';
@@ -196,8 +196,8 @@ export interface WindowChanges {
   run?: RunState;
 }
 
-// The view options' tables, the ones the desktop reads (ui/cell_states.h,
-// ui/view_texts.h, ui/chart_looks.h).
+// The view options' tables, the ones the desktop reads (frontend/cell_states.h,
+// frontend/view_texts.h, frontend/chart_looks.h).
 export interface CellStateLook { strip: 'tx' | 'rx'; colour: string; safe: string; mark: string; words: string; legend: string }
 export interface FigureLook { name: string; colour: string; width: number; dash: 'solid' | 'dashed' | 'dotted' }
 export interface MarkerLook {
