@@ -36,6 +36,12 @@ inline constexpr std::array<FigureLook, 4> Figures = {{
     {"Rx window", rgb(110, 110, 110), 2, Dash::Dotted},
 }};
 
+// One colour per configuration of a comparison, in both front ends: the
+// chart's own first three, blue, orange and green, which stay apart for most
+// colour-blind readers.
+inline constexpr std::array<Colour, 3> ConfigurationColours = {Figures[0].colour, Figures[1].colour,
+                                                               Figures[2].colour};
+
 enum class MarkerShape { Triangle, Star, Square, Diamond, Circle, Pentagon };
 
 // Where a marker sits: losses along the bottom, the rest on the transmit

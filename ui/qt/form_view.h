@@ -41,6 +41,7 @@
 #include "core/events.h"
 #include "core/form.h"
 #include "frontend/cell_states.h"
+#include "frontend/flight_picking.h"
 #include "frontend/view_texts.h"
 #include "frontend/window_layout.h"
 
@@ -68,11 +69,7 @@ public:
     static constexpr int LostMarkMilliseconds = view_texts::LostMarkMilliseconds;
 
     // A travelling packet or ACK, picked with the keyboard.
-    struct FlightPick {
-        bool ack;
-        int slot;
-        bool operator==(const FlightPick&) const = default;
-    };
+    using FlightPick = flight_picking::Pick;
 
     // `form` must outlive the view; `sink` receives every user action.
     FormView(const Form1& form, EventSink sink, QWidget* parent = nullptr);

@@ -75,7 +75,11 @@ void writeChart(JsonText& json)
         .key("alpha")
         .value(chart_looks::AvoidanceShadeAlpha);
     json.endObject();
-    json.key("cursor").colour(chart_looks::CursorColour).endObject();
+    json.key("cursor").colour(chart_looks::CursorColour);
+    json.key("configurations").beginArray();
+    for (const Colour colour : chart_looks::ConfigurationColours)
+        json.colour(colour);
+    json.endArray().endObject();
 }
 
 } // namespace
