@@ -7,7 +7,7 @@
 import uPlot from 'uplot';
 import { ComparisonSamples, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
 import { showFigures } from './figures_table';
-import { TickClock } from './tick_clock';
+import { OneAtATime, TickClock } from './tick_clock';
 import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
 
@@ -40,7 +40,7 @@ export class CompareView {
   private redrawTimer = 0;
   private shownAt = 0;
   private cursor: number | null = null;
-  private busy = false;
+  private readonly actions = new OneAtATime();
   private closed = false;
   private readonly clock: TickClock;
   // One colour per configuration: the window solid, the goodput dashed.
@@ -52,7 +52,7 @@ export class CompareView {
     this.clock = new TickClock(comparison, {
       tick: () => this.run(() => comparison.tick(), true),
       standsStill: () => this.closed,
-      busy: () => this.busy,
+      busy: () => this.actions.busy,
     });
     const count = comparison.size();
     this.windows = Array.from({ length: count }, () => []);
@@ -108,13 +108,7 @@ export class CompareView {
 
   // One action, run to completion; then the windows catch up.
   run(action: () => void, byClock = false): void {
-    if (this.closed || this.busy || this.host.messageOpen()) return;
-    this.busy = true;
-    try {
-      action();
-    } finally {
-      this.busy = false;
-    }
+    if (this.closed || this.host.messageOpen() || !this.actions.run(action)) return;
     this.refresh(byClock);
   }
 

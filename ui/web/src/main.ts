@@ -11,7 +11,7 @@ import { RunBar } from './run_bar';
 import { openLinkedRun } from './run_link';
 import { RunPanels } from './run_panels';
 import { ShareControls } from './share_controls';
-import { TickClock } from './tick_clock';
+import { OneAtATime, TickClock } from './tick_clock';
 import { TouchBar } from './touch_bar';
 import { WindowView } from './window_view';
 
@@ -90,7 +90,7 @@ class Page {
   private share: ShareControls | null = null;
   private compare: CompareMode | null = null;
   private readoutShownAt = 0;
-  private busy = false;
+  private readonly actions = new OneAtATime();
 
   constructor(private readonly engine: Engine, private readonly facts: PageFacts, private readonly session: WebSession,
     embed: boolean) {
@@ -106,7 +106,7 @@ class Page {
     this.clock = new TickClock(session, {
       tick: () => this.run(() => session.tick(), true),
       standsStill: () => Boolean(this.compare?.view),
-      busy: () => this.busy,
+      busy: () => this.actions.busy,
     });
     if (embed) document.body.classList.add('embed');
     else element('beyond').hidden = false;
@@ -158,14 +158,8 @@ class Page {
   // One user action or step: runs to completion, then the page catches up.
   // Nothing runs inside it, and nothing runs while the model's box is open.
   run(action: () => void, byClock = false): void {
-    if (this.busy || this.compare?.view || element<HTMLDialogElement>('messageBox').open) return;
-    this.busy = true;
-    try {
-      action();
-    } finally {
-      this.busy = false;
-    }
-    this.refresh(byClock);
+    if (this.compare?.view || element<HTMLDialogElement>('messageBox').open) return;
+    if (this.actions.run(action)) this.refresh(byClock);
   }
 
   // The Network panel works on whatever is on screen; Compare switches the page over.

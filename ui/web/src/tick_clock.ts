@@ -2,7 +2,8 @@
 // at the interval the engine gives and only while the engine says the clock
 // runs (the speed and the rule of when it runs are the engine's). Never two
 // ticks at once and no catching up: after a stall (a hidden tab, a busy
-// machine) the run goes on from where it was.
+// machine) the run goes on from where it was. Beside it, the rule that one
+// action runs at a time, which the clock waits on.
 export interface ClockSource {
   clockRuns(): boolean;
   clockInterval(): number;
@@ -50,5 +51,25 @@ export class TickClock {
     }
     this.lastTickStart = performance.now();
     this.owner.tick();
+  }
+}
+
+// One action at a time, each run to completion: an action that arrives while
+// another runs (a tick firing inside a click, say) is dropped.
+export class OneAtATime {
+  private running = false;
+
+  get busy(): boolean { return this.running; }
+
+  // False when another action was running and this one was dropped.
+  run(action: () => void): boolean {
+    if (this.running) return false;
+    this.running = true;
+    try {
+      action();
+    } finally {
+      this.running = false;
+    }
+    return true;
   }
 }
