@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "history/export_text.h"
 #include "ui/cell_states.h"
 
 namespace ladder {
@@ -23,10 +24,12 @@ std::string number(double value)
     return text;
 }
 
+// Markup characters escaped, and the characters XML forbids (a label of a
+// stranger's file may hold U+FFFF) left out, so that the drawing always parses.
 std::string escaped(std::string_view text)
 {
     std::string out;
-    for (const char c : text) {
+    for (const char c : exporttext::xmlSafe(text)) {
         if (c == '&')
             out += "&amp;";
         else if (c == '<')

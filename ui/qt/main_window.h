@@ -180,7 +180,9 @@ public:
     // Sharing (main_window_share.cpp): the published page's address, the
     // link to the run on screen (empty, with the refusal, when it cannot
     // travel) and its QR code.
-    void setPageAddress(const QString& address);
+    // Sets where the page is published (an http, https or file address; ""
+    // forgets it). Returns the sentence refusing any other, which is not kept.
+    QString setPageAddress(const QString& address);
     const QString& pageAddress() const { return pageAddress_; }
     QString linkToRun(QString* refusal = nullptr) const;
     void showLinkQr();
@@ -189,6 +191,10 @@ public:
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
+
+    // The refusal box (named "refusal"), its sentence as plain text; the run
+    // on screen is untouched.
+    void refuse(const QString& sentence);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -200,7 +206,6 @@ private:
     void askAndOpen();
     void askAndSave();
     void showLessons();
-    void refuse(const QString& sentence);
     void showRunChanges();
     void buildRunMenu();
     void buildOptionsMenu();
