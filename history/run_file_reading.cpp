@@ -105,7 +105,7 @@ private:
 // Reading in steps
 
 struct RunTextReading::State {
-    enum class Stage { Bytes, Parse, Run, Done };
+    enum class Stage { Bytes, Parse, Run, Release, Done };
 
     std::string owned;
     std::string_view text;
@@ -125,7 +125,7 @@ struct RunTextReading::State {
     void refuse(std::string sentence)
     {
         result = {std::nullopt, std::move(sentence)};
-        stage = Stage::Done;
+        stage = Stage::Release;
     }
 
     // The same judgement of the bytes in every front end, before the parser's.
@@ -179,13 +179,42 @@ struct RunTextReading::State {
     {
         try {
             result = {runfile::document::readScript(root), {}};
-            stage = Stage::Done;
         } catch (const Refusal& refusal) {
-            refuse(refusal.sentence);
+            result = {std::nullopt, refusal.sentence};
         } catch (const Json::exception&) {
-            refuse("The file holds a value of the wrong kind.");
+            result = {std::nullopt, "The file holds a value of the wrong kind."};
         }
-        root = Json(); // the document's memory goes at once, not with the reading
+        stage = Stage::Release;
+    }
+
+    // The document's memory goes at once, not with the reading, in steps of
+    // their own: freeing a million values takes as long as reading them.
+    void release(std::size_t bytes)
+    {
+        std::size_t budget = std::max<std::size_t>(bytes / 8, 1);
+        if (releaseSome(root, budget)) stage = Stage::Done;
+    }
+
+    // Frees values from the back of `value` until `budget` of them are gone;
+    // true once `value` holds nothing more.
+    static bool releaseSome(Json& value, std::size_t& budget)
+    {
+        if (!value.is_array() && !value.is_object()) return true;
+        while (budget > 0) {
+            if (value.is_array()) {
+                auto& list = value.get_ref<Json::array_t&>();
+                if (list.empty()) return true;
+                if (!releaseSome(list.back(), budget)) return false;
+                list.pop_back();
+            } else {
+                auto& fields = value.get_ref<Json::object_t&>();
+                if (fields.empty()) return true;
+                if (!releaseSome(fields.back().second, budget)) return false;
+                fields.pop_back();
+            }
+            --budget;
+        }
+        return false;
     }
 };
 
@@ -216,6 +245,9 @@ bool RunTextReading::step(std::size_t bytes)
         break;
     case State::Stage::Run:
         state.readRun();
+        break;
+    case State::Stage::Release:
+        state.release(bytes);
         break;
     case State::Stage::Done:
         break;

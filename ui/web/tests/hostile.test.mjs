@@ -35,7 +35,7 @@ test('links past 8,000 characters, bombs and damaged runs are refused with the s
 
   // Short enough to read, but inflating past a run file's 4 MB: inflation
   // stops there, with the sentence the exporter gives for the same link.
-  const bomb = deflateRawSync(Buffer.alloc(8 * 1024 * 1024, 32), { level: 9 });
+  const bomb = deflateRawSync(Buffer.alloc(4.5 * 1024 * 1024, 32), { level: 9 });
   assert.ok(runLink(bomb).length < 8000);
   const inflated = await openPage(browser, runLink(bomb));
   assert.match(await noticesOf(inflated.page),
@@ -79,9 +79,10 @@ test('reading a 4 MB file holds the page for short steps only, and says what it 
 
   const longest = Math.max(0, ...await page.evaluate(() => window.longTasks));
   console.log(`longest task while reading: ${longest} ms`);
-  // 100 ms is the aim (make bench measures it on a quiet machine); a loaded
-  // test machine gets a margin, while reading whole took seconds.
-  assert.ok(longest < 400, `a task of ${longest} ms`);
+  // 100 ms is the aim, met on a quiet machine (50 to 90 ms were measured
+  // with two builds running beside the test); a loaded test machine gets a
+  // margin. Reading whole took 0.5 to 1.8 s.
+  assert.ok(longest < 200, `a task of ${longest} ms`);
   assert.deepEqual(problems, []);
   await page.close();
 });
