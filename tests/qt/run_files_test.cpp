@@ -145,7 +145,10 @@ void RunFilesTest::aLongNoteScrollsInABoxThatFitsTheScreen()
     auto* note = window.findChild<QDialog*>(QStringLiteral("lessonNote"));
     QVERIFY(note && note->isVisible());
     const QRect screen = note->screen()->availableGeometry();
-    QVERIFY2(note->height() <= screen.height() && note->width() <= screen.width(),
+    // As wide as lines of about 70 characters, no taller than the screen.
+    const int lineWidth = note->fontMetrics().averageCharWidth() * 60;
+    QVERIFY2(note->height() <= screen.height() && note->width() <= screen.width() &&
+                 note->width() >= lineWidth,
              qPrintable(QStringLiteral("%1 x %2").arg(note->width()).arg(note->height())));
     auto* text = note->findChild<QTextBrowser*>(QStringLiteral("lessonNoteText"));
     QVERIFY(text && text->verticalScrollBar()->maximum() > 0);

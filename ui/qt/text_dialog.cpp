@@ -5,8 +5,10 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 
 namespace text_dialog {
 
@@ -40,10 +42,14 @@ void fitToText(QDialog& dialog, const Parts& parts, QWidget* parent)
 {
     QTextBrowser* text = parts.text;
     const int lineWidth = text->fontMetrics().averageCharWidth() * 70;
-    text->document()->setTextWidth(
-        std::max(lineWidth, static_cast<int>(std::ceil(text->document()->idealWidth()))));
-    const QSize textSize(static_cast<int>(std::ceil(text->document()->size().width())),
-                         static_cast<int>(std::ceil(text->document()->size().height())));
+    // Measured on a copy: the browser lays its own document out to its
+    // viewport, which is not yet sized.
+    const std::unique_ptr<QTextDocument> measured(text->document()->clone());
+    measured->setDefaultFont(text->font());
+    measured->setTextWidth(lineWidth);
+    measured->setTextWidth(std::max(lineWidth, static_cast<int>(std::ceil(measured->idealWidth()))));
+    const QSize textSize(static_cast<int>(std::ceil(measured->size().width())),
+                         static_cast<int>(std::ceil(measured->size().height())));
     const QMargins margins = parts.layout->contentsMargins();
     QSize size =
         textSize + QSize(margins.left() + margins.right() + text->verticalScrollBar()->sizeHint().width(),
