@@ -116,7 +116,8 @@ TEST(RunLink, DamagedAndOversizedLinksAreRefusedWithASentence)
     // compressed run make it damaged, as the browser judges it.
     const std::string lesson =
         "https://example.org/?tx=3#run=" + runlink::runPayload(writeRunText(RunScript{}));
-    const std::string padded = lesson + "&" + std::string(runlink::MaxLinkCharacters - lesson.size() - 1, 'x');
+    const std::string padded =
+        lesson + "&" + std::string(runlink::MaxLinkCharacters - lesson.size() - 1, 'x');
     EXPECT_TRUE(runlink::openLink(form, history, padded).openedRun);
     const runlink::OpenedLink tooLong = runlink::openLink(form, history, padded + "x");
     EXPECT_FALSE(tooLong.openedRun);
