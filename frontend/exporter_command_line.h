@@ -37,6 +37,17 @@ struct Request {
     LossSettings lossesOver(LossSettings losses) const;
 };
 
+// The ticks the diagram draws: --from and --to within the ticks the record
+// keeps (first to last), or the sentence refusing them; `notice` says where
+// the record cut the ticks asked for.
+struct DiagramTicks {
+    std::int32_t from = 0;
+    std::int32_t to = 0;
+    std::string refusal;
+    std::string notice;
+};
+DiagramTicks diagramTicks(const Request& request, std::int32_t first, std::int32_t last);
+
 std::string usage();
 std::string help();
 Request parse(const std::vector<std::string>& arguments);

@@ -224,10 +224,12 @@ void LadderTrace::dropBefore(std::int32_t tick)
     for (std::size_t i = 0; i < trips_.size(); ++i) {
         const ladder::Trip& trip = trips_[i];
         if (trip.ended >= 0 && trip.ended < tick) {
-            if (trip.direction == Direction::Packet)
+            if (trip.direction == Direction::Packet) {
                 highestDropped_ = std::max(highestDropped_, trip.number);
-            else
+                droppedResends_ += trip.again ? 1 : 0;
+            } else {
                 lastAskedDropped_ = trip.number;
+            }
             continue;
         }
         moved[i] = static_cast<std::int32_t>(kept);

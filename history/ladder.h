@@ -94,6 +94,9 @@ public:
     void truncateTo(std::int32_t tick);
     // Forgets the trips that ended before tick `tick`.
     void dropBefore(std::int32_t tick);
+    // How many of the forgotten trips were packets sent again: the run's
+    // retransmissions still count them.
+    std::int32_t droppedResends() const { return droppedResends_; }
 
     // In the order they left.
     const std::vector<ladder::Trip>& trips() const { return trips_; }
@@ -145,4 +148,5 @@ private:
     // The same of the trips dropped from the front, for finding them again after a cut.
     std::int16_t highestDropped_ = -1;
     std::int16_t lastAskedDropped_ = -1;
+    std::int32_t droppedResends_ = 0;
 };

@@ -237,6 +237,9 @@ void RunHistory::open(Form1& form, const RunScript& script)
     form.showMessageBox = std::move(hook);
 
     beginRun(form, false, script.title);
+    current().note = script.note;
+    current().label = script.label;
+    current().questions = script.questions;
     losses_ = script.losses;
     script_ = script.actions;
     scriptNext_ = 0;
@@ -279,6 +282,12 @@ RunHistory::SavedRun RunHistory::script() const
         saved.script.actions = run.recorder.eventsFrom(0);
         saved.script.ticks = ticks();
     }
+    saved.script.note = run.note;
+    saved.script.label = run.label;
+    // A question about a tick the run no longer reaches (it was branched
+    // before it) is left out: the file must read back.
+    for (const RunQuestion& question : run.questions)
+        if (question.tick <= saved.script.ticks) saved.script.questions.push_back(question);
     return saved;
 }
 

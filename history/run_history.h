@@ -110,7 +110,8 @@ public:
     void open(Form1& form, const RunScript& script);
 
     // The current run as a run file: the recording being replayed, or the
-    // run as recorded so far. Empty `error` when it can be saved.
+    // run as recorded so far, with the title, note, label and questions of
+    // the file it was opened from. Empty `error` when it can be saved.
     struct SavedRun {
         RunScript script;
         std::string error;
@@ -159,6 +160,10 @@ public:
         int number;         // 1 for the session's first run
         bool afterReset;    // began with a Reset, rather than at start-up or from a file
         std::string title;
+        // What the file it was opened from says beside its run, saved with it again.
+        std::string note;
+        std::string label;
+        std::vector<RunQuestion> questions;
     };
     std::size_t runCount() const { return runs_.size(); }
     const Run& run(std::size_t index) const { return *runs_[index]; }

@@ -260,7 +260,21 @@ void ObservedState::capture(const Form1& form)
     }
 }
 
-RunTrace::RunTrace(const Form1& startup) { samples_.push_back(sampleOf(startup)); }
+RunTrace::RunTrace(const Form1& startup)
+{
+    samples_.push_back(sampleOf(startup));
+    startRxNext_ = samples_.front().rxNext;
+}
+
+std::int32_t RunTrace::rxNextAt(std::int32_t tick) const
+{
+    if (tick >= firstTick_ && tick <= ticks()) return sample(tick).rxNext;
+    if (tick == 0) return startRxNext_;
+    const std::int32_t tailFirst = firstTick_ - static_cast<std::int32_t>(rxNextBeforeFirst_.size());
+    if (tick >= tailFirst && tick < firstTick_)
+        return rxNextBeforeFirst_[static_cast<std::size_t>(tick - tailFirst)];
+    return -1;
+}
 
 void RunTrace::recordTick(const ObservedState& before, const Form1& after)
 {
@@ -315,6 +329,17 @@ void RunTrace::dropBefore(std::int32_t tick)
     for (auto entry = log_.begin(); entry != firstKept; ++entry)
         logTextBytes_ -= entry->text.capacity();
     logDropped_ += static_cast<std::uint64_t>(firstKept - log_.begin());
+    // Tick 0 is start-up: nothing has happened in it.
+    for (std::size_t i = firstTick_ == 0 ? 1 : 0; i < droppedSamples; ++i) {
+        const Markers markers = samples_[i].markers();
+        dropped_.timeouts += (markers & marker::Timeout) != 0;
+        dropped_.drops += (markers & marker::OutOfOrderDrop) != 0;
+    }
+    for (std::size_t i = droppedSamples > KeptBeforeFirst ? droppedSamples - KeptBeforeFirst : 0;
+         i < droppedSamples; ++i)
+        rxNextBeforeFirst_.push_back(samples_[i].rxNext);
+    if (rxNextBeforeFirst_.size() > KeptBeforeFirst)
+        rxNextBeforeFirst_.erase(rxNextBeforeFirst_.begin(), rxNextBeforeFirst_.end() - KeptBeforeFirst);
     log_.erase(log_.begin(), firstKept);
     log_.shrink_to_fit();
     samples_.erase(samples_.begin(), samples_.begin() + static_cast<std::ptrdiff_t>(droppedSamples));

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "frontend/qr_code.h"
+#include "history/display_text.h"
 #include "ui/qt/menu_actions.h"
 #include "ui/qt/preferences.h"
 #include "ui/qt/qr_dialog.h"
@@ -34,7 +35,9 @@ void LinkSharing::buildActions(QMenu* view)
                              &window_, QObject::tr("Page Address"),
                              QObject::tr("The address where the page is published (https://...):"),
                              QLineEdit::Normal, pageAddress_, &ok);
-                         if (ok) setPageAddress(address);
+                         if (!ok) return;
+                         if (const QString refusal = setPageAddress(address); !refusal.isEmpty())
+                             refuse_(refusal);
                      });
     showAction();
 }
@@ -49,7 +52,7 @@ void LinkSharing::showAction()
                                            "Address or --page-url URL)"));
 }
 
-void LinkSharing::setPageAddress(const QString& address)
+QString LinkSharing::setPageAddress(const QString& address)
 {
     const QUrl url(address.trimmed(), QUrl::StrictMode);
     const bool usable =
@@ -59,6 +62,11 @@ void LinkSharing::setPageAddress(const QString& address)
     pageAddress_ = usable ? url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString() : QString();
     preferences_.remember(PageUrlKey, pageAddress_);
     showAction();
+    if (usable || address.trimmed().isEmpty()) return {};
+    // Anything else (a "javascript:" address among them) would make links no browser should follow.
+    return QObject::tr("The page address %1 is not used: it must be a web address beginning with https:// or "
+                       "http://, or a file:// address.")
+        .arg(QString::fromStdString(displaytext::name("\"" + address.trimmed().toStdString() + "\"")));
 }
 
 void LinkSharing::takeUpPageAddress()

@@ -24,7 +24,9 @@ public:
 
     void buildActions(QMenu* view);
 
-    void setPageAddress(const QString& address);
+    // Sets where the page is published (an http, https or file address; ""
+    // forgets it). Returns the sentence refusing any other, which is not kept.
+    QString setPageAddress(const QString& address);
     const QString& pageAddress() const { return pageAddress_; }
     // The address the preferences remember, once they are in use.
     void takeUpPageAddress();

@@ -275,6 +275,7 @@ void MainWindow::askAndSaveScript(const RunHistory::SavedRun& saved, std::int32_
 const QString& MainWindow::lastRefusal() const { return files_->lastRefusal(); }
 bool MainWindow::exportChartPng(const QString& path) { return files_->exportChartPng(path); }
 bool MainWindow::exportChartSvg(const QString& path) { return files_->exportChartSvg(path); }
+void MainWindow::refuse(const QString& sentence) { files_->refuse(sentence); }
 bool MainWindow::exportRunCsv(const QString& path) { return files_->exportRunCsv(path); }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
@@ -353,7 +354,7 @@ void MainWindow::usePreferences(QSettings* settings)
 QString MainWindow::lastFolder() const { return preferences_.lastFolder(); }
 void MainWindow::rememberFolder(const QString& filePath) { preferences_.rememberFolder(filePath); }
 
-void MainWindow::setPageAddress(const QString& address) { sharing_->setPageAddress(address); }
+QString MainWindow::setPageAddress(const QString& address) { return sharing_->setPageAddress(address); }
 const QString& MainWindow::pageAddress() const { return sharing_->pageAddress(); }
 QString MainWindow::linkToRun(QString* refusal) const { return sharing_->linkToRun(refusal); }
 void MainWindow::showLinkQr() { sharing_->showLinkQr(); }

@@ -163,7 +163,9 @@ public:
 
     // Sharing: the published page's address, the link to the run on screen
     // (empty, with the refusal, when it cannot travel) and its QR code.
-    void setPageAddress(const QString& address);
+    // Sets where the page is published (an http, https or file address; ""
+    // forgets it). Returns the sentence refusing any other, which is not kept.
+    QString setPageAddress(const QString& address);
     const QString& pageAddress() const;
     QString linkToRun(QString* refusal = nullptr) const;
     void showLinkQr();
@@ -172,6 +174,10 @@ public:
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
+
+    // The refusal box (named "refusal"), its sentence as plain text; the run
+    // on screen is untouched.
+    void refuse(const QString& sentence);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

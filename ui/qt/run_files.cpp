@@ -16,6 +16,7 @@
 
 #include "frontend/run_names.h"
 #include "history/display_text.h"
+#include "history/export_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "history/run_file.h"
@@ -25,6 +26,7 @@
 #include "ui/qt/panel_dock.h"
 #include "ui/qt/preferences.h"
 #include "ui/qt/run_panel.h"
+#include "ui/qt/text_dialog.h"
 
 namespace {
 
@@ -126,7 +128,9 @@ bool RunFiles::exportChartSvg(const QString& path)
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     panel_.panel()->renderChart(painter, QRectF(QPointF(0, 0), size));
-    return painter.end() && writeWhole(path, drawing.data());
+    // The drawing parses as XML whatever a run's texts hold.
+    return painter.end() &&
+           writeWhole(path, QByteArray::fromStdString(exporttext::xmlSafe(drawing.data().toStdString())));
 }
 
 bool RunFiles::exportRunCsv(const QString& path)
@@ -218,14 +222,9 @@ bool RunFiles::openLesson(const QString& name)
 void RunFiles::showNote(const RunScript& script, QWidget* over)
 {
     if (script.note.empty()) return;
-    auto* note = new QMessageBox(QMessageBox::Information, QString::fromStdString(script.title),
-                                 QString::fromStdString(script.note), QMessageBox::Ok, over);
-    // A file's text is never markup: no pictures, no links, nothing fetched.
-    note->setTextFormat(Qt::PlainText);
-    note->setObjectName(QStringLiteral("lessonNote"));
-    note->setAttribute(Qt::WA_DeleteOnClose);
-    note->setModal(false);
-    note->show();
+    // A file's text is never markup; a long note scrolls in a box that fits the screen.
+    text_dialog::showPlain(over, QString::fromStdString(script.title), QString::fromStdString(script.note),
+                           QStringLiteral("lessonNote"));
 }
 
 void RunFiles::showLessons()

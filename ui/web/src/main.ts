@@ -274,12 +274,14 @@ async function start(): Promise<void> {
     printErr: (text: string) => console.warn(text),
     instantiateWasm: instantiateEmbeddedEngine,
   });
-  const session = new engine.WebSession(location.search);
-  const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[] };
+  // The whole address: the session refuses one longer than any link it makes, unread.
+  const session = new engine.WebSession(location.href);
+  const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[]; refused: string };
+  if (outcome.refused) notice(outcome.refused);
   // A run in the fragment opens as its file would, in place of the query's settings.
   const facts = JSON.parse(engine.pageFactsJson()) as PageFacts;
-  const payload = session.fragmentPayload(location.hash);
-  const opened = payload ? await openLinkedRun(session, payload, facts.runFileLimitBytes) : session.openedJson();
+  const payload = outcome.refused ? '' : session.fragmentPayload(location.hash);
+  const opened = payload ? await openLinkedRun(session, payload) : session.openedJson();
   const page = new Page(engine, facts, session, outcome.embed);
   for (const sentence of outcome.ignored) notice(sentence);
   page.runFiles().showOpened(opened, outcome.embed);

@@ -3,6 +3,7 @@
 // refusing, opening and writing all happen in the C++ session; this file
 // only moves the file's text in and the run file's text out.
 import { WebSession } from './engine';
+import { readInSteps } from './run_link';
 
 interface OpenAnswer { error: string; title: string; note: string; compare?: boolean }
 interface SavedRun { error: string; text: string; fileName: string }
@@ -117,8 +118,10 @@ export class RunFiles {
     // The bytes as they are, not decoded: the engine judges them as the
     // desktop does, and refuses bytes that are not UTF-8 rather than
     // reading them as replacement characters.
+    // Read in steps, so that the page stays alive while a large file is read.
     file.arrayBuffer().then(
-      (bytes) => this.open(() => this.session.openRunText(file.name, new Uint8Array(bytes))),
+      (bytes) => readInSteps(this.session, file.name, new Uint8Array(bytes))
+        .then(() => this.open(() => this.session.openRead())),
       (error: unknown) => this.host.notice(`${file.name.slice(0, 80)} cannot be opened. It could not be read: ${String(error)}.`));
   }
 
