@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "frontend/comparison.h"
+#include "frontend/packet_capture.h"
 #include "history/losses.h"
 #include "history/run_file.h"
 
@@ -27,8 +28,9 @@ struct Request {
     std::optional<std::string> link;
     std::vector<Comparison::Configuration> compare;
     std::optional<std::int32_t> ticks;
-    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save;
-    std::optional<std::int32_t> from, to; // the diagram's ticks
+    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save, pcap;
+    std::optional<std::int32_t> from, to; // the diagram's and the capture's ticks
+    capture::Point captureAt = capture::Point::Sender;
     // The network's losses, each only where the command line gives it.
     std::optional<int> packetLoss, ackLoss;
     std::optional<std::uint32_t> seed;
@@ -53,6 +55,9 @@ void refuseWrite(const std::string& path, const std::string& why);
 // Writes the run file `saved` holds to `path`, or says why not (its own
 // error, or the write's) and returns false.
 bool saveRun(const std::string& path, const RunHistory::SavedRun& saved);
+// Writes the packet capture of `connections` (from..to of the request) to
+// the request's --pcap file, or says why not and returns false.
+bool saveCapture(const Request& request, std::span<const capture::Connection> connections);
 
 // Plays a comparison and writes its table of figures and its run file as
 // asked; each returns the program's exit status. Fresh configurations are
