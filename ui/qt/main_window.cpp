@@ -161,6 +161,9 @@ void MainWindow::buildFileMenu()
                 askAndExport(tr("Export Run as CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
                              &MainWindow::exportRunCsv);
             });
+    connect(addMenuAction(file, QStringLiteral("actionExportPcap"), tr("Export Run as Packet Ca&pture..."),
+                          QKeySequence()),
+            &QAction::triggered, this, &MainWindow::askAndExportCapture);
     panelKeys_ += file->actions();
     file->addSeparator();
     connect(

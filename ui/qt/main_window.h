@@ -17,7 +17,7 @@
 // "actionInOrderReceiver", "actionPanel", "actionCompare", "actionLosses",
 // "actionNoLosses",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
-// "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
+// "actionExportCsv", "actionExportPcap", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
 // "actionFullScreen", "actionSafeColours", "actionStateMarks", "actionLegend".
 //
@@ -37,6 +37,7 @@
 //                            and the clock; stepping, rewinding and the speed;
 //                            showing the model
 //   main_window_files.cpp    exports, run files and lessons
+//   main_window_capture.cpp  the run as a packet capture
 //   main_window_dialogs.cpp  the modal message box, keys and mouse, About
 //   main_window_view.cpp     view options and remembered preferences
 //   main_window_full_screen.cpp  full screen, sharing it with the panel
@@ -59,6 +60,7 @@
 #include "core/events.h"
 #include "core/form.h"
 #include "frontend/comparison.h"
+#include "frontend/packet_capture.h"
 #include "history/losses.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
@@ -189,6 +191,9 @@ public:
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
+    // The run the panel shows (the current one without the panel) as a packet
+    // capture listening at `at` (main_window_capture.cpp).
+    bool exportRunCapture(const QString& path, capture::Point at);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -229,6 +234,7 @@ private:
     void showMenus();
     void askAndExport(const QString& title, const QString& filter, const QString& suffix,
                       bool (MainWindow::*write)(const QString&));
+    void askAndExportCapture();
     void showMessageBox(const std::string& text);
     void showKeys();
     void showAbout();
