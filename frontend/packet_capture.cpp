@@ -100,7 +100,8 @@ private:
                                                 [&](std::int32_t index) { return trip(index).ended < tick; });
         const auto last = std::partition_point(first, order_.end(),
                                                [&](std::int32_t index) { return trip(index).ended == tick; });
-        return {first, last};
+        // From a pointer and a count: the page's older standard library has no span of two iterators.
+        return {order_.data() + (first - order_.begin()), static_cast<std::size_t>(last - first)};
     }
 
     const std::vector<Trip>& trips_;
