@@ -8,17 +8,17 @@
 // Member functions are defined in the file of the subsystem they belong to:
 //   core/startup.cpp          construction, Form_Load, ResetSimulation, run control
 //   core/tick.cpp             Timer1_Timer and the steps it runs itself
-//   core/loss.cpp             clicks on packets and ACKs in flight
+//   core/loss_by_click.cpp    clicks on packets and ACKs in flight
 //   sender/sending.cpp        SendNewPackets, QueuePacket, LaunchPacket
 //   sender/ack_processing.cpp AckArrived, the fast-retransmit entry
 //   sender/retransmission.cpp timers, first-packet rule, selective scan, RetransmitPacket
 //   sender/go_back.cpp        the go-back-N sender's round of resends after a timeout
 //   receiver/packet_arrival.cpp PacketArrived, release of a held ACK
 //   receiver/ack_generation.cpp SendAck
-//   settings/options.cpp      option boxes and ApplyOptions
-//   settings/sliders.cpp      the four sliders
-//   ui/strips.cpp             strips, window frames and sliding
-//   ui/state_display.cpp      figures, state name and the two commentary lines
+//   settings/option_box_handlers.cpp  the option boxes' click handlers and ApplyOptions
+//   settings/slider_handlers.cpp      the four sliders' change handlers
+//   core/strips.cpp           strips, window frames and sliding
+//   core/state_display.cpp    figures, state name and the two commentary lines
 #pragma once
 
 #include <array>

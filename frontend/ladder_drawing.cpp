@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "ui/cell_states.h"
+#include "frontend/cell_states.h"
 
 namespace ladder {
 namespace {

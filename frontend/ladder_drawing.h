@@ -45,6 +45,10 @@ struct Layout {
     double marksRight() const { return senderX() - 6 * scale; }
     // Texts of one column closer than this are left out: the later one gives way.
     double textSpacing() const { return (fontSize + 1) * scale; }
+    // A click this many pixels from a line (at 100 %) still picks it; as the
+    // tolerance of Description::lineAt, in ticks.
+    static constexpr double PickPixels = 6;
+    double pickTolerance() const { return PickPixels / (pixelsPerTick * scale); }
 };
 
 // Model colours, 0x00BBGGRR; the View options' colour-blind safe palette

@@ -145,8 +145,7 @@ std::string lossParameters(const LossSettings& losses)
 std::string withRunAndSpeed(bool running, int speedIndex, std::string query)
 {
     if (running) query += "&run=1";
-    if (speedIndex != NormalSpeed && speedIndex >= 0 && speedIndex < static_cast<int>(std::size(Speeds)))
-        query += "&speed=" + numbers::shortestText(Speeds[speedIndex]);
+    if (const std::string speed = speedParameter(speedIndex); !speed.empty()) query += "&" + speed;
     return query;
 }
 
@@ -320,8 +319,8 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     }
     if (const Parameter* p = find("speed")) {
         bool found = false;
-        for (int i = 0; i < static_cast<int>(std::size(Speeds)); ++i) {
-            if (p->value == numbers::shortestText(Speeds[i])) {
+        for (int i = 0; i < static_cast<int>(run_clock::Speeds.size()); ++i) {
+            if (p->value == numbers::shortestText(run_clock::Speeds[static_cast<std::size_t>(i)])) {
                 outcome.speedIndex = i;
                 found = true;
             }
@@ -396,6 +395,12 @@ std::string compareQuery(const Comparison& comparison, int speedIndex)
         return linkQuery(comparison.form(0), speedIndex, comparison.losses());
     return withRunAndSpeed(comparison.running(), speedIndex,
                            "compare=" + names + lossParameters(comparison.losses()));
+}
+
+std::string speedParameter(int speedIndex)
+{
+    if (speedIndex == run_clock::NormalSpeed || !run_clock::isSpeed(speedIndex)) return "";
+    return "speed=" + numbers::shortestText(run_clock::Speeds[static_cast<std::size_t>(speedIndex)]);
 }
 
 } // namespace links

@@ -39,21 +39,20 @@
 
 #include "core/form.h"
 #include "frontend/comparison.h"
+#include "frontend/run_clock.h"
 #include "history/losses.h"
 
 class RunHistory;
 
 namespace links {
 
-inline constexpr double Speeds[] = {0.25, 0.5, 1.0, 2.0, 4.0};
-inline constexpr int NormalSpeed = 2;
 inline constexpr std::size_t MaxNotices = 10;
 
 struct LinkOutcome {
     bool run = false;
     bool embed = false;
     bool practice = false;
-    int speedIndex = NormalSpeed;
+    int speedIndex = run_clock::NormalSpeed;
     // A known lesson the link names, for the caller to open; "" for none.
     std::string lesson;
     // The configurations a compare= link names, for the caller to run side
@@ -83,5 +82,8 @@ std::string linkQuery(const Form1& form, int speedIndex, const LossSettings& los
 // whether it runs. With fewer than two presets among them, the first
 // configuration's own link.
 std::string compareQuery(const Comparison& comparison, int speedIndex);
+
+// "speed=2" for a clock at another speed than 1×; "" at 1×, which a link leaves out.
+std::string speedParameter(int speedIndex);
 
 } // namespace links

@@ -158,9 +158,7 @@ LinkParts linkParts(const RunHistory& history, int speedIndex)
         parts.query = links::linkQuery(settled, speedIndex, saved.script.losses);
         return parts;
     }
-    if (speedIndex != links::NormalSpeed && speedIndex >= 0 &&
-        speedIndex < static_cast<int>(std::size(links::Speeds)))
-        parts.query = "speed=" + numbers::shortestText(links::Speeds[static_cast<std::size_t>(speedIndex)]);
+    parts.query = links::speedParameter(speedIndex);
     parts.runText = writeRunText(saved.script);
     return parts;
 }

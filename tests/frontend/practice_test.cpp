@@ -9,12 +9,12 @@
 
 #include "core/colours.h"
 #include "core/events.h"
+#include "core/random_events.h"
 #include "frontend/practice.h"
 #include "frontend/practice_lesson.h"
 #include "frontend/practice_questions.h"
 #include "history/lessons.h"
 #include "history/run_history.h"
-#include "tests/reliability/random_events.h"
 
 namespace {
 

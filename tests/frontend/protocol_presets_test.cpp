@@ -9,6 +9,7 @@
 #include "core/state_digest.h"
 #include "frontend/link_settings.h"
 #include "frontend/protocol_presets.h"
+#include "frontend/run_clock.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
 
@@ -118,7 +119,7 @@ TEST(ProtocolPresets, LinksNameTheProtocolAndTheirOwnSettingsChangeIt)
     EXPECT_EQ(other.chkGoBackN.Value, 1);
     EXPECT_EQ(other.chkInOrderReceiver.Value, 1);
     EXPECT_EQ(presets::protocolText(other), "custom");
-    const std::string query = links::linkQuery(other, links::NormalSpeed);
+    const std::string query = links::linkQuery(other, run_clock::NormalSpeed);
     EXPECT_NE(query.find("&inorder=1&gobackn=1"), std::string::npos) << query;
     Form1 again = loaded();
     RunHistory againHistory(again);

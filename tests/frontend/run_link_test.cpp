@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/state_digest.h"
+#include "frontend/run_clock.h"
 #include "frontend/run_link.h"
 #include "history/run_history.h"
 #include "tests/history/history_support.h"
@@ -42,7 +43,7 @@ TEST(RunLink, ARunWithLossesTravelsByLinkAndPlaysTheSame)
     RunHistory taught(teacher);
     const std::vector<std::uint64_t> expected = teachersRun(teacher, taught);
 
-    const runlink::LinkParts parts = runlink::linkParts(taught, links::NormalSpeed + 1);
+    const runlink::LinkParts parts = runlink::linkParts(taught, run_clock::NormalSpeed + 1);
     ASSERT_FALSE(parts.runText.empty());
     EXPECT_EQ(parts.query, "speed=2");
     const runlink::BuiltLink built = runlink::buildLink("https://example.org/demo/", parts);
@@ -53,7 +54,7 @@ TEST(RunLink, ARunWithLossesTravelsByLinkAndPlaysTheSame)
     RunHistory history(student);
     const runlink::OpenedLink opened = runlink::openLink(student, history, built.link);
     ASSERT_TRUE(opened.openedRun) << opened.error;
-    EXPECT_EQ(opened.outcome.speedIndex, links::NormalSpeed + 1);
+    EXPECT_EQ(opened.outcome.speedIndex, run_clock::NormalSpeed + 1);
     EXPECT_FALSE(student.Timer1.Enabled); // paused at its start, as a file opens
     EXPECT_EQ(history.ticks(), 0);
     std::vector<std::uint64_t> played;
@@ -66,7 +67,7 @@ TEST(RunLink, ARunWithLossesTravelsByLinkAndPlaysTheSame)
     // A run without an action yet is the short settings link of before.
     Form1 fresh = loaded();
     RunHistory idle(fresh);
-    const runlink::LinkParts plain = runlink::linkParts(idle, links::NormalSpeed);
+    const runlink::LinkParts plain = runlink::linkParts(idle, run_clock::NormalSpeed);
     EXPECT_TRUE(plain.runText.empty());
     EXPECT_TRUE(plain.query.starts_with("options=none")) << plain.query;
 }

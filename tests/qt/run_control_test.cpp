@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/app_version.h"
+#include "frontend/run_clock.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/run_panel.h"
@@ -88,7 +89,7 @@ void RunControlTest::menusHoldTheirActionsWithTheirKeys()
     for (int i = 0; i < 5; ++i) {
         const QAction* speed = action(window, qPrintable(QStringLiteral("actionSpeed_%1").arg(i)));
         QVERIFY(speed->isCheckable());
-        QCOMPARE(speed->isChecked(), i == MainWindow::NormalSpeed);
+        QCOMPARE(speed->isChecked(), i == run_clock::NormalSpeed);
         QVERIFY(speed->actionGroup() && speed->actionGroup()->isExclusive());
     }
     QCOMPARE(action(window, "actionSpeed_2")->text(), QStringLiteral("1\u00d7"));

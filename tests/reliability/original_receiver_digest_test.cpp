@@ -14,8 +14,8 @@
 
 #include "core/events.h"
 #include "core/form.h"
+#include "core/random_events.h"
 #include "core/state_digest.h"
-#include "tests/reliability/random_events.h"
 
 namespace {
 

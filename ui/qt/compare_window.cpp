@@ -16,6 +16,7 @@
 
 #include "core/geometry.h"
 #include "core/numbers.h"
+#include "frontend/run_clock.h"
 #include "ui/qt/compare_chart.h"
 #include "ui/qt/compare_diagram.h"
 #include "ui/qt/form_view.h"
@@ -106,8 +107,8 @@ void CompareWindow::buildControls()
     speedBox_ = new QComboBox(tools);
     speedBox_->setObjectName(QStringLiteral("compareSpeed"));
     speedBox_->setToolTip(tr("Speed of the shared clock"));
-    for (const double factor : MainWindow::Speeds)
-        speedBox_->addItem(QString::fromStdString(numbers::shortestText(factor)) + QStringLiteral("\u00d7"));
+    for (int i = 0; i < static_cast<int>(run_clock::Speeds.size()); ++i)
+        speedBox_->addItem(QString::fromStdString(run_clock::speedName(i)));
     speedBox_->setCurrentIndex(speed_);
     connect(speedBox_, &QComboBox::activated, this, &CompareWindow::setSpeed);
     tools->addWidget(speedBox_);
@@ -275,7 +276,7 @@ bool CompareWindow::rewindTo(std::int32_t tick)
 
 void CompareWindow::setSpeed(int index)
 {
-    if (index < 0 || index >= static_cast<int>(MainWindow::Speeds.size())) return;
+    if (!run_clock::isSpeed(index)) return;
     speed_ = index;
     if (speedBox_->currentIndex() != index) speedBox_->setCurrentIndex(index);
     syncClock();
@@ -284,14 +285,13 @@ void CompareWindow::setSpeed(int index)
 
 int CompareWindow::tickInterval() const
 {
-    return static_cast<int>(std::lround(comparison_->form(0).Timer1.Interval /
-                                        MainWindow::Speeds[static_cast<std::size_t>(speed_)]));
+    return run_clock::tickInterval(comparison_->form(0).Timer1.Interval, speed_);
 }
 
 void CompareWindow::syncClock()
 {
     if (clock_.interval() != tickInterval()) clock_.setInterval(tickInterval());
-    const bool shouldRun = comparison_->running() && !messageBoxOpen_;
+    const bool shouldRun = run_clock::runs(comparison_->running(), {.messageBox = messageBoxOpen_});
     if (shouldRun && !clock_.isActive()) {
         clock_.start();
     } else if (!shouldRun && clock_.isActive()) {
@@ -392,8 +392,7 @@ void CompareWindow::showStatus()
 {
     const std::string dot = " \u00b7 ";
     const std::string text = "Tick " + std::to_string(comparison_->ticks()) + dot +
-                             numbers::shortestText(MainWindow::Speeds[static_cast<std::size_t>(speed_)]) +
-                             "\u00d7" + dot + losses::summary(comparison_->losses());
+                             run_clock::speedName(speed_) + dot + losses::summary(comparison_->losses());
     if (text == shownStatus_) return;
     shownStatus_ = text;
     status_->setText(QString::fromStdString(text));

@@ -60,7 +60,7 @@ public:
     void step();
     void stepBack();
     bool rewindTo(std::int32_t tick);
-    void setSpeed(int index); // into MainWindow::Speeds
+    void setSpeed(int index); // into run_clock::Speeds
     int tickInterval() const;
     void setLosses(const LossSettings& losses);
     bool save(const QString& path);

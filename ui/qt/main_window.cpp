@@ -41,8 +41,6 @@ namespace {
 // "&Start", "&Reset", "&Pause", "&Cont": the menu says what the button says.
 QString menuText(const std::string& caption) { return QStringLiteral("&") + QString::fromStdString(caption); }
 
-QString speedText(double factor) { return QStringLiteral("%1\u00d7").arg(QString::number(factor)); }
-
 } // namespace
 
 const QString MainWindow::WindowCaption = QStringLiteral("Quill's Sliding Window Demo");
@@ -208,9 +206,9 @@ void MainWindow::buildRunMenu()
 
     QMenu* speed = run->addMenu(tr("Spee&d"));
     speedGroup_ = new QActionGroup(this);
-    for (int i = 0; i < static_cast<int>(Speeds.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(run_clock::Speeds.size()); ++i) {
         QAction* action = addMenuAction(
-            speed, QStringLiteral("actionSpeed_%1").arg(i), speedText(Speeds[i]),
+            speed, QStringLiteral("actionSpeed_%1").arg(i), QString::fromStdString(run_clock::speedName(i)),
             QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_1 + i))));
         action->setCheckable(true);
         action->setChecked(i == speed_);
@@ -275,15 +273,13 @@ void MainWindow::runTick()
     showModel();
 }
 
-int MainWindow::tickInterval() const
-{
-    return static_cast<int>(std::lround(form_.Timer1.Interval / Speeds[static_cast<std::size_t>(speed_)]));
-}
+int MainWindow::tickInterval() const { return run_clock::tickInterval(form_.Timer1.Interval, speed_); }
 
 void MainWindow::syncClock()
 {
     if (clock_.interval() != tickInterval()) clock_.setInterval(tickInterval());
-    const bool shouldRun = form_.Timer1.Enabled && !messageBoxOpen_ && !practice_->holdsClock();
+    const bool shouldRun = run_clock::runs(
+        form_.Timer1.Enabled, {.messageBox = messageBoxOpen_, .practice = practice_->holdsClock()});
     if (shouldRun && !clock_.isActive()) {
         clock_.start();
     } else if (!shouldRun && clock_.isActive()) {
@@ -324,7 +320,7 @@ bool MainWindow::rewindTo(std::int32_t tick)
 
 void MainWindow::setSpeed(int index)
 {
-    if (index < 0 || index >= static_cast<int>(Speeds.size())) return;
+    if (!run_clock::isSpeed(index)) return;
     speed_ = index;
     speedGroup_->actions().at(index)->setChecked(true);
     syncClock();

@@ -61,6 +61,7 @@
 #include "core/form.h"
 #include "frontend/comparison.h"
 #include "frontend/packet_capture.h"
+#include "frontend/run_clock.h"
 #include "history/losses.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
@@ -84,10 +85,6 @@ class MainWindow : public QMainWindow {
 public:
     // The window's caption, before any lesson or file title is added to it.
     static const QString WindowCaption;
-
-    // Speeds of the clock, as multiples of Timer1's own interval.
-    static constexpr std::array<double, 5> Speeds = {0.25, 0.5, 1.0, 2.0, 4.0};
-    static constexpr int NormalSpeed = 2;
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -120,7 +117,7 @@ public:
     // the user does something of their own, which branches the run.
     bool rewindTo(std::int32_t tick);
 
-    // Index into Speeds.
+    // Index into run_clock::Speeds.
     void setSpeed(int index);
     int speed() const { return speed_; }
     // The clock's interval at the current speed, in milliseconds.
@@ -245,7 +242,7 @@ private:
     RunPanel* panel_ = nullptr;
     PracticePanel* practice_ = nullptr;
     QTimer clock_{this};
-    int speed_ = NormalSpeed;
+    int speed_ = run_clock::NormalSpeed;
     bool eventRunning_ = false;
     bool messageBoxOpen_ = false;
 

@@ -96,7 +96,8 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::showStatus()
 {
-    run_status::StatusParts parts = run_status::describe(form_, *history_, Speeds[speed_]);
+    run_status::StatusParts parts =
+        run_status::describe(form_, *history_, run_clock::Speeds[static_cast<std::size_t>(speed_)]);
     if (parts.losses != shownLosses_) {
         shownLosses_ = parts.losses;
         statusLosses_->setText(QString::fromStdString(parts.losses));

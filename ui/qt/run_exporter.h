@@ -1,9 +1,9 @@
-// The headless exporter's pieces (sliding-window-run): what the command line
-// asks for, writing files whole or not at all, and a comparison's run.
+// The headless exporter's pieces (sliding-window-run): writing files whole or
+// not at all, and a comparison's run. Its command line is toolkit-free, in
+// frontend/exporter_command_line.h.
 #pragma once
 
 #include <QByteArray>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -11,40 +11,12 @@
 #include <vector>
 
 #include "frontend/comparison.h"
+#include "frontend/exporter_command_line.h"
 #include "frontend/packet_capture.h"
 #include "history/losses.h"
 #include "history/run_file.h"
 
 namespace exporter {
-
-inline constexpr const char* ProgramName = "sliding-window-run";
-// Ticks a run of presets alone plays when --ticks does not say.
-inline constexpr std::int32_t PresetTicks = 600;
-
-struct Request {
-    std::optional<std::string> runFile;
-    std::optional<std::string> lesson;
-    std::optional<std::string> protocol;
-    std::optional<std::string> link;
-    std::vector<Comparison::Configuration> compare;
-    std::optional<std::int32_t> ticks;
-    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save, pcap;
-    std::optional<std::int32_t> from, to; // the diagram's and the capture's ticks
-    capture::Point captureAt = capture::Point::Sender;
-    // The network's losses, each only where the command line gives it.
-    std::optional<int> packetLoss, ackLoss;
-    std::optional<std::uint32_t> seed;
-    std::optional<std::vector<PlannedLoss>> planned;
-    bool help = false;
-    std::string error;
-
-    // `losses` with whatever the command line gives put in place.
-    LossSettings lossesOver(LossSettings losses) const;
-};
-
-std::string usage();
-std::string help();
-Request parse(const std::vector<std::string>& arguments);
 
 // Writes `bytes` to `path` whole, or not at all: an empty string when the
 // file is in place, or why it is not.

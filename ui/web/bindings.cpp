@@ -5,9 +5,26 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include "bench/busy_tick_timing.h"
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "ui/web/page_facts.h"
 #include "ui/web/web_comparison.h"
 #include "ui/web/web_session.h"
+
+namespace {
+
+// Bytes cross as a Uint8Array of their own: a std::string would be read as UTF-8 text.
+emscripten::val payloadBytes(const web::WebSession& session, const std::string& payload)
+{
+    const std::optional<std::string> bytes = session.payloadBytes(payload);
+    if (!bytes) return emscripten::val::null();
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->data());
+    return emscripten::val::global("Uint8Array").new_(emscripten::typed_memory_view(bytes->size(), data));
+}
+
+} // namespace
 
 EMSCRIPTEN_BINDINGS(sliding_window)
 {
@@ -15,7 +32,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
     emscripten::class_<WebSession>("WebSession")
         .constructor<std::string>()
         .function("tick", &WebSession::tick)
-        .function("apply", &WebSession::apply)
+        .function("use", &WebSession::use)
         .function("step", &WebSession::step)
         .function("stepBack", &WebSession::stepBack)
         .function("rewindTo", &WebSession::rewindTo)
@@ -31,6 +48,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("changesJson", &WebSession::changesJson)
         .function("viewOptionsJson", &WebSession::viewOptionsJson)
         .function("flightName", &WebSession::flightName)
+        .function("nextPickJson", &WebSession::nextPickJson)
         .function("samplesJson", &WebSession::samplesJson)
         .function("logJson", &WebSession::logJson)
         .function("linkQuery", &WebSession::linkQuery)
@@ -52,6 +70,9 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("applyProtocol", &WebSession::applyProtocol)
         .function("statusLine", &WebSession::statusLine)
         .function("linkPartsJson", &WebSession::linkPartsJson)
+        .function("runFragment", &WebSession::runFragment)
+        .function("fragmentPayload", &WebSession::fragmentPayload)
+        .function("payloadBytes", &payloadBytes)
         .function("linkRefusal", &WebSession::linkRefusal)
         .function("qrRefusal", &WebSession::qrRefusal)
         .function("openLinkedRun", &WebSession::openLinkedRun)
@@ -83,7 +104,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("size", &WebComparison::size)
         .function("label", &WebComparison::label)
         .function("tick", &WebComparison::tick)
-        .function("apply", &WebComparison::apply)
+        .function("use", &WebComparison::use)
         .function("step", &WebComparison::step)
         .function("stepBack", &WebComparison::stepBack)
         .function("rewindTo", &WebComparison::rewindTo)
@@ -97,6 +118,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("windowJson", &WebComparison::windowJson)
         .function("changesJson", &WebComparison::changesJson)
         .function("flightName", &WebComparison::flightName)
+        .function("nextPickJson", &WebComparison::nextPickJson)
         .function("samplesJson", &WebComparison::samplesJson)
         .function("figuresJson", &WebComparison::figuresJson)
         .function("statusLine", &WebComparison::statusLine)
@@ -108,6 +130,5 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("savedRunJson", &WebComparison::savedRunJson)
         .function("digest", &WebComparison::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
-    // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.
-    emscripten::function("busyTickNanoseconds", &bench::busyTickNanoseconds);
+    emscripten::function("pageFactsJson", &web::pageFactsJson);
 }

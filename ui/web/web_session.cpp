@@ -4,13 +4,14 @@
 
 #include "core/events.h"
 #include "core/numbers.h"
+#include "core/random_events.h"
 #include "core/state_digest.h"
+#include "frontend/chart_looks.h"
+#include "frontend/control_events.h"
 #include "frontend/run_names.h"
+#include "frontend/view_texts.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
-#include "tests/reliability/random_events.h"
-#include "ui/chart_looks.h"
-#include "ui/view_texts.h"
 #include "ui/web/json_text.h"
 #include "ui/web/page_layout.h"
 
@@ -67,6 +68,12 @@ void WebSession::apply(int kind, int target, int value)
     }
 }
 
+void WebSession::use(const std::string& control, int index, int value)
+{
+    if (const std::optional<UserEvent> event = control_events::eventFor(control, index, value))
+        apply(static_cast<int>(event->kind), event->target, event->value);
+}
+
 void WebSession::step()
 {
     if (messageOpen_) return;
@@ -89,7 +96,7 @@ bool WebSession::rewindTo(int tick)
 
 void WebSession::setSpeed(int index)
 {
-    if (index >= 0 && index < static_cast<int>(std::size(links::Speeds))) speed_ = index;
+    if (run_clock::isSpeed(index)) speed_ = index;
 }
 
 std::string WebSession::takeMessage()
@@ -105,14 +112,11 @@ void WebSession::messageClosed() { messageOpen_ = false; }
 
 bool WebSession::clockRuns() const
 {
-    return form_.Timer1.Enabled && !messageOpen_ && messages_.empty() && !practice_.holdsClock();
+    return run_clock::runs(form_.Timer1.Enabled, {.messageBox = messageOpen_ || !messages_.empty(),
+                                                  .practice = practice_.holdsClock()});
 }
 
-int WebSession::clockInterval() const
-{
-    return static_cast<int>(
-        std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
-}
+int WebSession::clockInterval() const { return run_clock::tickInterval(form_.Timer1.Interval, speed_); }
 
 std::string WebSession::layoutJson() const { return pageLayoutJson(); }
 
@@ -126,6 +130,11 @@ std::string WebSession::windowJson() const { return web::windowJson(form_, runSt
 std::string WebSession::changesJson() { return changes_.take(form_, runState()); }
 
 std::string WebSession::viewOptionsJson() const { return web::viewOptionsJson(); }
+
+std::string WebSession::nextPickJson(bool ack, int slot, const std::string& arrow) const
+{
+    return web::nextPickJson(form_, ack, slot, arrow);
+}
 
 std::string WebSession::flightName(bool ack, int slot) const
 {
@@ -181,7 +190,7 @@ std::string WebSession::linkQuery() const
 {
     if (!showsUnmodifiedLesson()) return links::linkQuery(form_, speed_, history_->losses());
     std::string query = "lesson=" + lesson_;
-    if (speed_ != links::NormalSpeed) query += "&speed=" + numbers::shortestText(links::Speeds[speed_]);
+    if (const std::string speed = links::speedParameter(speed_); !speed.empty()) query += "&" + speed;
     return query;
 }
 

@@ -29,6 +29,7 @@
 #include "frontend/comparison.h"
 #include "frontend/link_settings.h"
 #include "frontend/practice.h"
+#include "frontend/run_clock.h"
 #include "history/ladder_description.h"
 #include "history/run_history.h"
 #include "ui/web/window_json.h"
@@ -46,6 +47,9 @@ public:
     void tick();
     // A user event (EventKind, target, value as in core/events.h).
     void apply(int kind, int target, int value);
+    // The user's gesture on the control named `control` (frontend/control_events.h):
+    // the page sends the names it built its controls from.
+    void use(const std::string& control, int index, int value);
     // One tick, as the desktop steps: the recording plays first, a running clock is paused.
     void step();
     void stepBack();
@@ -70,6 +74,8 @@ public:
     std::string viewOptionsJson() const;
     // What a screen reader calls flight slot `slot` of the packets or the ACKs.
     std::string flightName(bool ack, int slot) const;
+    // The keyboard's next pick after `arrow` (window_json.h's nextPickJson).
+    std::string nextPickJson(bool ack, int slot, const std::string& arrow) const;
     // Samples from tick `from` on, as columns: tx window, threshold, flight, rx window,
     // markers, and avoidance (1 where the window grew by congestion avoidance).
     std::string samplesJson(int from) const;
@@ -121,6 +127,12 @@ public:
     // opening the inflated JSON of a link's run, answered as openRunText;
     // the sentence for a link whose run cannot be inflated.
     std::string linkPartsJson() const;
+    // The link's fragment for a run the browser has raw-deflated: "run=" and
+    // its base64url; the base64url payload in a location's fragment ("" for
+    // none); and its bytes, nothing when it is no base64url.
+    std::string runFragment(const std::string& deflated) const;
+    std::string fragmentPayload(const std::string& hash) const;
+    std::optional<std::string> payloadBytes(const std::string& payload) const;
     std::string linkRefusal(double characters) const;
     std::string qrRefusal(double characters) const; // as linkRefusal, for a QR code
     std::string openLinkedRun(const std::string& json);
@@ -186,7 +198,7 @@ private:
     bool messageOpen_ = false;
     practice::Session practice_;
     void practiceAfterTick();
-    int speed_ = links::NormalSpeed;
+    int speed_ = run_clock::NormalSpeed;
     // The diagram last described: the page asks for its visible ticks every
     // redraw, and a click right after asks about the same ticks again.
     ladder::Description ladder_;

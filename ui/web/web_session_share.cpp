@@ -17,6 +17,21 @@ std::string WebSession::linkPartsJson() const
     return json.take();
 }
 
+std::string WebSession::runFragment(const std::string& deflated) const
+{
+    return std::string(runlink::FragmentKey) + runlink::base64UrlEncode(deflated);
+}
+
+std::string WebSession::fragmentPayload(const std::string& hash) const
+{
+    return std::string(runlink::fragmentPayload(hash));
+}
+
+std::optional<std::string> WebSession::payloadBytes(const std::string& payload) const
+{
+    return runlink::base64UrlDecode(payload);
+}
+
 std::string WebSession::linkRefusal(double characters) const
 {
     if (!(characters > static_cast<double>(runlink::MaxLinkCharacters))) return {};

@@ -1,8 +1,7 @@
 // The page: starts the engine, builds the window and the run panel, runs the
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
-import { Engine, EventKind, Figures, Layout, OptionBoxOf, ViewOptions, WebSession, WindowChanges, WindowState }
-  from './engine';
+import { Engine, Figures, Layout, PageFacts, ViewOptions, WebSession, WindowChanges, WindowState } from './engine';
 import { CompareMode } from './compare_mode';
 import { showFigures } from './figures_table';
 import { instantiateEmbeddedEngine } from './engine_loader';
@@ -12,13 +11,12 @@ import { PracticeView } from './practice';
 import { QrView } from './qr_view';
 import { LadderPanel } from './ladder_panel';
 import { markerLegend, RunPanel } from './run_panel';
-import { copyLink, linkToRun, openLinkedRun, pageAddress, runPayloadOf, SharedLink } from './run_link';
+import { copyLink, linkToRun, openLinkedRun, pageAddress, SharedLink } from './run_link';
 import { TouchBar } from './touch_bar';
 import { WindowView } from './window_view';
 
 declare const createEngine: ((options: object) => Promise<Engine>) | undefined;
 
-const Speeds = ['0.25×', '0.5×', '1×', '2×', '4×'];
 // The chart and the log catch up a few times a second, not on every tick: a
 // redraw costs more than a tick and the eye gains nothing from more. While
 // the clock runs, once a second: a redraw costs as much as twenty ticks.
@@ -103,13 +101,16 @@ class Page {
   private chartShownAt = 0;
   private busy = false;
 
-  constructor(private readonly engine: Engine, private readonly session: WebSession, embed: boolean) {
+  constructor(private readonly engine: Engine, private readonly facts: PageFacts, private readonly session: WebSession,
+    embed: boolean) {
     const root = element<HTMLDivElement>('window');
     const layout = JSON.parse(session.layoutJson()) as Layout;
     this.layout = layout;
     this.looks = JSON.parse(session.viewOptionsJson()) as ViewOptions;
-    const send = (kind: number, target: number, value: number) => this.run(() => session.apply(kind, target, value));
-    this.view = new WindowView(root, layout, this.looks, send, (ack, slot) => session.flightName(ack, slot));
+    const send = (control: string, index: number, value: number) =>
+      this.run(() => session.use(control, index, value));
+    this.view = new WindowView(root, layout, this.looks, send, (ack, slot) => session.flightName(ack, slot),
+      (current, arrow) => JSON.parse(session.nextPickJson(current?.ack ?? false, current?.slot ?? -1, arrow)));
     this.state = JSON.parse(session.windowJson()) as WindowState;
     this.touchBar = new TouchBar(element('touchBar'), send);
     if (embed) document.body.classList.add('embed');
@@ -172,7 +173,7 @@ class Page {
   // The Network panel works on whatever is on screen; Compare switches the page over.
   private buildNetworkAndCompare(): void {
     const messageOpen = () => element<HTMLDialogElement>('messageBox').open;
-    this.compare = new CompareMode(this.engine, this.session, this.layout, this.looks, {
+    this.compare = new CompareMode(this.engine, this.session, this.layout, this.looks, this.facts.speeds, {
       notice, download, messageOpen,
       showMessage: (text, closed) => this.showMessage(text, closed),
       entered: () => {
@@ -282,7 +283,7 @@ class Page {
 
   private buildRunBar(): void {
     const speed = element<HTMLSelectElement>('speed');
-    Speeds.forEach((text, index) => speed.add(new Option(text, String(index))));
+    this.facts.speeds.forEach((text, index) => speed.add(new Option(text, String(index))));
     speed.addEventListener('change', () => this.run(() => this.session.setSpeed(Number(speed.value))));
     element('stepOne').addEventListener('click', () => this.run(() => this.session.step()));
     element('stepBack').addEventListener('click', () => this.run(() => this.session.stepBack()));
@@ -301,13 +302,13 @@ class Page {
     const filter = element<HTMLSelectElement>('logFilter');
     filter.addEventListener('change', () => { element('log').className = `filter-${filter.value}`; });
     element('copyLink').addEventListener('click', () => { void this.copyLink(); });
-    new QrView(this.session, () => this.shareLink(), notice).wire();
+    new QrView(this.session, this.facts.qr, () => this.shareLink(), notice).wire();
     const inOrder = element<HTMLInputElement>('inOrder');
     inOrder.addEventListener('click', () =>
-      this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkInOrderReceiver, 0)));
+      this.run(() => this.session.use('chkInOrderReceiver', 0, 0)));
     const goBackN = element<HTMLInputElement>('goBackN');
     goBackN.addEventListener('click', () =>
-      this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkGoBackN, 0)));
+      this.run(() => this.session.use('chkGoBackN', 0, 0)));
     // The presets click the boxes and move the sliders as a user would, so
     // the run records them; the list then shows whichever is in force.
     const protocol = element<HTMLSelectElement>('protocol');
@@ -412,7 +413,7 @@ class Page {
       linkNow: async () => (await this.shareLink()).link,
       randomEventDigests: (seed: number, batches: number, size: number) =>
         this.engine.randomEventDigests(seed, batches, size),
-      busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds(ticks),
+      busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds?.(ticks),
       ladderJson: (from: number, to: number) => this.session.ladderJson(from, to),
       ladderDrawn: () => this.ladder?.drawn(),
       // Milliseconds of one redraw of the diagram's ticks in view, layout excluded.
@@ -441,9 +442,10 @@ async function start(): Promise<void> {
   const session = new engine.WebSession(location.search);
   const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[] };
   // A run in the fragment opens as its file would, in place of the query's settings.
-  const payload = runPayloadOf(location.hash);
-  const opened = payload ? await openLinkedRun(session, payload) : session.openedJson();
-  const page = new Page(engine, session, outcome.embed);
+  const facts = JSON.parse(engine.pageFactsJson()) as PageFacts;
+  const payload = session.fragmentPayload(location.hash);
+  const opened = payload ? await openLinkedRun(session, payload, facts.runFileLimitBytes) : session.openedJson();
+  const page = new Page(engine, facts, session, outcome.embed);
   for (const sentence of outcome.ignored) notice(sentence);
   page.runFiles().showOpened(opened, outcome.embed);
   performance.mark('startup-drawn');

@@ -1,25 +1,11 @@
 // A run carried in a link's fragment (#run=...): the run file's JSON,
 // raw-deflated by the browser's own compression streams and written in
-// base64url. Which run travels, the length limit and every sentence come
-// from the C++ session; this file only compresses and inflates.
+// base64url. Which run travels, its encoding, the limits and every sentence
+// come from the C++ session; this file only compresses and inflates.
 import { WebSession } from './engine';
-
-const FragmentKey = 'run=';
 
 interface LinkParts { query: string; run: string; error: string }
 export interface SharedLink { link: string; error: string }
-
-function toBase64Url(bytes: Uint8Array): string {
-  let binary = '';
-  for (let i = 0; i < bytes.length; i += 0x8000) binary += String.fromCharCode(...bytes.subarray(i, i + 0x8000));
-  return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
-}
-
-function fromBase64Url(text: string): Uint8Array<ArrayBuffer> | null {
-  if (!/^[A-Za-z0-9_-]*$/.test(text) || text.length % 4 === 1) return null;
-  const binary = atob(text.replace(/-/g, '+').replace(/_/g, '/') + '='.repeat((4 - (text.length % 4)) % 4));
-  return Uint8Array.from(binary, (c) => c.charCodeAt(0));
-}
 
 async function deflate(text: string): Promise<Uint8Array> {
   const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
@@ -74,27 +60,20 @@ export async function linkToRun(session: WebSession, address: string): Promise<S
   const parts = JSON.parse(session.linkPartsJson()) as LinkParts;
   if (parts.error) return { link: '', error: parts.error };
   let link = parts.query ? `${address}?${parts.query}` : address;
-  if (parts.run) link += `#${FragmentKey}${toBase64Url(await deflate(parts.run))}`;
+  if (parts.run) link += `#${session.runFragment(await deflate(parts.run))}`;
   const refusal = session.linkRefusal(link.length);
   return refusal ? { link: '', error: refusal } : { link, error: '' };
 }
 
-// The payload of "#run=..." in a location's hash, '' when there is none.
-export function runPayloadOf(hash: string): string {
-  for (const part of hash.replace(/^#/, '').split('&')) {
-    if (part.startsWith(FragmentKey)) return part.slice(FragmentKey.length);
-  }
-  return '';
-}
-
-// Opens the link's run paused at its start; answers as the session's opens do.
-export async function openLinkedRun(session: WebSession, payload: string): Promise<string> {
+// Opens the link's run paused at its start; answers as the session's opens
+// do. The browser inflates no more than a run file may hold, `limit` bytes.
+export async function openLinkedRun(session: WebSession, payload: string, limit: number): Promise<string> {
   const damaged = JSON.stringify({ error: session.damagedLinkSentence(), title: '', note: '' });
-  const bytes = fromBase64Url(payload);
+  const bytes = session.payloadBytes(payload);
   if (!bytes) return damaged;
   let inflated: { text: string; size: number };
   try {
-    inflated = await inflate(bytes, 4 * 1024 * 1024);
+    inflated = await inflate(bytes, limit);
   } catch {
     return damaged;
   }

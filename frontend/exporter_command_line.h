@@ -1,0 +1,46 @@
+// The exporter's command line (sliding-window-run): what to play, what to
+// write, and the losses. Read before anything is played, with no toolkit, so
+// that mistakes are answered on the terminal before any work is done.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "frontend/comparison.h"
+#include "frontend/packet_capture.h"
+#include "history/losses.h"
+
+namespace exporter {
+
+inline constexpr const char* ProgramName = "sliding-window-run";
+// Ticks a run of presets alone plays when --ticks does not say.
+inline constexpr std::int32_t PresetTicks = 600;
+
+struct Request {
+    std::optional<std::string> runFile;
+    std::optional<std::string> lesson;
+    std::optional<std::string> protocol;
+    std::optional<std::string> link;
+    std::vector<Comparison::Configuration> compare;
+    std::optional<std::int32_t> ticks;
+    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save, pcap;
+    std::optional<std::int32_t> from, to; // the diagram's and the capture's ticks
+    capture::Point captureAt = capture::Point::Sender;
+    // The network's losses, each only where the command line gives it.
+    std::optional<int> packetLoss, ackLoss;
+    std::optional<std::uint32_t> seed;
+    std::optional<std::vector<PlannedLoss>> planned;
+    bool help = false;
+    std::string error;
+
+    // `losses` with whatever the command line gives put in place.
+    LossSettings lossesOver(LossSettings losses) const;
+};
+
+std::string usage();
+std::string help();
+Request parse(const std::vector<std::string>& arguments);
+
+} // namespace exporter
