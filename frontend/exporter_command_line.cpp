@@ -109,7 +109,8 @@ std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
            " FILE|--lesson NAME|--link LINK|--protocol NAME|--compare LIST [--ticks N] [--csv OUT]"
-           " [--svg OUT] [--png OUT] [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]"
+           " [--svg OUT] [--png OUT] [--ladder-svg OUT] [--ladder-png OUT] [--pcap OUT]"
+           " [--capture-at sender|receiver] [--from T] [--to T]"
            " [--loss P] [--ack-loss P] [--seed N] [--lose PLAN] [--save OUT]";
 }
 
@@ -124,8 +125,11 @@ std::string help()
         "  --png OUT    the chart as a PNG image\n"
         "  --ladder-svg OUT  the time-sequence diagram as an SVG drawing (a comparison's side by side)\n"
         "  --ladder-png OUT  the time-sequence diagram as a PNG image\n"
-        "  --from T, --to T  the diagram's ticks (default: the whole run), e.g. --from 0 --to 600;\n"
-        "               a diagram draws " +
+        "  --pcap OUT   the run as a packet capture (.pcap) for Wireshark or tshark: one TCP\n"
+        "               connection, one per configuration of a comparison\n"
+        "  --capture-at sender|receiver  where the capture listens (default: sender)\n"
+        "  --from T, --to T  the diagram's and the capture's ticks (default: the whole run),\n"
+        "               e.g. --from 0 --to 600; a diagram draws " +
         displaytext::grouped(ladder::MostDrawnTicks) +
         " ticks at most\n"
         "  --save OUT   the run as played, or the comparison, as one run file\n"
@@ -195,6 +199,14 @@ Request parse(const std::vector<std::string>& arguments)
             value(request.ladderPng);
         } else if (argument == "--save") {
             value(request.save);
+        } else if (argument == "--pcap") {
+            value(request.pcap);
+        } else if (argument == "--capture-at") {
+            value(text);
+            if (text && !capture::pointNamed(*text))
+                request.error = "--capture-at needs sender or receiver";
+            else if (text)
+                request.captureAt = *capture::pointNamed(*text);
         } else if (argument == "--loss" || argument == "--ack-loss") {
             value(text);
             if (text) {

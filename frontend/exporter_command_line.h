@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frontend/comparison.h"
+#include "frontend/packet_capture.h"
 #include "history/losses.h"
 
 namespace exporter {
@@ -24,8 +25,9 @@ struct Request {
     std::optional<std::string> link;
     std::vector<Comparison::Configuration> compare;
     std::optional<std::int32_t> ticks;
-    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save;
-    std::optional<std::int32_t> from, to; // the diagram's ticks
+    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save, pcap;
+    std::optional<std::int32_t> from, to; // the diagram's and the capture's ticks
+    capture::Point captureAt = capture::Point::Sender;
     // The network's losses, each only where the command line gives it.
     std::optional<int> packetLoss, ackLoss;
     std::optional<std::uint32_t> seed;

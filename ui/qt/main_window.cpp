@@ -277,6 +277,10 @@ bool MainWindow::exportChartPng(const QString& path) { return files_->exportChar
 bool MainWindow::exportChartSvg(const QString& path) { return files_->exportChartSvg(path); }
 void MainWindow::refuse(const QString& sentence) { files_->refuse(sentence); }
 bool MainWindow::exportRunCsv(const QString& path) { return files_->exportRunCsv(path); }
+bool MainWindow::exportRunCapture(const QString& path, capture::Point at)
+{
+    return files_->exportRunCapture(path, at);
+}
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {

@@ -24,7 +24,7 @@
 // "actionInOrderReceiver", "actionPanel", "actionCompare", "actionLosses",
 // "actionNoLosses",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
-// "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
+// "actionExportCsv", "actionExportPcap", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
 // "actionFullScreen", "actionSafeColours", "actionStateMarks", "actionLegend".
 #pragma once
@@ -42,6 +42,7 @@
 #include "core/events.h"
 #include "core/form.h"
 #include "frontend/comparison.h"
+#include "frontend/packet_capture.h"
 #include "history/losses.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
@@ -174,6 +175,9 @@ public:
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
+    // The run the panel shows (the current one without the panel) as a packet
+    // capture listening at `at`.
+    bool exportRunCapture(const QString& path, capture::Point at);
 
     // The refusal box (named "refusal"), its sentence as plain text; the run
     // on screen is untouched.

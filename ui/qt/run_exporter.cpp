@@ -1,10 +1,11 @@
 // sliding-window-run: plays a run file or a lesson without a window and
-// writes its per-tick CSV and its chart, for homework sheets and slides.
+// writes its per-tick CSV, its chart, its diagram and its packet capture,
+// for homework sheets, slides and the protocol analyser.
 //
 //   sliding-window-run FILE|--lesson NAME|--link LINK|--protocol NAME|--compare LIST [--ticks N]
 //                      [--csv OUT] [--svg OUT] [--png OUT] [--ladder-svg OUT] [--ladder-png OUT]
-//                      [--from T] [--to T] [--loss P] [--ack-loss P] [--seed N] [--lose PLAN]
-//                      [--save OUT]
+//                      [--pcap OUT] [--capture-at sender|receiver] [--from T] [--to T]
+//                      [--loss P] [--ack-loss P] [--seed N] [--lose PLAN] [--save OUT]
 //
 // The run plays exactly as in the window: the recorded actions happen at
 // their ticks; past the end of the recording the run goes on live with no
@@ -241,6 +242,10 @@ int main(int argc, char* argv[])
         }
     }
     if (request.save && !saveRun(*request.save, history.script())) return 1;
+    if (request.pcap) {
+        const capture::Connection run{&history.ladder(), &history.trace()};
+        if (!saveCapture(request, std::span(&run, 1))) return 1;
+    }
     if (request.ladderSvg) {
         if (const std::string why = writeLadder(*request.ladderSvg, history, diagram, true); !why.empty()) {
             refuseWrite(*request.ladderSvg, why);

@@ -37,7 +37,7 @@ int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ti
 {
     if (request.svg || request.png || request.ladderPng) {
         std::cerr << ProgramName << ": the chart and the diagram's picture show one run; a comparison writes "
-                  << "--csv, --ladder-svg and --save\n"
+                  << "--csv, --ladder-svg, --pcap and --save\n"
                   << usage() << '\n';
         return 2;
     }
@@ -80,6 +80,13 @@ int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ti
         }
     }
     if (request.save && !saveRun(*request.save, comparison.script())) return 1;
+    if (request.pcap) {
+        // One connection a configuration, in the comparison's order.
+        std::vector<capture::Connection> connections;
+        for (std::size_t i = 0; i < comparison.size(); ++i)
+            connections.push_back({&comparison.history(i).ladder(), &comparison.history(i).trace()});
+        if (!saveCapture(request, connections)) return 1;
+    }
     return 0;
 }
 

@@ -149,4 +149,15 @@ bool saveRun(const std::string& path, const RunHistory::SavedRun& saved)
     return false;
 }
 
+bool saveCapture(const Request& request, std::span<const capture::Connection> connections)
+{
+    const std::string bytes =
+        capture::pcapFile(connections, request.captureAt, request.from.value_or(0), request.to.value_or(-1));
+    const std::string why =
+        writeBytes(*request.pcap, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (why.empty()) return true;
+    refuseWrite(*request.pcap, why);
+    return false;
+}
+
 } // namespace exporter

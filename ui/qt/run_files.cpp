@@ -14,6 +14,7 @@
 #include <QSvgGenerator>
 #include <sstream>
 
+#include "frontend/packet_capture.h"
 #include "frontend/run_names.h"
 #include "history/display_text.h"
 #include "history/export_text.h"
@@ -80,6 +81,9 @@ void RunFiles::buildMenu(QMenu* file, QList<QAction*>& panelKeys)
            askAndExport(QObject::tr("Export Run as CSV"), QObject::tr("CSV files (*.csv)"),
                         QStringLiteral("csv"), &RunFiles::exportRunCsv);
        });
+    on(addMenuAction(file, QStringLiteral("actionExportPcap"), QObject::tr("Export Run as Packet Ca&pture..."),
+                     QKeySequence()),
+       [this] { askAndExportCapture(); });
     panelKeys += file->actions();
     file->addSeparator();
     on(addMenuAction(file, QStringLiteral("actionQuit"), QObject::tr("&Quit"),
@@ -146,6 +150,45 @@ bool RunFiles::exportRunCsv(const QString& path)
     else
         writeRunCsv(text, trace);
     return writeWhole(path, QByteArray::fromStdString(text.str()));
+}
+
+// The run the panel shows, written by the same writer as the exporter's
+// --pcap and the page's Save capture, so the three files of one run are the
+// same bytes.
+bool RunFiles::exportRunCapture(const QString& path, capture::Point at)
+{
+    const RunPanel* panel = panel_.built();
+    const RunHistory& history = window_.history();
+    const LadderTrace* ladder = panel != nullptr ? panel->shownLadder() : &history.ladder();
+    const RunTrace* trace = panel != nullptr ? &panel->shownTrace() : &history.trace();
+    if (ladder == nullptr) {
+        ladder = &history.ladder();
+        trace = &history.trace();
+    }
+    const capture::Connection run{ladder, trace};
+    return writeWhole(path, QByteArray::fromStdString(capture::pcapFile(std::span(&run, 1), at)));
+}
+
+// The file dialog's two types choose where the capture listens.
+void RunFiles::askAndExportCapture()
+{
+    const QString atSender = QObject::tr("Packet capture at the sender (*.pcap)");
+    const QString atReceiver = QObject::tr("Packet capture at the receiver (*.pcap)");
+    const RunHistory& history = window_.history();
+    const std::string proposed = run_names::suggestedFileName({}, history.title(), history.ticks(), ".pcap");
+    QString chosen = atSender;
+    QString path = QFileDialog::getSaveFileName(
+        &window_, QObject::tr("Export Run as Packet Capture"),
+        QDir(preferences_.lastFolder()).filePath(QString::fromStdString(proposed)),
+        atSender + QStringLiteral(";;") + atReceiver, &chosen);
+    if (path.isEmpty()) return;
+    preferences_.rememberFolder(path);
+    if (!path.endsWith(QStringLiteral(".pcap"), Qt::CaseInsensitive)) path += QStringLiteral(".pcap");
+    const capture::Point at = chosen == atReceiver ? capture::Point::Receiver : capture::Point::Sender;
+    if (!exportRunCapture(path, at))
+        refuse(QObject::tr("Could not write %1.")
+                   .arg(QString::fromStdString(
+                       displaytext::name(QDir::toNativeSeparators(path).toStdString()))));
 }
 
 // ============================================================================

@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "frontend/packet_capture.h"
 #include "history/run_history.h"
 
 class MainWindow;
@@ -31,6 +32,9 @@ public:
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
+    // The run the panel shows (the current one without the panel) as a packet
+    // capture listening at `at`.
+    bool exportRunCapture(const QString& path, capture::Point at);
 
     // Opens a run file or lesson through the window; false, with the
     // refusal shown and kept in lastRefusal(), when it cannot be read.
@@ -52,6 +56,7 @@ public:
 
 private:
     void askAndOpen();
+    void askAndExportCapture();
     void askAndExport(const QString& title, const QString& filter, const QString& suffix,
                       bool (RunFiles::*write)(const QString&));
 

@@ -171,6 +171,12 @@ public:
     int ladderPick(int from, int to, double width, double x, double y);
     std::string ladderJson(int from, int to);
 
+    // The run as a packet capture (web_capture.cpp), for "Save capture": the
+    // .pcap file's bytes, the exporter's and the desktop's own, and the name
+    // proposed for the download.
+    std::string captureBytes(bool atReceiver) const;
+    std::string captureFileName(bool atReceiver) const;
+
     // The network's losses (web_losses.cpp), set from the page's Network
     // panel: lossesJson() as web::lossesJson; each change takes effect from
     // the next tick. figuresJson(): the run's figures, as web::figuresJson

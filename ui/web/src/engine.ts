@@ -33,6 +33,9 @@ export interface WebSession {
   fileSizeRefusal(fileName: string, bytes: number): string;
   lessonsJson(): string;
   savedRunJson(): string;
+  // The run as a packet capture (.pcap), its bytes and the name for the download.
+  captureFile(atReceiver: boolean): Uint8Array<ArrayBuffer>;
+  captureFileName(atReceiver: boolean): string;
   openedJson(): string;
   setPractice(on: boolean): void;
   practiceJson(): string;
