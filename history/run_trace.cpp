@@ -347,7 +347,7 @@ Markers RunTrace::logDrops(std::int32_t tick, const ObservedState& before)
     for (int i = 0; i < before.arrivingCount; ++i) {
         const int arrived = before.arriving[static_cast<std::size_t>(i)];
         const double windowLast = before.rxWindowPackets + rxNext - 1;
-        if (receiver::outOfOrder(arrived, rxNext, windowLast, before.rxFirst, before.seqModulus)) {
+        if (receiver::outOfOrder(arrived, rxNext, windowLast, before.seqModulus)) {
             pushLog(LogEntry{tick, LogSource::Receiver,
                              "packet " + numbers::plainText(arrived) + " dropped: out of order"});
             markers |= marker::OutOfOrderDrop;
