@@ -25,9 +25,11 @@
 //   exactly as they pace new packets.
 // - Acknowledgements that arrive during the round move it on past packets
 //   they cover; a receiver that kept them spares their resends.
-// - Fast retransmit resends only the oldest packet, as before. If a round is
-//   under way, the packets behind it have their timers stopped again, so the
-//   round goes back to just after it.
+// - Reno's fast retransmit resends only the oldest packet, as before. If a
+//   round is under way, the packets behind it have their timers stopped
+//   again, so the round goes back to just after it. Tahoe's rule, which
+//   starts again from one segment like a timeout, starts a round like one.
+// - The packets the round has yet to send again are not counted in flight.
 // - Resent packets never shorten the timeout under Auto RTT: only a packet
 //   sent once does, as before.
 #include "core/form.h"

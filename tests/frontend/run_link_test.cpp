@@ -130,7 +130,7 @@ TEST(RunLink, EveryPageParameterIsTakenWhereverTheLinkIsOpened)
     const runlink::OpenedLink all =
         open("https://example.org/demo/?protocol=reno&options=slowstart,avoidance,fastretransmit&autortt=0&"
              "slide=1&inorder=0&gobackn=1&timeout=12&tx=2&rx=16&seq=31&run=1&speed=2&embed=1&practice=1&"
-             "loss=5&ackloss=2&seed=7&lose=p5,a9&compare=tahoe,reno");
+             "loss=5&ackloss=2&seed=7&lose=p5,a9&compare=tahoe,reno&tahoe=1");
     EXPECT_EQ(all.error, "");
     EXPECT_TRUE(all.outcome.run && all.outcome.embed && all.outcome.practice);
     EXPECT_EQ(all.outcome.compare.size(), 2u);

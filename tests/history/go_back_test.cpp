@@ -144,6 +144,16 @@ TEST(GoBackSender, VersionOneFilesPlayWithoutItAndNewFilesCarryIt)
     written.replace(written.find("goBackNSender"), 13, "goBackSender_");
     EXPECT_NE(readRunText(written).error.find("\"settings.options.goBackNSender\" is missing"),
               std::string::npos);
+
+    // Tahoe's rule came with version 4: older files open with it off, and a
+    // run that uses it is written as version 4, which older programs refuse.
+    EXPECT_FALSE(read.script->settings.options[static_cast<int>(OptionBox::TahoeRule)]);
+    EXPECT_NE(written.find("\"tahoeRule\": false"), std::string::npos) << written;
+    RunScript tahoe = *read.script;
+    tahoe.actions.push_back({tahoe.actions.back().tick, box(OptionBox::TahoeRule)});
+    const std::string withTahoe = writeRunText(tahoe);
+    EXPECT_NE(withTahoe.find("\"version\": 4"), std::string::npos) << withTahoe;
+    EXPECT_EQ(readRunText(withTahoe).script, tahoe);
 }
 
 } // namespace

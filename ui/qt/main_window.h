@@ -249,6 +249,7 @@ private:
     QAction* panelAction_ = nullptr;
     QAction* inOrderReceiver_ = nullptr;    // checked while the model's box is ticked
     QAction* goBackN_ = nullptr;            // likewise for the go-back-N sender
+    QAction* tahoeRule_ = nullptr;          // likewise for Tahoe's rule, enabled with Fast Retransmit
     std::vector<QAction*> protocolActions_; // one per preset, checked while it is in force
     QLabel* status_ = nullptr;
     std::string shownStatus_;

@@ -1,7 +1,7 @@
 // The main window's protocol choices and its status line: the Options menu
 // (the receiver and sender rules the client area has no box for, and the
 // protocol presets), and the line under the client area that says which
-// protocol and receiver rule are running.
+// protocol and rules are running.
 //
 // A preset is applied as the user's own clicks and slider moves, one event
 // at a time through runEvent, so the run records it and a replay repeats it.
@@ -45,6 +45,7 @@ void MainWindow::buildOptionsMenu()
     inOrderReceiver_ = addRule(form_.chkInOrderReceiver, OptionBox::InOrderReceiver,
                                QStringLiteral("actionInOrderReceiver"));
     goBackN_ = addRule(form_.chkGoBackN, OptionBox::GoBackN, QStringLiteral("actionGoBackN"));
+    tahoeRule_ = addRule(form_.chkTahoeRule, OptionBox::TahoeRule, QStringLiteral("actionTahoeRule"));
 }
 
 bool MainWindow::applyProtocol(const std::string& name)
@@ -66,6 +67,7 @@ void MainWindow::showOptionsMenu()
     };
     mirror(inOrderReceiver_, form_.chkInOrderReceiver);
     mirror(goBackN_, form_.chkGoBackN);
+    mirror(tahoeRule_, form_.chkTahoeRule);
 
     const presets::ProtocolPreset* inForce = presets::presetInForce(form_);
     const auto all = presets::protocolPresets();

@@ -127,7 +127,7 @@ export const EventKind = {
 // OptionBox and SliderId of core/events.h, by control name.
 export const OptionBoxOf: Record<string, number> = {
   chkSlowStart: 0, chkAvoidance: 1, chkFastRetransmit: 2, chkSelective: 3, chkDelayedACK: 4,
-  chkAutoRTT: 5, chkSlide: 6, chkInOrderReceiver: 7, chkGoBackN: 8,
+  chkAutoRTT: 5, chkSlide: 6, chkInOrderReceiver: 7, chkGoBackN: 8, chkTahoeRule: 9,
 };
 export const SliderIdOf: Record<string, number> = { HScroll1: 0, VScroll1: 1, VScroll2: 2, VScroll3: 3 };
 

@@ -19,6 +19,9 @@ import { WindowView } from './window_view';
 declare const createEngine: ((options: object) => Promise<Engine>) | undefined;
 
 const Speeds = ['0.25×', '0.5×', '1×', '2×', '4×'];
+// The model's rule boxes that the original window has no place for, shown
+// in the run bar: the page's element and the model's control.
+const RuleBoxes = [['inOrder', 'chkInOrderReceiver'], ['goBackN', 'chkGoBackN'], ['tahoeRule', 'chkTahoeRule']];
 // The chart and the log catch up a few times a second, not on every tick: a
 // redraw costs more than a tick and the eye gains nothing from more. While
 // the clock runs, once a second: a redraw costs as much as twenty ticks.
@@ -302,12 +305,10 @@ class Page {
     filter.addEventListener('change', () => { element('log').className = `filter-${filter.value}`; });
     element('copyLink').addEventListener('click', () => { void this.copyLink(); });
     new QrView(this.session, () => this.shareLink(), notice).wire();
-    const inOrder = element<HTMLInputElement>('inOrder');
-    inOrder.addEventListener('click', () =>
-      this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkInOrderReceiver, 0)));
-    const goBackN = element<HTMLInputElement>('goBackN');
-    goBackN.addEventListener('click', () =>
-      this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf.chkGoBackN, 0)));
+    for (const [id, name] of RuleBoxes) {
+      element<HTMLInputElement>(id).addEventListener('click', () =>
+        this.run(() => this.session.apply(EventKind.ClickCheckBox, OptionBoxOf[name], 0)));
+    }
     // The presets click the boxes and move the sliders as a user would, so
     // the run records them; the list then shows whichever is in force.
     const protocol = element<HTMLSelectElement>('protocol');
@@ -363,7 +364,7 @@ class Page {
     setText(element('tickReadout'), `Tick ${state.run.tick}`);
     const back = element<HTMLButtonElement>('stepBack');
     if (back.disabled === state.run.canStepBack) back.disabled = !state.run.canStepBack;
-    for (const [id, name] of [['inOrder', 'chkInOrderReceiver'], ['goBackN', 'chkGoBackN']]) {
+    for (const [id, name] of RuleBoxes) {
       const box = element<HTMLInputElement>(id);
       const option = state.checks[name];
       // Assigned only when it differs: even an equal value repaints the box.
