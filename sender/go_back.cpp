@@ -69,12 +69,18 @@ bool Form1::ContinueGoBack()
     if (GoBackNext - TxBase >= window || sendQueueFull()) return true;
 
     const std::int16_t packet = GoBackNext;
-    numbers::TextBuilder text;
-    text.text("Going back: retransmitting packet").number(packet);
-    AddMessageLine(true, 40, 5, text.view());
-    QueuePacket(packet);
     const int cell = packet - txOrigin();
-    if (onStrip(cell)) lblTx[cell].ForeColor = colours::TxQueuedAgain;
+    // A packet the round took off the send queue before it ever left is
+    // sent for the first time, not again: it keeps its queued colour, and
+    // the commentary and the figures do not count it as a resend.
+    const bool neverLeft = onStrip(cell) && lblTx[cell].ForeColor == colours::TxQueued;
+    if (!neverLeft) {
+        numbers::TextBuilder text;
+        text.text("Going back: retransmitting packet").number(packet);
+        AddMessageLine(true, 40, 5, text.view());
+    }
+    QueuePacket(packet);
+    if (onStrip(cell) && !neverLeft) lblTx[cell].ForeColor = colours::TxQueuedAgain;
 
     GoBackNext = static_cast<std::int16_t>(packet + 1 < end ? packet + 1 : -1);
     return true;
