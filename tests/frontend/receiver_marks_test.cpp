@@ -76,23 +76,24 @@ std::string checkTick(const ReceiverBefore& before, const Form1& after)
 TEST(ReceiverMarks, EveryMarkHadAnArrivalAndNoArrivalInsideTheWindowIsLostUnderEveryPreset)
 {
     reliability::Random random(36);
+    int presetIndex = 0;
     for (const presets::ProtocolPreset& preset : presets::protocolPresets()) {
-        for (int run = 0; run < 16; ++run) {
+        for (int run = 0; run < 32; ++run) {
             Form1 form;
             form.showMessageBox = [](const std::string&) {};
             form.Form_Load();
             RunHistory history(form);
             for (const UserEvent& event : presets::presetEvents(form, preset))
                 history.apply(form, event);
-            // Half the runs keep the preset's windows; the others take any
-            // receive window and sequence space, wide and narrow.
+            // Half the runs keep the preset's windows; the others take every
+            // receive window in turn, and between the presets every sequence space.
             const auto move = [&](SliderId id, int position) {
                 history.apply(form, {EventKind::MoveSlider, static_cast<std::int16_t>(id),
                                      static_cast<std::int16_t>(position)});
             };
             if (run % 2 == 1) {
-                move(SliderId::RxWindow, 1 + random.below(16));
-                move(SliderId::Sequences, 1 + random.below(32));
+                move(SliderId::RxWindow, 1 + run / 2);
+                move(SliderId::Sequences, 1 + (run / 2 * 2 + presetIndex * 5) % 32);
             }
             if (random.oneIn(2))
                 history.apply(form,
@@ -114,6 +115,7 @@ TEST(ReceiverMarks, EveryMarkHadAnArrivalAndNoArrivalInsideTheWindowIsLostUnderE
                                      << ", sequence space " << form.SeqModulus;
             }
         }
+        ++presetIndex;
     }
 }
 
