@@ -86,8 +86,11 @@ std::optional<std::string> base64UrlDecode(std::string_view text)
 
 std::string_view fragmentPayload(std::string_view link)
 {
+    // Only the fragment carries a run: a query of settings alone has its own
+    // run=1, which starts the run and is no payload.
     const std::size_t hash = link.find('#');
-    std::string_view fragment = hash == std::string_view::npos ? link : link.substr(hash + 1);
+    if (hash == std::string_view::npos) return {};
+    const std::string_view fragment = link.substr(hash + 1);
     // Other parameters may share the fragment: "a=1&run=...".
     for (std::size_t start = 0; start <= fragment.size();) {
         std::size_t end = fragment.find('&', start);

@@ -36,7 +36,8 @@ std::string base64UrlEncode(std::string_view bytes);
 // Nothing for a character outside the alphabet or an impossible length.
 std::optional<std::string> base64UrlDecode(std::string_view text);
 
-// The payload after "#run=" in a link or a bare fragment; "" when there is none.
+// The payload after "#run=" in a link or a fragment ("#run=..."); "" when
+// there is none. A link without '#' has no fragment: its "run=1" is a setting.
 std::string_view fragmentPayload(std::string_view link);
 // The part of a link between '?' and '#' (the whole text when it has neither).
 std::string_view linkQueryPart(std::string_view link);

@@ -31,7 +31,7 @@
 
 namespace runfile {
 
-inline constexpr int FormatVersion = 3;
+inline constexpr int FormatVersion = 4;
 inline constexpr std::string_view FormatName = "sliding-window-run";
 // Ten minutes of run take a few kilobytes; nothing a person records comes
 // near this, and a file beyond it is refused before it is read.

@@ -1,6 +1,7 @@
 #include "history/run_history.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "core/numbers.h"
@@ -58,16 +59,20 @@ void RunHistory::tick(Form1& form)
 // recording's own clicks stand in for this while it plays.
 void RunHistory::dealLosses(Form1& form)
 {
-    for (const std::int32_t index : current().ladder.crossedMiddle()) {
-        // A copy: the clicks below may grow the trips' vector.
-        const ladder::Trip trip = current().ladder.trips()[static_cast<std::size_t>(index)];
-        const bool packet = trip.direction == ladder::Direction::Packet;
-        const auto what = packet ? PlannedLoss::What::Packet : PlannedLoss::What::Ack;
-        if (!losses_.loses(what, packet ? trip.number : trip.arrived, trip.transmission)) continue;
-        const UserEvent click{packet ? EventKind::ClickPacket : EventKind::ClickAck, trip.slot, 0};
-        if (form.ClickHoldoff <= 0) record(form, click);
-        record(form, click);
-    }
+    losses::dealCrossings(form, current().ladder, losses_,
+                          [this, &form](const UserEvent& click) { record(form, click); });
+}
+
+NetworkLookAhead RunHistory::networkAhead() const
+{
+    if (!losses_.any()) return {};
+    // A recording plays its own clicks, and the network deals from the tick
+    // it ends on; a look-ahead never passes a recorded action still to come.
+    std::int32_t dealsFrom = ticks() + 1;
+    if (replaying_)
+        dealsFrom = scriptNext_ < script_.size() ? std::numeric_limits<std::int32_t>::max()
+                                                 : std::max(dealsFrom, scriptEnd_ - scriptBase_);
+    return NetworkLookAhead(current().ladder, losses_, ticks(), dealsFrom);
 }
 
 void RunHistory::step(Form1& form)

@@ -63,6 +63,7 @@
 #include "core/events.h"
 #include "core/form.h"
 #include "history/ladder.h"
+#include "history/network_look_ahead.h"
 #include "history/run_file.h"
 #include "history/run_recorder.h"
 #include "history/run_trace.h"
@@ -124,6 +125,9 @@ public:
     // recorded like a user's; while a recording plays, its own clicks do.
     void setLosses(const LossSettings& losses) { losses_ = losses; }
     const LossSettings& losses() const { return losses_; }
+    // The network as it will treat the run from the tick it stands on, for a
+    // look-ahead that runs a copy of the model (history/network_look_ahead.h).
+    NetworkLookAhead networkAhead() const;
 
     // A recorded future is waiting to be replayed.
     bool replaying() const { return replaying_; }

@@ -80,18 +80,21 @@ namespace {
 // Only a timer running out puts the sender into TimedOut, and only the third
 // duplicate ACK puts it into FastRetransmit; both are seen as the state
 // before and after the tick. A timeout while already TimedOut leaves the
-// state alone but resends a packet, which its commentary line shows.
-Markers tickMarkers(std::int32_t before, std::int32_t after, bool resent)
+// state alone but resends a packet, which its commentary line shows; Tahoe's
+// answer to the third duplicate leaves the sender in SlowStart, and is known
+// by its line too.
+Markers tickMarkers(std::int32_t before, std::int32_t after, bool resent, bool thirdDuplicate)
 {
     Markers markers = 0;
     if (before != after) markers |= marker::StateChange;
-    if (after == txstate::FastRetransmit && before != txstate::FastRetransmit)
+    if ((after == txstate::FastRetransmit && before != txstate::FastRetransmit) || thirdDuplicate)
         markers |= marker::FastRetransmit;
     if (after == txstate::TimedOut && (before != txstate::TimedOut || resent)) markers |= marker::Timeout;
     return markers;
 }
 
 constexpr std::string_view RetransmissionLine = "Retransmitting packet";
+constexpr std::string_view ThirdDuplicateLine = "Third duplicate ACK arrived.";
 
 // A click that hides a visible flight button has removed it from the network.
 bool removedByClick(const std::array<FlightButton, FlightSlots>& before,
@@ -148,7 +151,8 @@ std::string_view currentStandingText(const std::array<MessageLine, MessageSlots>
 constexpr std::array<CheckBox FormState::*, OptionBoxCount> OptionBoxes = {
     &FormState::chkSlowStart, &FormState::chkAvoidance,       &FormState::chkFastRetransmit,
     &FormState::chkSelective, &FormState::chkDelayedACK,      &FormState::chkAutoRTT,
-    &FormState::chkSlide,     &FormState::chkInOrderReceiver, &FormState::chkGoBackN};
+    &FormState::chkSlide,     &FormState::chkInOrderReceiver, &FormState::chkGoBackN,
+    &FormState::chkTahoeRule};
 
 std::string_view withoutLeadingBlanks(std::string_view text)
 {
@@ -284,12 +288,16 @@ void RunTrace::recordTick(const ObservedState& before, const Form1& after)
     const Markers drops = logDrops(tick, before);
     logPostings(tick, LogSource::Receiver, before.RxMessages, after.RxMessages, true);
 
-    const bool resent = std::any_of(
-        log_.begin() + static_cast<std::ptrdiff_t>(firstEntry), log_.end(), [](const LogEntry& entry) {
-            return entry.source == LogSource::Sender && entry.text.starts_with(RetransmissionLine);
-        });
+    const auto posted = [&](std::string_view line) {
+        return std::any_of(log_.begin() + static_cast<std::ptrdiff_t>(firstEntry), log_.end(),
+                           [line](const LogEntry& entry) {
+                               return entry.source == LogSource::Sender && entry.text.starts_with(line);
+                           });
+    };
     TickSample sample = sampleOf(after);
-    sample.tickMarkers = tickMarkers(before.TxState, after.TxState, resent) | drops;
+    sample.tickMarkers =
+        tickMarkers(before.TxState, after.TxState, posted(RetransmissionLine), posted(ThirdDuplicateLine)) |
+        drops;
     sample.logEnd = logDropped_ + log_.size();
     samples_.push_back(sample);
 }

@@ -48,7 +48,7 @@
 // What happened in one tick, for the chart's markers; bits of a Markers value.
 namespace marker {
 inline constexpr std::uint8_t Timeout = 1;         // a retransmission timer ran out
-inline constexpr std::uint8_t FastRetransmit = 2;  // the sender entered FastRetransmit
+inline constexpr std::uint8_t FastRetransmit = 2;  // the third duplicate ACK resent at once (Reno or Tahoe)
 inline constexpr std::uint8_t PacketLost = 4;      // the user removed a packet in flight
 inline constexpr std::uint8_t AckLost = 8;         // the user removed an ACK in flight
 inline constexpr std::uint8_t StateChange = 16;    // the sender state differs from before

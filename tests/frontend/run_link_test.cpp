@@ -129,4 +129,35 @@ TEST(RunLink, DamagedAndOversizedLinksAreRefusedWithASentence)
     EXPECT_EQ(runlink::readPayload(trailing).error, runlink::damagedSentence());
 }
 
+// What the page takes from its address, a link opened outside the page
+// takes too: a query of settings alone (the README's example, run=1 and all),
+// every parameter at once, a lesson with what counts beside it.
+TEST(RunLink, EveryPageParameterIsTakenWhereverTheLinkIsOpened)
+{
+    const auto open = [](std::string_view link) {
+        Form1 form = loaded();
+        RunHistory history(form);
+        return runlink::openLink(form, history, link);
+    };
+    const runlink::OpenedLink example = open("options=slowstart,avoidance,fastretransmit&tx=8&seq=16&run=1");
+    EXPECT_EQ(example.error, "");
+    EXPECT_FALSE(example.openedRun);
+    EXPECT_TRUE(example.outcome.run);
+    EXPECT_TRUE(example.outcome.ignored.empty()) << example.outcome.ignored.front();
+
+    const runlink::OpenedLink all =
+        open("https://example.org/demo/?protocol=reno&options=slowstart,avoidance,fastretransmit&autortt=0&"
+             "slide=1&inorder=0&gobackn=1&timeout=12&tx=2&rx=16&seq=31&run=1&speed=2&embed=1&practice=1&"
+             "loss=5&ackloss=2&seed=7&lose=p5,a9&compare=tahoe,reno&tahoe=1");
+    EXPECT_EQ(all.error, "");
+    EXPECT_TRUE(all.outcome.run && all.outcome.embed && all.outcome.practice);
+    EXPECT_EQ(all.outcome.compare.size(), 2u);
+    EXPECT_TRUE(all.outcome.ignored.empty()) << all.outcome.ignored.front();
+
+    const runlink::OpenedLink lesson = open("?lesson=slow-start&speed=0.5&embed=1&practice=1");
+    EXPECT_TRUE(lesson.openedRun) << lesson.error;
+    EXPECT_EQ(lesson.outcome.speedIndex, 1);
+    EXPECT_TRUE(lesson.outcome.ignored.empty()) << lesson.outcome.ignored.front();
+}
+
 } // namespace

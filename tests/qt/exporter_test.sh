@@ -44,8 +44,11 @@ printf '{"format": "sliding-window-run", "version": 1, "ticks": 1, "actions": [{
   "sliders": {"timeout": 6, "txWindow": 4, "rxWindow": 8, "highestSequence": 15}}}' > "$out/escape.json"
 if "$exporter" "$out/escape.json" 2> "$out/error"; then echo "a bad action was accepted"; exit 1; fi
 grep -q 'no action this program knows: "\[2J<b>"' "$out/error" || { cat -v "$out/error"; exit 1; }
-# A homework sheet's link of settings, through the page's own parser: started, and played for --ticks.
-"$exporter" --link 'options=slowstart,avoidance&tx=8&seq=16' --ticks 300 --csv "$out/link.csv"
+# A homework sheet's link of settings (the README's own example, run=1 and
+# all), through the page's own parser: started, and played for --ticks.
+"$exporter" --link 'options=slowstart,avoidance,fastretransmit&tx=8&seq=16&run=1' --ticks 300 \
+    --csv "$out/link.csv" 2> "$out/error" || { cat "$out/error"; exit 1; }
+[ ! -s "$out/error" ] || { echo "the link's parameters were not all taken:"; cat "$out/error"; exit 1; }
 [ "$(grep -c '^[0-9]*,' "$out/link.csv")" -eq 301 ] || { echo "the link's run has the wrong number of rows"; exit 1; }
 if "$exporter" --link 'https://example.org/#run=cut-off' --csv "$out/y.csv" 2> "$out/error"; then
     echo "a damaged link was accepted"

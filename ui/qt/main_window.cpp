@@ -136,7 +136,7 @@ void MainWindow::runEvent(const UserEvent& event)
     clientArea_->noteEvent(event);
     history_->apply(form_, event);
     if (event.kind == EventKind::Tick) {
-        practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
+        practice_->afterTick(form_, *history_);
     } else {
         practice_->userActed();
     }
@@ -149,7 +149,7 @@ void MainWindow::runTick()
     if (eventRunning_) return;
     eventRunning_ = true;
     history_->tick(form_);
-    practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
+    practice_->afterTick(form_, *history_);
     eventRunning_ = false;
     showModel();
 }
@@ -170,7 +170,7 @@ void MainWindow::step()
     if (eventRunning_) return;
     eventRunning_ = true;
     history_->step(form_);
-    practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
+    practice_->afterTick(form_, *history_);
     eventRunning_ = false;
     showModel();
 }

@@ -102,6 +102,7 @@ void RunMenus::buildOptions(QMenuBar* bar)
     inOrderReceiver_ =
         addRule(form.chkInOrderReceiver, OptionBox::InOrderReceiver, QStringLiteral("actionInOrderReceiver"));
     goBackN_ = addRule(form.chkGoBackN, OptionBox::GoBackN, QStringLiteral("actionGoBackN"));
+    tahoeRule_ = addRule(form.chkTahoeRule, OptionBox::TahoeRule, QStringLiteral("actionTahoeRule"));
 }
 
 // The losses the network deals, at random and planned. They are the
@@ -164,6 +165,7 @@ void RunMenus::showOptions(const Form1& form)
     };
     mirror(inOrderReceiver_, form.chkInOrderReceiver);
     mirror(goBackN_, form.chkGoBackN);
+    mirror(tahoeRule_, form.chkTahoeRule);
 
     const presets::ProtocolPreset* inForce = presets::presetInForce(form);
     const auto all = presets::protocolPresets();

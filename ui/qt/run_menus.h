@@ -45,6 +45,7 @@ private:
     QActionGroup* speeds_ = nullptr;
     QAction* inOrderReceiver_ = nullptr;    // checked while the model's box is ticked
     QAction* goBackN_ = nullptr;            // likewise for the go-back-N sender
+    QAction* tahoeRule_ = nullptr;          // likewise for Tahoe's rule, enabled with Fast Retransmit
     std::vector<QAction*> protocolActions_; // one per preset, checked while it is in force
     QAction* noLosses_ = nullptr;
     std::string shownStartCaption_;

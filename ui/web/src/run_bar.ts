@@ -14,7 +14,7 @@ function setText(target: HTMLElement, text: string): void {
 }
 
 // The boxes of the bar, each with the model's box it repeats.
-const Boxes = [['inOrder', 'chkInOrderReceiver'], ['goBackN', 'chkGoBackN']];
+const Boxes = [['inOrder', 'chkInOrderReceiver'], ['goBackN', 'chkGoBackN'], ['tahoeRule', 'chkTahoeRule']];
 
 export class RunBar {
   private readonly rewind = element<HTMLButtonElement>('rewind');
