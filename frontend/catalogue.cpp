@@ -59,6 +59,35 @@ bool matchFrom(const Catalogue::Table::Pattern& pattern, std::string_view text, 
     return false;
 }
 
+// A paragraph's sentences: a text is cut after ".", "?" or "!" where a blank
+// and a capital letter, a digit or an opening quote or bracket follow.
+std::vector<std::string_view> sentencesOf(std::string_view text)
+{
+    std::vector<std::string_view> sentences;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+        const char c = text[i];
+        const char next = text[i + 2];
+        const bool opens =
+            (next >= 'A' && next <= 'Z') || (next >= '0' && next <= '9') || next == '"' || next == '(';
+        if ((c == '.' || c == '?' || c == '!') && text[i + 1] == ' ' && opens) {
+            sentences.push_back(text.substr(start, i + 1 - start));
+            start = i + 2;
+        }
+    }
+    sentences.push_back(text.substr(start));
+    return sentences;
+}
+
+// Chinese and Japanese sentences end with a wide stop and need no blank after it.
+bool endsWideStop(std::string_view text)
+{
+    for (const std::string_view stop : {"\u3002", "\uff1f", "\uff01", "\uff1a"}) {
+        if (text.size() >= stop.size() && text.substr(text.size() - stop.size()) == stop) return true;
+    }
+    return false;
+}
+
 // Accented stand-ins for a to z and A to Z, two bytes each in UTF-8.
 constexpr std::string_view AccentedLower[] = {
     "\u00e0", "\u0180", "\u00e7", "\u00f0", "\u00e9", "\u0192", "\u011d", "\u0125", "\u00ee",
@@ -151,7 +180,12 @@ const Catalogue::Table::Pattern* Catalogue::Table::match(std::string_view englis
         const std::string& first = pattern.literals.front();
         if (english.substr(0, first.size()) != first) continue;
         values.assign(9, std::string());
-        if (matchFrom(pattern, english, first.size(), 0, values)) return &pattern;
+        // A value never runs on into the next sentence: that sentence is
+        // translated on its own.
+        if (matchFrom(pattern, english, first.size(), 0, values) &&
+            std::none_of(values.begin(), values.end(),
+                         [](const std::string& value) { return sentencesOf(value).size() > 1; }))
+            return &pattern;
     }
     return nullptr;
 }
@@ -211,9 +245,9 @@ std::string Catalogue::simulationText(std::string_view english, Simulation simul
     return translate(english, tables, 0);
 }
 
-std::string Catalogue::translate(std::string_view english, const Table* const* tables, int depth) const
+std::optional<std::string> Catalogue::known(std::string_view english, const Table* const* tables,
+                                            int depth) const
 {
-    if (english.empty()) return std::string(english);
     for (const Table* const* table = tables; *table != nullptr; ++table) {
         if (const std::string* whole = (*table)->whole(english)) return *whole;
     }
@@ -237,6 +271,53 @@ std::string Catalogue::translate(std::string_view english, const Table* const* t
             if (rightToLeft_) translated += PopDirectionalIsolate;
         }
         return translated;
+    }
+    return std::nullopt;
+}
+
+std::string Catalogue::translate(std::string_view english, const Table* const* tables, int depth) const
+{
+    if (english.empty()) return std::string(english);
+    if (std::optional<std::string> translated = known(english, tables, depth)) return std::move(*translated);
+    if (depth == 0 && english.find('\n') != std::string_view::npos) {
+        // Line by line, each line's indent kept.
+        std::string translated;
+        std::size_t at = 0;
+        while (at <= english.size()) {
+            const std::size_t end = std::min(english.find('\n', at), english.size());
+            const std::string_view line = english.substr(at, end - at);
+            const std::size_t indent = std::min(line.find_first_not_of(' '), line.size());
+            translated += line.substr(0, indent);
+            translated += translate(line.substr(indent), tables, depth);
+            if (end < english.size()) translated += '\n';
+            at = end + 1;
+        }
+        return translated;
+    }
+    if (depth == 0) {
+        const std::vector<std::string_view> sentences = sentencesOf(english);
+        if (sentences.size() > 1) {
+            std::string translated;
+            for (const std::string_view sentence : sentences) {
+                if (!translated.empty() && !endsWideStop(translated)) translated += ' ';
+                translated += known(sentence, tables, depth).value_or(std::string(sentence));
+            }
+            return translated;
+        }
+    }
+    // A sentence quoted inside another without its full stop.
+    if (depth > 0 && english.back() != '.') {
+        const std::string sentence = std::string(english) + ".";
+        if (std::optional<std::string> translated = known(sentence, tables, depth)) {
+            for (const std::string_view stop : {".", "\u3002", "\u06d4"}) {
+                if (translated->size() >= stop.size() &&
+                    translated->compare(translated->size() - stop.size(), stop.size(), stop) == 0) {
+                    translated->resize(translated->size() - stop.size());
+                    break;
+                }
+            }
+            return std::move(*translated);
+        }
     }
     return std::string(english);
 }

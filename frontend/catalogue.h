@@ -5,7 +5,10 @@
 // options kept at Reset"). A front end hands every text it shows to
 // `text()`, which finds the translation of the text itself or of the
 // pattern it was filled from, and fills the translated pattern with the same
-// values, each translated in turn when it is a text of the catalogue. A text
+// values, each translated in turn when it is a text of the catalogue. A
+// paragraph the catalogue does not know whole is translated line by line and
+// sentence by sentence, so that explanations built of several sentences
+// read in the language too. A text
 // the catalogue does not know stays English, so a missing translation never
 // hides anything. In a right-to-left language every value is isolated
 // (U+2068 ... U+2069), so that packet numbers and names inside Arabic
@@ -95,6 +98,8 @@ public:
 private:
     // `tables` in the order they are tried.
     std::string translate(std::string_view english, const Table* const* tables, int depth) const;
+    // The translation of `english` as a whole text or a filled pattern.
+    std::optional<std::string> known(std::string_view english, const Table* const* tables, int depth) const;
 
     std::string language_ = "en";
     bool rightToLeft_ = false;

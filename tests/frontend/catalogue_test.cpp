@@ -24,7 +24,9 @@ Catalogue german()
         "texts": {"Run %1": "Lauf %1", "Run %1, options kept at Reset": "Lauf %1, Optionen beim Zurücksetzen behalten",
                   "%1 on": "%1 an", "Ticks %1 to %2 dropped": "Takte %2 bis %1 verworfen",
                   "Losses: %1": "Verluste: %1", "%1 % of packets": "%1 % der Pakete",
-                  "Legend": "Legende"},
+                  "Legend": "Legende", "Answer: %1.": "Antwort: %1.", "Right.": "Richtig.",
+                  "packet %1": "Paket %1", "A plan holds at most %1 losses.": "Ein Plan fasst höchstens %1 Verluste.",
+                  "Ignored %1 (%2).": "%1 übergangen (%2)."},
         "simulation": {"Slow Start": "Langsamer Start",
                        "Retransmitting packet %1": "Paket %1 wird erneut gesendet"}})");
     EXPECT_TRUE(catalogue.has_value());
@@ -42,6 +44,12 @@ TEST(CatalogueTest, FindsTheTextOrThePatternItWasFilledFromAndKeepsWhatItDoesNot
     // Values in the translation's own order; a value that is a text is translated too.
     EXPECT_EQ(de.text("Ticks 5 to 90 dropped"), "Takte 90 bis 5 verworfen");
     EXPECT_EQ(de.text("Losses: 5 % of packets"), "Verluste: 5 % der Pakete");
+    // A paragraph the catalogue does not know whole: line by line, indents
+    // kept, and sentence by sentence.
+    EXPECT_EQ(de.text("Legend\n   Answer: packet 5. Right."), "Legende\n   Antwort: Paket 5. Richtig.");
+    // A sentence quoted without its full stop.
+    EXPECT_EQ(de.text("Ignored lose (A plan holds at most 20 losses)."),
+              "lose übergangen (Ein Plan fasst höchstens 20 Verluste).");
     // Unknown, or matching no pattern's literal text: English, as it was.
     EXPECT_EQ(de.text("Tick 412"), "Tick 412");
     EXPECT_EQ(de.text("Run"), "Run");
