@@ -14,6 +14,7 @@
 #include "frontend/protocol_presets.h"
 #include "frontend/run_status.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/status_line_slot.h"
 
 // Protocol options that the original window has no place for. They are
 // model state like the check boxes: a click is recorded and replayed.
@@ -84,7 +85,7 @@ void MainWindow::buildStatusBar()
     // A lesson's title from a file is shown as it is written, never as markup.
     status_->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(status_, 1);
+    statusBar()->addWidget(new StatusLineSlot(status_, this), 1);
     // The losses on the right, apart: the line is cut at the window's fixed
     // width, and what the network deals must stay in sight.
     statusLosses_ = new QLabel(this);
