@@ -26,6 +26,10 @@ int main(int argc, char* argv[])
     hooks.startRun = [&window] {
         if (auto* start = window.findChild<QPushButton*>(QStringLiteral("cmdReset"))) start->click();
     };
+    hooks.fastForward = [&window](long ticks) {
+        for (long tick = 0; tick < ticks; ++tick)
+            window.runEvent(UserEvent{EventKind::Tick, 0, 0});
+    };
     hooks.ticksRun = [&ticks] { return ticks; };
     return runWindowProbe(argc, argv, window, hooks);
 }
