@@ -1,6 +1,7 @@
 #include "ui/qt/compare_chart.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -97,7 +98,11 @@ CompareChart::CompareChart(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     refresh_.setSingleShot(true);
     refresh_.setInterval(RefreshMilliseconds);
-    connect(&refresh_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    // The runs moving on leave the legend above the plots as it was.
+    connect(&refresh_, &QTimer::timeout, this, [this] {
+        const int top = plotsArea().top();
+        update(0, top, width(), height() - top);
+    });
 }
 
 void CompareChart::setLines(std::vector<Line> lines)
@@ -177,7 +182,7 @@ void CompareChart::mousePressEvent(QMouseEvent* event)
     if (const auto tick = tickAt(event->position().toPoint())) emit rewindRequested(*tick);
 }
 
-void CompareChart::paintEvent(QPaintEvent*)
+void CompareChart::paintEvent(QPaintEvent* event)
 {
     refresh_.stop();
     QPainter painter(this);
@@ -194,9 +199,10 @@ void CompareChart::paintEvent(QPaintEvent*)
     const Plot goodputPlot = plotOf(goodputs, 1, &goodputAt100);
     drawBackground(painter, legend, {&windowPlot, &goodputPlot});
     painter.setRenderHint(QPainter::Antialiasing);
-    drawLegendLabels(painter, legend);
-    drawPlot(painter, windows, tr("Transmit window (packets)"), windowPlot);
-    drawPlot(painter, goodputs, tr("Goodput (packets per 100 ticks, over the last 200)"), goodputPlot);
+    if (event->rect().intersects(legend)) drawLegendLabels(painter, legend);
+    drawPlot(painter, windows, tr("Transmit window (packets)"), windowPlot, plotPictures_[0]);
+    drawPlot(painter, goodputs, tr("Goodput (packets per 100 ticks, over the last 200)"), goodputPlot,
+             plotPictures_[1]);
     drawTickAxis(painter, goodputs);
 }
 
@@ -288,8 +294,8 @@ void CompareChart::drawLegendLabels(QPainter& painter, const QRect& legend) cons
         painter.drawText(legendLabelPlace(legend, i), Qt::AlignLeft | Qt::AlignVCenter, lines_[i].label);
 }
 
-void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QString& title,
-                            const Plot& plot) const
+void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QString& title, const Plot& plot,
+                            PlotPicture& picture) const
 {
     const QFontMetrics metrics = fontMetrics();
     painter.setPen(Qt::black);
@@ -300,23 +306,44 @@ void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QStrin
             Qt::AlignRight | Qt::AlignVCenter, QString::number(y));
     }
 
-    painter.save();
-    painter.setClipRect(plot.area);
+    std::vector<QPolygonF> lines(plot.points.size());
     for (std::size_t i = 0; i < plot.points.size(); ++i) {
         const std::vector<QPointF>& column = plot.points[i];
-        QPolygonF line;
-        line.reserve(static_cast<qsizetype>(column.size()));
+        lines[i].reserve(static_cast<qsizetype>(column.size()));
         // The ends of each level stretch only: the line is the same, and a
         // window or a goodput stays level for many columns, each a point the
         // stroker would dash and antialias for nothing.
         for (std::size_t k = 0; k < column.size(); ++k) {
             const bool level = k > 0 && k + 1 < column.size() && column[k - 1].y() == column[k].y() &&
                                column[k + 1].y() == column[k].y();
-            if (!level) line << QPointF(column[k].x(), plot.yOf(column[k].y()));
+            if (!level) lines[i] << QPointF(column[k].x(), plot.yOf(column[k].y()));
         }
-        drawLine(painter, line, QPen(colour(i), 2.5, dash(i)), plot.area);
     }
-    painter.restore();
+    // The lines, drawn over the plot's part of the background, as a picture
+    // that stays while they do: a transmit window often holds for minutes.
+    const auto same = [](const std::vector<QPolygonF>& a, const std::vector<QPolygonF>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const QPolygonF& x, const QPolygonF& y) {
+            return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const QPointF& p, const QPointF& q) {
+                return p.x() == q.x() && p.y() == q.y(); // exactly: QPointF's == is fuzzy
+            });
+        });
+    };
+    if (picture.image.isNull() || picture.area != plot.area || !(picture.background == backgroundKey_) ||
+        !same(picture.lines, lines)) {
+        const qreal ratio = background_.devicePixelRatio();
+        picture.image = background_.copy(QRect(plot.area.topLeft() * ratio, plot.area.size() * ratio));
+        picture.image.setDevicePixelRatio(ratio);
+        QPainter image(&picture.image);
+        image.setRenderHint(QPainter::Antialiasing);
+        image.translate(-plot.area.topLeft());
+        image.setClipRect(plot.area);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            drawLine(image, lines[i], QPen(colour(i), 2.5, dash(i)), plot.area);
+        picture.area = plot.area;
+        picture.background = backgroundKey_;
+        picture.lines = std::move(lines);
+    }
+    painter.drawImage(plot.area.topLeft(), picture.image);
 }
 
 void CompareChart::drawTickAxis(QPainter& painter, const QRect& area) const

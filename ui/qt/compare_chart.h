@@ -16,6 +16,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPointF>
+#include <QPolygonF>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -86,11 +87,20 @@ private:
     void drawBackground(QPainter& painter, const QRect& legend, const std::array<const Plot*, 2>& plots);
     QRect legendLabelPlace(const QRect& legend, std::size_t index) const;
     void drawLegendLabels(QPainter& painter, const QRect& legend) const;
-    void drawPlot(QPainter& painter, const QRect& titled, const QString& title, const Plot& plot) const;
+    // A plot's area as last drawn, its lines over its part of the background.
+    struct PlotPicture {
+        QImage image;
+        QRect area;
+        Background background;
+        std::vector<QPolygonF> lines;
+    };
+    void drawPlot(QPainter& painter, const QRect& titled, const QString& title, const Plot& plot,
+                  PlotPicture& picture) const;
     void drawTickAxis(QPainter& painter, const QRect& area) const;
 
     std::vector<Line> lines_;
     QTimer refresh_;
     QImage background_;
     Background backgroundKey_;
+    std::array<PlotPicture, 2> plotPictures_;
 };
