@@ -6,6 +6,7 @@
 // With a zoom, the client area is drawn at that size (a projector's 200 %).
 #include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdlib>
 
 #include "bench/window_probe.h"

@@ -45,6 +45,10 @@ struct Layout {
     double marksRight() const { return senderX() - 6 * scale; }
     // Texts of one column closer than this are left out: the later one gives way.
     double textSpacing() const { return (fontSize + 1) * scale; }
+    // A click this many pixels from a line (at 100 %) still picks it; as the
+    // tolerance of Description::lineAt, in ticks.
+    static constexpr double PickPixels = 6;
+    double pickTolerance() const { return PickPixels / (pixelsPerTick * scale); }
 };
 
 // Model colours, 0x00BBGGRR; the View options' colour-blind safe palette
@@ -62,6 +66,11 @@ std::string_view stateMark(LineKind kind);
 // The label as drawn: with its state mark when marks are shown.
 std::string labelText(const Line& line, bool stateMarks);
 bool dashed(LineKind kind); // duplicate ACKs are dashed
+
+// The most ticks one drawing of the diagram holds: at 2 pixels a tick,
+// 20,000 pixels, already taller than any page or screen makes useful, and a
+// picture's memory grows with its height.
+inline constexpr std::int32_t MostDrawnTicks = 10000;
 
 // The tick numbers written down the left edge: every `tickNumberStep` ticks.
 std::int32_t tickNumberStep(const Layout& layout);

@@ -10,6 +10,8 @@
 //   autortt  1 or 0 (Auto RTT)           slide  1 or 0 (Slide Numbers)
 //   inorder  1 or 0 (Receiver keeps only in-order packets)
 //   gobackn  1 or 0 (Sender resends the whole window on a timeout)
+//   tahoe    1 or 0 (Fast retransmit restarts slow start (Tahoe)); counts
+//            only where Fast Retransmit is ticked too
 //   protocol a protocol preset's name ("go-back-n", see protocol_presets.h),
 //            applied before the other parameters, which then change it
 //   timeout  1..20, the timeout setting  tx, rx  1..16 packets (the windows)
@@ -39,21 +41,20 @@
 
 #include "core/form.h"
 #include "frontend/comparison.h"
+#include "frontend/run_clock.h"
 #include "history/losses.h"
 
 class RunHistory;
 
 namespace links {
 
-inline constexpr double Speeds[] = {0.25, 0.5, 1.0, 2.0, 4.0};
-inline constexpr int NormalSpeed = 2;
 inline constexpr std::size_t MaxNotices = 10;
 
 struct LinkOutcome {
     bool run = false;
     bool embed = false;
     bool practice = false;
-    int speedIndex = NormalSpeed;
+    int speedIndex = run_clock::NormalSpeed;
     // A known lesson the link names, for the caller to open; "" for none.
     std::string lesson;
     // The configurations a compare= link names, for the caller to run side
@@ -83,5 +84,8 @@ std::string linkQuery(const Form1& form, int speedIndex, const LossSettings& los
 // whether it runs. With fewer than two presets among them, the first
 // configuration's own link.
 std::string compareQuery(const Comparison& comparison, int speedIndex);
+
+// "speed=2" for a clock at another speed than 1×; "" at 1×, which a link leaves out.
+std::string speedParameter(int speedIndex);
 
 } // namespace links

@@ -7,11 +7,29 @@
 
 namespace qr {
 
+namespace {
+
+constexpr QRecLevel libraryLevel(char level)
+{
+    switch (level) {
+    case 'M':
+        return QR_ECLEVEL_M;
+    case 'Q':
+        return QR_ECLEVEL_Q;
+    case 'H':
+        return QR_ECLEVEL_H;
+    default:
+        return QR_ECLEVEL_L;
+    }
+}
+
+} // namespace
+
 std::optional<Matrix> encode(std::string_view text)
 {
     const std::string bytes(text); // libqrencode reads a terminated string
     const std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-        QRcode_encodeString8bit(bytes.c_str(), 0, QR_ECLEVEL_L), &QRcode_free);
+        QRcode_encodeString8bit(bytes.c_str(), 0, libraryLevel(ErrorCorrectionLevel)), &QRcode_free);
     if (!code) return std::nullopt;
     Matrix matrix;
     matrix.size = code->width;

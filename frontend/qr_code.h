@@ -1,5 +1,6 @@
 // A link as a QR code's modules, from libqrencode (native builds only; the
-// page draws its code with an npm package). Front ends only paint the matrix.
+// page draws its code with an npm package, by the rules below, which it reads
+// through the engine binding). Front ends only paint the matrix.
 #pragma once
 
 #include <optional>
@@ -16,9 +17,12 @@ struct Matrix {
 
 // Readers expect four light modules all round.
 inline constexpr int QuietZone = 4;
+// The lowest error correction, so that the longest links still fit: a code
+// on a projector is whole and sharp and needs little repair.
+inline constexpr char ErrorCorrectionLevel = 'L';
 
-// The code of `text` as bytes at the lowest error correction, so that the
-// longest links still fit; nothing when it is too long for any code.
+// The code of `text` as bytes at ErrorCorrectionLevel; nothing when it is
+// too long for any code.
 std::optional<Matrix> encode(std::string_view text);
 
 } // namespace qr

@@ -1,8 +1,9 @@
 // Retransmission timers and RetransmitPacket, the one way a packet is resent.
 //
-// Go-back-N (the default) stops and refills the timers of every later packet
-// of the window when one is resent; the first-packet rule then resends each of
-// them in turn as it becomes the oldest outstanding packet. Selective repeat
+// Without Selective Repeat a resend stops and refills the timers of every
+// later packet of the window; the first-packet rule then resends each of them
+// in turn as it becomes the oldest outstanding packet (the go-back-N sender's
+// round of resends, which goes further, is in go_back.cpp). Selective repeat
 // leaves the other timers running.
 #include "core/form.h"
 #include "core/numbers.h"

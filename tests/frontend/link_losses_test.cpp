@@ -7,6 +7,7 @@
 
 #include "frontend/comparison.h"
 #include "frontend/link_settings.h"
+#include "frontend/run_clock.h"
 #include "history/run_history.h"
 
 namespace {
@@ -47,15 +48,15 @@ TEST(LinkLosses, LossesAndAComparisonRoundTripThroughALink)
     ASSERT_EQ(outcome.compare.size(), 2u);
 
     // The written link opens a page with the same settings and losses.
-    const std::string query = links::linkQuery(page.form, links::NormalSpeed, losses);
+    const std::string query = links::linkQuery(page.form, run_clock::NormalSpeed, losses);
     Page again;
     EXPECT_TRUE(links::applyLink(again.form, again.history, query).ignored.empty()) << query;
     EXPECT_EQ(again.history.losses(), losses);
-    EXPECT_EQ(links::linkQuery(again.form, links::NormalSpeed, again.history.losses()), query);
+    EXPECT_EQ(links::linkQuery(again.form, run_clock::NormalSpeed, again.history.losses()), query);
 
     // A comparison's link names its presets, and opens the same comparison.
     const Comparison comparison(outcome.compare, losses);
-    const std::string compare = links::compareQuery(comparison, links::NormalSpeed);
+    const std::string compare = links::compareQuery(comparison, run_clock::NormalSpeed);
     Page third;
     const links::LinkOutcome reopened = links::applyLink(third.form, third.history, compare);
     EXPECT_EQ(compare.substr(0, compare.find('&')), "compare=stop-and-wait,go-back-n");
@@ -74,7 +75,7 @@ TEST(LinkLosses, BadLossesAreIgnoredOneByOneAndNamed)
         EXPECT_TRUE(names(outcome, named)) << named;
     EXPECT_EQ(page.history.losses(), before);
     EXPECT_TRUE(outcome.compare.empty());
-    EXPECT_NE(links::linkQuery(page.form, links::NormalSpeed).find("&tx=8"), std::string::npos);
+    EXPECT_NE(links::linkQuery(page.form, run_clock::NormalSpeed).find("&tx=8"), std::string::npos);
 
     // A lesson brings its own losses: the link's are set aside, with a notice.
     Page lesson;

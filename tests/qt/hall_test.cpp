@@ -25,6 +25,9 @@
 #include <QTreeView>
 #include <cmath>
 
+#include "frontend/run_clock.h"
+#include "frontend/view_texts.h"
+#include "frontend/window_layout.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
@@ -34,8 +37,6 @@
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
-#include "ui/view_texts.h"
-#include "ui/window_layout.h"
 
 using namespace window_support;
 
@@ -209,7 +210,7 @@ void HallTest::restoredWindowAndPanelStayOnTheScreen()
     {
         MainWindow window;
         window.usePreferences(&settings);
-        QCOMPARE(window.speed(), MainWindow::NormalSpeed);
+        QCOMPARE(window.speed(), run_clock::NormalSpeed);
         QCOMPARE(window.zoom(), 125); // 150 % would be 893 pixels of client area alone
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -291,10 +292,10 @@ void HallTest::theClickRuleIsOneSentenceEverywhere()
 {
     MainWindow window;
     // The figures it gives are the clock's own.
-    window.setSpeed(MainWindow::NormalSpeed);
+    window.setSpeed(run_clock::NormalSpeed);
     QVERIFY(Sentence.contains(QStringLiteral("%1 ms at 1\u00d7").arg(7 * window.tickInterval())));
-    window.setSpeed(static_cast<int>(MainWindow::Speeds.size()) - 1);
-    QCOMPARE(MainWindow::Speeds.back(), 4.0);
+    window.setSpeed(static_cast<int>(run_clock::Speeds.size()) - 1);
+    QCOMPARE(run_clock::Speeds.back(), 4.0);
     QVERIFY(Sentence.contains(QStringLiteral("%1 ms at 4\u00d7").arg(7 * window.tickInterval())));
 
     QVERIFY(control_texts::toolTip("cmdPacket_3").endsWith(Sentence));

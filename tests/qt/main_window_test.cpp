@@ -4,18 +4,18 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
 
+#include "frontend/window_layout.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/main_window.h"
-#include "ui/window_layout.h"
 
 namespace {
 

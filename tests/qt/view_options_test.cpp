@@ -18,12 +18,13 @@
 #include <set>
 
 #include "core/state_digest.h"
+#include "frontend/run_clock.h"
+#include "frontend/window_layout.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/screen_units.h"
-#include "ui/window_layout.h"
 
 using namespace window_support;
 
@@ -333,7 +334,7 @@ void ViewOptionsTest::preferencesSurviveARestartAndTheRunDoesNot()
     QCOMPARE(window.zoom(), 150);
     QVERIFY(window.clientArea()->safeColours());
     QVERIFY(window.clientArea()->stateMarks());
-    QCOMPARE(window.speed(), MainWindow::NormalSpeed); // every start at 1x
+    QCOMPARE(window.speed(), run_clock::NormalSpeed); // every start at 1x
     QCOMPARE(window.lastFolder(), folder.path());
 
     Form1 startup;

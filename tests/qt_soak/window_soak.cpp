@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
+#include "core/invariants.h"
+#include "core/random_events.h"
 #include "core/state_digest.h"
-#include "tests/reliability/invariants.h"
-#include "tests/reliability/random_events.h"
 #include "ui/qt/main_window.h"
 
 namespace {

@@ -7,8 +7,8 @@
 
 #include "core/events.h"
 #include "core/form.h"
+#include "core/invariants.h"
 #include "tests/reliability/byte_events.h"
-#include "tests/reliability/invariants.h"
 
 namespace {
 

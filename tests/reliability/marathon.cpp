@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/reliability/random_events.h"
+#include "core/random_events.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/reliability/invariants.h"
+#include "core/invariants.h"
 
 namespace reliability {
 namespace {

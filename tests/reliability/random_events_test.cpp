@@ -2,9 +2,9 @@
 // the same run, and a digest that tells states apart.
 #include <gtest/gtest.h>
 
+#include "core/invariants.h"
+#include "core/random_events.h"
 #include "core/state_digest.h"
-#include "tests/reliability/invariants.h"
-#include "tests/reliability/random_events.h"
 
 namespace reliability {
 namespace {

@@ -8,9 +8,9 @@
 #include <array>
 #include <cmath>
 
+#include "frontend/chart_looks.h"
 #include "history/run_figures.h"
 #include "history/run_trace.h"
-#include "ui/chart_looks.h"
 #include "ui/qt/screen_units.h"
 
 namespace {
@@ -116,10 +116,11 @@ void CompareChart::follow()
     if (!refresh_.isActive()) refresh_.start();
 }
 
-// The chart's own colours for the first three figures: blue, orange, green
-// stay apart for most colour-blind readers, and the dashes tell them apart
-// on a grey print too.
-QColor CompareChart::colour(std::size_t index) { return toQColor(chart_looks::Figures[index % 3].colour); }
+// The dashes tell the configurations apart on a grey print too.
+QColor CompareChart::colour(std::size_t index)
+{
+    return toQColor(chart_looks::ConfigurationColours[index % chart_looks::ConfigurationColours.size()]);
+}
 
 Qt::PenStyle CompareChart::dash(std::size_t index)
 {

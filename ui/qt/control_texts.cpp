@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/geometry.h"
-#include "ui/view_texts.h"
+#include "frontend/view_texts.h"
 
 namespace control_texts {
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "core/colours.h"
-#include "ui/cell_states.h"
+#include "frontend/cell_states.h"
 
 namespace control_texts {
 

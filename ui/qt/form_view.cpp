@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frontend/window_layout.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
 #include "ui/qt/form_view_support.h"
@@ -23,7 +24,6 @@
 #include "ui/qt/shape_widget.h"
 #include "ui/qt/travelling_button.h"
 #include "ui/qt/zoom_style.h"
-#include "ui/window_layout.h"
 
 using namespace form_view_support;
 

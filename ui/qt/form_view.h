@@ -1,5 +1,5 @@
 // The client area of the main window: every control of the demonstration at
-// its place from the layout table (ui/window_layout.h), 855 x 595 logical
+// its place from the layout table (frontend/window_layout.h), 855 x 595 logical
 // pixels at 100 %.
 //
 // It decides nothing and changes nothing. It shows a Form1, and hands each
@@ -11,7 +11,7 @@
 // View options change only how the model is drawn: the zoom (every place,
 // font and line multiplied, the controls redrawn at the new size), the
 // colour-blind safe palette and the state marks (a mapping from the model's
-// colour to what is drawn, ui/cell_states.h). The keyboard can pick a
+// colour to what is drawn, frontend/cell_states.h). The keyboard can pick a
 // travelling packet or ACK in the flight area and click it through the same
 // events the mouse sends.
 //
@@ -40,9 +40,10 @@
 
 #include "core/events.h"
 #include "core/form.h"
-#include "ui/cell_states.h"
-#include "ui/view_texts.h"
-#include "ui/window_layout.h"
+#include "frontend/cell_states.h"
+#include "frontend/flight_picking.h"
+#include "frontend/view_texts.h"
+#include "frontend/window_layout.h"
 
 class CellLabel;
 class PaintLayer;
@@ -68,11 +69,7 @@ public:
     static constexpr int LostMarkMilliseconds = view_texts::LostMarkMilliseconds;
 
     // A travelling packet or ACK, picked with the keyboard.
-    struct FlightPick {
-        bool ack;
-        int slot;
-        bool operator==(const FlightPick&) const = default;
-    };
+    using FlightPick = flight_picking::Pick;
 
     // `form` must outlive the view; `sink` receives every user action.
     FormView(const Form1& form, EventSink sink, QWidget* parent = nullptr);

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frontend/window_layout.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
 #include "ui/qt/form_view_support.h"
@@ -22,7 +23,6 @@
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
 #include "ui/qt/zoom_style.h"
-#include "ui/window_layout.h"
 
 using namespace form_view_support;
 
@@ -59,38 +59,18 @@ const FormView::FlightView* FormView::pickedView() const
     return nullptr;
 }
 
-// Up and Down walk along a lane in the order the buttons stand on screen;
-// Left and Right cross to the other lane, to the button nearest in height.
+// The picking rule is every window's (frontend/flight_picking.h).
 void FormView::movePick(int key)
 {
-    const FlightView* current = pickedView();
-    const bool wantAck = key == Qt::Key_Right ? true : key == Qt::Key_Left ? false : current && current->ack;
-    std::vector<const FlightView*> lane;
-    for (const FlightView& view : flights_)
-        if (view.model->Visible && view.ack == wantAck) lane.push_back(&view);
-    if (lane.empty() && current == nullptr) {
-        for (const FlightView& view : flights_)
-            if (view.model->Visible) lane.push_back(&view);
-    }
-    if (lane.empty()) return;
-    std::stable_sort(lane.begin(), lane.end(),
-                     [](const FlightView* a, const FlightView* b) { return a->model->Top < b->model->Top; });
-    const FlightView* next = lane.front();
-    if (current != nullptr && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-        const auto at = std::find(lane.begin(), lane.end(), current);
-        const auto index = at - lane.begin();
-        const auto count = static_cast<std::ptrdiff_t>(lane.size());
-        next = lane[static_cast<std::size_t>(key == Qt::Key_Down ? std::min(index + 1, count - 1)
-                                                                 : std::max<std::ptrdiff_t>(index - 1, 0))];
-    } else if (current != nullptr) {
-        next =
-            *std::min_element(lane.begin(), lane.end(), [current](const FlightView* a, const FlightView* b) {
-                return std::abs(a->model->Top - current->model->Top) <
-                       std::abs(b->model->Top - current->model->Top);
-            });
-    }
-    picked_ = FlightPick{next->ack, next->slot};
-    setAccessibleDescription(next->widget->accessibleName());
+    using flight_picking::Arrow;
+    const Arrow arrow = key == Qt::Key_Up     ? Arrow::Up
+                        : key == Qt::Key_Down ? Arrow::Down
+                        : key == Qt::Key_Left ? Arrow::Left
+                                              : Arrow::Right;
+    const std::optional<FlightPick> next = flight_picking::next(form_, picked_, arrow);
+    if (!next) return;
+    picked_ = next;
+    if (const FlightView* view = pickedView()) setAccessibleDescription(view->widget->accessibleName());
     sheet_->update();
 }
 

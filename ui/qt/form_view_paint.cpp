@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frontend/window_layout.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
 #include "ui/qt/form_view_support.h"
@@ -22,7 +23,6 @@
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
 #include "ui/qt/zoom_style.h"
-#include "ui/window_layout.h"
 
 using namespace form_view_support;
 

@@ -14,7 +14,7 @@
 
 #include "core/events.h"
 #include "core/form.h"
-#include "ui/window_layout.h"
+#include "frontend/window_layout.h"
 
 namespace form_view_support {
 

@@ -17,9 +17,6 @@
 
 namespace {
 
-// A click this many pixels from a line still picks it.
-constexpr double PickPixels = 6;
-
 // One column of texts, each left out when it would overwrite the one before.
 class Column {
 public:
@@ -235,8 +232,7 @@ void LadderView::mousePressEvent(QMouseEvent* event)
     std::int32_t tick = tickAt(event->pos());
     const double exact =
         layout_.tickAt(event->position().y() + verticalScrollBar()->value(), history_.trace().firstTick());
-    const int line = shown_.lineAt(exact, layout_.acrossAt(event->position().x()),
-                                   PickPixels / (layout_.pixelsPerTick * layout_.scale));
+    const int line = shown_.lineAt(exact, layout_.acrossAt(event->position().x()), layout_.pickTolerance());
     if (line >= 0) tick = shown_.lines[static_cast<std::size_t>(line)].left;
     following_ = false;
     cursor_ = tick;

@@ -10,13 +10,13 @@
 #include <cmath>
 #include <memory>
 
-#include "ui/cell_states.h"
+#include "frontend/cell_states.h"
+#include "frontend/view_texts.h"
+#include "frontend/window_layout.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
-#include "ui/view_texts.h"
-#include "ui/window_layout.h"
 
 namespace {
 

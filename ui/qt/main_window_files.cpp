@@ -29,6 +29,7 @@
 #include "core/app_version.h"
 #include "frontend/run_names.h"
 #include "history/display_text.h"
+#include "history/export_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "ui/qt/compare_window.h"
@@ -36,6 +37,7 @@
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/practice_panel.h"
 #include "ui/qt/run_panel.h"
+#include "ui/qt/text_dialog.h"
 #include "ui/qt/window_placement.h"
 
 // ============================================================================
@@ -96,7 +98,9 @@ bool MainWindow::exportChartSvg(const QString& path)
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     runPanel()->renderChart(painter, QRectF(QPointF(0, 0), size));
-    return painter.end() && writeWhole(path, drawing.data());
+    // The drawing parses as XML whatever a run's texts hold.
+    return painter.end() &&
+           writeWhole(path, QByteArray::fromStdString(exporttext::xmlSafe(drawing.data().toStdString())));
 }
 
 bool MainWindow::exportRunCsv(const QString& path)
@@ -207,14 +211,9 @@ void MainWindow::showNote(const RunScript& script)
     // Not modal: the teacher reads it beside the window and may start at once.
     // Over the comparison it belongs to, if it opened one, rather than behind it.
     QWidget* over = !script.alongside.empty() && compare_ != nullptr ? static_cast<QWidget*>(compare_) : this;
-    auto* note = new QMessageBox(QMessageBox::Information, QString::fromStdString(script.title),
-                                 QString::fromStdString(script.note), QMessageBox::Ok, over);
-    // A file's text is never markup: no pictures, no links, nothing fetched.
-    note->setTextFormat(Qt::PlainText);
-    note->setObjectName(QStringLiteral("lessonNote"));
-    note->setAttribute(Qt::WA_DeleteOnClose);
-    note->setModal(false);
-    note->show();
+    // A file's text is never markup; a long note scrolls in a box that fits the screen.
+    text_dialog::showPlain(over, QString::fromStdString(script.title), QString::fromStdString(script.note),
+                           QStringLiteral("lessonNote"));
 }
 
 void MainWindow::showLessons()

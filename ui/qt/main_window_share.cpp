@@ -10,6 +10,8 @@
 #include "frontend/qr_code.h"
 #include "frontend/run_link.h"
 #include "ui/qt/main_window.h"
+
+#include "history/display_text.h"
 #include "ui/qt/qr_dialog.h"
 
 namespace {
@@ -27,7 +29,8 @@ void MainWindow::buildShareActions(QMenu* view)
                 const QString address = QInputDialog::getText(
                     this, tr("Page Address"), tr("The address where the page is published (https://...):"),
                     QLineEdit::Normal, pageAddress_, &ok);
-                if (ok) setPageAddress(address);
+                if (!ok) return;
+                if (const QString refusal = setPageAddress(address); !refusal.isEmpty()) refuse(refusal);
             });
     showShareAction();
 }
@@ -42,7 +45,7 @@ void MainWindow::showShareAction()
                                   "Address or --page-url URL)"));
 }
 
-void MainWindow::setPageAddress(const QString& address)
+QString MainWindow::setPageAddress(const QString& address)
 {
     const QUrl url(address.trimmed(), QUrl::StrictMode);
     const bool usable =
@@ -52,6 +55,11 @@ void MainWindow::setPageAddress(const QString& address)
     pageAddress_ = usable ? url.adjusted(QUrl::RemoveQuery | QUrl::RemoveFragment).toString() : QString();
     if (settings_ != nullptr) settings_->setValue(QLatin1String(PageUrlKey), pageAddress_);
     showShareAction();
+    if (usable || address.trimmed().isEmpty()) return {};
+    // Anything else (a "javascript:" address among them) would make links no browser should follow.
+    return tr("The page address %1 is not used: it must be a web address beginning with https:// or "
+              "http://, or a file:// address.")
+        .arg(QString::fromStdString(displaytext::name("\"" + address.trimmed().toStdString() + "\"")));
 }
 
 void MainWindow::takeUpPageAddress()

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/chart_looks.h"
+#include "frontend/chart_looks.h"
 #include "ui/qt/screen_units.h"
 
 namespace {

@@ -1,11 +1,30 @@
 // The page's view of the engine: WebSession and the reference digests,
-// through embind. Strings cross as JSON documents; nothing else is decided
-// on the JavaScript side.
+// through embind. Strings cross as JSON documents, a packet capture as bytes;
+// nothing else is decided on the JavaScript side.
+#include <cstdint>
 #include <emscripten/bind.h>
+#include <emscripten/val.h>
 
-#include "bench/busy_tick_timing.h"
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "ui/web/page_facts.h"
 #include "ui/web/web_comparison.h"
 #include "ui/web/web_session.h"
+
+namespace {
+
+// Bytes cross as a Uint8Array of their own: a std::string would be read as UTF-8 text.
+emscripten::val payloadBytes(const web::WebSession& session, const std::string& payload)
+{
+    const std::optional<std::string> bytes = session.payloadBytes(payload);
+    if (!bytes) return emscripten::val::null();
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes->data());
+    return emscripten::val::global("Uint8Array").new_(emscripten::typed_memory_view(bytes->size(), data));
+}
+
+} // namespace
 
 EMSCRIPTEN_BINDINGS(sliding_window)
 {
@@ -13,7 +32,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
     emscripten::class_<WebSession>("WebSession")
         .constructor<std::string>()
         .function("tick", &WebSession::tick)
-        .function("apply", &WebSession::apply)
+        .function("use", &WebSession::use)
         .function("step", &WebSession::step)
         .function("stepBack", &WebSession::stepBack)
         .function("rewindTo", &WebSession::rewindTo)
@@ -29,6 +48,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("changesJson", &WebSession::changesJson)
         .function("viewOptionsJson", &WebSession::viewOptionsJson)
         .function("flightName", &WebSession::flightName)
+        .function("nextPickJson", &WebSession::nextPickJson)
         .function("samplesJson", &WebSession::samplesJson)
         .function("logJson", &WebSession::logJson)
         .function("linkQuery", &WebSession::linkQuery)
@@ -50,14 +70,31 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("applyProtocol", &WebSession::applyProtocol)
         .function("statusLine", &WebSession::statusLine)
         .function("linkPartsJson", &WebSession::linkPartsJson)
+        .function("runFragment", &WebSession::runFragment)
+        .function("fragmentPayload", &WebSession::fragmentPayload)
+        .function("payloadBytes", &payloadBytes)
         .function("linkRefusal", &WebSession::linkRefusal)
         .function("qrRefusal", &WebSession::qrRefusal)
         .function("openLinkedRun", &WebSession::openLinkedRun)
         .function("damagedLinkSentence", &WebSession::damagedLinkSentence)
+        .function("linkInflateLimit", &WebSession::linkInflateLimit)
+        .function("linkTooLargeSentence", &WebSession::linkTooLargeSentence)
+        .function("beginReading", &WebSession::beginReading)
+        .function("readStep", &WebSession::readStep)
+        .function("openRead", &WebSession::openRead)
         .function("ladderViewJson", &WebSession::ladderViewJson)
         .function("ladderSvg", &WebSession::ladderSvg)
         .function("ladderPick", &WebSession::ladderPick)
         .function("ladderJson", &WebSession::ladderJson)
+        // The capture's bytes cross as a Uint8Array of their own: a string would be read as UTF-8.
+        .function(
+            "captureFile", emscripten::optional_override([](const WebSession& session, bool atReceiver) {
+                const std::string bytes = session.captureBytes(atReceiver);
+                return emscripten::val(emscripten::typed_memory_view(
+                                           bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data())))
+                    .call<emscripten::val>("slice");
+            }))
+        .function("captureFileName", &WebSession::captureFileName)
         .function("lossesJson", &WebSession::lossesJson)
         .function("setLossRates", &WebSession::setLossRates)
         .function("addPlannedLoss", &WebSession::addPlannedLoss)
@@ -72,7 +109,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("size", &WebComparison::size)
         .function("label", &WebComparison::label)
         .function("tick", &WebComparison::tick)
-        .function("apply", &WebComparison::apply)
+        .function("use", &WebComparison::use)
         .function("step", &WebComparison::step)
         .function("stepBack", &WebComparison::stepBack)
         .function("rewindTo", &WebComparison::rewindTo)
@@ -86,6 +123,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("windowJson", &WebComparison::windowJson)
         .function("changesJson", &WebComparison::changesJson)
         .function("flightName", &WebComparison::flightName)
+        .function("nextPickJson", &WebComparison::nextPickJson)
         .function("samplesJson", &WebComparison::samplesJson)
         .function("figuresJson", &WebComparison::figuresJson)
         .function("statusLine", &WebComparison::statusLine)
@@ -97,6 +135,5 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("savedRunJson", &WebComparison::savedRunJson)
         .function("digest", &WebComparison::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
-    // For `make bench`: the busy tick of bench/scenarios.h, timed in WebAssembly.
-    emscripten::function("busyTickNanoseconds", &bench::busyTickNanoseconds);
+    emscripten::function("pageFactsJson", &web::pageFactsJson);
 }

@@ -1,7 +1,7 @@
 #include "ui/web/page_layout.h"
 
+#include "frontend/window_layout.h"
 #include "ui/web/json_text.h"
-#include "ui/window_layout.h"
 
 namespace web {
 

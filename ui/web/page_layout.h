@@ -1,4 +1,4 @@
-// The window's layout table (ui/window_layout.h), the one the desktop window
+// The window's layout table (frontend/window_layout.h), the one the desktop window
 // reads too, as one JSON document the page builds its controls from once at
 // start-up. The page holds no coordinates of its own.
 #pragma once
@@ -10,7 +10,7 @@ namespace web {
 std::string pageLayoutJson();
 
 // What the view options draw and say, from the tables the desktop reads too
-// (ui/cell_states.h, ui/view_texts.h, ui/chart_looks.h): the cell states with
+// (frontend/cell_states.h, frontend/view_texts.h, frontend/chart_looks.h): the cell states with
 // their safe colours, marks and words; the held, lost and focus marks; the
 // legend's texts; the chart's figures, markers and shading.
 std::string viewOptionsJson();

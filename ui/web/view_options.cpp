@@ -1,9 +1,9 @@
-#include "ui/cell_states.h"
-#include "ui/chart_looks.h"
-#include "ui/view_texts.h"
+#include "frontend/cell_states.h"
+#include "frontend/chart_looks.h"
+#include "frontend/view_texts.h"
+#include "frontend/window_layout.h"
 #include "ui/web/json_text.h"
 #include "ui/web/page_layout.h"
-#include "ui/window_layout.h"
 
 namespace web {
 
@@ -75,7 +75,11 @@ void writeChart(JsonText& json)
         .key("alpha")
         .value(chart_looks::AvoidanceShadeAlpha);
     json.endObject();
-    json.key("cursor").colour(chart_looks::CursorColour).endObject();
+    json.key("cursor").colour(chart_looks::CursorColour);
+    json.key("configurations").beginArray();
+    for (const Colour colour : chart_looks::ConfigurationColours)
+        json.colour(colour);
+    json.endArray().endObject();
 }
 
 } // namespace

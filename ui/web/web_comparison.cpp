@@ -4,9 +4,11 @@
 #include <iterator>
 
 #include "core/state_digest.h"
+#include "frontend/control_events.h"
 #include "frontend/link_settings.h"
+#include "frontend/run_clock.h"
 #include "frontend/run_names.h"
-#include "ui/view_texts.h"
+#include "frontend/view_texts.h"
 #include "ui/web/json_text.h"
 #include "ui/web/network_json.h"
 #include "ui/web/web_session.h"
@@ -88,6 +90,12 @@ void WebComparison::apply(int index, int kind, int target, int value)
                                  static_cast<std::int16_t>(value)});
 }
 
+void WebComparison::use(int index, const std::string& control, int target, int value)
+{
+    if (const std::optional<UserEvent> event = control_events::eventFor(control, target, value))
+        apply(index, static_cast<int>(event->kind), event->target, event->value);
+}
+
 void WebComparison::step()
 {
     if (!messageOpen_ && comparison_) comparison_->step();
@@ -105,18 +113,19 @@ bool WebComparison::rewindTo(int tick)
 
 void WebComparison::setSpeed(int index)
 {
-    if (index >= 0 && index < static_cast<int>(std::size(links::Speeds))) speed_ = index;
+    if (run_clock::isSpeed(index)) speed_ = index;
 }
 
 bool WebComparison::clockRuns() const
 {
-    return comparison_ && comparison_->running() && !messageOpen_ && messages_.empty();
+    return comparison_ &&
+           run_clock::runs(comparison_->running(), {.messageBox = messageOpen_ || !messages_.empty()});
 }
 
 int WebComparison::clockInterval() const
 {
     const int interval = comparison_ ? comparison_->form(0).Timer1.Interval : 50;
-    return static_cast<int>(std::lround(interval / links::Speeds[static_cast<std::size_t>(speed_)]));
+    return run_clock::tickInterval(interval, speed_);
 }
 
 std::string WebComparison::takeMessage()
@@ -157,6 +166,12 @@ std::string WebComparison::flightName(int index, bool ack, int slot) const
     if (slot < 0 || slot >= static_cast<int>(buttons.size())) return {};
     const FlightButton& button = buttons[static_cast<std::size_t>(slot)];
     return view_texts::flightName(ack, button.Caption, button.TravelMarker == colours::Held);
+}
+
+std::string WebComparison::nextPickJson(int index, bool ack, int slot, const std::string& arrow) const
+{
+    if (!valid(index)) return "null";
+    return web::nextPickJson(comparison_->form(static_cast<std::size_t>(index)), ack, slot, arrow);
 }
 
 std::string WebComparison::samplesJson(int from) const

@@ -43,6 +43,8 @@ public:
 
     void tick();
     void apply(int index, int kind, int target, int value);
+    // The user's gesture in configuration `index`'s window, as WebSession::use.
+    void use(int index, const std::string& control, int target, int value);
     void step();
     void stepBack();
     bool rewindTo(int tick);
@@ -57,6 +59,7 @@ public:
     std::string windowJson(int index) const;
     std::string changesJson(int index);
     std::string flightName(int index, bool ack, int slot) const;
+    std::string nextPickJson(int index, bool ack, int slot, const std::string& arrow) const;
     // From tick `from` on, a column per configuration: {"from", "txWindow": [[...]],
     // "goodput": [[...]]} (packets per 100 ticks over the last 200 ticks).
     std::string samplesJson(int from) const;

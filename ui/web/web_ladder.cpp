@@ -11,8 +11,6 @@
 namespace web {
 namespace {
 
-// How near a line a click must fall to pick it, as on the desktop.
-constexpr double PickPixels = 6;
 // Narrower than this, the labels of a line would run over its axes.
 constexpr double NarrowestDrawing = 360;
 
@@ -109,8 +107,7 @@ int WebSession::ladderPick(int from, int to, double width, double x, double y)
     const ladder::Layout layout = layoutFor(width);
     const double exact = layout.tickAt(y, shown.from);
     // A click on a line picks the tick it left, whose log lines tell of its sending.
-    const int line =
-        shown.lineAt(exact, layout.acrossAt(x), PickPixels / (layout.pixelsPerTick * layout.scale));
+    const int line = shown.lineAt(exact, layout.acrossAt(x), layout.pickTolerance());
     if (line >= 0) return shown.lines[static_cast<std::size_t>(line)].left;
     const RunTrace& trace = history_->trace();
     return std::clamp(static_cast<int>(std::lround(exact)), trace.firstTick(), trace.ticks());

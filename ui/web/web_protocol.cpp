@@ -37,7 +37,7 @@ bool WebSession::applyProtocol(const std::string& name)
 std::string WebSession::statusLine() const
 {
     return run_status::line(
-        run_status::describe(form_, *history_, links::Speeds[static_cast<std::size_t>(speed_)]));
+        run_status::describe(form_, *history_, run_clock::Speeds[static_cast<std::size_t>(speed_)]));
 }
 
 } // namespace web

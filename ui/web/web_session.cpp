@@ -4,13 +4,15 @@
 
 #include "core/events.h"
 #include "core/numbers.h"
+#include "core/random_events.h"
 #include "core/state_digest.h"
+#include "frontend/chart_looks.h"
+#include "frontend/control_events.h"
+#include "frontend/run_link.h"
 #include "frontend/run_names.h"
+#include "frontend/view_texts.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
-#include "tests/reliability/random_events.h"
-#include "ui/chart_looks.h"
-#include "ui/view_texts.h"
 #include "ui/web/json_text.h"
 #include "ui/web/page_layout.h"
 
@@ -25,12 +27,15 @@ std::string hexDigest(std::uint64_t digest)
     return text;
 }
 
-WebSession::WebSession(const std::string& query)
+WebSession::WebSession(const std::string& address)
 {
     form_.showMessageBox = [this](const std::string& text) { messages_.push_back(text); };
     form_.Form_Load();
     history_.emplace(form_);
-    outcome_ = links::applyLink(form_, *history_, query);
+    // A link longer than any the program makes is refused whole, unread.
+    linkRefused_ = runlink::tooLongRefusal(address.size());
+    if (!linkRefused_.empty()) return;
+    outcome_ = links::applyLink(form_, *history_, runlink::linkQueryPart(address));
     speed_ = outcome_.speedIndex;
     practice_.setOn(outcome_.practice);
     if (!outcome_.lesson.empty()) {
@@ -67,6 +72,12 @@ void WebSession::apply(int kind, int target, int value)
     }
 }
 
+void WebSession::use(const std::string& control, int index, int value)
+{
+    if (const std::optional<UserEvent> event = control_events::eventFor(control, index, value))
+        apply(static_cast<int>(event->kind), event->target, event->value);
+}
+
 void WebSession::step()
 {
     if (messageOpen_) return;
@@ -89,7 +100,7 @@ bool WebSession::rewindTo(int tick)
 
 void WebSession::setSpeed(int index)
 {
-    if (index >= 0 && index < static_cast<int>(std::size(links::Speeds))) speed_ = index;
+    if (run_clock::isSpeed(index)) speed_ = index;
 }
 
 std::string WebSession::takeMessage()
@@ -105,14 +116,11 @@ void WebSession::messageClosed() { messageOpen_ = false; }
 
 bool WebSession::clockRuns() const
 {
-    return form_.Timer1.Enabled && !messageOpen_ && messages_.empty() && !practice_.holdsClock();
+    return run_clock::runs(form_.Timer1.Enabled, {.messageBox = messageOpen_ || !messages_.empty(),
+                                                  .practice = practice_.holdsClock()});
 }
 
-int WebSession::clockInterval() const
-{
-    return static_cast<int>(
-        std::lround(form_.Timer1.Interval / links::Speeds[static_cast<std::size_t>(speed_)]));
-}
+int WebSession::clockInterval() const { return run_clock::tickInterval(form_.Timer1.Interval, speed_); }
 
 std::string WebSession::layoutJson() const { return pageLayoutJson(); }
 
@@ -126,6 +134,11 @@ std::string WebSession::windowJson() const { return web::windowJson(form_, runSt
 std::string WebSession::changesJson() { return changes_.take(form_, runState()); }
 
 std::string WebSession::viewOptionsJson() const { return web::viewOptionsJson(); }
+
+std::string WebSession::nextPickJson(bool ack, int slot, const std::string& arrow) const
+{
+    return web::nextPickJson(form_, ack, slot, arrow);
+}
 
 std::string WebSession::flightName(bool ack, int slot) const
 {
@@ -181,7 +194,7 @@ std::string WebSession::linkQuery() const
 {
     if (!showsUnmodifiedLesson()) return links::linkQuery(form_, speed_, history_->losses());
     std::string query = "lesson=" + lesson_;
-    if (speed_ != links::NormalSpeed) query += "&speed=" + numbers::shortestText(links::Speeds[speed_]);
+    if (const std::string speed = links::speedParameter(speed_); !speed.empty()) query += "&" + speed;
     return query;
 }
 
@@ -236,8 +249,9 @@ std::string WebSession::openLesson(const std::string& name)
 std::string WebSession::fileSizeRefusal(const std::string& fileName, double bytes) const
 {
     if (!(bytes > static_cast<double>(runfile::MaxFileBytes))) return {};
+    // The size as the browser gives it, past 4 GiB too.
     return displaytext::name(fileName) + " cannot be opened. " +
-           runfile::tooLargeSentence(static_cast<std::size_t>(bytes));
+           runfile::tooLargeSentence(static_cast<std::uint64_t>(bytes));
 }
 
 std::string WebSession::lessonsJson() const
@@ -278,7 +292,7 @@ std::string WebSession::linkOutcomeJson() const
     json.beginObject().key("embed").value(outcome_.embed).key("ignored").beginArray();
     for (const std::string& sentence : outcome_.ignored)
         json.value(sentence);
-    json.endArray().endObject();
+    json.endArray().key("refused").value(linkRefused_).endObject();
     return json.take();
 }
 

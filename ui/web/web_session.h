@@ -29,6 +29,7 @@
 #include "frontend/comparison.h"
 #include "frontend/link_settings.h"
 #include "frontend/practice.h"
+#include "frontend/run_clock.h"
 #include "history/ladder_description.h"
 #include "history/run_history.h"
 #include "ui/web/window_json.h"
@@ -37,7 +38,8 @@ namespace web {
 
 class WebSession {
 public:
-    explicit WebSession(const std::string& query);
+    // `address` is the page's whole address, or only its query ("?tx=8").
+    explicit WebSession(const std::string& address);
     WebSession(const WebSession&) = delete;
     WebSession& operator=(const WebSession&) = delete;
     ~WebSession();
@@ -46,6 +48,9 @@ public:
     void tick();
     // A user event (EventKind, target, value as in core/events.h).
     void apply(int kind, int target, int value);
+    // The user's gesture on the control named `control` (frontend/control_events.h):
+    // the page sends the names it built its controls from.
+    void use(const std::string& control, int index, int value);
     // One tick, as the desktop steps: the recording plays first, a running clock is paused.
     void step();
     void stepBack();
@@ -70,12 +75,16 @@ public:
     std::string viewOptionsJson() const;
     // What a screen reader calls flight slot `slot` of the packets or the ACKs.
     std::string flightName(bool ack, int slot) const;
+    // The keyboard's next pick after `arrow` (window_json.h's nextPickJson).
+    std::string nextPickJson(bool ack, int slot, const std::string& arrow) const;
     // Samples from tick `from` on, as columns: tx window, threshold, flight, rx window,
     // markers, and avoidance (1 where the window grew by congestion avoidance).
     std::string samplesJson(int from) const;
     // Log entries from index `from` on.
     std::string logJson(int from) const;
-    // The settings link's query, and what applying the start-up link said.
+    // The settings link's query, and what applying the start-up link said:
+    // {"embed", "ignored": [sentences], "refused": the sentence refusing a
+    // link too long to read, "" for none}.
     std::string linkQuery() const;
     std::string linkOutcomeJson() const;
     // Run files and lessons, as the desktop opens them: a new run paused at
@@ -121,10 +130,30 @@ public:
     // opening the inflated JSON of a link's run, answered as openRunText;
     // the sentence for a link whose run cannot be inflated.
     std::string linkPartsJson() const;
+    // The link's fragment for a run the browser has raw-deflated: "run=" and
+    // its base64url; the base64url payload in a location's fragment ("" for
+    // none); and its bytes, nothing when it is no base64url.
+    std::string runFragment(const std::string& deflated) const;
+    std::string fragmentPayload(const std::string& hash) const;
+    std::optional<std::string> payloadBytes(const std::string& payload) const;
     std::string linkRefusal(double characters) const;
     std::string qrRefusal(double characters) const; // as linkRefusal, for a QR code
     std::string openLinkedRun(const std::string& json);
     std::string damagedLinkSentence() const;
+    // How far a link's run may inflate (the run-file limit, in bytes), and
+    // the sentence refusing one that inflates further.
+    double linkInflateLimit() const;
+    std::string linkTooLargeSentence() const;
+
+    // Opening a run file or a link's run in steps (web_reading.cpp), so that
+    // the page's one thread never stands still for long: beginReading hands
+    // over the text (fileName "" for a link's run); each readStep reads on
+    // for a moment, true once the reading is over; openRead then opens what
+    // was read and answers as openRunText does. Nothing changes on screen
+    // before openRead; a new beginReading drops a reading not yet done.
+    void beginReading(const std::string& fileName, const std::string& text);
+    bool readStep();
+    std::string openRead();
 
     // The time-sequence diagram (web_ladder.cpp), as the desktop's window
     // draws it. The page shows the shared SVG drawing of the ticks in view,
@@ -141,6 +170,12 @@ public:
     std::string ladderSvg(int from, int to, double width, bool safeColours, bool stateMarks);
     int ladderPick(int from, int to, double width, double x, double y);
     std::string ladderJson(int from, int to);
+
+    // The run as a packet capture (web_capture.cpp), for "Save capture": the
+    // .pcap file's bytes, the exporter's and the desktop's own, and the name
+    // proposed for the download.
+    std::string captureBytes(bool atReceiver) const;
+    std::string captureFileName(bool atReceiver) const;
 
     // The network's losses (web_losses.cpp), set from the page's Network
     // panel: lossesJson() as web::lossesJson; each change takes effect from
@@ -167,6 +202,7 @@ private:
     Form1 form_;
     std::optional<RunHistory> history_;
     links::LinkOutcome outcome_;
+    std::string linkRefused_; // why the start-up link was refused unread, "" when it was not
     WindowChanges changes_;
     RunState runState() const;
     std::string openScript(const RunScript& script, const std::string& lesson);
@@ -180,13 +216,16 @@ private:
     bool messageOpen_ = false;
     practice::Session practice_;
     void practiceAfterTick();
-    int speed_ = links::NormalSpeed;
+    int speed_ = run_clock::NormalSpeed;
     // The diagram last described: the page asks for its visible ticks every
     // redraw, and a click right after asks about the same ticks again.
     ladder::Description ladder_;
     const ladder::Description& describeLadder(int from, int to);
 
     std::unique_ptr<Comparison> waitingComparison_;
+    // The reading in steps under way, and whose text it reads ("" for a link's run).
+    std::unique_ptr<RunTextReading> reading_;
+    std::string readingName_;
     // The figures last worked out, and where the run stood: its tick, the
     // runs kept and the log's length (a rewind and a new branch change it).
     mutable std::string figures_;

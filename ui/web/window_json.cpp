@@ -1,7 +1,9 @@
 #include "ui/web/window_json.h"
 
+#include <optional>
 #include <string_view>
 
+#include "frontend/flight_picking.h"
 #include "ui/web/json_text.h"
 
 namespace web {
@@ -106,7 +108,7 @@ template <class Emit> void forEachElement(const Form1& form, const RunState& run
           std::pair{"chkSelective", &form.chkSelective}, std::pair{"chkDelayedACK", &form.chkDelayedACK},
           std::pair{"chkAutoRTT", &form.chkAutoRTT}, std::pair{"chkSlide", &form.chkSlide},
           std::pair{"chkInOrderReceiver", &form.chkInOrderReceiver},
-          std::pair{"chkGoBackN", &form.chkGoBackN}})
+          std::pair{"chkGoBackN", &form.chkGoBackN}, std::pair{"chkTahoeRule", &form.chkTahoeRule}})
         emit(9, name, checkText(*box));
     for (const auto& [name, bar] :
          {std::pair{"HScroll1", &form.HScroll1}, std::pair{"VScroll1", &form.VScroll1},
@@ -193,6 +195,19 @@ std::string WindowChanges::take(const Form1& form, const RunState& run)
         ++n;
     });
     return document.finish();
+}
+
+std::string nextPickJson(const Form1& form, bool ack, int slot, const std::string& arrow)
+{
+    const std::optional<flight_picking::Arrow> direction = flight_picking::arrowNamed(arrow);
+    if (!direction) return "null";
+    std::optional<flight_picking::Pick> current;
+    if (slot >= 0) current = flight_picking::Pick{ack, slot};
+    const std::optional<flight_picking::Pick> next = flight_picking::next(form, current, *direction);
+    if (!next) return "null";
+    JsonText json;
+    json.beginObject().key("ack").value(next->ack).key("slot").value(next->slot).endObject();
+    return json.take();
 }
 
 } // namespace web

@@ -25,6 +25,12 @@ struct RunState {
 // "labels": {name: label}, "buttons": {name: caption}, "checks", "sliders", "run"}.
 std::string windowJson(const Form1& form, const RunState& run);
 
+// The flight button the keyboard picks after the arrow named `arrow` ("up",
+// "down", "left", "right") from packet or ACK `slot` (-1: none picked), by the
+// rule of frontend/flight_picking.h: {"ack": bool, "slot": n}, or null when
+// the pick stays as it is.
+std::string nextPickJson(const Form1& form, bool ack, int slot, const std::string& arrow);
+
 class WindowChanges {
 public:
     // The members of windowJson that differ from what the last call sent,

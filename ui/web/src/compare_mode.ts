@@ -23,7 +23,7 @@ export class CompareMode {
   private readonly network: NetworkPanel;
 
   constructor(private readonly engine: Engine, private readonly session: WebSession, private readonly layout: Layout,
-    private readonly looks: ViewOptions, private readonly host: CompareModeHost) {
+    private readonly looks: ViewOptions, private readonly speeds: string[], private readonly host: CompareModeHost) {
     this.network = new NetworkPanel(session, () => {
       if (this.view) this.view.lossesChanged();
       else host.lossesChanged();
@@ -46,7 +46,7 @@ export class CompareMode {
     this.host.entered();
     document.body.classList.add('comparing');
     element('compare').hidden = false;
-    this.view = new CompareView(comparison, this.layout, this.looks, this.host);
+    this.view = new CompareView(comparison, this.layout, this.looks, this.speeds, this.host);
     this.network.setHolder(comparison);
   }
 

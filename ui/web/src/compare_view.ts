@@ -5,8 +5,9 @@
 // The engine's WebComparison decides everything; a gesture in one window
 // goes back with that window's index.
 import uPlot from 'uplot';
-import { ComparisonSamples, EventKind, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
+import { ComparisonSamples, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
 import { showFigures } from './figures_table';
+import { OneAtATime, TickClock } from './tick_clock';
 import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
 
@@ -18,9 +19,6 @@ export interface CompareHost {
   download(text: string, fileName: string): void;
 }
 
-const Speeds = ['0.25×', '0.5×', '1×', '2×', '4×'];
-// One colour per configuration: the window solid, the goodput dashed.
-const Colours = ['#1f5fbf', '#c0392b', '#2e7d32'];
 // As the single window's panel: a redraw costs more than a tick.
 const RunningRedrawMilliseconds = 1000;
 const RedrawMilliseconds = 250;
@@ -39,16 +37,23 @@ export class CompareView {
   private readonly chart: uPlot;
   private readonly resize = () => this.fit();
   private readonly wiring = new AbortController();
-  private clockTimer: number | undefined;
   private redrawTimer = 0;
-  private lastTickStart = 0;
   private shownAt = 0;
   private cursor: number | null = null;
-  private busy = false;
+  private readonly actions = new OneAtATime();
   private closed = false;
+  private readonly clock: TickClock;
+  // One colour per configuration: the window solid, the goodput dashed.
+  private readonly colours: string[];
 
   constructor(readonly comparison: WebComparison, layout: Layout, looks: ViewOptions,
-    private readonly host: CompareHost) {
+    private readonly speeds: string[], private readonly host: CompareHost) {
+    this.colours = looks.chart.configurations;
+    this.clock = new TickClock(comparison, {
+      tick: () => this.run(() => comparison.tick(), true),
+      standsStill: () => this.closed,
+      busy: () => this.actions.busy,
+    });
     const count = comparison.size();
     this.windows = Array.from({ length: count }, () => []);
     this.goodput = Array.from({ length: count }, () => []);
@@ -60,7 +65,7 @@ export class CompareView {
       figure.className = 'compareView';
       const caption = document.createElement('figcaption');
       caption.textContent = comparison.label(index);
-      caption.style.borderColor = Colours[index];
+      caption.style.borderColor = this.colours[index];
       const stage = document.createElement('div');
       stage.className = 'stage';
       const root = document.createElement('div');
@@ -70,10 +75,13 @@ export class CompareView {
       this.stages.push(stage);
       figure.append(caption, stage);
       holder.appendChild(figure);
-      const send = (kind: number, target: number, value: number) =>
-        this.run(() => comparison.apply(index, kind, target, value));
+      const send = (control: string, target: number, value: number) =>
+        this.run(() => comparison.use(index, control, target, value));
       this.views.push(new WindowView(root, layout, looks, send,
-        (ack, slot) => comparison.flightName(index, ack, slot), `c${index}-`));
+        (ack, slot) => comparison.flightName(index, ack, slot),
+        (current, arrow) =>
+          JSON.parse(comparison.nextPickJson(index, current?.ack ?? false, current?.slot ?? -1, arrow)),
+        `c${index}-`));
       this.buttons.push(JSON.parse(comparison.windowJson(index)).buttons);
     }
     this.chart = this.buildChart(count);
@@ -86,7 +94,7 @@ export class CompareView {
   // Back to the single window: the clock stops, the engine's object goes.
   close(): void {
     this.closed = true;
-    window.clearTimeout(this.clockTimer);
+    this.clock.stop();
     window.clearTimeout(this.redrawTimer);
     this.wiring.abort();
     this.chart.destroy();
@@ -100,13 +108,7 @@ export class CompareView {
 
   // One action, run to completion; then the windows catch up.
   run(action: () => void, byClock = false): void {
-    if (this.closed || this.busy || this.host.messageOpen()) return;
-    this.busy = true;
-    try {
-      action();
-    } finally {
-      this.busy = false;
-    }
+    if (this.closed || this.host.messageOpen() || !this.actions.run(action)) return;
     this.refresh(byClock);
   }
 
@@ -137,27 +139,12 @@ export class CompareView {
     if (message) {
       this.host.showMessage(message, () => {
         this.comparison.messageClosed();
-        this.lastTickStart = performance.now();
+        this.clock.restartInterval();
         this.refresh();
       });
       return;
     }
-    this.scheduleTick();
-  }
-
-  private scheduleTick(): void {
-    if (this.clockTimer !== undefined || this.closed) return;
-    if (!this.comparison.clockRuns() || document.hidden) return;
-    const due = this.lastTickStart + this.comparison.clockInterval();
-    this.clockTimer = window.setTimeout(() => {
-      this.clockTimer = undefined;
-      if (!this.comparison.clockRuns() || document.hidden || this.busy) {
-        this.scheduleTick();
-        return;
-      }
-      this.lastTickStart = performance.now();
-      this.run(() => this.comparison.tick(), true);
-    }, Math.max(0, due - performance.now()));
+    this.clock.schedule();
   }
 
   // The first window's run buttons speak for all: Start before the run, then Pause or Cont.
@@ -212,8 +199,9 @@ export class CompareView {
     const series: uPlot.Series[] = [{ label: 'tick' }];
     for (let index = 0; index < count; index++) {
       const label = this.comparison.label(index);
-      series.push({ label: `${label}: transmit window`, stroke: Colours[index], width: 2, points: { show: false } });
-      series.push({ label: `${label}: goodput`, stroke: Colours[index], width: 1.5, dash: [6, 4], scale: 'goodput',
+      series.push({ label: `${label}: transmit window`, stroke: this.colours[index], width: 2,
+        points: { show: false } });
+      series.push({ label: `${label}: goodput`, stroke: this.colours[index], width: 1.5, dash: [6, 4], scale: 'goodput',
         points: { show: false } });
     }
     const width = () => Math.max(280, host.clientWidth);
@@ -259,8 +247,7 @@ export class CompareView {
     const signal = this.wiring.signal;
     const on = (id: string, action: () => void) => element(id).addEventListener('click', action, { signal });
     on('compareRun', () => this.run(() => {
-      const kind = this.runCaption() === 'Start' ? EventKind.StartReset : EventKind.PauseCont;
-      this.comparison.apply(0, kind, 0, 0);
+      this.comparison.use(0, this.runCaption() === 'Start' ? 'cmdReset' : 'cmdPause', 0, 0);
     }));
     on('compareStep', () => this.run(() => this.comparison.step()));
     on('compareStepBack', () => this.run(() => this.comparison.stepBack()));
@@ -278,9 +265,9 @@ export class CompareView {
       else this.host.download(saved.text, saved.fileName);
     });
     const speed = element<HTMLSelectElement>('compareSpeed');
-    if (speed.options.length === 0) Speeds.forEach((text, index) => speed.add(new Option(text, String(index))));
+    if (speed.options.length === 0) this.speeds.forEach((text, index) => speed.add(new Option(text, String(index))));
     speed.addEventListener('change', () => this.run(() => this.comparison.setSpeed(Number(speed.value))), { signal });
-    document.addEventListener('visibilitychange', () => this.scheduleTick(), { signal });
+    document.addEventListener('visibilitychange', () => this.clock.schedule(), { signal });
   }
 
   // After the Network panel changed the losses.

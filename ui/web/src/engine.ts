@@ -3,7 +3,8 @@
 
 export interface WebSession {
   tick(): void;
-  apply(kind: number, target: number, value: number): void;
+  // The user's gesture on the control named `control`: flight button `index`, a slider moved to `value`.
+  use(control: string, index: number, value: number): void;
   step(): void;
   stepBack(): void;
   rewindTo(tick: number): boolean;
@@ -19,6 +20,8 @@ export interface WebSession {
   changesJson(): string;
   viewOptionsJson(): string;
   flightName(ack: boolean, slot: number): string;
+  // The keyboard's next pick after an arrow from `slot` (-1: none): a FlightPick, or null to stay.
+  nextPickJson(ack: boolean, slot: number, arrow: PickArrow): string;
   samplesJson(from: number): string;
   logJson(from: number): string;
   linkQuery(): string;
@@ -30,6 +33,9 @@ export interface WebSession {
   fileSizeRefusal(fileName: string, bytes: number): string;
   lessonsJson(): string;
   savedRunJson(): string;
+  // The run as a packet capture (.pcap), its bytes and the name for the download.
+  captureFile(atReceiver: boolean): Uint8Array<ArrayBuffer>;
+  captureFileName(atReceiver: boolean): string;
   openedJson(): string;
   setPractice(on: boolean): void;
   practiceJson(): string;
@@ -42,10 +48,20 @@ export interface WebSession {
   applyProtocol(name: string): boolean;
   statusLine(): string;
   linkPartsJson(): string;
+  // "run=" and the base64url of a run the browser raw-deflated.
+  runFragment(deflated: Uint8Array): string;
+  // The base64url after "run=" in a location's fragment, '' for none; its bytes, null when damaged.
+  fragmentPayload(hash: string): string;
+  payloadBytes(payload: string): Uint8Array<ArrayBuffer> | null;
   linkRefusal(characters: number): string;
   qrRefusal(characters: number): string;
   openLinkedRun(json: string): string;
   damagedLinkSentence(): string;
+  linkInflateLimit(): number;
+  linkTooLargeSentence(): string;
+  beginReading(fileName: string, text: string | Uint8Array): void;
+  readStep(): boolean;
+  openRead(): string;
   ladderViewJson(width: number): string;
   ladderSvg(from: number, to: number, width: number, safeColours: boolean, stateMarks: boolean): string;
   ladderPick(from: number, to: number, width: number, x: number, y: number): number;
@@ -57,6 +73,9 @@ export interface WebSession {
   figuresJson(): string;
   comparisonWaiting(): boolean;
 }
+
+export type PickArrow = 'up' | 'down' | 'left' | 'right';
+export interface FlightPick { ack: boolean; slot: number }
 
 // What the Network panel works on: the single run's losses or a comparison's.
 export type LossHolder = Pick<WebSession, 'lossesJson' | 'setLossRates' | 'addPlannedLoss' | 'removePlannedLoss'>;
@@ -83,7 +102,7 @@ export interface WebComparison extends LossHolder {
   size(): number;
   label(index: number): string;
   tick(): void;
-  apply(index: number, kind: number, target: number, value: number): void;
+  use(index: number, control: string, target: number, value: number): void;
   step(): void;
   stepBack(): void;
   rewindTo(tick: number): boolean;
@@ -97,6 +116,7 @@ export interface WebComparison extends LossHolder {
   windowJson(index: number): string;
   changesJson(index: number): string;
   flightName(index: number, ack: boolean, slot: number): string;
+  nextPickJson(index: number, ack: boolean, slot: number, arrow: PickArrow): string;
   samplesJson(from: number): string;
   figuresJson(): string;
   statusLine(): string;
@@ -108,30 +128,22 @@ export interface WebComparison extends LossHolder {
 export interface ComparisonSamples { from: number; txWindow: number[][]; goodput: number[][] }
 
 export interface Engine {
-  WebSession: new (query: string) => WebSession;
+  WebSession: new (address: string) => WebSession;
   WebComparison: new (session: WebSession, choices: string) => WebComparison;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
-  busyTickNanoseconds(ticks: number): number;
+  pageFactsJson(): string;
+  // Only in the site `make bench` builds for its measurements.
+  busyTickNanoseconds?(ticks: number): number;
 }
 
-// The user's actions, numbered as EventKind in core/events.h.
-export const EventKind = {
-  StartReset: 1,
-  PauseCont: 2,
-  ClickPacket: 3,
-  ClickAck: 4,
-  ClickCheckBox: 5,
-  MoveSlider: 6,
-} as const;
+// What the page must know that the desktop knows too (ui/web/page_facts.h).
+export interface PageFacts {
+  speeds: string[];
+  runFileLimitBytes: number;
+  qr: { errorCorrection: 'L' | 'M' | 'Q' | 'H'; quietZone: number };
+}
 
-// OptionBox and SliderId of core/events.h, by control name.
-export const OptionBoxOf: Record<string, number> = {
-  chkSlowStart: 0, chkAvoidance: 1, chkFastRetransmit: 2, chkSelective: 3, chkDelayedACK: 4,
-  chkAutoRTT: 5, chkSlide: 6, chkInOrderReceiver: 7, chkGoBackN: 8,
-};
-export const SliderIdOf: Record<string, number> = { HScroll1: 0, VScroll1: 1, VScroll2: 2, VScroll3: 3 };
-
-// One control of the window's layout table (ui/window_layout.h), in twips.
+// One control of the window's layout table (frontend/window_layout.h), in twips.
 export interface LayoutControl {
   name: string;
   kind: 'cell' | 'label' | 'bar' | 'box' | 'frame' | 'button' | 'check' | 'vslider' | 'hslider' | 'flight';
@@ -195,8 +207,8 @@ export interface WindowChanges {
   run?: RunState;
 }
 
-// The view options' tables, the ones the desktop reads (ui/cell_states.h,
-// ui/view_texts.h, ui/chart_looks.h).
+// The view options' tables, the ones the desktop reads (frontend/cell_states.h,
+// frontend/view_texts.h, frontend/chart_looks.h).
 export interface CellStateLook { strip: 'tx' | 'rx'; colour: string; safe: string; mark: string; words: string; legend: string }
 export interface FigureLook { name: string; colour: string; width: number; dash: 'solid' | 'dashed' | 'dotted' }
 export interface MarkerLook {
@@ -224,6 +236,8 @@ export interface ViewOptions {
     markers: MarkerLook[];
     avoidance: { name: string; colour: string; alpha: number };
     cursor: string;
+    // One colour per configuration of a comparison.
+    configurations: string[];
   };
 }
 

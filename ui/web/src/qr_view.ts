@@ -2,19 +2,17 @@
 // to be read from the back of a room off a projector, so that every phone
 // opens the same run. The code is drawn from uqr's module matrix.
 import { encode } from 'uqr';
-import { WebSession } from './engine';
+import { PageFacts, WebSession } from './engine';
 import { SharedLink } from './run_link';
-
-// Four modules of light margin all round, as readers expect.
-const QuietZone = 4;
 
 export class QrView {
   private readonly box: HTMLDialogElement;
   private readonly canvas: HTMLCanvasElement;
   private readonly caption: HTMLParagraphElement;
 
-  constructor(private readonly session: WebSession, private readonly linkOf: () => Promise<SharedLink>,
-    private readonly notice: (text: string) => void) {
+  // The error correction and the light margin the desktop's codes have.
+  constructor(private readonly session: WebSession, private readonly rules: PageFacts['qr'],
+    private readonly linkOf: () => Promise<SharedLink>, private readonly notice: (text: string) => void) {
     this.box = document.createElement('dialog');
     this.box.id = 'qrBox';
     this.box.setAttribute('aria-label', 'Link as QR code');
@@ -53,8 +51,10 @@ export class QrView {
       this.notice(refusal);
       return;
     }
-    const code = encode(shared.link, { ecc: 'L', boostEcc: true, border: 0 });
-    const modules = code.data.length + 2 * QuietZone;
+    // uqr may raise the correction where the code has room to spare, which costs no size.
+    const code = encode(shared.link, { ecc: this.rules.errorCorrection, boostEcc: true, border: 0 });
+    const quietZone = this.rules.quietZone;
+    const modules = code.data.length + 2 * quietZone;
     // As large as the screen allows, in whole pixels per module so every edge is sharp.
     const room = Math.min(window.innerWidth, window.innerHeight) * 0.85;
     const scale = Math.max(2, Math.floor(room / modules));
@@ -65,7 +65,7 @@ export class QrView {
     paint.fillRect(0, 0, this.canvas.width, this.canvas.height);
     paint.fillStyle = '#000';
     code.data.forEach((row, y) => row.forEach((dark, x) => {
-      if (dark) paint.fillRect((x + QuietZone) * scale, (y + QuietZone) * scale, scale, scale);
+      if (dark) paint.fillRect((x + quietZone) * scale, (y + quietZone) * scale, scale, scale);
     }));
     this.canvas.setAttribute('aria-label', `QR code of the link to this run (${shared.link.length} characters)`);
     this.caption.textContent = `Scan to open this run (${shared.link.length} characters).`;

@@ -1,7 +1,7 @@
 // Beyond the window: the run chart (uPlot) with its markers and avoidance
 // shading, and the event log, both read from the history library through the
 // session. The chart's colours, shapes and names are the desktop's
-// (ui/chart_looks.h).
+// (frontend/chart_looks.h).
 import uPlot from 'uplot';
 import { LogEntry, MarkerLook, Samples, ViewOptions, WebSession } from './engine';
 

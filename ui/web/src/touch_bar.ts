@@ -3,7 +3,7 @@
 // window: the run buttons, the option boxes and the sliders, each sending the
 // same event as its twin in the window and showing the same model state.
 // page.css shows it only where the main pointer is coarse.
-import { EventKind, OptionBoxOf, SliderIdOf, WindowState } from './engine';
+import { WindowState } from './engine';
 import { Send } from './window_view';
 
 // Each slider with the labels that name it and show its figure.
@@ -24,10 +24,10 @@ export class TouchBar {
   constructor(host: HTMLElement, send: Send) {
     const runs = document.createElement('div');
     runs.className = 'touchRuns';
-    for (const [name, kind] of [['cmdReset', EventKind.StartReset], ['cmdPause', EventKind.PauseCont]] as const) {
+    for (const name of ['cmdReset', 'cmdPause']) {
       const button = document.createElement('button');
       button.id = `touch_${name}`;
-      button.addEventListener('click', () => send(kind, 0, 0));
+      button.addEventListener('click', () => send(name, 0, 0));
       runs.appendChild(button);
       this.buttons.set(name, button);
     }
@@ -38,7 +38,7 @@ export class TouchBar {
       const box = document.createElement('input');
       box.type = 'checkbox';
       box.id = `touch_${name}`;
-      box.addEventListener('click', () => send(EventKind.ClickCheckBox, OptionBoxOf[name], 0));
+      box.addEventListener('click', () => send(name, 0, 0));
       const text = document.createElement('span');
       row.append(box, text);
       options.appendChild(row);
@@ -55,7 +55,7 @@ export class TouchBar {
       range.id = `touch_${name}`;
       // The window's vertical bars give more packets upwards: here, to the right.
       if (name !== 'HScroll1') range.dir = 'rtl';
-      range.addEventListener('change', () => send(EventKind.MoveSlider, SliderIdOf[name], Number(range.value)));
+      range.addEventListener('change', () => send(name, 0, Number(range.value)));
       row.append(title, figure, range);
       sliders.appendChild(row);
       this.sliders.set(name, { range, name: title, figure });

@@ -9,11 +9,14 @@
 // state marks (a letter in each cell's corner, held packets outlined, a lost
 // one's place marked for a moment). The keyboard picks a travelling packet
 // or ACK in the flight area and clicks it through the same events as a tap.
-import { CellStateLook, EventKind, LabelState, Layout, LayoutControl, OptionBoxOf, SliderIdOf, ViewOptions,
-  WindowChanges } from './engine';
+import { CellStateLook, FlightPick, LabelState, Layout, LayoutControl, PickArrow, ViewOptions, WindowChanges }
+  from './engine';
 import { FlightCanvas } from './flight_canvas';
 
-export type Send = (kind: number, target: number, value: number) => void;
+// A gesture on the control named `control` (the layout's name), the engine's to turn into an event.
+export type Send = (control: string, index: number, value: number) => void;
+// The engine's rule of keyboard picking: the flight to pick after an arrow, null to stay.
+export type PickAfter = (current: FlightPick | null, arrow: PickArrow) => FlightPick | null;
 
 interface Shown { [property: string]: unknown }
 
@@ -52,6 +55,7 @@ export class WindowView {
 
   constructor(private readonly root: HTMLElement, private readonly layout: Layout, private readonly looks: ViewOptions,
     private readonly send: Send, private readonly flightName: (ack: boolean, slot: number) => string,
+    private readonly pickAfter: PickAfter,
     // Before every id, so that windows side by side keep ids of their own.
     private readonly idPrefix = '') {
     const perPixel = layout.twipsPerPixel;
@@ -178,7 +182,7 @@ export class WindowView {
 
   private clickFlight(ack: boolean, slot: number): void {
     this.noted = { ack, slot };
-    this.send(ack ? EventKind.ClickAck : EventKind.ClickPacket, slot, 0);
+    this.send(ack ? 'cmdACK' : 'cmdPacket', slot, 0);
   }
 
   // On press, not on click: the button moves on while the finger is down. A
@@ -243,24 +247,12 @@ export class WindowView {
     event.preventDefault();
   }
 
-  // Up and Down walk along a lane in the order the buttons stand on screen;
-  // Left and Right cross to the other lane, to the button nearest in height.
   private movePick(key: Arrow): void {
     const current = this.sheet.picked?.state?.visible ? this.sheet.picked : null;
-    const wantAck = key === 'ArrowRight' ? true : key === 'ArrowLeft' ? false : current?.ack ?? false;
-    const visible = this.sheet.flights.filter((flight) => flight.state?.visible);
-    let lane = visible.filter((flight) => flight.ack === wantAck);
-    if (lane.length === 0 && !current) lane = visible;
-    if (lane.length === 0) return;
-    lane.sort((a, b) => a.state!.top - b.state!.top);
-    let next = lane[0];
-    if (current && (key === 'ArrowUp' || key === 'ArrowDown')) {
-      const index = lane.indexOf(current);
-      next = lane[key === 'ArrowDown' ? Math.min(index + 1, lane.length - 1) : Math.max(index - 1, 0)];
-    } else if (current) {
-      const gap = (flight: typeof current) => Math.abs(flight.state!.top - current.state!.top);
-      next = lane.reduce((best, flight) => (gap(flight) < gap(best) ? flight : best));
-    }
+    const arrow = key.slice('Arrow'.length).toLowerCase() as PickArrow;
+    const picked = this.pickAfter(current && { ack: current.ack, slot: current.slot }, arrow);
+    if (!picked) return;
+    const next = this.sheet.flightOf(picked.ack, picked.slot);
     this.sheet.pick(next);
     this.sheet.paint();
     this.pickNews.textContent = this.flightName(next.ack, next.slot);
@@ -385,8 +377,7 @@ export class WindowView {
         const button = this.add('button', 'run', control);
         button.style.background = colours.panelButton;
         button.style.color = colours.buttonText;
-        const kind = control.name === 'cmdReset' ? EventKind.StartReset : EventKind.PauseCont;
-        button.addEventListener('click', () => this.send(kind, 0, 0));
+        button.addEventListener('click', () => this.send(control.name, 0, 0));
         this.buttons.set(control.name, button);
         break;
       }
@@ -397,8 +388,7 @@ export class WindowView {
         box.type = 'checkbox';
         const text = document.createElement('span');
         row.append(box, text);
-        const target = OptionBoxOf[control.name];
-        box.addEventListener('click', () => this.send(EventKind.ClickCheckBox, target, 0));
+        box.addEventListener('click', () => this.send(control.name, 0, 0));
         this.checks.set(control.name, { box, text, row });
         break;
       }
@@ -406,9 +396,8 @@ export class WindowView {
       case 'hslider': {
         const slider = this.add('input', control.kind === 'vslider' ? 'vertical' : 'horizontal', control);
         slider.type = 'range';
-        const target = SliderIdOf[control.name];
         // 'change', not 'input': a drag counts once, when the thumb is let go.
-        slider.addEventListener('change', () => this.send(EventKind.MoveSlider, target, Number(slider.value)));
+        slider.addEventListener('change', () => this.send(control.name, 0, Number(slider.value)));
         this.sliders.set(control.name, slider);
         break;
       }
