@@ -24,6 +24,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/status_line_slot.h"
 #include "ui/qt/tick_timer.h"
+#include "ui/qt/translation.h"
 
 namespace {
 
@@ -296,7 +297,7 @@ void CompareWindow::showMessageBox(std::size_t index, const std::string& text)
 {
     clock_->setMessageBoxOpen(true);
     auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdString(comparison_->label(index)),
-                                QString::fromStdString(text), QMessageBox::Ok, this);
+                                translation::shown(text), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this] {
         clock_->setMessageBoxOpen(false);
@@ -387,7 +388,7 @@ void CompareWindow::showStatus()
                              losses::summary(comparison_->losses());
     if (text == shownStatus_) return;
     shownStatus_ = text;
-    status_->setText(QString::fromStdString(text));
+    status_->setText(translation::shown(text));
 }
 
 // Only when the tick moved: the figures read the runs' records.

@@ -1,5 +1,6 @@
 #include "ui/qt/practice_panel.h"
 
+#include "ui/qt/translation.h"
 #include <QApplication>
 #include <QClipboard>
 #include <QFormLayout>
@@ -12,7 +13,7 @@
 
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) { return translation::shown(s); }
 
 // The digit a key chooses with, 0 for none.
 int choiceKey(const QKeyEvent* key)

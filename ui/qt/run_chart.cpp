@@ -15,6 +15,7 @@
 
 #include "frontend/chart_looks.h"
 #include "ui/qt/screen_units.h"
+#include "ui/qt/translation.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
 
     for (std::size_t i = 0; i < Figures.size(); ++i) {
         auto* series = new QLineSeries;
-        series->setName(tr(Figures[i].name));
+        series->setName(translation::shown(Figures[i].name));
         series->setPen(QPen(Figures[i].colour, Figures[i].width, Figures[i].style));
         chart->addSeries(series);
         series->attachAxis(tickAxis_);
@@ -135,7 +136,7 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
     }
     for (std::size_t i = 0; i < MarkerKinds.size(); ++i) {
         auto* series = new QScatterSeries;
-        series->setName(tr(MarkerKinds[i].name));
+        series->setName(translation::shown(MarkerKinds[i].name));
         series->setMarkerShape(MarkerKinds[i].shape);
         series->setMarkerSize(MarkerKinds[i].size);
         series->setColor(MarkerKinds[i].colour);
