@@ -294,6 +294,19 @@ std::string Catalogue::translate(std::string_view english, const Table* const* t
         }
         return translated;
     }
+    // A line of parts joined by " · " (the status line): part by part.
+    if (constexpr std::string_view dot = " \u00b7 ";
+        depth == 0 && english.find(dot) != std::string_view::npos) {
+        std::string translated;
+        std::size_t at = 0;
+        while (at <= english.size()) {
+            const std::size_t end = std::min(english.find(dot, at), english.size());
+            if (at > 0) translated += dot;
+            translated += translate(english.substr(at, end - at), tables, depth);
+            at = end + dot.size();
+        }
+        return translated;
+    }
     if (depth == 0) {
         const std::vector<std::string_view> sentences = sentencesOf(english);
         if (sentences.size() > 1) {

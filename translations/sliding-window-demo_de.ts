@@ -1973,6 +1973,10 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

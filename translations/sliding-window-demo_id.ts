@@ -1965,6 +1965,10 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ui/web/page_facts.h"
+#include "ui/web/page_language.h"
 #include "ui/web/web_comparison.h"
 #include "ui/web/web_session.h"
 
@@ -53,6 +54,8 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("logJson", &WebSession::logJson)
         .function("linkQuery", &WebSession::linkQuery)
         .function("linkOutcomeJson", &WebSession::linkOutcomeJson)
+        .function("linkLanguage", &WebSession::linkLanguage)
+        .function("linkSimulationTexts", &WebSession::linkSimulationTexts)
         .function("openRunText", &WebSession::openRunText)
         .function("openLesson", &WebSession::openLesson)
         .function("fileSizeRefusal", &WebSession::fileSizeRefusal)
@@ -136,4 +139,13 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("digest", &WebComparison::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     emscripten::function("pageFactsJson", &web::pageFactsJson);
+    emscripten::class_<web::PageLanguage>("PageLanguage")
+        .constructor<>()
+        .function("use", &web::PageLanguage::use)
+        .function("text", &web::PageLanguage::text)
+        .function("setSimulationTexts", &web::PageLanguage::setSimulationTexts)
+        .function("language", &web::PageLanguage::language)
+        .function("rightToLeft", &web::PageLanguage::rightToLeft);
+    emscripten::function("languagesJson", &web::languagesJson);
+    emscripten::function("chooseLanguage", &web::chooseLanguage);
 }

@@ -47,6 +47,8 @@ export interface WebSession {
   protocolInForce(): string;
   applyProtocol(name: string): boolean;
   statusLine(): string;
+  linkLanguage(): string;
+  linkSimulationTexts(): boolean;
   linkPartsJson(): string;
   // "run=" and the base64url of a run the browser raw-deflated.
   runFragment(deflated: Uint8Array): string;
@@ -132,6 +134,9 @@ export interface Engine {
   WebComparison: new (session: WebSession, choices: string) => WebComparison;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
   pageFactsJson(): string;
+  PageLanguage: new () => PageLanguage;
+  languagesJson(): string;
+  chooseLanguage(preferredJson: string): string;
   // Only in the site `make bench` builds for its measurements.
   busyTickNanoseconds?(ticks: number): number;
 }
@@ -252,3 +257,19 @@ export interface Samples {
 }
 
 export interface LogEntry { tick: number; side: 'sender' | 'receiver' | 'user'; text: string }
+
+// The page's language (ui/web/page_language.h).
+export interface PageLanguage {
+  use(catalogueJson: string): boolean;
+  text(english: string): string;
+  setSimulationTexts(translated: boolean): void;
+  language(): string;
+  rightToLeft(): boolean;
+}
+
+export interface LanguageChoice {
+  tag: string;
+  file: string;
+  name: string;
+  rtl: boolean;
+}

@@ -1,6 +1,8 @@
 // The page: starts the engine, builds the window and the run panel, runs the
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
+// First: it makes a browser's unusable language tag safe before the chart library reads it.
+import './language_guard';
 import { Engine, Layout, PageFacts, ViewOptions, WebSession, WindowChanges, WindowState } from './engine';
 import { CompareMode } from './compare_mode';
 import { instantiateEmbeddedEngine } from './engine_loader';
@@ -11,6 +13,7 @@ import { RunBar } from './run_bar';
 import { openLinkedRun } from './run_link';
 import { RunPanels } from './run_panels';
 import { ShareControls } from './share_controls';
+import { startLanguage } from './page_language';
 import { OneAtATime, TickClock } from './tick_clock';
 import { TouchBar } from './touch_bar';
 import { WindowView } from './window_view';
@@ -276,6 +279,7 @@ async function start(): Promise<void> {
   });
   // The whole address: the session refuses one longer than any link it makes, unread.
   const session = new engine.WebSession(location.href);
+  await startLanguage(engine, session);
   const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[]; refused: string };
   if (outcome.refused) notice(outcome.refused);
   // A run in the fragment opens as its file would, in place of the query's settings.
