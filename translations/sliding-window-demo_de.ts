@@ -1977,6 +1977,50 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
+    <message>
+        <source>Tick %1</source>
+        <translation>Takt %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Practice: on</source>
+        <translation>Übung: an</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right</source>
+        <translation>Punkte: %1 von %2 richtig</translation>
+    </message>
+    <message>
+        <source>Summary copied</source>
+        <translation>Zusammenfassung kopiert</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>QR-Code</translation>
+    </message>
+    <message>
+        <source>Scan to open this run (%1 characters).</source>
+        <translation>Scannen, um diesen Lauf zu öffnen (%1 Zeichen).</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>Link kopiert</translation>
+    </message>
+    <message>
+        <source>Copy the link beside</source>
+        <translation>Den Link daneben kopieren</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

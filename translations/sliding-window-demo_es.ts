@@ -1977,6 +1977,50 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
+    <message>
+        <source>Tick %1</source>
+        <translation>Tic %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>Practice: on</source>
+        <translation>Práctica: activada</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right</source>
+        <translation>Puntuación: %1 de %2 correctas</translation>
+    </message>
+    <message>
+        <source>Summary copied</source>
+        <translation>Resumen copiado</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>Scan to open this run (%1 characters).</source>
+        <translation>Escanee para abrir esta ejecución (%1 caracteres).</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>Enlace copiado</translation>
+    </message>
+    <message>
+        <source>Copy the link beside</source>
+        <translation>Copie el enlace de al lado</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -1977,6 +1977,50 @@ Au top 1500 (débit utile : paquets livrés dans l'ordre par 100 tops) : TCP de 
         <source>Language</source>
         <translation>Langue</translation>
     </message>
+    <message>
+        <source>Tick %1</source>
+        <translation>Top %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>Practice: on</source>
+        <translation>Entraînement : activé</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right</source>
+        <translation>Score : %1 sur %2 justes</translation>
+    </message>
+    <message>
+        <source>Summary copied</source>
+        <translation>Bilan copié</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>Code QR</translation>
+    </message>
+    <message>
+        <source>Scan to open this run (%1 characters).</source>
+        <translation>Scannez pour ouvrir cette exécution (%1 caractères).</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>Lien copié</translation>
+    </message>
+    <message>
+        <source>Copy the link beside</source>
+        <translation>Copiez le lien ci-contre</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -1969,6 +1969,50 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tick %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice: on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan to open this run (%1 characters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the link beside</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

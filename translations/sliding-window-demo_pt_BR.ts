@@ -1977,6 +1977,50 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
+    <message>
+        <source>Tick %1</source>
+        <translation>Tique %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Prática</translation>
+    </message>
+    <message>
+        <source>Practice: on</source>
+        <translation>Prática: ligada</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right</source>
+        <translation>Pontuação: %1 de %2 certas</translation>
+    </message>
+    <message>
+        <source>Summary copied</source>
+        <translation>Resumo copiado</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>Código QR</translation>
+    </message>
+    <message>
+        <source>Scan to open this run (%1 characters).</source>
+        <translation>Escaneie para abrir esta execução (%1 caracteres).</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>Link copiado</translation>
+    </message>
+    <message>
+        <source>Copy the link beside</source>
+        <translation>Copie o link ao lado</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

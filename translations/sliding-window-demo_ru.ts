@@ -1977,6 +1977,50 @@ Reno уменьшает окно вдвое и добавляет три за п
         <source>Language</source>
         <translation>Язык</translation>
     </message>
+    <message>
+        <source>Tick %1</source>
+        <translation>Такт %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Упражнение</translation>
+    </message>
+    <message>
+        <source>Practice: on</source>
+        <translation>Упражнение: вкл.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right</source>
+        <translation>Счёт: верно %1 из %2</translation>
+    </message>
+    <message>
+        <source>Summary copied</source>
+        <translation>Итог скопирован</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>QR-код</translation>
+    </message>
+    <message>
+        <source>Scan to open this run (%1 characters).</source>
+        <translation>Отсканируйте, чтобы открыть этот прогон (%1 символов).</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>Ссылка скопирована</translation>
+    </message>
+    <message>
+        <source>Copy the link beside</source>
+        <translation>Скопируйте ссылку рядом</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

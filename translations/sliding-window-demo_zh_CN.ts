@@ -1977,6 +1977,50 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <source>Language</source>
         <translation>语言</translation>
     </message>
+    <message>
+        <source>Tick %1</source>
+        <translation>节拍 %1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>练习</translation>
+    </message>
+    <message>
+        <source>Practice: on</source>
+        <translation>练习：开</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 right</source>
+        <translation>得分：答对 %1 / %2</translation>
+    </message>
+    <message>
+        <source>Summary copied</source>
+        <translation>已复制总结</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>二维码</translation>
+    </message>
+    <message>
+        <source>Scan to open this run (%1 characters).</source>
+        <translation>扫码打开本次运行（%1 个字符）。</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>已复制链接</translation>
+    </message>
+    <message>
+        <source>Copy the link beside</source>
+        <translation>请复制旁边的链接</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

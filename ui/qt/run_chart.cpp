@@ -93,6 +93,8 @@ double markerY(const RunTrace& trace, std::int32_t tick, MarkerPlace place)
 
 RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent), trace_(&trace)
 {
+    // The tick axis runs left to right in every language.
+    setLayoutDirection(Qt::LeftToRight);
     auto* chart = new QChart;
     chart->setDropShadowEnabled(false);
     chart->setBackgroundRoundness(0);

@@ -13,7 +13,7 @@ import { RunBar } from './run_bar';
 import { openLinkedRun } from './run_link';
 import { RunPanels } from './run_panels';
 import { ShareControls } from './share_controls';
-import { startLanguage } from './page_language';
+import { pageText, startLanguage } from './page_language';
 import { OneAtATime, TickClock } from './tick_clock';
 import { TouchBar } from './touch_bar';
 import { WindowView } from './window_view';
@@ -58,7 +58,7 @@ function notice(text: string): void {
   const line = document.createElement('p');
   line.textContent = text;
   const dismiss = document.createElement('button');
-  dismiss.textContent = 'OK';
+  dismiss.textContent = pageText('OK');
   dismiss.addEventListener('click', () => line.remove());
   line.appendChild(dismiss);
   element('notices').appendChild(line);

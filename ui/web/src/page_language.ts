@@ -147,3 +147,14 @@ function offerLanguages(choices: LanguageChoice[], current: string): void {
     location.assign(address.href);
   });
 }
+
+// A text of the page's own, written in English with %1, %2… for its values:
+// the extraction (scripts/update-translations) finds every pageText call and
+// files the text in the catalogue, and the page shows it in the reader's
+// language as it lands. Whole sentences, never pieces joined.
+export function pageText(english: string, ...values: (string | number)[]): string {
+  return english.replace(/%([1-9])/g, (all, digit: string) => {
+    const value = values[Number(digit) - 1];
+    return value === undefined ? all : String(value);
+  });
+}
