@@ -5,7 +5,7 @@
 # --check) then keeps it complete, and the front ends offer it. A language
 # whose file is still being written stays out until it is whole, so that no
 # reader meets a half-translated program.
-set(SWD_SHIPPED_LANGUAGES ar de es fr pt_BR ru zh_CN CACHE INTERNAL "")
+set(SWD_SHIPPED_LANGUAGES ar de es fr id pt_BR ru zh_CN CACHE INTERNAL "")
 set(SWD_TRANSLATIONS_DIR ${PROJECT_SOURCE_DIR}/translations)
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
