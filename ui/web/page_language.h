@@ -26,6 +26,8 @@ class PageLanguage {
 public:
     // Takes up a catalogue script's JSON; false (and English kept) when it is not one.
     bool use(const std::string& catalogueJson);
+    // The test language (lang=x-pseudo): every text accented and longer.
+    void usePseudo() { catalogue_ = texts::Catalogue::pseudo(); }
     // Any text the page shows, in the language; a text the catalogue does
     // not know stays as it is.
     std::string text(const std::string& english) const;

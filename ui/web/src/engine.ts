@@ -261,6 +261,7 @@ export interface LogEntry { tick: number; side: 'sender' | 'receiver' | 'user'; 
 // The page's language (ui/web/page_language.h).
 export interface PageLanguage {
   use(catalogueJson: string): boolean;
+  usePseudo(): void;
   text(english: string): string;
   setSimulationTexts(translated: boolean): void;
   language(): string;

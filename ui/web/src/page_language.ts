@@ -15,6 +15,8 @@ const TextAttributes = ['title', 'aria-label', 'placeholder', 'alt'];
 // for them translated (modeltext=1); their names for screen readers are the
 // page's and always follow the language.
 const SimulationParts = '.modelWindow, #touchBar';
+// Each language is offered by its own name, in every language.
+const OwnNames = '#language';
 
 declare global {
   interface Window { swdCatalogues?: Record<string, string> }
@@ -61,6 +63,7 @@ class DocumentTranslator {
     const text = node.data;
     if (!/[A-Za-z]/.test(text) || this.written.get(node) === text) return;
     if (!this.simulationTexts && node.parentElement?.closest(SimulationParts)) return;
+    if (node.parentElement?.closest(OwnNames)) return;
     const trimmed = text.trim();
     const shown = this.language.text(trimmed.replace(/\s+/g, ' '));
     if (shown === trimmed) return;
@@ -106,13 +109,17 @@ export async function startLanguage(engine: Engine, session: WebSession): Promis
   const preferred = [session.linkLanguage(), remembered(), ...(navigator.languages ?? [])].filter((tag) => tag);
   const tag = engine.chooseLanguage(JSON.stringify(preferred));
   const choice = choices.find((candidate) => candidate.tag === tag);
-  if (choice && choice.tag !== 'en') {
-    const catalogue = await loadCatalogue(choice);
-    if (catalogue && language.use(catalogue)) {
+  // The test language, asked for by name only: every text accented and
+  // longer, so that a text cut off or left untranslated shows at once.
+  const pseudo = session.linkLanguage() === 'x-pseudo';
+  if (pseudo) language.usePseudo();
+  if (pseudo || (choice && choice.tag !== 'en')) {
+    const catalogue = pseudo || !choice ? undefined : await loadCatalogue(choice);
+    if (pseudo || (catalogue && language.use(catalogue))) {
       const simulationTexts = session.linkSimulationTexts();
       language.setSimulationTexts(simulationTexts);
-      document.documentElement.lang = choice.tag;
-      document.documentElement.dir = choice.rtl ? 'rtl' : 'ltr';
+      document.documentElement.lang = choice && !pseudo ? choice.tag : 'en';
+      document.documentElement.dir = choice?.rtl && !pseudo ? 'rtl' : 'ltr';
       const translator = new DocumentTranslator(language, simulationTexts);
       translator.translateTree(document.documentElement);
       translator.watch(document.documentElement);
