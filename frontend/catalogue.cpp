@@ -222,6 +222,19 @@ std::optional<Catalogue> Catalogue::fromJson(std::string_view json, std::string*
     return catalogue;
 }
 
+void Catalogue::add(bool simulation, std::string_view english, std::string_view translation)
+{
+    (simulation ? simulation_ : texts_).add(english, translation);
+}
+
+void Catalogue::finish(std::string language)
+{
+    language_ = std::move(language);
+    rightToLeft_ = languages::rightToLeft(language_);
+    texts_.finish();
+    simulation_.finish();
+}
+
 Catalogue Catalogue::pseudo()
 {
     Catalogue catalogue;

@@ -45,6 +45,11 @@ public:
     // its letters accented, in brackets and about 40 % longer, so that a text
     // cut off or never translated shows at a glance.
     static Catalogue pseudo();
+    // A language's catalogue built entry by entry (the page hands over what
+    // the browser parsed, so the engine carries no JSON reader): add every
+    // entry, then finish.
+    void add(bool simulation, std::string_view english, std::string_view translation);
+    void finish(std::string language);
 
     const std::string& language() const { return language_; }
     bool rightToLeft() const { return rightToLeft_; }

@@ -1,6 +1,5 @@
 #include "ui/web/page_language.h"
 
-#include <nlohmann/json.hpp>
 #include <string_view>
 #include <vector>
 
@@ -49,26 +48,19 @@ std::string languagesJson()
     return json.take();
 }
 
-std::string chooseLanguage(const std::string& preferredJson)
+std::string chooseLanguage(const std::string& preferred)
 {
-    const nlohmann::json preferred = nlohmann::json::parse(preferredJson, nullptr, false);
-    if (!preferred.is_array()) return std::string(languages::English);
-    for (const nlohmann::json& tag : preferred) {
-        if (!tag.is_string()) continue;
-        const auto language = languages::shipped(tag.get_ref<const std::string&>());
+    std::string_view rest = preferred;
+    while (!rest.empty()) {
+        const std::size_t end = std::min(rest.find('\n'), rest.size());
+        const std::string_view tag = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        const auto language = languages::shipped(tag);
         if (!language || *language == languages::Pseudo) continue;
         if (const languages::Language* found = languages::find(*language); found && shippedHere(*found))
             return std::string(found->tag);
     }
     return std::string(languages::English);
-}
-
-bool PageLanguage::use(const std::string& catalogueJson)
-{
-    std::optional<texts::Catalogue> catalogue = texts::Catalogue::fromJson(catalogueJson);
-    if (!catalogue) return false;
-    catalogue_ = std::move(*catalogue);
-    return true;
 }
 
 std::string PageLanguage::text(const std::string& english) const

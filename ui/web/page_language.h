@@ -18,14 +18,19 @@ namespace web {
 // The languages the site speaks, English first, each by its own name:
 // [{"tag":"de","file":"de","name":"Deutsch","rtl":false}, ...]
 std::string languagesJson();
-// The language for a reader who prefers the tags of `preferredJson` (a JSON
-// list, most wanted first) among those the site speaks; "en" for none.
-std::string chooseLanguage(const std::string& preferredJson);
+// The language for a reader who prefers the tags of `preferred` (one a
+// line, most wanted first) among those the site speaks; "en" for none.
+std::string chooseLanguage(const std::string& preferred);
 
 class PageLanguage {
 public:
-    // Takes up a catalogue script's JSON; false (and English kept) when it is not one.
-    bool use(const std::string& catalogueJson);
+    // Takes up a catalogue script's entries, as the browser parsed them
+    // (the engine carries no JSON reader of its own): every entry, then finish.
+    void add(bool simulation, const std::string& english, const std::string& translation)
+    {
+        catalogue_.add(simulation, english, translation);
+    }
+    void finish(const std::string& language) { catalogue_.finish(language); }
     // The test language (lang=x-pseudo): every text accented and longer.
     void usePseudo() { catalogue_ = texts::Catalogue::pseudo(); }
     // Any text the page shows, in the language; a text the catalogue does

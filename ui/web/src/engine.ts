@@ -136,7 +136,7 @@ export interface Engine {
   pageFactsJson(): string;
   PageLanguage: new () => PageLanguage;
   languagesJson(): string;
-  chooseLanguage(preferredJson: string): string;
+  chooseLanguage(preferred: string): string;
   // Only in the site `make bench` builds for its measurements.
   busyTickNanoseconds?(ticks: number): number;
 }
@@ -260,7 +260,8 @@ export interface LogEntry { tick: number; side: 'sender' | 'receiver' | 'user'; 
 
 // The page's language (ui/web/page_language.h).
 export interface PageLanguage {
-  use(catalogueJson: string): boolean;
+  add(simulation: boolean, english: string, translation: string): void;
+  finish(language: string): void;
   usePseudo(): void;
   text(english: string): string;
   setSimulationTexts(translated: boolean): void;

@@ -40,6 +40,25 @@ function loadCatalogue(choice: LanguageChoice): Promise<string | undefined> {
   });
 }
 
+// The catalogue script's JSON, handed to the engine entry by entry.
+function useCatalogue(language: PageLanguage, json: string): boolean {
+  let parsed: { language?: unknown; texts?: unknown; simulation?: unknown };
+  try {
+    parsed = JSON.parse(json);
+  } catch {
+    return false;
+  }
+  if (typeof parsed.language !== 'string') return false;
+  for (const [table, simulation] of [[parsed.texts, false], [parsed.simulation, true]] as const) {
+    if (typeof table !== 'object' || table === null) return false;
+    for (const [english, translation] of Object.entries(table)) {
+      if (typeof translation === 'string') language.add(simulation, english, translation);
+    }
+  }
+  language.finish(parsed.language);
+  return true;
+}
+
 // Shows every text under `root` in the language, and keeps doing so.
 class DocumentTranslator {
   // What was written last into each node or attribute, so that the
@@ -107,7 +126,7 @@ export async function startLanguage(engine: Engine, session: WebSession): Promis
   // A link's lang= first, then the reader's own choice, then the browser's:
   // a shared link never imposes the sender's language unless it says so.
   const preferred = [session.linkLanguage(), remembered(), ...(navigator.languages ?? [])].filter((tag) => tag);
-  const tag = engine.chooseLanguage(JSON.stringify(preferred));
+  const tag = engine.chooseLanguage(preferred.join('\n'));
   const choice = choices.find((candidate) => candidate.tag === tag);
   // The test language, asked for by name only: every text accented and
   // longer, so that a text cut off or left untranslated shows at once.
@@ -115,7 +134,7 @@ export async function startLanguage(engine: Engine, session: WebSession): Promis
   if (pseudo) language.usePseudo();
   if (pseudo || (choice && choice.tag !== 'en')) {
     const catalogue = pseudo || !choice ? undefined : await loadCatalogue(choice);
-    if (pseudo || (catalogue && language.use(catalogue))) {
+    if (pseudo || (catalogue && useCatalogue(language, catalogue))) {
       const simulationTexts = session.linkSimulationTexts();
       language.setSimulationTexts(simulationTexts);
       document.documentElement.lang = choice && !pseudo ? choice.tag : 'en';
