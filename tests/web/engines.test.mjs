@@ -4,7 +4,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { siteUrl } from './browser.mjs';
+import { launchBrowser, openPage, siteUrl } from './browser.mjs';
 import { launchEngine } from './engines.mjs';
 
 const site = process.env.SWD_WEB_SITE;
@@ -126,5 +126,48 @@ test('a language tag that is invalid, unknown or empty never stops the page', { 
     assert.ok(await tab.evaluate(() => document.querySelector('#chart canvas, #chart svg') !== null), 'chart');
     assert.deepEqual(tab.problems, [], `"${language}"`);
     await tab.close();
+  }
+});
+
+// Where puppeteer reads Chromium's accessibility tree: every control a
+// screen reader meets has a name, on a desktop and on a phone, and every
+// control a finger uses on a phone is at least 44 x 44 CSS pixels (a box
+// inside a label counts as its label; the window's own controls, clipped
+// on a phone, are repeated at finger size in the touch bar).
+test('every control is named, and on a touch screen every one is a finger\'s size', { skip: engineName !== 'chromium' }, async () => {
+  const { browser, close } = await launchBrowser();
+  try {
+    for (const [width, height, touch] of [[1280, 1000, false], [390, 844, true]]) {
+      const { page, problems } = await openPage(browser, siteUrl(site, '?run=1&practice=1&speed=4'),
+        { width, height, touch });
+      await page.waitForFunction(() => document.querySelectorAll('#practicePanel button.choice').length > 0,
+        { timeout: 90000 });
+      const controls = new Set(['button', 'checkbox', 'slider', 'combobox', 'textbox', 'spinbutton', 'link', 'radio']);
+      const unnamed = [];
+      let named = 0;
+      const walk = (node) => {
+        if (controls.has(node.role)) {
+          if (node.name && node.name.trim()) named++;
+          else unnamed.push(`${node.role} ${JSON.stringify(node.value ?? '')}`);
+        }
+        for (const child of node.children ?? []) walk(child);
+      };
+      walk(await page.accessibility.snapshot({ interestingOnly: true }));
+      assert.deepEqual(unnamed, [], `${width}x${height}: unnamed controls`);
+      assert.ok(named > 40, `${width}x${height}: ${named} named controls`);
+      if (touch) {
+        const small = await page.evaluate(() => [...document.querySelectorAll('button, input, select, summary, label')]
+          .filter((control) => control.checkVisibility() && !control.closest('#window, .unseen'))
+          .map((control) => [control, (control.closest('label') ?? control).getBoundingClientRect()])
+          .filter(([, box]) => box.width > 0 && (box.width < 44 || box.height < 44))
+          .map(([control, box]) => `${control.id || control.textContent.trim().slice(0, 20)} ` +
+            `${Math.round(box.width)}x${Math.round(box.height)}`));
+        assert.deepEqual(small, [], 'controls under 44 x 44 px');
+      }
+      assert.deepEqual(problems, []);
+      await page.close();
+    }
+  } finally {
+    await close();
   }
 });

@@ -36,6 +36,7 @@ const Style = `
 #practicePanel .footer { display: flex; flex-wrap: wrap; gap: 6px 12px; align-items: center; margin-top: 6px; }
 #practicePanel .footer input { width: 3.5em; }
 #practicePanel .explanation { white-space: pre-wrap; }
+@media (pointer: coarse) { #practicePanel button.choice { min-height: 44px; } }
 `;
 
 function make<K extends keyof HTMLElementTagNameMap>(tag: K, parent: HTMLElement, text = ''): HTMLElementTagNameMap[K] {
