@@ -171,3 +171,54 @@ test('every control is named, and on a touch screen every one is a finger\'s siz
     await close();
   }
 });
+
+// WCAG 2's contrast ratio of every text on screen against the first opaque
+// background behind it, at least 4.5:1 (level AA), in both palettes. The
+// classic palette's strips keep the desktop's own colours (their grey
+// "not yet" numbers are 2.3:1); the safe palette is the one that reads.
+const lowContrastTexts = (exceptStrips) => {
+  const parse = (colour) => {
+    const parts = colour.match(/[\d.]+/g).map(Number);
+    return { rgb: parts.slice(0, 3), alpha: parts.length > 3 ? parts[3] : 1 };
+  };
+  const linear = (value) => (value / 255 <= 0.04045 ? value / 255 / 12.92 : ((value / 255 + 0.055) / 1.055) ** 2.4);
+  const luminance = ([r, g, b]) => 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+  const backgroundOf = (element) => {
+    for (let node = element; node; node = node.parentElement) {
+      const colour = parse(getComputedStyle(node).backgroundColor);
+      if (colour.alpha > 0.5) return colour.rgb;
+    }
+    return [255, 255, 255];
+  };
+  const low = [];
+  for (const element of document.querySelectorAll('body *')) {
+    if (!(element instanceof HTMLElement) || !element.offsetWidth || element.closest('.unseen')) continue;
+    if (![...element.childNodes].some((node) => node.nodeType === Node.TEXT_NODE && node.textContent.trim())) continue;
+    if (!element.checkVisibility({ visibilityProperty: true })) continue;
+    if (exceptStrips && /^lbl(Tx|Rx)_\d+$/.test(element.id)) continue;
+    const [text, back] = [luminance(parse(getComputedStyle(element).color).rgb), luminance(backgroundOf(element))];
+    const ratio = (Math.max(text, back) + 0.05) / (Math.min(text, back) + 0.05);
+    if (ratio < 4.5) low.push(`${element.id || element.textContent.trim().slice(0, 20)} ${ratio.toFixed(2)}`);
+  }
+  return low;
+};
+
+test('every text stands out from its background by 4.5:1 in both palettes', { skip: engineName !== 'chromium' }, async () => {
+  const { browser, close } = await launchBrowser();
+  try {
+    for (const safe of [false, true]) {
+      for (const [width, height, touch] of [[1280, 1000, false], [390, 844, true]]) {
+        const { page, problems } = await openPage(browser, siteUrl(site, '?run=1&practice=1&speed=4'),
+          { width, height, touch });
+        if (safe) await page.click('#safeColours');
+        await page.waitForFunction(() => JSON.parse(window.slidingWindowDemo.windowJson()).run.tick > 40);
+        const low = await page.evaluate(lowContrastTexts, !safe);
+        assert.deepEqual(low, [], `${safe ? 'safe' : 'classic'} palette at ${width}x${height}`);
+        assert.deepEqual(problems, []);
+        await page.close();
+      }
+    }
+  } finally {
+    await close();
+  }
+});
