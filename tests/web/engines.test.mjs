@@ -133,7 +133,8 @@ test('a language tag that is invalid, unknown or empty never stops the page', { 
 // screen reader meets has a name, on a desktop and on a phone, and every
 // control a finger uses on a phone is at least 44 x 44 CSS pixels (a box
 // inside a label counts as its label; the window's own controls, clipped
-// on a phone, are repeated at finger size in the touch bar).
+// on a phone, are repeated at finger size in the touch bar). Meanwhile a
+// question holds the clock, and the tick readout still tells its tick.
 test('every control is named, and on a touch screen every one is a finger\'s size', { skip: engineName !== 'chromium' }, async () => {
   const { browser, close } = await launchBrowser();
   try {
@@ -142,6 +143,12 @@ test('every control is named, and on a touch screen every one is a finger\'s siz
         { width, height, touch });
       await page.waitForFunction(() => document.querySelectorAll('#practicePanel button.choice').length > 0,
         { timeout: 90000 });
+      // The question holds the clock; the run bar tells the tick it stands at.
+      const held = () => page.evaluate(() => [document.getElementById('tickReadout').textContent,
+        JSON.parse(window.slidingWindowDemo.windowJson()).run.tick]);
+      const [shown, tick] = await held();
+      await new Promise((done) => setTimeout(done, 600));
+      assert.deepEqual([shown, await held()], [`Tick ${tick}`, [shown, tick]], 'the readout of a held clock');
       const controls = new Set(['button', 'checkbox', 'slider', 'combobox', 'textbox', 'spinbutton', 'link', 'radio']);
       const unnamed = [];
       let named = 0;
