@@ -134,7 +134,8 @@ test('a language tag that is invalid, unknown or empty never stops the page', { 
 // control a finger uses on a phone is at least 44 x 44 CSS pixels (a box
 // inside a label counts as its label; the window's own controls, clipped
 // on a phone, are repeated at finger size in the touch bar). Meanwhile a
-// question holds the clock, and the tick readout still tells its tick.
+// question holds the clock, and the tick readout still tells its tick;
+// answered, it is marked right or wrong in words.
 test('every control is named, and on a touch screen every one is a finger\'s size', { skip: engineName !== 'chromium' }, async () => {
   const { browser, close } = await launchBrowser();
   try {
@@ -170,6 +171,17 @@ test('every control is named, and on a touch screen every one is a finger\'s siz
           .map(([control, box]) => `${control.id || control.textContent.trim().slice(0, 20)} ` +
             `${Math.round(box.width)}x${Math.round(box.height)}`));
         assert.deepEqual(small, [], 'controls under 44 x 44 px');
+        // Answered, the choices say right and wrong in marks and words, not by colour alone.
+        await page.tap('#practicePanel button.choice');
+        await page.waitForFunction(() => document.getElementById('practicePanel').textContent.includes('\u2714'),
+          { timeout: 30000 });
+        const marks = await page.$$eval('#practicePanel button.choice', (choices) => choices.map((choice) =>
+          [choice.classList.contains('chosen'), choice.classList.contains('right'), choice.textContent]));
+        const [chosen] = marks.filter(([isChosen]) => isChosen);
+        const [right] = marks.filter(([, isRight]) => isRight);
+        assert.ok(chosen && right, JSON.stringify(marks));
+        if (chosen === right) assert.match(chosen[2], /\u2714 right: your answer$/);
+        else assert.deepEqual([/\u2718 your answer$/.test(chosen[2]), /\u2714 the run's answer$/.test(right[2])], [true, true]);
       }
       assert.deepEqual(problems, []);
       await page.close();
