@@ -109,9 +109,9 @@ async function launchWebKit() {
   return { open, close };
 }
 
-// name: chromium, firefox or webkit.
+// name: chromium, firefox or webkit; `browser` is puppeteer's, where it drives one.
 export async function launchEngine(name) {
   if (name === 'webkit') return { name, ...(await launchWebKit()) };
   const { browser, close } = name === 'firefox' ? await launchFirefox() : await launchBrowser();
-  return { name, open: (url, options) => openPuppeteerTab(browser, url, options), close };
+  return { name, browser, open: (url, options) => openPuppeteerTab(browser, url, options), close };
 }

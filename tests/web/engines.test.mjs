@@ -4,7 +4,7 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { launchBrowser, openPage, siteUrl } from './browser.mjs';
+import { openPage, siteUrl } from './browser.mjs';
 import { launchEngine } from './engines.mjs';
 
 const site = process.env.SWD_WEB_SITE;
@@ -137,57 +137,52 @@ test('a language tag that is invalid, unknown or empty never stops the page', { 
 // question holds the clock, and the tick readout still tells its tick;
 // answered, it is marked right or wrong in words.
 test('every control is named, and on a touch screen every one is a finger\'s size', { skip: engineName !== 'chromium' }, async () => {
-  const { browser, close } = await launchBrowser();
-  try {
-    for (const [width, height, touch] of [[1280, 1000, false], [390, 844, true]]) {
-      const { page, problems } = await openPage(browser, siteUrl(site, '?run=1&practice=1&speed=4'),
-        { width, height, touch });
-      await page.waitForFunction(() => document.querySelectorAll('#practicePanel button.choice').length > 0,
-        { timeout: 90000 });
-      // The question holds the clock; the run bar tells the tick it stands at.
-      const held = () => page.evaluate(() => [document.getElementById('tickReadout').textContent,
-        JSON.parse(window.slidingWindowDemo.windowJson()).run.tick]);
-      const [shown, tick] = await held();
-      await new Promise((done) => setTimeout(done, 600));
-      assert.deepEqual([shown, await held()], [`Tick ${tick}`, [shown, tick]], 'the readout of a held clock');
-      const controls = new Set(['button', 'checkbox', 'slider', 'combobox', 'textbox', 'spinbutton', 'link', 'radio']);
-      const unnamed = [];
-      let named = 0;
-      const walk = (node) => {
-        if (controls.has(node.role)) {
-          if (node.name && node.name.trim()) named++;
-          else unnamed.push(`${node.role} ${JSON.stringify(node.value ?? '')}`);
-        }
-        for (const child of node.children ?? []) walk(child);
-      };
-      walk(await page.accessibility.snapshot({ interestingOnly: true }));
-      assert.deepEqual(unnamed, [], `${width}x${height}: unnamed controls`);
-      assert.ok(named > 40, `${width}x${height}: ${named} named controls`);
-      if (touch) {
-        const small = await page.evaluate(() => [...document.querySelectorAll('button, input, select, summary, label')]
-          .filter((control) => control.checkVisibility() && !control.closest('#window, .unseen'))
-          .map((control) => [control, (control.closest('label') ?? control).getBoundingClientRect()])
-          .filter(([, box]) => box.width > 0 && (box.width < 44 || box.height < 44))
-          .map(([control, box]) => `${control.id || control.textContent.trim().slice(0, 20)} ` +
-            `${Math.round(box.width)}x${Math.round(box.height)}`));
-        assert.deepEqual(small, [], 'controls under 44 x 44 px');
-        // Answered, the choices say right and wrong in marks and words, not by colour alone.
-        await page.tap('#practicePanel button.choice');
-        await page.waitForFunction(() => document.getElementById('practicePanel').textContent.includes('\u2714'),
-          { timeout: 30000 });
-        const marks = await page.$$eval('#practicePanel button.choice', (choices) => choices.map((choice) =>
-          [choice.classList.contains('chosen'), choice.classList.contains('right'), choice.textContent]));
-        const [chosen] = marks.filter(([isChosen]) => isChosen);
-        const [right] = marks.filter(([, isRight]) => isRight);
-        assert.ok(chosen && right, JSON.stringify(marks));
-        if (chosen === right) assert.match(chosen[2], /\u2714 right: your answer$/);
-        else assert.deepEqual([/\u2718 your answer$/.test(chosen[2]), /\u2714 the run's answer$/.test(right[2])], [true, true]);
+  for (const [width, height, touch] of [[1280, 1000, false], [390, 844, true]]) {
+    const { page, problems } = await openPage(engine.browser, siteUrl(site, '?run=1&practice=1&speed=4'),
+      { width, height, touch });
+    await page.waitForFunction(() => document.querySelectorAll('#practicePanel button.choice').length > 0,
+      { timeout: 90000 });
+    // The question holds the clock; the run bar tells the tick it stands at.
+    const held = () => page.evaluate(() => [document.getElementById('tickReadout').textContent,
+      JSON.parse(window.slidingWindowDemo.windowJson()).run.tick]);
+    const [shown, tick] = await held();
+    await new Promise((done) => setTimeout(done, 600));
+    assert.deepEqual([shown, await held()], [`Tick ${tick}`, [shown, tick]], 'the readout of a held clock');
+    const controls = new Set(['button', 'checkbox', 'slider', 'combobox', 'textbox', 'spinbutton', 'link', 'radio']);
+    const unnamed = [];
+    let named = 0;
+    const walk = (node) => {
+      if (controls.has(node.role)) {
+        if (node.name && node.name.trim()) named++;
+        else unnamed.push(`${node.role} ${JSON.stringify(node.value ?? '')}`);
       }
-      assert.deepEqual(problems, []);
-      await page.close();
+      for (const child of node.children ?? []) walk(child);
+    };
+    walk(await page.accessibility.snapshot({ interestingOnly: true }));
+    assert.deepEqual(unnamed, [], `${width}x${height}: unnamed controls`);
+    assert.ok(named > 40, `${width}x${height}: ${named} named controls`);
+    if (touch) {
+      const small = await page.evaluate(() => [...document.querySelectorAll('button, input, select, summary, label')]
+        .filter((control) => control.checkVisibility() && !control.closest('#window, .unseen'))
+        .map((control) => [control, (control.closest('label') ?? control).getBoundingClientRect()])
+        .filter(([, box]) => box.width > 0 && (box.width < 44 || box.height < 44))
+        .map(([control, box]) => `${control.id || control.textContent.trim().slice(0, 20)} ` +
+          `${Math.round(box.width)}x${Math.round(box.height)}`));
+      assert.deepEqual(small, [], 'controls under 44 x 44 px');
+      // Answered, the choices say right and wrong in marks and words, not by colour alone.
+      await page.tap('#practicePanel button.choice');
+      await page.waitForFunction(() => document.getElementById('practicePanel').textContent.includes('\u2714'),
+        { timeout: 30000 });
+      const marks = await page.$$eval('#practicePanel button.choice', (choices) => choices.map((choice) =>
+        [choice.classList.contains('chosen'), choice.classList.contains('right'), choice.textContent]));
+      const [chosen] = marks.filter(([isChosen]) => isChosen);
+      const [right] = marks.filter(([, isRight]) => isRight);
+      assert.ok(chosen && right, JSON.stringify(marks));
+      if (chosen === right) assert.match(chosen[2], /\u2714 right: your answer$/);
+      else assert.deepEqual([/\u2718 your answer$/.test(chosen[2]), /\u2714 the run's answer$/.test(right[2])], [true, true]);
     }
-  } finally {
-    await close();
+    assert.deepEqual(problems, []);
+    await page.close();
   }
 });
 
@@ -223,21 +218,16 @@ const lowContrastTexts = (exceptStrips) => {
 };
 
 test('every text stands out from its background by 4.5:1 in both palettes', { skip: engineName !== 'chromium' }, async () => {
-  const { browser, close } = await launchBrowser();
-  try {
-    for (const safe of [false, true]) {
-      for (const [width, height, touch] of [[1280, 1000, false], [390, 844, true]]) {
-        const { page, problems } = await openPage(browser, siteUrl(site, '?run=1&practice=1&speed=4'),
-          { width, height, touch });
-        if (safe) await page.click('#safeColours');
-        await page.waitForFunction(() => JSON.parse(window.slidingWindowDemo.windowJson()).run.tick > 40);
-        const low = await page.evaluate(lowContrastTexts, !safe);
-        assert.deepEqual(low, [], `${safe ? 'safe' : 'classic'} palette at ${width}x${height}`);
-        assert.deepEqual(problems, []);
-        await page.close();
-      }
+  for (const safe of [false, true]) {
+    for (const [width, height, touch] of [[1280, 1000, false], [390, 844, true]]) {
+      const { page, problems } = await openPage(engine.browser, siteUrl(site, '?run=1&practice=1&speed=4'),
+        { width, height, touch });
+      if (safe) await page.click('#safeColours');
+      await page.waitForFunction(() => JSON.parse(window.slidingWindowDemo.windowJson()).run.tick > 40);
+      const low = await page.evaluate(lowContrastTexts, !safe);
+      assert.deepEqual(low, [], `${safe ? 'safe' : 'classic'} palette at ${width}x${height}`);
+      assert.deepEqual(problems, []);
+      await page.close();
     }
-  } finally {
-    await close();
   }
 });
