@@ -132,6 +132,8 @@ export interface Engine {
   WebComparison: new (session: WebSession, choices: string) => WebComparison;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
   pageFactsJson(): string;
+  // The caption a packet or ACK shows where its whole caption cannot be read (a phone).
+  shortFlightCaption(ack: boolean, caption: string): string;
   // Only in the site `make bench` builds for its measurements.
   busyTickNanoseconds?(ticks: number): number;
 }
@@ -166,6 +168,8 @@ export interface Layout {
   borders: { box: number; frame: number; arrow: number };
   controls: LayoutControl[];
   tabOrder: string[];
+  // The panel's figures: a title, the label with its number, the slider that sets it ('' for none).
+  figures: { title: string; value: string; slider: string }[];
   lines: { x1: number; y1: number; x2: number; y2: number }[];
 }
 
