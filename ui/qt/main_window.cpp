@@ -56,6 +56,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     form_.showMessageBox = [this](const std::string& text) { showMessageBox(text); };
     form_.Form_Load();
     history_.emplace(form_);
+    // Before any call of the history: a phone that joins rebuilds the run from its very start.
+    classroom_ = std::make_unique<ClassroomSession>(form_, *history_);
 
     // Built as a child of this window from the start, so that the focus it
     // gives Start survives until the window is first shown.
@@ -101,6 +103,8 @@ void MainWindow::buildMenus()
     buildRunMenu();
     buildOptionsMenu();
     buildNetworkMenu();
+    buildClassroomActions(menuBar()->findChild<QMenu*>(QStringLiteral("runMenu")),
+                          menuBar()->findChild<QMenu*>(QStringLiteral("fileMenu")));
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     panelAction_ = addMenuAction(view, QStringLiteral("actionPanel"), tr("&Chart and Log"),
@@ -134,6 +138,7 @@ void MainWindow::buildMenus()
 void MainWindow::buildFileMenu()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("fileMenu"));
     connect(addMenuAction(file, QStringLiteral("actionOpenRun"), tr("&Open Run..."),
                           QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &MainWindow::askAndOpen);
@@ -171,6 +176,7 @@ void MainWindow::buildFileMenu()
 void MainWindow::buildRunMenu()
 {
     QMenu* run = menuBar()->addMenu(tr("&Run"));
+    run->setObjectName(QStringLiteral("runMenu"));
     startReset_ = addMenuAction(run, QStringLiteral("actionStartReset"), menuText(form_.cmdReset.Caption),
                                 QKeySequence(Qt::Key_F5));
     connect(startReset_, &QAction::triggered, this, [this] {
@@ -275,8 +281,9 @@ int MainWindow::tickInterval() const { return run_clock::tickInterval(form_.Time
 void MainWindow::syncClock()
 {
     if (clock_.interval() != tickInterval()) clock_.setInterval(tickInterval());
-    const bool shouldRun = run_clock::runs(
-        form_.Timer1.Enabled, {.messageBox = messageBoxOpen_, .practice = practice_->holdsClock()});
+    const bool shouldRun = run_clock::runs(form_.Timer1.Enabled, {.messageBox = messageBoxOpen_,
+                                                                  .practice = practice_->holdsClock(),
+                                                                  .classroom = classroom_->holdsClock()});
     if (shouldRun && !clock_.isActive()) {
         clock_.start();
     } else if (!shouldRun && clock_.isActive()) {

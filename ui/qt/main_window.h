@@ -41,6 +41,7 @@
 //   main_window_view.cpp     view options and remembered preferences
 //   main_window_full_screen.cpp  full screen, sharing it with the panel
 //   main_window_network.cpp  the losses the network deals, and comparisons
+//   main_window_classroom.cpp  Run > Classroom Session... and the class's answers
 #pragma once
 
 #include <QList>
@@ -52,6 +53,7 @@
 #include <QVariant>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,8 +65,10 @@
 #include "history/losses.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
+#include "ui/qt/classroom_session.h"
 #include "ui/qt/zoomed_fonts.h"
 
+class ClassroomPanel;
 class CompareWindow;
 class FormView;
 class QAction;
@@ -183,6 +187,14 @@ public:
     void showLinkQr();
     QrDialog* qrDialog() const { return qrDialog_; }
 
+    // Run > Classroom Session... (main_window_classroom.cpp): the session
+    // hears the run from the start; starting it opens its panel. False, with
+    // the reason in lastRefusal(), when it cannot listen or find the page.
+    bool startClassroom(const ClassroomSession::Options& options = {});
+    ClassroomSession* classroom() const { return classroom_.get(); }
+    ClassroomPanel* classroomPanel() const { return classroomPanel_; }
+    bool exportClassAnswers(const QString& path);
+
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
@@ -208,6 +220,7 @@ private:
     void showComparison(std::unique_ptr<Comparison> comparison);
     void showNote(const RunScript& script);
     void buildStatusBar();
+    void buildClassroomActions(QMenu* run, QMenu* file);
     void showStatus();
     void buildViewMenu(QMenu* view);
     void buildShareActions(QMenu* view);
@@ -271,4 +284,8 @@ private:
     QrDialog* qrDialog_ = nullptr;
     QAction* noLosses_ = nullptr;
     QPointer<CompareWindow> compare_;
+    ClassroomPanel* classroomPanel_ = nullptr;
+    QAction* exportClassAnswers_ = nullptr;
+    // Last, so that it goes first: it stops hearing the history before the history goes.
+    std::unique_ptr<ClassroomSession> classroom_;
 };
