@@ -20,6 +20,8 @@ inline constexpr std::string_view ClassFull =
 inline constexpr std::string_view ClassOver = "The class session has ended. Thank you for following.";
 inline constexpr std::string_view WrongLink =
     "This link does not belong to the class session running now. Scan the code on the projector again.";
+inline constexpr std::string_view OwnCopyFirst =
+    "This page follows the class: press Try it yourself first to open a run of your own.";
 inline constexpr std::string_view QuestionToTheRoom = "Question to the room";
 inline constexpr std::string_view VoteCounted =
     "Your answer is in. You may change it until the teacher reveals the answers.";

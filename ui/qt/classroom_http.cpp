@@ -185,6 +185,11 @@ bool SiteServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* so
     const QString name = path == QLatin1String("/") ? QStringLiteral("index.html") : path.mid(1);
     const auto found =
         path.startsWith(QLatin1Char('/')) && plainName(name) ? site_.constFind(name) : site_.cend();
+    if (found == site_.cend() && name == QLatin1String("favicon.ico")) {
+        // Browsers ask for it unbidden; the page has none, and nothing is missing.
+        responder.write(QHttpServerResponder::StatusCode::NoContent);
+        return true;
+    }
     if (found == site_.cend()) {
         ++refused_;
         responder.write(QByteArray("Not found.\n"), {{"Content-Type", "text/plain; charset=utf-8"}},

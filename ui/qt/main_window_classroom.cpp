@@ -45,6 +45,8 @@ bool MainWindow::startClassroom(const ClassroomSession::Options& options)
     }
     if (classroomPanel_ == nullptr) {
         classroomPanel_ = new ClassroomPanel(*classroom_, this);
+        // Beside the window on the projector, so that the room sees both.
+        classroomPanel_->move(frameGeometry().topRight() + QPoint(8, 0));
     } else {
         classroomPanel_->showSession();
     }

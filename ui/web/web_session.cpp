@@ -7,6 +7,7 @@
 #include "core/random_events.h"
 #include "core/state_digest.h"
 #include "frontend/chart_looks.h"
+#include "frontend/classroom_texts.h"
 #include "frontend/control_events.h"
 #include "frontend/run_names.h"
 #include "frontend/view_texts.h"
@@ -58,7 +59,7 @@ void WebSession::tick()
 
 void WebSession::apply(int kind, int target, int value)
 {
-    if (messageOpen_ || kind < 0 || kind >= EventKindCount) return;
+    if (messageOpen_ || classDrives() || kind < 0 || kind >= EventKindCount) return;
     history_->apply(form_, UserEvent{static_cast<EventKind>(kind), static_cast<std::int16_t>(target),
                                      static_cast<std::int16_t>(value)});
     if (kind == static_cast<int>(EventKind::Tick)) {
@@ -76,7 +77,7 @@ void WebSession::use(const std::string& control, int index, int value)
 
 void WebSession::step()
 {
-    if (messageOpen_) return;
+    if (messageOpen_ || classDrives()) return;
     // The desktop's step, so that both play a recording the same way.
     history_->step(form_);
     practiceAfterTick();
@@ -89,7 +90,7 @@ void WebSession::stepBack()
 
 bool WebSession::rewindTo(int tick)
 {
-    if (messageOpen_) return false;
+    if (messageOpen_ || classDrives()) return false;
     practice_.userActed();
     return history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
 }
@@ -112,6 +113,8 @@ void WebSession::messageClosed() { messageOpen_ = false; }
 
 bool WebSession::clockRuns() const
 {
+    // Following the class, the teacher's clock drives the run.
+    if (classDrives()) return false;
     return run_clock::runs(form_.Timer1.Enabled, {.messageBox = messageOpen_ || !messages_.empty(),
                                                   .practice = practice_.holdsClock()});
 }
@@ -210,6 +213,7 @@ std::string openAnswer(const std::string& error, const RunScript* script)
 
 std::string WebSession::openScript(const RunScript& script, const std::string& lesson)
 {
+    if (classDrives()) return openAnswer(std::string(classroom::texts::OwnCopyFirst), nullptr);
     // Runs side by side open as a comparison; the single run stays as it was.
     if (!script.alongside.empty()) {
         waitingComparison_ = std::make_unique<Comparison>(script);
@@ -284,7 +288,8 @@ bool WebSession::showsUnmodifiedLesson() const
 std::string WebSession::linkOutcomeJson() const
 {
     JsonText json;
-    json.beginObject().key("embed").value(outcome_.embed).key("ignored").beginArray();
+    json.beginObject().key("embed").value(outcome_.embed).key("follow").value(!outcome_.follow.empty());
+    json.key("ignored").beginArray();
     for (const std::string& sentence : outcome_.ignored)
         json.value(sentence);
     json.endArray().endObject();

@@ -64,6 +64,13 @@ export interface WebSession {
   removePlannedLoss(index: number): void;
   figuresJson(): string;
   comparisonWaiting(): boolean;
+  // Following a classroom session (web_session.h).
+  followJson(): string;
+  followJoin(device: string): string;
+  followVote(question: number, choice: number): string;
+  followTake(text: string): string;
+  followOwnCopy(own: boolean): void;
+  followDigests(): string;
 }
 
 export type PickArrow = 'up' | 'down' | 'left' | 'right';

@@ -190,6 +190,9 @@ class Page {
 
   enterCompare(): void { this.compare?.enter(); }
 
+  // The run on screen was replaced (a classroom's run rebuilt): the chart and log begin again.
+  startOver(): void { this.panel?.startOver(); }
+
   // The diagram shares the chart's cursor: a click on it picks for both.
   private buildLadder(panel: RunPanel): LadderPanel {
     const ladder = new LadderPanel(this.session, element('ladder'), element<HTMLDetailsElement>('ladderPanel'),
@@ -427,6 +430,21 @@ class Page {
   }
 }
 
+// A classroom session's link: follow mode comes as a script of its own
+// (follow_mode.ts), fetched from the teacher's laptop only for such a link.
+function startFollowing(page: Page, session: WebSession): Promise<object> {
+  return new Promise((started, failed) => {
+    const script = document.createElement('script');
+    script.src = 'follow.js';
+    script.addEventListener('load', () => {
+      const follow = (window as unknown as { slidingWindowFollow: { start(host: object): object } }).slidingWindowFollow;
+      started(follow.start({ session, refresh: () => page.refresh(true), startOver: () => page.startOver() }));
+    });
+    script.addEventListener('error', () => failed(new Error('follow.js could not be loaded')));
+    document.head.appendChild(script);
+  });
+}
+
 async function start(): Promise<void> {
   if (typeof WebAssembly !== 'object' || typeof createEngine !== 'function') {
     showProblem("This browser cannot run WebAssembly, which Quill's Sliding Window Demo needs. " +
@@ -440,7 +458,7 @@ async function start(): Promise<void> {
     instantiateWasm: instantiateEmbeddedEngine,
   });
   const session = new engine.WebSession(location.search);
-  const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[] };
+  const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; follow: boolean; ignored: string[] };
   // A run in the fragment opens as its file would, in place of the query's settings.
   const facts = JSON.parse(engine.pageFactsJson()) as PageFacts;
   const payload = session.fragmentPayload(location.hash);
@@ -455,7 +473,8 @@ async function start(): Promise<void> {
     // A link's compare=, or a linked run with runs alongside.
     if (session.comparisonWaiting()) page.enterCompare();
   }
-  (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = page.hooks();
+  const follow = outcome.follow ? await startFollowing(page, session) : undefined;
+  (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = { ...page.hooks(), follow };
   document.documentElement.dataset.ready = 'yes';
 }
 
