@@ -1,5 +1,6 @@
 #include "frontend/classroom_journal.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/state_digest.h"
@@ -100,6 +101,14 @@ std::string Journal::lastMessage(const Form1& after) const
     return callMessage(last_, number_, digestText(after));
 }
 
+std::string Journal::ticksMessage(const std::string& digests, const Form1& after) const
+{
+    Call ticks;
+    ticks.count = static_cast<std::int32_t>(digests.size() / 16);
+    ticks.tickDigests = digests;
+    return callMessage(ticks, number_, digestText(after));
+}
+
 std::string Journal::catchUp(const Form1& now) const
 {
     if (ticksInARow_ == 0) return syncMessage(number_, digestText(now), listed_);
@@ -113,8 +122,11 @@ std::string Journal::catchUp(const Form1& now) const
 // ---------------------------------------------------------------------------
 // A phone's side
 
-void Follower::keep(const Call& call)
+void Follower::keep(const Call& given)
 {
+    // Kept to rebuild the run, which checks no digest on the way.
+    Call call = given;
+    call.tickDigests.clear();
     if (call.kind == Kind::Open) calls_.clear();
     if (call.kind == Kind::Tick && !calls_.empty() && calls_.back().kind == Kind::Tick) {
         calls_.back().count += call.count;
@@ -123,7 +135,7 @@ void Follower::keep(const Call& call)
     calls_.push_back(call);
 }
 
-void Follower::rebuild(Form1& form, std::optional<RunHistory>& history) const
+void Follower::rebuild(Form1& form, std::optional<RunHistory>& history)
 {
     // As the teacher's program began: a fresh start-up and its history.
     auto hook = std::move(form.showMessageBox);
@@ -134,7 +146,22 @@ void Follower::rebuild(Form1& form, std::optional<RunHistory>& history) const
     for (const Call& call : calls_)
         replay(call, form, *history);
     form.showMessageBox = std::move(hook);
+    waiting_.clear();
+    owed_ = 0;
 }
+
+namespace {
+
+// The calls a message stands for: each tick is a call of its own.
+std::uint64_t callsIn(const ServerMessage& message)
+{
+    std::uint64_t calls = 0;
+    for (const Call& call : message.calls)
+        calls += call.kind == Kind::Tick ? static_cast<std::uint64_t>(call.count) : 1;
+    return calls;
+}
+
+} // namespace
 
 Follower::Outcome Follower::take(const ServerMessage& message, Form1& form,
                                  std::optional<RunHistory>& history)
@@ -144,38 +171,89 @@ Follower::Outcome Follower::take(const ServerMessage& message, Form1& form,
         for (const Call& call : message.calls)
             keep(call);
         number_ = message.number;
-        digest_ = message.digest;
         synced_ = true;
         if (!following_) return Outcome::Applied;
         rebuild(form, history);
-    } else if (message.kind == ServerMessage::Kind::Calls) {
-        if (!synced_ || message.number != number_ + 1) {
-            synced_ = false;
-            return Outcome::Missed;
-        }
-        number_ = message.number;
-        digest_ = message.digest;
-        for (const Call& call : message.calls)
-            keep(call);
-        if (!following_) return Outcome::Applied;
-        auto hook = std::move(form.showMessageBox);
-        form.showMessageBox = nullptr;
-        for (const Call& call : message.calls)
-            replay(call, form, *history);
-        form.showMessageBox = std::move(hook);
-    } else {
-        return Outcome::Applied;
+        if (digestText(form) == message.digest) return Outcome::Applied;
+        ++strayed_;
+        synced_ = false;
+        return Outcome::Strayed;
     }
-    if (digestText(form) == digest_) return Outcome::Applied;
-    ++strayed_;
-    synced_ = false;
-    return Outcome::Strayed;
+    if (message.kind != ServerMessage::Kind::Calls) return Outcome::Applied;
+    if (!synced_ || message.number != number_ + callsIn(message)) {
+        synced_ = false;
+        return Outcome::Missed;
+    }
+    number_ = message.number;
+    for (const Call& call : message.calls)
+        keep(call);
+    if (!following_) return Outcome::Applied;
+    for (std::size_t i = 0; i < message.calls.size(); ++i) {
+        const Call& call = message.calls[i];
+        waiting_.push_back({call, i + 1 == message.calls.size() ? message.digest : std::string(),
+                            !call.tickDigests.empty()});
+        if (call.kind == Kind::Tick) owed_ += call.count;
+    }
+    return Outcome::Applied;
+}
+
+Follower::Outcome Follower::advance(std::int32_t ticks, Form1& form, RunHistory& history)
+{
+    auto hook = std::move(form.showMessageBox);
+    form.showMessageBox = nullptr;
+    Outcome outcome = Outcome::Applied;
+    // Compares the state with the teacher's; false, and the phone must join again, when they differ.
+    const auto checked = [&](std::string_view teachers) {
+        const std::string own = digestText(form);
+        if (onChecked) onChecked(std::string(teachers), own);
+        if (own == teachers) return true;
+        ++strayed_;
+        synced_ = false;
+        outcome = Outcome::Strayed;
+        waiting_.clear();
+        owed_ = 0;
+        return false;
+    };
+    while (!waiting_.empty() && following_) {
+        Waiting& next = waiting_.front();
+        if (next.call.kind == Kind::Tick) {
+            if (ticks <= 0) break;
+            // One tick at a time when the teacher's digest of each came with them.
+            const bool eachChecked = !next.call.tickDigests.empty();
+            const std::int32_t now = eachChecked ? 1 : std::min(ticks, next.call.count);
+            Call some = next.call;
+            some.count = now;
+            some.tickDigests.clear();
+            replay(some, form, history);
+            ticks -= now;
+            owed_ -= now;
+            next.call.count -= now;
+            if (eachChecked) {
+                const std::string teachers = next.call.tickDigests.substr(0, 16);
+                next.call.tickDigests.erase(0, 16);
+                if (!checked(teachers)) break;
+            }
+            if (next.call.count > 0) continue;
+        } else {
+            replay(next.call, form, history);
+        }
+        const std::string digest = std::move(next.digest);
+        const bool checkedEach = next.checkedEach;
+        waiting_.pop_front();
+        // A batch whose every tick was checked has had its last one checked too.
+        if (digest.empty() || checkedEach) continue;
+        if (!checked(digest)) break;
+    }
+    form.showMessageBox = std::move(hook);
+    return outcome;
 }
 
 void Follower::setFollowing(bool following, Form1& form, std::optional<RunHistory>& history)
 {
     if (following == following_) return;
     following_ = following;
+    waiting_.clear();
+    owed_ = 0;
     if (following && synced_) rebuild(form, history);
 }
 

@@ -6,9 +6,15 @@
 // deterministic, so a phone that begins at start-up and makes the same calls
 // on its own history stands exactly where the teacher's window stands: the
 // same model, the same recording ahead, the same lesson end. Each call goes
-// to the phones as it happens, numbered and with the state digest after it,
-// so that a phone notices a message it missed or a state that strayed, and
-// joins again; a phone joining late is sent every call so far at once.
+// to the phones numbered and with the state digest after it, so that a phone
+// notices a message it missed or a state that strayed, and joins again; a
+// phone joining late is sent every call so far at once.
+//
+// Twenty ticks a second to every phone would cost the teacher's laptop more
+// than its window does, so ticks travel in batches (a Tick call with its
+// count, sent a few times a second), while every other call goes at once,
+// after the ticks before it. The phone plays a batch's ticks at the pace
+// they came (Follower::advance), a fraction of a second behind the projector.
 //
 // Ticks in a row are listed as one call with their count, and opening a run
 // file starts the list again from there, so the catch-up stays small: a
@@ -16,6 +22,8 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +50,9 @@ public:
 
     // The last call as the message every phone following is sent.
     std::string lastMessage(const Form1& after) const;
+    // The last calls, all ticks, as one message: `digests` holds the state
+    // digest after each of them (digestText, one after another).
+    std::string ticksMessage(const std::string& digests, const Form1& after) const;
     // Every call so far, for a phone that joins now.
     std::string catchUp(const Form1& now) const;
     // The number of the last call (the first is 1).
@@ -64,10 +75,16 @@ public:
         Strayed, // the state differs from the teacher's: join again
     };
 
-    // Takes a Calls or Sync message. While following, the calls are made on
-    // `form` and `history`, which a Sync replaces; while the student tries
-    // something of their own (following() false), they are only kept.
+    // Takes a Calls or Sync message. A Sync replaces `form` and `history` at
+    // once; the calls of other messages wait for advance(). While the student
+    // tries something of their own (following() false), calls are only kept.
     Outcome take(const ServerMessage& message, Form1& form, std::optional<RunHistory>& history);
+
+    // Makes the calls waiting, up to `ticks` ticks and every other call met
+    // on the way; Strayed when the state then differs from the teacher's.
+    Outcome advance(std::int32_t ticks, Form1& form, RunHistory& history);
+    // Ticks waiting to be made.
+    std::int32_t owed() const { return owed_; }
 
     // Stops making the calls on the run shown, or rebuilds it from every
     // call heard and makes them again from then on.
@@ -77,14 +94,22 @@ public:
     std::uint64_t number() const { return number_; }
     // Digests that differed from the teacher's (each answered by joining again).
     int strayed() const { return strayed_; }
+    // Told the teacher's digest and the phone's at the end of every message made.
+    std::function<void(const std::string& teachers, const std::string& own)> onChecked;
 
 private:
-    void rebuild(Form1& form, std::optional<RunHistory>& history) const;
+    void rebuild(Form1& form, std::optional<RunHistory>& history);
     void keep(const Call& call);
 
+    struct Waiting {
+        Call call;
+        std::string digest;       // the teacher's after it, when it ends a message
+        bool checkedEach = false; // ticks that came with the digest after each
+    };
     std::vector<Call> calls_;
+    std::deque<Waiting> waiting_;
+    std::int32_t owed_ = 0;
     std::uint64_t number_ = 0;
-    std::string digest_;
     bool synced_ = false;
     bool following_ = true;
     int strayed_ = 0;

@@ -123,6 +123,15 @@ RoomView Room::view(std::string_view device) const
     return view;
 }
 
+std::vector<std::string> Room::voters() const
+{
+    std::vector<std::string> devices;
+    devices.reserve(votes_.size());
+    for (const auto& [device, choice] : votes_)
+        devices.push_back(device);
+    return devices;
+}
+
 Histogram histogramOf(int question, int round, const practice::Question& asked,
                       const std::vector<int>& counts)
 {

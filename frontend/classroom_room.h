@@ -72,6 +72,8 @@ public:
     std::vector<int> counts() const;
     // What a phone shows: the question, its own vote, and once revealed the counts.
     RoomView view(std::string_view device) const;
+    // The devices that voted in the round under way or just revealed.
+    std::vector<std::string> voters() const;
 
     const std::vector<Asked>& asked() const { return asked_; }
 

@@ -17,7 +17,7 @@
 // and the question to the room as it stands (classroom_room.h):
 //
 //   {"k":"sync","n":N,"d":"<digest>","calls":[...]}   everything so far, on joining
-//   {"k":"t","n":N,"d":"..."}                         one tick
+//   {"k":"t","n":N,"d":"...","c":C,"ds":"..."}        C ticks, the digest after each
 //   {"k":"a","n":N,"d":"...","e":[kind,target,value]} one user action
 //   {"k":"s","n":N,"d":"..."}                         a single step
 //   {"k":"r","n":N,"d":"...","to":T,"p":1}            a rewind (p: landing paused)
@@ -63,6 +63,10 @@ inline constexpr std::size_t MaxIncomingSocketBytes = 4096;
 // counts as too far behind and is dropped (it may rejoin and catch up at
 // once). A tick's message is about 50 bytes: this is minutes of run.
 inline constexpr std::size_t MaxQueuedBytes = 256 * 1024;
+// Ticks go to the phones in batches this far apart (classroom_journal.h):
+// twenty messages a second to every phone would cost the laptop more than
+// its window does. Every other call goes at once.
+inline constexpr int TickBatchMilliseconds = 500;
 // 128 random bits in base64url, for the join token and a phone's own token.
 inline constexpr std::size_t TokenCharacters = 22;
 inline constexpr std::size_t MinTokenCharacters = 16;
@@ -101,11 +105,14 @@ std::string tokenFrom(std::string_view randomBytes);
 struct Call {
     RunHistory::Call::Kind kind = RunHistory::Call::Kind::Tick;
     std::int32_t count = 1; // Tick: ticks in a row
-    UserEvent event;        // Apply
-    std::int32_t tick = 0;  // Rewind
-    bool paused = false;    // Rewind: landing paused
-    std::string runText;    // Open: the run file as written
-    LossSettings losses;    // Losses
+    // Tick, as sent live: the state digest after each of them, sixteen
+    // hexadecimal digits apiece, so that a phone checks every tick.
+    std::string tickDigests;
+    UserEvent event;       // Apply
+    std::int32_t tick = 0; // Rewind
+    bool paused = false;   // Rewind: landing paused
+    std::string runText;   // Open: the run file as written
+    LossSettings losses;   // Losses
 
     bool operator==(const Call&) const = default;
 };

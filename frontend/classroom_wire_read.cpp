@@ -185,9 +185,17 @@ std::optional<Call> messageCall(const json& message, Kind kind, std::string_view
 {
     json item = json::array({std::string(letter)});
     switch (kind) {
-    case Kind::Tick:
+    case Kind::Tick: {
         if (message.contains("c")) item.push_back(message["c"]);
-        break;
+        auto call = listedCall(item);
+        if (!call || !message.contains("ds")) return call;
+        const auto digests = text(message["ds"]);
+        if (!digests || digests->size() != 16 * static_cast<std::size_t>(call->count) ||
+            digests->find_first_not_of("0123456789abcdef") != std::string::npos)
+            return std::nullopt;
+        call->tickDigests = *digests;
+        return call;
+    }
     case Kind::Step:
         break;
     case Kind::Apply:

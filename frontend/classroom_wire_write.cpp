@@ -131,6 +131,7 @@ std::string callMessage(const Call& call, std::uint64_t sequence, std::string_vi
     switch (call.kind) {
     case Kind::Tick:
         if (call.count != 1) text += R"(,"c":)" + number(call.count);
+        if (!call.tickDigests.empty()) text += R"(,"ds":")" + call.tickDigests + '"';
         break;
     case Kind::Step:
         break;

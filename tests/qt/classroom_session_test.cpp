@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWebSocket>
 #include <functional>
+#include <limits>
 #include <memory>
 
 #include "frontend/classroom_journal.h"
@@ -172,6 +173,8 @@ void ClassroomSessionTest::phonesFollowTheRunAndAnswerTheRoom()
             const auto message = classroom::readServerMessage(text.toStdString());
             QVERIFY(message);
             QCOMPARE(follower.take(*message, form, history), classroom::Follower::Outcome::Applied);
+            QCOMPARE(follower.advance(std::numeric_limits<std::int32_t>::max(), form, *history),
+                     classroom::Follower::Outcome::Applied);
         }
         QCOMPARE(classroom::digestText(form), teacher);
     }
@@ -190,8 +193,8 @@ void ClassroomSessionTest::phonesFollowTheRunAndAnswerTheRoom()
     late.send(classroom::voteMessage(asked.question, 0)); // changed, not added
     QTRY_COMPARE(window_->classroom()->room().answered(), 2);
     QTRY_COMPARE(window_->classroom()->room().counts()[0], 2);
-    QCOMPARE(find<QLabel>(*panel, QStringLiteral("classroomAnswered"))->text(),
-             QStringLiteral("2 of 2 have answered"));
+    QTRY_COMPARE(find<QLabel>(*panel, QStringLiteral("classroomAnswered"))->text(),
+                 QStringLiteral("2 of 2 have answered"));
 
     window_->classroom()->reveal();
     QTRY_VERIFY(early.last() && early.last()->room.revealed);
@@ -294,7 +297,7 @@ void ClassroomSessionTest::everyLimitIsRefused()
     QElapsedTimer took;
     took.start();
     for (int i = 0; i < 400 && counts.droppedBehind == 0; ++i) {
-        server.broadcast(big);
+        server.broadcast(QByteArray::fromStdString(big));
         QTest::qWait(1);
     }
     QCOMPARE(counts.droppedBehind, 1u);

@@ -20,6 +20,7 @@
 #include <QString>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <atomic>
 #include <functional>
 
 namespace classroom_http {
@@ -74,7 +75,7 @@ private:
     void acceptIfRoom();
 
     QList<Tracked> tracked_;
-    quint64 closed_ = 0;
+    std::atomic<quint64> closed_ = 0;
 };
 
 class SiteServer : public QAbstractHttpServer {
@@ -90,7 +91,7 @@ protected:
 
 private:
     Site site_;
-    quint64 refused_ = 0;
+    std::atomic<quint64> refused_ = 0;
 };
 
 } // namespace classroom_http

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -105,8 +106,20 @@ ClassroomPanel::ClassroomPanel(ClassroomSession& session, QWidget* parent)
     layout->addWidget(code_);
     layout->addLayout(side, 1);
 
-    connect(&session_, &ClassroomSession::studentsChanged, this, &ClassroomPanel::showStudents);
-    connect(&session_, &ClassroomSession::roomChanged, this, &ClassroomPanel::showRoom);
+    countsDue_ = new QTimer(this);
+    countsDue_->setSingleShot(true);
+    countsDue_->setInterval(250);
+    connect(countsDue_, &QTimer::timeout, this, [this] { showStudents(session_.students()); });
+    connect(&session_, &ClassroomSession::studentsChanged, this, &ClassroomPanel::showCountsSoon);
+    connect(&session_, &ClassroomSession::roomChanged, this, [this] {
+        // A new question, a reveal or Play shows at once; a vote waits for the next count.
+        if (static_cast<int>(session_.room().stage()) != shownStage_ ||
+            session_.room().current() == nullptr) {
+            showRoom();
+        } else {
+            showCountsSoon();
+        }
+    });
     connect(&session_, &ClassroomSession::notice, this, &ClassroomPanel::showNotice);
     showSession();
 }
@@ -128,6 +141,11 @@ void ClassroomPanel::showSession()
     showRoom();
 }
 
+void ClassroomPanel::showCountsSoon()
+{
+    if (!countsDue_->isActive()) countsDue_->start();
+}
+
 void ClassroomPanel::showStudents(int students)
 {
     students_->setText(qs(classroom::texts::studentsText(students)));
@@ -138,6 +156,7 @@ void ClassroomPanel::showRoom()
 {
     const classroom::Room& room = session_.room();
     const classroom::Room::Asked* asked = room.current();
+    shownStage_ = static_cast<int>(room.stage());
     const bool voting = room.stage() == classroom::Room::Stage::Voting;
     const bool revealed = room.stage() == classroom::Room::Stage::Revealed;
     ask_->setEnabled(session_.running() && asked == nullptr);

@@ -16,6 +16,7 @@ class ClassroomHistogram;
 class ClassroomSession;
 class QLabel;
 class QPushButton;
+class QTimer;
 
 class ClassroomPanel : public QWidget {
     Q_OBJECT
@@ -26,6 +27,10 @@ public:
     void showSession();
 
 private:
+    // Counts change with every phone that joins, leaves or votes: they are
+    // shown a few times a second at most, so that a room of hundreds of
+    // phones never costs the projector's window its frames.
+    void showCountsSoon();
     void showStudents(int students);
     void showRoom();
     void showNotice(const QString& sentence);
@@ -44,4 +49,6 @@ private:
     QPushButton* voteAgain_ = nullptr;
     QPushButton* play_ = nullptr;
     QPushButton* stop_ = nullptr;
+    QTimer* countsDue_ = nullptr;
+    int shownStage_ = -1;
 };

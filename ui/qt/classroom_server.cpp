@@ -1,13 +1,48 @@
 #include "ui/qt/classroom_server.h"
 
 #include <QElapsedTimer>
+#include <QTcpSocket>
+#include <QThread>
 #include <QWebSocket>
 #include <algorithm>
 
+namespace {
+
+// A whole text frame as a server sends it (unmasked), so that a message
+// leaves in one write and one packet: Qt writes a frame's header and its
+// payload apart, which on a busy network doubles the packets.
+QByteArray textFrame(const QByteArray& payload)
+{
+    const auto size = static_cast<quint64>(payload.size());
+    QByteArray frame;
+    frame.reserve(payload.size() + 10);
+    frame.append(char(0x81)); // the last frame of a text message
+    if (size < 126) {
+        frame.append(char(size));
+    } else if (size <= 0xFFFF) {
+        frame.append(char(126)).append(char(size >> 8)).append(char(size & 0xFF));
+    } else {
+        frame.append(char(127));
+        for (int shift = 56; shift >= 0; shift -= 8)
+            frame.append(char((size >> shift) & 0xFF));
+    }
+    return frame.append(payload);
+}
+
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
 struct ClassroomServer::Student {
+    quint64 id = 0;
     std::unique_ptr<QWebSocket> socket;
-    std::string device; // "" until joined
+    QTcpSocket* wire = nullptr; // the socket under the WebSocket, for whole frames
+    QByteArray device;          // empty until joined
     bool joined = false;
+    bool welcomed = false; // sent its catch-up: broadcasts reach it from now on
     bool closing = false;
     bool gone = false; // disconnected, to be reaped once no loop runs over the students
     QElapsedTimer age;
@@ -20,45 +55,47 @@ struct ClassroomServer::Student {
     qint64 catchUpBytes = 0;
 };
 
-ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToken, QObject* parent)
-    : QObject(parent), token_(std::move(joinToken))
+ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToken)
+    : token_(std::move(joinToken))
 {
     http_ = new classroom_http::SiteServer(std::move(site), this);
     connect(http_, &QAbstractHttpServer::newWebSocketConnection, this, &ClassroomServer::admit);
-    sweeper_.setInterval(1000);
-    connect(&sweeper_, &QTimer::timeout, this, &ClassroomServer::sweep);
+    sweeper_ = new QTimer(this);
+    sweeper_->setInterval(1000);
+    connect(sweeper_, &QTimer::timeout, this, &ClassroomServer::sweep);
 }
 
 ClassroomServer::~ClassroomServer()
 {
     // The sockets go first, quietly: nothing may call back into a server going away.
     for (auto& student : students_)
-        student->socket->disconnect(this);
+        if (student->socket) student->socket->disconnect(this);
     students_.clear();
 }
 
 bool ClassroomServer::listen(const QHostAddress& address, quint16 port, QString* error)
 {
-    tcp_ = new classroom_http::LimitedTcpServer(this);
-    if (!tcp_->listen(address, port)) {
+    auto* tcp = new classroom_http::LimitedTcpServer(this);
+    if (!tcp->listen(address, port)) {
         if (error != nullptr)
-            *error = tr("The classroom session could not listen on port %1: %2")
-                         .arg(port)
-                         .arg(tcp_->errorString());
-        tcp_->deleteLater();
-        tcp_ = nullptr;
+            *error =
+                tr("The classroom session could not listen on port %1: %2").arg(port).arg(tcp->errorString());
+        tcp->deleteLater();
         return false;
     }
+    tcp_ = tcp;
+    port_ = tcp_->serverPort();
     http_->bind(tcp_);
-    sweeper_.start();
+    sweeper_->start();
     return true;
 }
-
-quint16 ClassroomServer::port() const { return tcp_ != nullptr ? tcp_->serverPort() : 0; }
 
 quint64 ClassroomServer::refusedRequests() const { return http_->refusedRequests(); }
 
 quint64 ClassroomServer::closedConnections() const { return tcp_ != nullptr ? tcp_->closedConnections() : 0; }
+
+// ---------------------------------------------------------------------------
+// Phones arriving, talking and leaving (the server's thread)
 
 void ClassroomServer::admit()
 {
@@ -68,22 +105,18 @@ void ClassroomServer::admit()
         socket->setMaxAllowedIncomingMessageSize(classroom::MaxIncomingSocketBytes);
         socket->setMaxAllowedIncomingFrameSize(classroom::MaxIncomingSocketBytes);
         socket->setReadBufferSize(static_cast<qint64>(classroom::MaxIncomingSocketBytes) * 4);
-        if (socket->requestUrl().path() != QLatin1String(classroom::SocketPath.data())) {
-            socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
-            socket.release()->deleteLater();
-            continue;
-        }
         const auto present =
             std::count_if(students_.begin(), students_.end(), [](const auto& s) { return !s->gone; });
         if (present >= maxStudents_) {
             ++counts_.refusedFull;
-            socket->sendTextMessage(QString::fromLatin1(
-                classroom::FullMessage.data(), static_cast<qsizetype>(classroom::FullMessage.size())));
+            socket->sendTextMessage(latin1(classroom::FullMessage));
             socket->close(QWebSocketProtocol::CloseCodeGoingAway);
             socket.release()->deleteLater();
             continue;
         }
         auto student = std::make_unique<Student>();
+        student->id = nextStudent_++;
+        student->wire = socket->findChild<QTcpSocket*>();
         student->socket = std::move(socket);
         student->age.start();
         Student* raw = student.get();
@@ -104,9 +137,10 @@ void ClassroomServer::take(Student& student, const QString& text)
     if (student.closing) return;
     // The rate first: a flood is refused before it costs any parsing.
     const qint64 now = student.age.elapsed();
-    student.allowance = std::min<double>(
-        classroom::MaxStudentMessagesPerSecond,
-        student.allowance + (now - student.lastMessageMs) * classroom::MaxStudentMessagesPerSecond / 1000.0);
+    student.allowance =
+        std::min<double>(classroom::MaxStudentMessagesPerSecond,
+                         student.allowance + static_cast<double>(now - student.lastMessageMs) *
+                                                 classroom::MaxStudentMessagesPerSecond / 1000.0);
     student.lastMessageMs = now;
     if (student.allowance < 1.0) {
         offend(student);
@@ -153,61 +187,41 @@ void ClassroomServer::join(Student& student, const classroom::StudentMessage& me
     if (message.token != token_) {
         ++counts_.refusedToken;
         student.closing = true;
-        student.socket->sendTextMessage(QString::fromLatin1(
-            classroom::RefusedMessage.data(), static_cast<qsizetype>(classroom::RefusedMessage.size())));
+        student.socket->sendTextMessage(latin1(classroom::RefusedMessage));
         student.socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
         return;
     }
     // A phone joining again on the same socket (it missed a message) keeps
-    // the device it first gave: one socket is one device.
+    // the device it first gave: one socket is one device. Until its catch-up
+    // comes, it hears no broadcast: the catch-up holds everything before it.
     if (!student.joined) {
-        student.device = message.device;
+        student.device = QByteArray::fromStdString(message.device);
         student.joined = true;
         countJoined();
     }
-    if (!welcome_) return;
-    const qint64 before = student.socket->bytesToWrite();
-    for (const std::string& text : welcome_(student.device))
-        sendTo(student, text);
-    student.catchUpBytes = student.socket->bytesToWrite() - before;
+    student.welcomed = false;
+    emit joined(student.id, student.device);
 }
 
-bool ClassroomServer::sendTo(Student& student, const std::string& message)
+bool ClassroomServer::deliver(Student& student, const QByteArray& message)
 {
     if (student.closing) return false;
     if (student.socket->bytesToWrite() >
         student.catchUpBytes + static_cast<qint64>(classroom::MaxQueuedBytes)) {
-        // Too far behind: the window must never wait for one phone.
+        // Too far behind: nothing may wait for one phone.
         ++counts_.droppedBehind;
         student.closing = true;
         student.socket->abort();
         return false;
     }
-    student.socket->sendTextMessage(
-        QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
-    return true;
-}
-
-void ClassroomServer::broadcast(const std::string& message)
-{
-    const QString text = QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
-    for (auto& student : students_) {
-        if (!student->joined || student->closing) continue;
-        if (student->socket->bytesToWrite() >
-            student->catchUpBytes + static_cast<qint64>(classroom::MaxQueuedBytes)) {
-            ++counts_.droppedBehind;
-            student->closing = true;
-            student->socket->abort();
-            continue;
-        }
-        student->socket->sendTextMessage(text);
+    if (student.wire != nullptr) {
+        student.wire->write(textFrame(message));
+        student.wire->flush();
+    } else {
+        student.socket->sendTextMessage(QString::fromUtf8(message));
+        student.socket->flush();
     }
-}
-
-void ClassroomServer::sendEach(const std::function<std::string(const std::string& device)>& message)
-{
-    for (auto& student : students_)
-        if (student->joined && !student->closing) sendTo(*student, message(student->device));
+    return true;
 }
 
 void ClassroomServer::drop(Student& student)
@@ -237,7 +251,7 @@ void ClassroomServer::countJoined()
         students_.begin(), students_.end(), [](const auto& s) { return s->joined && !s->closing; }));
     if (joined == joined_) return;
     joined_ = joined;
-    emit studentsChanged(joined_);
+    emit studentsChanged(joined);
 }
 
 void ClassroomServer::sweep()
@@ -252,22 +266,69 @@ void ClassroomServer::sweep()
     if (tcp_ == nullptr) return;
     tcp_->sweep([this](const QTcpSocket& socket) {
         return std::any_of(students_.begin(), students_.end(), [&socket](const auto& student) {
-            return student->socket->peerPort() == socket.peerPort() &&
+            return student->socket && student->socket->peerPort() == socket.peerPort() &&
                    student->socket->peerAddress() == socket.peerAddress();
         });
     });
 }
 
+// ---------------------------------------------------------------------------
+// What the window's thread asks for, carried over to the server's thread in order
+
+namespace {
+
+template <typename Action> void inServerThread(QObject* server, Action&& action)
+{
+    if (QThread::currentThread() == server->thread()) {
+        action();
+    } else {
+        QMetaObject::invokeMethod(server, std::forward<Action>(action), Qt::QueuedConnection);
+    }
+}
+
+} // namespace
+
+void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
+{
+    inServerThread(this, [this, student, messages] {
+        for (auto& s : students_) {
+            if (s->id != student || s->closing) continue;
+            const qint64 before = s->socket->bytesToWrite();
+            for (const QByteArray& message : messages)
+                deliver(*s, message);
+            s->catchUpBytes = s->socket->bytesToWrite() - before;
+            s->welcomed = true;
+        }
+    });
+}
+
+void ClassroomServer::broadcast(const QByteArray& message)
+{
+    inServerThread(this, [this, message] {
+        for (auto& student : students_)
+            if (student->welcomed) deliver(*student, message);
+    });
+}
+
+void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
+{
+    inServerThread(this, [this, message, byDevice] {
+        for (auto& student : students_)
+            if (student->welcomed) deliver(*student, byDevice.value(student->device, message));
+    });
+}
+
 void ClassroomServer::stop()
 {
-    sweeper_.stop();
-    for (auto& student : students_) {
-        if (student->closing) continue;
-        student->closing = true;
-        student->socket->sendTextMessage(QString::fromLatin1(
-            classroom::EndMessage.data(), static_cast<qsizetype>(classroom::EndMessage.size())));
-        student->socket->close(QWebSocketProtocol::CloseCodeGoingAway);
-    }
-    if (tcp_ != nullptr) tcp_->close();
-    countJoined();
+    inServerThread(this, [this] {
+        sweeper_->stop();
+        for (auto& student : students_) {
+            if (student->closing) continue;
+            student->closing = true;
+            student->socket->sendTextMessage(latin1(classroom::EndMessage));
+            student->socket->close(QWebSocketProtocol::CloseCodeGoingAway);
+        }
+        if (tcp_ != nullptr) tcp_->close();
+        countJoined();
+    });
 }

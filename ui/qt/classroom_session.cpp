@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QNetworkInterface>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -45,6 +46,9 @@ ClassroomSession::ClassroomSession(const Form1& form, RunHistory& history, QObje
     : QObject(parent), form_(form), history_(history)
 {
     history_.observeCalls([this](const RunHistory::Call& call, const Form1* after) { heard(call, after); });
+    batch_.setSingleShot(true);
+    batch_.setInterval(classroom::TickBatchMilliseconds);
+    connect(&batch_, &QTimer::timeout, this, &ClassroomSession::flushTicks);
 }
 
 ClassroomSession::~ClassroomSession()
@@ -68,25 +72,55 @@ bool ClassroomSession::start(const Options& options, QString* error)
     const classroom_http::Site site =
         classroom_http::readSite(options.siteFolder.isEmpty() ? siteFolder() : options.siteFolder, error);
     if (site.isEmpty()) return false;
-    auto server = std::make_unique<ClassroomServer>(site, newToken());
-    server->setMaxStudents(options.maxStudents > 0 ? options.maxStudents : classroom::DefaultMaxStudents);
+
+    // The server's own thread: the window never waits on the network. The
+    // server is made in it, so that everything it makes (Qt's HTTP and
+    // WebSocket servers, every socket) belongs to that thread from the start.
+    auto thread = std::make_unique<QThread>();
+    thread->setObjectName(QStringLiteral("classroom server"));
+    auto* anchor = new QObject;
+    anchor->moveToThread(thread.get());
+    connect(thread.get(), &QThread::finished, anchor, &QObject::deleteLater);
+    thread->start();
+    ClassroomServer* server = nullptr;
     bool listening = false;
-    if (options.port != 0) {
-        listening = server->listen(options.address, options.port, error);
-    } else {
-        // The usual port when it is free, so that a room's bookmarks keep working; any other when not.
-        listening = server->listen(options.address, static_cast<quint16>(classroom::DefaultPort), nullptr) ||
+    QMetaObject::invokeMethod(
+        anchor,
+        [&] {
+            server = new ClassroomServer(site, newToken());
+            connect(QThread::currentThread(), &QThread::finished, server, &QObject::deleteLater);
+            server->setMaxStudents(options.maxStudents > 0 ? options.maxStudents
+                                                           : classroom::DefaultMaxStudents);
+            if (options.port != 0) {
+                listening = server->listen(options.address, options.port, error);
+            } else {
+                // The usual port when it is free, so that a room's bookmarks keep working; any other when
+                // not.
+                listening =
+                    server->listen(options.address, static_cast<quint16>(classroom::DefaultPort), nullptr) ||
                     server->listen(options.address, 0, error);
+            }
+        },
+        Qt::BlockingQueuedConnection);
+    if (!listening) {
+        thread->quit();
+        thread->wait();
+        return false;
     }
-    if (!listening) return false;
 
     const std::string host = hostFor(options.address);
     address_ = qs(classroom::joinAddress(host, server->port()));
     joinLink_ = qs(classroom::joinLink(host, server->port(), server->joinToken()));
-    server->setWelcome([this](const std::string& device) { return welcome(device); });
-    connect(server.get(), &ClassroomServer::studentsChanged, this, &ClassroomSession::studentsChanged);
-    connect(server.get(), &ClassroomServer::voteCast, this, &ClassroomSession::vote);
-    server_ = std::move(server);
+    connect(server, &ClassroomServer::studentsChanged, this, &ClassroomSession::studentsChanged);
+    connect(server, &ClassroomServer::voteCast, this,
+            [this](const QByteArray& device, int question, int choice) {
+                vote(device.toStdString(), question, choice);
+            });
+    connect(server, &ClassroomServer::joined, this, [this](quint64 student, const QByteArray& device) {
+        if (server_ != nullptr) server_->welcome(student, welcome(device.toStdString()));
+    });
+    thread_ = std::move(thread);
+    server_ = server;
     emit studentsChanged(0);
     return true;
 }
@@ -99,17 +133,27 @@ void ClassroomSession::stop()
         emit clockHoldChanged();
         emit roomChanged();
     }
-    server_->stop();
+    flushTicks();
+    // Every phone is told, in the server's thread, before the thread ends.
     server_->disconnect(this);
-    // Deleted once the phones have had their closing words.
-    ClassroomServer* closing = server_.release();
-    QTimer::singleShot(2000, closing, &QObject::deleteLater);
+    server_->stop();
+    QMetaObject::invokeMethod(
+        server_, [] {}, Qt::BlockingQueuedConnection);
+    thread_->quit();
+    thread_->wait();
+    thread_.reset();
+    server_ = nullptr;
     address_.clear();
     joinLink_.clear();
     emit studentsChanged(0);
 }
 
 int ClassroomSession::students() const { return server_ ? server_->students() : 0; }
+
+void ClassroomSession::broadcast(const std::string& message)
+{
+    if (server_) server_->broadcast(QByteArray::fromStdString(message));
+}
 
 // ---------------------------------------------------------------------------
 // Following the run
@@ -118,8 +162,15 @@ void ClassroomSession::heard(const RunHistory::Call& call, const Form1* after)
 {
     journal_.record(call, history_);
     using Kind = RunHistory::Call::Kind;
+    if (call.kind == Kind::Tick) {
+        if (!server_) return;
+        pendingDigests_ += classroom::digestText(after != nullptr ? *after : form_);
+        if (!batch_.isActive()) batch_.start();
+        return;
+    }
     if (call.kind == Kind::Open) lessonQuestions_ = call.script->questions;
-    if (server_) server_->broadcast(journal_.lastMessage(after != nullptr ? *after : form_));
+    flushTicks();
+    broadcast(journal_.lastMessage(after != nullptr ? *after : form_));
     // A question is about the run as it stood: anything that changes what
     // comes next withdraws it (Pause and Cont only change when).
     const bool changesTheRun = call.kind == Kind::Rewind || call.kind == Kind::Open ||
@@ -128,10 +179,20 @@ void ClassroomSession::heard(const RunHistory::Call& call, const Form1* after)
     if (changesTheRun && room_.holdsClock()) withdraw();
 }
 
-std::vector<std::string> ClassroomSession::welcome(const std::string& device) const
+void ClassroomSession::flushTicks()
 {
-    std::vector<std::string> messages{journal_.catchUp(form_)};
-    if (room_.holdsClock()) messages.push_back(classroom::askMessage(room_.view(device)));
+    batch_.stop();
+    if (!pendingDigests_.empty()) broadcast(journal_.ticksMessage(pendingDigests_, form_));
+    pendingDigests_.clear();
+}
+
+QByteArrayList ClassroomSession::welcome(const std::string& device)
+{
+    // The others first hear the ticks the catch-up holds, so that every phone counts the same.
+    flushTicks();
+    QByteArrayList messages{QByteArray::fromStdString(journal_.catchUp(form_))};
+    if (room_.holdsClock())
+        messages.append(QByteArray::fromStdString(classroom::askMessage(room_.view(device))));
     return messages;
 }
 
@@ -173,7 +234,8 @@ void ClassroomSession::play()
     if (!room_.holdsClock()) return;
     const int question = room_.current()->number;
     room_.close();
-    if (server_) server_->broadcast(classroom::closeMessage(question));
+    flushTicks();
+    broadcast(classroom::closeMessage(question));
     emit roomChanged();
     emit clockHoldChanged();
     if (!form_.Timer1.Enabled && form_.cmdReset.Caption == "Reset") emit continueRequested();
@@ -183,7 +245,8 @@ void ClassroomSession::withdraw()
 {
     const int question = room_.current()->number;
     room_.close(true);
-    if (server_) server_->broadcast(classroom::closeMessage(question));
+    flushTicks();
+    broadcast(classroom::closeMessage(question));
     emit notice(qs(std::string(classroom::texts::QuestionWithdrawn)));
     emit roomChanged();
     emit clockHoldChanged();
@@ -191,9 +254,14 @@ void ClassroomSession::withdraw()
 
 void ClassroomSession::sendRoom()
 {
-    if (server_)
-        server_->sendEach(
-            [this](const std::string& device) { return classroom::askMessage(room_.view(device)); });
+    flushTicks();
+    if (!server_) return;
+    // Every phone sees the question alike, but for its own vote.
+    QHash<QByteArray, QByteArray> byDevice;
+    for (const std::string& device : room_.voters())
+        byDevice.insert(QByteArray::fromStdString(device),
+                        QByteArray::fromStdString(classroom::askMessage(room_.view(device))));
+    server_->sendEach(QByteArray::fromStdString(classroom::askMessage(room_.view({}))), byDevice);
 }
 
 void ClassroomSession::vote(const std::string& device, int question, int choice)

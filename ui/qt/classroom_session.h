@@ -11,9 +11,12 @@
 // and only reads holdsClock() for its clock and passes Play's Cont on.
 #pragma once
 
+#include <QByteArrayList>
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
+#include <QThread>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,7 +52,8 @@ public:
     bool start(const Options& options, QString* error);
     void stop();
     bool running() const { return server_ != nullptr; }
-    ClassroomServer* server() const { return server_.get(); }
+    // The server, which lives in a thread of its own (classroom_server.h).
+    ClassroomServer* server() const { return server_; }
     // "http://192.168.1.20:8472/" and the same with the join token, for the QR code.
     QString address() const { return address_; }
     QString joinLink() const { return joinLink_; }
@@ -62,6 +66,8 @@ public:
     // The question leaves the phones and the run plays on to its event.
     void play();
     const classroom::Room& room() const { return room_; }
+    // The calls of the run heard so far (the number of the last one sent).
+    std::uint64_t callsHeard() const { return journal_.number(); }
     bool holdsClock() const { return room_.holdsClock(); }
     // File > Export Class Answers: every question with its counts, no personal data.
     bool exportAnswers(const QString& path, QString* error) const;
@@ -78,10 +84,13 @@ signals:
 
 private:
     void heard(const RunHistory::Call& call, const Form1* after);
+    // Sends the ticks heard since the last batch; before anything else is sent.
+    void flushTicks();
     void vote(const std::string& device, int question, int choice);
     void sendRoom();
     void withdraw();
-    std::vector<std::string> welcome(const std::string& device) const;
+    void broadcast(const std::string& message);
+    QByteArrayList welcome(const std::string& device);
 
     const Form1& form_;
     RunHistory& history_;
@@ -89,7 +98,10 @@ private:
     classroom::Room room_;
     std::vector<RunQuestion> lessonQuestions_;
     unsigned variety_ = 0;
-    std::unique_ptr<ClassroomServer> server_;
+    std::unique_ptr<QThread> thread_;
+    ClassroomServer* server_ = nullptr; // lives in thread_, and goes when it ends
+    QTimer batch_;
+    std::string pendingDigests_; // after each tick heard since the last batch
     QString address_;
     QString joinLink_;
 };

@@ -55,7 +55,10 @@ std::string WebSession::followJson() const
     JsonText json;
     json.beginObject().key("on").value(!outcome_.follow.empty()).key("own").value(!follower_.following());
     json.key("synced").value(follower_.synced()).key("strayed").value(follower_.strayed());
-    json.key("socketPath").value(classroom::SocketPath);
+    json.key("socketPath")
+        .value(classroom::SocketPath)
+        .key("batchMs")
+        .value(classroom::TickBatchMilliseconds);
     json.key("texts").beginObject();
     for (const auto& [name, text] :
          {std::pair{"following", texts::Following}, std::pair{"tryItYourself", texts::TryItYourself},
@@ -84,6 +87,7 @@ std::string WebSession::followTake(const std::string& text)
     const auto message = outcome_.follow.empty() ? std::nullopt : classroom::readServerMessage(text);
     bool rejoin = false;
     bool sync = false;
+    std::int32_t ticks = 0;
     std::string_view end;
     if (message) {
         using Kind = classroom::ServerMessage::Kind;
@@ -97,10 +101,9 @@ std::string WebSession::followTake(const std::string& text)
             sync = message->kind == Kind::Sync && follower_.following();
             if (sync || rejoin) messages_.clear();
             messageOpen_ = wasOpen;
-            if (follower_.following() && !message->digest.empty()) {
-                followed_.push_back({message->digest, digest()});
-                if (followed_.size() > DigestsKept) followed_.pop_front();
-            }
+            if (message->kind == Kind::Calls)
+                for (const classroom::Call& call : message->calls)
+                    ticks += call.kind == RunHistory::Call::Kind::Tick ? call.count : 0;
             break;
         }
         case Kind::Ask:
@@ -121,7 +124,8 @@ std::string WebSession::followTake(const std::string& text)
             break;
         }
     }
-    json.key("rejoin").value(rejoin).key("sync").value(sync).key("end").value(end).key("room");
+    json.key("rejoin").value(rejoin).key("sync").value(sync).key("ticks").value(ticks).key("end").value(end);
+    json.key("room");
     if (room_.question > 0) {
         roomJson(json, room_);
     } else {
@@ -129,6 +133,22 @@ std::string WebSession::followTake(const std::string& text)
     }
     json.endObject();
     return json.take();
+}
+
+bool WebSession::followAdvance(int ticks)
+{
+    if (!classDrives()) return false;
+    const bool wasOpen = messageOpen_;
+    const bool strayed = follower_.advance(ticks, form_, *history_) != classroom::Follower::Outcome::Applied;
+    messages_.clear();
+    messageOpen_ = wasOpen;
+    return strayed;
+}
+
+void WebSession::noteFollowed(const std::string& teachers, const std::string& own)
+{
+    followed_.push_back({teachers, own});
+    if (followed_.size() > DigestsKept) followed_.pop_front();
 }
 
 void WebSession::followOwnCopy(bool own)

@@ -30,6 +30,9 @@ std::string hexDigest(std::uint64_t digest)
 WebSession::WebSession(const std::string& query)
 {
     form_.showMessageBox = [this](const std::string& text) { messages_.push_back(text); };
+    follower_.onChecked = [this](const std::string& teachers, const std::string& own) {
+        noteFollowed(teachers, own);
+    };
     form_.Form_Load();
     history_.emplace(form_);
     outcome_ = links::applyLink(form_, *history_, query);

@@ -185,15 +185,20 @@ public:
     //     "strayed", "texts": {the sentences the page shows}}
     //   followJoin(device), followVote(question, choice): the messages to send
     //   followTake(text): takes a message; {"rejoin" (join again to catch
-    //     up), "room" (the question as it stands, null for none), "end" (a
+    //     up), "room" (the question as it stands, {} for none), "end" (a
     //     sentence when the session turned the phone away), "sync" (the run
-    //     was rebuilt)}
+    //     was rebuilt), "ticks" (in the message, to be played at their pace)}
+    //   followAdvance(ticks), followOwed(): plays up to `ticks` of the ticks
+    //     waiting, with the calls between them; true when the run strayed
+    //     from the teacher's and the phone must join again
     //   followOwnCopy(on): Try it yourself / Back to the class
     //   followDigests(): [[teacher's, own], ...] after each call of late, for the tests
     std::string followJson() const;
     std::string followJoin(const std::string& device) const;
     std::string followVote(int question, int choice) const;
     std::string followTake(const std::string& text);
+    bool followAdvance(int ticks);
+    int followOwed() const { return follower_.owed(); }
     void followOwnCopy(bool own);
     std::string followDigests() const;
     // The class drives the run on screen: the student's own gestures do nothing.
@@ -227,6 +232,7 @@ private:
     classroom::RoomView room_;
     // The digests after each call taken, the teacher's and this page's, the last few hundred.
     std::deque<std::array<std::string, 2>> followed_;
+    void noteFollowed(const std::string& teachers, const std::string& own);
     // The figures last worked out, and where the run stood: its tick, the
     // runs kept and the log's length (a rewind and a new branch change it).
     mutable std::string figures_;

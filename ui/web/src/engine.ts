@@ -69,6 +69,8 @@ export interface WebSession {
   followJoin(device: string): string;
   followVote(question: number, choice: number): string;
   followTake(text: string): string;
+  followAdvance(ticks: number): boolean;
+  followOwed(): number;
   followOwnCopy(own: boolean): void;
   followDigests(): string;
 }

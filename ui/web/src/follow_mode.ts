@@ -18,7 +18,7 @@ export interface FollowHost {
 }
 
 interface FollowState {
-  on: boolean; own: boolean; synced: boolean; strayed: number; socketPath: string;
+  on: boolean; own: boolean; synced: boolean; strayed: number; socketPath: string; batchMs: number;
   texts: Record<'following' | 'tryItYourself' | 'backToTheClass' | 'trying' | 'connecting' | 'reconnecting' |
     'voteCounted' | 'rightAnswer', string>;
 }
@@ -27,7 +27,7 @@ interface Room {
   question?: number; round: number; prompt: string; choices: string[]; mine: number; revealed: boolean; title: string;
   right?: number; explanation?: string; caption?: string; most?: number; bars?: Bar[];
 }
-interface Taken { rejoin: boolean; sync: boolean; end: string; room: Room }
+interface Taken { rejoin: boolean; sync: boolean; ticks: number; end: string; room: Room }
 
 const DeviceKey = 'slidingWindowDemo.device';
 // A woken phone that hears nothing this long after asking to join again opens a new socket.
@@ -88,6 +88,9 @@ class FollowMode {
   private joinTimer = 0;
   private wakeTimer = 0;
   private heard = 0;
+  // The ticks of the last batch, played over the time the teacher took for them.
+  private batchTicks = 1;
+  private paceTimer = 0;
 
   constructor(private readonly host: FollowHost) {
     this.state = JSON.parse(host.session.followJson()) as FollowState;
@@ -179,8 +182,26 @@ class FollowMode {
       this.status.textContent = this.statusText();
     }
     if (taken.sync) this.host.startOver();
-    this.host.refresh();
+    if (taken.ticks > 0) this.batchTicks = taken.ticks;
+    this.pace();
     this.showRoom(taken.room);
+  }
+
+  // The teacher's ticks come a batch at a time; the phone plays them one by
+  // one at the pace they were made, so the run moves as smoothly as on the
+  // projector, a batch behind it. A phone fallen further behind catches up.
+  private pace(): void {
+    window.clearTimeout(this.paceTimer);
+    this.paceTimer = 0;
+    const session = this.host.session;
+    const owed = session.followOwed();
+    const ticks = owed > 2 * this.batchTicks ? owed - this.batchTicks : Math.min(owed, 1);
+    if (session.followAdvance(ticks)) this.join();
+    this.host.refresh();
+    if (session.followOwed() > 0) {
+      const interval = Math.max(4, this.state.batchMs / Math.max(1, this.batchTicks));
+      this.paceTimer = window.setTimeout(() => this.pace(), interval);
+    }
   }
 
   private statusText(): string {
