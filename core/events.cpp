@@ -22,9 +22,11 @@ CheckBox& optionBox(Form1& form, OptionBox box)
     case OptionBox::InOrderReceiver:
         return form.chkInOrderReceiver;
     case OptionBox::GoBackN:
+        return form.chkGoBackN;
+    case OptionBox::TahoeRule:
         break;
     }
-    return form.chkGoBackN;
+    return form.chkTahoeRule;
 }
 
 ScrollBar& slider(Form1& form, SliderId id)
@@ -81,7 +83,8 @@ constexpr const char* BoxCaptions[OptionBoxCount] = {"Slow Start",
                                                      "Auto RTT",
                                                      "Slide Numbers",
                                                      "Receiver keeps only in-order packets",
-                                                     "Sender resends the whole window on a timeout"};
+                                                     "Sender resends the whole window on a timeout",
+                                                     "Fast retransmit restarts slow start (Tahoe)"};
 constexpr const char* SliderTitles[SliderCount] = {"Timeout Timer", "Tx Window Size", "Rx Window Size",
                                                    "Max Sequence No"};
 

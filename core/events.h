@@ -29,9 +29,10 @@ enum class OptionBox : std::uint8_t {
     AutoRtt,
     Slide,
     InOrderReceiver, // not drawn in the window; offered by menus
-    GoBackN          // likewise; added last so that recorded boxes keep their numbers
+    GoBackN,         // likewise; added last so that recorded boxes keep their numbers
+    TahoeRule        // likewise, after it
 };
-inline constexpr int OptionBoxCount = 9;
+inline constexpr int OptionBoxCount = 10;
 
 enum class SliderId : std::uint8_t { Timeout, TxWindow, RxWindow, Sequences };
 inline constexpr int SliderCount = 4;

@@ -10,7 +10,7 @@
 //   core/tick.cpp             Timer1_Timer and the steps it runs itself
 //   core/loss_by_click.cpp    clicks on packets and ACKs in flight
 //   sender/sending.cpp        SendNewPackets, QueuePacket, LaunchPacket
-//   sender/ack_processing.cpp AckArrived, the fast-retransmit entry
+//   sender/ack_processing.cpp AckArrived, the fast-retransmit entry (Reno's and Tahoe's)
 //   sender/retransmission.cpp timers, first-packet rule, selective scan, RetransmitPacket
 //   sender/go_back.cpp        the go-back-N sender's round of resends after a timeout
 //   receiver/packet_arrival.cpp PacketArrived, release of a held ACK
@@ -91,6 +91,13 @@ struct FormState {
     std::int16_t UseGoBackN = False;
     // The next packet such a go-back round sends again; -1 while no round is under way.
     std::int16_t GoBackNext = -1;
+    // The third duplicate ACK is answered as TCP Tahoe does: the oldest packet
+    // is resent and slow start begins again from one segment, instead of fast
+    // recovery (an addition to the original; it acts only with fast retransmit).
+    std::int16_t UseTahoeRule = False;
+    // Tahoe's rule has answered the duplicate-ACK count standing now; the next
+    // ACK, which changes the count, clears it.
+    std::int16_t TahoeAnswered = False;
 
     // --- 32-bit byte counts and the sender state ---
     std::int32_t RxWindowBytes = 0;
@@ -147,6 +154,7 @@ struct FormState {
     // Not drawn in the window, which keeps its original layout: menus offer it.
     CheckBox chkInOrderReceiver;
     CheckBox chkGoBackN;                 // disabled while Selective Repeat is ticked
+    CheckBox chkTahoeRule;               // enabled while Fast Retransmit is in force
     ScrollBar HScroll1{1, 20, 1, 2, 1};  // timeout setting
     ScrollBar VScroll1{1, 16, 1, 1, 15}; // transmit window, 17 - value packets
     ScrollBar VScroll2{1, 16, 1, 1, 13}; // receive window, 17 - value packets
@@ -180,6 +188,7 @@ public:
     void chkDelayedACK_Click();
     void chkInOrderReceiver_Click();
     void chkGoBackN_Click();
+    void chkTahoeRule_Click();
     void HScroll1_Change();
     void VScroll1_Change();
     void VScroll2_Change();
@@ -228,6 +237,7 @@ private:
     void RunRetransmissionTimers();
     void ApplyFirstPacketRule();
     void EnterFastRetransmitIfDue();
+    void EnterTahoeRetransmit();
     void ReleaseHeldAck();
     void ScanForSelectiveResends();
     bool ContinueGoBack();

@@ -63,6 +63,7 @@ void placeDesignControls(FormState& f)
     f.chkSlide = CheckBox{"Slide Numbers"};
     f.chkInOrderReceiver = CheckBox{"Receiver keeps only in-order packets"};
     f.chkGoBackN = CheckBox{"Sender resends the whole window on a timeout"};
+    f.chkTahoeRule = CheckBox{"Fast retransmit restarts slow start (Tahoe)"};
 }
 
 } // namespace
@@ -192,6 +193,7 @@ void Form1::ResetSimulation()
 
     SendQueue.fill(-1);
     GoBackNext = -1;
+    TahoeAnswered = False;
     QueueTail = 0;
     QueueHead = 0;
 

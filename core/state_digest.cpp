@@ -120,6 +120,14 @@ private:
             number({"GoBackNext"}, s.GoBackNext);
             checkBox("chkGoBackN", s.chkGoBackN);
         }
+        // Enabled follows Fast Retransmit, which the hash holds already.
+        const bool tahoeUntouched =
+            s.UseTahoeRule == False && s.chkTahoeRule.Value == 0 && s.TahoeAnswered == False;
+        if (!tahoeUntouched || Visitor::ListsUntouchedAdditions) {
+            number({"UseTahoeRule"}, s.UseTahoeRule);
+            number({"TahoeAnswered"}, s.TahoeAnswered);
+            checkBox("chkTahoeRule", s.chkTahoeRule);
+        }
     }
 
     void number(FieldName name, std::int64_t value) { visit_.number(name, value); }

@@ -75,6 +75,12 @@ void Form1::SlideRxStrip()
         }
         lblRx[geometry::LastCell].Caption =
             numbers::plainText(numbers::parseWhole(lblRx[geometry::LastCell - 1].Caption) + 1);
+        // The number entering the strip has not arrived, whatever the cell
+        // held before: a received or aliased mark left there would be taken
+        // for its packet and walked over by the in-order edge. Unreceived, it
+        // is painted green below when the window covers it.
+        Colour& entering = lblRx[geometry::LastCell].ForeColor;
+        if (entering == colours::RxReceived || entering == colours::RxAliased) entering = colours::RxOutside;
         RefreshRxStrip();
     }
     const double windowEnd = RxNext + static_cast<double>(RxWindowBytes) / SegmentBytes;

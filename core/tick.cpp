@@ -114,10 +114,19 @@ void Form1::PostStandingLines()
 // outstanding range: after an aliased ACK has acknowledged past every
 // outstanding packet, a fast-retransmit entry can put packet TxBase in flight
 // while nothing is counted as outstanding, and that packet is in flight all the same.
+//
+// A go-back round has given up the packets it has still to send again: they
+// keep the colour of their last trip until they are queued, but the sender no
+// longer counts on them, so they are not in flight.
 void Form1::RecountFlight()
 {
+    const int origin = txOrigin();
+    const int givenUpFrom = GoBackNext >= 0 ? std::max<int>(GoBackNext, TxBase) : PacketNumberLimit;
+    const int givenUpTo = TxBase + TxOutstanding;
     int inFlight = 0;
-    for (int cell = std::max(0, TxBase - txOrigin()); cell <= geometry::LastCell; ++cell) {
+    for (int cell = std::max(0, TxBase - origin); cell <= geometry::LastCell; ++cell) {
+        const int packet = origin + cell;
+        if (packet >= givenUpFrom && packet < givenUpTo) continue;
         const Colour colour = lblTx[cell].ForeColor;
         if (colour == colours::TxInFlight || colour == colours::TxResentInFlight) ++inFlight;
     }

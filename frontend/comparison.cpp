@@ -11,10 +11,17 @@ bool actsOnAll(const UserEvent& event)
     return event.kind == EventKind::StartReset || event.kind == EventKind::PauseCont;
 }
 
+// The comparison keeps within one run's memory budget, shared out.
+std::size_t budgetEach(std::size_t count)
+{
+    return RunHistory::DefaultBudgetBytes / std::max<std::size_t>(count, 1);
+}
+
 } // namespace
 
-Comparison::Entry::Entry(std::string label, const RunScript& script)
-    : label(std::move(label)), form(startState(script)), history(form)
+Comparison::Entry::Entry(std::string label, const RunScript& script, std::size_t budgetBytes)
+    : label(std::move(label)), form(startState(script)),
+      history(form, RunRecorder::DefaultCheckpointSpacing, budgetBytes)
 {
     if (!script.actions.empty() || script.ticks > 0 || !script.title.empty())
         history.open(form, script);
@@ -67,20 +74,23 @@ std::vector<Comparison::Configuration> Comparison::readPresetList(std::string_vi
 Comparison::Comparison(const std::vector<Configuration>& configurations, const LossSettings& losses)
     : losses_(losses)
 {
+    const std::size_t count = std::min(configurations.size(), MostConfigurations);
     for (const Configuration& configuration : configurations) {
         if (entries_.size() == MostConfigurations) break;
         RunScript start;
         start.settings = configuration.settings;
         start.losses = losses;
-        entries_.push_back(std::make_unique<Entry>(configuration.label, start));
+        entries_.push_back(std::make_unique<Entry>(configuration.label, start, budgetEach(count)));
     }
 }
 
 Comparison::Comparison(const RunScript& script) : losses_(script.losses)
 {
+    const std::size_t count = std::min(1 + script.alongside.size(), MostConfigurations);
     RunScript first = script;
     first.alongside.clear();
-    entries_.push_back(std::make_unique<Entry>(script.label.empty() ? "Run 1" : script.label, first));
+    entries_.push_back(
+        std::make_unique<Entry>(script.label.empty() ? "Run 1" : script.label, first, budgetEach(count)));
     for (const RunScript& other : script.alongside) {
         if (entries_.size() == MostConfigurations) break;
         RunScript run = other;
@@ -92,7 +102,7 @@ Comparison::Comparison(const RunScript& script) : losses_(script.losses)
         run.note = script.note;
         const std::string label =
             other.label.empty() ? "Run " + std::to_string(entries_.size() + 1) : other.label;
-        entries_.push_back(std::make_unique<Entry>(label, run));
+        entries_.push_back(std::make_unique<Entry>(label, run, budgetEach(count)));
     }
 }
 

@@ -10,6 +10,9 @@
 // same number, the same transmission) is lost in the others too: at once if
 // it is past the middle of the network there, or when it crosses it.
 //
+// The configurations share one run's memory budget (RunHistory), so that a
+// long comparison costs no more than a long run.
+//
 // It saves as one run file (the first configuration's run with the others
 // `alongside`) and opens again exactly.
 #pragma once
@@ -87,7 +90,7 @@ public:
 
 private:
     struct Entry {
-        Entry(std::string label, const RunScript& script);
+        Entry(std::string label, const RunScript& script, std::size_t budgetBytes);
         std::string label;
         Form1 form;
         RunHistory history;

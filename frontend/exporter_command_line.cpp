@@ -1,7 +1,12 @@
 // The exporter's command line: what to play, what to write, and the losses.
+#include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <system_error>
+#include <utility>
 
 #include "frontend/exporter_command_line.h"
+#include "frontend/ladder_drawing.h"
 #include "frontend/protocol_presets.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
@@ -22,6 +27,39 @@ std::optional<Number> wholeIn(const std::string& text, Number lowest, Number hig
     return value;
 }
 
+// Two outputs given one file would leave only the one written last: the
+// sentence saying which two, or "". Standard output ("-") takes one too.
+std::string sharedOutput(const Request& request)
+{
+    const std::pair<const char*, const std::optional<std::string>*> outputs[] = {
+        {"--csv", &request.csv},
+        {"--svg", &request.svg},
+        {"--png", &request.png},
+        {"--ladder-svg", &request.ladderSvg},
+        {"--ladder-png", &request.ladderPng},
+        {"--save", &request.save},
+    };
+    const auto same = [](const std::string& a, const std::string& b) {
+        if (a == "-" || b == "-") return a == b;
+        std::error_code ignored;
+        const std::filesystem::path one = std::filesystem::weakly_canonical(a, ignored);
+        const std::filesystem::path other = std::filesystem::weakly_canonical(b, ignored);
+        return one.lexically_normal() == other.lexically_normal();
+    };
+    for (std::size_t i = 0; i < std::size(outputs); ++i) {
+        for (std::size_t j = i + 1; j < std::size(outputs); ++j) {
+            const auto& first = *outputs[i].second;
+            const auto& second = *outputs[j].second;
+            if (!first || !second || !same(*first, *second)) continue;
+            const std::string where =
+                *first == "-" ? std::string("standard output") : displaytext::name(*first);
+            return std::string(outputs[i].first) + " and " + outputs[j].first + " both name " + where +
+                   ": give each output a file of its own";
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 LossSettings Request::lossesOver(LossSettings losses) const
@@ -33,11 +71,46 @@ LossSettings Request::lossesOver(LossSettings losses) const
     return losses;
 }
 
+DiagramTicks diagramTicks(const Request& request, std::int32_t first, std::int32_t last)
+{
+    using displaytext::grouped;
+    DiagramTicks ticks{request.from.value_or(first), request.to.value_or(last), {}, {}};
+    if (ticks.from > last) {
+        ticks.refusal = "--from " + grouped(ticks.from) + " is past the run's last tick, " + grouped(last) +
+                        ": the diagram would hold no tick";
+        return ticks;
+    }
+    if (ticks.to < first) {
+        ticks.refusal = "--to " + grouped(ticks.to) + " is before tick " + grouped(first) +
+                        ", the first the run still keeps (the ticks before it were dropped to keep "
+                        "within the memory budget)";
+        return ticks;
+    }
+    if (ticks.from < first)
+        ticks.notice = "the ticks before " + grouped(first) +
+                       " were dropped to keep within the memory budget: the diagram starts there";
+    else if (ticks.to > last)
+        ticks.notice = "the run ends at tick " + grouped(last) + ": the diagram stops there";
+    ticks.from = std::max(ticks.from, first);
+    ticks.to = std::min(ticks.to, last);
+    if (ticks.to - ticks.from > ladder::MostDrawnTicks) {
+        const auto pixels = static_cast<long long>(ladder::Layout{}.height(ticks.from, ticks.to));
+        ticks.refusal = "the diagram of ticks " + grouped(ticks.from) + " to " + grouped(ticks.to) +
+                        " would be " + grouped(pixels) + " pixels tall, too large to be useful (" +
+                        grouped(ladder::MostDrawnTicks) +
+                        " ticks at most): choose its ticks with --from and "
+                        "--to, such as --from " +
+                        std::to_string(ticks.from) + " --to " + std::to_string(ticks.from + 600);
+    }
+    return ticks;
+}
+
 std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
            " FILE|--lesson NAME|--link LINK|--protocol NAME|--compare LIST [--ticks N] [--csv OUT]"
-           " [--svg OUT] [--png OUT] [--ladder-svg OUT] [--ladder-png OUT] [--from T] [--to T]"
+           " [--svg OUT] [--png OUT] [--ladder-svg OUT] [--ladder-png OUT] [--pcap OUT]"
+           " [--capture-at sender|receiver] [--from T] [--to T]"
            " [--loss P] [--ack-loss P] [--seed N] [--lose PLAN] [--save OUT]";
 }
 
@@ -46,13 +119,19 @@ std::string help()
     std::string text =
         usage() +
         "\n\nPlays a run file or a built-in lesson without a window and writes:\n"
-        "  --csv OUT    one row per tick: figures, markers, the log and the run's figures so far\n"
-        "               (\"-\": standard output); for a comparison, its table of figures\n"
+        "  --csv OUT    one row per tick: figures, markers, the log and the run's figures so far;\n"
+        "               for a comparison, its table of figures\n"
         "  --svg OUT    the chart as an SVG drawing\n"
         "  --png OUT    the chart as a PNG image\n"
         "  --ladder-svg OUT  the time-sequence diagram as an SVG drawing (a comparison's side by side)\n"
         "  --ladder-png OUT  the time-sequence diagram as a PNG image\n"
-        "  --from T, --to T  the diagram's ticks (default: the whole run), e.g. --from 0 --to 600\n"
+        "  --pcap OUT   the run as a packet capture (.pcap) for Wireshark or tshark: one TCP\n"
+        "               connection, one per configuration of a comparison\n"
+        "  --capture-at sender|receiver  where the capture listens (default: sender)\n"
+        "  --from T, --to T  the diagram's and the capture's ticks (default: the whole run),\n"
+        "               e.g. --from 0 --to 600; a diagram draws " +
+        displaytext::grouped(ladder::MostDrawnTicks) +
+        " ticks at most\n"
         "  --save OUT   the run as played, or the comparison, as one run file\n"
         "  --ticks N    play N ticks of the whole recording, Resets included\n"
         "               (default: its length; past its end the run goes on unattended)\n"
@@ -71,7 +150,8 @@ std::string help()
         "  --lose PLAN  planned losses: 'p5,p7.2,a9' is the first transmission of packet 5,\n"
         "               the second of packet 7 and the ACK for packet 9\n"
         "               (each loss option replaces that one of a file's or a link's losses)\n"
-        "  --help       this text\n\nLessons:\n";
+        "  --help       this text\n"
+        "Any OUT may be \"-\", standard output, for one of the outputs.\n\nLessons:\n";
     for (const LessonEntry& lesson : lessonList())
         text += "  " + lesson.name + "  " + lesson.title + "\n";
     return text;
@@ -98,8 +178,8 @@ Request parse(const std::vector<std::string>& arguments)
         } else if (argument == "--protocol") {
             value(request.protocol);
             if (request.protocol && presets::findPreset(*request.protocol) == nullptr)
-                request.error =
-                    "unknown protocol " + *request.protocol + "; the protocols are " + presets::presetNames();
+                request.error = "unknown protocol " + displaytext::name(*request.protocol) +
+                                "; the protocols are " + presets::presetNames();
         } else if (argument == "--compare") {
             value(text);
             std::string why;
@@ -119,6 +199,14 @@ Request parse(const std::vector<std::string>& arguments)
             value(request.ladderPng);
         } else if (argument == "--save") {
             value(request.save);
+        } else if (argument == "--pcap") {
+            value(request.pcap);
+        } else if (argument == "--capture-at") {
+            value(text);
+            if (text && !capture::pointNamed(*text))
+                request.error = "--capture-at needs sender or receiver";
+            else if (text)
+                request.captureAt = *capture::pointNamed(*text);
         } else if (argument == "--loss" || argument == "--ack-loss") {
             value(text);
             if (text) {
@@ -160,6 +248,15 @@ Request parse(const std::vector<std::string>& arguments)
             request.error = "unknown option " + displaytext::name(argument);
         }
         if (!request.error.empty()) return request;
+    }
+    if (request.from && request.to && *request.from > *request.to) {
+        request.error = "--from " + std::to_string(*request.from) + " is after --to " +
+                        std::to_string(*request.to) + ": the diagram runs from the earlier tick to the later";
+        return request;
+    }
+    if (std::string clash = sharedOutput(request); !clash.empty()) {
+        request.error = std::move(clash);
+        return request;
     }
     const int sources =
         int(request.runFile.has_value()) + int(request.lesson.has_value()) + int(request.link.has_value());

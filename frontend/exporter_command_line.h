@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frontend/comparison.h"
+#include "frontend/packet_capture.h"
 #include "history/losses.h"
 
 namespace exporter {
@@ -24,8 +25,9 @@ struct Request {
     std::optional<std::string> link;
     std::vector<Comparison::Configuration> compare;
     std::optional<std::int32_t> ticks;
-    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save;
-    std::optional<std::int32_t> from, to; // the diagram's ticks
+    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save, pcap;
+    std::optional<std::int32_t> from, to; // the diagram's and the capture's ticks
+    capture::Point captureAt = capture::Point::Sender;
     // The network's losses, each only where the command line gives it.
     std::optional<int> packetLoss, ackLoss;
     std::optional<std::uint32_t> seed;
@@ -36,6 +38,17 @@ struct Request {
     // `losses` with whatever the command line gives put in place.
     LossSettings lossesOver(LossSettings losses) const;
 };
+
+// The ticks the diagram draws: --from and --to within the ticks the record
+// keeps (first to last), or the sentence refusing them; `notice` says where
+// the record cut the ticks asked for.
+struct DiagramTicks {
+    std::int32_t from = 0;
+    std::int32_t to = 0;
+    std::string refusal;
+    std::string notice;
+};
+DiagramTicks diagramTicks(const Request& request, std::int32_t first, std::int32_t last);
 
 std::string usage();
 std::string help();

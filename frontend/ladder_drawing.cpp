@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "frontend/cell_states.h"
+#include "history/export_text.h"
 
 namespace ladder {
 namespace {
@@ -23,10 +24,12 @@ std::string number(double value)
     return text;
 }
 
+// Markup characters escaped, and the characters XML forbids (a label of a
+// stranger's file may hold U+FFFF) left out, so that the drawing always parses.
 std::string escaped(std::string_view text)
 {
     std::string out;
-    for (const char c : text) {
+    for (const char c : exporttext::xmlSafe(text)) {
         if (c == '&')
             out += "&amp;";
         else if (c == '<')

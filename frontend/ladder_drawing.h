@@ -67,6 +67,11 @@ std::string_view stateMark(LineKind kind);
 std::string labelText(const Line& line, bool stateMarks);
 bool dashed(LineKind kind); // duplicate ACKs are dashed
 
+// The most ticks one drawing of the diagram holds: at 2 pixels a tick,
+// 20,000 pixels, already taller than any page or screen makes useful, and a
+// picture's memory grows with its height.
+inline constexpr std::int32_t MostDrawnTicks = 10000;
+
 // The tick numbers written down the left edge: every `tickNumberStep` ticks.
 std::int32_t tickNumberStep(const Layout& layout);
 

@@ -191,10 +191,10 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     };
 
     for (const Parameter& p : parameters) {
-        static constexpr std::array<const char*, 21> Known = {
-            "inorder",  "gobackn", "protocol", "options", "autortt", "slide",   "timeout",
-            "tx",       "rx",      "seq",      "run",     "speed",   "embed",   "lesson",
-            "practice", "loss",    "ackloss",  "seed",    "lose",    "compare", "follow"};
+        static constexpr std::array<const char*, 22> Known = {
+            "inorder", "gobackn",  "tahoe", "protocol", "options", "autortt", "slide",
+            "timeout", "tx",       "rx",    "seq",      "run",     "speed",   "embed",
+            "lesson",  "practice", "loss",  "ackloss",  "seed",    "lose",    "compare", "follow"};
         bool known = false;
         for (const char* name : Known)
             known = known || p.name == name;
@@ -209,8 +209,8 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         if (read.script) {
             outcome.lesson = p->value;
             for (const char* name :
-                 {"protocol", "options", "autortt", "slide", "inorder", "gobackn", "timeout", "tx", "rx",
-                  "seq", "run", "loss", "ackloss", "seed", "lose", "compare"})
+                 {"protocol", "options", "autortt", "slide", "inorder", "gobackn", "tahoe", "timeout", "tx",
+                  "rx", "seq", "run", "loss", "ackloss", "seed", "lose", "compare"})
                 if (const Parameter* setting = find(name))
                     outcome.ignored.push_back("Ignored " + setting->name + "=" +
                                               displaytext::name(setting->value) +
@@ -248,7 +248,8 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     }
     for (const auto& [box, name] :
          {std::pair{OptionBox::AutoRtt, "autortt"}, std::pair{OptionBox::Slide, "slide"},
-          std::pair{OptionBox::InOrderReceiver, "inorder"}, std::pair{OptionBox::GoBackN, "gobackn"}}) {
+          std::pair{OptionBox::InOrderReceiver, "inorder"}, std::pair{OptionBox::GoBackN, "gobackn"},
+          std::pair{OptionBox::TahoeRule, "tahoe"}}) {
         const Parameter* p = settingsFromLink ? find(name) : nullptr;
         if (p == nullptr) continue;
         const auto wanted = flag(p->value);
@@ -370,6 +371,7 @@ std::string linkQuery(const Form1& form, int speedIndex, const LossSettings& los
     query += "&slide=" + std::to_string(optionBox(readable, OptionBox::Slide).Value == 1 ? 1 : 0);
     if (optionBox(readable, OptionBox::InOrderReceiver).Value == 1) query += "&inorder=1";
     if (optionBox(readable, OptionBox::GoBackN).Value == 1) query += "&gobackn=1";
+    if (optionBox(readable, OptionBox::TahoeRule).Value == 1) query += "&tahoe=1";
     for (const SliderName& s : SliderNames)
         query += std::string("&") + s.name + "=" + std::to_string(s.figure(slider(readable, s.id).value()));
     return withRunAndSpeed(form.Timer1.Enabled, speedIndex, query + lossParameters(losses));

@@ -10,6 +10,8 @@
 //   autortt  1 or 0 (Auto RTT)           slide  1 or 0 (Slide Numbers)
 //   inorder  1 or 0 (Receiver keeps only in-order packets)
 //   gobackn  1 or 0 (Sender resends the whole window on a timeout)
+//   tahoe    1 or 0 (Fast retransmit restarts slow start (Tahoe)); counts
+//            only where Fast Retransmit is ticked too
 //   protocol a protocol preset's name ("go-back-n", see protocol_presets.h),
 //            applied before the other parameters, which then change it
 //   timeout  1..20, the timeout setting  tx, rx  1..16 packets (the windows)

@@ -33,7 +33,18 @@ void Session::setLesson(std::vector<RunQuestion> questions)
     lessonDone_ = -1;
 }
 
-bool Session::askFromLesson(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable)
+namespace {
+
+// The run's network as it will deal its losses, made only when a look-ahead runs.
+NetworkLookAhead networkOf(const RunHistory* history)
+{
+    return history != nullptr ? history->networkAhead() : NetworkLookAhead{};
+}
+
+} // namespace
+
+bool Session::askFromLesson(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable,
+                            const RunHistory* history)
 {
     for (const RunQuestion& q : lesson_) {
         const int ahead = q.tick - tick;
@@ -44,7 +55,7 @@ bool Session::askFromLesson(const Form1& form, std::int32_t tick, double nowMs, 
             // run; and a run changed since the lesson no longer bears the
             // teacher's answer out. Either way the question is not asked.
             if (foreseeable >= 0 && foreseeable < ahead) continue;
-            const auto shown = lookAheadAnswer(form, q.asks, ahead);
+            const auto shown = lookAheadAnswer(form, q.asks, ahead, networkOf(history));
             if (!shown || *shown != q.choices[static_cast<std::size_t>(q.answer)]) continue;
         }
         pendingEventTick_ = -1;
@@ -58,6 +69,17 @@ void Session::setPerMinute(int questions) { perMinute_ = std::clamp(questions, 1
 
 void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable)
 {
+    afterTick(form, tick, nowMs, foreseeable, nullptr);
+}
+
+void Session::afterTick(const Form1& form, const RunHistory& history, double nowMs)
+{
+    afterTick(form, history.ticks(), nowMs, history.ticksToNextScripted(), &history);
+}
+
+void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable,
+                        const RunHistory* history)
+{
     if (phase_ == Phase::Off) return;
     // A tick that does not follow the last one belongs to another run.
     if (lastTick_ >= 0 && tick != lastTick_ + 1 && tick != lastTick_) withdraw();
@@ -67,20 +89,21 @@ void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs, std:
         if (tick >= eventTick_) finishEvent();
         return;
     }
-    if (askFromLesson(form, tick, nowMs, foreseeable)) return;
+    if (askFromLesson(form, tick, nowMs, foreseeable, history)) return;
     if (pendingEventTick_ >= 0) {
         if (tick < pendingEventTick_ - LeadTicks) return;
         pendingEventTick_ = -1;
         // The run is deterministic, so the event is still there; asked now,
         // the prompt counts the ticks from here.
-        const auto question = findQuestion(form, {LeadTicks, LeadTicks, variety_});
+        const auto question = findQuestion(form, {LeadTicks, LeadTicks, variety_}, networkOf(history));
         if (question) ask(*question, tick, nowMs);
         return;
     }
     if (nowMs - lastAskedMs_ < 60000.0 / perMinute_ || tick < lookAgainAt_) return;
     const int horizon = foreseeable >= 0 ? std::min(Horizon, static_cast<int>(foreseeable)) : Horizon;
-    const auto question =
-        horizon >= LeadTicks ? findQuestion(form, {horizon, LeadTicks, variety_}) : std::nullopt;
+    const auto question = horizon >= LeadTicks
+                              ? findQuestion(form, {horizon, LeadTicks, variety_}, networkOf(history))
+                              : std::nullopt;
     if (!question) {
         lookAgainAt_ = tick + std::max(1, horizon - LeadTicks);
     } else if (question->ticksAhead == LeadTicks) {

@@ -6,8 +6,7 @@
 // student's answer on; neither decides anything.
 //
 // How a front end uses it:
-//   - after each tick it ran:     afterTick(form, history.ticks(), milliseconds since any fixed moment,
-//                                           history.ticksToNextScripted())
+//   - after each tick it ran:     afterTick(form, history, milliseconds since any fixed moment)
 //   - after each user action:     userActed()   (anything but a tick; rewinds too)
 //   - while holdsClock():         keep the clock still and show question()
 //   - the student's choice:       answer(index) or skip()
@@ -26,6 +25,7 @@
 #include "core/form.h"
 #include "frontend/practice_questions.h"
 #include "history/run_file.h"
+#include "history/run_history.h"
 
 namespace practice {
 
@@ -65,6 +65,9 @@ public:
     // `foreseeable`: how many ticks ahead the run goes on by itself, -1 for
     // as far as it likes; a recording being replayed acts again after that.
     void afterTick(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable = -1);
+    // The same for a run kept by `history`, whose tick and foreseeable stretch
+    // it reads, and whose network's losses the look-ahead deals as the run will.
+    void afterTick(const Form1& form, const RunHistory& history, double nowMs);
     void userActed();
 
     bool holdsClock() const { return phase_ == Phase::Asking; }
@@ -88,8 +91,11 @@ public:
     std::string summary() const;
 
 private:
+    void afterTick(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable,
+                   const RunHistory* history);
     void ask(const Question& question, std::int32_t tick, double nowMs);
-    bool askFromLesson(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable);
+    bool askFromLesson(const Form1& form, std::int32_t tick, double nowMs, std::int32_t foreseeable,
+                       const RunHistory* history);
     void withdraw();
     void finishEvent();
 

@@ -32,6 +32,10 @@ struct Snapshot {
     bool avoidance = false;
     bool selective = false;
     bool inOrder = false;
+    bool goBack = false;        // the go-back-N sender
+    bool tahoe = false;         // Tahoe's rule answers the third duplicate ACK
+    bool tahoeAnswered = false; // and has answered the count standing now
+    int goBackNext = -1;        // the next packet a go-back round sends again; -1 none
     std::array<Colour, geometry::CellCount> tx{};
     std::array<Colour, geometry::CellCount> rx{};
     std::array<std::int32_t, geometry::CellCount> barWidth{};
@@ -70,10 +74,18 @@ struct Detected {
     Happening happening = Happening::WindowSlide;
     int packet = -1;          // the packet the event is about
     std::vector<int> packets; // resent packets; the aliased cell's packet
+    // A timeout or fast retransmit that sets a go-back round going: every
+    // packet it sends again until it is over, when the look-ahead saw it end.
+    std::vector<int> round{};
+    bool roundSeen = false;
 };
 
 // The events of one tick, most instructive first.
 std::vector<Detected> detect(const Snapshot& before, const Snapshot& after);
+
+// Adds what the tick from `before` to `after` queued below `sentEnd` to `into`,
+// each packet once, in ascending order.
+void addResends(std::vector<int>& into, const Snapshot& before, const Snapshot& after, int sentEnd);
 
 // The question about `event`, from the pictures around its tick.
 Question writeQuestion(const Detected& event, const Snapshot& before, const Snapshot& after, int ticksAhead,

@@ -21,17 +21,19 @@ std::string shownAnswer(RunQuestion::Asks asks, const detail::Snapshot& before, 
     return {};
 }
 
-std::optional<std::string> lookAheadAnswer(const Form1& form, RunQuestion::Asks asks, int ticks)
+std::optional<std::string> lookAheadAnswer(const Form1& form, RunQuestion::Asks asks, int ticks,
+                                           const NetworkLookAhead& network)
 {
     if (!form.Timer1.Enabled || ticks < 1) return std::nullopt;
     Form1 copy = form;
+    NetworkLookAhead copiedNetwork = network;
     bool boxShown = false;
     copy.showMessageBox = [&boxShown](const std::string&) { boxShown = true; };
     for (int i = 1; i < ticks && copy.Timer1.Enabled && !boxShown; ++i)
-        copy.Timer1_Timer();
+        copiedNetwork.tick(copy);
     if (!copy.Timer1.Enabled || boxShown) return std::nullopt;
     const detail::Snapshot before = detail::take(copy);
-    copy.Timer1_Timer();
+    copiedNetwork.tick(copy);
     if (boxShown) return std::nullopt;
     return shownAnswer(asks, before, detail::take(copy));
 }

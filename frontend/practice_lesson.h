@@ -26,7 +26,9 @@ std::string shownAnswer(RunQuestion::Asks asks, const detail::Snapshot& before,
 // The same, `ticks` ticks on from `form` with the clock left to run (and no
 // user action); nothing when the clock stops or a message box would stop it
 // first. `form` is not changed.
-std::optional<std::string> lookAheadAnswer(const Form1& form, RunQuestion::Asks asks, int ticks);
+// `network` is the run's network from here on, as for findQuestion.
+std::optional<std::string> lookAheadAnswer(const Form1& form, RunQuestion::Asks asks, int ticks,
+                                           const NetworkLookAhead& network = {});
 
 // The question as the session asks it, `ticksAhead` ticks before its event.
 Question lessonQuestion(const RunQuestion& question, int ticksAhead);

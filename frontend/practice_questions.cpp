@@ -46,6 +46,10 @@ Snapshot take(const Form1& form)
     s.avoidance = form.UseAvoidance != 0;
     s.selective = form.UseSelective != 0;
     s.inOrder = form.UseInOrderReceiver != 0;
+    s.goBack = form.UseGoBackN != 0;
+    s.tahoe = form.UseTahoeRule != 0;
+    s.tahoeAnswered = form.TahoeAnswered != 0;
+    s.goBackNext = form.GoBackNext;
     for (int cell = 0; cell < geometry::CellCount; ++cell) {
         s.tx[cell] = form.lblTx[cell].ForeColor;
         s.rx[cell] = form.lblRx[cell].ForeColor;
@@ -88,13 +92,26 @@ std::vector<int> queuedBetween(const Snapshot& before, const Snapshot& after)
     return now;
 }
 
+void addResends(std::vector<int>& into, const Snapshot& before, const Snapshot& after, int sentEnd)
+{
+    for (const int packet : queuedBetween(before, after))
+        if (packet < sentEnd) into.push_back(packet);
+    std::sort(into.begin(), into.end());
+    into.erase(std::unique(into.begin(), into.end()), into.end());
+}
+
 std::vector<Detected> detect(const Snapshot& before, const Snapshot& after)
 {
     std::vector<Detected> found;
     const int first = before.txBase;
     const int last = before.txBase + before.txOutstanding - 1;
 
-    if (before.txState != txstate::FastRetransmit && after.txState == txstate::FastRetransmit) {
+    // Reno enters FastRetransmit; Tahoe's rule leaves the sender in slow start
+    // and is known by its mark of the count it answered.
+    const bool renoEntry =
+        before.txState != txstate::FastRetransmit && after.txState == txstate::FastRetransmit;
+    const bool tahoeEntry = !before.tahoeAnswered && after.tahoeAnswered;
+    if (renoEntry || tahoeEntry) {
         found.push_back({Happening::FastRetransmit, after.txBase, queuedBetween(before, after)});
     } else if (after.txState == txstate::TimedOut) {
         // A timer that ran out is refilled and left running as its packet is
@@ -147,10 +164,42 @@ std::vector<Detected> detect(const Snapshot& before, const Snapshot& after)
 
 } // namespace detail
 
-std::optional<Question> findQuestion(const Form1& form, const Finding& finding)
+namespace {
+
+// How long after its event a go-back round may take for a question about
+// what it sends again: a few round trips, as slow start paces it.
+constexpr int RoundHorizon = 600;
+
+// Follows the round that the tick from `before` to `event` started, on copies
+// of the model and its network, and notes every packet it sends again.
+void followRound(detail::Detected& found, const detail::Snapshot& before, const detail::Snapshot& event,
+                 const Form1& form, const NetworkLookAhead& network)
+{
+    const int sentEnd = before.txBase + before.txOutstanding;
+    detail::addResends(found.round, before, event, sentEnd);
+    Form1 copy = form;
+    NetworkLookAhead ahead = network;
+    bool boxShown = false;
+    copy.showMessageBox = [&boxShown](const std::string&) { boxShown = true; };
+    detail::Snapshot last = event;
+    for (int tick = 0; tick < RoundHorizon && copy.GoBackNext >= 0 && copy.Timer1.Enabled && !boxShown;
+         ++tick) {
+        ahead.tick(copy);
+        detail::Snapshot now = detail::take(copy);
+        detail::addResends(found.round, last, now, sentEnd);
+        last = std::move(now);
+    }
+    found.roundSeen = copy.GoBackNext < 0 && copy.Timer1.Enabled && !boxShown;
+}
+
+} // namespace
+
+std::optional<Question> findQuestion(const Form1& form, const Finding& finding,
+                                     const NetworkLookAhead& network)
 {
     if (!form.Timer1.Enabled) return std::nullopt;
     Form1 copy = form;
+    NetworkLookAhead copiedNetwork = network;
     // A modal box would stop the real clock here: what comes after it is not
     // what the student sees next.
     bool boxShown = false;
@@ -162,12 +211,16 @@ std::optional<Question> findQuestion(const Form1& form, const Finding& finding)
     int bestAhead = 0;
     detail::Snapshot before = detail::take(copy);
     for (int ahead = 1; ahead <= finding.horizon && copy.Timer1.Enabled && !boxShown; ++ahead) {
-        copy.Timer1_Timer();
+        copiedNetwork.tick(copy);
         detail::Snapshot after = detail::take(copy);
         if (ahead >= finding.leastAhead && !boxShown) {
-            for (const detail::Detected& event : detail::detect(before, after)) {
+            for (detail::Detected event : detail::detect(before, after)) {
                 if (best && event.happening >= best->happening) continue;
-                best = event;
+                // A go-back round's resends are known only once it is over.
+                const bool resends =
+                    event.happening == Happening::Timeout || event.happening == Happening::FastRetransmit;
+                if (resends && after.goBackNext >= 0) followRound(event, before, after, copy, copiedNetwork);
+                best = std::move(event);
                 bestBefore = before;
                 bestAfter = after;
                 bestAhead = ahead;
@@ -200,8 +253,10 @@ std::string thresholdFigure(std::int32_t bytes, std::int32_t segment)
     return text;
 }
 
-std::string packetList(const std::vector<int>& packets)
+std::string packetList(std::vector<int> packets)
 {
+    std::sort(packets.begin(), packets.end());
+    packets.erase(std::unique(packets.begin(), packets.end()), packets.end());
     if (packets.empty()) return "no packet";
     if (packets.size() == 1) return "packet " + numbers::plainText(packets.front());
     bool consecutive = true;

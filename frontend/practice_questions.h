@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/form.h"
+#include "history/network_look_ahead.h"
 
 namespace practice {
 
@@ -42,6 +43,7 @@ enum class Asked : std::uint8_t {
     Threshold,         // the SSThresh figure
     TxWindow,          // the Tx Window Size figure
     ResentPackets,     // the packets queued again on the event's tick
+    RoundResends,      // the packets a go-back round sends again, from the event's tick to its end
     ReceiverAsksFor,   // RxNext: the packet the receiver's ACK asks for
     CellTakenInto,     // the receiver cell the arriving packet is taken into
     SenderWindowStart, // TxBase: the oldest packet not yet acknowledged
@@ -81,13 +83,17 @@ struct Finding {
 // (a timeout before a fast retransmit before ... before a slide), and a
 // question about it, asked `ticksAhead` ticks before. Nothing when the clock
 // is off, or nothing teachable happens in time. `form` is not changed.
-std::optional<Question> findQuestion(const Form1& form, const Finding& finding = {});
+// `network` is the run's network from here on (RunHistory::networkAhead()):
+// the copy loses what the run will lose.
+std::optional<Question> findQuestion(const Form1& form, const Finding& finding = {},
+                                     const NetworkLookAhead& network = {});
 
 // The texts the window shows for a figure, as the choices write them.
 std::string windowFigure(std::int32_t bytes, std::int32_t segment);
 std::string thresholdFigure(std::int32_t bytes, std::int32_t segment);
-// "packet 7", "packets 7 and 9", "packets 7 to 12", "packets 3, 5 and 9".
-std::string packetList(const std::vector<int>& packets);
+// "packet 7", "packets 7 and 9", "packets 7 to 12", "packets 3, 5 and 9";
+// each packet once, in ascending order, whatever order they are given in.
+std::string packetList(std::vector<int> packets);
 
 const char* happeningName(Happening happening);
 

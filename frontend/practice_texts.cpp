@@ -76,14 +76,37 @@ std::int32_t halfOf(std::int32_t bytes, std::int32_t segment)
     return std::max(numbers::roundToInt32(bytes / 2.0), 2 * segment);
 }
 
+// "1 packet", "6 packets": a window or flight figure as a count.
+std::string packetCount(std::int32_t bytes, std::int32_t segment)
+{
+    const std::string figure = windowFigure(bytes, segment);
+    return figure + (figure == "1" ? " packet" : " packets");
+}
+
 std::string thresholdRule(const Snapshot& before)
 {
     return before.avoidance
-               ? "sets SSThresh to half the flight size (" + windowFigure(before.flight, before.segment) +
-                     " packets in flight), never below 2 packets"
-               : "sets SSThresh to the transmit window (" + windowFigure(before.window, before.segment) +
-                     " packets; with Avoidance on it would take half the flight size), never below 2 "
-                     "packets";
+               ? "sets SSThresh to half the flight size (" + packetCount(before.flight, before.segment) +
+                     " in flight), never below 2 packets"
+               : "sets SSThresh to the transmit window (" + packetCount(before.window, before.segment) +
+                     "; with Avoidance on it would take half the flight size), never below 2 packets";
+}
+
+// What the go-back-N sender does after resending the oldest packet, and
+// what the round sent again when the look-ahead saw it end.
+std::string goBackRound(const Detected& e, const Snapshot& before)
+{
+    std::string s = "The go-back-N sender then goes back: every later packet not yet acknowledged is queued "
+                    "again, oldest first, one a tick";
+    s += before.slowStart ? " as the window allows, which slow start opens again from one packet; an ACK "
+                            "that covers packets the receiver kept spares them"
+                          : " while they fit in the window";
+    s += ". No new packet leaves until the round is over";
+    if (!e.roundSeen) return s + ".";
+    if (e.round.size() == 1 && e.round.front() == e.packet && before.txOutstanding > 1)
+        return s + ": here only " + packetText(e.packet) +
+               " is sent again, since the ACK for it covers the packets behind it, which the receiver kept.";
+    return s + ": here it sends " + packetList(e.round) + " again.";
 }
 
 std::string explainTimeout(const Detected& e, const Snapshot& before, const Snapshot& after)
@@ -95,24 +118,49 @@ std::string explainTimeout(const Detected& e, const Snapshot& before, const Snap
              : "It " + thresholdRule(before) + ", ";
     s += "enters the TimedOut state";
     s += before.slowStart ? ", drops the Tx Window to one packet (slow start begins again)" : "";
-    s += " and queues " + packetList(e.packets) + " again. ";
-    s += after.selective
-             ? "With Selective Repeat the other packets keep their timers: only what timed out is resent."
-             : "Under go-back-N the timers of the later packets in the window stop; each is resent "
-               "when it becomes the oldest unacknowledged packet, not all at once.";
+    if (after.selective) {
+        s += " and queues " + packetList(e.packets) +
+             " again. With Selective Repeat the other packets keep their timers: only what timed out is "
+             "resent.";
+    } else if (after.goBack) {
+        s += " and queues " + packetText(e.packet) + " again. " + goBackRound(e, before);
+    } else {
+        s += " and queues " + packetList(e.packets) + " again.";
+        if (before.txOutstanding > 1)
+            s += " This sender, as the original program's, does not go back at once: the timers of the later "
+                 "packets stop, and each is sent again only when it has become the oldest unacknowledged "
+                 "packet, a round trip apiece. A textbook go-back-N sender would resend them all now (the "
+                 "option \"Sender resends the whole window on a timeout\").";
+    }
     return s;
 }
 
-std::string explainFastRetransmit(const Detected& e, const Snapshot& before)
+std::string explainFastRetransmit(const Detected& e, const Snapshot& before, const Snapshot& after)
 {
-    return "Fast retransmit. Three duplicate ACKs in a row tell the sender that " + packetText(e.packet) +
-           " is missing while later packets still arrive. Without waiting for its timer the sender resends " +
-           packetText(e.packet) + " alone, sets SSThresh to half the flight size (" +
-           windowFigure(before.flight, before.segment) +
-           " packets in flight), and sets the Tx Window to half the window plus three packets, for the three "
-           "that left the network (never above the receiver's window). It enters FastRetransmit; each "
-           "further "
-           "duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.";
+    std::string s = std::string(after.tahoe ? "Fast retransmit under Tahoe's rule" : "Fast retransmit") +
+                    ". Three duplicate ACKs in a row tell the sender that " + packetText(e.packet) +
+                    " is missing while later packets still arrive. Without waiting for its timer the sender "
+                    "resends " +
+                    packetText(e.packet) + " and sets SSThresh to half the flight size (" +
+                    packetCount(before.flight, before.segment) + " in flight, never below 2). ";
+    if (after.tahoe) {
+        s += "As TCP Tahoe does, it drops the Tx Window to one packet and starts slow start again: there is "
+             "no fast recovery, and further duplicate ACKs change nothing.";
+        if (after.goBack) s += " " + goBackRound(e, before);
+        return s;
+    }
+    const std::string textbook = windowFigure(after.threshold + 3 * after.segment, after.segment);
+    const std::string model = windowFigure(after.window, after.segment);
+    s += "It sets the Tx Window to half the window plus three packets, for the three that left the network "
+         "(here " +
+         model +
+         ", never above the receiver's window), and enters FastRetransmit; each further duplicate ACK "
+         "inflates the window by one packet until a new ACK ends fast recovery. The textbooks (RFC 5681) "
+         "start from the new SSThresh plus three, " +
+         textbook + (textbook == model ? " here too" : " here") +
+         ": this model halves the window, as the original program does, which differs whenever the window "
+         "and the flight size do.";
+    return s;
 }
 
 std::string explainWindowChange(const Snapshot& before, const Snapshot& after)
@@ -130,9 +178,10 @@ std::string explainWindowChange(const Snapshot& before, const Snapshot& after)
             "packet itself is acknowledged and slow start takes over.";
     } else if (before.slowStart && before.avoidance && before.window >= before.threshold) {
         s = "Congestion avoidance: at or above SSThresh each new ACK adds one packet divided by the window "
-            "in "
-            "packets, so the window grows by about one packet per round trip; the figure shows whole "
-            "packets.";
+            "in packets, which in the textbooks grows the window by about one packet per round trip. This "
+            "model, as the original program does, snaps the window to whole packets as soon as it rounds to "
+            "the next one, which adds the rest of that packet at once: the window grows faster than one "
+            "packet per round trip.";
     } else if (before.slowStart) {
         s = "Slow start: each new ACK grows the Tx Window by one packet, however many packets it "
             "acknowledges, "
@@ -188,6 +237,24 @@ Question windowQuestion(const Detected& e, const Snapshot& before, const Snapsho
     padFigures(choices, after.window, seg, windowFigure);
     choices.into(q, static_cast<unsigned>(e.packet + before.window / seg));
     q.asked = Asked::TxWindow;
+    return q;
+}
+
+// What a go-back round sends again before any new packet: the right answer
+// against the textbook's whole window, the oldest packet alone, and what the
+// round had queued on its first tick.
+Question roundQuestion(const Detected& e, const Snapshot& before)
+{
+    Question q;
+    const int last = before.txBase + before.txOutstanding - 1;
+    Choices choices(packetList(e.round));
+    choices.wrong(packetList(range(e.packet, std::max(last, e.packet + 1))));
+    choices.wrong(packetText(e.packet));
+    choices.wrong(packetList(e.packets));
+    choices.wrong(packetList(range(e.packet, e.packet + 1)));
+    padPackets(choices, e.packet);
+    choices.into(q, static_cast<unsigned>(e.packet));
+    q.asked = Asked::RoundResends;
     return q;
 }
 
@@ -267,8 +334,10 @@ Question writeQuestion(const Detected& e, const Snapshot& before, const Snapshot
         what = timeout ? Packet(e.packet) + "'s timer runs out" + inTicks(ticksAhead)
                        : "The third duplicate ACK asking for " + packetText(e.packet) +
                              " reaches the sender" + inTicks(ticksAhead);
-        explanation = timeout ? explainTimeout(e, before, after) : explainFastRetransmit(e, before);
-        switch (variety % 3) {
+        explanation = timeout ? explainTimeout(e, before, after) : explainFastRetransmit(e, before, after);
+        // A go-back round that was not seen to end cannot say what it resends.
+        const bool round = after.goBackNext >= 0;
+        switch (round && !e.roundSeen && variety % 3 == 2 ? 0 : variety % 3) {
         case 0:
             q = thresholdQuestion(e, before, after);
             what += " What will SSThresh be?";
@@ -278,8 +347,13 @@ Question writeQuestion(const Detected& e, const Snapshot& before, const Snapshot
             what += " What will the Tx Window Size be?";
             break;
         default:
-            q = resentQuestion(e, before);
-            what += " Which packets will the sender queue to send again right then?";
+            if (round) {
+                q = roundQuestion(e, before);
+                what += " Which packets will the sender send again before it sends a new one?";
+            } else {
+                q = resentQuestion(e, before);
+                what += " Which packets will the sender queue to send again right then?";
+            }
             break;
         }
         break;

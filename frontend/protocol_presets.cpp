@@ -5,25 +5,38 @@ namespace presets {
 namespace {
 
 // Boxes in OptionBox order: Slow Start, Avoidance, Fast Retransmit, Selective
-// Repeat, Delayed ACKs, Auto RTT, Slide Numbers, in-order receiver, go-back-N sender.
+// Repeat, Delayed ACKs, Auto RTT, Slide Numbers, in-order receiver, go-back-N
+// sender, Tahoe's rule.
 constexpr std::array<ProtocolPreset, 5> Presets = {{
     {"stop-and-wait", "Stop-and-wait", {}, 6, 1, 1, 1},
     {"go-back-n",
      "Go-back-N (textbook)",
-     {false, false, false, false, false, false, false, true, true},
+     {false, false, false, false, false, false, false, true, true, false},
      6,
      8,
      8,
      15},
     {"selective-repeat",
      "Selective repeat",
-     {false, false, false, true, false, false, false, false, false},
+     {false, false, false, true, false, false, false, false, false, false},
      6,
      8,
      8,
      15},
-    {"tahoe", "Tahoe-like TCP", {true, true, false, false, false, false, false, false, true}, 6, 1, 16, 31},
-    {"reno", "Reno-like TCP", {true, true, true, false, false, false, false, false, true}, 12, 1, 16, 31},
+    {"tahoe",
+     "Tahoe-like TCP",
+     {true, true, true, false, false, false, false, false, true, true},
+     12,
+     1,
+     16,
+     31},
+    {"reno",
+     "Reno-like TCP",
+     {true, true, true, false, false, false, false, false, true, false},
+     12,
+     1,
+     16,
+     31},
 }};
 
 bool ticked(const Form1& form, OptionBox box)
@@ -77,14 +90,19 @@ std::vector<UserEvent> presetEvents(const Form1& form, const ProtocolPreset& pre
                 {EventKind::MoveSlider, static_cast<std::int16_t>(id), static_cast<std::int16_t>(position)});
     };
 
-    // Avoidance and Fast Retransmit can change only while Slow Start is ticked;
-    // the go-back-N sender only while Selective Repeat is not.
+    // Avoidance and Fast Retransmit can change only while Slow Start is ticked,
+    // Tahoe's rule only while Fast Retransmit is too; the go-back-N sender
+    // only while Selective Repeat is not.
+    const bool tahoeChanges = ticked(copy, OptionBox::TahoeRule) != wanted(preset, OptionBox::TahoeRule);
     const bool slowStartDependants =
         ticked(copy, OptionBox::Avoidance) != wanted(preset, OptionBox::Avoidance) ||
-        ticked(copy, OptionBox::FastRetransmit) != wanted(preset, OptionBox::FastRetransmit);
+        ticked(copy, OptionBox::FastRetransmit) != wanted(preset, OptionBox::FastRetransmit) || tahoeChanges;
     if (slowStartDependants && !ticked(copy, OptionBox::SlowStart))
         apply({EventKind::ClickCheckBox, static_cast<std::int16_t>(OptionBox::SlowStart), 0});
     click(OptionBox::Avoidance);
+    if (tahoeChanges && !ticked(copy, OptionBox::FastRetransmit))
+        apply({EventKind::ClickCheckBox, static_cast<std::int16_t>(OptionBox::FastRetransmit), 0});
+    click(OptionBox::TahoeRule);
     click(OptionBox::FastRetransmit);
     if (ticked(copy, OptionBox::GoBackN) != wanted(preset, OptionBox::GoBackN) &&
         ticked(copy, OptionBox::Selective))
@@ -128,6 +146,13 @@ std::string receiverRuleText(const Form1& form)
 {
     return form.UseInOrderReceiver != False ? "Receiver keeps only in-order packets"
                                             : "Receiver keeps out-of-order packets";
+}
+
+std::string fastRetransmitRuleText(const Form1& form)
+{
+    if (form.UseFastRetransmit == False) return {};
+    return form.UseTahoeRule != False ? "Fast retransmit as Tahoe: back to one packet"
+                                      : "Fast retransmit as Reno: fast recovery";
 }
 
 } // namespace presets

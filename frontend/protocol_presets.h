@@ -5,7 +5,8 @@
 //   stop-and-wait     Stop-and-wait          none                                        6   1  1   1
 //   go-back-n         Go-back-N (textbook)   go-back-N sender, in-order receiver         6   8  8  15
 //   selective-repeat  Selective repeat       Selective Repeat                            6   8  8  15
-//   tahoe             Tahoe-like TCP         Slow Start, Avoidance, go-back-N sender     6   1 16  31
+//   tahoe             Tahoe-like TCP         Slow Start, Avoidance, Fast Retransmit,    12   1 16  31
+//                                            Tahoe's rule, go-back-N sender
 //   reno              Reno-like TCP          Slow Start, Avoidance, Fast Retransmit,    12   1 16  31
 //                                            go-back-N sender
 //
@@ -13,8 +14,10 @@
 // are drawn, so a preset leaves it as it is. The figures are the ones shown
 // beside the sliders: timeout setting, windows in packets, highest sequence
 // number. Both TCPs keep the receiver that holds out-of-order packets, as TCP
-// receivers do; the model's Fast Retransmit comes with fast recovery, which
-// is what tells Reno from Tahoe.
+// receivers do. They differ in Tahoe's rule alone, which is what tells the
+// two apart: on the third duplicate ACK Tahoe resends the oldest packet and
+// starts again from a window of one, Reno halves the window and recovers
+// fast. Ticking Fast Retransmit puts the timeout to 12, so both keep that.
 //
 // A preset is applied as the user's own clicks and slider moves (presetEvents),
 // so the run's history records it and a replay repeats it.
@@ -68,5 +71,10 @@ std::string protocolText(const Form1& form);
 // The receiver's rule in force: "Receiver keeps only in-order packets" or
 // "Receiver keeps out-of-order packets".
 std::string receiverRuleText(const Form1& form);
+
+// What the third duplicate ACK does while Fast Retransmit is in force:
+// "Fast retransmit as Tahoe: back to one packet" or "Fast retransmit as Reno:
+// fast recovery"; empty while it is not.
+std::string fastRetransmitRuleText(const Form1& form);
 
 } // namespace presets

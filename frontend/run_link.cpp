@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "frontend/link_settings.h"
+#include "history/display_text.h"
 #include "history/run_history.h"
 
 namespace runlink {
@@ -22,15 +23,6 @@ constexpr std::array<int, 256> decodingTable()
     return table;
 }
 constexpr std::array<int, 256> Decoding = decodingTable();
-
-// "12,345": the length is read by people deciding between a link and a file.
-std::string grouped(std::size_t value)
-{
-    std::string digits = std::to_string(value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
-    return digits;
-}
 
 // A run that is nothing yet but settings at its start (a settings link opened,
 // boxes ticked, sliders moved) travels as the short settings link.
@@ -94,8 +86,11 @@ std::optional<std::string> base64UrlDecode(std::string_view text)
 
 std::string_view fragmentPayload(std::string_view link)
 {
+    // Only the fragment carries a run: a query of settings alone has its own
+    // run=1, which starts the run and is no payload.
     const std::size_t hash = link.find('#');
-    std::string_view fragment = hash == std::string_view::npos ? link : link.substr(hash + 1);
+    if (hash == std::string_view::npos) return {};
+    const std::string_view fragment = link.substr(hash + 1);
     // Other parameters may share the fragment: "a=1&run=...".
     for (std::size_t start = 0; start <= fragment.size();) {
         std::size_t end = fragment.find('&', start);
@@ -118,15 +113,21 @@ std::string_view linkQueryPart(std::string_view link)
 
 std::string tooLongSentence(std::size_t characters)
 {
-    return "This run makes a link of " + grouped(characters) +
-           " characters, too long for a browser's address bar (" + grouped(MaxLinkCharacters) +
+    return "This run makes a link of " + displaytext::grouped(characters) +
+           " characters, too long for a browser's address bar (" + displaytext::grouped(MaxLinkCharacters) +
            " at most): save it as a run file and share the file instead.";
+}
+
+std::string tooLongRefusal(std::size_t characters)
+{
+    return characters > MaxLinkCharacters ? tooLongSentence(characters) : std::string();
 }
 
 std::string qrTooLongSentence(std::size_t characters)
 {
-    return "The link to this run has " + grouped(characters) + " characters, more than a QR code holds (" +
-           grouped(MaxQrCharacters) + "): share the link itself or the run file instead.";
+    return "The link to this run has " + displaytext::grouped(characters) +
+           " characters, more than a QR code holds (" + displaytext::grouped(MaxQrCharacters) +
+           "): share the link itself or the run file instead.";
 }
 
 std::string damagedSentence()

@@ -36,13 +36,16 @@ std::string base64UrlEncode(std::string_view bytes);
 // Nothing for a character outside the alphabet or an impossible length.
 std::optional<std::string> base64UrlDecode(std::string_view text);
 
-// The payload after "#run=" in a link or a bare fragment; "" when there is none.
+// The payload after "#run=" in a link or a fragment ("#run=..."); "" when
+// there is none. A link without '#' has no fragment: its "run=1" is a setting.
 std::string_view fragmentPayload(std::string_view link);
 // The part of a link between '?' and '#' (the whole text when it has neither).
 std::string_view linkQueryPart(std::string_view link);
 
 // The sentence refusing a link of `characters`, offering the file instead.
 std::string tooLongSentence(std::size_t characters);
+// The same for any link, read or made: "" when it is short enough.
+std::string tooLongRefusal(std::size_t characters);
 // The sentence refusing a QR code for a link of `characters`.
 std::string qrTooLongSentence(std::size_t characters);
 // The sentence for a payload that is not a compressed run.
@@ -77,7 +80,8 @@ BuiltLink buildLink(std::string_view pageAddress, const LinkParts& parts);
 
 // Opens what a whole link (or only its query, or only "#run=...") carries on
 // a form at start-up, as the page does: the settings of its query, then the
-// lesson it names or the run in its fragment, paused at its start.
+// lesson it names or the run in its fragment, paused at its start. A link
+// longer than MaxLinkCharacters is refused whole, as the page refuses it.
 struct OpenedLink {
     links::LinkOutcome outcome;
     bool openedRun = false; // a lesson or the fragment's run is open

@@ -13,25 +13,29 @@ namespace {
 // Raw deflate: no zlib header or checksum, as "deflate-raw" in the browser.
 constexpr int RawWindowBits = -15;
 
-std::optional<std::string> inflateRaw(std::string_view compressed, std::size_t limit)
+enum class Inflated { Whole, TooLarge, Damaged };
+
+// Inflates as it goes and stops as soon as the text passes `limit`: a short
+// link that would inflate into gigabytes costs no more than the limit. A
+// stream with bytes after its end is damaged, as the browser judges it.
+Inflated inflateRaw(std::string_view compressed, std::size_t limit, std::string& out)
 {
     z_stream stream{};
-    if (inflateInit2(&stream, RawWindowBits) != Z_OK) return std::nullopt;
+    if (inflateInit2(&stream, RawWindowBits) != Z_OK) return Inflated::Damaged;
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
     stream.avail_in = static_cast<uInt>(compressed.size());
-    std::string out;
     char buffer[16384];
     int status = Z_OK;
-    while (status == Z_OK) {
+    while (status == Z_OK && out.size() <= limit) {
         stream.next_out = reinterpret_cast<Bytef*>(buffer);
         stream.avail_out = sizeof buffer;
         status = inflate(&stream, Z_NO_FLUSH);
         out.append(buffer, sizeof buffer - stream.avail_out);
-        if (out.size() > limit) break;
     }
+    const bool trailing = stream.avail_in != 0;
     inflateEnd(&stream);
-    if (status != Z_STREAM_END && out.size() <= limit) return std::nullopt;
-    return out;
+    if (out.size() > limit) return Inflated::TooLarge;
+    return status == Z_STREAM_END && !trailing ? Inflated::Whole : Inflated::Damaged;
 }
 
 } // namespace
@@ -55,9 +59,16 @@ RunFileResult readPayload(std::string_view payload)
 {
     const std::optional<std::string> compressed = base64UrlDecode(payload);
     if (!compressed) return {std::nullopt, damagedSentence()};
-    const std::optional<std::string> text = inflateRaw(*compressed, runfile::MaxFileBytes);
-    if (!text) return {std::nullopt, damagedSentence()};
-    return readLinkedRun(*text); // the reader refuses one past MaxFileBytes by its size
+    std::string text;
+    switch (inflateRaw(*compressed, runfile::MaxFileBytes, text)) {
+    case Inflated::Damaged:
+        return {std::nullopt, damagedSentence()};
+    case Inflated::TooLarge:
+        return {std::nullopt, runfile::linkTooLargeSentence()};
+    case Inflated::Whole:
+        break;
+    }
+    return readLinkedRun(text);
 }
 
 BuiltLink buildLink(std::string_view pageAddress, const LinkParts& parts)
@@ -80,6 +91,12 @@ BuiltLink buildLink(std::string_view pageAddress, const LinkParts& parts)
 OpenedLink openLink(Form1& form, RunHistory& history, std::string_view link)
 {
     OpenedLink opened;
+    // A link longer than any this program makes is refused whole, before
+    // anything in it is read, with the sentence that refuses making one.
+    if (const std::string refusal = tooLongRefusal(link.size()); !refusal.empty()) {
+        opened.error = refusal;
+        return opened;
+    }
     opened.outcome = links::applyLink(form, history, linkQueryPart(link));
     const std::string_view payload = fragmentPayload(link);
     if (!payload.empty()) {

@@ -27,12 +27,13 @@ std::string slug(std::string_view text)
 
 } // namespace
 
-std::string suggestedFileName(std::string_view lesson, std::string_view title, std::int32_t tick)
+std::string suggestedFileName(std::string_view lesson, std::string_view title, std::int32_t tick,
+                              std::string_view extension)
 {
     std::string name = slug(lesson);
     if (name.empty()) name = slug(title);
     if (name.empty()) name = "run";
-    return name + "-tick-" + std::to_string(tick) + std::string(Extension);
+    return name + "-tick-" + std::to_string(tick) + std::string(extension);
 }
 
 } // namespace run_names

@@ -15,6 +15,8 @@ inline constexpr std::string_view Extension = ".swrun";
 inline constexpr std::string_view MimeType = "application/x-sliding-window-run";
 
 // `lesson` (a built-in lesson's name) wins over `title`; with neither, "run".
-std::string suggestedFileName(std::string_view lesson, std::string_view title, std::int32_t tick);
+// Other files of the run (a packet capture) take their own extension.
+std::string suggestedFileName(std::string_view lesson, std::string_view title, std::int32_t tick,
+                              std::string_view extension = Extension);
 
 } // namespace run_names

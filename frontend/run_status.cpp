@@ -12,6 +12,7 @@ StatusParts describe(const Form1& form, const RunHistory& history, double speed)
     StatusParts parts;
     parts.protocol = presets::protocolText(form);
     parts.receiver = presets::receiverRuleText(form);
+    parts.fastRetransmit = presets::fastRetransmitRuleText(form);
     parts.tick = "Tick " + std::to_string(history.ticks());
     parts.speed = numbers::shortestText(speed) + "\u00d7";
 
@@ -30,8 +31,9 @@ StatusParts describe(const Form1& form, const RunHistory& history, double speed)
 std::string line(const StatusParts& parts)
 {
     const std::string dot = " \u00b7 ";
-    std::string text =
-        parts.protocol + dot + parts.receiver + dot + parts.tick + dot + parts.speed + dot + parts.run;
+    std::string text = parts.protocol + dot + parts.receiver;
+    if (!parts.fastRetransmit.empty()) text += dot + parts.fastRetransmit;
+    text += dot + parts.tick + dot + parts.speed + dot + parts.run;
     if (!parts.losses.empty()) text += dot + parts.losses;
     return text;
 }

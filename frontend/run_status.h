@@ -1,6 +1,7 @@
 // The status line both front ends show under the window, so that a class can
-// always see which protocol and receiver rule are running: the preset in
-// force (or "custom"), the receiver's rule, the tick, the speed and the run.
+// always see which protocol and rules are running: the preset in force (or
+// "custom"), the receiver's rule, what fast retransmit does while it is in
+// force (Tahoe's rule or Reno's fast recovery), the tick, the speed and the run.
 //
 //   Go-back-N (textbook) · Receiver keeps only in-order packets · Tick 412 · 1× · Run 2, options kept at
 //   Reset
@@ -26,15 +27,18 @@ namespace run_status {
 struct StatusParts {
     std::string protocol; // "Go-back-N (textbook)" or "custom"
     std::string receiver; // "Receiver keeps only in-order packets"
-    std::string tick;     // "Tick 412"
-    std::string speed;    // "1×", "0.25×"
+    // "Fast retransmit as Reno: fast recovery"; empty while Fast Retransmit is not in force
+    std::string fastRetransmit;
+    std::string tick;   // "Tick 412"
+    std::string speed;  // "1×", "0.25×"
     std::string run;    // "Run 1", "Run 2, options kept at Reset", "Run 3: Slow start…: End of the lesson"
     std::string losses; // "Losses: 5 % of packets (seed 7)"; empty while none are dealt
 };
 
 StatusParts describe(const Form1& form, const RunHistory& history, double speed);
 
-// The parts joined by " · ", as one line; the losses only when there are any.
+// The parts joined by " · ", as one line; the fast-retransmit rule and the
+// losses only when there are any.
 std::string line(const StatusParts& parts);
 
 } // namespace run_status

@@ -51,10 +51,30 @@ char32_t nextCodePoint(std::string_view text, std::size_t& at)
     return value;
 }
 
+bool directional(char32_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+// Format characters that draw nothing and so can hide or split words: the
+// zero-width space, word joiner and invisible operators, the byte-order
+// mark, the soft hyphen, the fillers drawn as nothing, the interlinear
+// annotation marks (which hide the text between them), the tag characters
+// and the noncharacters U+FFFE and U+FFFF. The joiners U+200C and U+200D
+// stay: scripts and emoji need them.
+bool invisibleFormat(char32_t c)
+{
+    return c == 0x00AD || c == 0x034F || c == 0x115F || c == 0x1160 || c == 0x17B4 || c == 0x17B5 ||
+           c == 0x180E || c == 0x200B || (c >= 0x2060 && c <= 0x2064) || (c >= 0x206A && c <= 0x206F) ||
+           c == 0x3164 || c == 0xFEFF || c == 0xFFA0 || (c >= 0xFFF9 && c <= 0xFFFB) || c == 0xFFFE ||
+           c == 0xFFFF || (c >= 0x1BCA0 && c <= 0x1BCA3) || (c >= 0x1D173 && c <= 0x1D17A) ||
+           (c >= 0xE0000 && c <= 0xE007F);
+}
+
 bool invisible(char32_t c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
-           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || directional(c) || invisibleFormat(c);
 }
 
 void append(std::string& out, char32_t c)
@@ -77,6 +97,20 @@ void append(std::string& out, char32_t c)
 }
 
 } // namespace
+
+std::string grouped(long long value)
+{
+    const std::string digits = std::to_string(value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                                        : static_cast<unsigned long long>(value));
+    std::string out = value < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+char32_t codePointAt(std::string_view text, std::size_t& at) { return nextCodePoint(text, at); }
 
 std::size_t malformedUtf8At(std::string_view text)
 {

@@ -9,6 +9,10 @@
 //   - The bidirectional embeddings, overrides and isolates (U+202A..U+202E,
 //     U+2066..U+2069) and the direction marks are dropped, so that no text
 //     can reverse or hide the words after it.
+//   - Format characters that draw nothing (the zero-width space, the word
+//     joiner, the byte-order mark, the soft hyphen, the interlinear
+//     annotation marks, the tag characters and the like) are dropped, so
+//     that no text can hide words or pass for another.
 //   - Past `limit` characters the text is cut and ends in "…".
 //
 // The front ends still show the result as plain text (Qt::PlainText, DOM
@@ -33,6 +37,13 @@ std::string plain(std::string_view text, std::size_t limit, Lines lines = Lines:
 // The offset of the first byte of `text` that is not well-formed UTF-8,
 // or npos when all of it is.
 std::size_t malformedUtf8At(std::string_view text);
+
+// The code point at `at`, advancing `at` past it; a byte that does not
+// begin a well-formed sequence reads as U+FFFD and advances by one.
+char32_t codePointAt(std::string_view text, std::size_t& at);
+
+// "12,345": a count as a sentence writes it, in groups of three digits.
+std::string grouped(long long value);
 
 // A name echoed in a sentence: plain(text, NameLength).
 inline std::string name(std::string_view text) { return plain(text, NameLength); }

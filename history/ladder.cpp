@@ -42,6 +42,23 @@ std::array<std::int32_t, 3> captionNumbers(const std::string& caption)
     return numbers;
 }
 
+// The packets the receiver holds beyond `asked`: bit k for packet asked + 1 + k.
+// Everything below RxNext has been taken in; above it the strip's marks say.
+std::uint32_t heldBeyond(const Form1& form, int asked)
+{
+    std::uint32_t held = 0;
+    const int origin = form.rxOrigin();
+    for (int k = 0; k < 32; ++k) {
+        const int number = asked + 1 + k;
+        const int cell = number - origin;
+        const bool taken = number < form.RxNext ||
+                           (Form1::onStrip(cell) && (form.lblRx[cell].ForeColor == colours::RxReceived ||
+                                                     form.lblRx[cell].ForeColor == colours::RxAliased));
+        if (taken) held |= std::uint32_t{1} << k;
+    }
+    return held;
+}
+
 } // namespace
 
 double ladder::across(Direction direction, std::int32_t top)
@@ -73,11 +90,13 @@ LadderTrace::LadderTrace(const Form1& startup)
     activeAcks_.fill(-1);
     openHoldPackets_.fill(-1);
     openHoldAcks_.fill(-1);
+    atStart_ = true;
     for (int k = 0; k < FlightSlots; ++k) {
         if (startup.cmdPacket[k].Visible)
             begin(Direction::Packet, k, startup.cmdPacket[k], startup, 0, false);
         if (startup.cmdACK[k].Visible) begin(Direction::Ack, k, startup.cmdACK[k], startup, 0, false);
     }
+    atStart_ = false;
 }
 
 void LadderTrace::recordTick(const FlightSnapshot& before, const Form1& after, std::int32_t tick)
@@ -150,15 +169,20 @@ void LadderTrace::begin(Direction direction, int slot, const FlightButton& butto
     if (direction == Direction::Packet) {
         trip.number = static_cast<std::int16_t>(numbers[0]);
         trip.seq = static_cast<std::int16_t>(numbers[1]);
+        // A resend is a packet that has left before. Its cell's colour cannot
+        // tell: a go-back round queues again, in the resend colour, packets
+        // that were still waiting for their first launch. Only for a button
+        // already flying when the record began is the colour all there is.
         const int cell = trip.number - form.txOrigin();
-        trip.again = Form1::onStrip(cell) ? form.lblTx[cell].ForeColor == colours::TxResentInFlight
-                                          : trip.number <= highestSent_;
-        highestSent_ = std::max(highestSent_, trip.number);
+        trip.again =
+            tripsOf(direction, trip.number) > 0 ||
+            (atStart_ && Form1::onStrip(cell) && form.lblTx[cell].ForeColor == colours::TxResentInFlight);
     } else {
         trip.seq = static_cast<std::int16_t>(numbers[0]);
         trip.number = static_cast<std::int16_t>(numbers[1]);
         trip.arrived = static_cast<std::int16_t>(numbers[2]);
         trip.again = trip.number == lastAsked_;
+        trip.heldBeyond = heldBeyond(form, trip.number);
         lastAsked_ = trip.number;
     }
     std::int16_t& sent = tripsOf(direction, direction == Direction::Packet ? trip.number : trip.arrived);
@@ -225,7 +249,7 @@ void LadderTrace::dropBefore(std::int32_t tick)
         const ladder::Trip& trip = trips_[i];
         if (trip.ended >= 0 && trip.ended < tick) {
             if (trip.direction == Direction::Packet)
-                highestDropped_ = std::max(highestDropped_, trip.number);
+                droppedResends_ += trip.again ? 1 : 0;
             else
                 lastAskedDropped_ = trip.number;
             continue;
@@ -249,14 +273,10 @@ void LadderTrace::rebuildActive()
     activeAcks_.fill(-1);
     openHoldPackets_.fill(-1);
     openHoldAcks_.fill(-1);
-    highestSent_ = highestDropped_;
     lastAsked_ = lastAskedDropped_;
     for (std::size_t i = 0; i < trips_.size(); ++i) {
         const ladder::Trip& trip = trips_[i];
-        if (trip.direction == Direction::Packet)
-            highestSent_ = std::max(highestSent_, trip.number);
-        else
-            lastAsked_ = trip.number;
+        if (trip.direction == Direction::Ack) lastAsked_ = trip.number;
         if (trip.ending == Ending::InFlight) active(trip.direction)[trip.slot] = static_cast<std::int32_t>(i);
     }
     for (std::size_t h = 0; h < holds_.size(); ++h) {

@@ -34,9 +34,10 @@ enum class Ending : std::uint8_t { InFlight, Arrived, Lost };
 struct Trip {
     Direction direction = Direction::Packet;
     Ending ending = Ending::InFlight;
-    // Packet: a retransmission (the sender shows its cell in the resend
-    // colour, or the packet has left before). ACK: asks for the same packet
-    // as the ACK sent before it, a duplicate.
+    // Packet: a retransmission, the packet has left before in this run (for
+    // a button already flying when the record began: its cell shows the
+    // resend colour). ACK: asks for the same packet as the ACK sent before
+    // it, a duplicate.
     bool again = false;
     bool leftInEvent = false;  // launched by a user's action after tick `left`
     std::int8_t slot = 0;      // flight button index
@@ -49,6 +50,10 @@ struct Trip {
     std::int32_t left = 0;
     std::int32_t ended = -1; // -1 while in flight
     std::int32_t endTop = 0; // twips, where it arrived or was lost
+    // ACK: the packets the receiver held beyond the one it asks for, as the
+    // tick that sent it left the receiver: bit k is packet `number` + 1 + k.
+    // A packet capture reports them as SACK blocks.
+    std::uint32_t heldBeyond = 0;
 };
 
 // A stretch of ticks during which a trip stood still, held by a click:
@@ -94,6 +99,9 @@ public:
     void truncateTo(std::int32_t tick);
     // Forgets the trips that ended before tick `tick`.
     void dropBefore(std::int32_t tick);
+    // How many of the forgotten trips were packets sent again: the run's
+    // retransmissions still count them.
+    std::int32_t droppedResends() const { return droppedResends_; }
 
     // In the order they left.
     const std::vector<ladder::Trip>& trips() const { return trips_; }
@@ -140,9 +148,9 @@ private:
     std::array<std::int32_t, FlightSlots> activeAcks_{};
     std::array<std::int32_t, FlightSlots> openHoldPackets_{}; // index into holds_, or -1
     std::array<std::int32_t, FlightSlots> openHoldAcks_{};
-    std::int16_t highestSent_ = -1; // the highest packet number that has left
-    std::int16_t lastAsked_ = -1;   // what the latest ACK asked for
-    // The same of the trips dropped from the front, for finding them again after a cut.
-    std::int16_t highestDropped_ = -1;
+    std::int16_t lastAsked_ = -1; // what the latest ACK asked for
+    // The same of the trips dropped from the front, for finding it again after a cut.
     std::int16_t lastAskedDropped_ = -1;
+    std::int32_t droppedResends_ = 0;
+    bool atStart_ = false; // observing the buttons already flying when the record began
 };

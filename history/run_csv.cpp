@@ -45,27 +45,15 @@ struct TickTexts {
     }
 };
 
-} // namespace
-
-std::string csvField(std::string_view text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    quoted += '"';
-    return quoted;
-}
-
-namespace {
-
 // The run's figures tick by tick, counted up as the rows are written.
 class RunningFigures {
 public:
+    // Counting starts from what the memory budget dropped before the first kept tick.
     RunningFigures(const RunTrace& trace, const LadderTrace& ladder) : trace_(trace)
     {
+        figures_.timeouts = trace.dropped().timeouts;
+        figures_.drops = trace.dropped().drops;
+        figures_.retransmissions = ladder.droppedResends();
         for (const ladder::Trip& trip : ladder.trips())
             if (trip.direction == ladder::Direction::Packet && trip.again) resends_.push_back(trip.left);
         std::sort(resends_.begin(), resends_.end());
@@ -76,7 +64,7 @@ public:
     {
         const TickSample& s = trace_.sample(tick);
         figures_.ticks = tick;
-        figures_.delivered = s.rxNext - trace_.sample(trace_.firstTick()).rxNext;
+        figures_.delivered = s.rxNext - trace_.rxNextAt(0);
         // Tick 0 is start-up: nothing has happened in it.
         if (tick > 0) {
             figures_.timeouts += (s.markers() & marker::Timeout) != 0;

@@ -19,11 +19,13 @@
 #include <string>
 #include <string_view>
 
+#include "history/export_text.h"
 #include "history/run_trace.h"
 
-// The field as written: quoted, with inner quotes doubled, when it holds a
-// comma, a quote, a CR or an LF; as it is otherwise.
-std::string csvField(std::string_view text);
+// A text field as written (history/export_text.h): spreadsheet-safe, then
+// quoted, with inner quotes doubled, when it holds a comma, a quote, a CR or
+// an LF.
+inline std::string csvField(std::string_view text) { return exporttext::csvText(text); }
 
 class LadderTrace;
 

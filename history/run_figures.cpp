@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "history/export_text.h"
 #include "history/ladder.h"
 #include "history/run_history.h"
 #include "history/run_trace.h"
@@ -14,7 +15,11 @@ RunFigures figuresOf(const RunTrace& trace, const LadderTrace& ladder)
     RunFigures figures;
     const std::vector<TickSample>& samples = trace.samples();
     figures.ticks = trace.ticks();
-    figures.delivered = samples.back().rxNext - samples.front().rxNext;
+    // Sums over the whole run: what the memory budget dropped, then what is kept.
+    figures.delivered = samples.back().rxNext - trace.rxNextAt(0);
+    figures.timeouts = trace.dropped().timeouts;
+    figures.drops = trace.dropped().drops;
+    figures.retransmissions = ladder.droppedResends();
     // Tick 0 is start-up: nothing has happened in it.
     for (std::size_t i = trace.firstTick() == 0 ? 1 : 0; i < samples.size(); ++i) {
         const Markers markers = samples[i].markers();
@@ -30,10 +35,16 @@ RunFigures figuresOf(const RunTrace& trace, const LadderTrace& ladder)
 
 double goodputAt(const RunTrace& trace, std::int32_t tick, std::int32_t span)
 {
+    static_assert(RunFigures::RecentTicks <= RunTrace::KeptBeforeFirst);
     tick = std::clamp(tick, trace.firstTick(), trace.ticks());
-    const std::int32_t from = std::max(trace.firstTick(), tick - std::max(span, 1));
+    std::int32_t from = std::max(0, tick - std::max(span, 1));
+    std::int32_t before = trace.rxNextAt(from);
+    if (before < 0) { // a span reaching into ticks no longer known: what is kept of it
+        from = trace.firstTick();
+        before = trace.sample(from).rxNext;
+    }
     if (from == tick) return 0;
-    return 100.0 * (trace.sample(tick).rxNext - trace.sample(from).rxNext) / (tick - from);
+    return 100.0 * (trace.sample(tick).rxNext - before) / (tick - from);
 }
 
 namespace figures {
@@ -65,28 +76,12 @@ std::string cell(const RunFigures& figures, std::size_t row)
     }
 }
 
-namespace {
-
-// A label is the user's text: quoted where CSV needs it.
-std::string csvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\n\r") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
-    }
-    return quoted + '"';
-}
-
-} // namespace
-
 void writeCsv(std::ostream& out, const std::vector<std::string>& labels,
               const std::vector<RunFigures>& figures)
 {
     out << "configuration,delivered,retransmissions,timeouts,drops,goodput,recent_goodput\n";
     for (std::size_t i = 0; i < figures.size(); ++i) {
-        out << csvField(i < labels.size() ? labels[i] : std::string());
+        out << exporttext::csvText(i < labels.size() ? labels[i] : std::string());
         for (std::size_t row = 0; row < RowTitles.size(); ++row)
             out << ',' << cell(figures[i], row);
         out << '\n';

@@ -54,19 +54,23 @@ Form1 startState(const RunScript& script)
     Form1 form;
     form.Form_Load();
     const RunSettings& s = script.settings;
-    // Avoidance and Fast Retransmit can only be ticked while Slow Start is;
-    // they keep their marks when it is cleared again.
-    const bool dependants = s.options[static_cast<int>(OptionBox::Avoidance)] ||
-                            s.options[static_cast<int>(OptionBox::FastRetransmit)];
+    const auto wanted = [&s](OptionBox box) { return s.options[static_cast<int>(box)]; };
+    // Avoidance and Fast Retransmit can only be ticked while Slow Start is,
+    // and Tahoe's rule while Fast Retransmit is; they keep their marks when
+    // the box they hang on is cleared again.
+    const bool dependants =
+        wanted(OptionBox::Avoidance) || wanted(OptionBox::FastRetransmit) || wanted(OptionBox::TahoeRule);
     if (dependants) tickBox(form, OptionBox::SlowStart, true);
-    tickBox(form, OptionBox::Avoidance, s.options[static_cast<int>(OptionBox::Avoidance)]);
-    tickBox(form, OptionBox::FastRetransmit, s.options[static_cast<int>(OptionBox::FastRetransmit)]);
+    tickBox(form, OptionBox::Avoidance, wanted(OptionBox::Avoidance));
+    if (wanted(OptionBox::TahoeRule)) tickBox(form, OptionBox::FastRetransmit, true);
+    tickBox(form, OptionBox::TahoeRule, wanted(OptionBox::TahoeRule));
+    tickBox(form, OptionBox::FastRetransmit, wanted(OptionBox::FastRetransmit));
     // The go-back-N sender, likewise, only before Selective Repeat is ticked.
-    tickBox(form, OptionBox::GoBackN, s.options[static_cast<int>(OptionBox::GoBackN)]);
+    tickBox(form, OptionBox::GoBackN, wanted(OptionBox::GoBackN));
     for (int box = 0; box < OptionBoxCount; ++box) {
         const auto which = static_cast<OptionBox>(box);
         if (which != OptionBox::Avoidance && which != OptionBox::FastRetransmit &&
-            which != OptionBox::GoBackN)
+            which != OptionBox::GoBackN && which != OptionBox::TahoeRule)
             tickBox(form, which, s.options[box]);
     }
     // The sliders last: every option click puts the timeout to a preset.

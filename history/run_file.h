@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,7 +31,7 @@
 
 namespace runfile {
 
-inline constexpr int FormatVersion = 3;
+inline constexpr int FormatVersion = 4;
 inline constexpr std::string_view FormatName = "sliding-window-run";
 // Ten minutes of run take a few kilobytes; nothing a person records comes
 // near this, and a file beyond it is refused before it is read.
@@ -39,18 +40,21 @@ inline constexpr std::size_t MaxFileBytes = 4 * 1024 * 1024;
 // enough that a file cannot ask for an endless replay.
 inline constexpr std::int32_t MaxTicks = 40'000'000;
 // A run file nests three deep, its objects have a dozen fields at most, and
-// an action costs 13 units of MaxValueCost (3 for the object, a text or a
-// field's name, 1 for a number) in 32 bytes or more: a file of MaxFileBytes
-// holds at most 1.7 million. These bounds, checked while the file is
-// parsed, keep the parse of any file of up to MaxFileBytes within a few tens
-// of megabytes, however it is shaped.
+// an action costs at least 16 units of MaxValueCost (4 for the object, 5 for
+// a text, 3 for a field's name, 1 for a number; a number in a list costs 3)
+// in 32 bytes or more: a file of MaxFileBytes holds at most 2.1 million. A
+// unit stands for about 20 bytes of the parsed document, whatever the
+// shape. These bounds, checked while the file is parsed, keep the parse of
+// any file of up to MaxFileBytes within about 45 megabytes.
 inline constexpr int MaxNesting = 16;
 inline constexpr std::size_t MaxFields = 64;
-inline constexpr std::size_t MaxValueCost = 1'800'000;
+inline constexpr std::size_t MaxValueCost = 2'150'000;
 
 // The sentence refusing a file of `bytes`, for readers that check its size
 // before reading it (the browser page, which is handed the size first).
-std::string tooLargeSentence(std::size_t bytes);
+std::string tooLargeSentence(std::uint64_t bytes);
+// The sentence refusing a link whose run inflates past MaxFileBytes.
+std::string linkTooLargeSentence();
 
 } // namespace runfile
 
@@ -143,6 +147,34 @@ struct RunFileResult {
 // The whole text of a run file, as written to disk.
 std::string writeRunText(const RunScript& script);
 RunFileResult readRunText(std::string_view text);
+
+// Reading a run file's text in steps, for a front end with one thread that
+// must stay responsive while it reads (the browser page): each step judges
+// or parses about `bytes` more of the text, and the last one reads the run
+// from what was parsed. The result is readRunText's, sentence for sentence.
+class RunTextReading {
+public:
+    explicit RunTextReading(std::string text);
+    ~RunTextReading();
+    RunTextReading(RunTextReading&&) noexcept;
+    RunTextReading& operator=(RunTextReading&&) noexcept;
+
+    // True once the reading is over and result() is ready.
+    bool step(std::size_t bytes);
+    bool done() const;
+    // The run or the sentence refusing it; once, after the last step.
+    RunFileResult result();
+
+    // The text read at once.
+    static RunFileResult readWhole(std::string text);
+
+private:
+    friend RunFileResult readRunText(std::string_view text);
+    struct ByView {};
+    RunTextReading(std::string_view text, ByView); // reads `text` in place: it must outlive the reading
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 // Writes to a temporary file beside `path`, created under an unpredictable
 // name (never through a link planted in the folder), and renames it over, so

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -46,6 +47,17 @@ inline std::int64_t wholeField(const Json& object, std::string_view name, const 
                                std::int64_t lowest, std::int64_t highest)
 {
     const Json& value = field(object, name, path);
+    if (value.is_number_float()) {
+        // Say which number was written: "not a number" would be wrong.
+        const double number = value.get<double>();
+        const bool whole = std::isfinite(number) && std::trunc(number) == number;
+        if (whole && (number < static_cast<double>(lowest) || number > static_cast<double>(highest)))
+            refuse("The field " + inQuotes(path) + " is " + value.dump() + ", outside " +
+                   std::to_string(lowest) + " to " + std::to_string(highest) + ".");
+        refuse("The field " + inQuotes(path) + " should be a whole number" +
+               (whole ? " written without a decimal point or an exponent" : "") + ", not " + value.dump() +
+               ".");
+    }
     if (!value.is_number_integer())
         refuse("The field " + inQuotes(path) + " should be a whole number, not " + typeWord(value) + ".");
     const bool negative =

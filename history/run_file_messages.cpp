@@ -1,7 +1,6 @@
 #include "history/run_file_messages.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "history/run_file.h"
 
@@ -27,21 +26,30 @@ std::string placeOf(std::string_view text, std::size_t byte)
 
 namespace {
 
-std::string sizeText(std::size_t bytes)
+// Rounded up, so that a file one byte past the limit never reads as the limit.
+std::string sizeText(std::uint64_t bytes)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1024.0 * 1024.0));
-    return text;
+    const std::uint64_t tenths = (bytes * 10 + 1024 * 1024 - 1) / (1024 * 1024);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " MB";
 }
+
+std::string limitText() { return std::to_string(runfile::MaxFileBytes / (1024 * 1024)) + " MB"; }
 
 } // namespace
 
-std::string tooLarge(std::size_t bytes)
+std::string tooLarge(std::uint64_t bytes)
 {
-    return "The file is " + sizeText(bytes) + ", larger than a run file may be (" +
-           std::to_string(runfile::MaxFileBytes / (1024 * 1024)) + " MB).";
+    return "The file is " + sizeText(bytes) + ", larger than a run file may be (" + limitText() + ").";
+}
+
+std::string linkTooLarge()
+{
+    return "The run in this link cannot be opened. It is larger than a run file may be (" + limitText() +
+           ").";
 }
 
 } // namespace runfile::messages
 
-std::string runfile::tooLargeSentence(std::size_t bytes) { return messages::tooLarge(bytes); }
+std::string runfile::tooLargeSentence(std::uint64_t bytes) { return messages::tooLarge(bytes); }
+
+std::string runfile::linkTooLargeSentence() { return messages::linkTooLarge(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,8 @@ std::string inQuotes(std::string_view text);
 std::string placeOf(std::string_view text, std::size_t byte);
 
 // "The file is 5.0 MB, larger than a run file may be (4 MB)."
-std::string tooLarge(std::size_t bytes);
+std::string tooLarge(std::uint64_t bytes);
+// The same for a link's run, whose size is not known: its inflation stops at the limit.
+std::string linkTooLarge();
 
 } // namespace runfile::messages

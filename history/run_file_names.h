@@ -15,9 +15,9 @@ namespace runfile::names {
 
 inline constexpr std::array<std::string_view, OptionBoxCount> OptionNames = {
     "slowStart", "avoidance",    "fastRetransmit",  "selectiveRepeat", "delayedAcks",
-    "autoRtt",   "slideNumbers", "inOrderReceiver", "goBackNSender"};
+    "autoRtt",   "slideNumbers", "inOrderReceiver", "goBackNSender",   "tahoeRule"};
 // The format version that brought each option; an older file plays without it.
-inline constexpr std::array<std::int64_t, OptionBoxCount> OptionSince = {1, 1, 1, 1, 1, 1, 1, 1, 2};
+inline constexpr std::array<std::int64_t, OptionBoxCount> OptionSince = {1, 1, 1, 1, 1, 1, 1, 1, 2, 4};
 
 static_assert(!OptionNames.back().empty(), "every option box needs its name in run files");
 

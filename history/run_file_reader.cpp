@@ -1,14 +1,13 @@
-// Reading run files: strict, with one sentence for whatever is wrong.
+// Reading run files: the run a parsed document holds, strict, with one
+// sentence for whatever is wrong. The text is parsed in run_file_reading.cpp.
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <nlohmann/json.hpp>
-#include <sstream>
-#include <system_error>
+#include <optional>
 
 #include "history/display_text.h"
 #include "history/run_file.h"
+#include "history/run_file_document.h"
 #include "history/run_file_fields.h"
 #include "history/run_file_messages.h"
 #include "history/run_file_names.h"
@@ -143,6 +142,45 @@ RunQuestion readQuestion(const Json& q, const std::string& path, std::int32_t ti
     return question;
 }
 
+// The plain number of `name` in `object` when it is a whole number from
+// lowest to highest; nothing otherwise (the careful reading then says why).
+std::optional<std::int64_t> quickWhole(const Json& object, std::string_view name, std::int64_t lowest,
+                                       std::int64_t highest)
+{
+    const auto found = object.find(name);
+    if (found == object.end() || !found->is_number_integer()) return std::nullopt;
+    if (found->is_number_unsigned() && found->get<std::uint64_t>() > static_cast<std::uint64_t>(highest))
+        return std::nullopt;
+    const std::int64_t number = found->get<std::int64_t>();
+    if (number < lowest || number > highest) return std::nullopt;
+    return number;
+}
+
+// The common action (a press or a click on a slot) read without building
+// the field paths only a refusal names: files of a hundred thousand actions
+// read in a few milliseconds. Anything else is left to readAction.
+std::optional<RecordedEvent> quickAction(const Json& action, std::int32_t previous, std::int32_t ticks)
+{
+    if (!action.is_object()) return std::nullopt;
+    const auto tick = quickWhole(action, "tick", previous, std::min<std::int64_t>(ticks, runfile::MaxTicks));
+    const auto name = action.find("action");
+    if (!tick || name == action.end() || !name->is_string()) return std::nullopt;
+    const std::string& text = name->get_ref<const std::string&>();
+    for (const ActionName& entry : ActionNames) {
+        if (entry.name != text) continue;
+        UserEvent event{entry.kind, 0, 0};
+        if (entry.kind == EventKind::ClickPacket || entry.kind == EventKind::ClickAck) {
+            const auto slot = quickWhole(action, "slot", 0, FlightSlots - 1);
+            if (!slot) return std::nullopt;
+            event.target = static_cast<std::int16_t>(*slot);
+        } else if (entry.kind != EventKind::StartReset && entry.kind != EventKind::PauseCont) {
+            return std::nullopt;
+        }
+        return RecordedEvent{static_cast<std::int32_t>(*tick), event};
+    }
+    return std::nullopt;
+}
+
 // Settings, carried state and actions: what every run of a file has, the
 // top-level one and those alongside it. `script.ticks` is read already.
 void readRunBody(const Json& run, std::int64_t version, const std::string& prefix, RunScript& script)
@@ -158,8 +196,13 @@ void readRunBody(const Json& run, std::int64_t version, const std::string& prefi
     script.actions.reserve(actions.size());
     std::int32_t previous = 0;
     for (std::size_t i = 0; i < actions.size(); ++i) {
-        const std::string path = prefix + "actions[" + std::to_string(i) + "]";
         const Json& action = actions[i];
+        if (const std::optional<RecordedEvent> quick = quickAction(action, previous, script.ticks)) {
+            script.actions.push_back(*quick);
+            previous = quick->tick;
+            continue;
+        }
+        const std::string path = prefix + "actions[" + std::to_string(i) + "]";
         if (!action.is_object())
             refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(action) + ".");
         const auto tick =
@@ -204,7 +247,9 @@ LossSettings readLosses(const Json& l)
     return losses;
 }
 
-RunScript readScript(const Json& root)
+} // namespace
+
+RunScript runfile::document::readScript(const Json& root)
 {
     if (!root.is_object())
         refuse("The file holds JSON but not a run: its top level is " + std::string(typeWord(root)) +
@@ -263,193 +308,4 @@ RunScript readScript(const Json& root)
         }
     }
     return script;
-}
-
-// Where the JSON value at the start of `text` ends: the text is known to
-// hold one whole value there, followed by more.
-std::size_t endOfValue(std::string_view text)
-{
-    std::size_t at = text.find_first_not_of(" \t\r\n");
-    int depth = 0;
-    bool inString = false;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (inString) {
-            if (c == '\\') {
-                ++at;
-            } else if (c == '"') {
-                inString = false;
-                if (depth == 0) return at + 1;
-            }
-            continue;
-        }
-        if (c == '"') {
-            inString = true;
-        } else if (c == '{' || c == '[') {
-            ++depth;
-        } else if (c == '}' || c == ']') {
-            if (--depth == 0) return at + 1;
-        } else if (depth == 0 && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) {
-            return at; // the end of a bare number or literal
-        }
-    }
-    return at;
-}
-
-// Builds the document as nlohmann's own parser does, with the nesting, the
-// fields of an object and the cost of all values bounded as they are read:
-// no shape of file then costs more than a small multiple of its size, and an
-// object's fields (each looked up among the ones before it) stay few.
-class BoundedBuilder {
-public:
-    explicit BoundedBuilder(Json& root) : dom_(root, true) {}
-
-    bool null() { return spend(ScalarCost) && dom_.null(); }
-    bool boolean(bool value) { return spend(ScalarCost) && dom_.boolean(value); }
-    bool number_integer(Json::number_integer_t value)
-    {
-        return spend(ScalarCost) && dom_.number_integer(value);
-    }
-    bool number_unsigned(Json::number_unsigned_t value)
-    {
-        return spend(ScalarCost) && dom_.number_unsigned(value);
-    }
-    bool number_float(Json::number_float_t value, const Json::string_t& text)
-    {
-        return spend(ScalarCost) && dom_.number_float(value, text);
-    }
-    bool string(Json::string_t& value) { return spend(TextCost) && dom_.string(value); }
-    bool binary(Json::binary_t& value) { return spend(TextCost) && dom_.binary(value); }
-    bool start_object(std::size_t size) { return enter() && dom_.start_object(size); }
-    bool key(Json::string_t& name)
-    {
-        if (++fields_.back() > runfile::MaxFields)
-            refuse("The file holds an object with more than " + std::to_string(runfile::MaxFields) +
-                   " fields; a run file's have a dozen at most.");
-        return spend(KeyCost) && dom_.key(name);
-    }
-    bool end_object()
-    {
-        fields_.pop_back();
-        return dom_.end_object();
-    }
-    bool start_array(std::size_t size) { return enter() && dom_.start_array(size); }
-    bool end_array()
-    {
-        fields_.pop_back();
-        return dom_.end_array();
-    }
-    template <class Exception>
-    bool parse_error(std::size_t position, const std::string& token, const Exception& error)
-    {
-        return dom_.parse_error(position, token, error); // throws it
-    }
-
-private:
-    // Roughly what each kind of value takes in memory, in units of a number.
-    static constexpr std::size_t ScalarCost = 1;
-    static constexpr std::size_t TextCost = 3;
-    static constexpr std::size_t ContainerCost = 3;
-    static constexpr std::size_t KeyCost = 3;
-
-    bool enter()
-    {
-        if (fields_.size() >= static_cast<std::size_t>(runfile::MaxNesting))
-            refuse("The file nests its lists and objects more than " + std::to_string(runfile::MaxNesting) +
-                   " deep; a run file needs three.");
-        fields_.push_back(0);
-        return spend(ContainerCost);
-    }
-    bool spend(std::size_t cost)
-    {
-        cost_ += cost;
-        if (cost_ > runfile::MaxValueCost)
-            refuse("The file holds more values than a run file of " +
-                   std::to_string(runfile::MaxFileBytes / (1024 * 1024)) + " MB can.");
-        return true;
-    }
-
-    nlohmann::detail::json_sax_dom_parser<Json> dom_;
-    std::vector<std::size_t> fields_; // fields so far of each open object (lists too, unused)
-    std::size_t cost_ = 0;
-};
-
-Json parseBounded(std::string_view text)
-{
-    Json root;
-    BoundedBuilder builder(root);
-    Json::sax_parse(text.begin(), text.end(), &builder);
-    return root;
-}
-
-} // namespace
-
-RunFileResult readRunText(std::string_view text)
-{
-    if (text.size() > runfile::MaxFileBytes) return {std::nullopt, tooLarge(text.size())};
-    // The same judgement of the bytes in every front end, before the parser's.
-    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
-        return {std::nullopt,
-                "The file holds a NUL byte at " + placeOf(text, nul) + ": a run file is plain text."};
-    if (const std::size_t bad = displaytext::malformedUtf8At(text); bad != std::string_view::npos)
-        return {std::nullopt,
-                "The file is not UTF-8 text: a malformed byte stands at " + placeOf(text, bad) + "."};
-    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
-        return {std::nullopt, "The file is empty."};
-    Json root;
-    try {
-        root = parseBounded(text);
-    } catch (const Refusal& refusal) {
-        return {std::nullopt, refusal.sentence};
-    } catch (const Json::parse_error& error) {
-        const std::string_view what = error.what();
-        if (what.find("; expected end of input") != std::string_view::npos) {
-            const std::size_t more = text.find_first_not_of(" \t\r\n", endOfValue(text));
-            return {std::nullopt, "The file has more after its end, at " + placeOf(text, more) + "."};
-        }
-        // nlohmann counts the byte after the one it stopped at.
-        const std::size_t at = error.byte > 0 ? error.byte - 1 : 0;
-        if (at >= text.size() || what.find("unexpected end of input") != std::string_view::npos)
-            return {std::nullopt,
-                    "The file ends too early, at " + placeOf(text, text.size()) + ": it is cut short."};
-        return {std::nullopt,
-                "The file is not valid JSON: something unexpected stands at " + placeOf(text, at) + "."};
-    } catch (const Json::exception&) {
-        return {std::nullopt, "The file is not valid JSON."};
-    }
-    try {
-        return {readScript(root), {}};
-    } catch (const Refusal& refusal) {
-        return {std::nullopt, refusal.sentence};
-    } catch (const Json::exception&) {
-        return {std::nullopt, "The file holds a value of the wrong kind."};
-    }
-}
-
-// ---------------------------------------------------------------------------
-// Files on disk
-
-RunFileResult loadRunFile(const std::string& path)
-{
-    namespace fs = std::filesystem;
-    const std::string shown = displaytext::name(path);
-    std::error_code error;
-    const fs::path file(path);
-    if (!fs::is_regular_file(file, error))
-        return {std::nullopt, "Could not open " + shown + ": it is not a file."};
-    const std::uintmax_t size = fs::file_size(file, error);
-    if (error) return {std::nullopt, "Could not open " + shown + ": " + error.message() + "."};
-    if (size > runfile::MaxFileBytes) return {std::nullopt, tooLarge(static_cast<std::size_t>(size))};
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return {std::nullopt, "Could not open " + shown + ": it cannot be read."};
-    // The limit holds for what is read, not only for what the folder said:
-    // the file may have grown, or been swapped, since.
-    std::string text;
-    text.reserve(static_cast<std::size_t>(size) + 1);
-    char chunk[64 * 1024];
-    while (text.size() <= runfile::MaxFileBytes && in.read(chunk, sizeof chunk).gcount() > 0)
-        text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return {std::nullopt, "Could not open " + shown + ": it cannot be read."};
-    if (text.size() > runfile::MaxFileBytes) return {std::nullopt, tooLarge(text.size())};
-    return readRunText(text);
 }

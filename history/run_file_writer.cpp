@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -86,6 +87,21 @@ std::string actionsText(const std::vector<RecordedEvent>& actions, const std::st
     return text;
 }
 
+// The newest format version whose options the run ticks at its start or
+// clicks on the way; older programs refuse an option name they do not know.
+std::int64_t versionForOptions(const RunScript& run)
+{
+    std::int64_t version = 1;
+    for (int box = 0; box < OptionBoxCount; ++box)
+        if (run.settings.options[box]) version = std::max(version, OptionSince[box]);
+    for (const RecordedEvent& action : run.actions) {
+        const int box = action.event.target;
+        if (action.event.kind == EventKind::ClickCheckBox && box >= 0 && box < OptionBoxCount)
+            version = std::max(version, OptionSince[box]);
+    }
+    return version;
+}
+
 } // namespace
 
 std::string writeRunText(const RunScript& script)
@@ -96,7 +112,11 @@ std::string writeRunText(const RunScript& script)
     // programs still open a run that needs nothing newer.
     // A seed chosen before any rate is kept too: it decides what a rate set later loses.
     const bool losses = script.losses != LossSettings{};
-    head["version"] = losses || !script.alongside.empty() ? runfile::FormatVersion : 2;
+    std::int64_t version = losses || !script.alongside.empty() ? 3 : 2;
+    version = std::max(version, versionForOptions(script));
+    for (const RunScript& other : script.alongside)
+        version = std::max(version, versionForOptions(other));
+    head["version"] = version;
     if (!script.title.empty()) head["title"] = script.title;
     if (!script.note.empty()) head["note"] = script.note;
     head["ticks"] = script.ticks;

@@ -1,6 +1,7 @@
 #include "history/run_history.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "core/numbers.h"
@@ -92,16 +93,20 @@ void RunHistory::tick(Form1& form)
 // recording's own clicks stand in for this while it plays.
 void RunHistory::dealLosses(Form1& form)
 {
-    for (const std::int32_t index : current().ladder.crossedMiddle()) {
-        // A copy: the clicks below may grow the trips' vector.
-        const ladder::Trip trip = current().ladder.trips()[static_cast<std::size_t>(index)];
-        const bool packet = trip.direction == ladder::Direction::Packet;
-        const auto what = packet ? PlannedLoss::What::Packet : PlannedLoss::What::Ack;
-        if (!losses_.loses(what, packet ? trip.number : trip.arrived, trip.transmission)) continue;
-        const UserEvent click{packet ? EventKind::ClickPacket : EventKind::ClickAck, trip.slot, 0};
-        if (form.ClickHoldoff <= 0) record(form, click);
-        record(form, click);
-    }
+    losses::dealCrossings(form, current().ladder, losses_,
+                          [this, &form](const UserEvent& click) { record(form, click); });
+}
+
+NetworkLookAhead RunHistory::networkAhead() const
+{
+    if (!losses_.any()) return {};
+    // A recording plays its own clicks, and the network deals from the tick
+    // it ends on; a look-ahead never passes a recorded action still to come.
+    std::int32_t dealsFrom = ticks() + 1;
+    if (replaying_)
+        dealsFrom = scriptNext_ < script_.size() ? std::numeric_limits<std::int32_t>::max()
+                                                 : std::max(dealsFrom, scriptEnd_ - scriptBase_);
+    return NetworkLookAhead(current().ladder, losses_, ticks(), dealsFrom);
 }
 
 void RunHistory::step(Form1& form)
@@ -275,6 +280,9 @@ void RunHistory::open(Form1& form, const RunScript& script)
     form.showMessageBox = std::move(hook);
 
     beginRun(form, false, script.title);
+    current().note = script.note;
+    current().label = script.label;
+    current().questions = script.questions;
     losses_ = script.losses;
     script_ = script.actions;
     scriptNext_ = 0;
@@ -323,6 +331,12 @@ RunHistory::SavedRun RunHistory::script() const
         saved.script.actions = run.recorder.eventsFrom(0);
         saved.script.ticks = ticks();
     }
+    saved.script.note = run.note;
+    saved.script.label = run.label;
+    // A question about a tick the run no longer reaches (it was branched
+    // before it) is left out: the file must read back.
+    for (const RunQuestion& question : run.questions)
+        if (question.tick <= saved.script.ticks) saved.script.questions.push_back(question);
     return saved;
 }
 

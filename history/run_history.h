@@ -64,6 +64,7 @@
 #include "core/events.h"
 #include "core/form.h"
 #include "history/ladder.h"
+#include "history/network_look_ahead.h"
 #include "history/run_file.h"
 #include "history/run_recorder.h"
 #include "history/run_trace.h"
@@ -111,7 +112,8 @@ public:
     void open(Form1& form, const RunScript& script);
 
     // The current run as a run file: the recording being replayed, or the
-    // run as recorded so far. Empty `error` when it can be saved.
+    // run as recorded so far, with the title, note, label and questions of
+    // the file it was opened from. Empty `error` when it can be saved.
     struct SavedRun {
         RunScript script;
         std::string error;
@@ -124,6 +126,9 @@ public:
     // recorded like a user's; while a recording plays, its own clicks do.
     void setLosses(const LossSettings& losses);
     const LossSettings& losses() const { return losses_; }
+    // The network as it will treat the run from the tick it stands on, for a
+    // look-ahead that runs a copy of the model (history/network_look_ahead.h).
+    NetworkLookAhead networkAhead() const;
 
     // Whoever repeats the run elsewhere (a classroom's phones replay the
     // teacher's run on copies of their own) hears of every call that moves
@@ -180,6 +185,10 @@ public:
         int number;         // 1 for the session's first run
         bool afterReset;    // began with a Reset, rather than at start-up or from a file
         std::string title;
+        // What the file it was opened from says beside its run, saved with it again.
+        std::string note;
+        std::string label;
+        std::vector<RunQuestion> questions;
     };
     std::size_t runCount() const { return runs_.size(); }
     const Run& run(std::size_t index) const { return *runs_[index]; }

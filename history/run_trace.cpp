@@ -80,18 +80,21 @@ namespace {
 // Only a timer running out puts the sender into TimedOut, and only the third
 // duplicate ACK puts it into FastRetransmit; both are seen as the state
 // before and after the tick. A timeout while already TimedOut leaves the
-// state alone but resends a packet, which its commentary line shows.
-Markers tickMarkers(std::int32_t before, std::int32_t after, bool resent)
+// state alone but resends a packet, which its commentary line shows; Tahoe's
+// answer to the third duplicate leaves the sender in SlowStart, and is known
+// by its line too.
+Markers tickMarkers(std::int32_t before, std::int32_t after, bool resent, bool thirdDuplicate)
 {
     Markers markers = 0;
     if (before != after) markers |= marker::StateChange;
-    if (after == txstate::FastRetransmit && before != txstate::FastRetransmit)
+    if ((after == txstate::FastRetransmit && before != txstate::FastRetransmit) || thirdDuplicate)
         markers |= marker::FastRetransmit;
     if (after == txstate::TimedOut && (before != txstate::TimedOut || resent)) markers |= marker::Timeout;
     return markers;
 }
 
 constexpr std::string_view RetransmissionLine = "Retransmitting packet";
+constexpr std::string_view ThirdDuplicateLine = "Third duplicate ACK arrived.";
 
 // A click that hides a visible flight button has removed it from the network.
 bool removedByClick(const std::array<FlightButton, FlightSlots>& before,
@@ -148,7 +151,8 @@ std::string_view currentStandingText(const std::array<MessageLine, MessageSlots>
 constexpr std::array<CheckBox FormState::*, OptionBoxCount> OptionBoxes = {
     &FormState::chkSlowStart, &FormState::chkAvoidance,       &FormState::chkFastRetransmit,
     &FormState::chkSelective, &FormState::chkDelayedACK,      &FormState::chkAutoRTT,
-    &FormState::chkSlide,     &FormState::chkInOrderReceiver, &FormState::chkGoBackN};
+    &FormState::chkSlide,     &FormState::chkInOrderReceiver, &FormState::chkGoBackN,
+    &FormState::chkTahoeRule};
 
 std::string_view withoutLeadingBlanks(std::string_view text)
 {
@@ -260,7 +264,21 @@ void ObservedState::capture(const Form1& form)
     }
 }
 
-RunTrace::RunTrace(const Form1& startup) { samples_.push_back(sampleOf(startup)); }
+RunTrace::RunTrace(const Form1& startup)
+{
+    samples_.push_back(sampleOf(startup));
+    startRxNext_ = samples_.front().rxNext;
+}
+
+std::int32_t RunTrace::rxNextAt(std::int32_t tick) const
+{
+    if (tick >= firstTick_ && tick <= ticks()) return sample(tick).rxNext;
+    if (tick == 0) return startRxNext_;
+    const std::int32_t tailFirst = firstTick_ - static_cast<std::int32_t>(rxNextBeforeFirst_.size());
+    if (tick >= tailFirst && tick < firstTick_)
+        return rxNextBeforeFirst_[static_cast<std::size_t>(tick - tailFirst)];
+    return -1;
+}
 
 void RunTrace::recordTick(const ObservedState& before, const Form1& after)
 {
@@ -270,12 +288,16 @@ void RunTrace::recordTick(const ObservedState& before, const Form1& after)
     const Markers drops = logDrops(tick, before);
     logPostings(tick, LogSource::Receiver, before.RxMessages, after.RxMessages, true);
 
-    const bool resent = std::any_of(
-        log_.begin() + static_cast<std::ptrdiff_t>(firstEntry), log_.end(), [](const LogEntry& entry) {
-            return entry.source == LogSource::Sender && entry.text.starts_with(RetransmissionLine);
-        });
+    const auto posted = [&](std::string_view line) {
+        return std::any_of(log_.begin() + static_cast<std::ptrdiff_t>(firstEntry), log_.end(),
+                           [line](const LogEntry& entry) {
+                               return entry.source == LogSource::Sender && entry.text.starts_with(line);
+                           });
+    };
     TickSample sample = sampleOf(after);
-    sample.tickMarkers = tickMarkers(before.TxState, after.TxState, resent) | drops;
+    sample.tickMarkers =
+        tickMarkers(before.TxState, after.TxState, posted(RetransmissionLine), posted(ThirdDuplicateLine)) |
+        drops;
     sample.logEnd = logDropped_ + log_.size();
     samples_.push_back(sample);
 }
@@ -315,6 +337,17 @@ void RunTrace::dropBefore(std::int32_t tick)
     for (auto entry = log_.begin(); entry != firstKept; ++entry)
         logTextBytes_ -= entry->text.capacity();
     logDropped_ += static_cast<std::uint64_t>(firstKept - log_.begin());
+    // Tick 0 is start-up: nothing has happened in it.
+    for (std::size_t i = firstTick_ == 0 ? 1 : 0; i < droppedSamples; ++i) {
+        const Markers markers = samples_[i].markers();
+        dropped_.timeouts += (markers & marker::Timeout) != 0;
+        dropped_.drops += (markers & marker::OutOfOrderDrop) != 0;
+    }
+    for (std::size_t i = droppedSamples > KeptBeforeFirst ? droppedSamples - KeptBeforeFirst : 0;
+         i < droppedSamples; ++i)
+        rxNextBeforeFirst_.push_back(samples_[i].rxNext);
+    if (rxNextBeforeFirst_.size() > KeptBeforeFirst)
+        rxNextBeforeFirst_.erase(rxNextBeforeFirst_.begin(), rxNextBeforeFirst_.end() - KeptBeforeFirst);
     log_.erase(log_.begin(), firstKept);
     log_.shrink_to_fit();
     samples_.erase(samples_.begin(), samples_.begin() + static_cast<std::ptrdiff_t>(droppedSamples));
@@ -347,7 +380,7 @@ Markers RunTrace::logDrops(std::int32_t tick, const ObservedState& before)
     for (int i = 0; i < before.arrivingCount; ++i) {
         const int arrived = before.arriving[static_cast<std::size_t>(i)];
         const double windowLast = before.rxWindowPackets + rxNext - 1;
-        if (receiver::outOfOrder(arrived, rxNext, windowLast, before.rxFirst, before.seqModulus)) {
+        if (receiver::outOfOrder(arrived, rxNext, windowLast, before.seqModulus)) {
             pushLog(LogEntry{tick, LogSource::Receiver,
                              "packet " + numbers::plainText(arrived) + " dropped: out of order"});
             markers |= marker::OutOfOrderDrop;

@@ -48,7 +48,7 @@
 // What happened in one tick, for the chart's markers; bits of a Markers value.
 namespace marker {
 inline constexpr std::uint8_t Timeout = 1;         // a retransmission timer ran out
-inline constexpr std::uint8_t FastRetransmit = 2;  // the sender entered FastRetransmit
+inline constexpr std::uint8_t FastRetransmit = 2;  // the third duplicate ACK resent at once (Reno or Tahoe)
 inline constexpr std::uint8_t PacketLost = 4;      // the user removed a packet in flight
 inline constexpr std::uint8_t AckLost = 8;         // the user removed an ACK in flight
 inline constexpr std::uint8_t StateChange = 16;    // the sender state differs from before
@@ -148,6 +148,21 @@ public:
     {
         return samples_[static_cast<std::size_t>(tick - firstTick_)];
     }
+    // The run's whole-run sums survive dropBefore: what the dropped ticks
+    // counted is kept apart from the record, so that the figures of a long
+    // run still count from its tick 0.
+    struct DroppedCounts {
+        std::int32_t timeouts = 0; // ticks whose markers hold a timeout
+        std::int32_t drops = 0;    // ticks whose markers hold a drop by the in-order receiver
+    };
+    const DroppedCounts& dropped() const { return dropped_; }
+    // How many of the dropped ticks' rxNext are kept, for figures over the
+    // last few hundred ticks at the start of what is kept.
+    static constexpr std::int32_t KeptBeforeFirst = 200;
+    // The receiver's next awaited packet after `tick`: from the samples, from
+    // the KeptBeforeFirst ticks before them, or at the run's tick 0; -1 for
+    // a tick that is no longer known.
+    std::int32_t rxNextAt(std::int32_t tick) const;
     // In the order observed.
     const std::vector<LogEntry>& log() const { return log_; }
     // What the samples and log hold, roughly, in bytes.
@@ -164,6 +179,9 @@ private:
     std::vector<TickSample> samples_;
     std::vector<LogEntry> log_;
     std::int32_t firstTick_ = 0;
+    DroppedCounts dropped_;
+    std::int16_t startRxNext_ = 0;                // rxNext at the run's tick 0
+    std::vector<std::int16_t> rxNextBeforeFirst_; // the last dropped ticks', oldest first
     std::uint64_t logDropped_ = 0; // entries dropped from the front: log_[i] is entry logDropped_ + i
     std::size_t logTextBytes_ = 0;
 };

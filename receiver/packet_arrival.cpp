@@ -22,7 +22,7 @@ bool received(Colour mark) { return mark == colours::RxReceived || mark == colou
 
 void Form1::PacketArrived(std::int32_t byteOffset)
 {
-    const std::int16_t first = rxOrigin();
+    std::int16_t first = rxOrigin();
     const auto arrived =
         static_cast<std::int16_t>(numbers::intFloor(static_cast<double>(byteOffset) / SegmentBytes + 0.5));
     const double windowLast = static_cast<double>(RxWindowBytes) / SegmentBytes + RxNext - 1;
@@ -30,7 +30,17 @@ void Form1::PacketArrived(std::int32_t byteOffset)
     // Only the lowest matching cell of the window takes the packet in; the
     // in-order receiver looks at the expected packet's cell alone.
     const double lastTaken = UseInOrderReceiver ? RxNext : windowLast;
-    const int taking = receiver::takingPacket(arrived, RxNext, lastTaken, first, SeqModulus);
+    int taking = receiver::takingPacket(arrived, RxNext, lastTaken, first, SeqModulus);
+    // After a jump of the in-order edge the window runs past the strip's last
+    // cell until the next refresh slides the strip. A packet for one of those
+    // numbers would find no cell and be lost although its window holds it, so
+    // that refresh comes now; where every number it could take is on the
+    // strip, nothing changes.
+    if (taking < 0 && receiver::takingPacketInWindow(arrived, RxNext, lastTaken, SeqModulus) >= 0) {
+        RefreshRxStrip();
+        first = rxOrigin();
+        taking = receiver::takingPacket(arrived, RxNext, lastTaken, first, SeqModulus);
+    }
     if (taking >= 0) {
         // Captions are consecutive: the cell shows the packet number it stands for.
         lblRx[taking - first].ForeColor = taking == arrived ? colours::RxReceived : colours::RxAliased;

@@ -23,11 +23,21 @@ constexpr int takingPacket(int arrivedNumber, int rxNext, double windowLast, int
     return -1;
 }
 
+// The same, for a strip long enough to hold the whole window. It differs from
+// takingPacket only while the window runs past the strip's last cell, which
+// it does from a jump of the in-order edge until the next refresh slides it.
+constexpr int takingPacketInWindow(int arrivedNumber, int rxNext, double windowLast, int seqModulus)
+{
+    for (int packet = rxNext; packet <= windowLast; ++packet)
+        if (packet % seqModulus == arrivedNumber % seqModulus) return packet;
+    return -1;
+}
+
 // A receiver that keeps every packet of its window would take this packet
 // into a later cell than the expected one; the in-order receiver drops it.
-constexpr bool outOfOrder(int arrivedNumber, int rxNext, double windowLast, int firstOnStrip, int seqModulus)
+constexpr bool outOfOrder(int arrivedNumber, int rxNext, double windowLast, int seqModulus)
 {
-    return takingPacket(arrivedNumber, rxNext, windowLast, firstOnStrip, seqModulus) > rxNext;
+    return takingPacketInWindow(arrivedNumber, rxNext, windowLast, seqModulus) > rxNext;
 }
 
 } // namespace receiver

@@ -1,4 +1,5 @@
-// What the sender does with an acknowledgement, and the fast-retransmit entry.
+// What the sender does with an acknowledgement, and the fast-retransmit entry:
+// Reno's fast recovery, or Tahoe's restart from one segment when that rule is on.
 //
 // AckArrived counts duplicates, applies the window rule of the sender state,
 // caps the window at the receiver's, marks acknowledged packets black, stops
@@ -25,6 +26,8 @@ constexpr int MinimumThresholdSegments = 2;
 
 void Form1::AckArrived(std::int32_t value)
 {
+    // Every ACK makes a new duplicate count, which Tahoe's rule has not answered yet.
+    TahoeAnswered = False;
     const auto arrivedSeq = static_cast<std::int16_t>(value % SegmentBytes);
     const auto ackSeq = static_cast<std::int16_t>(
         numbers::intFloor(static_cast<double>(value) / SegmentBytes + 0.5) % SeqModulus);
@@ -140,6 +143,10 @@ void Form1::AckArrived(std::int32_t value)
 void Form1::EnterFastRetransmitIfDue()
 {
     if (!UseFastRetransmit || DupAckCount != 3 || TxState == txstate::FastRetransmit) return;
+    if (UseTahoeRule) {
+        EnterTahoeRetransmit();
+        return;
+    }
 
     RetransmitPacket(TxBase);
     SSThreshBytes = numbers::roundToInt32(FlightBytes / 2.0);
@@ -152,5 +159,34 @@ void Form1::EnterFastRetransmitIfDue()
     numbers::TextBuilder text;
     text.text("Third duplicate ACK arrived.  Entering fast retransmit, and retransmitting packet")
         .number(TxBase);
+    AddMessageLine(true, 40, 20, text.view());
+}
+
+// Tahoe answers the third duplicate ACK like a timeout that came early: the
+// oldest packet is resent at once, the threshold becomes half the flight
+// size, and slow start begins again from one segment, with no fast recovery
+// and no window inflation. The state stays SlowStart, so nothing but
+// TahoeAnswered keeps the count, which stands at 3 until the next ACK, from
+// answering again on the following ticks. The go-back-N sender goes back
+// over the packets behind the resent one as after a timeout, as TCP Tahoe
+// does when it restarts from the missing segment.
+void Form1::EnterTahoeRetransmit()
+{
+    if (TahoeAnswered) return;
+    TahoeAnswered = True;
+
+    const std::int16_t oldest = TxBase;
+    RetransmitPacket(oldest);
+    if (UseGoBackN) goBackFrom(oldest + 1);
+    SSThreshBytes = numbers::roundToInt32(FlightBytes / 2.0);
+    if (SSThreshBytes < MinimumThresholdSegments * SegmentBytes)
+        SSThreshBytes = MinimumThresholdSegments * SegmentBytes;
+    TxWindowBytes = SegmentBytes;
+    TxState = txstate::SlowStart;
+
+    numbers::TextBuilder text;
+    text.text("Third duplicate ACK arrived.  Tahoe: retransmitting packet")
+        .number(oldest)
+        .text(" and starting again from a window of one packet");
     AddMessageLine(true, 40, 20, text.view());
 }

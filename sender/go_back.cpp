@@ -25,9 +25,11 @@
 //   exactly as they pace new packets.
 // - Acknowledgements that arrive during the round move it on past packets
 //   they cover; a receiver that kept them spares their resends.
-// - Fast retransmit resends only the oldest packet, as before. If a round is
-//   under way, the packets behind it have their timers stopped again, so the
-//   round goes back to just after it.
+// - Reno's fast retransmit resends only the oldest packet, as before. If a
+//   round is under way, the packets behind it have their timers stopped
+//   again, so the round goes back to just after it. Tahoe's rule, which
+//   starts again from one segment like a timeout, starts a round like one.
+// - The packets the round has yet to send again are not counted in flight.
 // - Resent packets never shorten the timeout under Auto RTT: only a packet
 //   sent once does, as before.
 #include "core/form.h"
@@ -67,12 +69,18 @@ bool Form1::ContinueGoBack()
     if (GoBackNext - TxBase >= window || sendQueueFull()) return true;
 
     const std::int16_t packet = GoBackNext;
-    numbers::TextBuilder text;
-    text.text("Going back: retransmitting packet").number(packet);
-    AddMessageLine(true, 40, 5, text.view());
-    QueuePacket(packet);
     const int cell = packet - txOrigin();
-    if (onStrip(cell)) lblTx[cell].ForeColor = colours::TxQueuedAgain;
+    // A packet the round took off the send queue before it ever left is
+    // sent for the first time, not again: it keeps its queued colour, and
+    // the commentary and the figures do not count it as a resend.
+    const bool neverLeft = onStrip(cell) && lblTx[cell].ForeColor == colours::TxQueued;
+    if (!neverLeft) {
+        numbers::TextBuilder text;
+        text.text("Going back: retransmitting packet").number(packet);
+        AddMessageLine(true, 40, 5, text.view());
+    }
+    QueuePacket(packet);
+    if (onStrip(cell) && !neverLeft) lblTx[cell].ForeColor = colours::TxQueuedAgain;
 
     GoBackNext = static_cast<std::int16_t>(packet + 1 < end ? packet + 1 : -1);
     return true;

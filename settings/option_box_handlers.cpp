@@ -7,7 +7,8 @@
 // Slow Start again brings them back as they were. Every option click also
 // puts the timeout slider to a preset that suits the chosen options. The
 // go-back-N sender is the opposite of selective repeat, so its box is disabled
-// the same way while Selective Repeat is ticked.
+// the same way while Selective Repeat is ticked, and Tahoe's rule, which
+// changes what fast retransmit does, while Fast Retransmit is not in force.
 #include "core/form.h"
 
 namespace {
@@ -33,6 +34,10 @@ void Form1::ApplyOptions()
     UseGoBackN = flagOf(chkGoBackN);
     // Without the option the first-packet rule resends the stopped packets one by one.
     if (!UseGoBackN) GoBackNext = -1;
+    // Tahoe's rule says what fast retransmit does, so it has a say only while
+    // fast retransmit is in force; its box keeps its mark meanwhile.
+    chkTahoeRule.Enabled = UseFastRetransmit != False;
+    UseTahoeRule = flagOf(chkTahoeRule);
 
     lblTxWindow[4].Visible = UseFastRetransmit != False;
     lblDupACKs.Visible = UseFastRetransmit != False;
@@ -68,6 +73,8 @@ void Form1::chkInOrderReceiver_Click() { ApplyOptions(); }
 
 void Form1::chkGoBackN_Click() { ApplyOptions(); }
 
+void Form1::chkTahoeRule_Click() { ApplyOptions(); }
+
 void Form1::clickCheckBox(CheckBox& box)
 {
     if (!box.Enabled) return;
@@ -86,5 +93,7 @@ void Form1::clickCheckBox(CheckBox& box)
         chkInOrderReceiver_Click();
     else if (&box == &chkGoBackN)
         chkGoBackN_Click();
+    else if (&box == &chkTahoeRule)
+        chkTahoeRule_Click();
     // Auto RTT and Slide Numbers have no handler: they are read where they act.
 }

@@ -55,21 +55,21 @@ TEST(ProtocolPresets, EachPresetIsReachedByRecordedClicksFromAnySettingsAndRepla
         {"stop-and-wait", ticks({})},
         {"go-back-n", ticks({O::GoBackN, O::InOrderReceiver})},
         {"selective-repeat", ticks({O::Selective})},
-        {"tahoe", ticks({O::SlowStart, O::Avoidance, O::GoBackN})},
+        {"tahoe", ticks({O::SlowStart, O::Avoidance, O::FastRetransmit, O::GoBackN, O::TahoeRule})},
         {"reno", ticks({O::SlowStart, O::Avoidance, O::FastRetransmit, O::GoBackN})},
     };
     ASSERT_EQ(presets::protocolPresets().size(), documented.size());
     for (const presets::ProtocolPreset& preset : presets::protocolPresets()) {
         EXPECT_EQ(preset.options, documented.at(preset.name)) << preset.name;
         // From start-up, and from settings where disabled boxes keep marks the
-        // preset must clear: Avoidance under a cleared Slow Start, the go-back
-        // sender under Selective Repeat.
+        // preset must clear: Fast Retransmit and Tahoe's rule under a cleared
+        // Slow Start, the go-back sender under Selective Repeat.
         for (const bool tangled : {false, true}) {
             Form1 form = loaded();
             RunHistory history(form);
             if (tangled) {
-                for (const O box : {O::SlowStart, O::FastRetransmit, O::SlowStart, O::GoBackN, O::Selective,
-                                    O::DelayedAck, O::AutoRtt, O::InOrderReceiver})
+                for (const O box : {O::SlowStart, O::FastRetransmit, O::TahoeRule, O::SlowStart, O::GoBackN,
+                                    O::Selective, O::DelayedAck, O::AutoRtt, O::InOrderReceiver})
                     click(form, history, box);
                 history.apply(form, {EventKind::MoveSlider, static_cast<std::int16_t>(SliderId::Timeout), 3});
             }
@@ -103,6 +103,29 @@ TEST(ProtocolPresets, EachPresetIsReachedByRecordedClicksFromAnySettingsAndRepla
     EXPECT_EQ(presets::receiverRuleText(form), "Receiver keeps out-of-order packets");
     form.clickCheckBox(form.chkInOrderReceiver);
     EXPECT_EQ(presets::receiverRuleText(form), "Receiver keeps only in-order packets");
+}
+
+// A class compares Tahoe with Reno to see what the third duplicate ACK does,
+// so the two presets differ in that rule and nothing else, and the status
+// line says which rule is in force.
+TEST(ProtocolPresets, TahoeAndRenoDifferInTahoesRuleAlone)
+{
+    const auto settled = [](const char* name) {
+        Form1 form = loaded();
+        for (const UserEvent& event : presets::presetEvents(form, *presets::findPreset(name)))
+            applyEvent(form, event);
+        return form;
+    };
+    const Form1 tahoe = settled("tahoe");
+    const Form1 reno = settled("reno");
+    RunSettings renoWithTahoesRule = settingsOf(reno);
+    renoWithTahoesRule.options[static_cast<int>(OptionBox::TahoeRule)] = true;
+    EXPECT_NE(settingsOf(tahoe), settingsOf(reno));
+    EXPECT_EQ(settingsOf(tahoe), renoWithTahoesRule);
+    EXPECT_EQ(tahoe.HScroll1.value(), 12) << "Fast Retransmit's timeout, under which its entry comes first";
+    EXPECT_EQ(presets::fastRetransmitRuleText(tahoe), "Fast retransmit as Tahoe: back to one packet");
+    EXPECT_EQ(presets::fastRetransmitRuleText(reno), "Fast retransmit as Reno: fast recovery");
+    EXPECT_EQ(presets::fastRetransmitRuleText(settled("go-back-n")), "");
 }
 
 TEST(ProtocolPresets, LinksNameTheProtocolAndTheirOwnSettingsChangeIt)

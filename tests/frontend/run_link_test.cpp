@@ -92,11 +92,12 @@ TEST(RunLink, DamagedAndOversizedLinksAreRefusedWithASentence)
     ASSERT_FALSE(notRun.script);
     EXPECT_EQ(notRun.error, "The run in this link cannot be opened. " +
                                 readRunText("{\"format\": \"something else\"}").error);
-    // A bomb that inflates past a run file's size is refused by size, not inflated whole.
+    // A bomb that inflates past a run file's size is refused as it inflates,
+    // with one sentence whatever its size, the page's too.
     const RunFileResult bomb =
         runlink::readPayload(runlink::runPayload(std::string(runfile::MaxFileBytes + 10, ' ')));
     ASSERT_FALSE(bomb.script);
-    EXPECT_NE(bomb.error.find("larger than a run file may be"), std::string::npos) << bomb.error;
+    EXPECT_EQ(bomb.error, runfile::linkTooLargeSentence());
 
     // Too long for an address bar: refused, the file offered instead.
     runlink::LinkParts huge;
@@ -110,6 +111,53 @@ TEST(RunLink, DamagedAndOversizedLinksAreRefusedWithASentence)
     const runlink::OpenedLink opened = runlink::openLink(form, history, "https://example.org/?tx=3#run=%%%");
     EXPECT_FALSE(opened.openedRun);
     EXPECT_EQ(opened.error, runlink::damagedSentence());
+
+    // Reading is bounded as making is: a link longer than any the program
+    // makes is refused unread with the same sentence, and bytes after the
+    // compressed run make it damaged, as the browser judges it.
+    const std::string lesson =
+        "https://example.org/?tx=3#run=" + runlink::runPayload(writeRunText(RunScript{}));
+    const std::string padded =
+        lesson + "&" + std::string(runlink::MaxLinkCharacters - lesson.size() - 1, 'x');
+    EXPECT_TRUE(runlink::openLink(form, history, padded).openedRun);
+    const runlink::OpenedLink tooLong = runlink::openLink(form, history, padded + "x");
+    EXPECT_FALSE(tooLong.openedRun);
+    EXPECT_EQ(tooLong.error, runlink::tooLongSentence(runlink::MaxLinkCharacters + 1));
+    EXPECT_TRUE(tooLong.outcome.ignored.empty()) << "nothing of it is read";
+    const std::string trailing = runlink::base64UrlEncode(
+        *runlink::base64UrlDecode(runlink::runPayload(writeRunText(RunScript{}))) + "x");
+    EXPECT_EQ(runlink::readPayload(trailing).error, runlink::damagedSentence());
+}
+
+// What the page takes from its address, a link opened outside the page
+// takes too: a query of settings alone (the README's example, run=1 and all),
+// every parameter at once, a lesson with what counts beside it.
+TEST(RunLink, EveryPageParameterIsTakenWhereverTheLinkIsOpened)
+{
+    const auto open = [](std::string_view link) {
+        Form1 form = loaded();
+        RunHistory history(form);
+        return runlink::openLink(form, history, link);
+    };
+    const runlink::OpenedLink example = open("options=slowstart,avoidance,fastretransmit&tx=8&seq=16&run=1");
+    EXPECT_EQ(example.error, "");
+    EXPECT_FALSE(example.openedRun);
+    EXPECT_TRUE(example.outcome.run);
+    EXPECT_TRUE(example.outcome.ignored.empty()) << example.outcome.ignored.front();
+
+    const runlink::OpenedLink all =
+        open("https://example.org/demo/?protocol=reno&options=slowstart,avoidance,fastretransmit&autortt=0&"
+             "slide=1&inorder=0&gobackn=1&timeout=12&tx=2&rx=16&seq=31&run=1&speed=2&embed=1&practice=1&"
+             "loss=5&ackloss=2&seed=7&lose=p5,a9&compare=tahoe,reno&tahoe=1");
+    EXPECT_EQ(all.error, "");
+    EXPECT_TRUE(all.outcome.run && all.outcome.embed && all.outcome.practice);
+    EXPECT_EQ(all.outcome.compare.size(), 2u);
+    EXPECT_TRUE(all.outcome.ignored.empty()) << all.outcome.ignored.front();
+
+    const runlink::OpenedLink lesson = open("?lesson=slow-start&speed=0.5&embed=1&practice=1");
+    EXPECT_TRUE(lesson.openedRun) << lesson.error;
+    EXPECT_EQ(lesson.outcome.speedIndex, 1);
+    EXPECT_TRUE(lesson.outcome.ignored.empty()) << lesson.outcome.ignored.front();
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "history/export_text.h"
 #include "history/run_csv.h"
 #include "history/run_figures.h"
 #include "history/run_history.h"
@@ -130,6 +131,67 @@ TEST(Csv, FigureColumnsCountUpToTheRunsFigures)
     ASSERT_GT(figures.drops, 0);
     for (std::size_t row = 0; row < figures::RowTitles.size(); ++row)
         EXPECT_EQ(records.back()[16 + row], figures::cell(figures, row)) << figures::RowTitles[row];
+}
+
+// A long run whose start the memory budget dropped still counts its
+// figures from tick 0: the table's, and every row's so far, go on from what
+// was dropped instead of starting again.
+TEST(Csv, FiguresCountFromTheRunsStartAfterTheBudgetDropsIt)
+{
+    struct Played {
+        RunFigures figures;
+        std::int32_t firstKept = 0;
+        std::vector<Record> rows;
+    };
+    const auto play = [](std::size_t budgetBytes) {
+        Form1 form = loaded();
+        RunHistory history(form, RunRecorder::DefaultCheckpointSpacing, budgetBytes);
+        history.apply(form, box(OptionBox::GoBackN));
+        history.apply(form, box(OptionBox::InOrderReceiver));
+        LossSettings losses;
+        losses.packetPercent = 10;
+        losses.seed = 7;
+        history.setLosses(losses);
+        history.apply(form, StartReset);
+        for (int i = 0; i < 6000; ++i)
+            history.tick(form);
+        std::ostringstream out;
+        writeRunCsv(out, history.trace(), history.ladder());
+        return Played{figuresOf(history), history.trace().firstTick(), parseCsv(out.str())};
+    };
+    const Played whole = play(RunHistory::DefaultBudgetBytes);
+    const Played cut = play(256 * 1024);
+    ASSERT_EQ(whole.firstKept, 0);
+    ASSERT_GT(cut.firstKept, 1000) << "the small budget must drop the start";
+    EXPECT_EQ(cut.figures, whole.figures);
+    // Row for row, the kept ticks' figures so far are the whole run's.
+    const std::size_t offset = whole.rows.size() - cut.rows.size();
+    for (std::size_t row = 1; row < cut.rows.size(); row += 97)
+        EXPECT_EQ(Record(cut.rows[row].begin() + 16, cut.rows[row].end()),
+                  Record(whole.rows[row + offset].begin() + 16, whole.rows[row + offset].end()))
+            << "tick " << cut.rows[row][0];
+}
+
+// A label or a log line is a stranger's text: a spreadsheet never runs it
+// as a formula, while numbers stay numbers.
+TEST(Csv, TextCellsNeverRunAsFormulas)
+{
+    for (const std::string formula : {"=HYPERLINK(\"http://example.org\",\"x\")", "+SUM(1,2)", "-2+3",
+                                      "@cmd|' /C calc'!A0", "\tx", "\rx"})
+        EXPECT_EQ(exporttext::spreadsheetSafe(formula), "'" + formula);
+    for (const std::string kept : {"-1", "+2.5", "12", "0.25", "Go-back-N", "", "'quoted"})
+        EXPECT_EQ(exporttext::spreadsheetSafe(kept), kept);
+
+    std::ostringstream table;
+    figures::writeCsv(table, {"=HYPERLINK(\"http://example.org\",\"x\")", "+SUM(1,2)", "-1"},
+                      {RunFigures{}, RunFigures{}, RunFigures{}});
+    std::istringstream lines(table.str());
+    std::string line;
+    std::getline(lines, line); // the header
+    for (const std::string start : {"\"'=HYPERLINK(\"\"http", "\"'+SUM(1,2)\"", "-1,"}) {
+        std::getline(lines, line);
+        EXPECT_TRUE(line.starts_with(start)) << line;
+    }
 }
 
 } // namespace

@@ -79,6 +79,34 @@ TEST(GoBackSender, OneLossResendsTheOutstandingPacketsOnceInOrderAndNothingIsDro
     }
 }
 
+// Window 8, packet 20 lost: the flight figure on the tick its timer runs out.
+// The go-back sender has given up the seven packets behind it and counts only
+// the resend on the wire; without it they still count, as in the original.
+TEST(GoBackSender, PacketsWaitingToBeSentAgainAreNotCountedInFlight)
+{
+    for (const bool goBack : {true, false}) {
+        Form1 form = loaded();
+        RunHistory history(form);
+        history.apply(form, box(OptionBox::InOrderReceiver));
+        if (goBack) history.apply(form, box(OptionBox::GoBackN));
+        history.apply(form, slider(SliderId::TxWindow, 9)); // 17 - 9 = 8 packets
+        history.apply(form, StartReset);
+        bool lost = false;
+        while (form.TxState != txstate::TimedOut && history.ticks() < 1000) {
+            history.tick(form);
+            for (std::int16_t slot = 0; slot < FlightSlots && !lost; ++slot) {
+                if (!form.cmdPacket[slot].Visible || form.cmdPacket[slot].Tag != "20000") continue;
+                history.apply(form, {EventKind::ClickPacket, slot, 0});
+                history.apply(form, {EventKind::ClickPacket, slot, 0});
+                lost = true;
+            }
+        }
+        ASSERT_EQ(form.TxBase, 20);
+        EXPECT_EQ(form.lblTxWindow[3].Caption, goBack ? "1" : "8")
+            << (goBack ? "go-back sender" : "original");
+    }
+}
+
 // The go-back-N lesson as version 1 of the format wrote it, before the sender
 // option existed: it must open without the field and play as it always did,
 // one resend a round trip for each packet of the window.
@@ -116,6 +144,16 @@ TEST(GoBackSender, VersionOneFilesPlayWithoutItAndNewFilesCarryIt)
     written.replace(written.find("goBackNSender"), 13, "goBackSender_");
     EXPECT_NE(readRunText(written).error.find("\"settings.options.goBackNSender\" is missing"),
               std::string::npos);
+
+    // Tahoe's rule came with version 4: older files open with it off, and a
+    // run that uses it is written as version 4, which older programs refuse.
+    EXPECT_FALSE(read.script->settings.options[static_cast<int>(OptionBox::TahoeRule)]);
+    EXPECT_NE(written.find("\"tahoeRule\": false"), std::string::npos) << written;
+    RunScript tahoe = *read.script;
+    tahoe.actions.push_back({tahoe.actions.back().tick, box(OptionBox::TahoeRule)});
+    const std::string withTahoe = writeRunText(tahoe);
+    EXPECT_NE(withTahoe.find("\"version\": 4"), std::string::npos) << withTahoe;
+    EXPECT_EQ(readRunText(withTahoe).script, tahoe);
 }
 
 } // namespace

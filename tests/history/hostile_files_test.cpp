@@ -92,6 +92,14 @@ TEST(HostileFiles, AreRefusedWithOnePlainSentenceOrReadAsPlainShortText)
     EXPECT_TRUE(read.script->note.starts_with("<img src=\"/dev/zero\">\nline two\n"));
     EXPECT_EQ(read.script->note.size(), displaytext::NoteLength + 3); // and an ellipsis of three bytes
     EXPECT_TRUE(isPlainSentence(read.script->title) && isPlainSentence(read.script->note));
+    // Invisible format characters that could hide or split words are dropped
+    // too: zero-width space, byte-order mark, word joiner, soft hyphen, a tag
+    // character, the interlinear annotation marks; the joiners of emoji stay.
+    RunScript hidden = scriptWith({}, 5);
+    hidden.label = "Go\u200B-\uFEFFback\u2060-\u00ADN\U000E0041 \uFFF9shown\uFFFAhidden\uFFFB "
+                   "\U0001F469\u200D\U0001F52C";
+    EXPECT_EQ(readRunText(writeRunText(hidden)).script->label,
+              "Go-back-N shownhidden \U0001F469\u200D\U0001F52C");
     EXPECT_EQ(readRunText(writeRunText(*read.script)).script, read.script)
         << "shown text reads back the same";
 }

@@ -6,6 +6,7 @@
 
 #include "history/ladder_description.h"
 #include "history/lessons.h"
+#include "history/run_figures.h"
 #include "history_support.h"
 
 namespace {
@@ -123,6 +124,49 @@ TEST(Ladder, DuplicateAcksDropsAndWindowNotesComeFromTheRun)
     }
     EXPECT_TRUE(std::all_of(part.marks.begin(), part.marks.end(),
                             [](const ladder::Mark& mark) { return mark.tick >= 100 && mark.tick <= 200; }));
+}
+
+// A resend is a trip of a packet that has left before. A go-back round also
+// queues again, in the resend colour, packets that were still waiting for
+// their first launch: their first trip is no resend, in the figures or the diagram.
+TEST(Ladder, AResendIsATripOfAPacketThatLeftBefore)
+{
+    Form1 form = loaded();
+    RunHistory history(form);
+    // Slow start opens the window faster than the sender launches, so a
+    // backlog waits in the queue when a timeout starts the go-back round:
+    // those packets leave for the first time, in the first-send colour.
+    for (const UserEvent& event :
+         {box(OptionBox::SlowStart), box(OptionBox::Avoidance), box(OptionBox::GoBackN),
+          slider(SliderId::RxWindow, 1), slider(SliderId::Sequences, 1), StartReset})
+        history.apply(form, event);
+    LossSettings losses;
+    losses.packetPercent = 5;
+    losses.seed = 5;
+    history.setLosses(losses);
+    int firstTripsInResendColour = 0;
+    std::size_t seen = 0;
+    while (history.ticks() < 1500) {
+        history.tick(form);
+        const std::vector<ladder::Trip>& trips = history.ladder().trips();
+        for (; seen < trips.size(); ++seen) {
+            const ladder::Trip& trip = trips[seen];
+            const int cell = trip.number - form.txOrigin();
+            if (trip.direction == ladder::Direction::Packet && trip.transmission == 1 &&
+                Form1::onStrip(cell) && form.lblTx[cell].ForeColor == colours::TxResentInFlight)
+                ++firstTripsInResendColour;
+        }
+    }
+    EXPECT_EQ(firstTripsInResendColour, 0);
+
+    int resends = 0;
+    for (const ladder::Trip& trip : history.ladder().trips()) {
+        if (trip.direction != ladder::Direction::Packet) continue;
+        EXPECT_EQ(trip.again, trip.transmission > 1) << "packet " << trip.number << " left at " << trip.left;
+        resends += trip.again ? 1 : 0;
+    }
+    EXPECT_GT(resends, 0);
+    EXPECT_EQ(figuresOf(history).retransmissions, resends);
 }
 
 // A rewind and the same run played on must leave the diagram exactly as an

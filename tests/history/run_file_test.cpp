@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "core/state_digest.h"
+#include "history/lessons.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
 #include "history_support.h"
@@ -99,6 +100,33 @@ TEST(RunFile, SavedRunsPlayBackEveryTickExactly)
 }
 
 // Start, lose the packet in flight at tick 40, run to 200; rewind and watch it happen again.
+// Saving what was opened, as --save and Save As do, keeps every field the
+// reader knows: a lesson reads back as itself, note and questions included;
+// branched before a question's tick, the run keeps only what it still reaches.
+TEST(RunFile, SavingALessonKeepsItsNoteQuestionsAndLabel)
+{
+    RunScript lesson = *loadLesson("go-back-n").script;
+    ASSERT_FALSE(lesson.questions.empty());
+    lesson.label = "Go-back-N (textbook)";
+    Form1 form = loaded();
+    RunHistory history(form);
+    history.open(form, lesson);
+    RunHistory::SavedRun saved = history.script();
+    ASSERT_EQ(saved.error, "");
+    EXPECT_EQ(readRunText(writeRunText(saved.script)).script, lesson);
+
+    history.apply(form, StartReset); // plays the recording
+    while (history.ticks() < 50)
+        history.tick(form);
+    history.apply(form, box(OptionBox::SlowStart)); // branches it at tick 50
+    saved = history.script();
+    const RunFileResult read = readRunText(writeRunText(saved.script));
+    ASSERT_TRUE(read.script) << read.error;
+    EXPECT_EQ(read.script->note, lesson.note);
+    EXPECT_EQ(read.script->title, lesson.title);
+    EXPECT_TRUE(read.script->questions.empty()) << "the question at tick 96 lies past the branch";
+}
+
 TEST(RunFile, RewindKeepsTheRecordedFutureUntilTheUserActs)
 {
     Form1 form = loaded();
@@ -224,8 +252,8 @@ TEST(RunFile, RefusesBadFilesWithOneSentenceNamingWhatAndWhere)
          "\"actions[0].action\" names no action this program knows: \"explode\""},
         {validRun(R"("timeout": 6, "txWindow": 4, "rxWindow": 8, "highestSequence": 15)",
                   R"({"tick": 0, "action": "startReset"})",
-                  R"("format": "sliding-window-run", "version": 4, "ticks": 100)"),
-         "format version 4, newer than this program reads (3)"},
+                  R"("format": "sliding-window-run", "version": 5, "ticks": 100)"),
+         "format version 5, newer than this program reads (4)"},
         {validRun(R"("timeout": 6, "txWindow": 4, "rxWindow": 8, "highestSequence": 15)", "",
                   R"("format": "sliding-window-run", "version": 1, "ticks": 100,
                      "losses": {"packetPercent": 5, "ackPercent": 0, "seed": 1, "planned": ["p5,p6"]})"),
@@ -238,7 +266,19 @@ TEST(RunFile, RefusesBadFilesWithOneSentenceNamingWhatAndWhere)
                   R"("format": "sliding-window-run", "version": 1, "ticks": 100,
                      "alongside": [{"label": "B", "settings": {}, "actions": []}])"),
          "\"alongside[0].settings.options\" is missing"},
-        {std::string(runfile::MaxFileBytes + 1, ' '), "larger than a run file may be (4 MB)"},
+        // One byte past the limit never reads as the limit itself.
+        {std::string(runfile::MaxFileBytes + 1, ' '),
+         "The file is 4.1 MB, larger than a run file may be (4 MB)"},
+        // A number that is not whole is named as written, not called "not a number".
+        {validRun(R"("timeout": 6.0, "txWindow": 4, "rxWindow": 8, "highestSequence": 15)"),
+         "\"settings.sliders.timeout\" should be a whole number written without a decimal point or an "
+         "exponent, not 6.0"},
+        {validRun(R"("timeout": 0.5, "txWindow": 4, "rxWindow": 8, "highestSequence": 15)"),
+         "\"settings.sliders.timeout\" should be a whole number, not 0.5"},
+        {validRun(R"("timeout": 6, "txWindow": 4, "rxWindow": 8, "highestSequence": -0.0)"),
+         "should be a whole number written without a decimal point or an exponent, not -0.0"},
+        {validRun(R"("timeout": 1e9, "txWindow": 4, "rxWindow": 8, "highestSequence": 15)"),
+         "\"settings.sliders.timeout\" is 1000000000.0, outside 1 to 20"},
         {withQuestion(R"({"tick": 5, "ask": "ssThresh", "prompt": "?", "choices": ["4", "8"], "answer": 2})"),
          "\"questions[0].answer\" is 2, outside 0 to 1"},
         {withQuestion(R"({"tick": 5, "ask": "guess", "prompt": "?", "choices": ["4", "8"], "answer": 0})"),
@@ -252,7 +292,18 @@ TEST(RunFile, RefusesBadFilesWithOneSentenceNamingWhatAndWhere)
         EXPECT_NE(read.error.find(expected), std::string::npos) << read.error;
         EXPECT_TRUE(read.error.ends_with('.') && read.error.find(". ") == std::string::npos)
             << "one sentence: " << read.error;
+        // Read a few bytes at a time, as the page reads, the sentence is the same.
+        RunTextReading reading(text);
+        while (!reading.step(5)) {
+        }
+        EXPECT_EQ(reading.result().error, read.error);
     }
+    RunTextReading reading(validRun());
+    int steps = 1;
+    while (!reading.step(16))
+        ++steps;
+    EXPECT_GT(steps, 20);
+    EXPECT_EQ(reading.result().script, readRunText(validRun()).script);
 
     // On disk: a huge file is refused unread, a save replaces the whole file or nothing.
     // Its own folder, so that two builds running the suite at once never meet.
@@ -267,6 +318,10 @@ TEST(RunFile, RefusesBadFilesWithOneSentenceNamingWhatAndWhere)
     EXPECT_EQ(saveRunFile(path, script), "");
     EXPECT_EQ(*loadRunFile(path).script, script);
     EXPECT_FALSE(saveRunFile((folder / "missing" / "run.json").string(), script).empty());
+    // What is wrong with a path that is no file, said as it is.
+    EXPECT_NE(loadRunFile((folder / "missing.json").string()).error.find(": there is no such file."),
+              std::string::npos);
+    EXPECT_NE(loadRunFile(folder.string()).error.find(": it is a folder, not a file."), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1)
         << "no temporary left behind";

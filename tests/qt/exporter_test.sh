@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The headless exporter: a lesson's CSV, SVG and PNG, on no display at all,
-# a bad file refused with its sentence, a comparison and planned losses.
+# The headless exporter: a lesson's CSV, SVG, PNG and packet capture, on no
+# display at all, a bad file refused with its sentence, a comparison and
+# planned losses.
 set -euo pipefail
 exporter=$1
 out=$(mktemp -d)
@@ -26,7 +27,7 @@ if "$exporter" "$out/new.json" --csv "$out/x.csv" 2> "$out/error"; then echo "a 
 grep -q 'format version 9, newer than this program reads' "$out/error" || { cat "$out/error"; exit 1; }
 [ ! -e "$out/x.csv" ] || { echo "a refused run wrote a CSV"; exit 1; }
 # A write that fails leaves no file, half or whole, and says so in one line.
-for kind in csv svg png; do
+for kind in csv svg png pcap; do
     if (ulimit -f 8; "$exporter" --lesson fast-retransmit --$kind "$out/big.$kind") 2> "$out/error"; then
         echo "a $kind past the file-size limit was reported written"; exit 1
     fi
@@ -43,8 +44,11 @@ printf '{"format": "sliding-window-run", "version": 1, "ticks": 1, "actions": [{
   "sliders": {"timeout": 6, "txWindow": 4, "rxWindow": 8, "highestSequence": 15}}}' > "$out/escape.json"
 if "$exporter" "$out/escape.json" 2> "$out/error"; then echo "a bad action was accepted"; exit 1; fi
 grep -q 'no action this program knows: "\[2J<b>"' "$out/error" || { cat -v "$out/error"; exit 1; }
-# A homework sheet's link of settings, through the page's own parser: started, and played for --ticks.
-"$exporter" --link 'options=slowstart,avoidance&tx=8&seq=16' --ticks 300 --csv "$out/link.csv"
+# A homework sheet's link of settings (the README's own example, run=1 and
+# all), through the page's own parser: started, and played for --ticks.
+"$exporter" --link 'options=slowstart,avoidance,fastretransmit&tx=8&seq=16&run=1' --ticks 300 \
+    --csv "$out/link.csv" 2> "$out/error" || { cat "$out/error"; exit 1; }
+[ ! -s "$out/error" ] || { echo "the link's parameters were not all taken:"; cat "$out/error"; exit 1; }
 [ "$(grep -c '^[0-9]*,' "$out/link.csv")" -eq 301 ] || { echo "the link's run has the wrong number of rows"; exit 1; }
 if "$exporter" --link 'https://example.org/#run=cut-off' --csv "$out/y.csv" 2> "$out/error"; then
     echo "a damaged link was accepted"
@@ -68,4 +72,16 @@ cmp "$out/compare.csv" "$out/again.csv" || { echo "the saved comparison played d
 [ "$(grep -c 'packet-lost' "$out/lose.csv")" -eq 1 ] || { echo "not one packet lost"; exit 1; }
 tail -1 "$out/lose.csv" | grep -q '^600,.*,[1-9][0-9]*,[1-9][0-9]*,[0-9]*,[0-9]*,[0-9.]*,[0-9.]*.$' ||
     { tail -1 "$out/lose.csv"; echo "no resend after the planned loss"; exit 1; }
+# The run as a packet capture at either end (tests/frontend reads them back).
+"$exporter" --lesson lost-ack --pcap "$out/sender.pcap"
+"$exporter" --lesson lost-ack --pcap "$out/receiver.pcap" --capture-at receiver
+[ "$(head -c 4 "$out/sender.pcap" | od -An -tx1 | tr -d ' \n')" = d4c3b2a1 ] || { echo "not a pcap file"; exit 1; }
+! cmp -s "$out/sender.pcap" "$out/receiver.pcap" || { echo "both ends saw the same frames"; exit 1; }
+if "$exporter" --lesson lost-ack --pcap "$out/x.pcap" --capture-at middle 2> "$out/error"; then
+    echo "a capture point in the middle was accepted"
+    exit 1
+fi
+grep -q -- '--capture-at needs sender or receiver' "$out/error" || { cat "$out/error"; exit 1; }
+"$exporter" --run "$out/compare.json" --pcap "$out/compare.pcap" --to 400
+[ "$(stat -c %s "$out/compare.pcap")" -gt "$(stat -c %s "$out/sender.pcap")" ] || { echo "no comparison capture"; exit 1; }
 echo "exporter ok"

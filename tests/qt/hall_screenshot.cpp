@@ -11,6 +11,7 @@
 // hall-250-full-screen.png (full screen, the panel beside the client area)
 // and hall-250-lesson-note.png. docs/ holds copies of them.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,7 +65,7 @@ bool saveHall(MainWindow& window, const QDir& output)
     window.setFullScreenView(false);
 
     if (!window.openLesson(QStringLiteral("fast-retransmit"))) return false;
-    auto* note = window.findChild<QMessageBox*>(QStringLiteral("lessonNote"));
+    auto* note = window.findChild<QDialog*>(QStringLiteral("lessonNote"));
     if (note == nullptr || !QTest::qWaitForWindowExposed(note)) return false;
     saved = save(*note, "hall-250-lesson-note.png") && saved;
     std::printf("saved in %s\n", qPrintable(output.absolutePath()));

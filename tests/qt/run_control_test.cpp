@@ -2,6 +2,7 @@
 // back, the clock's speed, and a client area that looks exactly as it did
 // before any of it existed.
 #include <QActionGroup>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -50,6 +51,7 @@ private slots:
     void stepBackRebuildsEachEarlierStateAndTheRunGoesOn();
     void speedChangesOnlyTheIntervalBetweenTicks();
     void inOrderReceiverEntryIsRecordedAndFollowsTheModel();
+    void tahoesRuleEntryActsWithFastRetransmitAndTheStatusLineNamesTheRule();
     void clientAreaLooksAsIfNothingWereAdded();
     void aboutBoxNamesTheVersionOfThisBuild();
 };
@@ -274,6 +276,31 @@ void RunControlTest::inOrderReceiverEntryIsRecordedAndFollowsTheModel()
     window.rewindTo(1);
     QCOMPARE(window.form().UseInOrderReceiver, False);
     QVERIFY(!inOrder->isChecked());
+}
+
+// Tahoe's rule says what fast retransmit does: greyed out until Fast
+// Retransmit is in force, then recorded like the boxes, and the status line
+// names the fast-retransmit rule in force.
+void RunControlTest::tahoesRuleEntryActsWithFastRetransmitAndTheStatusLineNamesTheRule()
+{
+    MainWindow window;
+    QAction* tahoe = action(window, "actionTahoeRule");
+    QCOMPARE(menuOf(window, tahoe), QLatin1String("Options"));
+    QCOMPARE(tahoe->text(), QStringLiteral("Fast retransmit restarts slow start (Tahoe)"));
+    QVERIFY(tahoe->isCheckable() && !tahoe->isChecked());
+    QVERIFY(!tahoe->isEnabled());
+    const auto status = [&window] { return window.findChild<QLabel*>(QStringLiteral("statusLine"))->text(); };
+    QVERIFY(!status().contains(QStringLiteral("Fast retransmit")));
+
+    for (const OptionBox box : {OptionBox::SlowStart, OptionBox::FastRetransmit})
+        window.runEvent({EventKind::ClickCheckBox, static_cast<std::int16_t>(box), 0});
+    QVERIFY(tahoe->isEnabled());
+    QVERIFY(status().contains(QStringLiteral("Fast retransmit as Reno: fast recovery")));
+    tahoe->trigger();
+    QCOMPARE(window.form().UseTahoeRule, True);
+    QVERIFY(tahoe->isChecked());
+    QCOMPARE(window.history().trace().log().back().text, "Fast retransmit restarts slow start (Tahoe) on");
+    QVERIFY(status().contains(QStringLiteral("Fast retransmit as Tahoe: back to one packet")));
 }
 
 void RunControlTest::clientAreaLooksAsIfNothingWereAdded()

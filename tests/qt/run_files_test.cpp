@@ -2,16 +2,21 @@
 // a refused file leaves the run on screen untouched, a dropped file opens,
 // a lesson shows its note, and the panel's picker reaches earlier runs.
 #include <QComboBox>
+#include <QDialog>
 #include <QDropEvent>
 #include <QFile>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUrl>
 
 #include "core/state_digest.h"
+#include "history/lessons.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/qr_dialog.h"
 #include "ui/qt/run_panel.h"
@@ -25,6 +30,7 @@ private slots:
     void aSavedRunOpensPausedAndPlaysAsRecorded();
     void aBadFileIsRefusedAndTheRunOnScreenStays();
     void aLessonOpensWithItsNoteAndEarlierRunsStayReachable();
+    void aLongNoteScrollsInABoxThatFitsTheScreen();
     void theQrEntrySaysWhatToSetThenShowsTheLinkToTheRun();
 };
 
@@ -106,10 +112,11 @@ void RunFilesTest::aLessonOpensWithItsNoteAndEarlierRunsStayReachable()
     startCongestionControlRun(window);
     steps(window, 30);
     QVERIFY(window.openLesson(QStringLiteral("fast-retransmit")));
-    auto* note = window.findChild<QMessageBox*>(QStringLiteral("lessonNote"));
+    auto* note = window.findChild<QDialog*>(QStringLiteral("lessonNote"));
     QVERIFY(note && note->isVisible());
-    QCOMPARE(note->textFormat(), Qt::PlainText);
-    QVERIFY(note->text().contains(QStringLiteral("tick 450")));
+    auto* noteText = note->findChild<QTextBrowser*>(QStringLiteral("lessonNoteText"));
+    QVERIFY(noteText);
+    QVERIFY(noteText->toPlainText().contains(QStringLiteral("tick 450")));
     QVERIFY(window.windowTitle().endsWith(QStringLiteral("Fast retransmit after three duplicate ACKs")));
 
     window.runEvent({EventKind::StartReset, 0, 0}); // Start, as the lesson does: it follows the script
@@ -124,6 +131,28 @@ void RunFilesTest::aLessonOpensWithItsNoteAndEarlierRunsStayReachable()
     emit picker->activated(1);
     QCOMPARE(window.runPanel()->shownTrace().ticks(), 30);
     QVERIFY(!window.runPanel()->showsCurrentRun());
+}
+
+void RunFilesTest::aLongNoteScrollsInABoxThatFitsTheScreen()
+{
+    MainWindow window;
+    window.show();
+    RunScript lesson = *loadLesson("go-back-n").script;
+    lesson.note.clear();
+    for (int line = 0; line < 6000; ++line)
+        lesson.note += "Line " + std::to_string(line) + " of a very long note.\n";
+    window.openScript(lesson);
+    auto* note = window.findChild<QDialog*>(QStringLiteral("lessonNote"));
+    QVERIFY(note && note->isVisible());
+    const QRect screen = note->screen()->availableGeometry();
+    // As wide as lines of about 70 characters, no taller than the screen.
+    const int lineWidth = note->fontMetrics().averageCharWidth() * 60;
+    QVERIFY2(note->height() <= screen.height() && note->width() <= screen.width() &&
+                 note->width() >= lineWidth,
+             qPrintable(QStringLiteral("%1 x %2").arg(note->width()).arg(note->height())));
+    auto* text = note->findChild<QTextBrowser*>(QStringLiteral("lessonNoteText"));
+    QVERIFY(text && text->verticalScrollBar()->maximum() > 0);
+    QVERIFY(text->toPlainText().contains(QStringLiteral("Line 5999 of a very long note.")));
 }
 
 void RunFilesTest::theQrEntrySaysWhatToSetThenShowsTheLinkToTheRun()

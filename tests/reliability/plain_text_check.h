@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "history/display_text.h"
+
 inline bool isPlainSentence(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -18,4 +20,18 @@ inline bool isPlainSentence(std::string_view text)
         if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0) return false;
     }
     return true;
+}
+
+// Whether a document holds only what XML 1.0 allows: well-formed UTF-8
+// without C0 controls (but tab, LF and CR), U+FFFE or U+FFFF.
+inline bool fitForXml(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') return false;
+        if (c == 0xEF && i + 2 < text.size() && text[i + 1] == '\xBF' &&
+            (text[i + 2] == '\xBE' || text[i + 2] == '\xBF'))
+            return false;
+    }
+    return displaytext::malformedUtf8At(text) == std::string_view::npos;
 }

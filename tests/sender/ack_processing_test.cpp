@@ -113,6 +113,66 @@ TEST_F(AckProcessingTest, ThirdDuplicateEntersFastRetransmitAndTheNextNewAckEnds
     EXPECT_EQ(form.lblDupACKs.Caption, " 0");
 }
 
+// Tahoe's rule: the third duplicate resends the oldest packet and starts slow
+// start again from one packet, with no fast recovery; the count standing at
+// 3 over the next ticks, and further duplicates, change nothing more. With
+// the go-back sender the packets behind the resent one are sent again too.
+TEST_F(AckProcessingTest, TahoesRuleResendsTheOldestAndStartsAgainFromOnePacket)
+{
+    EXPECT_FALSE(form.chkTahoeRule.Enabled) << "only with Fast Retransmit";
+    click(form.chkTahoeRule);
+    EXPECT_EQ(form.UseTahoeRule, False);
+    for (const bool goBack : {false, true}) {
+        SCOPED_TRACE(goBack ? "go-back sender" : "original sender");
+        form = Form1();
+        form.Form_Load();
+        click(form.chkSlowStart);
+        click(form.chkFastRetransmit);
+        click(form.chkTahoeRule);
+        if (goBack) click(form.chkGoBackN);
+        ASSERT_EQ(form.UseTahoeRule, True);
+        EXPECT_EQ(form.HScroll1.value(), 12) << "the timeout of Fast Retransmit, as under Reno";
+        start();
+        form.VScroll1.setValue(9); // eight packets
+        putInFlight(form, 0, 8);
+        form.LastAckSeq = 0;
+        form.FlightBytes = 7000;
+        for (int d = 1; d <= 3; ++d)
+            form.AckArrived(ack(0, d));
+        EXPECT_EQ(form.TxWindowBytes, 8000);
+
+        tick();
+        EXPECT_EQ(form.SSThreshBytes, 3500);
+        EXPECT_EQ(form.TxWindowBytes, 1000);
+        EXPECT_EQ(numbers::parseNumber(form.lblTxWindow[1].Caption), 1.0);
+        EXPECT_EQ(form.TxState, txstate::SlowStart);
+        EXPECT_EQ(form.lblTxInfo.Caption, "Third duplicate ACK arrived.  Tahoe: retransmitting packet" +
+                                              n(0) + " and starting again from a window of one packet");
+        EXPECT_EQ(form.lblTx[0].ForeColor, colours::TxResentInFlight);
+        EXPECT_EQ(form.GoBackNext, goBack ? 1 : -1);
+
+        tick(3); // the count still stands at 3: answered once only, the resend left in flight
+        EXPECT_EQ(form.SSThreshBytes, 3500);
+        EXPECT_EQ(form.lblTx[0].ForeColor, colours::TxResentInFlight);
+        form.AckArrived(ack(0, 4)); // a fourth duplicate inflates nothing
+        tick();
+        EXPECT_EQ(form.TxWindowBytes, 1000);
+        EXPECT_EQ(form.SSThreshBytes, 3500);
+        EXPECT_EQ(queued(form, 0), 0);
+
+        form.AckArrived(ack(8, 0)); // the resend filled the gap: slow start goes on
+        EXPECT_EQ(form.TxWindowBytes, 2000);
+        EXPECT_EQ(form.TxState, txstate::SlowStart);
+        EXPECT_EQ(form.TxBase, 8);
+        EXPECT_EQ(form.TahoeAnswered, False);
+    }
+
+    // Unticking Fast Retransmit leaves the mark but not the rule.
+    click(form.chkFastRetransmit);
+    EXPECT_EQ(form.chkTahoeRule.Value, 1);
+    EXPECT_EQ(form.UseTahoeRule, False);
+}
+
 TEST_F(AckProcessingTest, OnlyTheThirdDuplicateEntersFastRetransmit)
 {
     click(form.chkSlowStart);

@@ -22,7 +22,7 @@ TEST(LinkSettings, ALinkSetsTheModelAndTheWrittenLinkRoundTrips)
     EXPECT_EQ(query,
               "options=slowstart,avoidance,fastretransmit&autortt=0&slide=1&timeout=9&tx=8&rx=12&seq=16");
     EXPECT_NE(session.windowJson().find("\"lblTxWindow_1\":{\"caption\":\"8\""), std::string::npos);
-    EXPECT_EQ(session.linkOutcomeJson(), "{\"embed\":false,\"ignored\":[]}");
+    EXPECT_EQ(session.linkOutcomeJson(), "{\"embed\":false,\"follow\":false,\"ignored\":[],\"refused\":\"\"}");
 
     const web::WebSession again(query + "&speed=2");
     EXPECT_EQ(again.linkQuery(), query + "&speed=2");
@@ -74,7 +74,7 @@ TEST(PagePractice, ALinkStartsPracticeAndAQuestionHoldsTheClockUntilAnswered)
 TEST(LinkSettings, AHostileLinkGivesTenPlainNoticesAndACount)
 {
     std::string link = "tx=%E2%80%AE99&x%1B%5B2J=1&%E2%80%AEevil=1";
-    for (int i = 0; i < 20'000; ++i)
+    for (int i = 0; i < 500; ++i) // within the longest link the page reads
         link += "&junk" + std::to_string(i) + "=1";
     const web::WebSession session(link);
     const std::string outcome = session.linkOutcomeJson();
@@ -83,7 +83,23 @@ TEST(LinkSettings, AHostileLinkGivesTenPlainNoticesAndACount)
          at = outcome.find("Ignored", at + 1))
         ++notices;
     EXPECT_EQ(notices, 10u);
-    EXPECT_NE(outcome.find("And 19993 more parameters of the link ignored."), std::string::npos) << outcome;
+    EXPECT_NE(outcome.find("And 493 more parameters of the link ignored."), std::string::npos) << outcome;
     EXPECT_NE(outcome.find(R"(\"x[2J\")"), std::string::npos) << "the escape is dropped: " << outcome;
     EXPECT_NE(outcome.find(R"(\"evil\")"), std::string::npos) << "the override is dropped: " << outcome;
+}
+
+// A link longer than any the page makes is refused whole, unread, with the
+// sentence that refuses making one; a file's size is read right past 4 GiB.
+TEST(LinkSettings, AnOverlongLinkIsRefusedUnreadAndHugeFilesAreSizedRight)
+{
+    const std::string link = "https://example.org/demo/?tx=8&seq=16#" + std::string(8000, 'x');
+    const web::WebSession session(link);
+    EXPECT_NE(session.linkOutcomeJson().find("too long for a browser's address bar"), std::string::npos);
+    EXPECT_EQ(session.windowJson(), web::WebSession("").windowJson()) << "none of its settings applied";
+    EXPECT_NE(web::WebSession("?tx=8").linkOutcomeJson().find("\"refused\":\"\""), std::string::npos);
+
+    EXPECT_EQ(session.fileSizeRefusal("big.swrun", 4294967297.0),
+              "big.swrun cannot be opened. The file is 4096.1 MB, larger than a run file may be (4 MB).");
+    EXPECT_NE(session.fileSizeRefusal("edge.swrun", runfile::MaxFileBytes + 1.0).find("The file is 4.1 MB"),
+              std::string::npos);
 }

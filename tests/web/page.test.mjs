@@ -52,7 +52,7 @@ test('the page loads cleanly from disk and its start-up picture is the model', a
     assert.equal(await page.$eval(`#${name}`, (element) => element.textContent), caption);
   }
   for (const [name, check] of Object.entries(model.checks)) {
-    if (name === 'chkInOrderReceiver' || name === 'chkGoBackN') continue; // beside the window, not in it
+    if (['chkInOrderReceiver', 'chkGoBackN', 'chkTahoeRule'].includes(name)) continue; // beside the window, not in it
     const shown = await page.$eval(`#${name}`, (row) => ({
       text: row.textContent, ticked: row.querySelector('input').checked,
       disabled: row.querySelector('input').disabled }));
@@ -155,13 +155,15 @@ test('Start animates, a double click loses a packet, settings take effect, the b
 });
 
 test('a link sets the page, bad values are named and ignored, and Copy link round-trips', async () => {
-  const query = '?options=slowstart,avoidance,fastretransmit&tx=8&seq=16&slide=1&timeout=9&inorder=1';
+  const query = '?options=slowstart,avoidance,fastretransmit&tx=8&seq=16&slide=1&timeout=9&inorder=1&tahoe=1';
   const { page, problems } = await openPage(browser, siteUrl(site, query));
   const model = await modelOf(page);
   assert.equal(model.checks.chkSlowStart.value && model.checks.chkAvoidance.value && model.checks.chkFastRetransmit.value, true);
   assert.equal(model.checks.chkSelective.value || model.checks.chkDelayedACK.value, false);
   assert.equal(model.checks.chkSlide.value, true);
   assert.equal(await page.$eval('#inOrder', (box) => box.checked), true);
+  assert.equal(await page.$eval('#tahoeRule', (box) => box.checked), true);
+  assert.match(await page.$eval('#runStatus', (e) => e.textContent), /Fast retransmit as Tahoe: back to one packet/);
   assert.equal(await page.$eval('#lblTxWindow_1', (element) => element.textContent.trim()), '8');
   assert.equal(await page.$eval('#lblSequences_1', (element) => element.textContent.trim()), '16');
   assert.equal(await page.$eval('#notices', (element) => element.textContent), '');

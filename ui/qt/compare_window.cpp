@@ -22,6 +22,8 @@
 #include "ui/qt/form_view.h"
 #include "ui/qt/losses_dialog.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/status_line_slot.h"
+#include "ui/qt/tick_timer.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ constexpr QSize FrameAllowance(16, 40);
 
 CompareWindow::CompareWindow(std::unique_ptr<Comparison> comparison, MainWindow& owner)
     : QMainWindow(&owner, Qt::Window), comparison_(std::move(comparison)), owner_(owner),
-      speed_(owner.speed())
+      clock_(new TickTimer(QStringLiteral("compareClock"), owner.speed(), this))
 {
     setObjectName(QStringLiteral("compareWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -51,9 +53,7 @@ CompareWindow::CompareWindow(std::unique_ptr<Comparison> comparison, MainWindow&
     for (std::size_t i = 0; i < comparison_->size(); ++i)
         comparison_->form(i).showMessageBox = [this, i](const std::string& text) { showMessageBox(i, text); };
 
-    clock_.setObjectName(QStringLiteral("compareClock"));
-    clock_.setTimerType(Qt::PreciseTimer);
-    connect(&clock_, &QTimer::timeout, this, &CompareWindow::runTick);
+    connect(clock_, &TickTimer::fired, this, &CompareWindow::runTick);
     figuresRefresh_.setSingleShot(true);
     figuresRefresh_.setInterval(FiguresRefreshMilliseconds);
     connect(&figuresRefresh_, &QTimer::timeout, this, [this] {
@@ -109,7 +109,7 @@ void CompareWindow::buildControls()
     speedBox_->setToolTip(tr("Speed of the shared clock"));
     for (int i = 0; i < static_cast<int>(run_clock::Speeds.size()); ++i)
         speedBox_->addItem(QString::fromStdString(run_clock::speedName(i)));
-    speedBox_->setCurrentIndex(speed_);
+    speedBox_->setCurrentIndex(clock_->speed());
     connect(speedBox_, &QComboBox::activated, this, &CompareWindow::setSpeed);
     tools->addWidget(speedBox_);
     tools->addSeparator();
@@ -137,7 +137,7 @@ void CompareWindow::buildControls()
     status_->setObjectName(QStringLiteral("compareStatus"));
     status_->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(status_, 1);
+    statusBar()->addWidget(new StatusLineSlot(status_, this), 1);
 }
 
 void CompareWindow::buildViews()
@@ -277,38 +277,29 @@ bool CompareWindow::rewindTo(std::int32_t tick)
 void CompareWindow::setSpeed(int index)
 {
     if (!run_clock::isSpeed(index)) return;
-    speed_ = index;
+    clock_->setSpeed(index);
     if (speedBox_->currentIndex() != index) speedBox_->setCurrentIndex(index);
     syncClock();
     showStatus();
 }
 
-int CompareWindow::tickInterval() const
-{
-    return run_clock::tickInterval(comparison_->form(0).Timer1.Interval, speed_);
-}
+int CompareWindow::tickInterval() const { return clock_->interval(comparison_->form(0).Timer1.Interval); }
 
 void CompareWindow::syncClock()
 {
-    if (clock_.interval() != tickInterval()) clock_.setInterval(tickInterval());
-    const bool shouldRun = run_clock::runs(comparison_->running(), {.messageBox = messageBoxOpen_});
-    if (shouldRun && !clock_.isActive()) {
-        clock_.start();
-    } else if (!shouldRun && clock_.isActive()) {
-        clock_.stop();
-    }
+    clock_->sync(comparison_->running(), comparison_->form(0).Timer1.Interval);
 }
 
 // The model's one message box, titled with the configuration it came from;
 // the shared clock waits until it is closed, as the main window's does.
 void CompareWindow::showMessageBox(std::size_t index, const std::string& text)
 {
-    messageBoxOpen_ = true;
+    clock_->setMessageBoxOpen(true);
     auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdString(comparison_->label(index)),
                                 QString::fromStdString(text), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this] {
-        messageBoxOpen_ = false;
+        clock_->setMessageBoxOpen(false);
         syncClock();
     });
     box->open();
@@ -392,7 +383,8 @@ void CompareWindow::showStatus()
 {
     const std::string dot = " \u00b7 ";
     const std::string text = "Tick " + std::to_string(comparison_->ticks()) + dot +
-                             run_clock::speedName(speed_) + dot + losses::summary(comparison_->losses());
+                             run_clock::speedName(clock_->speed()) + dot +
+                             losses::summary(comparison_->losses());
     if (text == shownStatus_) return;
     shownStatus_ = text;
     status_->setText(QString::fromStdString(text));

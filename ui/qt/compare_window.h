@@ -33,6 +33,7 @@
 class CompareChart;
 class FormView;
 class MainWindow;
+class TickTimer;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -96,15 +97,13 @@ private:
     QAction* pauseCont_ = nullptr;
     QAction* stepBack_ = nullptr;
     QComboBox* speedBox_ = nullptr;
-    QTimer clock_{this};
+    TickTimer* clock_; // the shared clock, "compareClock"
     // While the clock runs, the table and the status follow at most this
     // often: a class reads figures, not twenty changes a second.
     QTimer figuresRefresh_{this};
     static constexpr int FiguresRefreshMilliseconds = 200;
-    int speed_;
     int zoom_ = 100;
     bool eventRunning_ = false;
-    bool messageBoxOpen_ = false;
     std::int32_t figuresTick_ = -1; // the tick the table stands at; -1 to fill it again
     std::string shownStatus_;
 };

@@ -12,6 +12,7 @@
 #include <QWindow>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -35,6 +36,8 @@ void quitOnceShown(MainWindow& window, QTimer& poll)
         poll.stop();
         std::cout << "shown: " << window.windowTitle().toStdString() << ", " << window.width() << "x"
                   << window.height() << std::endl;
+        if (!window.lastRefusal().isEmpty())
+            std::cout << "refusal box: " << window.lastRefusal().toStdString() << std::endl;
         window.close();
     });
     poll.start(10);
@@ -42,16 +45,22 @@ void quitOnceShown(MainWindow& window, QTimer& poll)
 
 int runWindow(const command_line::Request& request, const char* programPath)
 {
-    // A lesson or file that cannot be read is refused here, before any window opens.
+    // A file given on the command line is how a double click opens it: one
+    // that is refused opens the window with the refusal box, as File > Open
+    // would, so that the user sees why; a terminal hears it as well.
     std::optional<RunScript> script;
+    std::string refusal;
     if (request.runFile || request.lesson) {
-        const RunFileResult read =
-            request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
-        if (!read.script) {
+        RunFileResult read = request.lesson ? loadLesson(*request.lesson) : loadRunFile(*request.runFile);
+        if (read.script) {
+            script = std::move(read.script);
+        } else {
+            refusal = request.runFile
+                          ? displaytext::name(std::filesystem::path(*request.runFile).filename().string()) +
+                                " cannot be opened. " + read.error
+                          : read.error;
             std::cerr << command_line::ProgramName << ": " << read.error << '\n';
-            return 1;
         }
-        script = read.script;
     }
 
     // Past a file-size limit a save fails with a sentence instead of ending the program.
@@ -75,9 +84,16 @@ int runWindow(const command_line::Request& request, const char* programPath)
 
     MainWindow window;
     window.usePreferences(&preferences);
-    if (request.pageUrl) window.setPageAddress(QString::fromStdString(*request.pageUrl));
+    if (request.pageUrl) {
+        if (const QString why = window.setPageAddress(QString::fromStdString(*request.pageUrl));
+            !why.isEmpty()) {
+            std::cerr << command_line::ProgramName << ": " << why.toStdString() << '\n';
+            refusal = refusal.empty() ? why.toStdString() : refusal;
+        }
+    }
     window.show();
     if (script) window.openScript(*script);
+    if (!refusal.empty()) window.refuse(QString::fromStdString(refusal));
     if (request.protocol) window.applyProtocol(*request.protocol);
     if (request.classroom) {
         ClassroomSession::Options options;

@@ -1,52 +1,39 @@
 #include "ui/qt/main_window.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QImage>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
 #include <QStatusBar>
-#include <QSvgGenerator>
 #include <QUrl>
-#include <cmath>
-#include <fstream>
-#include <functional>
-#include <memory>
-#include <sstream>
 
-#include "core/app_version.h"
-#include "history/lessons.h"
-#include "history/run_csv.h"
+#include "frontend/protocol_presets.h"
+#include "frontend/run_clock.h"
+#include "frontend/run_link.h"
+#include "ui/qt/classroom_actions.h"
+#include "ui/qt/compare_window.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/ladder_view.h"
-#include "ui/qt/lessons_dialog.h"
+#include "ui/qt/link_sharing.h"
+#include "ui/qt/menu_actions.h"
+#include "ui/qt/panel_dock.h"
 #include "ui/qt/practice_panel.h"
 #include "ui/qt/run_chart.h"
+#include "ui/qt/run_files.h"
+#include "ui/qt/run_menus.h"
 #include "ui/qt/run_panel.h"
-#include "ui/qt/window_placement.h"
+#include "ui/qt/status_line.h"
+#include "ui/qt/tick_timer.h"
+#include "ui/qt/view_menu.h"
 #include "ui/qt/zoom_style.h"
-
-namespace {
-
-// "&Start", "&Reset", "&Pause", "&Cont": the menu says what the button says.
-QString menuText(const std::string& caption) { return QStringLiteral("&") + QString::fromStdString(caption); }
-
-} // namespace
 
 const QString MainWindow::WindowCaption = QStringLiteral("Quill's Sliding Window Demo");
 
 // ============================================================================
-// Building the window and its menus
+// Building the window and its parts
 // ============================================================================
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
@@ -57,7 +44,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     form_.Form_Load();
     history_.emplace(form_);
     // Before any call of the history: a phone that joins rebuilds the run from its very start.
-    classroom_ = std::make_unique<ClassroomSession>(form_, *history_);
+    classroom_ = std::make_unique<ClassroomActions>(*this, form_, *history_);
 
     // Built as a child of this window from the start, so that the focus it
     // gives Start survives until the window is first shown.
@@ -68,65 +55,62 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     // The client area keeps its size; the window is that plus the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    clock_.setObjectName(QStringLiteral("Timer1"));
-    clock_.setTimerType(Qt::PreciseTimer);
-    connect(&clock_, &QTimer::timeout, this, &MainWindow::runTick);
+    clock_ = new TickTimer(QStringLiteral("Timer1"), run_clock::NormalSpeed, this);
+    connect(clock_, &TickTimer::fired, this, &MainWindow::runTick);
+
+    practice_ = new PracticePanel(this);
+    connect(practice_, &PracticePanel::clockHoldChanged, this, &MainWindow::syncClock);
+    connect(practice_, &PracticePanel::eventMarked, this, [this](std::int32_t tick, int packet) {
+        clientArea_->setMarkedPacket(packet);
+        RunPanel* panel = panel_->built();
+        if (tick >= 0 && panel != nullptr && panel->showsCurrentRun()) panel->chart()->setCursorTick(tick);
+    });
+
+    panel_ = std::make_unique<PanelDock>(*this, *clientArea_, preferences_, *history_, panelKeys_,
+                                         [this](int tick) { rewindTo(tick); });
+    view_ = std::make_unique<ViewMenu>(*this, *clientArea_, preferences_, *panel_);
+    files_ = std::make_unique<RunFiles>(*this, *panel_, preferences_);
+    sharing_ = std::make_unique<LinkSharing>(
+        *this, preferences_, [this] { return runlink::linkParts(*history_, clock_->speed()); },
+        [this](const QString& sentence) { files_->refuse(sentence); });
+    menus_ = std::make_unique<RunMenus>(*this);
+    ClassroomSession* session = classroom_->session();
+    connect(session, &ClassroomSession::clockHoldChanged, this, &MainWindow::syncClock);
+    connect(session, &ClassroomSession::continueRequested, this, [this] {
+        if (!form_.Timer1.Enabled) runEvent(UserEvent{EventKind::PauseCont, 0, 0});
+    });
 
     setAcceptDrops(true);
     buildMenus();
-    buildStatusBar();
+    status_ = std::make_unique<StatusLine>(*statusBar());
     showModel();
 }
 
 MainWindow::~MainWindow()
 {
-    if (panel_ != nullptr && panel_->isVisible()) rememberPanelPlace();
     // The model must not call back into a window that is going away.
     form_.showMessageBox = nullptr;
-    // The panel reads the history's runs, which go before the child widgets would.
-    const std::unique_ptr<RunPanel> panel(panel_);
-    panel_ = nullptr;
-}
-
-QAction* MainWindow::addMenuAction(QMenu* menu, const QString& name, const QString& text,
-                                   const QKeySequence& keys)
-{
-    QAction* action = menu->addAction(text);
-    action->setObjectName(name);
-    action->setShortcut(keys);
-    return action;
 }
 
 void MainWindow::buildMenus()
 {
-    buildFileMenu();
-    buildRunMenu();
-    buildOptionsMenu();
-    buildNetworkMenu();
-    buildClassroomActions(menuBar()->findChild<QMenu*>(QStringLiteral("runMenu")),
-                          menuBar()->findChild<QMenu*>(QStringLiteral("fileMenu")));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    files_->buildMenu(file, panelKeys_);
+    menus_->buildRun(menuBar(), practice_, panelKeys_);
+    classroom_->buildActions(menuBar()->actions().constLast()->menu(), file);
+    menus_->buildOptions(menuBar());
+    menus_->buildNetwork(menuBar());
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
-    panelAction_ = addMenuAction(view, QStringLiteral("actionPanel"), tr("&Chart and Log"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_L));
-    panelAction_->setCheckable(true);
-    connect(panelAction_, &QAction::toggled, this, &MainWindow::showPanel);
-    buildViewMenu(view);
+    panel_->buildAction(view);
+    view_->build(view, panelKeys_);
     QAction* ladder =
         addMenuAction(view, QStringLiteral("actionLadder"), tr("&Time-Sequence Diagram"), QKeySequence());
     ladder->setCheckable(true);
     connect(ladder, &QAction::toggled, this,
             [this, ladder](bool shown) { showLadderView(*this, ladder, shown); });
-    buildShareActions(view);
-
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    connect(addMenuAction(help, QStringLiteral("actionLessons"), tr("&Lessons..."), QKeySequence()),
-            &QAction::triggered, this, &MainWindow::showLessons);
-    connect(
-        addMenuAction(help, QStringLiteral("actionKeys"), tr("&Keys and Mouse"), QKeySequence(Qt::Key_F1)),
-        &QAction::triggered, this, &MainWindow::showKeys);
-    connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("&About"), QKeySequence()),
-            &QAction::triggered, this, &MainWindow::showAbout);
+    sharing_->buildActions(view);
+    buildHelpMenu();
 
     // Every menu of the bar, the submenus too, as wide as its texts at any zoom.
     auto* style = new MenuStyle;
@@ -135,115 +119,19 @@ void MainWindow::buildMenus()
         menu->setStyle(style);
 }
 
-void MainWindow::buildFileMenu()
+void MainWindow::buildHelpMenu()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("fileMenu"));
-    connect(addMenuAction(file, QStringLiteral("actionOpenRun"), tr("&Open Run..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &MainWindow::askAndOpen);
-    connect(addMenuAction(file, QStringLiteral("actionSaveRun"), tr("&Save Run As..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, &MainWindow::askAndSave);
-    file->addSeparator();
-    connect(addMenuAction(file, QStringLiteral("actionExportPng"), tr("Export Chart as &PNG..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_E)),
-            &QAction::triggered, this, [this] {
-                askAndExport(tr("Export Chart as PNG"), tr("PNG images (*.png)"), QStringLiteral("png"),
-                             &MainWindow::exportChartPng);
-            });
-    connect(addMenuAction(file, QStringLiteral("actionExportSvg"), tr("Export Chart as S&VG..."),
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)),
-            &QAction::triggered, this, [this] {
-                askAndExport(tr("Export Chart as SVG"), tr("SVG drawings (*.svg)"), QStringLiteral("svg"),
-                             &MainWindow::exportChartSvg);
-            });
-    connect(addMenuAction(file, QStringLiteral("actionExportCsv"), tr("Export Run as &CSV..."),
-                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)),
-            &QAction::triggered, this, [this] {
-                askAndExport(tr("Export Run as CSV"), tr("CSV files (*.csv)"), QStringLiteral("csv"),
-                             &MainWindow::exportRunCsv);
-            });
-    panelKeys_ += file->actions();
-    file->addSeparator();
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    connect(addMenuAction(help, QStringLiteral("actionLessons"), tr("&Lessons..."), QKeySequence()),
+            &QAction::triggered, this, [this] { files_->showLessons(); });
     connect(
-        addMenuAction(file, QStringLiteral("actionQuit"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
-        &QAction::triggered, this, &QWidget::close);
+        addMenuAction(help, QStringLiteral("actionKeys"), tr("&Keys and Mouse"), QKeySequence(Qt::Key_F1)),
+        &QAction::triggered, this, &MainWindow::showKeys);
+    connect(addMenuAction(help, QStringLiteral("actionAbout"), tr("&About"), QKeySequence()),
+            &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-// Keys as a debugger has them: F5 starts, F6 pauses; the arrows with Ctrl
-// step forwards and back; Ctrl+1 to Ctrl+5 pick the speed.
-void MainWindow::buildRunMenu()
-{
-    QMenu* run = menuBar()->addMenu(tr("&Run"));
-    run->setObjectName(QStringLiteral("runMenu"));
-    startReset_ = addMenuAction(run, QStringLiteral("actionStartReset"), menuText(form_.cmdReset.Caption),
-                                QKeySequence(Qt::Key_F5));
-    connect(startReset_, &QAction::triggered, this, [this] {
-        runEvent(UserEvent{EventKind::StartReset, 0, 0});
-    });
-    pauseCont_ = addMenuAction(run, QStringLiteral("actionPauseCont"), menuText(form_.cmdPause.Caption),
-                               QKeySequence(Qt::Key_F6));
-    connect(pauseCont_, &QAction::triggered, this, [this] {
-        runEvent(UserEvent{EventKind::PauseCont, 0, 0});
-    });
-    run->addSeparator();
-    connect(addMenuAction(run, QStringLiteral("actionStep"), tr("S&tep One Tick"),
-                          QKeySequence(Qt::CTRL | Qt::Key_Right)),
-            &QAction::triggered, this, &MainWindow::step);
-    stepBack_ = addMenuAction(run, QStringLiteral("actionStepBack"), tr("Step &Back One Tick"),
-                              QKeySequence(Qt::CTRL | Qt::Key_Left));
-    connect(stepBack_, &QAction::triggered, this, &MainWindow::stepBack);
-    connect(addMenuAction(run, QStringLiteral("actionCompare"), tr("&Compare\u2026"), QKeySequence()),
-            &QAction::triggered, this, &MainWindow::askCompare);
-    practice_ = new PracticePanel(this);
-    QAction* practice = addMenuAction(run, QStringLiteral("actionPractice"), tr("&Practice"), QKeySequence());
-    practice->setCheckable(true);
-    connect(practice, &QAction::toggled, practice_, &PracticePanel::setOn);
-    connect(practice_, &PracticePanel::clockHoldChanged, this, &MainWindow::syncClock);
-    connect(practice_, &PracticePanel::eventMarked, this, [this](std::int32_t tick, int packet) {
-        clientArea_->setMarkedPacket(packet);
-        if (tick >= 0 && panel_ != nullptr && panel_->showsCurrentRun()) panel_->chart()->setCursorTick(tick);
-    });
-    run->addSeparator();
-
-    QMenu* speed = run->addMenu(tr("Spee&d"));
-    speedGroup_ = new QActionGroup(this);
-    for (int i = 0; i < static_cast<int>(run_clock::Speeds.size()); ++i) {
-        QAction* action = addMenuAction(
-            speed, QStringLiteral("actionSpeed_%1").arg(i), QString::fromStdString(run_clock::speedName(i)),
-            QKeySequence(QKeyCombination(Qt::ControlModifier, static_cast<Qt::Key>(Qt::Key_1 + i))));
-        action->setCheckable(true);
-        action->setChecked(i == speed_);
-        speedGroup_->addAction(action);
-        connect(action, &QAction::triggered, this, [this, i] { setSpeed(i); });
-    }
-
-    panelKeys_ += run->actions();
-    panelKeys_ += speed->actions();
-}
-
-RunPanel* MainWindow::runPanel()
-{
-    if (panel_ != nullptr) return panel_;
-    panel_ = new RunPanel(history_->trace(), this);
-    connect(panel_, &RunPanel::rewindRequested, this, [this](int tick) { rewindTo(tick); });
-    connect(panel_, &RunPanel::shownChanged, panelAction_, &QAction::setChecked);
-    connect(panel_, &RunPanel::shownChanged, this, [this](bool shown) {
-        if (shown) {
-            placePanel();
-        } else {
-            rememberPanelPlace();
-        }
-    });
-    // The export and run keys work in the panel's window too, and Ctrl+L closes it from within.
-    panel_->addActions(panelKeys_);
-    panel_->addAction(panelAction_);
-    panel_->showRuns(*history_);
-    panel_->follow();
-    window_placement::chartTextsFollowFont(*panel_);
-    return panel_;
-}
+RunPanel* MainWindow::runPanel() { return panel_->panel(); }
 
 // ============================================================================
 // Running events and the clock
@@ -258,7 +146,7 @@ void MainWindow::runEvent(const UserEvent& event)
     clientArea_->noteEvent(event);
     history_->apply(form_, event);
     if (event.kind == EventKind::Tick) {
-        practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
+        practice_->afterTick(form_, *history_);
     } else {
         practice_->userActed();
     }
@@ -271,24 +159,17 @@ void MainWindow::runTick()
     if (eventRunning_) return;
     eventRunning_ = true;
     history_->tick(form_);
-    practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
+    practice_->afterTick(form_, *history_);
     eventRunning_ = false;
     showModel();
 }
 
-int MainWindow::tickInterval() const { return run_clock::tickInterval(form_.Timer1.Interval, speed_); }
+int MainWindow::tickInterval() const { return clock_->interval(form_.Timer1.Interval); }
 
 void MainWindow::syncClock()
 {
-    if (clock_.interval() != tickInterval()) clock_.setInterval(tickInterval());
-    const bool shouldRun = run_clock::runs(form_.Timer1.Enabled, {.messageBox = messageBoxOpen_,
-                                                                  .practice = practice_->holdsClock(),
-                                                                  .classroom = classroom_->holdsClock()});
-    if (shouldRun && !clock_.isActive()) {
-        clock_.start();
-    } else if (!shouldRun && clock_.isActive()) {
-        clock_.stop();
-    }
+    clock_->sync(form_.Timer1.Enabled, form_.Timer1.Interval,
+                 {.practice = practice_->holdsClock(), .classroom = classroom_->session()->holdsClock()});
 }
 
 // ============================================================================
@@ -300,7 +181,7 @@ void MainWindow::step()
     if (eventRunning_) return;
     eventRunning_ = true;
     history_->step(form_);
-    practice_->afterTick(form_, history_->ticks(), history_->ticksToNextScripted());
+    practice_->afterTick(form_, *history_);
     eventRunning_ = false;
     showModel();
 }
@@ -317,7 +198,7 @@ bool MainWindow::rewindTo(std::int32_t tick)
     const bool rewound = history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
     practice_->userActed();
     eventRunning_ = false;
-    if (rewound && panel_ != nullptr) panel_->rewound();
+    if (rewound && panel_->built() != nullptr) panel_->built()->rewound();
     showModel();
     return rewound;
 }
@@ -325,10 +206,12 @@ bool MainWindow::rewindTo(std::int32_t tick)
 void MainWindow::setSpeed(int index)
 {
     if (!run_clock::isSpeed(index)) return;
-    speed_ = index;
-    speedGroup_->actions().at(index)->setChecked(true);
+    clock_->setSpeed(index);
+    menus_->showSpeed(index);
     syncClock();
 }
+
+int MainWindow::speed() const { return clock_->speed(); }
 
 // ============================================================================
 // Showing the model
@@ -338,9 +221,9 @@ void MainWindow::showModel()
 {
     showRunChanges();
     clientArea_->showModel();
-    showMenus();
-    showStatus();
-    if (panel_ != nullptr) panel_->follow();
+    menus_->show(form_, *history_);
+    status_->show(form_, *history_, clock_->speedFactor());
+    if (RunPanel* panel = panel_->built()) panel->follow();
     syncClock();
 }
 
@@ -349,26 +232,162 @@ void MainWindow::showRunChanges()
 {
     if (shownRunsVersion_ == history_->runsVersion()) return;
     shownRunsVersion_ = history_->runsVersion();
-    if (panel_ != nullptr) panel_->showRuns(*history_);
+    if (RunPanel* panel = panel_->built()) panel->showRuns(*history_);
     const std::string& title = history_->title();
     setWindowTitle(title.empty()
                        ? WindowCaption
                        : WindowCaption + QStringLiteral(" \u2014 ") + QString::fromStdString(title));
 }
 
-void MainWindow::showMenus()
+// ============================================================================
+// Runs, files and lessons
+// ============================================================================
+
+bool MainWindow::applyProtocol(const std::string& name)
 {
-    if (shownStartCaption_ != form_.cmdReset.Caption) {
-        startReset_->setText(menuText(form_.cmdReset.Caption));
-        shownStartCaption_ = form_.cmdReset.Caption;
-    }
-    if (shownPauseCaption_ != form_.cmdPause.Caption) {
-        pauseCont_->setText(menuText(form_.cmdPause.Caption));
-        shownPauseCaption_ = form_.cmdPause.Caption;
-    }
-    showOptionsMenu();
-    const bool canStepBack = history_->ticks() > 0;
-    if (stepBack_->isEnabled() != canStepBack) stepBack_->setEnabled(canStepBack);
-    const bool anyLosses = history_->losses().any();
-    if (noLosses_->isEnabled() != anyLosses) noLosses_->setEnabled(anyLosses);
+    const presets::ProtocolPreset* preset = presets::findPreset(name);
+    if (preset == nullptr) return false;
+    // Computed once: each click changes what the next would have to be.
+    for (const UserEvent& event : presets::presetEvents(form_, *preset))
+        runEvent(event);
+    return true;
 }
+
+void MainWindow::openScript(const RunScript& script)
+{
+    if (eventRunning_) return;
+    if (!script.alongside.empty()) {
+        openComparison(script);
+        // Over the comparison it belongs to rather than behind it.
+        files_->showNote(script, compare_ != nullptr ? static_cast<QWidget*>(compare_) : this);
+        return;
+    }
+    eventRunning_ = true;
+    history_->open(form_, script);
+    practice_->session().setLesson(script.questions);
+    practice_->userActed();
+    eventRunning_ = false;
+    if (RunPanel* panel = panel_->built()) panel->rewound();
+    showModel();
+    files_->showNote(script, this);
+}
+
+bool MainWindow::openRunFile(const QString& path) { return files_->openRunFile(path); }
+bool MainWindow::openLesson(const QString& name) { return files_->openLesson(name); }
+bool MainWindow::saveRun(const QString& path) { return files_->saveRun(path); }
+bool MainWindow::saveScript(const QString& path, const RunHistory::SavedRun& saved)
+{
+    return files_->saveScript(path, saved);
+}
+void MainWindow::askAndSaveScript(const RunHistory::SavedRun& saved, std::int32_t ticks, QWidget* over)
+{
+    files_->askAndSaveScript(saved, ticks, over);
+}
+const QString& MainWindow::lastRefusal() const { return files_->lastRefusal(); }
+bool MainWindow::exportChartPng(const QString& path) { return files_->exportChartPng(path); }
+bool MainWindow::exportChartSvg(const QString& path) { return files_->exportChartSvg(path); }
+void MainWindow::refuse(const QString& sentence) { files_->refuse(sentence); }
+
+bool MainWindow::startClassroom(const ClassroomSession::Options& options)
+{
+    QString error;
+    if (classroom_->start(options, &error)) return true;
+    files_->keepRefusal(error);
+    return false;
+}
+ClassroomSession* MainWindow::classroom() const { return classroom_->session(); }
+ClassroomPanel* MainWindow::classroomPanel() const { return classroom_->panel(); }
+bool MainWindow::exportClassAnswers(const QString& path)
+{
+    QString error;
+    if (classroom_->exportAnswers(path, &error)) return true;
+    files_->keepRefusal(error);
+    return false;
+}
+bool MainWindow::exportRunCsv(const QString& path) { return files_->exportRunCsv(path); }
+bool MainWindow::exportRunCapture(const QString& path, capture::Point at)
+{
+    return files_->exportRunCapture(path, at);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    openRunFile(urls.front().toLocalFile());
+}
+
+// ============================================================================
+// The network and comparisons
+// ============================================================================
+
+void MainWindow::setLosses(const LossSettings& losses)
+{
+    history_->setLosses(losses);
+    showModel();
+}
+
+void MainWindow::openComparison(const std::vector<Comparison::Configuration>& configurations)
+{
+    showComparison(std::make_unique<Comparison>(configurations, history_->losses()));
+}
+
+void MainWindow::openComparison(const RunScript& script)
+{
+    showComparison(std::make_unique<Comparison>(script));
+}
+
+void MainWindow::showComparison(std::unique_ptr<Comparison> comparison)
+{
+    // One comparison at a time: two shared clocks would only confuse a class.
+    if (compare_ != nullptr) {
+        compare_->close();
+        delete compare_;
+    }
+    compare_ = new CompareWindow(std::move(comparison), *this);
+    compare_->show();
+    compare_->raise();
+    compare_->activateWindow();
+}
+
+CompareWindow* MainWindow::compareWindow() const { return compare_; }
+
+// ============================================================================
+// View options, preferences and sharing
+// ============================================================================
+
+void MainWindow::setZoom(int percent) { view_->setZoom(percent); }
+int MainWindow::zoom() const { return view_->zoom(); }
+void MainWindow::zoomIn() { view_->zoomIn(); }
+void MainWindow::zoomOut() { view_->zoomOut(); }
+int MainWindow::largestZoomThatFits(int wanted) const { return view_->largestZoomThatFits(wanted); }
+void MainWindow::setFullScreenView(bool on) { view_->setFullScreen(on); }
+void MainWindow::setSafeColours(bool on) { view_->setSafeColours(on); }
+void MainWindow::setStateMarks(bool on) { view_->setStateMarks(on); }
+LegendDialog* MainWindow::legend() { return view_->legend(); }
+
+void MainWindow::usePreferences(QSettings* settings)
+{
+    // Taken up before anything is written back, so that applying one does
+    // not overwrite the next.
+    preferences_.use(nullptr);
+    if (settings != nullptr) view_->takeUp(*settings);
+    preferences_.use(settings);
+    sharing_->takeUpPageAddress();
+}
+
+QString MainWindow::lastFolder() const { return preferences_.lastFolder(); }
+void MainWindow::rememberFolder(const QString& filePath) { preferences_.rememberFolder(filePath); }
+
+QString MainWindow::setPageAddress(const QString& address) { return sharing_->setPageAddress(address); }
+const QString& MainWindow::pageAddress() const { return sharing_->pageAddress(); }
+QString MainWindow::linkToRun(QString* refusal) const { return sharing_->linkToRun(refusal); }
+void MainWindow::showLinkQr() { sharing_->showLinkQr(); }
+QrDialog* MainWindow::qrDialog() const { return sharing_->qrDialog(); }

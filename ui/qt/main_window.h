@@ -1,15 +1,24 @@
 // The main window: the demonstration's client area under a menu bar.
 //
-// It owns the model and everything that drives it. Every user action and
-// every tick goes through one place, runEvent, which hands it to the run
-// history (so the run is recorded completely) and then shows the outcome: the
-// client area, the menus that follow the buttons, and the run panel while it
-// is open. The window itself decides nothing about the simulation.
-//
-// The menus add what the buttons of the client area do not: a single step, a
-// step back, the speed of the clock, the options the window has no place for,
-// the chart and log panel, exports and help. None of them changes what a tick does; the speed changes only
-// the real time between ticks.
+// It owns the model and its record and is their one road: every user action
+// and every tick goes through runEvent (or a step, a rewind, an opened run),
+// which hands it to the run history, so the run is recorded completely, and
+// then shows the outcome. The window itself decides nothing about the
+// simulation. It wires a few objects that each own their part of the
+// window's state:
+//   TickTimer   the clock and its speed (tick_timer.h)
+//   RunMenus    the Run, Options and Network menus (run_menus.h)
+//   ViewMenu    zoom, full screen, palette, marks, the legend (view_menu.h)
+//   PanelDock   the chart and log panel and its place (panel_dock.h)
+//   RunFiles    exports, run files and lessons (run_files.h)
+//   LinkSharing the link to the run and its QR code (link_sharing.h)
+//   StatusLine  the line under the client area (status_line.h)
+//   Preferences what is remembered between sessions (preferences.h)
+//   ClassroomActions  a classroom session, its panel and the class's answers
+//               (classroom_actions.h)
+// The model's modal message box, the keys list and About are in
+// main_window_dialogs.cpp. The public surface below is what tests, the
+// program and the Compare window use; it forwards to those objects.
 //
 // Object names, for tests: the clock is "Timer1"; the client area
 // "clientArea"; menu actions are "actionStartReset", "actionPauseCont",
@@ -17,41 +26,16 @@
 // "actionInOrderReceiver", "actionPanel", "actionCompare", "actionLosses",
 // "actionNoLosses",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
-// "actionExportCsv", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
+// "actionExportCsv", "actionExportPcap", "actionExportClassAnswers", "actionQuit",
+// "actionClassroom", "actionLessons", "actionKeys", "actionAbout";
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
 // "actionFullScreen", "actionSafeColours", "actionStateMarks", "actionLegend".
-//
-// The view options (zoom, palette, marks) and the remembered preferences live
-// in main_window_view.cpp; full screen, with the panel beside the client area
-// when it is open, in main_window_full_screen.cpp. The zoom reaches every text
-// of the program: the client area draws itself anew, and the menus, dialogs,
-// tooltips and the panel follow the application's fonts (zoomed_fonts.h).
-//
-// Run files (File -> Open Run..., Save Run As..., or a file dropped on the
-// window) and lessons (Help -> Lessons) open as a new run paused at its
-// start; the recorded actions play as the clock runs. A file that cannot be
-// read is refused with one sentence, and the run on screen stays as it was.
-//
-// Where each part lives:
-//   main_window.cpp          building the window and its menus; running events
-//                            and the clock; stepping, rewinding and the speed;
-//                            showing the model
-//   main_window_files.cpp    exports, run files and lessons
-//   main_window_dialogs.cpp  the modal message box, keys and mouse, About
-//   main_window_view.cpp     view options and remembered preferences
-//   main_window_full_screen.cpp  full screen, sharing it with the panel
-//   main_window_network.cpp  the losses the network deals, and comparisons
-//   main_window_classroom.cpp  Run > Classroom Session... and the class's answers
 #pragma once
 
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
-#include <QRect>
 #include <QString>
-#include <QTimer>
-#include <QVariant>
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -61,25 +45,31 @@
 #include "core/events.h"
 #include "core/form.h"
 #include "frontend/comparison.h"
-#include "frontend/run_clock.h"
+#include "frontend/packet_capture.h"
 #include "history/losses.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
 #include "ui/qt/classroom_session.h"
-#include "ui/qt/zoomed_fonts.h"
+#include "ui/qt/preferences.h"
 
+class ClassroomActions;
 class ClassroomPanel;
 class CompareWindow;
 class FormView;
-class QAction;
-class QLabel;
-class QActionGroup;
 class LegendDialog;
+class LinkSharing;
+class PanelDock;
 class PracticePanel;
+class QAction;
 class QMenu;
 class QSettings;
 class QrDialog;
+class RunFiles;
+class RunMenus;
 class RunPanel;
+class StatusLine;
+class TickTimer;
+class ViewMenu;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -121,7 +111,7 @@ public:
 
     // Index into run_clock::Speeds.
     void setSpeed(int index);
-    int speed() const { return speed_; }
+    int speed() const;
     // The clock's interval at the current speed, in milliseconds.
     int tickInterval() const;
 
@@ -132,7 +122,8 @@ public:
     // Sets the protocol preset of that name ("go-back-n") through the user's
     // own clicks and slider moves; false for a name no preset has.
     bool applyProtocol(const std::string& name);
-    // A run file with configurations alongside opens in the Compare window.
+    // Opens a run paused at its start; a run file with configurations
+    // alongside opens in the Compare window.
     void openScript(const RunScript& script);
     bool saveRun(const QString& path);
     // Writes `saved` (a run, or a comparison's) to `path`, or refuses with
@@ -150,10 +141,9 @@ public:
     void openComparison(const std::vector<Comparison::Configuration>& configurations);
     void openComparison(const RunScript& script);
     CompareWindow* compareWindow() const;
-    const QString& lastRefusal() const { return lastRefusal_; }
+    const QString& lastRefusal() const;
 
     // View options: only how the model is drawn, never what it does.
-    static constexpr std::array<int, 7> ZoomSteps = {100, 125, 150, 175, 200, 250, 300};
     void setZoom(int percent);
     int zoom() const;
     void zoomIn();
@@ -178,26 +168,35 @@ public:
     QString lastFolder() const;
     void rememberFolder(const QString& filePath);
 
-    // Sharing (main_window_share.cpp): the published page's address, the
-    // link to the run on screen (empty, with the refusal, when it cannot
-    // travel) and its QR code.
-    void setPageAddress(const QString& address);
-    const QString& pageAddress() const { return pageAddress_; }
+    // Sharing: the published page's address, the link to the run on screen
+    // (empty, with the refusal, when it cannot travel) and its QR code.
+    // Sets where the page is published (an http, https or file address; ""
+    // forgets it). Returns the sentence refusing any other, which is not kept.
+    QString setPageAddress(const QString& address);
+    const QString& pageAddress() const;
     QString linkToRun(QString* refusal = nullptr) const;
     void showLinkQr();
-    QrDialog* qrDialog() const { return qrDialog_; }
-
-    // Run > Classroom Session... (main_window_classroom.cpp): the session
-    // hears the run from the start; starting it opens its panel. False, with
-    // the reason in lastRefusal(), when it cannot listen or find the page.
-    bool startClassroom(const ClassroomSession::Options& options = {});
-    ClassroomSession* classroom() const { return classroom_.get(); }
-    ClassroomPanel* classroomPanel() const { return classroomPanel_; }
-    bool exportClassAnswers(const QString& path);
+    QrDialog* qrDialog() const;
 
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
+    // The run the panel shows (the current one without the panel) as a packet
+    // capture listening at `at`.
+    bool exportRunCapture(const QString& path, capture::Point at);
+
+    // The refusal box (named "refusal"), its sentence as plain text; the run
+    // on screen is untouched.
+    void refuse(const QString& sentence);
+
+    // Run > Classroom Session...: starting it opens its panel. False, with
+    // the reason in lastRefusal() (and no box), when it cannot listen or find
+    // the page.
+    bool startClassroom(const ClassroomSession::Options& options = {});
+    ClassroomSession* classroom() const;
+    ClassroomPanel* classroomPanel() const;
+    // File > Export Class Answers: every question with its counts, no personal data.
+    bool exportClassAnswers(const QString& path);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -205,87 +204,33 @@ protected:
 
 private:
     void buildMenus();
-    void buildFileMenu();
-    void askAndOpen();
-    void askAndSave();
-    void showLessons();
-    void refuse(const QString& sentence);
+    void buildHelpMenu();
     void showRunChanges();
-    void buildRunMenu();
-    void buildOptionsMenu();
-    void showOptionsMenu();
-    void buildNetworkMenu();
-    void askLosses();
-    void askCompare();
     void showComparison(std::unique_ptr<Comparison> comparison);
-    void showNote(const RunScript& script);
-    void buildStatusBar();
-    void buildClassroomActions(QMenu* run, QMenu* file);
-    void showStatus();
-    void buildViewMenu(QMenu* view);
-    void buildShareActions(QMenu* view);
-    void showShareAction();
-    void takeUpPageAddress();
-    void placePanel();
-    void rememberPanelPlace();
-    void showPanel(bool shown);
-    void dockPanel();
-    void undockPanel();
-    void remember(const char* key, const QVariant& value);
-    QAction* addMenuAction(QMenu* menu, const QString& name, const QString& text, const QKeySequence& keys);
-
     void runTick();
     void syncClock();
-    void showMenus();
-    void askAndExport(const QString& title, const QString& filter, const QString& suffix,
-                      bool (MainWindow::*write)(const QString&));
     void showMessageBox(const std::string& text);
     void showKeys();
     void showAbout();
 
     Form1 form_;
     std::optional<RunHistory> history_;
+    Preferences preferences_;
     FormView* clientArea_ = nullptr;
-    RunPanel* panel_ = nullptr;
     PracticePanel* practice_ = nullptr;
-    QTimer clock_{this};
-    int speed_ = run_clock::NormalSpeed;
-    bool eventRunning_ = false;
-    bool messageBoxOpen_ = false;
-
-    QAction* startReset_ = nullptr;
-    QAction* pauseCont_ = nullptr;
-    QAction* stepBack_ = nullptr;
-    QAction* panelAction_ = nullptr;
-    QAction* inOrderReceiver_ = nullptr;    // checked while the model's box is ticked
-    QAction* goBackN_ = nullptr;            // likewise for the go-back-N sender
-    std::vector<QAction*> protocolActions_; // one per preset, checked while it is in force
-    QLabel* status_ = nullptr;
-    std::string shownStatus_;
-    QLabel* statusLosses_ = nullptr; // the losses dealt, beside the status line
-    std::string shownLosses_;
+    TickTimer* clock_ = nullptr;
     // Actions whose keys also work in the panel's window.
     QList<QAction*> panelKeys_;
-    QActionGroup* speedGroup_ = nullptr;
-    QAction* fullScreenAction_ = nullptr;
-    QAction* safeColoursAction_ = nullptr;
-    QAction* stateMarksAction_ = nullptr;
-    LegendDialog* legend_ = nullptr;
-    QSettings* settings_ = nullptr;
-    bool panelPlaced_ = false;
-    QRect undockedPanel_; // the panel's place as a window while it is docked in full screen
-    ZoomedFonts fonts_;
-    std::string shownStartCaption_;
-    std::string shownPauseCaption_;
-    std::uint64_t shownRunsVersion_ = 0;
-    QString lastRefusal_;
-    QString pageAddress_;
-    QAction* qrAction_ = nullptr;
-    QrDialog* qrDialog_ = nullptr;
-    QAction* noLosses_ = nullptr;
+    // After the history, so that the panel goes before the runs it reads.
+    std::unique_ptr<PanelDock> panel_;
+    std::unique_ptr<ViewMenu> view_;
+    std::unique_ptr<RunFiles> files_;
+    std::unique_ptr<LinkSharing> sharing_;
+    std::unique_ptr<RunMenus> menus_;
+    std::unique_ptr<StatusLine> status_;
     QPointer<CompareWindow> compare_;
-    ClassroomPanel* classroomPanel_ = nullptr;
-    QAction* exportClassAnswers_ = nullptr;
+    bool eventRunning_ = false;
+    std::uint64_t shownRunsVersion_ = 0;
     // Last, so that it goes first: it stops hearing the history before the history goes.
-    std::unique_ptr<ClassroomSession> classroom_;
+    std::unique_ptr<ClassroomActions> classroom_;
 };

@@ -3,37 +3,16 @@
 #include "ui/qt/main_window.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QImage>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QPainter>
-#include <QSvgGenerator>
-#include <QUrl>
-#include <cmath>
-#include <fstream>
 #include <functional>
-#include <memory>
-#include <sstream>
 
 #include "core/app_version.h"
-#include "history/lessons.h"
-#include "history/run_csv.h"
 #include "ui/qt/control_texts.h"
 #include "ui/qt/form_view.h"
-#include "ui/qt/lessons_dialog.h"
-#include "ui/qt/run_panel.h"
 #include "ui/qt/text_dialog.h"
-#include "ui/qt/window_placement.h"
+#include "ui/qt/tick_timer.h"
 
 // ============================================================================
 // The modal message box and help
@@ -44,13 +23,13 @@
 // it runs again after OK if Timer1 is still on.
 void MainWindow::showMessageBox(const std::string& text)
 {
-    messageBoxOpen_ = true;
+    clock_->setMessageBoxOpen(true);
     syncClock();
     clientArea_->showModel(); // behind the box, the window shows how far the model got
     QMessageBox box(QMessageBox::NoIcon, WindowCaption, QString::fromStdString(text), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
-    messageBoxOpen_ = false;
+    clock_->setMessageBoxOpen(false);
     syncClock();
 }
 

@@ -87,10 +87,10 @@ void PracticePanel::setOn(bool on)
     showSession();
 }
 
-void PracticePanel::afterTick(const Form1& form, std::int32_t tick, std::int32_t foreseeable)
+void PracticePanel::afterTick(const Form1& form, const RunHistory& history)
 {
     if (!session_.on()) return;
-    session_.afterTick(form, tick, static_cast<double>(clock_.elapsed()), foreseeable);
+    session_.afterTick(form, history, static_cast<double>(clock_.elapsed()));
     showSession();
 }
 

@@ -35,9 +35,9 @@ public:
     bool holdsClock() const { return session_.holdsClock(); }
     practice::Session& session() { return session_; }
 
-    // After every tick of the run, with the run's tick count and how far it
-    // goes on by itself (RunHistory::ticksToNextScripted).
-    void afterTick(const Form1& form, std::int32_t tick, std::int32_t foreseeable);
+    // After every tick of the run, with the run's history: its tick count, how
+    // far it goes on by itself and the losses its network deals.
+    void afterTick(const Form1& form, const RunHistory& history);
     // After every user action but a tick, and after a rewind.
     void userActed();
 

@@ -1,10 +1,11 @@
 // sliding-window-run: plays a run file or a lesson without a window and
-// writes its per-tick CSV and its chart, for homework sheets and slides.
+// writes its per-tick CSV, its chart, its diagram and its packet capture,
+// for homework sheets, slides and the protocol analyser.
 //
 //   sliding-window-run FILE|--lesson NAME|--link LINK|--protocol NAME|--compare LIST [--ticks N]
 //                      [--csv OUT] [--svg OUT] [--png OUT] [--ladder-svg OUT] [--ladder-png OUT]
-//                      [--from T] [--to T] [--loss P] [--ack-loss P] [--seed N] [--lose PLAN]
-//                      [--save OUT]
+//                      [--pcap OUT] [--capture-at sender|receiver] [--from T] [--to T]
+//                      [--loss P] [--ack-loss P] [--seed N] [--lose PLAN] [--save OUT]
 //
 // The run plays exactly as in the window: the recorded actions happen at
 // their ticks; past the end of the recording the run goes on live with no
@@ -37,6 +38,7 @@
 #include "frontend/run_link.h"
 #include "frontend/run_player.h"
 #include "history/display_text.h"
+#include "history/export_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "history/run_file.h"
@@ -72,6 +74,7 @@ std::string writeChart(const std::string& path, const RunTrace& trace, bool svg)
         if (!painter.begin(&generator)) return "the drawing could not begin";
         chart.renderTo(painter, target, ChartSize);
         if (!painter.end()) return "the drawing could not be finished";
+        return writeBytes(path, QByteArray::fromStdString(exporttext::xmlSafe(drawing.data().toStdString())));
     } else {
         QImage image(ChartSize, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
@@ -99,14 +102,28 @@ void sayWhatIsShown(const RunHistory& history, std::int32_t played, std::int32_t
     if (first > 0)
         std::cerr << ProgramName << ": the run was too long to keep whole within the memory budget: the CSV "
                   << "and the chart start at its tick " << first << " (tick " << runStart + first
-                  << " of the recording).\n";
+                  << " of the recording); the run's figures still count from its start.\n";
+}
+
+// The diagram's ticks, checked before anything is written; false when they are refused.
+bool checkDiagram(const Request& request, const RunTrace& trace, DiagramTicks& ticks)
+{
+    if (!request.ladderSvg && !request.ladderPng) return true;
+    ticks = diagramTicks(request, trace.firstTick(), trace.ticks());
+    if (!ticks.refusal.empty()) {
+        std::cerr << ProgramName << ": " << ticks.refusal << ".\n";
+        return false;
+    }
+    if (!ticks.notice.empty()) std::cerr << ProgramName << ": " << ticks.notice << ".\n";
+    return true;
 }
 
 // The diagram of ticks from .. to, at 100 %: the SVG by the shared writer, the PNG drawn by Qt.
-std::string writeLadder(const std::string& path, const RunHistory& history, const Request& request, bool svg)
+std::string writeLadder(const std::string& path, const RunHistory& history, const DiagramTicks& ticks,
+                        bool svg)
 {
-    const ladder::Description diagram = ladder::describe(history.ladder(), history.trace(),
-                                                         request.from.value_or(0), request.to.value_or(-1));
+    const ladder::Description diagram =
+        ladder::describe(history.ladder(), history.trace(), ticks.from, ticks.to);
     const ladder::Layout layout;
     const ladder::Palette palette = ladder::palette(false);
     if (svg)
@@ -135,7 +152,9 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (!request.error.empty()) {
-        std::cerr << ProgramName << ": " << request.error << '\n' << usage() << '\n';
+        // The sentence may quote the arguments: no escape sequence reaches the terminal.
+        std::cerr << ProgramName << ": " << displaytext::plain(request.error, 1000) << '\n'
+                  << usage() << '\n';
         return 2;
     }
     // Past a file-size limit a write fails instead of ending the program
@@ -210,6 +229,8 @@ int main(int argc, char* argv[])
     const std::int32_t played =
         run_player::play(form, history, request.ticks.value_or(recorded ? recordingEnd : PresetTicks));
     sayWhatIsShown(history, played, recorded ? recordingEnd : played);
+    DiagramTicks diagram;
+    if (!checkDiagram(request, history.trace(), diagram)) return 2;
 
     if (request.csv) {
         const auto csv = [&history](std::ostream& out) {
@@ -221,8 +242,12 @@ int main(int argc, char* argv[])
         }
     }
     if (request.save && !saveRun(*request.save, history.script())) return 1;
+    if (request.pcap) {
+        const capture::Connection run{&history.ladder(), &history.trace()};
+        if (!saveCapture(request, std::span(&run, 1))) return 1;
+    }
     if (request.ladderSvg) {
-        if (const std::string why = writeLadder(*request.ladderSvg, history, request, true); !why.empty()) {
+        if (const std::string why = writeLadder(*request.ladderSvg, history, diagram, true); !why.empty()) {
             refuseWrite(*request.ladderSvg, why);
             return 1;
         }
@@ -241,7 +266,7 @@ int main(int argc, char* argv[])
             }
         }
         if (request.ladderPng) {
-            if (const std::string why = writeLadder(*request.ladderPng, history, request, false);
+            if (const std::string why = writeLadder(*request.ladderPng, history, diagram, false);
                 !why.empty()) {
                 refuseWrite(*request.ladderPng, why);
                 return 1;

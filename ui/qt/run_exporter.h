@@ -12,6 +12,7 @@
 
 #include "frontend/comparison.h"
 #include "frontend/exporter_command_line.h"
+#include "frontend/packet_capture.h"
 #include "history/losses.h"
 #include "history/run_file.h"
 
@@ -26,6 +27,9 @@ void refuseWrite(const std::string& path, const std::string& why);
 // Writes the run file `saved` holds to `path`, or says why not (its own
 // error, or the write's) and returns false.
 bool saveRun(const std::string& path, const RunHistory::SavedRun& saved);
+// Writes the packet capture of `connections` (from..to of the request) to
+// the request's --pcap file, or says why not and returns false.
+bool saveCapture(const Request& request, std::span<const capture::Connection> connections);
 
 // Plays a comparison and writes its table of figures and its run file as
 // asked; each returns the program's exit status. Fresh configurations are

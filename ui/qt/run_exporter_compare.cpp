@@ -37,12 +37,25 @@ int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ti
 {
     if (request.svg || request.png || request.ladderPng) {
         std::cerr << ProgramName << ": the chart and the diagram's picture show one run; a comparison writes "
-                  << "--csv, --ladder-svg and --save\n"
+                  << "--csv, --ladder-svg, --pcap and --save\n"
                   << usage() << '\n';
         return 2;
     }
     for (std::size_t i = 0; i < comparison.size(); ++i)
         run_player::play(comparison.form(i), comparison.history(i), ticks);
+    // The diagrams share their ticks: those every configuration still keeps.
+    DiagramTicks diagram;
+    if (request.ladderSvg) {
+        std::int32_t first = 0;
+        for (std::size_t i = 0; i < comparison.size(); ++i)
+            first = std::max(first, comparison.history(i).trace().firstTick());
+        diagram = diagramTicks(request, first, comparison.ticks());
+        if (!diagram.refusal.empty()) {
+            std::cerr << ProgramName << ": " << diagram.refusal << ".\n";
+            return 2;
+        }
+        if (!diagram.notice.empty()) std::cerr << ProgramName << ": " << diagram.notice << ".\n";
+    }
     if (request.csv) {
         const auto table = [&comparison](std::ostream& out) {
             figures::writeCsv(out, comparison.labels(), comparison.figures());
@@ -57,7 +70,7 @@ int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ti
         std::vector<ladder::Description> diagrams;
         for (std::size_t i = 0; i < comparison.size(); ++i)
             diagrams.push_back(ladder::describe(comparison.history(i).ladder(), comparison.history(i).trace(),
-                                                request.from.value_or(0), request.to.value_or(-1)));
+                                                diagram.from, diagram.to));
         const std::string svg = ladder::comparisonSvg(diagrams, comparison.labels(), ladder::Layout{},
                                                       ladder::palette(false), false);
         if (const std::string why = writeBytes(*request.ladderSvg, QByteArray::fromStdString(svg));
@@ -67,6 +80,13 @@ int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ti
         }
     }
     if (request.save && !saveRun(*request.save, comparison.script())) return 1;
+    if (request.pcap) {
+        // One connection a configuration, in the comparison's order.
+        std::vector<capture::Connection> connections;
+        for (std::size_t i = 0; i < comparison.size(); ++i)
+            connections.push_back({&comparison.history(i).ladder(), &comparison.history(i).trace()});
+        if (!saveCapture(request, connections)) return 1;
+    }
     return 0;
 }
 

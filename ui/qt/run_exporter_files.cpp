@@ -97,6 +97,10 @@ private:
 // put in memory first and written in one checked write.
 std::string writeBytes(const std::string& path, const QByteArray& bytes)
 {
+    if (path == "-") {
+        std::cout.write(bytes.constData(), bytes.size());
+        return std::cout.flush() ? std::string() : std::string("standard output refused the data");
+    }
     SavedFile saved(path);
     if (std::string why = saved.open(); !why.empty()) return why;
     errno = 0;
@@ -128,8 +132,11 @@ std::string writeStream(const std::string& path, const std::function<void(std::o
 
 void refuseWrite(const std::string& path, const std::string& why)
 {
-    std::cerr << ProgramName << ": could not write " << displaytext::name(path) << ": "
-              << displaytext::name(why) << ".\n";
+    // The reason is a whole sentence of this program's or the system's: made
+    // plain, never cut short.
+    std::cerr << ProgramName << ": could not write "
+              << (path == "-" ? std::string("standard output") : displaytext::name(path)) << ": "
+              << displaytext::plain(why, 1000) << (why.ends_with('.') ? "\n" : ".\n");
 }
 
 bool saveRun(const std::string& path, const RunHistory::SavedRun& saved)
@@ -139,6 +146,17 @@ bool saveRun(const std::string& path, const RunHistory::SavedRun& saved)
                                 : saved.error;
     if (why.empty()) return true;
     refuseWrite(path, why);
+    return false;
+}
+
+bool saveCapture(const Request& request, std::span<const capture::Connection> connections)
+{
+    const std::string bytes =
+        capture::pcapFile(connections, request.captureAt, request.from.value_or(0), request.to.value_or(-1));
+    const std::string why =
+        writeBytes(*request.pcap, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (why.empty()) return true;
+    refuseWrite(*request.pcap, why);
     return false;
 }
 

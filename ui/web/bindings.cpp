@@ -1,7 +1,9 @@
 // The page's view of the engine: WebSession and the reference digests,
-// through embind. Strings cross as JSON documents; nothing else is decided
-// on the JavaScript side.
+// through embind. Strings cross as JSON documents, a packet capture as bytes;
+// nothing else is decided on the JavaScript side.
+#include <cstdint>
 #include <emscripten/bind.h>
+#include <emscripten/val.h>
 
 #include <cstdint>
 #include <optional>
@@ -83,10 +85,24 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("qrRefusal", &WebSession::qrRefusal)
         .function("openLinkedRun", &WebSession::openLinkedRun)
         .function("damagedLinkSentence", &WebSession::damagedLinkSentence)
+        .function("linkInflateLimit", &WebSession::linkInflateLimit)
+        .function("linkTooLargeSentence", &WebSession::linkTooLargeSentence)
+        .function("beginReading", &WebSession::beginReading)
+        .function("readStep", &WebSession::readStep)
+        .function("openRead", &WebSession::openRead)
         .function("ladderViewJson", &WebSession::ladderViewJson)
         .function("ladderSvg", &WebSession::ladderSvg)
         .function("ladderPick", &WebSession::ladderPick)
         .function("ladderJson", &WebSession::ladderJson)
+        // The capture's bytes cross as a Uint8Array of their own: a string would be read as UTF-8.
+        .function(
+            "captureFile", emscripten::optional_override([](const WebSession& session, bool atReceiver) {
+                const std::string bytes = session.captureBytes(atReceiver);
+                return emscripten::val(emscripten::typed_memory_view(
+                                           bytes.size(), reinterpret_cast<const std::uint8_t*>(bytes.data())))
+                    .call<emscripten::val>("slice");
+            }))
+        .function("captureFileName", &WebSession::captureFileName)
         .function("lossesJson", &WebSession::lossesJson)
         .function("setLossRates", &WebSession::setLossRates)
         .function("addPlannedLoss", &WebSession::addPlannedLoss)

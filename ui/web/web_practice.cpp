@@ -17,10 +17,7 @@ double nowMs()
 
 } // namespace
 
-void WebSession::practiceAfterTick()
-{
-    practice_.afterTick(form_, history_->ticks(), nowMs(), history_->ticksToNextScripted());
-}
+void WebSession::practiceAfterTick() { practice_.afterTick(form_, *history_, nowMs()); }
 
 void WebSession::setPractice(bool on) { practice_.setOn(on); }
 

@@ -9,6 +9,7 @@
 #include "frontend/chart_looks.h"
 #include "frontend/classroom_texts.h"
 #include "frontend/control_events.h"
+#include "frontend/run_link.h"
 #include "frontend/run_names.h"
 #include "frontend/view_texts.h"
 #include "history/display_text.h"
@@ -27,7 +28,7 @@ std::string hexDigest(std::uint64_t digest)
     return text;
 }
 
-WebSession::WebSession(const std::string& query)
+WebSession::WebSession(const std::string& address)
 {
     form_.showMessageBox = [this](const std::string& text) { messages_.push_back(text); };
     follower_.onChecked = [this](const std::string& teachers, const std::string& own) {
@@ -35,7 +36,10 @@ WebSession::WebSession(const std::string& query)
     };
     form_.Form_Load();
     history_.emplace(form_);
-    outcome_ = links::applyLink(form_, *history_, query);
+    // A link longer than any the program makes is refused whole, unread.
+    linkRefused_ = runlink::tooLongRefusal(address.size());
+    if (!linkRefused_.empty()) return;
+    outcome_ = links::applyLink(form_, *history_, runlink::linkQueryPart(address));
     speed_ = outcome_.speedIndex;
     practice_.setOn(outcome_.practice);
     if (!outcome_.lesson.empty()) {
@@ -252,8 +256,9 @@ std::string WebSession::openLesson(const std::string& name)
 std::string WebSession::fileSizeRefusal(const std::string& fileName, double bytes) const
 {
     if (!(bytes > static_cast<double>(runfile::MaxFileBytes))) return {};
+    // The size as the browser gives it, past 4 GiB too.
     return displaytext::name(fileName) + " cannot be opened. " +
-           runfile::tooLargeSentence(static_cast<std::size_t>(bytes));
+           runfile::tooLargeSentence(static_cast<std::uint64_t>(bytes));
 }
 
 std::string WebSession::lessonsJson() const
@@ -295,7 +300,7 @@ std::string WebSession::linkOutcomeJson() const
     json.key("ignored").beginArray();
     for (const std::string& sentence : outcome_.ignored)
         json.value(sentence);
-    json.endArray().endObject();
+    json.endArray().key("refused").value(linkRefused_).endObject();
     return json.take();
 }
 

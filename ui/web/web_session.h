@@ -39,7 +39,8 @@ namespace web {
 
 class WebSession {
 public:
-    explicit WebSession(const std::string& query);
+    // `address` is the page's whole address, or only its query ("?tx=8").
+    explicit WebSession(const std::string& address);
     WebSession(const WebSession&) = delete;
     WebSession& operator=(const WebSession&) = delete;
     ~WebSession();
@@ -82,7 +83,9 @@ public:
     std::string samplesJson(int from) const;
     // Log entries from index `from` on.
     std::string logJson(int from) const;
-    // The settings link's query, and what applying the start-up link said.
+    // The settings link's query, and what applying the start-up link said:
+    // {"embed", "ignored": [sentences], "refused": the sentence refusing a
+    // link too long to read, "" for none}.
     std::string linkQuery() const;
     std::string linkOutcomeJson() const;
     // Run files and lessons, as the desktop opens them: a new run paused at
@@ -138,6 +141,20 @@ public:
     std::string qrRefusal(double characters) const; // as linkRefusal, for a QR code
     std::string openLinkedRun(const std::string& json);
     std::string damagedLinkSentence() const;
+    // How far a link's run may inflate (the run-file limit, in bytes), and
+    // the sentence refusing one that inflates further.
+    double linkInflateLimit() const;
+    std::string linkTooLargeSentence() const;
+
+    // Opening a run file or a link's run in steps (web_reading.cpp), so that
+    // the page's one thread never stands still for long: beginReading hands
+    // over the text (fileName "" for a link's run); each readStep reads on
+    // for a moment, true once the reading is over; openRead then opens what
+    // was read and answers as openRunText does. Nothing changes on screen
+    // before openRead; a new beginReading drops a reading not yet done.
+    void beginReading(const std::string& fileName, const std::string& text);
+    bool readStep();
+    std::string openRead();
 
     // The time-sequence diagram (web_ladder.cpp), as the desktop's window
     // draws it. The page shows the shared SVG drawing of the ticks in view,
@@ -154,6 +171,12 @@ public:
     std::string ladderSvg(int from, int to, double width, bool safeColours, bool stateMarks);
     int ladderPick(int from, int to, double width, double x, double y);
     std::string ladderJson(int from, int to);
+
+    // The run as a packet capture (web_capture.cpp), for "Save capture": the
+    // .pcap file's bytes, the exporter's and the desktop's own, and the name
+    // proposed for the download.
+    std::string captureBytes(bool atReceiver) const;
+    std::string captureFileName(bool atReceiver) const;
 
     // The network's losses (web_losses.cpp), set from the page's Network
     // panel: lossesJson() as web::lossesJson; each change takes effect from
@@ -208,6 +231,7 @@ private:
     Form1 form_;
     std::optional<RunHistory> history_;
     links::LinkOutcome outcome_;
+    std::string linkRefused_; // why the start-up link was refused unread, "" when it was not
     WindowChanges changes_;
     RunState runState() const;
     std::string openScript(const RunScript& script, const std::string& lesson);
@@ -233,6 +257,9 @@ private:
     // The digests after each call taken, the teacher's and this page's, the last few hundred.
     std::deque<std::array<std::string, 2>> followed_;
     void noteFollowed(const std::string& teachers, const std::string& own);
+    // The reading in steps under way, and whose text it reads ("" for a link's run).
+    std::unique_ptr<RunTextReading> reading_;
+    std::string readingName_;
     // The figures last worked out, and where the run stood: its tick, the
     // runs kept and the log's length (a rewind and a new branch change it).
     mutable std::string figures_;

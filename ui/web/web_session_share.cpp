@@ -1,5 +1,7 @@
 // Sharing the run on the page: the link's parts and its refusals. The same
 // run-file reader and the same sentences as the desktop and the exporter.
+#include <algorithm>
+
 #include "frontend/run_link.h"
 #include "ui/web/json_text.h"
 #include "ui/web/web_session.h"
@@ -35,7 +37,7 @@ std::optional<std::string> WebSession::payloadBytes(const std::string& payload) 
 std::string WebSession::linkRefusal(double characters) const
 {
     if (!(characters > static_cast<double>(runlink::MaxLinkCharacters))) return {};
-    return runlink::tooLongSentence(static_cast<std::size_t>(characters));
+    return runlink::tooLongRefusal(static_cast<std::size_t>(std::min(characters, 1e15)));
 }
 
 std::string WebSession::qrRefusal(double characters) const
@@ -53,5 +55,9 @@ std::string WebSession::openLinkedRun(const std::string& json)
 }
 
 std::string WebSession::damagedLinkSentence() const { return runlink::damagedSentence(); }
+
+double WebSession::linkInflateLimit() const { return static_cast<double>(runfile::MaxFileBytes); }
+
+std::string WebSession::linkTooLargeSentence() const { return runfile::linkTooLargeSentence(); }
 
 } // namespace web

@@ -108,7 +108,7 @@ template <class Emit> void forEachElement(const Form1& form, const RunState& run
           std::pair{"chkSelective", &form.chkSelective}, std::pair{"chkDelayedACK", &form.chkDelayedACK},
           std::pair{"chkAutoRTT", &form.chkAutoRTT}, std::pair{"chkSlide", &form.chkSlide},
           std::pair{"chkInOrderReceiver", &form.chkInOrderReceiver},
-          std::pair{"chkGoBackN", &form.chkGoBackN}})
+          std::pair{"chkGoBackN", &form.chkGoBackN}, std::pair{"chkTahoeRule", &form.chkTahoeRule}})
         emit(9, name, checkText(*box));
     for (const auto& [name, bar] :
          {std::pair{"HScroll1", &form.HScroll1}, std::pair{"VScroll1", &form.VScroll1},

@@ -7,6 +7,7 @@
 import uPlot from 'uplot';
 import { ComparisonSamples, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
 import { showFigures } from './figures_table';
+import { OneAtATime, TickClock } from './tick_clock';
 import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
 
@@ -36,19 +37,23 @@ export class CompareView {
   private readonly chart: uPlot;
   private readonly resize = () => this.fit();
   private readonly wiring = new AbortController();
-  private clockTimer: number | undefined;
   private redrawTimer = 0;
-  private lastTickStart = 0;
   private shownAt = 0;
   private cursor: number | null = null;
-  private busy = false;
+  private readonly actions = new OneAtATime();
   private closed = false;
+  private readonly clock: TickClock;
   // One colour per configuration: the window solid, the goodput dashed.
   private readonly colours: string[];
 
   constructor(readonly comparison: WebComparison, layout: Layout, looks: ViewOptions,
     private readonly speeds: string[], private readonly host: CompareHost) {
     this.colours = looks.chart.configurations;
+    this.clock = new TickClock(comparison, {
+      tick: () => this.run(() => comparison.tick(), true),
+      standsStill: () => this.closed,
+      busy: () => this.actions.busy,
+    });
     const count = comparison.size();
     this.windows = Array.from({ length: count }, () => []);
     this.goodput = Array.from({ length: count }, () => []);
@@ -89,7 +94,7 @@ export class CompareView {
   // Back to the single window: the clock stops, the engine's object goes.
   close(): void {
     this.closed = true;
-    window.clearTimeout(this.clockTimer);
+    this.clock.stop();
     window.clearTimeout(this.redrawTimer);
     this.wiring.abort();
     this.chart.destroy();
@@ -103,13 +108,7 @@ export class CompareView {
 
   // One action, run to completion; then the windows catch up.
   run(action: () => void, byClock = false): void {
-    if (this.closed || this.busy || this.host.messageOpen()) return;
-    this.busy = true;
-    try {
-      action();
-    } finally {
-      this.busy = false;
-    }
+    if (this.closed || this.host.messageOpen() || !this.actions.run(action)) return;
     this.refresh(byClock);
   }
 
@@ -140,27 +139,12 @@ export class CompareView {
     if (message) {
       this.host.showMessage(message, () => {
         this.comparison.messageClosed();
-        this.lastTickStart = performance.now();
+        this.clock.restartInterval();
         this.refresh();
       });
       return;
     }
-    this.scheduleTick();
-  }
-
-  private scheduleTick(): void {
-    if (this.clockTimer !== undefined || this.closed) return;
-    if (!this.comparison.clockRuns() || document.hidden) return;
-    const due = this.lastTickStart + this.comparison.clockInterval();
-    this.clockTimer = window.setTimeout(() => {
-      this.clockTimer = undefined;
-      if (!this.comparison.clockRuns() || document.hidden || this.busy) {
-        this.scheduleTick();
-        return;
-      }
-      this.lastTickStart = performance.now();
-      this.run(() => this.comparison.tick(), true);
-    }, Math.max(0, due - performance.now()));
+    this.clock.schedule();
   }
 
   // The first window's run buttons speak for all: Start before the run, then Pause or Cont.
@@ -283,7 +267,7 @@ export class CompareView {
     const speed = element<HTMLSelectElement>('compareSpeed');
     if (speed.options.length === 0) this.speeds.forEach((text, index) => speed.add(new Option(text, String(index))));
     speed.addEventListener('change', () => this.run(() => this.comparison.setSpeed(Number(speed.value))), { signal });
-    document.addEventListener('visibilitychange', () => this.scheduleTick(), { signal });
+    document.addEventListener('visibilitychange', () => this.clock.schedule(), { signal });
   }
 
   // After the Network panel changed the losses.

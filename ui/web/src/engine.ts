@@ -33,6 +33,9 @@ export interface WebSession {
   fileSizeRefusal(fileName: string, bytes: number): string;
   lessonsJson(): string;
   savedRunJson(): string;
+  // The run as a packet capture (.pcap), its bytes and the name for the download.
+  captureFile(atReceiver: boolean): Uint8Array<ArrayBuffer>;
+  captureFileName(atReceiver: boolean): string;
   openedJson(): string;
   setPractice(on: boolean): void;
   practiceJson(): string;
@@ -54,6 +57,11 @@ export interface WebSession {
   qrRefusal(characters: number): string;
   openLinkedRun(json: string): string;
   damagedLinkSentence(): string;
+  linkInflateLimit(): number;
+  linkTooLargeSentence(): string;
+  beginReading(fileName: string, text: string | Uint8Array): void;
+  readStep(): boolean;
+  openRead(): string;
   ladderViewJson(width: number): string;
   ladderSvg(from: number, to: number, width: number, safeColours: boolean, stateMarks: boolean): string;
   ladderPick(from: number, to: number, width: number, x: number, y: number): number;
@@ -129,7 +137,7 @@ export interface WebComparison extends LossHolder {
 export interface ComparisonSamples { from: number; txWindow: number[][]; goodput: number[][] }
 
 export interface Engine {
-  WebSession: new (query: string) => WebSession;
+  WebSession: new (address: string) => WebSession;
   WebComparison: new (session: WebSession, choices: string) => WebComparison;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
   pageFactsJson(): string;

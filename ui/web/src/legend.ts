@@ -56,3 +56,31 @@ export class Legend {
       stateMarks ? looks.lostHere : ''), looks.legend.lost + looks.flightRule);
   }
 }
+
+// The view option boxes and the legend's button: they change only how the
+// model is drawn, never what it does.
+export class ViewOptionControls {
+  private readonly safe = document.getElementById('safeColours') as HTMLInputElement;
+  private readonly marks = document.getElementById('stateMarks') as HTMLInputElement;
+
+  // `apply` draws every view anew with the palette and marks ticked.
+  constructor(layout: Layout, looks: ViewOptions, apply: (safeColours: boolean, stateMarks: boolean) => void) {
+    const legend = new Legend(document.getElementById('legendBody')!, layout, looks);
+    const dialog = document.getElementById('legend') as HTMLDialogElement;
+    const changed = () => {
+      apply(this.safe.checked, this.marks.checked);
+      if (dialog.open) legend.fill(this.safe.checked, this.marks.checked);
+    };
+    this.safe.addEventListener('change', changed);
+    this.marks.addEventListener('change', changed);
+    document.getElementById('showLegend')!.addEventListener('click', () => {
+      legend.fill(this.safe.checked, this.marks.checked);
+      dialog.showModal();
+    });
+    // A reload keeps the boxes ticked: the window follows them from the start.
+    if (this.safe.checked || this.marks.checked) changed();
+  }
+
+  safeColours(): boolean { return this.safe.checked; }
+  stateMarks(): boolean { return this.marks.checked; }
+}

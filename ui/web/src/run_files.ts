@@ -1,8 +1,9 @@
 // Run files and lessons on the page: "Open run…", a file dropped on the
-// page, the lessons picker, "Save run" and the teacher's note. Reading,
-// refusing, opening and writing all happen in the C++ session; this file
-// only moves the file's text in and the run file's text out.
+// page, the lessons picker, "Save run", "Save capture" and the teacher's
+// note. Reading, refusing, opening and writing all happen in the C++
+// session; this file only moves the file's text in and the files out.
 import { WebSession } from './engine';
+import { readInSteps } from './run_link';
 
 interface OpenAnswer { error: string; title: string; note: string; compare?: boolean }
 interface SavedRun { error: string; text: string; fileName: string }
@@ -20,10 +21,10 @@ export interface RunFilesHost {
   compare(): void;
 }
 
-// Hands `text` to the browser as a download named `fileName`.
-export function download(text: string, fileName: string): void {
+// Hands `content` to the browser as a download named `fileName`.
+export function download(content: BlobPart, fileName: string, type = 'application/json'): void {
   const link = document.createElement('a');
-  link.href = URL.createObjectURL(new Blob([text], { type: 'application/json' }));
+  link.href = URL.createObjectURL(new Blob([content], { type }));
   link.download = fileName;
   document.body.appendChild(link);
   link.click();
@@ -49,6 +50,9 @@ export class RunFiles {
       if (file) this.openFile(file);
     });
     element('saveRun').addEventListener('click', () => this.save());
+    // The capture at the sender, as the exporter writes it by default.
+    element('saveCapture').addEventListener('click', () =>
+      download(this.session.captureFile(false), this.session.captureFileName(false), 'application/vnd.tcpdump.pcap'));
 
     const lessons = element<HTMLSelectElement>('lessons');
     for (const lesson of JSON.parse(this.session.lessonsJson()) as Lesson[]) {
@@ -117,8 +121,10 @@ export class RunFiles {
     // The bytes as they are, not decoded: the engine judges them as the
     // desktop does, and refuses bytes that are not UTF-8 rather than
     // reading them as replacement characters.
+    // Read in steps, so that the page stays alive while a large file is read.
     file.arrayBuffer().then(
-      (bytes) => this.open(() => this.session.openRunText(file.name, new Uint8Array(bytes))),
+      (bytes) => readInSteps(this.session, file.name, new Uint8Array(bytes))
+        .then(() => this.open(() => this.session.openRead())),
       (error: unknown) => this.host.notice(`${file.name.slice(0, 80)} cannot be opened. It could not be read: ${String(error)}.`));
   }
 

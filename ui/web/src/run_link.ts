@@ -12,28 +12,51 @@ async function deflate(text: string): Promise<Uint8Array> {
   return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
-// Stops reading past `limit` bytes, so a small link cannot inflate into gigabytes.
-async function inflate(bytes: Uint8Array<ArrayBuffer>, limit: number): Promise<{ text: string; size: number }> {
-  const reader = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
+// The compressed bytes go in a kilobyte at a time, and the inflated text is
+// counted as it comes out: a kilobyte inflates to at most about a megabyte,
+// so no single step of the browser's inflater holds the page for long, and
+// inflation stops as soon as the text passes `limit`. Null when the stream
+// is damaged (the browser also refuses bytes after its end), 'too large'
+// past the limit.
+const InflateSlice = 1024;
+
+async function inflate(bytes: Uint8Array<ArrayBuffer>, limit: number): Promise<Uint8Array | 'too large' | null> {
+  const inflater = new DecompressionStream('deflate-raw');
+  const writer = inflater.writable.getWriter();
+  const reader = inflater.readable.getReader();
   const chunks: Uint8Array[] = [];
   let size = 0;
-  for (;;) {
-    const { done, value } = await reader.read();
-    if (done) break;
-    size += value.length;
-    if (size > limit) {
-      await reader.cancel();
-      return { text: '', size };
+  let failed = false;
+  const feeding = (async () => {
+    for (let at = 0; at < bytes.length; at += InflateSlice) {
+      await writer.write(bytes.subarray(at, at + InflateSlice));
     }
-    chunks.push(value);
+    await writer.close();
+  })().catch(() => { failed = true; });
+  try {
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done) break;
+      size += value.length;
+      if (size > limit) {
+        await reader.cancel();
+        await feeding;
+        return 'too large';
+      }
+      chunks.push(value);
+    }
+  } catch {
+    return null;
   }
+  await feeding;
+  if (failed) return null;
   const whole = new Uint8Array(size);
   let at = 0;
   for (const chunk of chunks) {
     whole.set(chunk, at);
     at += chunk.length;
   }
-  return { text: new TextDecoder().decode(whole), size };
+  return whole;
 }
 
 // The page's own address, without its query or fragment.
@@ -65,19 +88,22 @@ export async function linkToRun(session: WebSession, address: string): Promise<S
   return refusal ? { link: '', error: refusal } : { link, error: '' };
 }
 
-// Opens the link's run paused at its start; answers as the session's opens
-// do. The browser inflates no more than a run file may hold, `limit` bytes.
-export async function openLinkedRun(session: WebSession, payload: string, limit: number): Promise<string> {
-  const damaged = JSON.stringify({ error: session.damagedLinkSentence(), title: '', note: '' });
+// Reads `text` (a file's bytes, or a link's inflated run when `fileName`
+// is '') in the session's steps, letting the browser draw and take input
+// between them. Nothing changes on screen until the session opens what it read.
+export async function readInSteps(session: WebSession, fileName: string, text: Uint8Array): Promise<void> {
+  session.beginReading(fileName, text);
+  while (!session.readStep()) await new Promise((next) => setTimeout(next, 0));
+}
+
+// Opens the link's run paused at its start; answers as the session's opens do.
+export async function openLinkedRun(session: WebSession, payload: string): Promise<string> {
+  const refused = (error: string) => JSON.stringify({ error, title: '', note: '' });
   const bytes = session.payloadBytes(payload);
-  if (!bytes) return damaged;
-  let inflated: { text: string; size: number };
-  try {
-    inflated = await inflate(bytes, limit);
-  } catch {
-    return damaged;
-  }
-  const refusal = session.fileSizeRefusal('The run in this link', inflated.size);
-  if (refusal) return JSON.stringify({ error: refusal, title: '', note: '' });
-  return session.openLinkedRun(inflated.text);
+  if (!bytes) return refused(session.damagedLinkSentence());
+  const inflated = await inflate(bytes, session.linkInflateLimit());
+  if (inflated === null) return refused(session.damagedLinkSentence());
+  if (inflated === 'too large') return refused(session.linkTooLargeSentence());
+  await readInSteps(session, '', inflated);
+  return session.openRead();
 }

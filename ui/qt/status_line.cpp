@@ -1,0 +1,39 @@
+#include "ui/qt/status_line.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+#include "frontend/run_status.h"
+#include "ui/qt/status_line_slot.h"
+
+// Below the client area, which keeps its exact size: the window grows by the
+// status bar's height.
+StatusLine::StatusLine(QStatusBar& bar) : line_(new QLabel(&bar)), losses_(new QLabel(&bar))
+{
+    line_->setObjectName(QStringLiteral("statusLine"));
+    // A lesson's title from a file is shown as it is written, never as markup.
+    line_->setTextFormat(Qt::PlainText);
+    bar.setSizeGripEnabled(false);
+    bar.addWidget(new StatusLineSlot(line_, &bar), 1);
+    losses_->setObjectName(QStringLiteral("statusLosses"));
+    losses_->setTextFormat(Qt::PlainText);
+    losses_->hide();
+    bar.addPermanentWidget(losses_);
+}
+
+void StatusLine::show(const Form1& form, const RunHistory& history, double speed)
+{
+    run_status::StatusParts parts = run_status::describe(form, history, speed);
+    if (parts.losses != shownLosses_) {
+        shownLosses_ = parts.losses;
+        losses_->setText(QString::fromStdString(parts.losses));
+        losses_->setVisible(!parts.losses.empty());
+    }
+    parts.losses.clear();
+    const std::string text = run_status::line(parts);
+    if (text == shownLine_) return;
+    shownLine_ = text;
+    line_->setText(QString::fromStdString(text));
+    // Whole in the tooltip where the window's width cuts it.
+    line_->setToolTip(QString::fromStdString(text));
+}
