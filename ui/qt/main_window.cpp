@@ -13,6 +13,7 @@
 #include "frontend/protocol_presets.h"
 #include "frontend/run_clock.h"
 #include "frontend/run_link.h"
+#include "ui/qt/classroom_actions.h"
 #include "ui/qt/compare_window.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/ladder_view.h"
@@ -42,6 +43,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     form_.showMessageBox = [this](const std::string& text) { showMessageBox(text); };
     form_.Form_Load();
     history_.emplace(form_);
+    // Before any call of the history: a phone that joins rebuilds the run from its very start.
+    classroom_ = std::make_unique<ClassroomActions>(*this, form_, *history_);
 
     // Built as a child of this window from the start, so that the focus it
     // gives Start survives until the window is first shown.
@@ -71,6 +74,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
         *this, preferences_, [this] { return runlink::linkParts(*history_, clock_->speed()); },
         [this](const QString& sentence) { files_->refuse(sentence); });
     menus_ = std::make_unique<RunMenus>(*this);
+    ClassroomSession* session = classroom_->session();
+    connect(session, &ClassroomSession::clockHoldChanged, this, &MainWindow::syncClock);
+    connect(session, &ClassroomSession::continueRequested, this, [this] {
+        if (!form_.Timer1.Enabled) runEvent(UserEvent{EventKind::PauseCont, 0, 0});
+    });
 
     setAcceptDrops(true);
     buildMenus();
@@ -86,8 +94,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
-    files_->buildMenu(menuBar()->addMenu(tr("&File")), panelKeys_);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    files_->buildMenu(file, panelKeys_);
     menus_->buildRun(menuBar(), practice_, panelKeys_);
+    classroom_->buildActions(menuBar()->actions().constLast()->menu(), file);
     menus_->buildOptions(menuBar());
     menus_->buildNetwork(menuBar());
 
@@ -158,7 +168,8 @@ int MainWindow::tickInterval() const { return clock_->interval(form_.Timer1.Inte
 
 void MainWindow::syncClock()
 {
-    clock_->sync(form_.Timer1.Enabled, form_.Timer1.Interval, practice_->holdsClock());
+    clock_->sync(form_.Timer1.Enabled, form_.Timer1.Interval,
+                 {.practice = practice_->holdsClock(), .classroom = classroom_->session()->holdsClock()});
 }
 
 // ============================================================================
@@ -276,6 +287,23 @@ const QString& MainWindow::lastRefusal() const { return files_->lastRefusal(); }
 bool MainWindow::exportChartPng(const QString& path) { return files_->exportChartPng(path); }
 bool MainWindow::exportChartSvg(const QString& path) { return files_->exportChartSvg(path); }
 void MainWindow::refuse(const QString& sentence) { files_->refuse(sentence); }
+
+bool MainWindow::startClassroom(const ClassroomSession::Options& options)
+{
+    QString error;
+    if (classroom_->start(options, &error)) return true;
+    files_->keepRefusal(error);
+    return false;
+}
+ClassroomSession* MainWindow::classroom() const { return classroom_->session(); }
+ClassroomPanel* MainWindow::classroomPanel() const { return classroom_->panel(); }
+bool MainWindow::exportClassAnswers(const QString& path)
+{
+    QString error;
+    if (classroom_->exportAnswers(path, &error)) return true;
+    files_->keepRefusal(error);
+    return false;
+}
 bool MainWindow::exportRunCsv(const QString& path) { return files_->exportRunCsv(path); }
 bool MainWindow::exportRunCapture(const QString& path, capture::Point at)
 {

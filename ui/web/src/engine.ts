@@ -72,6 +72,15 @@ export interface WebSession {
   removePlannedLoss(index: number): void;
   figuresJson(): string;
   comparisonWaiting(): boolean;
+  // Following a classroom session (web_session.h).
+  followJson(): string;
+  followJoin(device: string): string;
+  followVote(question: number, choice: number): string;
+  followTake(text: string): string;
+  followAdvance(ticks: number): boolean;
+  followOwed(): number;
+  followOwnCopy(own: boolean): void;
+  followDigests(): string;
 }
 
 export type PickArrow = 'up' | 'down' | 'left' | 'right';

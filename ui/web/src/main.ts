@@ -231,6 +231,9 @@ class Page {
 
   enterCompare(): void { this.compare?.enter(); }
 
+  // The run on screen was replaced (a classroom's run rebuilt): the chart and log begin again.
+  startOver(): void { this.panels?.chart.startOver(); }
+
   // After a tick the panels wait for their next redraw; after a user's
   // action they catch up at once, so the log answers what was done.
   refresh(byClock = false): void {
@@ -318,6 +321,21 @@ class Page {
   }
 }
 
+// A classroom session's link: follow mode comes as a script of its own
+// (follow_mode.ts), fetched from the teacher's laptop only for such a link.
+function startFollowing(page: Page, session: WebSession): Promise<object> {
+  return new Promise((started, failed) => {
+    const script = document.createElement('script');
+    script.src = 'follow.js';
+    script.addEventListener('load', () => {
+      const follow = (window as unknown as { slidingWindowFollow: { start(host: object): object } }).slidingWindowFollow;
+      started(follow.start({ session, refresh: () => page.refresh(true), startOver: () => page.startOver() }));
+    });
+    script.addEventListener('error', () => failed(new Error('follow.js could not be loaded')));
+    document.head.appendChild(script);
+  });
+}
+
 async function start(): Promise<void> {
   if (typeof WebAssembly !== 'object' || typeof createEngine !== 'function') {
     showProblem("This browser cannot run WebAssembly, which Quill's Sliding Window Demo needs. " +
@@ -332,7 +350,9 @@ async function start(): Promise<void> {
   });
   // The whole address: the session refuses one longer than any link it makes, unread.
   const session = new engine.WebSession(location.href);
-  const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[]; refused: string };
+  const outcome = JSON.parse(session.linkOutcomeJson()) as {
+    embed: boolean; follow: boolean; ignored: string[]; refused: string;
+  };
   if (outcome.refused) notice(outcome.refused);
   // A run in the fragment opens as its file would, in place of the query's settings.
   const facts = JSON.parse(engine.pageFactsJson()) as PageFacts;
@@ -348,7 +368,8 @@ async function start(): Promise<void> {
     // A link's compare=, or a linked run with runs alongside.
     if (session.comparisonWaiting()) page.enterCompare();
   }
-  (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = page.hooks();
+  const follow = outcome.follow ? await startFollowing(page, session) : undefined;
+  (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = { ...page.hooks(), follow };
   document.documentElement.dataset.ready = 'yes';
 }
 
