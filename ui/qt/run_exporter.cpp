@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <iostream>
 #include <optional>
@@ -128,9 +129,9 @@ std::string writeLadder(const std::string& path, const RunHistory& history, cons
     const ladder::Palette palette = ladder::palette(false);
     if (svg)
         return writeBytes(path, QByteArray::fromStdString(ladder::toSvg(diagram, layout, palette, false)));
-    QImage image(
-        QSize(static_cast<int>(layout.width), static_cast<int>(layout.height(diagram.from, diagram.to))),
-        QImage::Format_ARGB32_Premultiplied);
+    const ladder::Placement placement = ladder::place(diagram, layout, palette, false);
+    QImage image(QSize(static_cast<int>(layout.width), static_cast<int>(std::ceil(placement.height))),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
