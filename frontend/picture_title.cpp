@@ -51,9 +51,12 @@ TitleParts runTitle(const RunHistory::Run& run, const LossSettings& losses, std:
     TitleParts parts;
     parts.title = run.title.empty() ? "Run " + std::to_string(run.number) : run.title;
     parts.protocol = settingsText(at(from));
+    // Slow start moves the Tx window slider by itself, so only a change of
+    // the options (the text before ";") is a change of protocol worth naming.
+    const auto options = [](const std::string& text) { return text.substr(0, text.find(';')); };
     if (to != from) {
         const std::string later = settingsText(at(to));
-        if (later != parts.protocol) parts.protocol += " \u2192 " + later;
+        if (options(later) != options(parts.protocol)) parts.protocol += " \u2192 " + later;
     }
     parts.losses = losses::summary(losses);
     parts.ticks = ticksText(from, to);

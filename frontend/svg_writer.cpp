@@ -199,10 +199,12 @@ void Writer::text(double x, double centreY, std::string_view text, const TextSty
     body_ += ">" + escaped(text) + "</text>\n";
 }
 
-void Writer::rect(double x, double y, double width, double height, Colour fill)
+void Writer::rect(double x, double y, double width, double height, Colour fill, double opacity)
 {
     body_ += "<rect x=\"" + number(x) + "\" y=\"" + number(y) + "\" width=\"" + number(width) +
-             "\" height=\"" + number(height) + "\" fill=\"" + colour(fill) + "\"/>\n";
+             "\" height=\"" + number(height) + "\" fill=\"" + colour(fill) + "\"";
+    if (opacity < 1) body_ += " fill-opacity=\"" + std::to_string(opacity).substr(0, 5) + "\"";
+    body_ += "/>\n";
 }
 
 void Writer::rect(double x, double y, double width, double height, const Stroke& outline)

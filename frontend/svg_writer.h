@@ -69,7 +69,7 @@ public:
 
     // One line of text whose box's vertical centre is at y.
     void text(double x, double centreY, std::string_view text, const TextStyle& style);
-    void rect(double x, double y, double width, double height, Colour fill);
+    void rect(double x, double y, double width, double height, Colour fill, double opacity = 1);
     void rect(double x, double y, double width, double height, const Stroke& outline);
     void line(double x1, double y1, double x2, double y2, const Stroke& stroke);
     void polyline(const std::vector<double>& xy, const Stroke& stroke, std::string_view cssClass = {});
