@@ -291,7 +291,7 @@ void RunPanelTest::exportsWriteTheChartAndOneRowPerTick()
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     QVERIFY(window.exportChartPng(png));
     const QImage image(png);
-    QCOMPARE(image.size(), QSize(1200, 600));
+    QCOMPARE(image.size(), QSize(1920, 1080)); // a 16:9 slide
     // The coloured lines of the figures are drawn, not just the axes.
     int coloured = 0;
     for (int y = 0; y < image.height(); y += 2)

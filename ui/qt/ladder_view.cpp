@@ -1,6 +1,8 @@
 #include "ui/qt/ladder_view.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,6 +15,7 @@
 #include "history/run_history.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/picture_exports.h"
 #include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/screen_units.h"
@@ -249,6 +252,13 @@ void LadderView::mousePressEvent(QMouseEvent* event)
     emit cursorPicked(tick);
 }
 
+void LadderView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(tr("Export Picture\u2026"), this, [this] { emit pictureRequested(); });
+    menu.exec(event->globalPos());
+}
+
 void LadderView::mouseDoubleClickEvent(QMouseEvent* event) { emit rewindRequested(tickAt(event->pos())); }
 
 void LadderView::resizeEvent(QResizeEvent* event)
@@ -291,6 +301,9 @@ void showLadderView(MainWindow& window, QAction* action, bool shown)
         QObject::connect(view, &LadderView::rewindRequested, &window,
                          [&window](std::int32_t tick) { window.rewindTo(tick); });
         QObject::connect(view, &LadderView::shownChanged, action, &QAction::setChecked);
+        QObject::connect(view, &LadderView::pictureRequested, &window, [&window, view] {
+            window.pictureExports().askAndExportPicture(pictures::View::Diagram, view);
+        });
     }
     if (shown) {
         const FormView* options = window.clientArea();

@@ -62,9 +62,11 @@ signals:
     void shownChanged(bool shown);
     void cursorPicked(std::int32_t tick);
     void rewindRequested(std::int32_t tick);
+    void pictureRequested(); // its context menu's Export Picture...
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

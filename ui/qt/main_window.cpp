@@ -67,6 +67,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
                                          [this](int tick) { rewindTo(tick); });
     view_ = std::make_unique<ViewMenu>(*this, *clientArea_, preferences_, *panel_);
     files_ = std::make_unique<RunFiles>(*this, *panel_, preferences_);
+    panel_->onPictureRequested(
+        [this] { files_->pictures().askAndExportPicture(pictures::View::Chart, panel_->panel()); });
     sharing_ = std::make_unique<LinkSharing>(
         *this, preferences_, [this] { return runlink::linkParts(*history_, clock_->speed()); },
         [this](const QString& sentence) { files_->refuse(sentence); });
@@ -273,6 +275,7 @@ void MainWindow::askAndSaveScript(const RunHistory::SavedRun& saved, std::int32_
     files_->askAndSaveScript(saved, ticks, over);
 }
 const QString& MainWindow::lastRefusal() const { return files_->lastRefusal(); }
+PictureExports& MainWindow::pictureExports() { return files_->pictures(); }
 bool MainWindow::exportChartPng(const QString& path) { return files_->exportChartPng(path); }
 bool MainWindow::exportChartSvg(const QString& path) { return files_->exportChartSvg(path); }
 void MainWindow::refuse(const QString& sentence) { files_->refuse(sentence); }

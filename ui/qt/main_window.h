@@ -53,6 +53,7 @@ class FormView;
 class LegendDialog;
 class LinkSharing;
 class PanelDock;
+class PictureExports;
 class PracticePanel;
 class QAction;
 class QMenu;
@@ -172,6 +173,8 @@ public:
     void showLinkQr();
     QrDialog* qrDialog() const;
 
+    // Pictures of every view, the figures and the handout (File > Export Picture... and on).
+    PictureExports& pictureExports();
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);

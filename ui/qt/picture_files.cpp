@@ -7,6 +7,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <cmath>
 
 #include "history/export_text.h"
@@ -24,6 +25,17 @@ QPageLayout layoutFor(const QSizeF& points)
 }
 
 } // namespace
+
+bool writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
 
 QByteArray svgBytes(const std::string& svg) { return QByteArray::fromStdString(exporttext::xmlSafe(svg)); }
 

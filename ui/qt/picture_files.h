@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ class QPagedPaintDevice;
 class QPainter;
 
 namespace picture_files {
+
+// Writes `bytes` to a temporary file beside `path`, renamed over it only
+// once whole: a full disk leaves no half file. The encoders do not all
+// report a write that fell short, so what they make is put in memory first.
+bool writeWhole(const QString& path, const QByteArray& bytes);
 
 // The PNG of an SVG document at its own size; empty when it cannot be drawn.
 QByteArray png(const std::string& svg);
