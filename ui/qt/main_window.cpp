@@ -13,6 +13,7 @@
 #include "frontend/protocol_presets.h"
 #include "frontend/run_clock.h"
 #include "frontend/run_link.h"
+#include "frontend/run_player.h"
 #include "ui/qt/compare_window.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/ladder_view.h"
@@ -192,6 +193,19 @@ bool MainWindow::rewindTo(std::int32_t tick)
     if (rewound && panel_->built() != nullptr) panel_->built()->rewound();
     showModel();
     return rewound;
+}
+
+std::int32_t MainWindow::goToTick(std::int32_t tick)
+{
+    if (eventRunning_) return history_->ticks();
+    eventRunning_ = true;
+    const std::int32_t before = history_->ticks();
+    const std::int32_t reached = run_player::goTo(form_, *history_, tick);
+    practice_->userActed();
+    eventRunning_ = false;
+    if (reached <= before && panel_->built() != nullptr) panel_->built()->rewound();
+    showModel();
+    return reached;
 }
 
 void MainWindow::setSpeed(int index)

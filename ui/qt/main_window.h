@@ -103,6 +103,9 @@ public:
     // what was recorded after it plays again as the run goes forward, until
     // the user does something of their own, which branches the run.
     bool rewindTo(std::int32_t tick);
+    // Run > Go to Tick...: rewinds to `tick` when it was reached, else steps
+    // on to it as Step would; paused there. Returns the tick reached.
+    std::int32_t goToTick(std::int32_t tick);
 
     // Index into run_clock::Speeds.
     void setSpeed(int index);
