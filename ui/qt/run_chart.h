@@ -121,6 +121,10 @@ private:
     std::int32_t shadedThrough_ = -1;         // last tick of the last shaded run loaded
     bool dropsInLegend_ = true;
     bool avoidanceInLegend_ = true;
+    // The threshold means nothing without Slow Start: the ARQ presets'
+    // charts leave it out, line and legend entry (the model keeps it).
+    bool thresholdMeaningful_ = false;
+    bool thresholdInLegend_ = true;
     QValueAxis* tickAxis_ = nullptr;
     QValueAxis* packetAxis_ = nullptr;
 

@@ -61,7 +61,7 @@ export function markerLegend(host: HTMLElement, looks: ChartLooks): void {
 
 export class RunPanel {
   private readonly ticks: number[] = [];
-  private readonly columns: number[][] = [[], [], [], []];
+  private readonly columns: (number | null)[][] = [[], [], [], []];
   private readonly markers: number[] = [];
   private readonly avoidance: number[] = [];
   private logCount = 0;
@@ -197,7 +197,7 @@ export class RunPanel {
     const top = u.bbox.top;
     const height = u.bbox.height;
     const [first, last] = [u.scales.x.min ?? 0, u.scales.x.max ?? 0];
-    const window = this.columns[0];
+    const window = this.columns[0] as number[]; // the transmit window is never null
     context.save();
     for (let tick = Math.max(0, Math.floor(first)); tick <= Math.min(last, this.markers.length - 1); tick++) {
       const bits = this.markers[tick];
