@@ -1,14 +1,17 @@
 // Run files and lessons in the window: save and open through the window,
 // a refused file leaves the run on screen untouched, a dropped file opens,
 // a lesson shows its note, and the panel's picker reaches earlier runs.
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -175,6 +178,14 @@ void RunFilesTest::theQrEntrySaysWhatToSetThenShowsTheLinkToTheRun()
     const QString link = window.qrDialog()->link();
     QVERIFY2(link.startsWith(QStringLiteral("https://example.org/demo/#run=")), qPrintable(link));
     QCOMPARE(link, window.linkToRun());
+    // Copy Link, in the menu and beside the code, puts the same link on the clipboard.
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(action(window, "actionCopyLink")->isEnabled());
+    QVERIFY(window.copyLink());
+    QCOMPARE(QGuiApplication::clipboard()->text(), link);
+    QGuiApplication::clipboard()->clear();
+    find<QPushButton>(*window.qrDialog(), QStringLiteral("qrCopyLink"))->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), link);
 }
 
 void RunFilesTest::everyViewExportsAsATitledPictureAndTheLessonAsAHandout()

@@ -379,4 +379,5 @@ QString MainWindow::setPageAddress(const QString& address) { return sharing_->se
 const QString& MainWindow::pageAddress() const { return sharing_->pageAddress(); }
 QString MainWindow::linkToRun(QString* refusal) const { return sharing_->linkToRun(refusal); }
 void MainWindow::showLinkQr() { sharing_->showLinkQr(); }
+bool MainWindow::copyLink() { return sharing_->copyLink(); }
 QrDialog* MainWindow::qrDialog() const { return sharing_->qrDialog(); }

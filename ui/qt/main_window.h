@@ -174,6 +174,7 @@ public:
     const QString& pageAddress() const;
     QString linkToRun(QString* refusal = nullptr) const;
     void showLinkQr();
+    bool copyLink();
     QrDialog* qrDialog() const;
 
     // Pictures of every view, the figures and the handout (File > Export Picture... and on).
