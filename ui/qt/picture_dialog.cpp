@@ -78,12 +78,13 @@ PictureDialog::PictureDialog(Kind kind, std::int32_t first, std::int32_t last, Q
     ticks->addWidget(from_);
     ticks->addWidget(new QLabel(tr("to")));
     ticks->addWidget(to_);
-    form->addRow(tr("&Ticks from:"), ticks);
+    form->addRow(tr("Ticks from:"), ticks);
     if (kind == Kind::Handout) {
         at_ = new QLineEdit;
         at_->setObjectName(QStringLiteral("handoutAt"));
         at_->setPlaceholderText(tr("four ticks spread over the range"));
         at_->setToolTip(tr("Up to four ticks, separated by commas, such as 0, 150, 300, 450"));
+        at_->setMinimumWidth(at_->fontMetrics().horizontalAdvance(at_->placeholderText()) * 5 / 4);
         form->addRow(tr("&Window at ticks:"), at_);
     } else {
         width_ = sideBox(pictures::SlideWidth, "pictureWidth");
@@ -92,7 +93,7 @@ PictureDialog::PictureDialog(Kind kind, std::int32_t first, std::int32_t last, Q
         size->addWidget(width_);
         size->addWidget(new QLabel(QStringLiteral("\u00d7")));
         size->addWidget(height_);
-        form->addRow(tr("&Size:"), size);
+        form->addRow(tr("Size:"), size);
         titled_ = new QCheckBox(tr("Title line: the run, its protocol, losses and ticks"));
         titled_->setObjectName(QStringLiteral("pictureTitled"));
         titled_->setChecked(true);
