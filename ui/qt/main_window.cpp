@@ -13,6 +13,7 @@
 #include "frontend/protocol_presets.h"
 #include "frontend/run_clock.h"
 #include "frontend/run_link.h"
+#include "frontend/run_player.h"
 #include "ui/qt/classroom_actions.h"
 #include "ui/qt/compare_window.h"
 #include "ui/qt/form_view.h"
@@ -70,6 +71,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
                                          [this](int tick) { rewindTo(tick); });
     view_ = std::make_unique<ViewMenu>(*this, *clientArea_, preferences_, *panel_);
     files_ = std::make_unique<RunFiles>(*this, *panel_, preferences_);
+    panel_->onPictureRequested(
+        [this] { files_->pictures().askAndExportPicture(pictures::View::Chart, panel_->panel()); });
     sharing_ = std::make_unique<LinkSharing>(
         *this, preferences_, [this] { return runlink::linkParts(*history_, clock_->speed()); },
         [this](const QString& sentence) { files_->refuse(sentence); });
@@ -203,6 +206,19 @@ bool MainWindow::rewindTo(std::int32_t tick)
     return rewound;
 }
 
+std::int32_t MainWindow::goToTick(std::int32_t tick)
+{
+    if (eventRunning_) return history_->ticks();
+    eventRunning_ = true;
+    const std::int32_t before = history_->ticks();
+    const std::int32_t reached = run_player::goTo(form_, *history_, tick);
+    practice_->userActed();
+    eventRunning_ = false;
+    if (reached <= before && panel_->built() != nullptr) panel_->built()->rewound();
+    showModel();
+    return reached;
+}
+
 void MainWindow::setSpeed(int index)
 {
     if (!run_clock::isSpeed(index)) return;
@@ -284,6 +300,7 @@ void MainWindow::askAndSaveScript(const RunHistory::SavedRun& saved, std::int32_
     files_->askAndSaveScript(saved, ticks, over);
 }
 const QString& MainWindow::lastRefusal() const { return files_->lastRefusal(); }
+PictureExports& MainWindow::pictureExports() { return files_->pictures(); }
 bool MainWindow::exportChartPng(const QString& path) { return files_->exportChartPng(path); }
 bool MainWindow::exportChartSvg(const QString& path) { return files_->exportChartSvg(path); }
 void MainWindow::refuse(const QString& sentence) { files_->refuse(sentence); }
@@ -390,4 +407,5 @@ QString MainWindow::setPageAddress(const QString& address) { return sharing_->se
 const QString& MainWindow::pageAddress() const { return sharing_->pageAddress(); }
 QString MainWindow::linkToRun(QString* refusal) const { return sharing_->linkToRun(refusal); }
 void MainWindow::showLinkQr() { sharing_->showLinkQr(); }
+bool MainWindow::copyLink() { return sharing_->copyLink(); }
 QrDialog* MainWindow::qrDialog() const { return sharing_->qrDialog(); }

@@ -59,6 +59,7 @@ class FormView;
 class LegendDialog;
 class LinkSharing;
 class PanelDock;
+class PictureExports;
 class PracticePanel;
 class QAction;
 class QMenu;
@@ -108,6 +109,9 @@ public:
     // what was recorded after it plays again as the run goes forward, until
     // the user does something of their own, which branches the run.
     bool rewindTo(std::int32_t tick);
+    // Run > Go to Tick...: rewinds to `tick` when it was reached, else steps
+    // on to it as Step would; paused there. Returns the tick reached.
+    std::int32_t goToTick(std::int32_t tick);
 
     // Index into run_clock::Speeds.
     void setSpeed(int index);
@@ -176,8 +180,11 @@ public:
     const QString& pageAddress() const;
     QString linkToRun(QString* refusal = nullptr) const;
     void showLinkQr();
+    bool copyLink();
     QrDialog* qrDialog() const;
 
+    // Pictures of every view, the figures and the handout (File > Export Picture... and on).
+    PictureExports& pictureExports();
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);

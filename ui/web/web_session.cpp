@@ -1,6 +1,7 @@
 #include "ui/web/web_session.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/events.h"
 #include "core/numbers.h"
@@ -11,6 +12,7 @@
 #include "frontend/control_events.h"
 #include "frontend/run_link.h"
 #include "frontend/run_names.h"
+#include "frontend/run_player.h"
 #include "frontend/view_texts.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
@@ -102,6 +104,13 @@ bool WebSession::rewindTo(int tick)
     return history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
 }
 
+int WebSession::goToTick(int tick)
+{
+    if (messageOpen_) return history_->ticks();
+    practice_.userActed();
+    return run_player::goTo(form_, *history_, tick);
+}
+
 void WebSession::setSpeed(int index)
 {
     if (run_clock::isSpeed(index)) speed_ = index;
@@ -167,7 +176,10 @@ std::string WebSession::samplesJson(int from) const
         json.endArray();
     };
     column("txWindow", [&json](const TickSample& s) { json.value(s.txWindow()); });
-    column("ssThresh", [&json](const TickSample& s) { json.value(s.ssThresh()); });
+    // Without Slow Start the threshold means nothing: null, a gap in the chart.
+    column("ssThresh", [&json](const TickSample& s) {
+        json.value(s.slowStart ? s.ssThresh() : std::numeric_limits<double>::quiet_NaN());
+    });
     column("flight", [&json](const TickSample& s) { json.value(s.flight()); });
     column("rxWindow", [&json](const TickSample& s) { json.value(s.rxWindow()); });
     column("markers", [&json](const TickSample& s) { json.value(static_cast<int>(s.markers())); });

@@ -56,6 +56,9 @@ public:
     void step();
     void stepBack();
     bool rewindTo(int tick);
+    // Go to tick: rewinds to a tick reached or steps on to a later one as
+    // step() would, paused there (the desktop's run_player::goTo); the tick reached.
+    int goToTick(int tick);
     void setSpeed(int index);
 
     // The text of the next modal box the model asked for, "" when none. The

@@ -8,6 +8,8 @@ export interface WebSession {
   step(): void;
   stepBack(): void;
   rewindTo(tick: number): boolean;
+  // Rewinds to a tick reached, or steps on to a later one; the tick reached.
+  goToTick(tick: number): number;
   setSpeed(index: number): void;
   takeMessage(): string;
   messageClosed(): void;
@@ -257,7 +259,7 @@ export interface ViewOptions {
 export interface Samples {
   from: number;
   txWindow: number[];
-  ssThresh: number[];
+  ssThresh: (number | null)[]; // null while Slow Start is off
   flight: number[];
   rxWindow: number[];
   markers: number[];

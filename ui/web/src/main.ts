@@ -284,6 +284,11 @@ class Page {
       const forward = event.ctrlKey ? event.key === 'ArrowRight' : event.key === 'PageDown' && !inField;
       const back = event.ctrlKey ? event.key === 'ArrowLeft' : event.key === 'PageUp' && !inField;
       const compare = this.compare?.view;
+      if (event.ctrlKey && event.key === 'g' && !compare && this.runBar) {
+        this.runBar.askGoToTick((action) => this.run(action));
+        event.preventDefault();
+        return;
+      }
       if (forward) compare ? compare.run(() => compare.comparison.step()) : this.run(() => this.session.step());
       else if (back) compare ? compare.run(() => compare.comparison.stepBack()) : this.run(() => this.session.stepBack());
       else return;

@@ -61,7 +61,7 @@ export function markerLegend(host: HTMLElement, looks: ChartLooks): void {
 
 export class RunPanel {
   private readonly ticks: number[] = [];
-  private readonly columns: number[][] = [[], [], [], []];
+  private readonly columns: (number | null)[][] = [[], [], [], []];
   private readonly markers: number[] = [];
   private readonly avoidance: number[] = [];
   private logCount = 0;
