@@ -143,6 +143,8 @@ private:
         const int key = room.question * 10 + room.round;
         QTimer::singleShot(100 + QRandomGenerator::global()->bounded(1900), socket_.get(),
                            [this, room, choice, key] {
+                               // A page sends only on an open socket: a phone leaving keeps its vote.
+                               if (socket_->state() != QAbstractSocket::ConnectedState) return;
                                socket_->sendTextMessage(
                                    QString::fromStdString(classroom::voteMessage(room.question, choice)));
                                figures_.voted[key].insert(index_);

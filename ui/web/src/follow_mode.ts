@@ -52,6 +52,8 @@ const Style = `
 #roomQuestion .right .label { font-weight: bold; }
 #roomQuestion .explanation { white-space: pre-wrap; }
 body.following #touchBar { display: none; }
+/* The room's questions take the place of one's own practice while following the class. */
+body.following #practiceToggle, body.following #practicePanel { display: none; }
 `;
 
 function make<K extends keyof HTMLElementTagNameMap>(tag: K, parent: HTMLElement, text = ''): HTMLElementTagNameMap[K] {
