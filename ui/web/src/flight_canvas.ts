@@ -246,16 +246,17 @@ export class FlightCanvas {
 
   private drawLane(context: CanvasRenderingContext2D, ack: boolean, touched: (rect: Rect) => boolean): void {
     const twipsPerPixel = this.layout.twipsPerPixel;
-    const lostPixels = this.textPixels(Math.min(...this.flights.map((flight) => flight.height)));
-    context.font = `bold ${lostPixels * twipsPerPixel}px ${this.layout.fontFamilies}`;
-    context.textAlign = 'center';
-    context.textBaseline = 'middle';
     const lane = this.flights.filter((flight) => flight.ack === ack && flight.state?.visible);
     for (const flight of lane) {
       if (touched(grown(this.flightRect(flight), RingTwips))) this.drawFlight(context, flight);
     }
     const ring = 2 * twipsPerPixel;
     if (this.stateMarks) {
+      // Setting a canvas's font costs a parse of the font text: only when a lost mark's text is drawn.
+      const lostPixels = this.textPixels(Math.min(...this.flights.map((flight) => flight.height)));
+      context.font = `bold ${lostPixels * twipsPerPixel}px ${this.layout.fontFamilies}`;
+      context.textAlign = 'center';
+      context.textBaseline = 'middle';
       for (const flight of lane) {
         if (flight.state!.held) this.ring(context, this.flightRect(flight), this.looks.heldOutline, ring + twipsPerPixel, []);
       }

@@ -68,6 +68,10 @@ export class RunPanel {
   private readonly chart: LineChart;
   private cursorTick: number | null = null;
   private dirty = true;
+  // Whether the log is scrolled to its end, kept by its scroll events: read
+  // when entries arrive, it would cost a layout of the whole page each time.
+  private logAtEnd = true;
+  private logScrollFrame = 0;
   onPick: (tick: number | null) => void = () => {};
 
   constructor(private readonly session: WebSession, chartHost: HTMLElement, private readonly logList: HTMLElement,
@@ -91,6 +95,9 @@ export class RunPanel {
     // notification loop if it happens during the observer's own delivery.
     new ResizeObserver(() => requestAnimationFrame(() => this.chart.setSize(Math.max(280, chartHost.clientWidth))))
       .observe(chartHost);
+    logList.addEventListener('scroll', () => {
+      this.logAtEnd = logList.scrollTop + logList.clientHeight >= logList.scrollHeight - 4;
+    }, { passive: true });
   }
 
   pick(tick: number | null): void {
@@ -146,12 +153,12 @@ export class RunPanel {
     // The log of the forgotten ticks goes too: read it again from the start.
     this.logList.textContent = '';
     this.logCount = 0;
+    this.logAtEnd = true;
     if (this.cursorTick !== null && this.cursorTick > tick) this.pick(null);
     this.dirty = true;
   }
 
   private appendLog(entries: LogEntry[]): void {
-    const atBottom = this.logList.scrollTop + this.logList.clientHeight >= this.logList.scrollHeight - 4;
     const fragment = document.createDocumentFragment();
     for (const entry of entries) {
       const item = document.createElement('li');
@@ -166,7 +173,14 @@ export class RunPanel {
     }
     this.logList.appendChild(fragment);
     this.logCount += entries.length;
-    if (atBottom) this.logList.scrollTop = this.logList.scrollHeight;
+    // A log at its end follows the new entries, scrolled in the frame's own
+    // layout rather than in one forced now.
+    if (this.logAtEnd && !this.logScrollFrame) {
+      this.logScrollFrame = requestAnimationFrame(() => {
+        this.logScrollFrame = 0;
+        this.logList.scrollTop = this.logList.scrollHeight;
+      });
+    }
   }
 
   // Ticks whose window grew by congestion avoidance, shaded under the lines.
