@@ -98,9 +98,13 @@ int runWindowProbe(int argc, char* argv[], QWidget& window, const ProbeHooks& ho
         double cpuAtStart = 0;
         std::chrono::steady_clock::time_point wallAtStart;
         PaintCounter paintCounter;
+        long ticksAtStart = 0;
         FirstFrameWatcher watcher([&] {
             if (hooks.startRun) hooks.startRun();
+            if (hooks.fastForward) hooks.fastForward(ProbeHooks::FastForwardTicks);
+            QApplication::processEvents(); // the fast-forward's frame is not part of the measure
             qApp->installEventFilter(&paintCounter);
+            ticksAtStart = hooks.ticksRun ? hooks.ticksRun() : 0L;
             cpuAtStart = cpuSeconds();
             wallAtStart = std::chrono::steady_clock::now();
             QTimer::singleShot(std::chrono::seconds(argument), [&] {
@@ -108,7 +112,7 @@ int runWindowProbe(int argc, char* argv[], QWidget& window, const ProbeHooks& ho
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - wallAtStart).count();
                 std::printf("cpu-percent %.3f\n", 100.0 * (cpuSeconds() - cpuAtStart) / wall);
                 std::printf("peak-rss-kib %ld\n", peakResidentKib());
-                std::printf("ticks %ld\n", hooks.ticksRun ? hooks.ticksRun() : 0L);
+                std::printf("ticks %ld\n", (hooks.ticksRun ? hooks.ticksRun() : 0L) - ticksAtStart);
                 std::printf("paints %ld\n", paintCounter.paints);
                 std::printf("widgets %lld\n",
                             static_cast<long long>(window.findChildren<QWidget*>().size()) + 1);

@@ -25,6 +25,11 @@ int main(int argc, char* argv[])
                      [&ticks] { ++ticks; });
     ProbeHooks hooks;
     hooks.startRun = [&window] { window.runEvent(0, {EventKind::StartReset, 0, 0}); };
+    hooks.fastForward = [&window](long ticks) {
+        for (long tick = 0; tick < ticks; ++tick)
+            window.comparison().tick();
+        window.showComparison();
+    };
     hooks.ticksRun = [&ticks] { return ticks; };
     return runWindowProbe(argc, argv, window, hooks);
 }

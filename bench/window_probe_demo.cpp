@@ -6,6 +6,7 @@
 // With a zoom, the client area is drawn at that size (a projector's 200 %).
 #include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 #include <cstdlib>
 
 #include "bench/window_probe.h"
@@ -25,6 +26,10 @@ int main(int argc, char* argv[])
     ProbeHooks hooks;
     hooks.startRun = [&window] {
         if (auto* start = window.findChild<QPushButton*>(QStringLiteral("cmdReset"))) start->click();
+    };
+    hooks.fastForward = [&window](long ticks) {
+        for (long tick = 0; tick < ticks; ++tick)
+            window.runEvent(UserEvent{EventKind::Tick, 0, 0});
     };
     hooks.ticksRun = [&ticks] { return ticks; };
     return runWindowProbe(argc, argv, window, hooks);

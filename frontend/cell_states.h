@@ -9,8 +9,9 @@
 // The safe colours are chosen so that every pair of states of one strip, and
 // the timeout bar among the sender states, stays clearly apart for normal
 // vision and under protanopia, deuteranopia and tritanopia, and every one
-// stands out from the cells' light background (the cell states test
-// proves it). Colours are 0x00BBGGRR, as the model writes them.
+// stands out from the cells' light background, as text must (a contrast of
+// at least 4.5:1; the cell states test proves all of it). Colours are
+// 0x00BBGGRR, as the model writes them.
 #pragma once
 
 #include <array>
@@ -32,21 +33,21 @@ struct CellState {
 };
 
 inline constexpr std::array<CellState, 11> States = {{
-    {Strip::Sender, colours::TxNotSent, 0x707070, "\u00b7", "not sent yet", "not sent yet"},
-    {Strip::Sender, colours::TxQueued, 0xFF9064, "Q", "queued", "queued, waiting for its first trip"},
-    {Strip::Sender, colours::TxQueuedAgain, 0x1D74CD, "R", "queued again to be resent",
+    {Strip::Sender, colours::TxNotSent, 0x4C564C, "\u00b7", "not sent yet", "not sent yet"},
+    {Strip::Sender, colours::TxQueued, 0xFF5328, "Q", "queued", "queued, waiting for its first trip"},
+    {Strip::Sender, colours::TxQueuedAgain, 0x0A4EB0, "R", "queued again to be resent",
      "queued again, waiting to be resent"},
-    {Strip::Sender, colours::TxInFlight, 0xC04200, "F", "in flight", "in flight (sent once)"},
-    {Strip::Sender, colours::TxResentInFlight, 0x2A34AD, "S", "in flight, retransmitted",
+    {Strip::Sender, colours::TxInFlight, 0x7A001E, "F", "in flight", "in flight (sent once)"},
+    {Strip::Sender, colours::TxResentInFlight, 0x000A71, "S", "in flight, retransmitted",
      "sent again, in flight once more"},
-    {Strip::Sender, colours::TxMarkedForResend, 0xAA93A8, "M", "marked for a selective resend",
+    {Strip::Sender, colours::TxMarkedForResend, 0x7D507C, "M", "marked for a selective resend",
      "marked to be resent at the next tick (selective repeat)"},
     {Strip::Sender, colours::TxAcknowledged, 0x000000, "\u2713", "acknowledged", "acknowledged: done"},
-    {Strip::Receiver, colours::RxOutside, 0x959595, "\u00b7", "outside the receive window",
+    {Strip::Receiver, colours::RxOutside, 0x654646, "\u00b7", "outside the receive window",
      "outside the receive window"},
     {Strip::Receiver, colours::RxAwaited, 0x5C7614, "?", "awaited", "inside the window, not here yet"},
     {Strip::Receiver, colours::RxReceived, 0x000000, "\u2713", "received", "received"},
-    {Strip::Receiver, colours::RxAliased, 0x0736AF, "!", "received under another packet's number",
+    {Strip::Receiver, colours::RxAliased, 0x0000AF, "!", "received under another packet's number",
      "taken in under another packet's number (too few sequence numbers)"},
 }};
 

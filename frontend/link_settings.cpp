@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/events.h"
+#include "frontend/classroom_wire.h"
 #include "frontend/protocol_presets.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
@@ -190,10 +191,10 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     };
 
     for (const Parameter& p : parameters) {
-        static constexpr std::array<const char*, 21> Known = {
+        static constexpr std::array<const char*, 22> Known = {
             "inorder", "gobackn",  "tahoe", "protocol", "options", "autortt", "slide",
             "timeout", "tx",       "rx",    "seq",      "run",     "speed",   "embed",
-            "lesson",  "practice", "loss",  "ackloss",  "seed",    "lose",    "compare"};
+            "lesson",  "practice", "loss",  "ackloss",  "seed",    "lose",    "compare", "follow"};
         bool known = false;
         for (const char* name : Known)
             known = known || p.name == name;
@@ -317,6 +318,12 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
             outcome.practice = *wanted;
         else
             ignore(*p, "use 1 or 0");
+    }
+    if (const Parameter* p = find("follow")) {
+        if (classroom::isToken(p->value))
+            outcome.follow = p->value;
+        else
+            ignore(*p, "the code on the projector gives the whole link");
     }
     if (const Parameter* p = find("speed")) {
         bool found = false;

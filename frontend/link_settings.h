@@ -30,6 +30,8 @@
 //            5, the second of packet 7, the ACK for packet 9
 //   compare  two or three protocol presets side by side, from one clock and
 //            with the same losses: "stop-and-wait,go-back-n,selective-repeat"
+//   follow   a classroom session's join token: the page follows the
+//            teacher's run from the laptop that served it (classroom_wire.h)
 // A value that is not one of these, or that the model refuses (a box it has
 // disabled), is ignored: that setting keeps its start-up value and the
 // outcome names the parameter.
@@ -60,6 +62,9 @@ struct LinkOutcome {
     // The configurations a compare= link names, for the caller to run side
     // by side with the history's losses; empty for a single run.
     std::vector<Comparison::Configuration> compare;
+    // The join token of a classroom session's link, "" for none: the page
+    // then follows the run of the laptop that served it.
+    std::string follow;
     // One sentence per ignored parameter, naming it (its name and value
     // shortened and stripped of invisible characters), at most MaxNotices,
     // then one saying how many more.

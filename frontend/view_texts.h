@@ -134,4 +134,14 @@ inline std::string flightName(bool ack, std::string_view caption, bool held)
     return (ack ? "ACK, " : "packet, ") + motion;
 }
 
+// The caption a packet or ACK shows where its button is too small for the
+// whole caption to be read (a phone): "Packet 18 \u00b7 seq 2", "ACK seq 2 \u00b7 packet 2".
+inline std::string shortFlightCaption(bool ack, std::string_view caption)
+{
+    const std::vector<std::string> n = numbersIn(caption);
+    if (!ack && n.size() >= 2) return "Packet " + n[0] + " \u00b7 seq " + n[1];
+    if (ack && n.size() >= 2) return "ACK seq " + n[0] + " \u00b7 packet " + n[1];
+    return std::string(caption);
+}
+
 } // namespace view_texts

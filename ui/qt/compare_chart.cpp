@@ -1,6 +1,7 @@
 #include "ui/qt/compare_chart.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -21,6 +22,63 @@ constexpr int Gap = 10; // pixels between the plots and around them
 double windowAt(const RunTrace& trace, std::int32_t tick) { return trace.sample(tick).txWindow(); }
 double goodputAt100(const RunTrace& trace, std::int32_t tick) { return goodputAt(trace, tick); }
 
+// How wide a piece of a line is drawn as one outline, in pixels.
+constexpr double PieceWidth = 48;
+// How far the end of a piece (a cap where the line has a join, or where a
+// dash goes on) can change what is drawn: a square cap's corner lies half
+// the width times the square root of two from the path, 1.77 pixels here.
+constexpr double EndReach = 2;
+
+// A chart line drawn in pieces of about PieceWidth pixels, each clipped to
+// its own columns: the rasterizer's cost grows faster than the number of
+// dashes and joins in one outline (a dotted goodput took five times what a
+// solid one did). Neighbouring pieces overlap by a few pixels and meet at a
+// pixel boundary at least EndReach from where either one ends, and the line
+// runs left to right, so within its columns each piece's outline is the
+// whole line's; a dashed piece takes up the pattern where the line stands
+// at its first point. Every pixel comes out as the single outline draws it.
+void drawLine(QPainter& painter, const QPolygonF& line, QPen pen, const QRect& area)
+{
+    painter.setPen(pen);
+    // Level stretches get points of their own every PieceWidth pixels, so
+    // that they can be cut too: a level line is the same with them.
+    QPolygonF path;
+    path.reserve(line.size());
+    for (qsizetype k = 0; k < line.size(); ++k) {
+        if (k > 0 && line[k].y() == line[k - 1].y())
+            for (double x = line[k - 1].x() + PieceWidth; x < line[k].x() - PieceWidth / 2; x += PieceWidth)
+                path << QPointF(x, line[k].y());
+        path << line[k];
+    }
+    const qsizetype last = path.size() - 1;
+    double travelled = 0; // along the path to the piece's first point
+    const double firstOffset = pen.dashOffset();
+    const double width = pen.widthF();
+    qsizetype first = 0;
+    int clipLeft = area.left();
+    while (true) {
+        qsizetype next = first;
+        while (next < last && path[next].x() < path[first].x() + PieceWidth)
+            ++next;
+        const int cut = static_cast<int>(std::ceil(path[next].x() + EndReach));
+        qsizetype end = next;
+        while (end < last && path[end].x() < cut + EndReach)
+            ++end;
+        if (next >= last || path[end].x() < cut + EndReach) break;
+        painter.setClipRect(QRect(clipLeft, area.top(), cut - clipLeft, area.height()));
+        painter.drawPolyline(path.constData() + first, static_cast<int>(end - first + 1));
+        for (qsizetype k = first; k < next; ++k)
+            travelled += QLineF(path[k], path[k + 1]).length();
+        pen.setDashOffset(firstOffset + travelled / width);
+        painter.setPen(pen);
+        first = next;
+        clipLeft = cut;
+    }
+    painter.setClipRect(QRect(clipLeft, area.top(), area.right() + 1 - clipLeft, area.height()));
+    painter.drawPolyline(path.constData() + first, static_cast<int>(last - first + 1));
+    painter.setClipRect(area);
+}
+
 // 1, 2 or 5 times a power of ten, at least `least`.
 double niceStep(double least)
 {
@@ -40,7 +98,11 @@ CompareChart::CompareChart(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     refresh_.setSingleShot(true);
     refresh_.setInterval(RefreshMilliseconds);
-    connect(&refresh_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    // The runs moving on leave the legend above the plots as it was.
+    connect(&refresh_, &QTimer::timeout, this, [this] {
+        const int top = plotsArea().top();
+        update(0, top, width(), height() - top);
+    });
 }
 
 void CompareChart::setLines(std::vector<Line> lines)
@@ -121,52 +183,41 @@ void CompareChart::mousePressEvent(QMouseEvent* event)
     if (const auto tick = tickAt(event->position().toPoint())) emit rewindRequested(*tick);
 }
 
-void CompareChart::paintEvent(QPaintEvent*)
+void CompareChart::paintEvent(QPaintEvent* event)
 {
     refresh_.stop();
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
     const QRect area = plotsArea();
-    if (area.width() < 10 || area.height() < 4 * Gap) return;
+    if (area.width() < 10 || area.height() < 4 * Gap) {
+        painter.fillRect(rect(), Qt::white);
+        return;
+    }
     const int plotHeight = (area.height() - Gap) / 2;
     const QRect windows(area.left(), area.top(), area.width(), plotHeight);
     const QRect goodputs(area.left(), area.bottom() - plotHeight + 1, area.width(), plotHeight);
-    drawLegend(painter, QRect(area.left(), 0, area.width(), area.top()));
-    drawPlot(painter, windows, tr("Transmit window (packets)"), 4, &windowAt);
-    drawPlot(painter, goodputs, tr("Goodput (packets per 100 ticks, over the last 200)"), 1, &goodputAt100);
+    const QRect legend(area.left(), 0, area.width(), area.top());
+    const Plot windowPlot = plotOf(windows, 4, &windowAt);
+    const Plot goodputPlot = plotOf(goodputs, 1, &goodputAt100);
+    drawBackground(painter, legend, {&windowPlot, &goodputPlot});
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (event->rect().intersects(legend)) drawLegendLabels(painter, legend);
+    drawPlot(painter, windows, tr("Transmit window (packets)"), windowPlot, plotPictures_[0]);
+    drawPlot(painter, goodputs, tr("Goodput (packets per 100 ticks, over the last 200)"), goodputPlot,
+             plotPictures_[1]);
     drawTickAxis(painter, goodputs);
 }
 
-void CompareChart::drawLegend(QPainter& painter, const QRect& area) const
+// The title takes a line of its own above the plot, where no line can cross it.
+CompareChart::Plot CompareChart::plotOf(const QRect& titled, double top,
+                                        double (*value)(const RunTrace&, std::int32_t)) const
 {
-    const QFontMetrics metrics = fontMetrics();
-    int x = area.left();
-    const int y = area.top() + metrics.lineSpacing() / 2 + Gap / 2;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        painter.setPen(QPen(colour(i), 3, dash(i)));
-        painter.drawLine(x, y, x + 30, y);
-        painter.setPen(Qt::black);
-        const QRect text(x + 36, area.top() + Gap / 2, metrics.horizontalAdvance(lines_[i].label) + 2,
-                         metrics.lineSpacing());
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, lines_[i].label);
-        x = text.right() + 3 * metrics.averageCharWidth();
-    }
-}
-
-// The title on a line of its own above the plot, where no line can cross it.
-void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QString& title, double top,
-                            double (*value)(const RunTrace&, std::int32_t)) const
-{
-    const QFontMetrics metrics = fontMetrics();
-    painter.setPen(Qt::black);
-    painter.drawText(titled, Qt::AlignLeft | Qt::AlignTop, title);
-    const QRect area = titled.adjusted(0, metrics.lineSpacing() + 2, 0, 0);
+    Plot plot;
+    plot.area = titled.adjusted(0, fontMetrics().lineSpacing() + 2, 0, 0);
     const std::int32_t first = firstTick();
     const double span = lastTick() - first;
-    const int columns = area.width();
+    const int columns = plot.area.width();
     // One tick per pixel column: what a repaint reads does not grow with the run.
-    std::vector<std::vector<QPointF>> points(lines_.size());
+    plot.points.resize(lines_.size());
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const RunTrace& trace = *lines_[i].trace;
         for (int column = 0; column < columns; ++column) {
@@ -175,38 +226,125 @@ void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QStrin
             if (tick > trace.ticks()) break;
             const double y = value(trace, tick);
             top = std::max(top, y);
-            points[i].emplace_back(area.left() + column, y);
+            plot.points[i].emplace_back(plot.area.left() + column, y);
         }
     }
     // Room above the highest line, so that a window held at its limit is
     // not drawn on the plot's edge.
     top *= 1.15;
-    const double step = niceStep(top / 4);
-    top = std::ceil(top / step) * step;
-    const auto yOf = [&](double y) { return area.bottom() - y / top * (area.height() - 1); };
+    plot.step = niceStep(top / 4);
+    plot.top = std::ceil(top / plot.step) * plot.step;
+    return plot;
+}
 
-    for (double y = 0; y <= top + step / 2; y += step) {
-        painter.setPen(QColor(225, 225, 225));
-        painter.drawLine(QPointF(area.left(), yOf(y)), QPointF(area.right(), yOf(y)));
-        painter.setPen(Qt::black);
+double CompareChart::Plot::yOf(double y) const { return area.bottom() - y / top * (area.height() - 1); }
+
+// What changes only with the chart's size or the plots' scales: the white,
+// the legend's line samples, the grid lines and frames. Drawn once for them
+// and copied: antialiased lines are dear to draw, and the chart is redrawn
+// ten times a second. The texts are drawn on the chart itself, as every
+// other text of the window is.
+void CompareChart::drawBackground(QPainter& painter, const QRect& legend,
+                                  const std::array<const Plot*, 2>& plots)
+{
+    const qreal ratio = devicePixelRatioF();
+    const Background key{size(), ratio, font(), plots[0]->top, plots[1]->top, lines_.size()};
+    if (background_.isNull() || !(key == backgroundKey_)) {
+        background_ = QImage(size() * ratio, QImage::Format_RGB32);
+        background_.setDevicePixelRatio(ratio);
+        QPainter image(&background_);
+        image.fillRect(rect(), Qt::white);
+        image.setRenderHint(QPainter::Antialiasing);
+        const QFontMetrics metrics = fontMetrics();
+        int x = legend.left();
+        const int y = legend.top() + metrics.lineSpacing() / 2 + Gap / 2;
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            image.setPen(QPen(colour(i), 3, dash(i)));
+            image.drawLine(x, y, x + 30, y);
+            x = legendLabelPlace(legend, i).right() + 3 * metrics.averageCharWidth();
+        }
+        for (const Plot* plot : plots) {
+            image.setPen(QColor(225, 225, 225));
+            for (double value = 0; value <= plot->top + plot->step / 2; value += plot->step)
+                image.drawLine(QPointF(plot->area.left(), plot->yOf(value)),
+                               QPointF(plot->area.right(), plot->yOf(value)));
+            image.setPen(Qt::gray);
+            image.drawRect(plot->area.adjusted(0, 0, -1, -1));
+        }
+        backgroundKey_ = key;
+    }
+    painter.drawImage(0, 0, background_);
+}
+
+QRect CompareChart::legendLabelPlace(const QRect& legend, std::size_t index) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    int x = legend.left();
+    for (std::size_t i = 0;; ++i) {
+        const QRect text(x + 36, legend.top() + Gap / 2, metrics.horizontalAdvance(lines_[i].label) + 2,
+                         metrics.lineSpacing());
+        if (i == index) return text;
+        x = text.right() + 3 * metrics.averageCharWidth();
+    }
+}
+
+void CompareChart::drawLegendLabels(QPainter& painter, const QRect& legend) const
+{
+    painter.setPen(Qt::black);
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        painter.drawText(legendLabelPlace(legend, i), Qt::AlignLeft | Qt::AlignVCenter, lines_[i].label);
+}
+
+void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QString& title, const Plot& plot,
+                            PlotPicture& picture) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    painter.setPen(Qt::black);
+    painter.drawText(titled, Qt::AlignLeft | Qt::AlignTop, title);
+    for (double y = 0; y <= plot.top + plot.step / 2; y += plot.step) {
         painter.drawText(
-            QRectF(0, yOf(y) - metrics.lineSpacing() / 2.0, area.left() - 4, metrics.lineSpacing()),
+            QRectF(0, plot.yOf(y) - metrics.lineSpacing() / 2.0, plot.area.left() - 4, metrics.lineSpacing()),
             Qt::AlignRight | Qt::AlignVCenter, QString::number(y));
     }
-    painter.setPen(Qt::gray);
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
 
-    painter.save();
-    painter.setClipRect(area);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        QPolygonF line;
-        line.reserve(static_cast<qsizetype>(points[i].size()));
-        for (const QPointF& point : points[i])
-            line << QPointF(point.x(), yOf(point.y()));
-        painter.setPen(QPen(colour(i), 2.5, dash(i)));
-        painter.drawPolyline(line);
+    std::vector<QPolygonF> lines(plot.points.size());
+    for (std::size_t i = 0; i < plot.points.size(); ++i) {
+        const std::vector<QPointF>& column = plot.points[i];
+        lines[i].reserve(static_cast<qsizetype>(column.size()));
+        // The ends of each level stretch only: the line is the same, and a
+        // window or a goodput stays level for many columns, each a point the
+        // stroker would dash and antialias for nothing.
+        for (std::size_t k = 0; k < column.size(); ++k) {
+            const bool level = k > 0 && k + 1 < column.size() && column[k - 1].y() == column[k].y() &&
+                               column[k + 1].y() == column[k].y();
+            if (!level) lines[i] << QPointF(column[k].x(), plot.yOf(column[k].y()));
+        }
     }
-    painter.restore();
+    // The lines, drawn over the plot's part of the background, as a picture
+    // that stays while they do: a transmit window often holds for minutes.
+    const auto same = [](const std::vector<QPolygonF>& a, const std::vector<QPolygonF>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const QPolygonF& x, const QPolygonF& y) {
+            return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const QPointF& p, const QPointF& q) {
+                return p.x() == q.x() && p.y() == q.y(); // exactly: QPointF's == is fuzzy
+            });
+        });
+    };
+    if (picture.image.isNull() || picture.area != plot.area || !(picture.background == backgroundKey_) ||
+        !same(picture.lines, lines)) {
+        const qreal ratio = background_.devicePixelRatio();
+        picture.image = background_.copy(QRect(plot.area.topLeft() * ratio, plot.area.size() * ratio));
+        picture.image.setDevicePixelRatio(ratio);
+        QPainter image(&picture.image);
+        image.setRenderHint(QPainter::Antialiasing);
+        image.translate(-plot.area.topLeft());
+        image.setClipRect(plot.area);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            drawLine(image, lines[i], QPen(colour(i), 2.5, dash(i)), plot.area);
+        picture.area = plot.area;
+        picture.background = backgroundKey_;
+        picture.lines = std::move(lines);
+    }
+    painter.drawImage(plot.area.topLeft(), picture.image);
 }
 
 void CompareChart::drawTickAxis(QPainter& painter, const QRect& area) const

@@ -13,9 +13,14 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QPolygonF>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -57,18 +62,45 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // One plot as a repaint draws it.
     struct Plot {
-        QRect area;
-        double top; // the value at the plot's top edge
+        QRect area;                               // under its title
+        double top = 0;                           // the value at the plot's top edge
+        double step = 0;                          // between grid lines
+        std::vector<std::vector<QPointF>> points; // per line: x in pixels, y as a value
+        double yOf(double value) const;
+    };
+    // What the background picture was drawn for.
+    struct Background {
+        QSize size;
+        qreal pixelRatio = 0;
+        QFont font;
+        double windowsTop = 0;
+        double goodputsTop = 0;
+        std::size_t lines = 0;
+        bool operator==(const Background&) const = default;
     };
     std::int32_t firstTick() const;
     std::int32_t lastTick() const;
     QRect plotsArea() const;
-    void drawPlot(QPainter& painter, const QRect& area, const QString& title, double top,
-                  double (*value)(const RunTrace&, std::int32_t)) const;
+    Plot plotOf(const QRect& titled, double top, double (*value)(const RunTrace&, std::int32_t)) const;
+    void drawBackground(QPainter& painter, const QRect& legend, const std::array<const Plot*, 2>& plots);
+    QRect legendLabelPlace(const QRect& legend, std::size_t index) const;
+    void drawLegendLabels(QPainter& painter, const QRect& legend) const;
+    // A plot's area as last drawn, its lines over its part of the background.
+    struct PlotPicture {
+        QImage image;
+        QRect area;
+        Background background;
+        std::vector<QPolygonF> lines;
+    };
+    void drawPlot(QPainter& painter, const QRect& titled, const QString& title, const Plot& plot,
+                  PlotPicture& picture) const;
     void drawTickAxis(QPainter& painter, const QRect& area) const;
-    void drawLegend(QPainter& painter, const QRect& area) const;
 
     std::vector<Line> lines_;
     QTimer refresh_;
+    QImage background_;
+    Background backgroundKey_;
+    std::array<PlotPicture, 2> plotPictures_;
 };

@@ -23,6 +23,7 @@
 #include "ui/qt/losses_dialog.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/picture_exports.h"
+#include "ui/qt/status_line_slot.h"
 #include "ui/qt/tick_timer.h"
 
 namespace {
@@ -141,7 +142,7 @@ void CompareWindow::buildControls()
     status_->setObjectName(QStringLiteral("compareStatus"));
     status_->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(status_, 1);
+    statusBar()->addWidget(new StatusLineSlot(status_, this), 1);
 }
 
 void CompareWindow::buildViews()

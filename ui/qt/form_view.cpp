@@ -22,6 +22,7 @@
 #include "ui/qt/paint_layer.h"
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
+#include "ui/qt/travelling_button.h"
 #include "ui/qt/zoom_style.h"
 
 using namespace form_view_support;
@@ -146,7 +147,7 @@ void FormView::addFlightButton(const Control& control, const QString& name)
     const bool isAck = control.name == "cmdACK";
     const auto slot = static_cast<std::size_t>(control.index);
     const FlightButton& model = isAck ? form_.cmdACK.at(slot) : form_.cmdPacket.at(slot);
-    auto* button = new QPushButton(this);
+    auto* button = new TravellingButton(this);
     button->setObjectName(name);
     button->setFont(demoFont(control.fontPixels, control.bold));
     // Moving targets take no focus of their own: the flight area picks them

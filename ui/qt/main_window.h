@@ -14,6 +14,8 @@
 //   LinkSharing the link to the run and its QR code (link_sharing.h)
 //   StatusLine  the line under the client area (status_line.h)
 //   Preferences what is remembered between sessions (preferences.h)
+//   ClassroomActions  a classroom session, its panel and the class's answers
+//               (classroom_actions.h)
 // The model's modal message box, the keys list and About are in
 // main_window_dialogs.cpp. The public surface below is what tests, the
 // program and the Compare window use; it forwards to those objects.
@@ -24,7 +26,8 @@
 // "actionInOrderReceiver", "actionPanel", "actionCompare", "actionLosses",
 // "actionNoLosses",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
-// "actionExportCsv", "actionExportPcap", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
+// "actionExportCsv", "actionExportPcap", "actionExportClassAnswers", "actionQuit",
+// "actionClassroom", "actionLessons", "actionKeys", "actionAbout";
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
 // "actionFullScreen", "actionSafeColours", "actionStateMarks", "actionLegend".
 #pragma once
@@ -46,8 +49,11 @@
 #include "history/losses.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
+#include "ui/qt/classroom_session.h"
 #include "ui/qt/preferences.h"
 
+class ClassroomActions;
+class ClassroomPanel;
 class CompareWindow;
 class FormView;
 class LegendDialog;
@@ -190,6 +196,15 @@ public:
     // on screen is untouched.
     void refuse(const QString& sentence);
 
+    // Run > Classroom Session...: starting it opens its panel. False, with
+    // the reason in lastRefusal() (and no box), when it cannot listen or find
+    // the page.
+    bool startClassroom(const ClassroomSession::Options& options = {});
+    ClassroomSession* classroom() const;
+    ClassroomPanel* classroomPanel() const;
+    // File > Export Class Answers: every question with its counts, no personal data.
+    bool exportClassAnswers(const QString& path);
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -223,4 +238,6 @@ private:
     QPointer<CompareWindow> compare_;
     bool eventRunning_ = false;
     std::uint64_t shownRunsVersion_ = 0;
+    // Last, so that it goes first: it stops hearing the history before the history goes.
+    std::unique_ptr<ClassroomActions> classroom_;
 };

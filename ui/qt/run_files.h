@@ -58,6 +58,8 @@ public:
     // The refusal names what is wrong; the run on screen is untouched.
     void refuse(const QString& sentence);
     const QString& lastRefusal() const { return lastRefusal_; }
+    // Keeps a refusal in lastRefusal() without showing it.
+    void keepRefusal(const QString& sentence) { lastRefusal_ = sentence; }
 
 private:
     void askAndOpen();

@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include "frontend/run_status.h"
+#include "ui/qt/status_line_slot.h"
 
 // Below the client area, which keeps its exact size: the window grows by the
 // status bar's height.
@@ -13,7 +14,7 @@ StatusLine::StatusLine(QStatusBar& bar) : line_(new QLabel(&bar)), losses_(new Q
     // A lesson's title from a file is shown as it is written, never as markup.
     line_->setTextFormat(Qt::PlainText);
     bar.setSizeGripEnabled(false);
-    bar.addWidget(line_, 1);
+    bar.addWidget(new StatusLineSlot(line_, &bar), 1);
     losses_->setObjectName(QStringLiteral("statusLosses"));
     losses_->setTextFormat(Qt::PlainText);
     losses_->hide();

@@ -8,6 +8,7 @@
 #include "core/random_events.h"
 #include "core/state_digest.h"
 #include "frontend/chart_looks.h"
+#include "frontend/classroom_texts.h"
 #include "frontend/control_events.h"
 #include "frontend/run_link.h"
 #include "frontend/run_names.h"
@@ -32,6 +33,9 @@ std::string hexDigest(std::uint64_t digest)
 WebSession::WebSession(const std::string& address)
 {
     form_.showMessageBox = [this](const std::string& text) { messages_.push_back(text); };
+    follower_.onChecked = [this](const std::string& teachers, const std::string& own) {
+        noteFollowed(teachers, own);
+    };
     form_.Form_Load();
     history_.emplace(form_);
     // A link longer than any the program makes is refused whole, unread.
@@ -64,7 +68,7 @@ void WebSession::tick()
 
 void WebSession::apply(int kind, int target, int value)
 {
-    if (messageOpen_ || kind < 0 || kind >= EventKindCount) return;
+    if (messageOpen_ || classDrives() || kind < 0 || kind >= EventKindCount) return;
     history_->apply(form_, UserEvent{static_cast<EventKind>(kind), static_cast<std::int16_t>(target),
                                      static_cast<std::int16_t>(value)});
     if (kind == static_cast<int>(EventKind::Tick)) {
@@ -82,7 +86,7 @@ void WebSession::use(const std::string& control, int index, int value)
 
 void WebSession::step()
 {
-    if (messageOpen_) return;
+    if (messageOpen_ || classDrives()) return;
     // The desktop's step, so that both play a recording the same way.
     history_->step(form_);
     practiceAfterTick();
@@ -95,7 +99,7 @@ void WebSession::stepBack()
 
 bool WebSession::rewindTo(int tick)
 {
-    if (messageOpen_) return false;
+    if (messageOpen_ || classDrives()) return false;
     practice_.userActed();
     return history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
 }
@@ -125,6 +129,8 @@ void WebSession::messageClosed() { messageOpen_ = false; }
 
 bool WebSession::clockRuns() const
 {
+    // Following the class, the teacher's clock drives the run.
+    if (classDrives()) return false;
     return run_clock::runs(form_.Timer1.Enabled, {.messageBox = messageOpen_ || !messages_.empty(),
                                                   .practice = practice_.holdsClock()});
 }
@@ -226,6 +232,7 @@ std::string openAnswer(const std::string& error, const RunScript* script)
 
 std::string WebSession::openScript(const RunScript& script, const std::string& lesson)
 {
+    if (classDrives()) return openAnswer(std::string(classroom::texts::OwnCopyFirst), nullptr);
     // Runs side by side open as a comparison; the single run stays as it was.
     if (!script.alongside.empty()) {
         waitingComparison_ = std::make_unique<Comparison>(script);
@@ -301,7 +308,8 @@ bool WebSession::showsUnmodifiedLesson() const
 std::string WebSession::linkOutcomeJson() const
 {
     JsonText json;
-    json.beginObject().key("embed").value(outcome_.embed).key("ignored").beginArray();
+    json.beginObject().key("embed").value(outcome_.embed).key("follow").value(!outcome_.follow.empty());
+    json.key("ignored").beginArray();
     for (const std::string& sentence : outcome_.ignored)
         json.value(sentence);
     json.endArray().key("refused").value(linkRefused_).endObject();

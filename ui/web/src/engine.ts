@@ -74,6 +74,15 @@ export interface WebSession {
   removePlannedLoss(index: number): void;
   figuresJson(): string;
   comparisonWaiting(): boolean;
+  // Following a classroom session (web_session.h).
+  followJson(): string;
+  followJoin(device: string): string;
+  followVote(question: number, choice: number): string;
+  followTake(text: string): string;
+  followAdvance(ticks: number): boolean;
+  followOwed(): number;
+  followOwnCopy(own: boolean): void;
+  followDigests(): string;
 }
 
 export type PickArrow = 'up' | 'down' | 'left' | 'right';
@@ -134,6 +143,8 @@ export interface Engine {
   WebComparison: new (session: WebSession, choices: string) => WebComparison;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
   pageFactsJson(): string;
+  // The caption a packet or ACK shows where its whole caption cannot be read (a phone).
+  shortFlightCaption(ack: boolean, caption: string): string;
   // Only in the site `make bench` builds for its measurements.
   busyTickNanoseconds?(ticks: number): number;
 }
@@ -168,6 +179,8 @@ export interface Layout {
   borders: { box: number; frame: number; arrow: number };
   controls: LayoutControl[];
   tabOrder: string[];
+  // The panel's figures: a title, the label with its number, the slider that sets it ('' for none).
+  figures: { title: string; value: string; slider: string }[];
   lines: { x1: number; y1: number; x2: number; y2: number }[];
 }
 
