@@ -142,7 +142,7 @@ export class RunPanel {
   redraw(): void {
     if (!this.dirty) return;
     this.dirty = false;
-    this.chart.setData(this.ticks, this.columns);
+    this.chart.setData(this.ticks, this.columns as number[][]); // a null threshold is skipped: no line
   }
 
   private forgetAfter(tick: number): void {
@@ -205,7 +205,7 @@ export class RunPanel {
     const top = u.plot.top;
     const height = u.plot.height;
     const [first, last] = [u.firstX, u.lastX];
-    const window = this.columns[0];
+    const window = this.columns[0] as number[]; // the transmit window is never null
     context.save();
     for (let tick = Math.max(0, Math.floor(first)); tick <= Math.min(last, this.markers.length - 1); tick++) {
       const bits = this.markers[tick];
