@@ -15,7 +15,8 @@ EVENTS ?= 200000000
 SOAK_SECONDS ?= 300
 FUZZ_SECONDS ?= 600
 CMAKE_FLAGS ?=
-# Where `make install` puts the program.
+# Where `make install` puts the program (with the page's site, which a
+# classroom session serves: both build it first).
 PREFIX ?= /usr/local
 # The browser edition: Emscripten's build tree, the site inside it, and the
 # port `make web-serve` serves it on. Debian's Emscripten finds its node
@@ -38,7 +39,8 @@ test: DEPS_GROUPS = run test web
 sanitized-build sanitized-test fuzz-build fuzz-smoke fuzz soak: DEPS_GROUPS = run test
 bench: DEPS_GROUPS = run bench web
 web web-serve: DEPS_GROUPS = run web
-package: DEPS_GROUPS = run package
+package: DEPS_GROUPS = run package web
+install: DEPS_GROUPS = run web
 
 deps:
 	@scripts/install-deps $(DEPS_GROUPS)
@@ -94,11 +96,11 @@ run: build
 	@$(BUILD_DIR)/ui/qt/sliding-window-demo
 
 # The program, its menu entry, icons, metadata and manual page under PREFIX.
-install: build
+install: build web
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # A Debian package of the same, in BUILD_DIR.
-package: build
+package: build web
 	@cd $(BUILD_DIR) && cpack
 
 # Release build of its own, then every measurement with a met / not met line

@@ -9,8 +9,9 @@
 // The safe colours are chosen so that every pair of states of one strip, and
 // the timeout bar among the sender states, stays clearly apart for normal
 // vision and under protanopia, deuteranopia and tritanopia, and every one
-// stands out from the cells' light background (the cell states test
-// proves it). Colours are 0x00BBGGRR, as the model writes them.
+// stands out from the cells' light background, as text must (a contrast of
+// at least 4.5:1; the cell states test proves all of it). Colours are
+// 0x00BBGGRR, as the model writes them.
 #pragma once
 
 #include <array>
@@ -33,31 +34,31 @@ struct CellState {
 };
 
 inline constexpr std::array<CellState, 11> States = {{
-    {Strip::Sender, colours::TxNotSent, 0x707070, "\u00b7", texts::translatable("legend", "not sent yet"),
+    {Strip::Sender, colours::TxNotSent, 0x4C564C, "\u00b7", texts::translatable("legend", "not sent yet"),
      texts::translatable("legend", "not sent yet")},
-    {Strip::Sender, colours::TxQueued, 0xFF9064, "Q", texts::translatable("legend", "queued"),
+    {Strip::Sender, colours::TxQueued, 0xFF5328, "Q", texts::translatable("legend", "queued"),
      texts::translatable("legend", "queued, waiting for its first trip")},
-    {Strip::Sender, colours::TxQueuedAgain, 0x1D74CD, "R",
+    {Strip::Sender, colours::TxQueuedAgain, 0x0A4EB0, "R",
      texts::translatable("legend", "queued again to be resent"),
      texts::translatable("legend", "queued again, waiting to be resent")},
-    {Strip::Sender, colours::TxInFlight, 0xC04200, "F", texts::translatable("legend", "in flight"),
+    {Strip::Sender, colours::TxInFlight, 0x7A001E, "F", texts::translatable("legend", "in flight"),
      texts::translatable("legend", "in flight (sent once)")},
-    {Strip::Sender, colours::TxResentInFlight, 0x2A34AD, "S",
+    {Strip::Sender, colours::TxResentInFlight, 0x000A71, "S",
      texts::translatable("legend", "in flight, retransmitted"),
      texts::translatable("legend", "sent again, in flight once more")},
-    {Strip::Sender, colours::TxMarkedForResend, 0xAA93A8, "M",
+    {Strip::Sender, colours::TxMarkedForResend, 0x7D507C, "M",
      texts::translatable("legend", "marked for a selective resend"),
      texts::translatable("legend", "marked to be resent at the next tick (selective repeat)")},
     {Strip::Sender, colours::TxAcknowledged, 0x000000, "\u2713",
      texts::translatable("legend", "acknowledged"), texts::translatable("legend", "acknowledged: done")},
-    {Strip::Receiver, colours::RxOutside, 0x959595, "\u00b7",
+    {Strip::Receiver, colours::RxOutside, 0x654646, "\u00b7",
      texts::translatable("legend", "outside the receive window"),
      texts::translatable("legend", "outside the receive window")},
     {Strip::Receiver, colours::RxAwaited, 0x5C7614, "?", texts::translatable("legend", "awaited"),
      texts::translatable("legend", "inside the window, not here yet")},
     {Strip::Receiver, colours::RxReceived, 0x000000, "\u2713", texts::translatable("legend", "received"),
      texts::translatable("legend", "received")},
-    {Strip::Receiver, colours::RxAliased, 0x0736AF, "!",
+    {Strip::Receiver, colours::RxAliased, 0x0000AF, "!",
      texts::translatable("legend", "received under another packet's number"),
      texts::translatable("legend", "taken in under another packet's number (too few sequence numbers)")},
 }};

@@ -94,6 +94,20 @@ Request parse(const std::vector<std::string>& arguments)
                 return refuse("unknown protocol '" + *name + "'; the protocols are " +
                               presets::presetNames());
             request.protocol = *name;
+        } else if (argument == "--classroom") {
+            request.classroom = true;
+        } else if (argument == "--port" || argument.starts_with("--port=")) {
+            const std::optional<std::string> number = valueOf(arguments, index, "--port");
+            const bool digits =
+                number && number->size() <= 5 &&
+                std::all_of(number->begin(), number->end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (!digits || std::stoi(*number) < 1 || std::stoi(*number) > 65535)
+                return refuse("option '--port' needs a port number from 1 to 65535");
+            request.port = std::stoi(*number);
+        } else if (argument == "--listen" || argument.starts_with("--listen=")) {
+            const std::optional<std::string> address = valueOf(arguments, index, "--listen");
+            if (!address) return refuse("option '--listen' needs an IP address of this machine");
+            request.listen = *address;
         } else if (const std::string_view name = optionName(argument); contains(QtOptionsWithValue, name)) {
             request.toolkitArguments.push_back(argument);
             if (argument.find('=') == std::string::npos) {
@@ -106,6 +120,8 @@ Request parse(const std::vector<std::string>& arguments)
             return refuse("unknown option '" + argument + "'");
         }
     }
+    if ((request.port || request.listen) && !request.classroom)
+        return refuse("options '--port' and '--listen' belong to '--classroom'");
     // A run file and a lesson bring their own settings.
     if (request.protocol && (request.runFile || request.lesson))
         return refuse(
@@ -117,7 +133,9 @@ Request parse(const std::vector<std::string>& arguments)
 std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
-           " [FILE] [--lesson NAME] [--protocol NAME] [--page-url URL] [--help] [--version]";
+           " [FILE] [--lesson NAME] [--protocol NAME] [--page-url URL] [--classroom [--port N] [--listen "
+           "ADDRESS]]"
+           " [--help] [--version]";
 }
 
 std::string help(const std::vector<std::string>& lessonNames)
@@ -132,6 +150,11 @@ std::string help(const std::vector<std::string>& lessonNames)
                        "\n"
                        "  --page-url URL   the address where the page is published, for the links\n"
                        "                   and QR codes of View > Show Link as QR Code (remembered)\n"
+                       "  --classroom      start a classroom session: the room's phones follow the run\n"
+                       "                   and answer its questions (Run > Classroom Session...)\n"
+                       "  --port N         the session's port (8472 unless taken)\n"
+                       "  --listen ADDRESS listen on this address only (127.0.0.1: this machine only);\n"
+                       "                   the default is every network of this machine\n"
                        "  -h, --help       show this help and exit\n"
                        "  --version        show the version and exit\n"
                        "\n"

@@ -1,6 +1,7 @@
 // The desktop program's command line, read before any window exists:
 //
-//   sliding-window-demo [FILE] [--lesson NAME] [--protocol NAME] [--page-url URL] [--help] [--version]
+//   sliding-window-demo [FILE] [--lesson NAME] [--protocol NAME] [--page-url URL]
+//                       [--classroom [--port N] [--listen ADDRESS]] [--help] [--version]
 //
 // Parsing happens before QApplication is constructed, so that --help,
 // --version and mistakes are answered on the terminal even where there is no
@@ -32,6 +33,12 @@ struct Request {
     // together with a run file or a lesson.
     std::optional<std::string> protocol;
     std::optional<std::string> pageUrl; // --page-url URL: where the page is published
+    // --classroom: start a classroom session at once (Run > Classroom Session...),
+    // on --port N (1..65535) and --listen ADDRESS (an IP address of this
+    // machine; 127.0.0.1 keeps it to this machine, as the tests do).
+    bool classroom = false;
+    std::optional<int> port;
+    std::optional<std::string> listen;
     // Qt's own options with their values, in the order given.
     std::vector<std::string> toolkitArguments;
     // Why the command line was refused: one line, no program name.
@@ -43,7 +50,7 @@ struct Request {
 // whole command line. "--" ends the options, so a file may begin with a dash.
 Request parse(const std::vector<std::string>& arguments);
 
-// "Usage: sliding-window-demo [FILE] [--lesson NAME] [--protocol NAME] [--page-url URL] [--help] [--version]"
+// "Usage: sliding-window-demo [FILE] [--lesson NAME] ... [--help] [--version]"
 std::string usage();
 
 // The usage, what the program is, every option, and the lessons --lesson

@@ -38,6 +38,9 @@ std::string sharedOutput(const Request& request)
         {"--ladder-svg", &request.ladderSvg},
         {"--ladder-png", &request.ladderPng},
         {"--save", &request.save},
+        {"--pcap", &request.pcap},
+        {"--table-csv", &request.tableCsv},
+        {"--handout", &request.handout},
     };
     const auto same = [](const std::string& a, const std::string& b) {
         if (a == "-" || b == "-") return a == b;
@@ -60,7 +63,53 @@ std::string sharedOutput(const Request& request)
     return {};
 }
 
+// "1920x1080" within the pictures' bounds.
+bool readSize(const std::string& text, double& width, double& height)
+{
+    const std::size_t cross = text.find('x');
+    if (cross == std::string::npos) return false;
+    const auto lowest = static_cast<int>(pictures::SmallestSide);
+    const auto highest = static_cast<int>(pictures::LargestSide);
+    const auto w = wholeIn(text.substr(0, cross), lowest, highest);
+    const auto h = wholeIn(text.substr(cross + 1), lowest, highest);
+    if (!w || !h) return false;
+    width = *w;
+    height = *h;
+    return true;
+}
+
 } // namespace
+
+pictures::Request Request::picture(std::int32_t from, std::int32_t to) const
+{
+    pictures::Request picture;
+    picture.width = width;
+    picture.height = height;
+    picture.from = from;
+    picture.to = to;
+    picture.titled = titled;
+    picture.safeColours = safeColours;
+    picture.stateMarks = stateMarks;
+    return picture;
+}
+
+handout::Request Request::handoutRequest(std::int32_t from, std::int32_t to) const
+{
+    handout::Request asked;
+    asked.paper = paper;
+    asked.from = from;
+    asked.to = to;
+    asked.at = windowTicks;
+    asked.safeColours = safeColours;
+    asked.stateMarks = stateMarks;
+    return asked;
+}
+
+bool Request::drawsDiagram() const
+{
+    const bool diagramView = std::find(views.begin(), views.end(), pictures::View::Diagram) != views.end();
+    return ladderSvg || ladderPng || handout || ((svg || png) && diagramView);
+}
 
 LossSettings Request::lossesOver(LossSettings losses) const
 {
@@ -93,7 +142,7 @@ DiagramTicks diagramTicks(const Request& request, std::int32_t first, std::int32
         ticks.notice = "the run ends at tick " + grouped(last) + ": the diagram stops there";
     ticks.from = std::max(ticks.from, first);
     ticks.to = std::min(ticks.to, last);
-    if (ticks.to - ticks.from > ladder::MostDrawnTicks) {
+    if (request.drawsDiagram() && ticks.to - ticks.from > ladder::MostDrawnTicks) {
         const auto pixels = static_cast<long long>(ladder::Layout{}.height(ticks.from, ticks.to));
         ticks.refusal = "the diagram of ticks " + grouped(ticks.from) + " to " + grouped(ticks.to) +
                         " would be " + grouped(pixels) + " pixels tall, too large to be useful (" +
@@ -109,8 +158,9 @@ std::string usage()
 {
     return std::string("Usage: ") + ProgramName +
            " FILE|--lesson NAME|--link LINK|--protocol NAME|--compare LIST [--ticks N] [--csv OUT]"
-           " [--svg OUT] [--png OUT] [--ladder-svg OUT] [--ladder-png OUT] [--pcap OUT]"
-           " [--capture-at sender|receiver] [--from T] [--to T]"
+           " [--svg OUT] [--png OUT] [--view LIST] [--size WxH] [--no-title] [--ladder-svg OUT]"
+           " [--ladder-png OUT] [--table-csv OUT] [--handout OUT] [--paper a4|letter] [--at TICKS]"
+           " [--safe-colours] [--state-marks] [--pcap OUT] [--capture-at sender|receiver] [--from T] [--to T]"
            " [--loss P] [--ack-loss P] [--seed N] [--lose PLAN] [--save OUT]";
 }
 
@@ -121,14 +171,26 @@ std::string help()
         "\n\nPlays a run file or a built-in lesson without a window and writes:\n"
         "  --csv OUT    one row per tick: figures, markers, the log and the run's figures so far;\n"
         "               for a comparison, its table of figures\n"
-        "  --svg OUT    the chart as an SVG drawing\n"
-        "  --png OUT    the chart as a PNG image\n"
+        "  --svg OUT    a picture for a slide as an SVG drawing: the chart of a run, the\n"
+        "               windows, chart and table of a comparison (or what --view names)\n"
+        "  --png OUT    the same picture as a PNG image\n"
+        "  --view LIST  what the picture shows: window, chart, diagram or table for a run\n"
+        "               (the window at the last tick of --from..--to); for a comparison any\n"
+        "               of them together, e.g. 'windows,chart,table'\n"
+        "  --size WxH   the picture's size in pixels (default 1920x1080, a 16:9 slide)\n"
+        "  --no-title   no title line (by default: the title, protocol, losses and ticks)\n"
+        "  --safe-colours, --state-marks  the View options' colour-blind safe palette and marks\n"
         "  --ladder-svg OUT  the time-sequence diagram as an SVG drawing (a comparison's side by side)\n"
         "  --ladder-png OUT  the time-sequence diagram as a PNG image\n"
+        "  --table-csv OUT  the table of figures (one row per run or configuration) as CSV\n"
+        "  --handout OUT  a handout to print, as PDF: the title, the note, the window at four\n"
+        "               ticks, the diagram, the chart and the figures (a comparison side by side)\n"
+        "  --paper a4|letter  the handout's paper (default a4)\n"
+        "  --at TICKS   the handout's window ticks, up to four: '0,150,300,450'\n"
         "  --pcap OUT   the run as a packet capture (.pcap) for Wireshark or tshark: one TCP\n"
         "               connection, one per configuration of a comparison\n"
         "  --capture-at sender|receiver  where the capture listens (default: sender)\n"
-        "  --from T, --to T  the diagram's and the capture's ticks (default: the whole run),\n"
+        "  --from T, --to T  the pictures' and the capture's ticks (default: the whole run),\n"
         "               e.g. --from 0 --to 600; a diagram draws " +
         displaytext::grouped(ladder::MostDrawnTicks) +
         " ticks at most\n"
@@ -197,6 +259,43 @@ Request parse(const std::vector<std::string>& arguments)
             value(request.ladderSvg);
         } else if (argument == "--ladder-png") {
             value(request.ladderPng);
+        } else if (argument == "--table-csv") {
+            value(request.tableCsv);
+        } else if (argument == "--handout") {
+            value(request.handout);
+        } else if (argument == "--view") {
+            value(text);
+            std::string why;
+            if (text && (request.views = pictures::readViews(*text, &why)).empty())
+                request.error = "--view " + displaytext::name(*text) + ": " + why;
+        } else if (argument == "--size") {
+            value(text);
+            if (text && !readSize(*text, request.width, request.height))
+                request.error = "--size needs a width and a height in pixels such as 1920x1080, each from " +
+                                std::to_string(static_cast<int>(pictures::SmallestSide)) + " to " +
+                                std::to_string(static_cast<int>(pictures::LargestSide));
+        } else if (argument == "--no-title") {
+            request.titled = false;
+        } else if (argument == "--safe-colours" || argument == "--safe-colors") {
+            request.safeColours = true;
+        } else if (argument == "--state-marks") {
+            request.stateMarks = true;
+        } else if (argument == "--paper") {
+            value(text);
+            if (text && !handout::paperNamed(*text))
+                request.error = "--paper needs a4 or letter";
+            else if (text)
+                request.paper = *handout::paperNamed(*text);
+        } else if (argument == "--at") {
+            value(text);
+            std::string why;
+            if (text) {
+                const auto ticks = handout::readTicks(*text, &why);
+                if (!ticks)
+                    request.error = "--at " + displaytext::name(*text) + ": " + why;
+                else
+                    request.windowTicks = *ticks;
+            }
         } else if (argument == "--save") {
             value(request.save);
         } else if (argument == "--pcap") {
@@ -254,6 +353,7 @@ Request parse(const std::vector<std::string>& arguments)
                         std::to_string(*request.to) + ": the diagram runs from the earlier tick to the later";
         return request;
     }
+
     if (std::string clash = sharedOutput(request); !clash.empty()) {
         request.error = std::move(clash);
         return request;

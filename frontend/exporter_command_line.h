@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "frontend/comparison.h"
+#include "frontend/handout.h"
 #include "frontend/packet_capture.h"
+#include "frontend/pictures.h"
 #include "history/losses.h"
 
 namespace exporter {
@@ -25,8 +27,18 @@ struct Request {
     std::optional<std::string> link;
     std::vector<Comparison::Configuration> compare;
     std::optional<std::int32_t> ticks;
-    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save, pcap;
-    std::optional<std::int32_t> from, to; // the diagram's and the capture's ticks
+    std::optional<std::string> csv, svg, png, ladderSvg, ladderPng, save, pcap, tableCsv, handout;
+    std::optional<std::int32_t> from, to; // the pictures' and the capture's ticks
+    // What --svg and --png show: a run's one view (the chart unless given), a
+    // comparison's views together (its windows, chart and table unless given).
+    std::vector<pictures::View> views;
+    double width = pictures::SlideWidth;
+    double height = pictures::SlideHeight;
+    bool titled = true;
+    bool safeColours = false;
+    bool stateMarks = false;
+    handout::Paper paper = handout::Paper::A4;
+    std::vector<std::int32_t> windowTicks; // --at: the handout's window ticks
     capture::Point captureAt = capture::Point::Sender;
     // The network's losses, each only where the command line gives it.
     std::optional<int> packetLoss, ackLoss;
@@ -37,11 +49,19 @@ struct Request {
 
     // `losses` with whatever the command line gives put in place.
     LossSettings lossesOver(LossSettings losses) const;
+    // A picture of the request's size, ticks, title and palette.
+    pictures::Request picture(std::int32_t from, std::int32_t to) const;
+    handout::Request handoutRequest(std::int32_t from, std::int32_t to) const;
+    // Any output drawn from the ticks --from and --to choose.
+    bool drawsPictures() const { return svg || png || ladderSvg || ladderPng || handout; }
+    // Whether one of them is a diagram, whose ticks are bounded.
+    bool drawsDiagram() const;
 };
 
-// The ticks the diagram draws: --from and --to within the ticks the record
+// The ticks the pictures draw: --from and --to within the ticks the record
 // keeps (first to last), or the sentence refusing them; `notice` says where
-// the record cut the ticks asked for.
+// the record cut the ticks asked for. A diagram is refused past
+// ladder::MostDrawnTicks ticks.
 struct DiagramTicks {
     std::int32_t from = 0;
     std::int32_t to = 0;

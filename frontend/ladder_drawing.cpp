@@ -5,7 +5,9 @@
 #include <cstdio>
 
 #include "frontend/cell_states.h"
-#include "history/export_text.h"
+#include "frontend/ladder_placement.h"
+#include "frontend/marker_shapes.h"
+#include "frontend/svg_writer.h"
 
 namespace ladder {
 namespace {
@@ -17,64 +19,10 @@ Colour safeOf(Colour model)
     return model;
 }
 
-std::string number(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
-}
-
-// Markup characters escaped, and the characters XML forbids (a label of a
-// stranger's file may hold U+FFFF) left out, so that the drawing always parses.
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    for (const char c : exporttext::xmlSafe(text)) {
-        if (c == '&')
-            out += "&amp;";
-        else if (c == '<')
-            out += "&lt;";
-        else if (c == '>')
-            out += "&gt;";
-        else
-            out += c;
-    }
-    return out;
-}
-
-// One column of texts, each left out when it would overwrite the one before.
-class Column {
-public:
-    Column(std::string& out, double x, const char* anchor, double spacing)
-        : out_(out), x_(x), anchor_(anchor), spacing_(spacing)
-    {
-    }
-    void write(double y, std::string_view text, Colour colour)
-    {
-        if (y - last_ < spacing_) return;
-        last_ = y;
-        out_ += "<text x=\"" + number(x_) + "\" y=\"" + number(y) + "\" text-anchor=\"" + anchor_ +
-                "\" dominant-baseline=\"middle\" fill=\"" + cssColour(colour) + "\">" + escaped(text) +
-                "</text>\n";
-    }
-
-private:
-    std::string& out_;
-    double x_;
-    const char* anchor_;
-    double spacing_;
-    double last_ = -1e9;
-};
-
 // A comparison's diagrams: the configuration's name above each, a gap between them.
 constexpr double LabelHeight = 22;
 constexpr double Gap = 16;
-
-void replaceAll(std::string& text, std::string_view from, const std::string& to)
-{
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
+constexpr Colour Paper = 0xFFFFFF;
 
 } // namespace
 
@@ -141,91 +89,130 @@ std::int32_t tickNumberStep(const Layout& layout)
     return 2000;
 }
 
-std::string cssColour(Colour colour)
+std::string cssColour(Colour colour) { return svg::colour(colour); }
+
+std::vector<std::vector<Point>> visibleParts(const Description& d, const Line& line)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour & 0xFF, (colour >> 8) & 0xFF,
-                  (colour >> 16) & 0xFF);
-    return text;
+    std::vector<std::vector<Point>> parts;
+    std::vector<Point> part;
+    const auto within = [&d](double tick) { return tick >= d.from && tick <= d.to; };
+    const auto at = [](const Point& a, const Point& b, double tick) {
+        const double f = b.tick == a.tick ? 0 : (tick - a.tick) / (b.tick - a.tick);
+        return Point{tick, a.across + f * (b.across - a.across)};
+    };
+    const Point* first = d.begin(line);
+    const Point* last = d.end(line);
+    if (first == last) return parts;
+    if (within(first->tick)) part.push_back(*first);
+    for (const Point* p = first; p + 1 < last; ++p) {
+        const Point& a = p[0];
+        const Point& b = p[1];
+        // Time never runs backwards along a line: a.tick <= b.tick.
+        if (b.tick < d.from || a.tick > d.to) {
+            if (!part.empty()) parts.push_back(std::move(part));
+            part.clear();
+            continue;
+        }
+        if (!within(a.tick)) part.push_back(at(a, b, d.from));
+        if (within(b.tick)) {
+            part.push_back(b);
+        } else {
+            part.push_back(at(a, b, d.to));
+            parts.push_back(std::move(part));
+            part.clear();
+        }
+    }
+    if (part.size() > 1) parts.push_back(std::move(part));
+    return parts;
+}
+
+namespace {
+
+void drawSymbol(svg::Writer& out, const PlacedSymbol& symbol, double scale)
+{
+    if (symbol.cross) {
+        const double r = symbol.size / 2;
+        const svg::Stroke pen{symbol.colour, 2 * scale};
+        out.beginGroup(0, 0, 1, "lost");
+        out.line(symbol.x - r, symbol.y - r, symbol.x + r, symbol.y + r, pen);
+        out.line(symbol.x - r, symbol.y + r, symbol.x + r, symbol.y - r, pen);
+        out.endGroup();
+        return;
+    }
+    out.polygon(marker_shapes::outline(symbol.shape, symbol.x, symbol.y, symbol.size), symbol.colour,
+                {symbol.colour, 0.5 * scale});
+}
+
+void drawText(svg::Writer& out, const PlacedText& text, double pixels)
+{
+    if (text.backed)
+        out.rect(text.box.left, text.box.top, text.box.right - text.box.left, text.box.bottom - text.box.top,
+                 Paper);
+    if (text.leader)
+        out.line(text.leaderX1, text.leaderY1, text.leaderX2, text.leaderY2,
+                 {text.colour, 0.75 * pixels / 11});
+    const double line = svg::lineHeight(pixels);
+    const double x = text.centred      ? (text.box.left + text.box.right) / 2
+                     : text.alignRight ? text.box.right
+                                       : text.box.left;
+    const svg::Anchor anchor = text.centred      ? svg::Anchor::Middle
+                               : text.alignRight ? svg::Anchor::End
+                                                 : svg::Anchor::Start;
+    double centre = text.box.top + line / 2;
+    std::size_t start = 0;
+    while (start <= text.text.size()) {
+        const std::size_t end = std::min(text.text.find('\n', start), text.text.size());
+        svg::TextStyle style{pixels, text.colour, anchor, text.bold};
+        if (text.role == TextRole::LineLabel) style.cssClass = "label";
+        out.text(x, centre, std::string_view(text.text).substr(start, end - start), style);
+        centre += line;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+void drawInto(svg::Writer& out, const Description& d, const Layout& layout, const Palette& palette,
+              const Placement& placement)
+{
+    const double s = layout.scale;
+    const double top = layout.y(d.from, d.from);
+    const double bottom = layout.y(d.to, d.from);
+    const double pixels = layout.fontSize * s;
+    for (const double x : {layout.senderX(), layout.receiverX()})
+        out.line(x, top, x, bottom, {palette.axis, 2 * s});
+
+    std::vector<double> xy;
+    for (const Line& line : d.lines) {
+        svg::Stroke pen{colourOf(palette, line.kind), (line.kind == LineKind::Resend ? 2 : 1.25) * s};
+        if (dashed(line.kind)) pen.dashes = {5 * s, 3 * s};
+        for (const std::vector<Point>& part : visibleParts(d, line)) {
+            xy.clear();
+            for (const Point& p : part) {
+                xy.push_back(layout.x(p.across));
+                xy.push_back(layout.y(p.tick, d.from));
+            }
+            out.polyline(xy, pen, "line");
+        }
+    }
+    for (const Mark& mark : d.marks) {
+        const double at = layout.y(mark.tick, d.from);
+        const double axis = mark.atReceiver ? layout.receiverX() : layout.senderX();
+        out.line(axis - 5 * s, at, axis + 5 * s, at, {markColour(palette, mark.kind), 2 * s});
+    }
+    for (const PlacedSymbol& symbol : placement.symbols)
+        drawSymbol(out, symbol, s);
+    for (const PlacedText& text : placement.texts)
+        drawText(out, text, pixels);
 }
 
 std::string toSvg(const Description& d, const Layout& layout, const Palette& palette, bool stateMarks)
 {
-    const double width = layout.width * layout.scale;
-    const double height = layout.height(d.from, d.to);
-    const double top = layout.y(d.from, d.from);
-    const double bottom = layout.y(d.to, d.from);
-    const auto y = [&](double tick) { return layout.y(tick, d.from); };
-    std::string out;
-    out.reserve(256 + d.lines.size() * 200);
-    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(width) + "\" height=\"" +
-           number(height) + "\" viewBox=\"0 0 " + number(width) + " " + number(height) +
-           "\" font-family=\"sans-serif\" font-size=\"" + number(layout.fontSize * layout.scale) + "\">\n";
-    out += "<title>Time-sequence diagram, ticks " + std::to_string(d.from) + " to " + std::to_string(d.to) +
-           "</title>\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
-    out += "<clipPath id=\"ticks\"><rect x=\"0\" y=\"" + number(top) + "\" width=\"" + number(width) +
-           "\" height=\"" + number(bottom - top) + "\"/></clipPath>\n";
-
-    // The two axes and their names.
-    for (const auto& [x, name] :
-         {std::pair{layout.senderX(), "Sender"}, std::pair{layout.receiverX(), "Receiver"}}) {
-        out += "<line class=\"axis\" x1=\"" + number(x) + "\" y1=\"" + number(top) + "\" x2=\"" + number(x) +
-               "\" y2=\"" + number(bottom) + "\" stroke=\"" + cssColour(palette.axis) + "\" stroke-width=\"" +
-               number(2 * layout.scale) + "\"/>\n";
-        out += "<text x=\"" + number(x) + "\" y=\"" + number(top - 12 * layout.scale) +
-               "\" text-anchor=\"middle\" font-weight=\"bold\">" + name + "</text>\n";
-    }
-    Column ticks(out, layout.tickNumbersRight(), "end", layout.textSpacing());
-    const std::int32_t step = tickNumberStep(layout);
-    for (std::int32_t tick = (d.from + step - 1) / step * step; tick <= d.to; tick += step)
-        ticks.write(y(tick), std::to_string(tick), palette.axis);
-    Column windows(out, layout.windowNotesRight(), "end", layout.textSpacing());
-    for (const WindowNote& note : d.windows)
-        windows.write(y(note.tick), std::to_string(note.first) + "-" + std::to_string(note.last),
-                      palette.window);
-
-    out += "<g clip-path=\"url(#ticks)\" fill=\"none\">\n";
-    for (const Line& line : d.lines) {
-        out += "<polyline class=\"line\" data-left=\"" + std::to_string(line.left) + "\" points=\"";
-        for (const Point* p = d.begin(line); p != d.end(line); ++p)
-            out += number(layout.x(p->across)) + "," + number(y(p->tick)) + " ";
-        out += "\" stroke=\"" + cssColour(colourOf(palette, line.kind)) + "\" stroke-width=\"" +
-               number((line.kind == LineKind::Resend ? 2 : 1.25) * layout.scale) + "\"";
-        if (dashed(line.kind))
-            out += " stroke-dasharray=\"" + number(5 * layout.scale) + "," + number(3 * layout.scale) + "\"";
-        out += "/>\n";
-    }
-    out += "</g>\n<g clip-path=\"url(#ticks)\" paint-order=\"stroke\" stroke=\"#ffffff\" stroke-width=\"" +
-           number(3 * layout.scale) + "\">\n";
-    for (const Line& line : d.lines) {
-        const Colour colour = colourOf(palette, line.kind);
-        out += "<text class=\"label\" x=\"" + number(layout.x(line.labelAt.across)) + "\" y=\"" +
-               number(y(line.labelAt.tick)) +
-               "\" text-anchor=\"middle\" dominant-baseline=\"middle\" fill=\"" + cssColour(colour) + "\">" +
-               escaped(labelText(line, stateMarks)) + "</text>\n";
-        if (line.ending == Ending::Lost) {
-            const Point& end = d.end(line)[-1];
-            out += "<text class=\"lost\" x=\"" + number(layout.x(end.across)) + "\" y=\"" +
-                   number(y(end.tick)) +
-                   "\" text-anchor=\"middle\" dominant-baseline=\"middle\" font-size=\"" +
-                   number(16 * layout.scale) + "\" fill=\"" + cssColour(palette.lost) + "\">\u2715</text>\n";
-        }
-    }
-    out += "</g>\n";
-
-    Column senderMarks(out, layout.marksRight(), "end", layout.textSpacing());
-    Column receiverMarks(out, layout.receiverX() + 6 * layout.scale, "start", layout.textSpacing());
-    for (const Mark& mark : d.marks) {
-        const double at = y(mark.tick);
-        const double axis = mark.atReceiver ? layout.receiverX() : layout.senderX();
-        const Colour colour = markColour(palette, mark.kind);
-        out += "<line class=\"mark\" x1=\"" + number(axis - 5 * layout.scale) + "\" y1=\"" + number(at) +
-               "\" x2=\"" + number(axis + 5 * layout.scale) + "\" y2=\"" + number(at) + "\" stroke=\"" +
-               cssColour(colour) + "\" stroke-width=\"" + number(2 * layout.scale) + "\"/>\n";
-        (mark.atReceiver ? receiverMarks : senderMarks).write(at, mark.text, colour);
-    }
-    out += "</svg>\n";
-    return out;
+    const Placement placement = place(d, layout, palette, stateMarks);
+    svg::Writer out(layout.width * layout.scale, placement.height,
+                    "Time-sequence diagram, ticks " + std::to_string(d.from) + " to " + std::to_string(d.to));
+    drawInto(out, d, layout, palette, placement);
+    return out.finish();
 }
 
 std::string comparisonSvg(const std::vector<Description>& descriptions,
@@ -235,40 +222,24 @@ std::string comparisonSvg(const std::vector<Description>& descriptions,
     const double each = layout.width * layout.scale;
     const double gap = Gap * layout.scale;
     const double label = LabelHeight * layout.scale;
+    std::vector<Placement> placements;
     double height = 0;
-    for (const Description& d : descriptions)
-        height = std::max(height, layout.height(d.from, d.to));
+    for (const Description& d : descriptions) {
+        placements.push_back(place(d, layout, palette, stateMarks));
+        height = std::max(height, placements.back().height);
+    }
     const double width =
         descriptions.empty() ? 0 : descriptions.size() * each + (descriptions.size() - 1) * gap;
-    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(width) + "\" height=\"" +
-                      number(height + label) + "\" viewBox=\"0 0 " + number(width) + " " +
-                      number(height + label) + "\" font-family=\"sans-serif\" font-size=\"" +
-                      number(layout.fontSize * layout.scale) + "\">\n";
-    out += "<title>Time-sequence diagrams side by side</title>\n<rect width=\"100%\" height=\"100%\" "
-           "fill=\"#ffffff\"/>\n";
+    svg::Writer out(width, height + label, "Time-sequence diagrams side by side");
     for (std::size_t i = 0; i < descriptions.size(); ++i) {
         const double x = i * (each + gap);
-        const std::string name = i < labels.size() ? labels[i] : std::string();
-        out += "<text x=\"" + number(x + each / 2) + "\" y=\"" + number(label * 0.7) +
-               "\" text-anchor=\"middle\" font-weight=\"bold\" fill=\"" + cssColour(palette.text) + "\">" +
-               escaped(name) + "</text>\n";
-        std::string part = toSvg(descriptions[i], layout, palette, stateMarks);
-        // One document, so each part's clipping region needs a name of its
-        // own; a group rather than a nested drawing, which simpler SVG
-        // readers (SVG Tiny) do not draw, and no background of its own.
-        const std::string id = "ticks-" + std::to_string(i);
-        replaceAll(part, "id=\"ticks\"", "id=\"" + id + "\"");
-        replaceAll(part, "url(#ticks)", "url(#" + id + ")");
-        replaceAll(part, "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n", "");
-        const std::size_t body = part.find(">\n") + 2;
-        const std::size_t end = part.rfind("</svg>");
-        out +=
-            "<g class=\"configuration\" transform=\"translate(" + number(x) + " " + number(label) + ")\">\n";
-        out += part.substr(body, end - body);
-        out += "</g>\n";
+        out.text(x + each / 2, label / 2, i < labels.size() ? labels[i] : std::string(),
+                 {layout.fontSize * layout.scale, palette.text, svg::Anchor::Middle, true});
+        out.beginGroup(x, label, 1, "configuration");
+        drawInto(out, descriptions[i], layout, palette, placements[i]);
+        out.endGroup();
     }
-    out += "</svg>\n";
-    return out;
+    return out.finish();
 }
 
 } // namespace ladder

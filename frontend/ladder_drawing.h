@@ -7,6 +7,8 @@
 //
 //   |tick| window |  marks  |S          R|  drops  |
 //   |  50|  2-5   | timeout |\____       |         |
+//
+// Where each text goes is frontend/ladder_placement.h.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +19,10 @@
 #include "core/colours.h"
 #include "history/ladder_description.h"
 
+namespace svg {
+class Writer;
+}
+
 namespace ladder {
 
 struct Layout {
@@ -24,7 +30,7 @@ struct Layout {
     double pixelsPerTick = 2;  // downward
     double scale = 1;          // zoom: 2 at 200 %, applied to everything
     double header = 34;        // the axes' names above tick `from`
-    double senderMargin = 176; // ticks, window notes and marks left of the sender's axis
+    double senderMargin = 200; // ticks, window notes and marks left of the sender's axis
     double receiverMargin = 84;
     double fontSize = 11;
 
@@ -39,12 +45,10 @@ struct Layout {
     double acrossAt(double x) const { return (x - senderX()) / (receiverX() - senderX()); }
     // The height of the drawing of ticks from .. to.
     double height(std::int32_t from, std::int32_t to) const { return y(to, from) + 16 * scale; }
-    // Where the tick numbers, window notes and sender marks are written (right edges).
+    // Where the tick numbers and window notes are written (right edges);
+    // the marks' texts end a little left of the sender's axis.
     double tickNumbersRight() const { return 34 * scale; }
-    double windowNotesRight() const { return 82 * scale; }
-    double marksRight() const { return senderX() - 6 * scale; }
-    // Texts of one column closer than this are left out: the later one gives way.
-    double textSpacing() const { return (fontSize + 1) * scale; }
+    double windowNotesRight() const { return 88 * scale; }
     // A click this many pixels from a line (at 100 %) still picks it; as the
     // tolerance of Description::lineAt, in ticks.
     static constexpr double PickPixels = 6;
@@ -75,6 +79,8 @@ inline constexpr std::int32_t MostDrawnTicks = 10000;
 // The tick numbers written down the left edge: every `tickNumberStep` ticks.
 std::int32_t tickNumberStep(const Layout& layout);
 
+struct Placement;
+
 // The description as a standalone SVG document.
 std::string toSvg(const Description& description, const Layout& layout, const Palette& palette,
                   bool stateMarks);
@@ -84,6 +90,15 @@ std::string toSvg(const Description& description, const Layout& layout, const Pa
 std::string comparisonSvg(const std::vector<Description>& descriptions,
                           const std::vector<std::string>& labels, const Layout& layout,
                           const Palette& palette, bool stateMarks);
+
+// Draws the description with its texts placed by `placement` into `out`,
+// with the drawing's origin at out's current origin (a group moves it).
+void drawInto(svg::Writer& out, const Description& description, const Layout& layout, const Palette& palette,
+              const Placement& placement);
+
+// The parts of a line's course that lie within ticks from..to, each as a
+// polyline of its own (a line cut by the range's edges).
+std::vector<std::vector<Point>> visibleParts(const Description& description, const Line& line);
 
 // "#rrggbb" of a model colour.
 std::string cssColour(Colour colour);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/events.h"
+#include "frontend/classroom_wire.h"
 #include "frontend/languages.h"
 #include "frontend/protocol_presets.h"
 #include "history/display_text.h"
@@ -195,10 +196,10 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     };
 
     for (const Parameter& p : parameters) {
-        static constexpr std::array<const char*, 23> Known = {
+        static constexpr std::array<const char*, 24> Known = {
             "inorder", "gobackn", "tahoe", "protocol", "options", "autortt", "slide",    "timeout",
             "tx",      "rx",      "seq",   "run",      "speed",   "embed",   "lesson",   "practice",
-            "loss",    "ackloss", "seed",  "lose",     "compare", "lang",    "modeltext"};
+            "loss",    "ackloss", "seed",  "lose",     "compare", "lang",    "modeltext", "follow"};
         bool known = false;
         for (const char* name : Known)
             known = known || p.name == name;
@@ -347,6 +348,12 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
                 tags += (tags.empty() ? "" : ", ") + std::string(shipped.tag);
             ignore(*p, fill(translatable("links", "the languages are %1"), tags));
         }
+    }
+    if (const Parameter* p = find("follow")) {
+        if (classroom::isToken(p->value))
+            outcome.follow = p->value;
+        else
+            ignore(*p, translatable("links", "the code on the projector gives the whole link"));
     }
     if (const Parameter* p = find("speed")) {
         bool found = false;

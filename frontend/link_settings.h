@@ -34,6 +34,8 @@
 //            without it the page speaks the reader's own (the browser's),
 //            so a shared link never imposes the sender's language
 //   modeltext 1 shows the simulation's own texts translated too
+//   follow   a classroom session's join token: the page follows the
+//            teacher's run from the laptop that served it (classroom_wire.h)
 // A value that is not one of these, or that the model refuses (a box it has
 // disabled), is ignored: that setting keeps its start-up value and the
 // outcome names the parameter.
@@ -68,6 +70,9 @@ struct LinkOutcome {
     // it asks for the simulation's texts translated (modeltext=1).
     std::string language;
     bool simulationTexts = false;
+    // The join token of a classroom session's link, "" for none: the page
+    // then follows the run of the laptop that served it.
+    std::string follow;
     // One sentence per ignored parameter, naming it (its name and value
     // shortened and stripped of invisible characters), at most MaxNotices,
     // then one saying how many more.

@@ -37,13 +37,14 @@ inline int tickInterval(std::int32_t timerInterval, int speedIndex)
 struct Holds {
     bool messageBox = false; // the model's box is open, or waits to be shown
     bool practice = false;   // a practice question waits for its answer
+    bool classroom = false;  // a question to the room is posed
 };
 
 // The clock runs while the model's timer is on and nothing holds it: no tick
 // may run while the user reads the model's box or a question.
 constexpr bool runs(bool timerEnabled, const Holds& holds)
 {
-    return timerEnabled && !holds.messageBox && !holds.practice;
+    return timerEnabled && !holds.messageBox && !holds.practice && !holds.classroom;
 }
 
 } // namespace run_clock

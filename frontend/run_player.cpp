@@ -1,5 +1,8 @@
 #include "frontend/run_player.h"
 
+#include <algorithm>
+
+#include "core/form.h"
 #include "history/run_history.h"
 
 namespace run_player {
@@ -16,6 +19,21 @@ std::int32_t play(Form1& form, RunHistory& history, std::int32_t ticks,
         if (afterTick) afterTick(form);
     }
     return played;
+}
+
+std::int32_t goTo(Form1& form, RunHistory& history, std::int32_t tick)
+{
+    if (tick <= history.ticks()) {
+        history.rewindTo(form, std::max(tick, history.recorder().firstTick()), RunHistory::Landing::Paused);
+        return history.ticks();
+    }
+    const std::int32_t target = std::min(tick, history.ticks() + MostTicksForward);
+    while (history.ticks() < target) {
+        const std::int32_t before = history.ticks();
+        history.step(form);
+        if (history.ticks() == before) break; // a finished run goes no further
+    }
+    return history.ticks();
 }
 
 } // namespace run_player

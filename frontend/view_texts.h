@@ -6,10 +6,14 @@
 // Presentation only, no toolkit: the model never sees any of it.
 #pragma once
 
+#include <cmath>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/geometry.h"
+#include "core/numbers.h"
 #include "history/translatable.h"
 
 namespace view_texts {
@@ -58,6 +62,50 @@ inline constexpr std::string_view LegendHeldUnmarked = texts::translatable(
 inline constexpr std::string_view LegendLost = texts::translatable(
     "legend", "A packet or ACK removed by a click leaves this mark for a moment (with state marks on). ");
 
+// The timeout setting is no unit of time: the bar starts full and loses
+// TimeoutDrain / 2.9 twips a tick, held to whole twips, where TimeoutDrain
+// is 80 / setting rounded, and the packet is sent again on the tick after
+// the bar is no wider than TimeoutDrain + 20. A packet and its ACK each
+// take 73 ticks to cross.
+inline constexpr int RoundTripTicks = 146;
+
+// Ticks from a packet's launch to its timeout at `setting` (1 to 20).
+inline int timeoutTicks(int setting)
+{
+    const int drain = numbers::roundToInt32(80.0 / std::max(1, setting));
+    int width = geometry::FullTimeout;
+    int ticks = 1; // the tick that finds the bar spent
+    while (width > drain + 20) {
+        width = numbers::roundToInt32(width - drain / 2.9);
+        ++ticks;
+    }
+    return ticks;
+}
+
+// "6 is 162 ticks, 1.1 round trips of 146 ticks": the setting in ticks and round trips.
+inline std::string timeoutInTicks(int setting)
+{
+    char trips[16];
+    std::snprintf(trips, sizeof trips, "%.1f", static_cast<double>(timeoutTicks(setting)) / RoundTripTicks);
+    return std::to_string(setting) + " is " + std::to_string(timeoutTicks(setting)) + " ticks, " + trips +
+           " round trips of " + std::to_string(RoundTripTicks) + " ticks";
+}
+
+// The legend's scale of the setting: a few settings side by side.
+inline std::string timeoutScale()
+{
+    std::string scale = "The timeout setting is not in ticks:";
+    for (const int setting : {3, 6, 12, 20}) {
+        char trips[16];
+        std::snprintf(trips, sizeof trips, "%.1f",
+                      static_cast<double>(timeoutTicks(setting)) / RoundTripTicks);
+        scale += std::string(setting == 3 ? " " : ", ") + std::to_string(setting) + " is " +
+                 std::to_string(timeoutTicks(setting)) + " ticks (" + trips + " round trips)";
+    }
+    return scale + "; a round trip is " + std::to_string(RoundTripTicks) +
+           " ticks. Below 6 (in red) a packet is sent again before its ACK can be back.";
+}
+
 // The numbers in a caption, in order ("  7 ( 7)" gives 7 and 7).
 inline std::vector<std::string> numbersIn(std::string_view caption)
 {
@@ -103,6 +151,16 @@ inline std::string flightName(bool ack, std::string_view caption, bool held)
                                 : translatable("legend", "ACK, travelling"));
     return std::string(held ? translatable("legend", "packet, held")
                             : translatable("legend", "packet, travelling"));
+}
+
+// The caption a packet or ACK shows where its button is too small for the
+// whole caption to be read (a phone): "Packet 18 \u00b7 seq 2", "ACK seq 2 \u00b7 packet 2".
+inline std::string shortFlightCaption(bool ack, std::string_view caption)
+{
+    const std::vector<std::string> n = numbersIn(caption);
+    if (!ack && n.size() >= 2) return "Packet " + n[0] + " \u00b7 seq " + n[1];
+    if (ack && n.size() >= 2) return "ACK seq " + n[0] + " \u00b7 packet " + n[1];
+    return std::string(caption);
 }
 
 } // namespace view_texts

@@ -269,4 +269,27 @@ inline constexpr std::array<std::string_view, 13> TabOrder = {
     "HScroll1",          "chkAutoRTT",   "VScroll3",     "chkSlowStart", "chkAvoidance",
     "chkFastRetransmit", "chkSelective", "chkDelayedACK"};
 
+// The panel's figures: each title, the label beside it that shows the
+// number, and the slider that sets it, if any. A slider is named by its
+// title for screen readers, and a window too narrow for the panel can show
+// the figures elsewhere by these pairs.
+struct LabelRef {
+    std::string_view name;
+    int index;
+};
+struct Figure {
+    LabelRef title;
+    LabelRef value;
+    std::string_view slider; // empty: a figure no slider sets
+};
+inline constexpr std::array<Figure, 7> Figures = {{
+    {{"lblTxWindow", 2}, {"lblTxWindow", 3}, ""},
+    {{"lblTxWindow", 4}, {"lblDupACKs", NotAnArray}, ""},
+    {{"lblTxWindow", 5}, {"lblSSThresh", NotAnArray}, ""},
+    {{"lblTimeOut", 0}, {"lblTimeOut", 1}, "HScroll1"},
+    {{"lblTxWindow", 0}, {"lblTxWindow", 1}, "VScroll1"},
+    {{"lblRxWindow", 0}, {"lblRxWindow", 1}, "VScroll2"},
+    {{"lblSequences", 0}, {"lblSequences", 1}, "VScroll3"},
+}};
+
 } // namespace window_layout

@@ -29,6 +29,39 @@ RunHistory::Run::Run(const Form1& start, std::int32_t checkpointSpacing, int num
 {
 }
 
+RunHistory::Call RunHistory::callOf(Call::Kind kind, const UserEvent& event, std::int32_t tick,
+                                    Landing landing, const RunScript* script)
+{
+    Call call;
+    call.kind = kind;
+    call.event = event;
+    call.tick = tick;
+    call.landing = landing;
+    call.script = script;
+    return call;
+}
+
+// Tells the observer of the outermost call once it is done.
+class RunHistory::CallScope {
+public:
+    CallScope(RunHistory& history, const Call& call, const Form1* form)
+        : history_(history), call_(call), form_(form)
+    {
+        ++history_.callDepth_;
+    }
+    CallScope(const CallScope&) = delete;
+    CallScope& operator=(const CallScope&) = delete;
+    ~CallScope()
+    {
+        if (--history_.callDepth_ == 0 && history_.observer_) history_.observer_(call_, form_);
+    }
+
+private:
+    RunHistory& history_;
+    Call call_;
+    const Form1* form_;
+};
+
 RunHistory::RunHistory(const Form1& startup, std::int32_t checkpointSpacing, std::size_t budgetBytes)
     : spacing_(checkpointSpacing), budgetBytes_(budgetBytes)
 {
@@ -40,6 +73,7 @@ RunHistory::RunHistory(const Form1& startup, std::int32_t checkpointSpacing, std
 
 void RunHistory::tick(Form1& form)
 {
+    const CallScope scope(*this, callOf(Call::Kind::Tick), &form);
     atLessonEnd_ = false;
     replayScripted(form); // what the recording did after the tick we stand on
     Run& run = current();
@@ -81,6 +115,7 @@ NetworkLookAhead RunHistory::networkAhead() const
 
 void RunHistory::step(Form1& form)
 {
+    const CallScope scope(*this, callOf(Call::Kind::Step), &form);
     // During a replay the recording decides when the run starts.
     replayScripted(form);
     if (!replaying_ && form.cmdReset.Caption == "Start") apply(form, PressStartReset);
@@ -90,6 +125,7 @@ void RunHistory::step(Form1& form)
 
 void RunHistory::apply(Form1& form, const UserEvent& event)
 {
+    const CallScope scope(*this, callOf(Call::Kind::Apply, event), &form);
     atLessonEnd_ = false;
     if (event.kind == EventKind::Tick) {
         if (form.Timer1.Enabled) tick(form);
@@ -204,6 +240,7 @@ void RunHistory::branch()
 
 bool RunHistory::rewindTo(Form1& form, std::int32_t tick, Landing landing)
 {
+    const CallScope scope(*this, callOf(Call::Kind::Rewind, {}, tick, landing), &form);
     Run& run = current();
     if (tick < run.recorder.firstTick() || tick > ticks()) return false;
     atLessonEnd_ = false;
@@ -244,6 +281,7 @@ bool RunHistory::rewindTo(Form1& form, std::int32_t tick, Landing landing)
 
 void RunHistory::open(Form1& form, const RunScript& script)
 {
+    const CallScope scope(*this, callOf(Call::Kind::Open, {}, 0, Landing::AsRecorded, &script), &form);
     auto hook = std::move(form.showMessageBox);
     form = startState(script);
     form.showMessageBox = std::move(hook);
@@ -273,6 +311,12 @@ void RunHistory::open(Form1& form, const RunScript& script)
                            "Opened \"%2\" (%1 ticks): it plays as recorded while the clock runs; an action "
                            "of your own branches it");
     current().trace.note(fill(opened, script.ticks, script.title));
+}
+
+void RunHistory::setLosses(const LossSettings& losses)
+{
+    const CallScope scope(*this, callOf(Call::Kind::Losses), nullptr);
+    losses_ = losses;
 }
 
 RunHistory::SavedRun RunHistory::script() const

@@ -56,6 +56,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -124,11 +125,31 @@ public:
     // across Resets, saved with the run, and taken from a file by open().
     // Each is made after a live tick as the model's own click gesture and
     // recorded like a user's; while a recording plays, its own clicks do.
-    void setLosses(const LossSettings& losses) { losses_ = losses; }
+    void setLosses(const LossSettings& losses);
     const LossSettings& losses() const { return losses_; }
     // The network as it will treat the run from the tick it stands on, for a
     // look-ahead that runs a copy of the model (history/network_look_ahead.h).
     NetworkLookAhead networkAhead() const;
+
+    // Whoever repeats the run elsewhere (a classroom's phones replay the
+    // teacher's run on copies of their own) hears of every call that moves
+    // it, as its caller made it, once the call is done. The history is
+    // deterministic, so the same calls on a history that began alike give the
+    // same run, rewinds, recordings and lesson ends included. What a call
+    // does through the others (a step's Start, a rewind's Pause) is part of
+    // that call and is not heard of again.
+    struct Call {
+        enum class Kind : std::uint8_t { Tick, Step, Apply, Rewind, Open, Losses };
+        Kind kind = Kind::Tick;
+        UserEvent event;                       // Apply
+        std::int32_t tick = 0;                 // Rewind: the tick asked for
+        Landing landing = Landing::AsRecorded; // Rewind
+        const RunScript* script = nullptr;     // Open; Losses: read losses()
+    };
+    // `after`: the model once the call is done; null for new losses, which
+    // change nothing before the next tick.
+    using CallObserver = std::function<void(const Call& call, const Form1* after)>;
+    void observeCalls(CallObserver observer) { observer_ = std::move(observer); }
 
     // A recorded future is waiting to be replayed.
     bool replaying() const { return replaying_; }
@@ -180,6 +201,9 @@ public:
     std::size_t approximateBytes() const;
 
 private:
+    class CallScope;
+    static Call callOf(Call::Kind kind, const UserEvent& event = {}, std::int32_t tick = 0,
+                       Landing landing = Landing::AsRecorded, const RunScript* script = nullptr);
     Run& current() { return *runs_.back(); }
     const Run& current() const { return *runs_.back(); }
 
@@ -232,4 +256,6 @@ private:
     std::int32_t lessonEnd_ = -1;
     bool atLessonEnd_ = false;
     LossSettings losses_;
+    CallObserver observer_;
+    int callDepth_ = 0; // calls under way, so that only the outermost is heard of
 };

@@ -32,6 +32,7 @@ TickSample sampleOf(const Form1& form)
     sample.txOutstanding = form.TxOutstanding;
     sample.rxNext = form.RxNext;
     sample.avoidance = form.UseAvoidance != False;
+    sample.slowStart = form.UseSlowStart != False;
     return sample;
 }
 

@@ -78,6 +78,7 @@ struct TickSample {
     std::int16_t txOutstanding = 0;
     std::int16_t rxNext = 0;
     bool avoidance = false;   // the Avoidance option is in force
+    bool slowStart = false;   // the Slow Start option is in force: without it the threshold means nothing
     Markers tickMarkers = 0;  // seen across the tick itself
     Markers eventMarkers = 0; // caused by user events after the tick
     std::uint64_t logEnd = 0; // log entries ever made up to the end of this tick, before its events

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
+    <name>ClassroomPanel</name>
+    <message>
+        <source>Classroom Session</source>
+        <translation>جلسة الفصل</translation>
+    </message>
+    <message>
+        <source>QR code of the address to join the class</source>
+        <translation>رمز QR لعنوان الانضمام إلى الفصل</translation>
+    </message>
+    <message>
+        <source>&amp;Ask the Room</source>
+        <translation>ا&amp;سأل القاعة</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>اك&amp;شف</translation>
+    </message>
+    <message>
+        <source>&amp;Vote Again</source>
+        <translation>صوّت م&amp;جددًا</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>ت&amp;شغيل</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Session</source>
+        <translation>إنهاء ال&amp;جلسة</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomServer</name>
+    <message>
+        <source>The classroom session could not listen on port %1: %2</source>
+        <translation>تعذّر على جلسة الفصل الاستماع على المنفذ %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomSession</name>
+    <message>
+        <source>The class answers could not be written to %1: %2</source>
+        <translation>تعذّرت كتابة إجابات الفصل في %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CompareChart</name>
     <message>
         <source>Click a tick to take every configuration back to it</source>
@@ -93,6 +138,14 @@
         <source>Each configuration loses the same packets and ACKs. A click on the chart takes all of them back to that tick; a packet or ACK you lose in one window is lost in the others too.</source>
         <translation>تفقد كل تهيئة الحزم وإشعارات ACK نفسها. النقر على الرسم البياني يعيدها جميعًا إلى تلك النبضة؛ والحزمة أو إشعار ACK الذي تفقده في نافذة يُفقد في الأخريات أيضًا.</translation>
     </message>
+    <message>
+        <source>E&amp;xport Picture…</source>
+        <translation>&amp;تصدير صورة…</translation>
+    </message>
+    <message>
+        <source>&amp;Handout…</source>
+        <translation>&amp;مطبوعة للطلاب…</translation>
+    </message>
 </context>
 <context>
     <name>EventLogModel</name>
@@ -137,6 +190,10 @@
     <message>
         <source>Time-sequence diagram of the run</source>
         <translation>مخطط التتابع الزمني للتشغيل</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>تصدير صورة…</translation>
     </message>
 </context>
 <context>
@@ -192,7 +249,7 @@
         <translation>ACK للحزمة</translation>
     </message>
     <message>
-        <source>The packet's number; for an ACK, the packet whose arrival sends it</source>
+        <source>The packet&apos;s number; for an ACK, the packet whose arrival sends it</source>
         <translation>رقم الحزمة؛ وفي حالة ACK، الحزمة التي يرسله وصولُها</translation>
     </message>
     <message>
@@ -255,7 +312,7 @@
         <translation>Tab، Shift+Tab</translation>
     </message>
     <message>
-        <source>Move among the panel's controls, then into the flight area</source>
+        <source>Move among the panel&apos;s controls, then into the flight area</source>
         <translation>التنقل بين عناصر التحكم في اللوحة، ثم إلى منطقة العبور</translation>
     </message>
     <message>
@@ -316,6 +373,93 @@
     </message>
 </context>
 <context>
+    <name>PictureDialog</name>
+    <message>
+        <source>The window</source>
+        <translation>النافذة</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>الرسم البياني</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>مخطط التتابع الزمني</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>جدول الأرقام</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>تصدير صورة</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;عرض:</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>تصدير صورة المقارنة</translation>
+    </message>
+    <message>
+        <source>Show together:</source>
+        <translation>عرض معًا:</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>تصدير المطبوعة</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;الورق:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <source>Ticks from:</source>
+        <translation>النبضات من:</translation>
+    </message>
+    <message>
+        <source>four ticks spread over the range</source>
+        <translation>أربع نبضات موزعة على المدى</translation>
+    </message>
+    <message>
+        <source>Up to four ticks, separated by commas, such as 0, 150, 300, 450</source>
+        <translation>حتى أربع نبضات، تفصل بينها فواصل، مثل 0, 150, 300, 450</translation>
+    </message>
+    <message>
+        <source>&amp;Window at ticks:</source>
+        <translation>&amp;النافذة عند النبضات:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>الحجم:</translation>
+    </message>
+    <message>
+        <source>Title line: the run, its protocol, losses and ticks</source>
+        <translation>سطر العنوان: التشغيل وبروتوكوله وفقده ونبضاته</translation>
+    </message>
+    <message>
+        <source>Choose at least one view to show.</source>
+        <translation>اختر عرضًا واحدًا على الأقل لإظهاره.</translation>
+    </message>
+    <message>
+        <source>Window at ticks: %1.</source>
+        <translation>النافذة عند النبضات: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PracticePanel</name>
     <message>
         <source>Practice</source>
@@ -369,7 +513,7 @@
         <translation>مخططات التتابع الزمني، النبضات %1 إلى %2</translation>
     </message>
     <message>
-        <source>A receiver cell: a packet's number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
+        <source>A receiver cell: a packet&apos;s number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
         <translation>خلية المستقبل: رقم حزمة. لونها (ومع علامات الحالة علامتها) يبيّن هل ينتظر المستقبل الحزمة أم يحتفظ بها؛ يشرحها عرض &gt; وسيلة الإيضاح.</translation>
     </message>
     <message>
@@ -421,11 +565,11 @@
         <translation>شريط المهلة: يتناقص بينما تنتظر الحزمة ACK الخاص بها؛ وحين يفرغ تُرسل الحزمة من جديد.</translation>
     </message>
     <message>
-        <source>The sender strip. The purple frame is the sender's window: the packets it may send before an ACK comes back.</source>
+        <source>The sender strip. The purple frame is the sender&apos;s window: the packets it may send before an ACK comes back.</source>
         <translation>شريط المرسل. الإطار البنفسجي هو نافذة المرسل: الحزم التي يجوز له إرسالها قبل عودة ACK.</translation>
     </message>
     <message>
-        <source>The receiver strip. The purple frame is the receiver's window: the packets it takes in.</source>
+        <source>The receiver strip. The purple frame is the receiver&apos;s window: the packets it takes in.</source>
         <translation>شريط المستقبل. الإطار البنفسجي هو نافذة المستقبل: الحزم التي يقبلها.</translation>
     </message>
     <message>
@@ -449,7 +593,7 @@
         <translation>عرض الرابط كرمز &amp;QR</translation>
     </message>
     <message>
-        <source>Show Link as QR Code (set the page's address first: View &gt; Page Address or --page-url URL)</source>
+        <source>Show Link as QR Code (set the page&apos;s address first: View &gt; Page Address or --page-url URL)</source>
         <translation>عرض الرابط كرمز QR (عيّن عنوان الصفحة أولًا: عرض &gt; عنوان الصفحة أو ‎--page-url URL)</translation>
     </message>
     <message>
@@ -515,10 +659,6 @@
     <message>
         <source>Could not write %1.</source>
         <translation>تعذّرت كتابة %1.</translation>
-    </message>
-    <message>
-        <source>Windows and flight size in packets against the tick number</source>
-        <translation>النوافذ وعدد الحزم في الطريق، بالحزم، مقابل رقم النبضة</translation>
     </message>
     <message>
         <source>Packet capture at the sender (*.pcap)</source>
@@ -637,8 +777,84 @@
         <translation>سيتحدث البرنامج %1 بدءًا من تشغيله التالي.</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>لغة النظام</translation>
+    </message>
+    <message>
+        <source>Classroom &amp;Session…</source>
+        <translation>جلسة ال&amp;فصل…</translation>
+    </message>
+    <message>
+        <source>Export Class &amp;Answers…</source>
+        <translation>تصدير إجابات ال&amp;فصل…</translation>
+    </message>
+    <message>
+        <source>Export Class Answers</source>
+        <translation>تصدير إجابات الفصل</translation>
+    </message>
+    <message>
+        <source>Now %1.</source>
+        <translation>الآن: %1.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link to Run</source>
+        <translation>نسخ &amp;رابط التشغيل</translation>
+    </message>
+    <message>
+        <source>Export P&amp;icture...</source>
+        <translation>تصدير &amp;صورة...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Figures as CSV...</source>
+        <translation>تصدير الأ&amp;رقام بصيغة CSV...</translation>
+    </message>
+    <message>
+        <source>Export Figures as CSV</source>
+        <translation>تصدير الأرقام بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>Export &amp;Handout (PDF)...</source>
+        <translation>تصدير ال&amp;مطبوعة (PDF)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Handout...</source>
+        <translation>&amp;طباعة المطبوعة...</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>تصدير صورة</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>صور PNG (*.png);;رسوم SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>تصدير صورة المقارنة</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>تصدير المطبوعة</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>مستندات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The handout could not be printed.</source>
+        <translation>تعذّرت طباعة المطبوعة.</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Tick…</source>
+        <translation>الان&amp;تقال إلى نبضة…</translation>
+    </message>
+    <message>
+        <source>Go to Tick</source>
+        <translation>الانتقال إلى نبضة</translation>
+    </message>
+    <message>
+        <source>Tick (now %1; a later tick plays on to it, an earlier one rewinds):</source>
+        <translation>النبضة (الآن %1؛ النبضة اللاحقة يُكمَل التشغيل إليها، والسابقة يُرجَع إليها):</translation>
     </message>
 </context>
 <context>
@@ -654,6 +870,10 @@
     <message>
         <source>Scan to open this run on a phone (%1 characters).</source>
         <translation>امسح الرمز لفتح هذا التشغيل على هاتف (%1 حرفًا).</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>&amp;نسخ الرابط</translation>
     </message>
 </context>
 <context>
@@ -681,6 +901,10 @@
     <message>
         <source>Rewind to Tick %1</source>
         <translation>ارجع إلى النبضة %1</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>تصدير صورة…</translation>
     </message>
 </context>
 <context>
@@ -930,11 +1154,11 @@
         <translation>مستلَمة</translation>
     </message>
     <message>
-        <source>received under another packet's number</source>
+        <source>received under another packet&apos;s number</source>
         <translation>مستلَمة برقم حزمة أخرى</translation>
     </message>
     <message>
-        <source>taken in under another packet's number (too few sequence numbers)</source>
+        <source>taken in under another packet&apos;s number (too few sequence numbers)</source>
         <translation>قُبلت برقم حزمة أخرى (أرقام تسلسلية قليلة جدًا)</translation>
     </message>
     <message>
@@ -970,7 +1194,7 @@
         <translation>النوافذ والحزم وإشعارات ACK</translation>
     </message>
     <message>
-        <source>Purple frame: the sender's window (top) and the receiver's window (bottom).</source>
+        <source>Purple frame: the sender&apos;s window (top) and the receiver&apos;s window (bottom).</source>
         <translation>الإطار البنفسجي: نافذة المرسل (في الأعلى) ونافذة المستقبل (في الأسفل).</translation>
     </message>
     <message>
@@ -1025,7 +1249,7 @@
         <translation>انتهاء مهلة يطيل فيه Auto RTT المؤقت</translation>
     </message>
     <message>
-        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0's timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
+        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0&apos;s timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
         <translation>Auto RTT مفعّل، والمهلة تبدأ عند 4، أقصر من رحلة ذهاب وإياب مدتها 146 نبضة. تُفقد الحزمة 1 عند النبضة 15. عند النبضة 93 ينتهي مؤقت الحزمة 0 قبل أن يتمكن ACK الخاص بها من العودة (علامة انتهاء المهلة) فيضاعف Auto RTT قيمة المهلة إلى 8؛ وتنتهي مهلة الحزمة 1 عند النبضة 147 فتتضاعف القيمة مرة أخرى إلى 16. ولأن إشعارات ACK تعود في وقتها، يخفض Auto RTT القيمة خطوة خطوة: 8 عند النبضة 293، و7 عند النبضة 304، و6 عند النبضة 439.</translation>
     </message>
     <message>
@@ -1107,7 +1331,7 @@
         <translation>العودة بمقدار N (كما في الكتب) تستعيد حزمة مفقودة</translation>
     </message>
     <message>
-        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1's timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again ("Going back: retransmitting packet", ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
+        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1&apos;s timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again (&quot;Going back: retransmitting packet&quot;, ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
         <translation>العودة بمقدار N كما تدرّسها الكتب: عند انتهاء المهلة يعود المرسل ويرسل من جديد كل حزمة غير مؤكدة، ولا يقبل المستقبل إلا الحزم المرتبة. تُفقد الحزمة 1 عند النبضة 15 (نقرة مزدوجة). تصل الحزم 2 و3 و4 بعد الفجوة فتُسقط (النبضات 96 و107 و220)، فيظل كل ACK يطلب الحزمة 1. عند النبضة 174 ينتهي مؤقت الحزمة 1 (علامة انتهاء المهلة): يعود المرسل ويضع الحزم 1 و2 و3 و4 في الطابور من جديد («Going back: retransmitting packet»، النبضات 174 إلى 176). تصل بالترتيب، وبحلول النبضة 280 يطلب المستقبل الحزمة 5، ولا يُسقط شيء بعد ذلك. الفقد الواحد يكلّف نافذة كاملة من إعادات الإرسال، مرة واحدة.</translation>
     </message>
     <message>
@@ -1142,7 +1366,7 @@
         <translation>الفقد نفسه كما في درس العودة بمقدار N، لكن مع المرسل والمستقبل الأصليين: لا يعيد المرسل إلا إرسال الحزمة التي انتهى مؤقتها، ويحتفظ المستقبل بالحزم التي تصل بعد فجوة. تُفقد الحزمة 1 عند النبضة 15؛ ويُحتفظ بالحزم 2 و3 و4. عند النبضة 174 تنتهي مهلة الحزمة 1 فتُرسل من جديد، وحين تصل (النبضة 247) يطلب ACK تراكمي واحد الحزمة 5: كل ما حتى 4 مؤكد دفعة واحدة. لم تُرسل مرتين إلا الحزمة المفقودة، فيتصرف هذا المرسل تقريبًا كالتكرار الانتقائي؛ والفرق أنه احتاج إلى انتهاء مهلة كي يعلم بالفقد.</translation>
     </message>
     <message>
-        <source>Packet 1's timer is about to run out. Which packets will be sent again?</source>
+        <source>Packet 1&apos;s timer is about to run out. Which packets will be sent again?</source>
         <translation>مؤقت الحزمة 1 على وشك الانتهاء. أي الحزم ستُرسل من جديد؟</translation>
     </message>
     <message>
@@ -1235,7 +1459,7 @@
         <translation>الفقد نفسه، ثلاثة بروتوكولات</translation>
     </message>
     <message>
-        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16's second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
+        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16&apos;s second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
 
 At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait: 18 delivered, 2 retransmissions, goodput 0.6. Go-back-N (textbook): 92 delivered, 80 retransmissions, goodput 3.1. Selective repeat: 115 delivered, 8 retransmissions, goodput 3.8.</source>
         <translation>تعمل ثلاثة بروتوكولات جنبًا إلى جنب بساعة واحدة، وتفقد الشبكة 5 % من حزم كل منها، مسحوبة بالبذرة 7: فقد الحزمة يتوقف فقط على رقمها وعلى ترتيب هذا الإرسال لها، فتُفقد الحزم نفسها في الثلاثة. تُفقد الحزم 9 و15 و18 مع كل بروتوكول؛ العودة بمقدار N والتكرار الانتقائي يفقدان 9 عند النبضة 195 و15 عند النبضة 261، أما التوقف والانتظار فلا يبلغ الحزمة 9 إلا عند النبضة 1352. التوقف والانتظار لديه حزمة واحدة في الطريق، فكل حزمة تكلّف رحلة ذهاب وإياب كاملة والفقد مهلة كاملة. العودة بمقدار N ترسل ثماني حزم في كل مرة، لكنها بعد انتهاء المهلة تعيد إرسال النافذة كلها، ومستقبلها المرتِّب يُسقط ما وصل بعد الفجوة؛ وتُسحب إعادات الإرسال هذه من جديد فيُفقد بعضها أيضًا (الإرسال الثاني للحزمة 16، عند النبضة 434). التكرار الانتقائي لا يعيد إلا الحزمة المفقودة ويحتفظ بالباقي. راقب علامات انتهاء المهلة وألوان إعادات الإرسال في كل نافذة، وجدول الأرقام.
@@ -1263,7 +1487,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>الحزمة 10</translation>
     </message>
     <message>
-        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout's wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
+        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout&apos;s wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
         <translation>التوقف والانتظار لا يكون لديه أبدًا أكثر من حزمة واحدة في الطريق، فانتهاء المهلة يكلّفه إعادة إرسال واحدة، لكن بانتظار مهلة كاملة. العودة بمقدار N فقدت الحزمة 9 نفسها عند النبضة 195 وأعادت إرسال الحزم 9 إلى 16 بدءًا من النبضة 320.</translation>
     </message>
     <message>
@@ -1282,7 +1506,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>الفقد نفسه مع التكرار الانتقائي</translation>
     </message>
     <message>
-        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1's timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
+        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1&apos;s timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
         <translation>التكرار الانتقائي مفعّل. تُفقد الحزمة 1 عند النبضة 15. يواصل المرسل الإرسال بينما يحتفظ المستقبل بالحزم من 2 فصاعدًا. عند النبضة 169 يدخل المرسل حالة Selective، وعند النبضة 180 ينتهي مؤقت الحزمة 1 ولا يُعاد إلا إرسال الحزمة 1 (علامة انتهاء المهلة). وحين يعود ACK الخاص بها تنفتح النافذة كليًا من جديد (العودة إلى Normal عند النبضة 326).</translation>
     </message>
     <message>
@@ -1313,7 +1537,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>البدء البطيء حتى العتبة، ثم تجنب الازدحام</translation>
     </message>
     <message>
-        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks' rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
+        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks&apos; rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
         <translation>البدء البطيء وتجنب الازدحام مفعّلان، ونافذة الاستقبال 16. تبدأ النافذة عند 2 وتكبر بحزمة مع كل ACK: 4 عند النبضة 158، و8 عند النبضة 326. تُفقد الحزمة 6 عند النبضة 330؛ وانتهاء مهلتها عند النبضة 455، مع 8 حزم في الطريق، يضبط العتبة على نصفها، أي 4، ويُنزل النافذة إلى 1. يعيدها البدء البطيء إلى العتبة (4 عند النبضة 904)؛ ومن هناك لا يضيف تجنب الازدحام إلا جزءًا من حزمة لكل ACK (4.25 عند النبضة 1039): راقب تغيّر الميل على الرسم البياني. قاعدة الكتب تكبّر النافذة نحو حزمة واحدة لكل رحلة ذهاب وإياب؛ أما هنا فيقفز رقم النافذة إلى الحزمة الكاملة التالية بمجرد أن يُقرَّب إليها، كما في البرنامج الأصلي (5 عند النبضة 1061، و8 عند النبضة 1375)، فيكون النمو نحو 1.4 حزمة لكل رحلة ذهاب وإياب مدتها 146 نبضة.</translation>
     </message>
     <message>
@@ -1395,7 +1619,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>Tahoe مقابل Reno: فقد واحد، وجوابان عن ثلاثة إشعارات ACK مكررة</translation>
     </message>
     <message>
-        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe's rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
+        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe&apos;s rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
 
 Tahoe starts again from a window of 1, in slow start, and further duplicates change nothing. The ACK for the resend reaches it at tick 662 and asks for packet 21: the receiver had kept every packet behind the lost one, so the go-back-N sender has nothing more to send again. Its window climbs from there: 2 at tick 662, 4 at tick 819, 6 at tick 965.
 
@@ -1431,7 +1655,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>6</translation>
     </message>
     <message>
-        <source>Tahoe's rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
+        <source>Tahoe&apos;s rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
         <translation>قاعدة Tahoe تعيد إرسال الحزمة الناقصة وتبدأ البدء البطيء من جديد بنافذة من حزمة واحدة. أما Reno بجانبه فيقسم النافذة على اثنين ويضيف ثلاثًا، أي 9، ويتعافى دون توقف.</translation>
     </message>
     <message>
@@ -1442,7 +1666,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
 <context>
     <name>lessons</name>
     <message>
-        <source>There is no lesson called "%1".</source>
+        <source>There is no lesson called &quot;%1&quot;.</source>
         <translation>لا يوجد درس باسم «%1».</translation>
     </message>
 </context>
@@ -1453,7 +1677,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>تم تجاهل %1=%2 في الرابط (%3)؛ بقي إعداد البدء.</translation>
     </message>
     <message>
-        <source>Ignored the unknown parameter "%1" in the link.</source>
+        <source>Ignored the unknown parameter &quot;%1&quot; in the link.</source>
         <translation>تم تجاهل المعامل غير المعروف «%1» في الرابط.</translation>
     </message>
     <message>
@@ -1505,7 +1729,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>وتم تجاهل %1 معاملات أخرى من الرابط.</translation>
     </message>
     <message>
-        <source>This run makes a link of %1 characters, too long for a browser's address bar (%2 at most): save it as a run file and share the file instead.</source>
+        <source>This run makes a link of %1 characters, too long for a browser&apos;s address bar (%2 at most): save it as a run file and share the file instead.</source>
         <translation>هذا التشغيل ينتج رابطًا من %1 حرفًا، أطول من أن يتسع له شريط عنوان المتصفح (%2 على الأكثر): احفظه ملفَّ تشغيل وشارك الملف بدلًا من ذلك.</translation>
     </message>
     <message>
@@ -1519,6 +1743,10 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
     <message>
         <source>The run in this link cannot be opened. %1</source>
         <translation>لا يمكن فتح التشغيل الذي في هذا الرابط. %1</translation>
+    </message>
+    <message>
+        <source>the code on the projector gives the whole link</source>
+        <translation>الرمز المعروض على جهاز العرض يعطي الرابط كاملًا</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1768,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>فُتح ملف التشغيل (%1 نبضة): يُعاد كما سُجّل بينما تعمل الساعة؛ وأي إجراء منك يفرّعه</translation>
     </message>
     <message>
-        <source>Opened "%2" (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
+        <source>Opened &quot;%2&quot; (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
         <translation>فُتح «%2» (%1 نبضة): يُعاد كما سُجّل بينما تعمل الساعة؛ وأي إجراء منك يفرّعه</translation>
     </message>
     <message>
@@ -1611,7 +1839,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>الخطة تضم %1 حالات فقد على الأكثر.</translation>
     </message>
     <message>
-        <source>The planned loss "%1" is not p or a with a packet number, such as p5, p7.2 or a9.</source>
+        <source>The planned loss &quot;%1&quot; is not p or a with a packet number, such as p5, p7.2 or a9.</source>
         <translation>الفقد المخطط «%1» ليس p أو a متبوعًا برقم حزمة، مثل p5 أو p7.2 أو a9.</translation>
     </message>
     <message>
@@ -1662,11 +1890,11 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
 <context>
     <name>page</name>
     <message>
-        <source>Quill's Sliding Window Demo</source>
+        <source>Quill&apos;s Sliding Window Demo</source>
         <translation>عرض Quill للنافذة المنزلقة</translation>
     </message>
     <message>
-        <source>Quill's Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
+        <source>Quill&apos;s Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
         <translation>عرض Quill للنافذة المنزلقة يحتاج إلى JavaScript: يُرجى السماح بالبرامج النصية لهذه الصفحة.</translation>
     </message>
     <message>
@@ -1674,7 +1902,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>حسنًا</translation>
     </message>
     <message>
-        <source>The window's controls at finger size</source>
+        <source>The window&apos;s controls at finger size</source>
         <translation>عناصر تحكم النافذة بحجم الإصبع</translation>
     </message>
     <message>
@@ -1794,7 +2022,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>الرجوع إلى المؤشر</translation>
     </message>
     <message>
-        <source>This run's figures</source>
+        <source>This run&apos;s figures</source>
         <translation>أرقام هذا التشغيل</translation>
     </message>
     <message>
@@ -1886,7 +2114,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>رابط هذه المقارنة</translation>
     </message>
     <message>
-        <source>Each configuration's transmit window (solid) and goodput (dashed) against the tick</source>
+        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
         <translation>نافذة الإرسال (خط متصل) والإنتاجية الفعلية (خط متقطع) لكل تهيئة مقابل النبضة</translation>
     </message>
     <message>
@@ -2021,6 +2249,14 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <source>Copy the link beside</source>
         <translation>انسخ الرابط المجاور</translation>
     </message>
+    <message>
+        <source>Rewind to a tick, or play on to a later one, and pause there (Ctrl+G)</source>
+        <translation>الرجوع إلى نبضة أو متابعة التشغيل إلى نبضة لاحقة، ثم الإيقاف المؤقت هناك (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Go to Tick…</source>
+        <translation>الانتقال إلى نبضة…</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>
@@ -2125,7 +2361,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>انتهاء مهلة إعادة الإرسال.</translation>
     </message>
     <message>
-        <source>Packet %1's timer ran out before an ACK covered it, so the sender takes it for lost.</source>
+        <source>Packet %1&apos;s timer ran out before an ACK covered it, so the sender takes it for lost.</source>
         <translation>انتهى مؤقت الحزمة %1 قبل أن يغطيها ACK، فيعدّها المرسل مفقودة.</translation>
     </message>
     <message>
@@ -2145,15 +2381,15 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>مع التكرار الانتقائي تحتفظ الحزم الأخرى بمؤقتاتها: لا يُعاد إلا إرسال ما انتهت مهلته.</translation>
     </message>
     <message>
-        <source>This sender, as the original program's, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
+        <source>This sender, as the original program&apos;s, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
         <translation>هذا المرسل، كمرسل البرنامج الأصلي، لا يعود فورًا: تتوقف مؤقتات الحزم اللاحقة، ولا تُرسل كل منها من جديد إلا حين تصبح أقدم حزمة غير مؤكدة، برحلة ذهاب وإياب لكل واحدة.</translation>
     </message>
     <message>
-        <source>A textbook go-back-N sender would resend them all now (the option "Sender resends the whole window on a timeout").</source>
+        <source>A textbook go-back-N sender would resend them all now (the option &quot;Sender resends the whole window on a timeout&quot;).</source>
         <translation>مرسل العودة بمقدار N كما في الكتب كان سيعيد إرسالها جميعًا الآن (الخيار «Sender resends the whole window on a timeout»).</translation>
     </message>
     <message>
-        <source>Fast retransmit under Tahoe's rule.</source>
+        <source>Fast retransmit under Tahoe&apos;s rule.</source>
         <translation>إعادة الإرسال السريع وفق قاعدة Tahoe.</translation>
     </message>
     <message>
@@ -2177,7 +2413,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>كما يفعل TCP Tahoe، يُنزل نافذة الإرسال إلى حزمة واحدة ويبدأ البدء البطيء من جديد: لا يوجد استرداد سريع، ولا تغيّر إشعارات ACK المكررة اللاحقة شيئًا.</translation>
     </message>
     <message>
-        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver's window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
+        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver&apos;s window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
         <translation>يضبط نافذة الإرسال على نصف النافذة زائد ثلاث حزم، للحزم الثلاث التي غادرت الشبكة (هنا %1، ولا تتجاوز أبدًا نافذة المستقبل)، ويدخل FastRetransmit؛ وكل ACK مكرر لاحق ينفخ النافذة بحزمة حتى ينهي ACK جديد الاسترداد السريع.</translation>
     </message>
     <message>
@@ -2225,7 +2461,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>التكرار الانتقائي دون البدء البطيء: أول ACK جديد بعد التكرارات يعيد أصغر نافذة شوهدت أثناء وصولها.</translation>
     </message>
     <message>
-        <source>The Tx Window never grows beyond the receiver's window (Rx Window Size).</source>
+        <source>The Tx Window never grows beyond the receiver&apos;s window (Rx Window Size).</source>
         <translation>لا تكبر نافذة الإرسال أبدًا فوق نافذة المستقبل (حجم نافذة الاستقبال).</translation>
     </message>
     <message>
@@ -2261,11 +2497,11 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>كم سيكون حجم نافذة الإرسال؟</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 tick.</source>
+        <source>Packet %1&apos;s timer runs out in %2 tick.</source>
         <translation>ينتهي مؤقت الحزمة %1 بعد %2 نبضة.</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 ticks.</source>
+        <source>Packet %1&apos;s timer runs out in %2 ticks.</source>
         <translation>ينتهي مؤقت الحزمة %1 بعد %2 نبضات.</translation>
     </message>
     <message>
@@ -2305,7 +2541,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>سيضطر المرسل إلى إعادة إرسال كل حزمة لاحقة.</translation>
     </message>
     <message>
-        <source>Which cell of the receiver's strip will take it in?</source>
+        <source>Which cell of the receiver&apos;s strip will take it in?</source>
         <translation>أي خلية في شريط المستقبل ستقبلها؟</translation>
     </message>
     <message>
@@ -2321,7 +2557,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>تحمل الحزمة %1 الرقم التسلسلي %2، وكذلك الحزمة %3 داخل نافذة الاستقبال، فيقبلها المستقبل على أنها تلك الحزمة: تتحول الخلية إلى الأحمر الداكن.</translation>
     </message>
     <message>
-        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender's and the receiver's windows together.</source>
+        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender&apos;s and the receiver&apos;s windows together.</source>
         <translation>الفضاء التسلسلي (أقصى رقم تسلسلي) أصغر من أن يتسع للنوافذ؛ يجب أن يتسع لنافذتي المرسل والمستقبل معًا.</translation>
     </message>
     <message>
@@ -2337,7 +2573,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>وصولها يكمل التتابع، فتنزلق نافذة الاستقبال متجاوزة إياها جميعًا، ويطلب ACK الحزمة %1، أول حزمة لا تزال ناقصة، لا الحزمة %2.</translation>
     </message>
     <message>
-        <source>Which packet will the sender's window start at?</source>
+        <source>Which packet will the sender&apos;s window start at?</source>
         <translation>من أي حزمة ستبدأ نافذة المرسل؟</translation>
     </message>
     <message>
@@ -2352,7 +2588,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
 <context>
     <name>protocols</name>
     <message>
-        <source>"%1" is not a protocol; the protocols are %2.</source>
+        <source>&quot;%1&quot; is not a protocol; the protocols are %2.</source>
         <translation>«%1» ليس بروتوكولًا؛ البروتوكولات هي %2.</translation>
     </message>
     <message>
@@ -2400,7 +2636,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
     <name>run files</name>
     <message>
         <source>text</source>
-        <extracomment>What a JSON value is, in "The field "x" should be a list, not %2."</extracomment>
+        <extracomment>What a JSON value is, in &quot;The field &quot;x&quot; should be a list, not %2.&quot;</extracomment>
         <translation>نص</translation>
     </message>
     <message>
@@ -2476,7 +2712,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>لا يمكن فتح التشغيل الذي في هذا الرابط. إنه أكبر مما يجوز لملف تشغيل (%1).</translation>
     </message>
     <message>
-        <source>The field %1 should be a figure such as " 4", not %2.</source>
+        <source>The field %1 should be a figure such as &quot; 4&quot;, not %2.</source>
         <translation>يجب أن يكون الحقل %1 رقمًا مثل « 4»، لا %2.</translation>
     </message>
     <message>
@@ -2524,7 +2760,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>الحقل %1 قيمته %2، قبل نبضة الإجراء السابق (%3).</translation>
     </message>
     <message>
-        <source>The field %1 is %2, after the run's last tick (%3).</source>
+        <source>The field %1 is %2, after the run&apos;s last tick (%3).</source>
         <translation>الحقل %1 قيمته %2، بعد آخر نبضة في التشغيل (%3).</translation>
     </message>
     <message>
@@ -2532,7 +2768,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>يجب أن يكون الحقل %1 قائمة فيها %2 حالة فقد مخطط لها على الأكثر.</translation>
     </message>
     <message>
-        <source>The entry %1 should be one planned loss such as "p5", "p7.2" or "a9".</source>
+        <source>The entry %1 should be one planned loss such as &quot;p5&quot;, &quot;p7.2&quot; or &quot;a9&quot;.</source>
         <translation>يجب أن يكون العنصر %1 فقدًا مخططًا واحدًا مثل «p5» أو «p7.2» أو «a9».</translation>
     </message>
     <message>
@@ -2560,7 +2796,7 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>الحقل %1 قبل نبضة السؤال السابق.</translation>
     </message>
     <message>
-        <source>The file holds an object with more than %1 fields; a run file's have a dozen at most.</source>
+        <source>The file holds an object with more than %1 fields; a run file&apos;s have a dozen at most.</source>
         <translation>الملف يحوي كائنًا فيه أكثر من %1 حقلًا؛ وكائنات ملف التشغيل فيها اثنا عشر حقلًا على الأكثر.</translation>
     </message>
     <message>
@@ -2751,8 +2987,8 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>ACK بالرقم التسلسلي %1 (الحزمة %2) : وصلت الحزمة %3</translation>
     </message>
     <message>
-        <source>Press 'Start' to go...</source>
-        <translation>اضغط 'Start' للبدء...</translation>
+        <source>Press &apos;Start&apos; to go...</source>
+        <translation>اضغط &apos;Start&apos; للبدء...</translation>
     </message>
     <message>
         <source>Hoping for ACK with sequence number %1</source>

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ClassroomPanel</name>
+    <message>
+        <source>Classroom Session</source>
+        <translation>Klassensitzung</translation>
+    </message>
+    <message>
+        <source>QR code of the address to join the class</source>
+        <translation>QR-Code der Adresse zum Beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Ask the Room</source>
+        <translation>&amp;Klasse fragen</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Aufdecken</translation>
+    </message>
+    <message>
+        <source>&amp;Vote Again</source>
+        <translation>&amp;Erneut abstimmen</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Session</source>
+        <translation>Sitzung &amp;beenden</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomServer</name>
+    <message>
+        <source>The classroom session could not listen on port %1: %2</source>
+        <translation>Die Klassensitzung konnte nicht an Port %1 lauschen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomSession</name>
+    <message>
+        <source>The class answers could not be written to %1: %2</source>
+        <translation>Die Antworten der Klasse konnten nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CompareChart</name>
     <message>
         <source>Click a tick to take every configuration back to it</source>
@@ -93,6 +138,14 @@
         <source>Each configuration loses the same packets and ACKs. A click on the chart takes all of them back to that tick; a packet or ACK you lose in one window is lost in the others too.</source>
         <translation>Jede Konfiguration verliert dieselben Pakete und ACKs. Ein Klick auf das Diagramm setzt alle auf diesen Takt zurück; ein Paket oder ACK, das Sie in einem Fenster verlieren, geht auch in den anderen verloren.</translation>
     </message>
+    <message>
+        <source>E&amp;xport Picture…</source>
+        <translation>Bild e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Handout…</source>
+        <translation>&amp;Handout…</translation>
+    </message>
 </context>
 <context>
     <name>EventLogModel</name>
@@ -137,6 +190,10 @@
     <message>
         <source>Time-sequence diagram of the run</source>
         <translation>Weg-Zeit-Diagramm des Laufs</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Bild exportieren…</translation>
     </message>
 </context>
 <context>
@@ -192,7 +249,7 @@
         <translation>ACK für Paket</translation>
     </message>
     <message>
-        <source>The packet's number; for an ACK, the packet whose arrival sends it</source>
+        <source>The packet&apos;s number; for an ACK, the packet whose arrival sends it</source>
         <translation>Die Nummer des Pakets; bei einem ACK das Paket, dessen Ankunft es auslöst</translation>
     </message>
     <message>
@@ -255,7 +312,7 @@
         <translation>Tab, Umschalt+Tab</translation>
     </message>
     <message>
-        <source>Move among the panel's controls, then into the flight area</source>
+        <source>Move among the panel&apos;s controls, then into the flight area</source>
         <translation>Zwischen den Bedienelementen wechseln, dann in den Übertragungsbereich</translation>
     </message>
     <message>
@@ -316,6 +373,93 @@
     </message>
 </context>
 <context>
+    <name>PictureDialog</name>
+    <message>
+        <source>The window</source>
+        <translation>Das Fenster</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Das Diagramm</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>Das Weg-Zeit-Diagramm</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>Die Kennzahlentabelle</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Vergleichsbild exportieren</translation>
+    </message>
+    <message>
+        <source>Show together:</source>
+        <translation>Zusammen zeigen:</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Handout exportieren</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Ticks from:</source>
+        <translation>Takte von:</translation>
+    </message>
+    <message>
+        <source>four ticks spread over the range</source>
+        <translation>vier Takte über den Bereich verteilt</translation>
+    </message>
+    <message>
+        <source>Up to four ticks, separated by commas, such as 0, 150, 300, 450</source>
+        <translation>Bis zu vier Takte, durch Kommas getrennt, etwa 0, 150, 300, 450</translation>
+    </message>
+    <message>
+        <source>&amp;Window at ticks:</source>
+        <translation>&amp;Fenster bei Takten:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Title line: the run, its protocol, losses and ticks</source>
+        <translation>Titelzeile: der Lauf, sein Protokoll, Verluste und Takte</translation>
+    </message>
+    <message>
+        <source>Choose at least one view to show.</source>
+        <translation>Wählen Sie mindestens eine Ansicht zum Zeigen.</translation>
+    </message>
+    <message>
+        <source>Window at ticks: %1.</source>
+        <translation>Fenster bei Takten: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PracticePanel</name>
     <message>
         <source>Practice</source>
@@ -369,7 +513,7 @@
         <translation>Weg-Zeit-Diagramme, Takte %1 bis %2</translation>
     </message>
     <message>
-        <source>A receiver cell: a packet's number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
+        <source>A receiver cell: a packet&apos;s number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
         <translation>Eine Empfängerzelle: die Nummer eines Pakets. Ihre Farbe (und bei eingeschalteten Zustandszeichen ihr Zeichen) sagt, ob der Empfänger das Paket erwartet oder hält; Ansicht &gt; Legende erklärt sie.</translation>
     </message>
     <message>
@@ -421,11 +565,11 @@
         <translation>Timeout-Balken: läuft ab, während das Paket auf sein ACK wartet; ist er leer, wird das Paket erneut gesendet.</translation>
     </message>
     <message>
-        <source>The sender strip. The purple frame is the sender's window: the packets it may send before an ACK comes back.</source>
+        <source>The sender strip. The purple frame is the sender&apos;s window: the packets it may send before an ACK comes back.</source>
         <translation>Der Senderstreifen. Der violette Rahmen ist das Fenster des Senders: die Pakete, die er senden darf, bevor ein ACK zurückkommt.</translation>
     </message>
     <message>
-        <source>The receiver strip. The purple frame is the receiver's window: the packets it takes in.</source>
+        <source>The receiver strip. The purple frame is the receiver&apos;s window: the packets it takes in.</source>
         <translation>Der Empfängerstreifen. Der violette Rahmen ist das Fenster des Empfängers: die Pakete, die er annimmt.</translation>
     </message>
     <message>
@@ -449,7 +593,7 @@
         <translation>Link als &amp;QR-Code zeigen</translation>
     </message>
     <message>
-        <source>Show Link as QR Code (set the page's address first: View &gt; Page Address or --page-url URL)</source>
+        <source>Show Link as QR Code (set the page&apos;s address first: View &gt; Page Address or --page-url URL)</source>
         <translation>Link als QR-Code zeigen (zuerst die Adresse der Seite festlegen: Ansicht &gt; Seitenadresse oder --page-url URL)</translation>
     </message>
     <message>
@@ -515,10 +659,6 @@
     <message>
         <source>Could not write %1.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>Windows and flight size in packets against the tick number</source>
-        <translation>Fenster und Flight Size in Paketen über der Taktnummer</translation>
     </message>
     <message>
         <source>Packet capture at the sender (*.pcap)</source>
@@ -637,8 +777,84 @@
         <translation>Das Programm spricht %1 ab dem nächsten Start.</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Sprache des Systems</translation>
+    </message>
+    <message>
+        <source>Classroom &amp;Session…</source>
+        <translation>Klassen&amp;sitzung…</translation>
+    </message>
+    <message>
+        <source>Export Class &amp;Answers…</source>
+        <translation>&amp;Antworten der Klasse exportieren…</translation>
+    </message>
+    <message>
+        <source>Export Class Answers</source>
+        <translation>Antworten der Klasse exportieren</translation>
+    </message>
+    <message>
+        <source>Now %1.</source>
+        <translation>Jetzt: %1.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link to Run</source>
+        <translation>&amp;Link zum Lauf kopieren</translation>
+    </message>
+    <message>
+        <source>Export P&amp;icture...</source>
+        <translation>B&amp;ild exportieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Figures as CSV...</source>
+        <translation>&amp;Kennzahlen als CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Figures as CSV</source>
+        <translation>Kennzahlen als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Export &amp;Handout (PDF)...</source>
+        <translation>&amp;Handout exportieren (PDF)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Handout...</source>
+        <translation>Handout d&amp;rucken...</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>PNG-Bilder (*.png);;SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Vergleichsbild exportieren</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Handout exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The handout could not be printed.</source>
+        <translation>Das Handout konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Tick…</source>
+        <translation>&amp;Gehe zu Takt…</translation>
+    </message>
+    <message>
+        <source>Go to Tick</source>
+        <translation>Gehe zu Takt</translation>
+    </message>
+    <message>
+        <source>Tick (now %1; a later tick plays on to it, an earlier one rewinds):</source>
+        <translation>Takt (jetzt %1; ein späterer Takt wird angespielt, ein früherer zurückgespult):</translation>
     </message>
 </context>
 <context>
@@ -654,6 +870,10 @@
     <message>
         <source>Scan to open this run on a phone (%1 characters).</source>
         <translation>Scannen, um diesen Lauf auf einem Telefon zu öffnen (%1 Zeichen).</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>Link &amp;kopieren</translation>
     </message>
 </context>
 <context>
@@ -681,6 +901,10 @@
     <message>
         <source>Rewind to Tick %1</source>
         <translation>Zu Takt %1 zurückspulen</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Bild exportieren…</translation>
     </message>
 </context>
 <context>
@@ -930,11 +1154,11 @@
         <translation>empfangen</translation>
     </message>
     <message>
-        <source>received under another packet's number</source>
+        <source>received under another packet&apos;s number</source>
         <translation>unter der Nummer eines anderen Pakets empfangen</translation>
     </message>
     <message>
-        <source>taken in under another packet's number (too few sequence numbers)</source>
+        <source>taken in under another packet&apos;s number (too few sequence numbers)</source>
         <translation>unter der Nummer eines anderen Pakets angenommen (zu wenige Sequenznummern)</translation>
     </message>
     <message>
@@ -970,7 +1194,7 @@
         <translation>Fenster, Pakete und ACKs</translation>
     </message>
     <message>
-        <source>Purple frame: the sender's window (top) and the receiver's window (bottom).</source>
+        <source>Purple frame: the sender&apos;s window (top) and the receiver&apos;s window (bottom).</source>
         <translation>Violetter Rahmen: das Fenster des Senders (oben) und des Empfängers (unten).</translation>
     </message>
     <message>
@@ -1025,7 +1249,7 @@
         <translation>Ein Timeout, bei dem Auto RTT den Timer verlängert</translation>
     </message>
     <message>
-        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0's timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
+        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0&apos;s timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
         <translation>Auto RTT ist eingeschaltet, und der Timeout beginnt bei 4, kürzer als eine Umlaufzeit von 146 Takten. Paket 1 geht bei Takt 15 verloren. Bei Takt 93 läuft der Timer von Paket 0 ab, bevor sein ACK zurückkommen konnte (Timeout-Markierung), und Auto RTT verdoppelt die Timeout-Einstellung auf 8; Paket 1 läuft bei Takt 147 ab, und die Einstellung verdoppelt sich erneut, auf 16. Da die ACKs nun rechtzeitig zurückkommen, senkt Auto RTT die Einstellung Schritt für Schritt: 8 bei Takt 293, 7 bei Takt 304, 6 bei Takt 439.</translation>
     </message>
     <message>
@@ -1107,7 +1331,7 @@
         <translation>Go-Back-N (Lehrbuch) behebt einen Paketverlust</translation>
     </message>
     <message>
-        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1's timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again ("Going back: retransmitting packet", ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
+        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1&apos;s timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again (&quot;Going back: retransmitting packet&quot;, ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
         <translation>Go-Back-N, wie es die Lehrbücher lehren: Bei einem Timeout geht der Sender zurück und sendet jedes unbestätigte Paket erneut, und der Empfänger behält nur Pakete in Reihenfolge. Paket 1 geht bei Takt 15 verloren (Doppelklick). Die Pakete 2, 3 und 4 kommen nach der Lücke an und werden verworfen (Takte 96, 107 und 220), daher fragt jedes ACK weiter nach Paket 1. Bei Takt 174 läuft der Timer von Paket 1 ab (Timeout-Markierung): Der Sender geht zurück und reiht die Pakete 1, 2, 3 und 4 erneut ein („Going back: retransmitting packet“, Takte 174 bis 176). Sie kommen in Reihenfolge an, bis Takt 280 fragt der Empfänger nach Paket 5, und danach wird nichts mehr verworfen. Ein Verlust kostet einmal ein ganzes Fenster an Sendewiederholungen.</translation>
     </message>
     <message>
@@ -1142,7 +1366,7 @@
         <translation>Derselbe Verlust wie in der Go-Back-N-Lektion, aber mit dem ursprünglichen Sender und Empfänger: Der Sender sendet nur das Paket erneut, dessen Timer abgelaufen ist, und der Empfänger behält Pakete, die nach einer Lücke ankommen. Paket 1 geht bei Takt 15 verloren; die Pakete 2, 3 und 4 werden behalten. Bei Takt 174 läuft Paket 1 ab und wird erneut gesendet, und bei seiner Ankunft (Takt 247) fragt ein kumulatives ACK nach Paket 5: Alles bis 4 ist auf einmal bestätigt. Nur das verlorene Paket wurde zweimal gesendet, also verhält sich dieser Sender fast wie Selective Repeat; der Unterschied ist, dass er einen Timeout brauchte, um von dem Verlust zu erfahren.</translation>
     </message>
     <message>
-        <source>Packet 1's timer is about to run out. Which packets will be sent again?</source>
+        <source>Packet 1&apos;s timer is about to run out. Which packets will be sent again?</source>
         <translation>Der Timer von Paket 1 läuft gleich ab. Welche Pakete werden erneut gesendet?</translation>
     </message>
     <message>
@@ -1235,7 +1459,7 @@
         <translation>Dieselben Verluste, drei Protokolle</translation>
     </message>
     <message>
-        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16's second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
+        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16&apos;s second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
 
 At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait: 18 delivered, 2 retransmissions, goodput 0.6. Go-back-N (textbook): 92 delivered, 80 retransmissions, goodput 3.1. Selective repeat: 115 delivered, 8 retransmissions, goodput 3.8.</source>
         <translation>Drei Protokolle laufen nebeneinander mit einem Takt, und das Netz verliert in jedem 5 % der Pakete, gezogen mit Startwert 7: Ob ein Paket verloren geht, hängt nur von seiner Nummer ab und davon, die wievielte Übertragung es ist, daher gehen bei allen dreien dieselben Pakete verloren. Die Pakete 9, 15 und 18 gehen bei jedem Protokoll verloren; Go-Back-N und Selective Repeat verlieren 9 bei Takt 195 und 15 bei Takt 261, Stop-and-Wait erreicht Paket 9 erst bei Takt 1352. Stop-and-Wait hat ein Paket unterwegs, daher kostet jedes Paket eine ganze Umlaufzeit und ein Verlust einen ganzen Timeout. Go-Back-N sendet acht auf einmal, aber nach einem Timeout sendet es das ganze Fenster erneut, und sein Empfänger, der nur in Reihenfolge annimmt, verwirft, was nach der Lücke ankam; diese Wiederholungen werden erneut gezogen, daher gehen auch einige davon verloren (die zweite Übertragung von Paket 16, bei Takt 434). Selective Repeat sendet nur das verlorene Paket erneut und behält den Rest. Beobachten Sie in jedem Fenster die Timeout-Markierungen und die Farben der Wiederholungen sowie die Kennzahlentabelle.
@@ -1263,7 +1487,7 @@ Bei Takt 3000 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): Stop-an
         <translation>Paket 10</translation>
     </message>
     <message>
-        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout's wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
+        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout&apos;s wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
         <translation>Stop-and-Wait hat nie mehr als ein Paket unterwegs, daher kostet es ein Timeout eine Wiederholung, aber das Warten eines ganzen Timeouts. Go-Back-N verlor dasselbe Paket 9 bei Takt 195 und sendete ab Takt 320 die Pakete 9 bis 16 erneut.</translation>
     </message>
     <message>
@@ -1282,7 +1506,7 @@ Bei Takt 3000 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): Stop-an
         <translation>Derselbe Verlust mit Selective Repeat</translation>
     </message>
     <message>
-        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1's timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
+        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1&apos;s timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
         <translation>Selective Repeat ist eingeschaltet. Paket 1 geht bei Takt 15 verloren. Der Sender sendet weiter, während der Empfänger die Pakete ab 2 hält. Bei Takt 169 geht der Sender in den Zustand Selective, und bei Takt 180 läuft der Timer von Paket 1 ab, und nur Paket 1 wird erneut gesendet (Timeout-Markierung). Wenn sein ACK zurückkommt, öffnet sich das Fenster wieder ganz (zurück zu Normal bei Takt 326).</translation>
     </message>
     <message>
@@ -1313,7 +1537,7 @@ Bei Takt 3000 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): Stop-an
         <translation>Slow Start bis zum Schwellenwert, dann Überlastvermeidung</translation>
     </message>
     <message>
-        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks' rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
+        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks&apos; rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
         <translation>Slow Start und Überlastvermeidung sind eingeschaltet, das Empfangsfenster ist 16. Das Fenster beginnt bei 2 und wächst mit jedem ACK um ein Paket: 4 bei Takt 158, 8 bei Takt 326. Paket 6 geht bei Takt 330 verloren; sein Timeout bei Takt 455, mit 8 Paketen unterwegs, setzt den Schwellenwert auf deren Hälfte, 4, und senkt das Fenster auf 1. Slow Start bringt es wieder bis zum Schwellenwert (4 bei Takt 904); von dort fügt die Überlastvermeidung je ACK nur einen Bruchteil eines Pakets hinzu (4.25 bei Takt 1039): Beobachten Sie, wie sich die Steigung im Diagramm ändert. Die Regel der Lehrbücher vergrößert das Fenster um etwa ein Paket je Umlaufzeit; hier springt die Fensterzahl zum nächsten ganzen Paket, sobald sie darauf gerundet wird, wie im ursprünglichen Programm (5 bei Takt 1061, 8 bei Takt 1375), was etwa 1.4 Pakete je Umlaufzeit von 146 Takten ergibt.</translation>
     </message>
     <message>
@@ -1395,7 +1619,7 @@ Bei Takt 3000 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): Stop-an
         <translation>Tahoe gegen Reno: ein Verlust, zwei Antworten auf drei doppelte ACKs</translation>
     </message>
     <message>
-        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe's rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
+        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe&apos;s rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
 
 Tahoe starts again from a window of 1, in slow start, and further duplicates change nothing. The ACK for the resend reaches it at tick 662 and asks for packet 21: the receiver had kept every packet behind the lost one, so the go-back-N sender has nothing more to send again. Its window climbs from there: 2 at tick 662, 4 at tick 819, 6 at tick 965.
 
@@ -1431,7 +1655,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>6</translation>
     </message>
     <message>
-        <source>Tahoe's rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
+        <source>Tahoe&apos;s rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
         <translation>Tahoes Regel sendet das fehlende Paket erneut und beginnt Slow Start wieder bei einem Fenster von einem Paket. Reno daneben halbiert das Fenster und addiert drei, 9, und erholt sich, ohne anzuhalten.</translation>
     </message>
     <message>
@@ -1442,7 +1666,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
 <context>
     <name>lessons</name>
     <message>
-        <source>There is no lesson called "%1".</source>
+        <source>There is no lesson called &quot;%1&quot;.</source>
         <translation>Es gibt keine Lektion namens „%1“.</translation>
     </message>
 </context>
@@ -1453,7 +1677,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>%1=%2 im Link ignoriert (%3); die Starteinstellung wurde beibehalten.</translation>
     </message>
     <message>
-        <source>Ignored the unknown parameter "%1" in the link.</source>
+        <source>Ignored the unknown parameter &quot;%1&quot; in the link.</source>
         <translation>Den unbekannten Parameter „%1“ im Link ignoriert.</translation>
     </message>
     <message>
@@ -1505,7 +1729,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Und %1 weitere Parameter des Links ignoriert.</translation>
     </message>
     <message>
-        <source>This run makes a link of %1 characters, too long for a browser's address bar (%2 at most): save it as a run file and share the file instead.</source>
+        <source>This run makes a link of %1 characters, too long for a browser&apos;s address bar (%2 at most): save it as a run file and share the file instead.</source>
         <translation>Dieser Lauf ergibt einen Link von %1 Zeichen, zu lang für die Adressleiste eines Browsers (höchstens %2): Speichern Sie ihn als Laufdatei und teilen Sie stattdessen die Datei.</translation>
     </message>
     <message>
@@ -1519,6 +1743,10 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
     <message>
         <source>The run in this link cannot be opened. %1</source>
         <translation>Der Lauf in diesem Link kann nicht geöffnet werden. %1</translation>
+    </message>
+    <message>
+        <source>the code on the projector gives the whole link</source>
+        <translation>der Code am Projektor liefert den ganzen Link</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1768,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Laufdatei geöffnet (%1 Takte): Sie spielt wie aufgezeichnet ab, während der Takt läuft; eine eigene Aktion verzweigt sie</translation>
     </message>
     <message>
-        <source>Opened "%2" (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
+        <source>Opened &quot;%2&quot; (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
         <translation>„%2“ geöffnet (%1 Takte): Sie spielt wie aufgezeichnet ab, während der Takt läuft; eine eigene Aktion verzweigt sie</translation>
     </message>
     <message>
@@ -1611,7 +1839,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Ein Plan umfasst höchstens %1 Verluste.</translation>
     </message>
     <message>
-        <source>The planned loss "%1" is not p or a with a packet number, such as p5, p7.2 or a9.</source>
+        <source>The planned loss &quot;%1&quot; is not p or a with a packet number, such as p5, p7.2 or a9.</source>
         <translation>Der geplante Verlust „%1“ ist nicht p oder a mit einer Paketnummer, etwa p5, p7.2 oder a9.</translation>
     </message>
     <message>
@@ -1662,11 +1890,11 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
 <context>
     <name>page</name>
     <message>
-        <source>Quill's Sliding Window Demo</source>
+        <source>Quill&apos;s Sliding Window Demo</source>
         <translation>Quills Sliding-Window-Demo</translation>
     </message>
     <message>
-        <source>Quill's Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
+        <source>Quill&apos;s Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
         <translation>Quills Sliding-Window-Demo braucht JavaScript: Bitte erlauben Sie Skripte für diese Seite.</translation>
     </message>
     <message>
@@ -1674,7 +1902,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>OK</translation>
     </message>
     <message>
-        <source>The window's controls at finger size</source>
+        <source>The window&apos;s controls at finger size</source>
         <translation>Die Bedienelemente des Fensters in Fingergröße</translation>
     </message>
     <message>
@@ -1794,7 +2022,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Zum Cursor zurückspulen</translation>
     </message>
     <message>
-        <source>This run's figures</source>
+        <source>This run&apos;s figures</source>
         <translation>Kennzahlen dieses Laufs</translation>
     </message>
     <message>
@@ -1886,7 +2114,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Link zu diesem Vergleich</translation>
     </message>
     <message>
-        <source>Each configuration's transmit window (solid) and goodput (dashed) against the tick</source>
+        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
         <translation>Sendefenster (durchgezogen) und Goodput (gestrichelt) jeder Konfiguration über dem Takt</translation>
     </message>
     <message>
@@ -2021,6 +2249,14 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <source>Copy the link beside</source>
         <translation>Den Link daneben kopieren</translation>
     </message>
+    <message>
+        <source>Rewind to a tick, or play on to a later one, and pause there (Ctrl+G)</source>
+        <translation>Zu einem Takt zurückspulen oder bis zu einem späteren weiterspielen und dort anhalten (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Go to Tick…</source>
+        <translation>Gehe zu Takt…</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>
@@ -2125,7 +2361,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Timeout der Sendewiederholung.</translation>
     </message>
     <message>
-        <source>Packet %1's timer ran out before an ACK covered it, so the sender takes it for lost.</source>
+        <source>Packet %1&apos;s timer ran out before an ACK covered it, so the sender takes it for lost.</source>
         <translation>Der Timer von Paket %1 lief ab, bevor ein ACK es abdeckte, daher hält der Sender es für verloren.</translation>
     </message>
     <message>
@@ -2145,15 +2381,15 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Mit Selective Repeat behalten die anderen Pakete ihre Timer: Nur was abgelaufen ist, wird erneut gesendet.</translation>
     </message>
     <message>
-        <source>This sender, as the original program's, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
+        <source>This sender, as the original program&apos;s, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
         <translation>Dieser Sender geht, wie der des ursprünglichen Programms, nicht sofort zurück: Die Timer der späteren Pakete halten an, und jedes wird erst erneut gesendet, wenn es das älteste unbestätigte Paket geworden ist, eine Umlaufzeit für jedes.</translation>
     </message>
     <message>
-        <source>A textbook go-back-N sender would resend them all now (the option "Sender resends the whole window on a timeout").</source>
+        <source>A textbook go-back-N sender would resend them all now (the option &quot;Sender resends the whole window on a timeout&quot;).</source>
         <translation>Ein Go-Back-N-Sender wie im Lehrbuch würde sie jetzt alle erneut senden (die Option „Sender resends the whole window on a timeout“).</translation>
     </message>
     <message>
-        <source>Fast retransmit under Tahoe's rule.</source>
+        <source>Fast retransmit under Tahoe&apos;s rule.</source>
         <translation>Fast Retransmit nach Tahoes Regel.</translation>
     </message>
     <message>
@@ -2177,7 +2413,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Wie TCP Tahoe senkt er das Sendefenster auf ein Paket und beginnt Slow Start von vorn: Es gibt kein Fast Recovery, und weitere doppelte ACKs ändern nichts.</translation>
     </message>
     <message>
-        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver's window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
+        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver&apos;s window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
         <translation>Er setzt das Sendefenster auf die Hälfte des Fensters plus drei Pakete, für die drei, die das Netz verlassen haben (hier %1, nie über dem Fenster des Empfängers), und geht in den Zustand FastRetransmit; jedes weitere doppelte ACK vergrößert das Fenster um ein Paket, bis ein neues ACK Fast Recovery beendet.</translation>
     </message>
     <message>
@@ -2225,7 +2461,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Selective Repeat ohne Slow Start: Das erste neue ACK nach den Duplikaten stellt das kleinste Fenster wieder her, das während ihrer Ankunft bestand.</translation>
     </message>
     <message>
-        <source>The Tx Window never grows beyond the receiver's window (Rx Window Size).</source>
+        <source>The Tx Window never grows beyond the receiver&apos;s window (Rx Window Size).</source>
         <translation>Das Sendefenster wächst nie über das Fenster des Empfängers hinaus (Empfangsfenstergröße).</translation>
     </message>
     <message>
@@ -2261,11 +2497,11 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Wie groß wird die Sendefenstergröße sein?</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 tick.</source>
+        <source>Packet %1&apos;s timer runs out in %2 tick.</source>
         <translation>Der Timer von Paket %1 läuft in %2 Takt ab.</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 ticks.</source>
+        <source>Packet %1&apos;s timer runs out in %2 ticks.</source>
         <translation>Der Timer von Paket %1 läuft in %2 Takten ab.</translation>
     </message>
     <message>
@@ -2305,7 +2541,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Der Sender wird jedes spätere Paket erneut senden müssen.</translation>
     </message>
     <message>
-        <source>Which cell of the receiver's strip will take it in?</source>
+        <source>Which cell of the receiver&apos;s strip will take it in?</source>
         <translation>Welche Zelle im Streifen des Empfängers nimmt es an?</translation>
     </message>
     <message>
@@ -2321,7 +2557,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Paket %1 trägt die Sequenznummer %2, ebenso Paket %3 im Empfangsfenster, daher nimmt der Empfänger es als jenes Paket an: Die Zelle wird dunkelrot.</translation>
     </message>
     <message>
-        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender's and the receiver's windows together.</source>
+        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender&apos;s and the receiver&apos;s windows together.</source>
         <translation>Der Sequenznummernraum (Höchste Sequenznummer) ist zu klein für die Fenster; er muss das Fenster des Senders und das des Empfängers zusammen fassen.</translation>
     </message>
     <message>
@@ -2337,7 +2573,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Seine Ankunft vervollständigt die Folge, daher gleitet das Empfangsfenster an allen vorbei, und das ACK fragt nach Paket %1, dem ersten noch fehlenden Paket, nicht nach Paket %2.</translation>
     </message>
     <message>
-        <source>Which packet will the sender's window start at?</source>
+        <source>Which packet will the sender&apos;s window start at?</source>
         <translation>Bei welchem Paket beginnt das Fenster des Senders?</translation>
     </message>
     <message>
@@ -2352,7 +2588,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
 <context>
     <name>protocols</name>
     <message>
-        <source>"%1" is not a protocol; the protocols are %2.</source>
+        <source>&quot;%1&quot; is not a protocol; the protocols are %2.</source>
         <translation>„%1“ ist kein Protokoll; die Protokolle sind %2.</translation>
     </message>
     <message>
@@ -2400,7 +2636,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
     <name>run files</name>
     <message>
         <source>text</source>
-        <extracomment>What a JSON value is, in "The field "x" should be a list, not %2."</extracomment>
+        <extracomment>What a JSON value is, in &quot;The field &quot;x&quot; should be a list, not %2.&quot;</extracomment>
         <translation>Text</translation>
     </message>
     <message>
@@ -2476,7 +2712,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Der Lauf in diesem Link kann nicht geöffnet werden. Er ist größer, als eine Laufdatei sein darf (%1).</translation>
     </message>
     <message>
-        <source>The field %1 should be a figure such as " 4", not %2.</source>
+        <source>The field %1 should be a figure such as &quot; 4&quot;, not %2.</source>
         <translation>Das Feld %1 sollte eine Zahl wie „ 4“ sein, nicht %2.</translation>
     </message>
     <message>
@@ -2524,7 +2760,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Das Feld %1 ist %2, vor dem Takt der Aktion davor (%3).</translation>
     </message>
     <message>
-        <source>The field %1 is %2, after the run's last tick (%3).</source>
+        <source>The field %1 is %2, after the run&apos;s last tick (%3).</source>
         <translation>Das Feld %1 ist %2, nach dem letzten Takt des Laufs (%3).</translation>
     </message>
     <message>
@@ -2532,7 +2768,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Das Feld %1 sollte eine Liste von höchstens %2 geplanten Verlusten sein.</translation>
     </message>
     <message>
-        <source>The entry %1 should be one planned loss such as "p5", "p7.2" or "a9".</source>
+        <source>The entry %1 should be one planned loss such as &quot;p5&quot;, &quot;p7.2&quot; or &quot;a9&quot;.</source>
         <translation>Der Eintrag %1 sollte ein geplanter Verlust wie „p5“, „p7.2“ oder „a9“ sein.</translation>
     </message>
     <message>
@@ -2560,7 +2796,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Das Feld %1 liegt vor dem Takt der Frage davor.</translation>
     </message>
     <message>
-        <source>The file holds an object with more than %1 fields; a run file's have a dozen at most.</source>
+        <source>The file holds an object with more than %1 fields; a run file&apos;s have a dozen at most.</source>
         <translation>Die Datei enthält ein Objekt mit mehr als %1 Feldern; die einer Laufdatei haben höchstens ein Dutzend.</translation>
     </message>
     <message>
@@ -2751,7 +2987,7 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>ACK mit Seq.-Nr. %1 (Paket %2) : Paket %3 angekommen</translation>
     </message>
     <message>
-        <source>Press 'Start' to go...</source>
+        <source>Press &apos;Start&apos; to go...</source>
         <translation>„Start“ drücken, um loszulegen...</translation>
     </message>
     <message>

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>ClassroomPanel</name>
+    <message>
+        <source>Classroom Session</source>
+        <translation>Sesión de clase</translation>
+    </message>
+    <message>
+        <source>QR code of the address to join the class</source>
+        <translation>Código QR de la dirección para unirse a la clase</translation>
+    </message>
+    <message>
+        <source>&amp;Ask the Room</source>
+        <translation>&amp;Preguntar a la sala</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Revelar</translation>
+    </message>
+    <message>
+        <source>&amp;Vote Again</source>
+        <translation>&amp;Votar de nuevo</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Session</source>
+        <translation>&amp;Terminar la sesión</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomServer</name>
+    <message>
+        <source>The classroom session could not listen on port %1: %2</source>
+        <translation>La sesión de clase no pudo escuchar en el puerto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomSession</name>
+    <message>
+        <source>The class answers could not be written to %1: %2</source>
+        <translation>No se pudieron escribir las respuestas de la clase en %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CompareChart</name>
     <message>
         <source>Click a tick to take every configuration back to it</source>
@@ -93,6 +138,14 @@
         <source>Each configuration loses the same packets and ACKs. A click on the chart takes all of them back to that tick; a packet or ACK you lose in one window is lost in the others too.</source>
         <translation>Cada configuración pierde los mismos paquetes y ACK. Un clic en la gráfica las devuelve todas a ese tic; un paquete o ACK que usted pierda en una ventana se pierde también en las demás.</translation>
     </message>
+    <message>
+        <source>E&amp;xport Picture…</source>
+        <translation>E&amp;xportar imagen…</translation>
+    </message>
+    <message>
+        <source>&amp;Handout…</source>
+        <translation>&amp;Apuntes…</translation>
+    </message>
 </context>
 <context>
     <name>EventLogModel</name>
@@ -137,6 +190,10 @@
     <message>
         <source>Time-sequence diagram of the run</source>
         <translation>Diagrama de tiempo-secuencia de la ejecución</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exportar imagen…</translation>
     </message>
 </context>
 <context>
@@ -192,7 +249,7 @@
         <translation>ACK del paquete</translation>
     </message>
     <message>
-        <source>The packet's number; for an ACK, the packet whose arrival sends it</source>
+        <source>The packet&apos;s number; for an ACK, the packet whose arrival sends it</source>
         <translation>El número del paquete; para un ACK, el paquete cuya llegada lo envía</translation>
     </message>
     <message>
@@ -255,7 +312,7 @@
         <translation>Tab, Mayús+Tab</translation>
     </message>
     <message>
-        <source>Move among the panel's controls, then into the flight area</source>
+        <source>Move among the panel&apos;s controls, then into the flight area</source>
         <translation>Recorrer los controles del panel y luego entrar en la zona de tránsito</translation>
     </message>
     <message>
@@ -316,6 +373,93 @@
     </message>
 </context>
 <context>
+    <name>PictureDialog</name>
+    <message>
+        <source>The window</source>
+        <translation>La ventana</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>La gráfica</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>El diagrama de tiempo-secuencia</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>La tabla de cifras</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Exportar imagen de la comparación</translation>
+    </message>
+    <message>
+        <source>Show together:</source>
+        <translation>Mostrar juntos:</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Exportar apuntes</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Ticks from:</source>
+        <translation>Tics desde:</translation>
+    </message>
+    <message>
+        <source>four ticks spread over the range</source>
+        <translation>cuatro tics repartidos por el intervalo</translation>
+    </message>
+    <message>
+        <source>Up to four ticks, separated by commas, such as 0, 150, 300, 450</source>
+        <translation>Hasta cuatro tics, separados por comas, por ejemplo 0, 150, 300, 450</translation>
+    </message>
+    <message>
+        <source>&amp;Window at ticks:</source>
+        <translation>&amp;Ventana en los tics:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Title line: the run, its protocol, losses and ticks</source>
+        <translation>Línea de título: la ejecución, su protocolo, pérdidas y tics</translation>
+    </message>
+    <message>
+        <source>Choose at least one view to show.</source>
+        <translation>Elija al menos una vista para mostrar.</translation>
+    </message>
+    <message>
+        <source>Window at ticks: %1.</source>
+        <translation>Ventana en los tics: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PracticePanel</name>
     <message>
         <source>Practice</source>
@@ -369,7 +513,7 @@
         <translation>Diagramas de tiempo-secuencia, tics %1 a %2</translation>
     </message>
     <message>
-        <source>A receiver cell: a packet's number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
+        <source>A receiver cell: a packet&apos;s number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
         <translation>Una celda del receptor: el número de un paquete. Su color (y, con las marcas de estado, su marca) indica si el receptor espera o tiene el paquete; Ver &gt; Leyenda los explica.</translation>
     </message>
     <message>
@@ -421,11 +565,11 @@
         <translation>Barra del temporizador: se vacía mientras el paquete espera su ACK; cuando queda vacía, el paquete se reenvía.</translation>
     </message>
     <message>
-        <source>The sender strip. The purple frame is the sender's window: the packets it may send before an ACK comes back.</source>
+        <source>The sender strip. The purple frame is the sender&apos;s window: the packets it may send before an ACK comes back.</source>
         <translation>La franja del emisor. El marco morado es la ventana del emisor: los paquetes que puede enviar antes de que vuelva un ACK.</translation>
     </message>
     <message>
-        <source>The receiver strip. The purple frame is the receiver's window: the packets it takes in.</source>
+        <source>The receiver strip. The purple frame is the receiver&apos;s window: the packets it takes in.</source>
         <translation>La franja del receptor. El marco morado es la ventana del receptor: los paquetes que acepta.</translation>
     </message>
     <message>
@@ -449,7 +593,7 @@
         <translation>Mostrar el enlace como código &amp;QR</translation>
     </message>
     <message>
-        <source>Show Link as QR Code (set the page's address first: View &gt; Page Address or --page-url URL)</source>
+        <source>Show Link as QR Code (set the page&apos;s address first: View &gt; Page Address or --page-url URL)</source>
         <translation>Mostrar el enlace como código QR (primero indique la dirección de la página: Ver &gt; Dirección de la página o --page-url URL)</translation>
     </message>
     <message>
@@ -515,10 +659,6 @@
     <message>
         <source>Could not write %1.</source>
         <translation>No se pudo escribir %1.</translation>
-    </message>
-    <message>
-        <source>Windows and flight size in packets against the tick number</source>
-        <translation>Ventanas y paquetes en vuelo, en paquetes, según el número de tic</translation>
     </message>
     <message>
         <source>Packet capture at the sender (*.pcap)</source>
@@ -637,8 +777,84 @@
         <translation>El programa hablará %1 a partir del próximo inicio.</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>Classroom &amp;Session…</source>
+        <translation>&amp;Sesión de clase…</translation>
+    </message>
+    <message>
+        <source>Export Class &amp;Answers…</source>
+        <translation>Exportar las &amp;respuestas de la clase…</translation>
+    </message>
+    <message>
+        <source>Export Class Answers</source>
+        <translation>Exportar las respuestas de la clase</translation>
+    </message>
+    <message>
+        <source>Now %1.</source>
+        <translation>Ahora: %1.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link to Run</source>
+        <translation>Copiar en&amp;lace a la ejecución</translation>
+    </message>
+    <message>
+        <source>Export P&amp;icture...</source>
+        <translation>Exportar &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Figures as CSV...</source>
+        <translation>Exportar &amp;cifras como CSV...</translation>
+    </message>
+    <message>
+        <source>Export Figures as CSV</source>
+        <translation>Exportar cifras como CSV</translation>
+    </message>
+    <message>
+        <source>Export &amp;Handout (PDF)...</source>
+        <translation>Exportar &amp;apuntes (PDF)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Handout...</source>
+        <translation>Imp&amp;rimir apuntes...</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagen</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Imágenes PNG (*.png);;Dibujos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Exportar imagen de la comparación</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Exportar apuntes</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The handout could not be printed.</source>
+        <translation>No se pudieron imprimir los apuntes.</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Tick…</source>
+        <translation>&amp;Ir al tic…</translation>
+    </message>
+    <message>
+        <source>Go to Tick</source>
+        <translation>Ir al tic</translation>
+    </message>
+    <message>
+        <source>Tick (now %1; a later tick plays on to it, an earlier one rewinds):</source>
+        <translation>Tic (ahora %1; a un tic posterior se llega reproduciendo, a uno anterior rebobinando):</translation>
     </message>
 </context>
 <context>
@@ -654,6 +870,10 @@
     <message>
         <source>Scan to open this run on a phone (%1 characters).</source>
         <translation>Escanee para abrir esta ejecución en un teléfono (%1 caracteres).</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>&amp;Copiar enlace</translation>
     </message>
 </context>
 <context>
@@ -681,6 +901,10 @@
     <message>
         <source>Rewind to Tick %1</source>
         <translation>Volver al tic %1</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exportar imagen…</translation>
     </message>
 </context>
 <context>
@@ -930,11 +1154,11 @@
         <translation>recibido</translation>
     </message>
     <message>
-        <source>received under another packet's number</source>
+        <source>received under another packet&apos;s number</source>
         <translation>recibido con el número de otro paquete</translation>
     </message>
     <message>
-        <source>taken in under another packet's number (too few sequence numbers)</source>
+        <source>taken in under another packet&apos;s number (too few sequence numbers)</source>
         <translation>aceptado con el número de otro paquete (demasiado pocos números de secuencia)</translation>
     </message>
     <message>
@@ -970,7 +1194,7 @@
         <translation>Ventanas, paquetes y ACK</translation>
     </message>
     <message>
-        <source>Purple frame: the sender's window (top) and the receiver's window (bottom).</source>
+        <source>Purple frame: the sender&apos;s window (top) and the receiver&apos;s window (bottom).</source>
         <translation>Marco morado: la ventana del emisor (arriba) y la del receptor (abajo).</translation>
     </message>
     <message>
@@ -1025,7 +1249,7 @@
         <translation>Una expiración con Auto RTT alargando el temporizador</translation>
     </message>
     <message>
-        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0's timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
+        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0&apos;s timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
         <translation>Auto RTT está activado y el temporizador empieza en 4, menos que un viaje de ida y vuelta de 146 tics. El paquete 1 se pierde en el tic 15. En el tic 93 el temporizador del paquete 0 expira antes de que su ACK pudiera volver (marcador de expiración) y Auto RTT duplica el temporizador a 8; el paquete 1 expira en el tic 147 y el valor se duplica otra vez, a 16. Como los ACK vuelven a tiempo, Auto RTT baja el valor paso a paso: 8 en el tic 293, 7 en el tic 304, 6 en el tic 439.</translation>
     </message>
     <message>
@@ -1107,7 +1331,7 @@
         <translation>Go-back-N (de libro) recupera un paquete perdido</translation>
     </message>
     <message>
-        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1's timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again ("Going back: retransmitting packet", ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
+        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1&apos;s timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again (&quot;Going back: retransmitting packet&quot;, ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
         <translation>Go-back-N tal como lo enseñan los libros: al expirar el temporizador, el emisor retrocede y reenvía todos los paquetes no confirmados, y el receptor solo acepta paquetes en orden. El paquete 1 se pierde en el tic 15 (doble clic). Los paquetes 2, 3 y 4 llegan después del hueco y se descartan (tics 96, 107 y 220), así que cada ACK sigue pidiendo el paquete 1. En el tic 174 expira el temporizador del paquete 1 (marcador de expiración): el emisor retrocede y vuelve a poner en cola los paquetes 1, 2, 3 y 4 («Going back: retransmitting packet», tics 174 a 176). Llegan en orden, en el tic 280 el receptor pide el paquete 5, y después ya no se descarta nada. Una pérdida cuesta una ventana de retransmisiones, una vez.</translation>
     </message>
     <message>
@@ -1142,7 +1366,7 @@
         <translation>La misma pérdida que en la lección go-back-N, pero con el emisor y el receptor originales: el emisor reenvía solo el paquete cuyo temporizador expiró, y el receptor guarda los paquetes que llegan después de un hueco. El paquete 1 se pierde en el tic 15; los paquetes 2, 3 y 4 se guardan. En el tic 174 el paquete 1 expira y se reenvía, y cuando llega (tic 247) un solo ACK acumulativo pide el paquete 5: todo hasta el 4 queda confirmado de una vez. Solo el paquete perdido se envió dos veces, así que este emisor se comporta casi como la repetición selectiva; la diferencia es que necesitó una expiración para enterarse de la pérdida.</translation>
     </message>
     <message>
-        <source>Packet 1's timer is about to run out. Which packets will be sent again?</source>
+        <source>Packet 1&apos;s timer is about to run out. Which packets will be sent again?</source>
         <translation>El temporizador del paquete 1 está a punto de expirar. ¿Qué paquetes se reenviarán?</translation>
     </message>
     <message>
@@ -1235,7 +1459,7 @@
         <translation>Mismas pérdidas, tres protocolos</translation>
     </message>
     <message>
-        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16's second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
+        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16&apos;s second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
 
 At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait: 18 delivered, 2 retransmissions, goodput 0.6. Go-back-N (textbook): 92 delivered, 80 retransmissions, goodput 3.1. Selective repeat: 115 delivered, 8 retransmissions, goodput 3.8.</source>
         <translation>Tres protocolos se ejecutan en paralelo con un mismo reloj, y la red pierde el 5 % de los paquetes de cada uno, sorteados con la semilla 7: que un paquete se pierda depende solo de su número y de qué transmisión suya es, así que se pierden los mismos paquetes en los tres. Los paquetes 9, 15 y 18 se pierden con todos los protocolos; go-back-N y la repetición selectiva pierden el 9 en el tic 195 y el 15 en el tic 261, y stop-and-wait no llega al paquete 9 hasta el tic 1352. Stop-and-wait tiene un solo paquete en vuelo, así que cada paquete cuesta un viaje de ida y vuelta completo y una pérdida un temporizador completo. Go-back-N envía ocho a la vez, pero tras una expiración reenvía toda la ventana y su receptor en orden descarta lo que llegó después del hueco; esos reenvíos se sortean de nuevo, así que algunos también se pierden (la segunda transmisión del paquete 16, en el tic 434). La repetición selectiva reenvía solo el paquete perdido y guarda el resto. Observe en cada ventana los marcadores de expiración y los colores de los reenvíos, y la tabla de cifras.
@@ -1263,7 +1487,7 @@ En el tic 3000 (goodput: paquetes entregados en orden por 100 tics): Stop-and-wa
         <translation>paquete 10</translation>
     </message>
     <message>
-        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout's wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
+        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout&apos;s wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
         <translation>Stop-and-wait nunca tiene más de un paquete en vuelo, así que una expiración le cuesta un reenvío, pero la espera de todo un temporizador. Go-back-N perdió el mismo paquete 9 en el tic 195 y reenvió los paquetes 9 a 16 desde el tic 320.</translation>
     </message>
     <message>
@@ -1282,7 +1506,7 @@ En el tic 3000 (goodput: paquetes entregados en orden por 100 tics): Stop-and-wa
         <translation>La misma pérdida con repetición selectiva</translation>
     </message>
     <message>
-        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1's timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
+        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1&apos;s timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
         <translation>La repetición selectiva está activada. El paquete 1 se pierde en el tic 15. El emisor sigue enviando mientras el receptor guarda los paquetes del 2 en adelante. En el tic 169 el emisor entra en el estado Selective, y en el tic 180 expira el temporizador del paquete 1 y solo se reenvía el paquete 1 (marcador de expiración). Cuando vuelve su ACK la ventana se abre del todo otra vez (de vuelta a Normal en el tic 326).</translation>
     </message>
     <message>
@@ -1313,7 +1537,7 @@ En el tic 3000 (goodput: paquetes entregados en orden por 100 tics): Stop-and-wa
         <translation>Arranque lento hasta el umbral, luego prevención de congestión</translation>
     </message>
     <message>
-        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks' rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
+        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks&apos; rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
         <translation>Arranque lento y prevención de congestión están activados; la ventana de recepción es 16. La ventana empieza en 2 y crece un paquete por cada ACK: 4 en el tic 158, 8 en el tic 326. El paquete 6 se pierde en el tic 330; su expiración en el tic 455, con 8 paquetes en vuelo, fija el umbral en la mitad, 4, y baja la ventana a 1. El arranque lento la sube de nuevo hasta el umbral (4 en el tic 904); desde ahí la prevención de congestión añade solo una fracción de paquete por ACK (4.25 en el tic 1039): observe cómo cambia la pendiente en la gráfica. La regla de los libros hace crecer la ventana alrededor de un paquete por viaje de ida y vuelta; aquí la cifra de la ventana salta al siguiente paquete entero en cuanto se redondea a él, como en el programa original (5 en el tic 1061, 8 en el tic 1375), lo que da unos 1.4 paquetes por viaje de ida y vuelta de 146 tics.</translation>
     </message>
     <message>
@@ -1395,7 +1619,7 @@ En el tic 3000 (goodput: paquetes entregados en orden por 100 tics): Stop-and-wa
         <translation>Tahoe frente a Reno: una pérdida, dos respuestas a tres ACK duplicados</translation>
     </message>
     <message>
-        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe's rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
+        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe&apos;s rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
 
 Tahoe starts again from a window of 1, in slow start, and further duplicates change nothing. The ACK for the resend reaches it at tick 662 and asks for packet 21: the receiver had kept every packet behind the lost one, so the go-back-N sender has nothing more to send again. Its window climbs from there: 2 at tick 662, 4 at tick 819, 6 at tick 965.
 
@@ -1431,7 +1655,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>6</translation>
     </message>
     <message>
-        <source>Tahoe's rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
+        <source>Tahoe&apos;s rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
         <translation>La regla de Tahoe reenvía el paquete que falta y vuelve a empezar el arranque lento con una ventana de un paquete. Reno, a su lado, reduce la ventana a la mitad y suma tres, 9, y se recupera sin detenerse.</translation>
     </message>
     <message>
@@ -1442,7 +1666,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
 <context>
     <name>lessons</name>
     <message>
-        <source>There is no lesson called "%1".</source>
+        <source>There is no lesson called &quot;%1&quot;.</source>
         <translation>No hay ninguna lección llamada «%1».</translation>
     </message>
 </context>
@@ -1453,7 +1677,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Se ignoró %1=%2 en el enlace (%3); se mantiene el ajuste inicial.</translation>
     </message>
     <message>
-        <source>Ignored the unknown parameter "%1" in the link.</source>
+        <source>Ignored the unknown parameter &quot;%1&quot; in the link.</source>
         <translation>Se ignoró el parámetro desconocido «%1» en el enlace.</translation>
     </message>
     <message>
@@ -1505,7 +1729,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Y se ignoraron %1 parámetros más del enlace.</translation>
     </message>
     <message>
-        <source>This run makes a link of %1 characters, too long for a browser's address bar (%2 at most): save it as a run file and share the file instead.</source>
+        <source>This run makes a link of %1 characters, too long for a browser&apos;s address bar (%2 at most): save it as a run file and share the file instead.</source>
         <translation>Esta ejecución da un enlace de %1 caracteres, demasiado largo para la barra de direcciones de un navegador (%2 como máximo): guárdela como archivo de ejecución y comparta el archivo.</translation>
     </message>
     <message>
@@ -1519,6 +1743,10 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
     <message>
         <source>The run in this link cannot be opened. %1</source>
         <translation>La ejecución de este enlace no se puede abrir. %1</translation>
+    </message>
+    <message>
+        <source>the code on the projector gives the whole link</source>
+        <translation>el código del proyector da el enlace completo</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1768,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Archivo de ejecución abierto (%1 tics): se reproduce tal como se grabó mientras corre el reloj; una acción suya lo ramifica</translation>
     </message>
     <message>
-        <source>Opened "%2" (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
+        <source>Opened &quot;%2&quot; (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
         <translation>«%2» abierto (%1 tics): se reproduce tal como se grabó mientras corre el reloj; una acción suya lo ramifica</translation>
     </message>
     <message>
@@ -1611,7 +1839,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Un plan contiene como máximo %1 pérdidas.</translation>
     </message>
     <message>
-        <source>The planned loss "%1" is not p or a with a packet number, such as p5, p7.2 or a9.</source>
+        <source>The planned loss &quot;%1&quot; is not p or a with a packet number, such as p5, p7.2 or a9.</source>
         <translation>La pérdida planificada «%1» no es p o a con un número de paquete, como p5, p7.2 o a9.</translation>
     </message>
     <message>
@@ -1662,11 +1890,11 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
 <context>
     <name>page</name>
     <message>
-        <source>Quill's Sliding Window Demo</source>
+        <source>Quill&apos;s Sliding Window Demo</source>
         <translation>Demo de ventana deslizante de Quill</translation>
     </message>
     <message>
-        <source>Quill's Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
+        <source>Quill&apos;s Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
         <translation>La demo de ventana deslizante de Quill necesita JavaScript: permita los scripts en esta página.</translation>
     </message>
     <message>
@@ -1674,7 +1902,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>The window's controls at finger size</source>
+        <source>The window&apos;s controls at finger size</source>
         <translation>Los controles de la ventana a tamaño de dedo</translation>
     </message>
     <message>
@@ -1794,7 +2022,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Volver al cursor</translation>
     </message>
     <message>
-        <source>This run's figures</source>
+        <source>This run&apos;s figures</source>
         <translation>Cifras de esta ejecución</translation>
     </message>
     <message>
@@ -1886,7 +2114,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Enlace a esta comparación</translation>
     </message>
     <message>
-        <source>Each configuration's transmit window (solid) and goodput (dashed) against the tick</source>
+        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
         <translation>Ventana de transmisión (continua) y goodput (discontinua) de cada configuración según el tic</translation>
     </message>
     <message>
@@ -2021,6 +2249,14 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <source>Copy the link beside</source>
         <translation>Copie el enlace de al lado</translation>
     </message>
+    <message>
+        <source>Rewind to a tick, or play on to a later one, and pause there (Ctrl+G)</source>
+        <translation>Rebobinar hasta un tic, o reproducir hasta uno posterior, y pausar allí (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Go to Tick…</source>
+        <translation>Ir al tic…</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>
@@ -2125,7 +2361,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Expiración del temporizador de retransmisión.</translation>
     </message>
     <message>
-        <source>Packet %1's timer ran out before an ACK covered it, so the sender takes it for lost.</source>
+        <source>Packet %1&apos;s timer ran out before an ACK covered it, so the sender takes it for lost.</source>
         <translation>El temporizador del paquete %1 expiró antes de que un ACK lo cubriera, así que el emisor lo da por perdido.</translation>
     </message>
     <message>
@@ -2145,15 +2381,15 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Con la repetición selectiva los demás paquetes conservan sus temporizadores: solo se reenvía lo que expiró.</translation>
     </message>
     <message>
-        <source>This sender, as the original program's, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
+        <source>This sender, as the original program&apos;s, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
         <translation>Este emisor, como el del programa original, no retrocede de inmediato: los temporizadores de los paquetes posteriores se detienen, y cada uno se reenvía solo cuando se ha convertido en el paquete no confirmado más antiguo, un viaje de ida y vuelta por paquete.</translation>
     </message>
     <message>
-        <source>A textbook go-back-N sender would resend them all now (the option "Sender resends the whole window on a timeout").</source>
+        <source>A textbook go-back-N sender would resend them all now (the option &quot;Sender resends the whole window on a timeout&quot;).</source>
         <translation>Un emisor go-back-N de libro los reenviaría todos ahora (la opción «Sender resends the whole window on a timeout»).</translation>
     </message>
     <message>
-        <source>Fast retransmit under Tahoe's rule.</source>
+        <source>Fast retransmit under Tahoe&apos;s rule.</source>
         <translation>Retransmisión rápida con la regla de Tahoe.</translation>
     </message>
     <message>
@@ -2177,7 +2413,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Como TCP Tahoe, baja la ventana de transmisión a un paquete y empieza de nuevo el arranque lento: no hay recuperación rápida, y los ACK duplicados siguientes no cambian nada.</translation>
     </message>
     <message>
-        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver's window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
+        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver&apos;s window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
         <translation>Fija la ventana de transmisión en la mitad de la ventana más tres paquetes, por los tres que salieron de la red (aquí %1, nunca por encima de la ventana del receptor), y entra en FastRetransmit; cada ACK duplicado siguiente infla la ventana en un paquete hasta que un ACK nuevo termina la recuperación rápida.</translation>
     </message>
     <message>
@@ -2225,7 +2461,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Repetición selectiva sin arranque lento: el primer ACK nuevo tras los duplicados restablece la ventana más pequeña vista mientras llegaban.</translation>
     </message>
     <message>
-        <source>The Tx Window never grows beyond the receiver's window (Rx Window Size).</source>
+        <source>The Tx Window never grows beyond the receiver&apos;s window (Rx Window Size).</source>
         <translation>La ventana de transmisión nunca crece más allá de la ventana del receptor (tamaño de la ventana de recepción).</translation>
     </message>
     <message>
@@ -2261,11 +2497,11 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>¿Cuánto valdrá el tamaño de la ventana de transmisión?</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 tick.</source>
+        <source>Packet %1&apos;s timer runs out in %2 tick.</source>
         <translation>El temporizador del paquete %1 expira en %2 tic.</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 ticks.</source>
+        <source>Packet %1&apos;s timer runs out in %2 ticks.</source>
         <translation>El temporizador del paquete %1 expira en %2 tics.</translation>
     </message>
     <message>
@@ -2305,7 +2541,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>El emisor tendrá que reenviar todos los paquetes posteriores.</translation>
     </message>
     <message>
-        <source>Which cell of the receiver's strip will take it in?</source>
+        <source>Which cell of the receiver&apos;s strip will take it in?</source>
         <translation>¿Qué celda de la franja del receptor lo aceptará?</translation>
     </message>
     <message>
@@ -2321,7 +2557,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>El paquete %1 lleva el número de secuencia %2, igual que el paquete %3 dentro de la ventana de recepción, así que el receptor lo acepta como ese paquete: la celda se vuelve rojo oscuro.</translation>
     </message>
     <message>
-        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender's and the receiver's windows together.</source>
+        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender&apos;s and the receiver&apos;s windows together.</source>
         <translation>El espacio de secuencia (número de secuencia máx.) es demasiado pequeño para las ventanas; debe abarcar juntas la ventana del emisor y la del receptor.</translation>
     </message>
     <message>
@@ -2337,7 +2573,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Su llegada completa la secuencia, así que la ventana de recepción se desliza más allá de todos ellos y el ACK pide el paquete %1, el primer paquete que aún falta, no el paquete %2.</translation>
     </message>
     <message>
-        <source>Which packet will the sender's window start at?</source>
+        <source>Which packet will the sender&apos;s window start at?</source>
         <translation>¿En qué paquete empezará la ventana del emisor?</translation>
     </message>
     <message>
@@ -2352,7 +2588,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
 <context>
     <name>protocols</name>
     <message>
-        <source>"%1" is not a protocol; the protocols are %2.</source>
+        <source>&quot;%1&quot; is not a protocol; the protocols are %2.</source>
         <translation>«%1» no es un protocolo; los protocolos son %2.</translation>
     </message>
     <message>
@@ -2400,7 +2636,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
     <name>run files</name>
     <message>
         <source>text</source>
-        <extracomment>What a JSON value is, in "The field "x" should be a list, not %2."</extracomment>
+        <extracomment>What a JSON value is, in &quot;The field &quot;x&quot; should be a list, not %2.&quot;</extracomment>
         <translation>texto</translation>
     </message>
     <message>
@@ -2476,7 +2712,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>La ejecución de este enlace no se puede abrir. Es más grande de lo que puede ser un archivo de ejecución (%1).</translation>
     </message>
     <message>
-        <source>The field %1 should be a figure such as " 4", not %2.</source>
+        <source>The field %1 should be a figure such as &quot; 4&quot;, not %2.</source>
         <translation>El campo %1 debería ser una cifra como « 4», no %2.</translation>
     </message>
     <message>
@@ -2524,7 +2760,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>El campo %1 es %2, antes del tic de la acción anterior (%3).</translation>
     </message>
     <message>
-        <source>The field %1 is %2, after the run's last tick (%3).</source>
+        <source>The field %1 is %2, after the run&apos;s last tick (%3).</source>
         <translation>El campo %1 es %2, después del último tic de la ejecución (%3).</translation>
     </message>
     <message>
@@ -2532,7 +2768,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>El campo %1 debería ser una lista de como máximo %2 pérdidas planificadas.</translation>
     </message>
     <message>
-        <source>The entry %1 should be one planned loss such as "p5", "p7.2" or "a9".</source>
+        <source>The entry %1 should be one planned loss such as &quot;p5&quot;, &quot;p7.2&quot; or &quot;a9&quot;.</source>
         <translation>La entrada %1 debería ser una pérdida planificada como «p5», «p7.2» o «a9».</translation>
     </message>
     <message>
@@ -2560,7 +2796,7 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>El campo %1 está antes del tic de la pregunta anterior.</translation>
     </message>
     <message>
-        <source>The file holds an object with more than %1 fields; a run file's have a dozen at most.</source>
+        <source>The file holds an object with more than %1 fields; a run file&apos;s have a dozen at most.</source>
         <translation>El archivo contiene un objeto con más de %1 campos; los de un archivo de ejecución tienen una docena como mucho.</translation>
     </message>
     <message>
@@ -2751,8 +2987,8 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>ACK núm. sec. %1 (paquete %2) : llegó el paquete %3</translation>
     </message>
     <message>
-        <source>Press 'Start' to go...</source>
-        <translation>Pulse 'Start' para empezar...</translation>
+        <source>Press &apos;Start&apos; to go...</source>
+        <translation>Pulse &apos;Start&apos; para empezar...</translation>
     </message>
     <message>
         <source>Hoping for ACK with sequence number %1</source>

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="id" sourcelanguage="en">
 <context>
+    <name>ClassroomPanel</name>
+    <message>
+        <source>Classroom Session</source>
+        <translation>Sesi Kelas</translation>
+    </message>
+    <message>
+        <source>QR code of the address to join the class</source>
+        <translation>Kode QR alamat untuk bergabung ke kelas</translation>
+    </message>
+    <message>
+        <source>&amp;Ask the Room</source>
+        <translation>&amp;Tanya Kelas</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Ungkap</translation>
+    </message>
+    <message>
+        <source>&amp;Vote Again</source>
+        <translation>&amp;Pilih Lagi</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Putar</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Session</source>
+        <translation>&amp;Hentikan Sesi</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomServer</name>
+    <message>
+        <source>The classroom session could not listen on port %1: %2</source>
+        <translation>Sesi kelas tidak dapat mendengarkan di porta %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomSession</name>
+    <message>
+        <source>The class answers could not be written to %1: %2</source>
+        <translation>Jawaban kelas tidak dapat ditulis ke %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CompareChart</name>
     <message>
         <source>Click a tick to take every configuration back to it</source>
@@ -93,6 +138,14 @@
         <source>Each configuration loses the same packets and ACKs. A click on the chart takes all of them back to that tick; a packet or ACK you lose in one window is lost in the others too.</source>
         <translation>Setiap konfigurasi kehilangan paket dan ACK yang sama. Klik pada grafik mengembalikan semuanya ke detak itu; paket atau ACK yang Anda hilangkan di satu jendela juga hilang di jendela lainnya.</translation>
     </message>
+    <message>
+        <source>E&amp;xport Picture…</source>
+        <translation>E&amp;kspor Gambar…</translation>
+    </message>
+    <message>
+        <source>&amp;Handout…</source>
+        <translation>&amp;Handout…</translation>
+    </message>
 </context>
 <context>
     <name>EventLogModel</name>
@@ -137,6 +190,10 @@
     <message>
         <source>Time-sequence diagram of the run</source>
         <translation>Diagram urutan waktu dari jalannya simulasi</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Ekspor Gambar…</translation>
     </message>
 </context>
 <context>
@@ -192,7 +249,7 @@
         <translation>ACK untuk paket</translation>
     </message>
     <message>
-        <source>The packet's number; for an ACK, the packet whose arrival sends it</source>
+        <source>The packet&apos;s number; for an ACK, the packet whose arrival sends it</source>
         <translation>Nomor paket; untuk ACK, paket yang kedatangannya memicu ACK itu</translation>
     </message>
     <message>
@@ -255,7 +312,7 @@
         <translation>Tab, Shift+Tab</translation>
     </message>
     <message>
-        <source>Move among the panel's controls, then into the flight area</source>
+        <source>Move among the panel&apos;s controls, then into the flight area</source>
         <translation>Berpindah antar kontrol panel, lalu ke area lintasan</translation>
     </message>
     <message>
@@ -316,6 +373,93 @@
     </message>
 </context>
 <context>
+    <name>PictureDialog</name>
+    <message>
+        <source>The window</source>
+        <translation>Jendela</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>Diagram urutan waktu</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>Tabel angka</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Ekspor Gambar</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Tampilkan:</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Ekspor Gambar Perbandingan</translation>
+    </message>
+    <message>
+        <source>Show together:</source>
+        <translation>Tampilkan bersama:</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Ekspor Handout</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Kertas:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>sampai</translation>
+    </message>
+    <message>
+        <source>Ticks from:</source>
+        <translation>Detak dari:</translation>
+    </message>
+    <message>
+        <source>four ticks spread over the range</source>
+        <translation>empat detak tersebar di rentang itu</translation>
+    </message>
+    <message>
+        <source>Up to four ticks, separated by commas, such as 0, 150, 300, 450</source>
+        <translation>Paling banyak empat detak, dipisahkan koma, misalnya 0, 150, 300, 450</translation>
+    </message>
+    <message>
+        <source>&amp;Window at ticks:</source>
+        <translation>&amp;Jendela pada detak:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Ukuran:</translation>
+    </message>
+    <message>
+        <source>Title line: the run, its protocol, losses and ticks</source>
+        <translation>Baris judul: jalannya, protokolnya, kehilangan dan detaknya</translation>
+    </message>
+    <message>
+        <source>Choose at least one view to show.</source>
+        <translation>Pilih setidaknya satu tampilan untuk ditampilkan.</translation>
+    </message>
+    <message>
+        <source>Window at ticks: %1.</source>
+        <translation>Jendela pada detak: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PracticePanel</name>
     <message>
         <source>Practice</source>
@@ -369,7 +513,7 @@
         <translation>Diagram Urutan Waktu, Detak %1 sampai %2</translation>
     </message>
     <message>
-        <source>A receiver cell: a packet's number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
+        <source>A receiver cell: a packet&apos;s number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
         <translation>Sel penerima: nomor sebuah paket. Warnanya (dan, dengan tanda status menyala, tandanya) menunjukkan apakah penerima menunggu atau menyimpan paket itu; Tampilan &gt; Keterangan menjelaskannya.</translation>
     </message>
     <message>
@@ -421,11 +565,11 @@
         <translation>Bilah batas waktu: berkurang selama paket menunggu ACK-nya; ketika kosong, paket dikirim ulang.</translation>
     </message>
     <message>
-        <source>The sender strip. The purple frame is the sender's window: the packets it may send before an ACK comes back.</source>
+        <source>The sender strip. The purple frame is the sender&apos;s window: the packets it may send before an ACK comes back.</source>
         <translation>Strip pengirim. Bingkai ungu adalah jendela pengirim: paket yang boleh dikirimnya sebelum ACK kembali.</translation>
     </message>
     <message>
-        <source>The receiver strip. The purple frame is the receiver's window: the packets it takes in.</source>
+        <source>The receiver strip. The purple frame is the receiver&apos;s window: the packets it takes in.</source>
         <translation>Strip penerima. Bingkai ungu adalah jendela penerima: paket yang diterimanya.</translation>
     </message>
     <message>
@@ -449,7 +593,7 @@
         <translation>Tampilkan Tautan sebagai Kode &amp;QR</translation>
     </message>
     <message>
-        <source>Show Link as QR Code (set the page's address first: View &gt; Page Address or --page-url URL)</source>
+        <source>Show Link as QR Code (set the page&apos;s address first: View &gt; Page Address or --page-url URL)</source>
         <translation>Tampilkan Tautan sebagai Kode QR (atur dulu alamat halaman: Tampilan &gt; Alamat Halaman atau --page-url URL)</translation>
     </message>
     <message>
@@ -515,10 +659,6 @@
     <message>
         <source>Could not write %1.</source>
         <translation>Tidak dapat menulis %1.</translation>
-    </message>
-    <message>
-        <source>Windows and flight size in packets against the tick number</source>
-        <translation>Jendela dan flight size dalam paket terhadap nomor detak</translation>
     </message>
     <message>
         <source>Packet capture at the sender (*.pcap)</source>
@@ -637,8 +777,84 @@
         <translation>Program akan memakai %1 mulai saat dijalankan berikutnya.</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Bahasa sistem</translation>
+    </message>
+    <message>
+        <source>Classroom &amp;Session…</source>
+        <translation>&amp;Sesi Kelas…</translation>
+    </message>
+    <message>
+        <source>Export Class &amp;Answers…</source>
+        <translation>Ekspor &amp;Jawaban Kelas…</translation>
+    </message>
+    <message>
+        <source>Export Class Answers</source>
+        <translation>Ekspor Jawaban Kelas</translation>
+    </message>
+    <message>
+        <source>Now %1.</source>
+        <translation>Sekarang: %1.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link to Run</source>
+        <translation>Salin &amp;Tautan ke Jalannya</translation>
+    </message>
+    <message>
+        <source>Export P&amp;icture...</source>
+        <translation>Ekspor &amp;Gambar...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Figures as CSV...</source>
+        <translation>Ekspor &amp;Angka sebagai CSV...</translation>
+    </message>
+    <message>
+        <source>Export Figures as CSV</source>
+        <translation>Ekspor Angka sebagai CSV</translation>
+    </message>
+    <message>
+        <source>Export &amp;Handout (PDF)...</source>
+        <translation>Ekspor &amp;Handout (PDF)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Handout...</source>
+        <translation>Ce&amp;tak Handout...</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Ekspor Gambar</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Gambar PNG (*.png);;Gambar SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Ekspor Gambar Perbandingan</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Ekspor Handout</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Dokumen PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The handout could not be printed.</source>
+        <translation>Handout tidak dapat dicetak.</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Tick…</source>
+        <translation>&amp;Pergi ke Detak…</translation>
+    </message>
+    <message>
+        <source>Go to Tick</source>
+        <translation>Pergi ke Detak</translation>
+    </message>
+    <message>
+        <source>Tick (now %1; a later tick plays on to it, an earlier one rewinds):</source>
+        <translation>Detak (sekarang %1; detak yang lebih akhir diputar sampai ke sana, yang lebih awal diputar mundur):</translation>
     </message>
 </context>
 <context>
@@ -654,6 +870,10 @@
     <message>
         <source>Scan to open this run on a phone (%1 characters).</source>
         <translation>Pindai untuk membuka simulasi ini di ponsel (%1 karakter).</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>&amp;Salin Tautan</translation>
     </message>
 </context>
 <context>
@@ -681,6 +901,10 @@
     <message>
         <source>Rewind to Tick %1</source>
         <translation>Mundur ke Detak %1</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Ekspor Gambar…</translation>
     </message>
 </context>
 <context>
@@ -930,11 +1154,11 @@
         <translation>diterima</translation>
     </message>
     <message>
-        <source>received under another packet's number</source>
+        <source>received under another packet&apos;s number</source>
         <translation>diterima dengan nomor paket lain</translation>
     </message>
     <message>
-        <source>taken in under another packet's number (too few sequence numbers)</source>
+        <source>taken in under another packet&apos;s number (too few sequence numbers)</source>
         <translation>diterima dengan nomor paket lain (nomor urut terlalu sedikit)</translation>
     </message>
     <message>
@@ -970,7 +1194,7 @@
         <translation>Jendela, paket, dan ACK</translation>
     </message>
     <message>
-        <source>Purple frame: the sender's window (top) and the receiver's window (bottom).</source>
+        <source>Purple frame: the sender&apos;s window (top) and the receiver&apos;s window (bottom).</source>
         <translation>Bingkai ungu: jendela pengirim (atas) dan jendela penerima (bawah).</translation>
     </message>
     <message>
@@ -1025,7 +1249,7 @@
         <translation>Batas waktu habis dengan Auto RTT memperpanjang pewaktu</translation>
     </message>
     <message>
-        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0's timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
+        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0&apos;s timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
         <translation>Auto RTT menyala dan batas waktu dimulai dari 4, lebih pendek dari perjalanan pulang-pergi 146 detak. Paket 1 hilang pada detak 15. Pada detak 93 pewaktu paket 0 habis sebelum ACK-nya sempat kembali (penanda batas waktu) dan Auto RTT menggandakan batas waktu menjadi 8; paket 1 habis waktunya pada detak 147 dan nilainya berlipat lagi, menjadi 16. Karena ACK kembali tepat waktu, Auto RTT menurunkan nilainya setahap demi setahap: 8 pada detak 293, 7 pada detak 304, 6 pada detak 439.</translation>
     </message>
     <message>
@@ -1107,8 +1331,8 @@
         <translation>Go-back-N (buku teks) memulihkan satu paket yang hilang</translation>
     </message>
     <message>
-        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1's timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again ("Going back: retransmitting packet", ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
-        <translation>Go-back-N seperti yang diajarkan buku teks: saat batas waktu habis pengirim mundur dan mengirim lagi setiap paket yang belum diakui, dan penerima hanya menyimpan paket yang berurutan. Paket 1 hilang pada detak 15 (klik ganda). Paket 2, 3, dan 4 tiba setelah celah dan dibuang (detak 96, 107, dan 220), sehingga setiap ACK tetap meminta paket 1. Pada detak 174 pewaktu paket 1 habis (penanda batas waktu): pengirim mundur dan memasukkan lagi paket 1, 2, 3, dan 4 ke antrean ("Going back: retransmitting packet", detak 174 sampai 176). Semuanya tiba berurutan, pada detak 280 penerima meminta paket 5, dan tidak ada lagi yang dibuang sesudahnya. Satu kehilangan memakan satu jendela pengiriman ulang, sekali.</translation>
+        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1&apos;s timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again (&quot;Going back: retransmitting packet&quot;, ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
+        <translation>Go-back-N seperti yang diajarkan buku teks: saat batas waktu habis pengirim mundur dan mengirim lagi setiap paket yang belum diakui, dan penerima hanya menyimpan paket yang berurutan. Paket 1 hilang pada detak 15 (klik ganda). Paket 2, 3, dan 4 tiba setelah celah dan dibuang (detak 96, 107, dan 220), sehingga setiap ACK tetap meminta paket 1. Pada detak 174 pewaktu paket 1 habis (penanda batas waktu): pengirim mundur dan memasukkan lagi paket 1, 2, 3, dan 4 ke antrean (&quot;Going back: retransmitting packet&quot;, detak 174 sampai 176). Semuanya tiba berurutan, pada detak 280 penerima meminta paket 5, dan tidak ada lagi yang dibuang sesudahnya. Satu kehilangan memakan satu jendela pengiriman ulang, sekali.</translation>
     </message>
     <message>
         <source>Packet 1 was lost. A packet after the gap arrives at the in-order receiver. Which packet will the receiver ask for next?</source>
@@ -1142,7 +1366,7 @@
         <translation>Kehilangan yang sama seperti pelajaran go-back-N, tetapi dengan pengirim dan penerima asli: pengirim hanya mengirim ulang paket yang pewaktunya habis, dan penerima menyimpan paket yang tiba setelah celah. Paket 1 hilang pada detak 15; paket 2, 3, dan 4 disimpan. Pada detak 174 paket 1 habis waktunya dan dikirim ulang, dan saat tiba (detak 247) satu ACK kumulatif meminta paket 5: semuanya sampai 4 diakui sekaligus. Hanya paket yang hilang yang dikirim dua kali, jadi pengirim ini berperilaku hampir seperti selective repeat; bedanya, ia butuh batas waktu habis untuk mengetahui kehilangan itu.</translation>
     </message>
     <message>
-        <source>Packet 1's timer is about to run out. Which packets will be sent again?</source>
+        <source>Packet 1&apos;s timer is about to run out. Which packets will be sent again?</source>
         <translation>Pewaktu paket 1 akan segera habis. Paket mana yang akan dikirim ulang?</translation>
     </message>
     <message>
@@ -1235,7 +1459,7 @@
         <translation>Kehilangan sama, tiga protokol</translation>
     </message>
     <message>
-        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16's second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
+        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16&apos;s second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
 
 At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait: 18 delivered, 2 retransmissions, goodput 0.6. Go-back-N (textbook): 92 delivered, 80 retransmissions, goodput 3.1. Selective repeat: 115 delivered, 8 retransmissions, goodput 3.8.</source>
         <translation>Tiga protokol berjalan berdampingan dengan satu jam, dan jaringan menghilangkan 5 % paket di masing-masing, diundi dengan benih 7: hilang tidaknya sebuah paket hanya bergantung pada nomornya dan pengiriman keberapa itu, sehingga paket yang sama hilang di ketiganya. Paket 9, 15, dan 18 hilang di setiap protokol; go-back-N dan selective repeat kehilangan 9 pada detak 195 dan 15 pada detak 261, sedangkan stop-and-wait baru mencapai paket 9 pada detak 1352. Stop-and-wait hanya punya satu paket dalam perjalanan, jadi setiap paket memakan satu perjalanan pulang-pergi penuh dan satu kehilangan memakan satu batas waktu penuh. Go-back-N mengirim delapan sekaligus, tetapi setelah batas waktu habis ia mengirim lagi seluruh jendela dan penerima berurutannya membuang yang tiba setelah celah; pengiriman ulang itu diundi lagi, sehingga sebagian juga hilang (pengiriman kedua paket 16, pada detak 434). Selective repeat hanya mengirim ulang paket yang hilang dan menyimpan sisanya. Amati penanda batas waktu dan warna pengiriman ulang di setiap jendela, serta tabel angka.
@@ -1263,7 +1487,7 @@ Pada detak 3000 (goodput: paket terkirim berurutan per 100 detak): Stop-and-wait
         <translation>paket 10</translation>
     </message>
     <message>
-        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout's wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
+        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout&apos;s wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
         <translation>Stop-and-wait tidak pernah punya lebih dari satu paket dalam perjalanan, jadi batas waktu habis hanya memakan satu pengiriman ulang, tetapi dengan menunggu satu batas waktu penuh. Go-back-N kehilangan paket 9 yang sama pada detak 195 dan mengirim lagi paket 9 sampai 16 sejak detak 320.</translation>
     </message>
     <message>
@@ -1282,7 +1506,7 @@ Pada detak 3000 (goodput: paket terkirim berurutan per 100 detak): Stop-and-wait
         <translation>Kehilangan yang sama dengan selective repeat</translation>
     </message>
     <message>
-        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1's timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
+        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1&apos;s timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
         <translation>Selective Repeat menyala. Paket 1 hilang pada detak 15. Pengirim terus mengirim sementara penerima menyimpan paket 2 dan seterusnya. Pada detak 169 pengirim masuk status Selective, dan pada detak 180 pewaktu paket 1 habis dan hanya paket 1 yang dikirim ulang (penanda batas waktu). Ketika ACK-nya kembali, jendela terbuka penuh lagi (kembali ke Normal pada detak 326).</translation>
     </message>
     <message>
@@ -1313,7 +1537,7 @@ Pada detak 3000 (goodput: paket terkirim berurutan per 100 detak): Stop-and-wait
         <translation>Slow start sampai ambang, lalu penghindaran kemacetan</translation>
     </message>
     <message>
-        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks' rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
+        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks&apos; rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
         <translation>Slow Start dan Avoidance menyala, jendela terima 16. Jendela dimulai dari 2 dan bertambah satu paket untuk setiap ACK: 4 pada detak 158, 8 pada detak 326. Paket 6 hilang pada detak 330; batas waktunya habis pada detak 455, dengan 8 paket dalam perjalanan, menetapkan ambang menjadi setengahnya, 4, dan menurunkan jendela ke 1. Slow start membawanya kembali ke ambang (4 pada detak 904); dari sana penghindaran kemacetan hanya menambah sebagian paket per ACK (4,25 pada detak 1039): amati perubahan kemiringan pada grafik. Aturan buku teks menumbuhkan jendela sekitar satu paket per perjalanan pulang-pergi; di sini angka jendela melompat ke paket utuh berikutnya begitu dibulatkan ke sana, seperti pada program asli (5 pada detak 1061, 8 pada detak 1375), sehingga sekitar 1,4 paket per perjalanan pulang-pergi 146 detak.</translation>
     </message>
     <message>
@@ -1395,7 +1619,7 @@ Pada detak 3000 (goodput: paket terkirim berurutan per 100 detak): Stop-and-wait
         <translation>Tahoe melawan Reno: satu kehilangan, dua jawaban atas tiga ACK duplikat</translation>
     </message>
     <message>
-        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe's rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
+        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe&apos;s rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
 
 Tahoe starts again from a window of 1, in slow start, and further duplicates change nothing. The ACK for the resend reaches it at tick 662 and asks for packet 21: the receiver had kept every packet behind the lost one, so the go-back-N sender has nothing more to send again. Its window climbs from there: 2 at tick 662, 4 at tick 819, 6 at tick 965.
 
@@ -1431,7 +1655,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>6</translation>
     </message>
     <message>
-        <source>Tahoe's rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
+        <source>Tahoe&apos;s rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
         <translation>Aturan Tahoe mengirim ulang paket yang hilang dan memulai slow start lagi dari jendela satu paket. Reno di sebelahnya membagi dua jendela dan menambah tiga, 9, dan pulih tanpa berhenti.</translation>
     </message>
     <message>
@@ -1442,8 +1666,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
 <context>
     <name>lessons</name>
     <message>
-        <source>There is no lesson called "%1".</source>
-        <translation>Tidak ada pelajaran bernama "%1".</translation>
+        <source>There is no lesson called &quot;%1&quot;.</source>
+        <translation>Tidak ada pelajaran bernama &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1453,8 +1677,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>%1=%2 di tautan diabaikan (%3); pengaturan awal dipertahankan.</translation>
     </message>
     <message>
-        <source>Ignored the unknown parameter "%1" in the link.</source>
-        <translation>Parameter tak dikenal "%1" di tautan diabaikan.</translation>
+        <source>Ignored the unknown parameter &quot;%1&quot; in the link.</source>
+        <translation>Parameter tak dikenal &quot;%1&quot; di tautan diabaikan.</translation>
     </message>
     <message>
         <source>Ignored %1=%2 in the link: the lesson brings its own settings.</source>
@@ -1505,7 +1729,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Dan %1 parameter lain dari tautan diabaikan.</translation>
     </message>
     <message>
-        <source>This run makes a link of %1 characters, too long for a browser's address bar (%2 at most): save it as a run file and share the file instead.</source>
+        <source>This run makes a link of %1 characters, too long for a browser&apos;s address bar (%2 at most): save it as a run file and share the file instead.</source>
         <translation>Simulasi ini menghasilkan tautan %1 karakter, terlalu panjang untuk bilah alamat peramban (paling banyak %2): simpan sebagai berkas simulasi dan bagikan berkasnya saja.</translation>
     </message>
     <message>
@@ -1519,6 +1743,10 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
     <message>
         <source>The run in this link cannot be opened. %1</source>
         <translation>Simulasi dalam tautan ini tidak dapat dibuka. %1</translation>
+    </message>
+    <message>
+        <source>the code on the projector gives the whole link</source>
+        <translation>kode di proyektor memberikan tautan lengkapnya</translation>
     </message>
 </context>
 <context>
@@ -1540,8 +1768,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Berkas simulasi dibuka (%1 detak): diputar seperti terekam selama jam berjalan; tindakan Anda sendiri membuat cabang</translation>
     </message>
     <message>
-        <source>Opened "%2" (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
-        <translation>"%2" dibuka (%1 detak): diputar seperti terekam selama jam berjalan; tindakan Anda sendiri membuat cabang</translation>
+        <source>Opened &quot;%2&quot; (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
+        <translation>&quot;%2&quot; dibuka (%1 detak): diputar seperti terekam selama jam berjalan; tindakan Anda sendiri membuat cabang</translation>
     </message>
     <message>
         <source>Run %1 dropped from the record to stay within the memory budget (%2)</source>
@@ -1611,8 +1839,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Sebuah rencana memuat paling banyak %1 kehilangan.</translation>
     </message>
     <message>
-        <source>The planned loss "%1" is not p or a with a packet number, such as p5, p7.2 or a9.</source>
-        <translation>Kehilangan terencana "%1" bukan p atau a dengan nomor paket, seperti p5, p7.2, atau a9.</translation>
+        <source>The planned loss &quot;%1&quot; is not p or a with a packet number, such as p5, p7.2 or a9.</source>
+        <translation>Kehilangan terencana &quot;%1&quot; bukan p atau a dengan nomor paket, seperti p5, p7.2, atau a9.</translation>
     </message>
     <message>
         <source>packet %1</source>
@@ -1662,11 +1890,11 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
 <context>
     <name>page</name>
     <message>
-        <source>Quill's Sliding Window Demo</source>
+        <source>Quill&apos;s Sliding Window Demo</source>
         <translation>Demo Jendela Geser Quill</translation>
     </message>
     <message>
-        <source>Quill's Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
+        <source>Quill&apos;s Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
         <translation>Demo Jendela Geser Quill memerlukan JavaScript: izinkan skrip untuk halaman ini.</translation>
     </message>
     <message>
@@ -1674,7 +1902,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>OK</translation>
     </message>
     <message>
-        <source>The window's controls at finger size</source>
+        <source>The window&apos;s controls at finger size</source>
         <translation>Kontrol jendela seukuran jari</translation>
     </message>
     <message>
@@ -1794,7 +2022,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Mundur ke Kursor</translation>
     </message>
     <message>
-        <source>This run's figures</source>
+        <source>This run&apos;s figures</source>
         <translation>Angka simulasi ini</translation>
     </message>
     <message>
@@ -1886,7 +2114,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Tautan ke perbandingan ini</translation>
     </message>
     <message>
-        <source>Each configuration's transmit window (solid) and goodput (dashed) against the tick</source>
+        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
         <translation>Jendela kirim (garis utuh) dan goodput (garis putus-putus) setiap konfigurasi terhadap detak</translation>
     </message>
     <message>
@@ -2021,6 +2249,14 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <source>Copy the link beside</source>
         <translation>Salin tautan di sebelahnya</translation>
     </message>
+    <message>
+        <source>Rewind to a tick, or play on to a later one, and pause there (Ctrl+G)</source>
+        <translation>Putar mundur ke suatu detak, atau lanjutkan ke detak berikutnya, lalu jeda di sana (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Go to Tick…</source>
+        <translation>Pergi ke Detak…</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>
@@ -2125,7 +2361,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Batas waktu pengiriman ulang habis.</translation>
     </message>
     <message>
-        <source>Packet %1's timer ran out before an ACK covered it, so the sender takes it for lost.</source>
+        <source>Packet %1&apos;s timer ran out before an ACK covered it, so the sender takes it for lost.</source>
         <translation>Pewaktu paket %1 habis sebelum ada ACK yang mencakupnya, jadi pengirim menganggapnya hilang.</translation>
     </message>
     <message>
@@ -2145,15 +2381,15 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Dengan Selective Repeat paket-paket lain tetap memakai pewaktunya: hanya yang habis waktunya yang dikirim ulang.</translation>
     </message>
     <message>
-        <source>This sender, as the original program's, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
+        <source>This sender, as the original program&apos;s, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
         <translation>Pengirim ini, seperti milik program asli, tidak langsung mundur: pewaktu paket-paket berikutnya berhenti, dan masing-masing dikirim lagi hanya ketika sudah menjadi paket tertua yang belum diakui, satu perjalanan pulang-pergi untuk tiap paket.</translation>
     </message>
     <message>
-        <source>A textbook go-back-N sender would resend them all now (the option "Sender resends the whole window on a timeout").</source>
-        <translation>Pengirim go-back-N buku teks akan mengirim ulang semuanya sekarang (opsi "Sender resends the whole window on a timeout").</translation>
+        <source>A textbook go-back-N sender would resend them all now (the option &quot;Sender resends the whole window on a timeout&quot;).</source>
+        <translation>Pengirim go-back-N buku teks akan mengirim ulang semuanya sekarang (opsi &quot;Sender resends the whole window on a timeout&quot;).</translation>
     </message>
     <message>
-        <source>Fast retransmit under Tahoe's rule.</source>
+        <source>Fast retransmit under Tahoe&apos;s rule.</source>
         <translation>Fast retransmit menurut aturan Tahoe.</translation>
     </message>
     <message>
@@ -2177,7 +2413,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Seperti TCP Tahoe, ia menurunkan Jendela Kirim ke satu paket dan memulai slow start lagi: tidak ada fast recovery, dan ACK duplikat berikutnya tidak mengubah apa pun.</translation>
     </message>
     <message>
-        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver's window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
+        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver&apos;s window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
         <translation>Ia menetapkan Jendela Kirim menjadi setengah jendela ditambah tiga paket, untuk tiga paket yang telah meninggalkan jaringan (di sini %1, tidak pernah melebihi jendela penerima), dan masuk FastRetransmit; setiap ACK duplikat berikutnya menggelembungkan jendela satu paket sampai ACK baru mengakhiri fast recovery.</translation>
     </message>
     <message>
@@ -2225,7 +2461,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Selective repeat tanpa slow start: ACK baru pertama setelah duplikat memulihkan jendela terkecil yang terlihat selama duplikat berdatangan.</translation>
     </message>
     <message>
-        <source>The Tx Window never grows beyond the receiver's window (Rx Window Size).</source>
+        <source>The Tx Window never grows beyond the receiver&apos;s window (Rx Window Size).</source>
         <translation>Jendela Kirim tidak pernah tumbuh melebihi jendela penerima (Ukuran Jendela Terima).</translation>
     </message>
     <message>
@@ -2261,11 +2497,11 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Berapa Ukuran Jendela Kirim nantinya?</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 tick.</source>
+        <source>Packet %1&apos;s timer runs out in %2 tick.</source>
         <translation>Pewaktu paket %1 habis dalam %2 detak.</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 ticks.</source>
+        <source>Packet %1&apos;s timer runs out in %2 ticks.</source>
         <translation>Pewaktu paket %1 habis dalam %2 detak.</translation>
     </message>
     <message>
@@ -2305,7 +2541,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Pengirim harus mengirim lagi setiap paket berikutnya.</translation>
     </message>
     <message>
-        <source>Which cell of the receiver's strip will take it in?</source>
+        <source>Which cell of the receiver&apos;s strip will take it in?</source>
         <translation>Sel mana di strip penerima yang akan menerimanya?</translation>
     </message>
     <message>
@@ -2321,7 +2557,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Paket %1 membawa nomor urut %2, begitu juga paket %3 di dalam jendela terima, jadi penerima menerimanya sebagai paket itu: selnya berubah merah tua.</translation>
     </message>
     <message>
-        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender's and the receiver's windows together.</source>
+        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender&apos;s and the receiver&apos;s windows together.</source>
         <translation>Ruang nomor urut (Nomor Urut Maks.) terlalu kecil untuk jendela-jendelanya; ruang itu harus memuat jendela pengirim dan jendela penerima sekaligus.</translation>
     </message>
     <message>
@@ -2337,7 +2573,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Kedatangannya melengkapi urutan, jadi jendela terima bergeser melewati semuanya dan ACK meminta paket %1, paket pertama yang masih hilang, bukan paket %2.</translation>
     </message>
     <message>
-        <source>Which packet will the sender's window start at?</source>
+        <source>Which packet will the sender&apos;s window start at?</source>
         <translation>Pada paket mana jendela pengirim akan dimulai?</translation>
     </message>
     <message>
@@ -2352,8 +2588,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
 <context>
     <name>protocols</name>
     <message>
-        <source>"%1" is not a protocol; the protocols are %2.</source>
-        <translation>"%1" bukan protokol; protokolnya adalah %2.</translation>
+        <source>&quot;%1&quot; is not a protocol; the protocols are %2.</source>
+        <translation>&quot;%1&quot; bukan protokol; protokolnya adalah %2.</translation>
     </message>
     <message>
         <source>A comparison runs two or three protocols, not %1.</source>
@@ -2400,7 +2636,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
     <name>run files</name>
     <message>
         <source>text</source>
-        <extracomment>What a JSON value is, in "The field "x" should be a list, not %2."</extracomment>
+        <extracomment>What a JSON value is, in &quot;The field &quot;x&quot; should be a list, not %2.&quot;</extracomment>
         <translation>teks</translation>
     </message>
     <message>
@@ -2476,8 +2712,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Simulasi dalam tautan ini tidak dapat dibuka. Ukurannya lebih besar dari yang boleh untuk berkas simulasi (%1).</translation>
     </message>
     <message>
-        <source>The field %1 should be a figure such as " 4", not %2.</source>
-        <translation>Kolom %1 seharusnya angka seperti " 4", bukan %2.</translation>
+        <source>The field %1 should be a figure such as &quot; 4&quot;, not %2.</source>
+        <translation>Kolom %1 seharusnya angka seperti &quot; 4&quot;, bukan %2.</translation>
     </message>
     <message>
         <source>action</source>
@@ -2524,7 +2760,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Kolom %1 bernilai %2, sebelum detak tindakan sebelumnya (%3).</translation>
     </message>
     <message>
-        <source>The field %1 is %2, after the run's last tick (%3).</source>
+        <source>The field %1 is %2, after the run&apos;s last tick (%3).</source>
         <translation>Kolom %1 bernilai %2, setelah detak terakhir simulasi (%3).</translation>
     </message>
     <message>
@@ -2532,8 +2768,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Kolom %1 seharusnya daftar berisi paling banyak %2 kehilangan terencana.</translation>
     </message>
     <message>
-        <source>The entry %1 should be one planned loss such as "p5", "p7.2" or "a9".</source>
-        <translation>Entri %1 seharusnya satu kehilangan terencana seperti "p5", "p7.2", atau "a9".</translation>
+        <source>The entry %1 should be one planned loss such as &quot;p5&quot;, &quot;p7.2&quot; or &quot;a9&quot;.</source>
+        <translation>Entri %1 seharusnya satu kehilangan terencana seperti &quot;p5&quot;, &quot;p7.2&quot;, atau &quot;a9&quot;.</translation>
     </message>
     <message>
         <source>The file holds JSON but not a run: its top level is %1, not an object.</source>
@@ -2560,7 +2796,7 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Kolom %1 berada sebelum detak soal sebelumnya.</translation>
     </message>
     <message>
-        <source>The file holds an object with more than %1 fields; a run file's have a dozen at most.</source>
+        <source>The file holds an object with more than %1 fields; a run file&apos;s have a dozen at most.</source>
         <translation>Berkas berisi objek dengan lebih dari %1 kolom; objek berkas simulasi paling banyak berisi selusin.</translation>
     </message>
     <message>
@@ -2751,8 +2987,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>ACK No. Urut %1 (paket %2) : Paket %3 Tiba</translation>
     </message>
     <message>
-        <source>Press 'Start' to go...</source>
-        <translation>Tekan 'Start' untuk mulai...</translation>
+        <source>Press &apos;Start&apos; to go...</source>
+        <translation>Tekan &apos;Start&apos; untuk mulai...</translation>
     </message>
     <message>
         <source>Hoping for ACK with sequence number %1</source>

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>ClassroomPanel</name>
+    <message>
+        <source>Classroom Session</source>
+        <translation>Sessão de aula</translation>
+    </message>
+    <message>
+        <source>QR code of the address to join the class</source>
+        <translation>Código QR do endereço para entrar na turma</translation>
+    </message>
+    <message>
+        <source>&amp;Ask the Room</source>
+        <translation>&amp;Perguntar à turma</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Revelar</translation>
+    </message>
+    <message>
+        <source>&amp;Vote Again</source>
+        <translation>&amp;Votar de novo</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Session</source>
+        <translation>&amp;Encerrar sessão</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomServer</name>
+    <message>
+        <source>The classroom session could not listen on port %1: %2</source>
+        <translation>A sessão de aula não pôde escutar na porta %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomSession</name>
+    <message>
+        <source>The class answers could not be written to %1: %2</source>
+        <translation>Não foi possível gravar as respostas da turma em %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CompareChart</name>
     <message>
         <source>Click a tick to take every configuration back to it</source>
@@ -93,6 +138,14 @@
         <source>Each configuration loses the same packets and ACKs. A click on the chart takes all of them back to that tick; a packet or ACK you lose in one window is lost in the others too.</source>
         <translation>Cada configuração perde os mesmos pacotes e ACKs. Um clique no gráfico leva todas de volta àquele tique; um pacote ou ACK que você perde em uma janela também é perdido nas outras.</translation>
     </message>
+    <message>
+        <source>E&amp;xport Picture…</source>
+        <translation>E&amp;xportar imagem…</translation>
+    </message>
+    <message>
+        <source>&amp;Handout…</source>
+        <translation>&amp;Apostila…</translation>
+    </message>
 </context>
 <context>
     <name>EventLogModel</name>
@@ -137,6 +190,10 @@
     <message>
         <source>Time-sequence diagram of the run</source>
         <translation>Diagrama de tempo-sequência da execução</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exportar imagem…</translation>
     </message>
 </context>
 <context>
@@ -192,7 +249,7 @@
         <translation>ACK do pacote</translation>
     </message>
     <message>
-        <source>The packet's number; for an ACK, the packet whose arrival sends it</source>
+        <source>The packet&apos;s number; for an ACK, the packet whose arrival sends it</source>
         <translation>O número do pacote; para um ACK, o pacote cuja chegada o envia</translation>
     </message>
     <message>
@@ -255,7 +312,7 @@
         <translation>Tab, Shift+Tab</translation>
     </message>
     <message>
-        <source>Move among the panel's controls, then into the flight area</source>
+        <source>Move among the panel&apos;s controls, then into the flight area</source>
         <translation>Percorrer os controles do painel e depois entrar na área de trânsito</translation>
     </message>
     <message>
@@ -316,6 +373,93 @@
     </message>
 </context>
 <context>
+    <name>PictureDialog</name>
+    <message>
+        <source>The window</source>
+        <translation>A janela</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>O gráfico</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>O diagrama de tempo-sequência</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>A tabela de números</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Exportar imagem da comparação</translation>
+    </message>
+    <message>
+        <source>Show together:</source>
+        <translation>Mostrar juntos:</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Exportar apostila</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Ticks from:</source>
+        <translation>Tiques de:</translation>
+    </message>
+    <message>
+        <source>four ticks spread over the range</source>
+        <translation>quatro tiques distribuídos no intervalo</translation>
+    </message>
+    <message>
+        <source>Up to four ticks, separated by commas, such as 0, 150, 300, 450</source>
+        <translation>Até quatro tiques, separados por vírgulas, por exemplo 0, 150, 300, 450</translation>
+    </message>
+    <message>
+        <source>&amp;Window at ticks:</source>
+        <translation>&amp;Janela nos tiques:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>Title line: the run, its protocol, losses and ticks</source>
+        <translation>Linha de título: a execução, seu protocolo, perdas e tiques</translation>
+    </message>
+    <message>
+        <source>Choose at least one view to show.</source>
+        <translation>Escolha pelo menos uma vista para mostrar.</translation>
+    </message>
+    <message>
+        <source>Window at ticks: %1.</source>
+        <translation>Janela nos tiques: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PracticePanel</name>
     <message>
         <source>Practice</source>
@@ -369,7 +513,7 @@
         <translation>Diagramas de tempo-sequência, tiques %1 a %2</translation>
     </message>
     <message>
-        <source>A receiver cell: a packet's number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
+        <source>A receiver cell: a packet&apos;s number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
         <translation>Uma célula do receptor: o número de um pacote. Sua cor (e, com as marcas de estado, sua marca) diz se o receptor aguarda ou guarda o pacote; Exibir &gt; Legenda as explica.</translation>
     </message>
     <message>
@@ -421,11 +565,11 @@
         <translation>Barra do temporizador: esvazia enquanto o pacote espera seu ACK; quando fica vazia, o pacote é reenviado.</translation>
     </message>
     <message>
-        <source>The sender strip. The purple frame is the sender's window: the packets it may send before an ACK comes back.</source>
+        <source>The sender strip. The purple frame is the sender&apos;s window: the packets it may send before an ACK comes back.</source>
         <translation>A faixa do emissor. O quadro roxo é a janela do emissor: os pacotes que ele pode enviar antes que volte um ACK.</translation>
     </message>
     <message>
-        <source>The receiver strip. The purple frame is the receiver's window: the packets it takes in.</source>
+        <source>The receiver strip. The purple frame is the receiver&apos;s window: the packets it takes in.</source>
         <translation>A faixa do receptor. O quadro roxo é a janela do receptor: os pacotes que ele aceita.</translation>
     </message>
     <message>
@@ -449,7 +593,7 @@
         <translation>Mostrar link como código &amp;QR</translation>
     </message>
     <message>
-        <source>Show Link as QR Code (set the page's address first: View &gt; Page Address or --page-url URL)</source>
+        <source>Show Link as QR Code (set the page&apos;s address first: View &gt; Page Address or --page-url URL)</source>
         <translation>Mostrar link como código QR (defina primeiro o endereço da página: Exibir &gt; Endereço da página ou --page-url URL)</translation>
     </message>
     <message>
@@ -515,10 +659,6 @@
     <message>
         <source>Could not write %1.</source>
         <translation>Não foi possível gravar %1.</translation>
-    </message>
-    <message>
-        <source>Windows and flight size in packets against the tick number</source>
-        <translation>Janelas e pacotes em voo, em pacotes, pelo número do tique</translation>
     </message>
     <message>
         <source>Packet capture at the sender (*.pcap)</source>
@@ -637,8 +777,84 @@
         <translation>O programa falará %1 a partir da próxima vez que for aberto.</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Idioma do sistema</translation>
+    </message>
+    <message>
+        <source>Classroom &amp;Session…</source>
+        <translation>&amp;Sessão de aula…</translation>
+    </message>
+    <message>
+        <source>Export Class &amp;Answers…</source>
+        <translation>Exportar &amp;respostas da turma…</translation>
+    </message>
+    <message>
+        <source>Export Class Answers</source>
+        <translation>Exportar respostas da turma</translation>
+    </message>
+    <message>
+        <source>Now %1.</source>
+        <translation>Agora: %1.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link to Run</source>
+        <translation>Copiar &amp;link da execução</translation>
+    </message>
+    <message>
+        <source>Export P&amp;icture...</source>
+        <translation>Exportar &amp;imagem...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Figures as CSV...</source>
+        <translation>Exportar &amp;números como CSV...</translation>
+    </message>
+    <message>
+        <source>Export Figures as CSV</source>
+        <translation>Exportar números como CSV</translation>
+    </message>
+    <message>
+        <source>Export &amp;Handout (PDF)...</source>
+        <translation>Exportar &amp;apostila (PDF)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Handout...</source>
+        <translation>Imp&amp;rimir apostila...</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Exportar imagem</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Imagens PNG (*.png);;Desenhos SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Exportar imagem da comparação</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Exportar apostila</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The handout could not be printed.</source>
+        <translation>Não foi possível imprimir a apostila.</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Tick…</source>
+        <translation>&amp;Ir para o tique…</translation>
+    </message>
+    <message>
+        <source>Go to Tick</source>
+        <translation>Ir para o tique</translation>
+    </message>
+    <message>
+        <source>Tick (now %1; a later tick plays on to it, an earlier one rewinds):</source>
+        <translation>Tique (agora %1; um tique posterior é alcançado reproduzindo, um anterior rebobinando):</translation>
     </message>
 </context>
 <context>
@@ -654,6 +870,10 @@
     <message>
         <source>Scan to open this run on a phone (%1 characters).</source>
         <translation>Escaneie para abrir esta execução em um celular (%1 caracteres).</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>&amp;Copiar link</translation>
     </message>
 </context>
 <context>
@@ -681,6 +901,10 @@
     <message>
         <source>Rewind to Tick %1</source>
         <translation>Voltar ao tique %1</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Exportar imagem…</translation>
     </message>
 </context>
 <context>
@@ -930,11 +1154,11 @@
         <translation>recebido</translation>
     </message>
     <message>
-        <source>received under another packet's number</source>
+        <source>received under another packet&apos;s number</source>
         <translation>recebido com o número de outro pacote</translation>
     </message>
     <message>
-        <source>taken in under another packet's number (too few sequence numbers)</source>
+        <source>taken in under another packet&apos;s number (too few sequence numbers)</source>
         <translation>aceito com o número de outro pacote (números de sequência de menos)</translation>
     </message>
     <message>
@@ -970,7 +1194,7 @@
         <translation>Janelas, pacotes e ACKs</translation>
     </message>
     <message>
-        <source>Purple frame: the sender's window (top) and the receiver's window (bottom).</source>
+        <source>Purple frame: the sender&apos;s window (top) and the receiver&apos;s window (bottom).</source>
         <translation>Quadro roxo: a janela do emissor (em cima) e a do receptor (embaixo).</translation>
     </message>
     <message>
@@ -1025,7 +1249,7 @@
         <translation>Um estouro com o Auto RTT alongando o temporizador</translation>
     </message>
     <message>
-        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0's timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
+        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0&apos;s timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
         <translation>O Auto RTT está ligado e o temporizador começa em 4, mais curto que uma ida e volta de 146 tiques. O pacote 1 é perdido no tique 15. No tique 93 o temporizador do pacote 0 estoura antes que seu ACK pudesse voltar (marcador de estouro) e o Auto RTT dobra o temporizador para 8; o pacote 1 estoura no tique 147 e o valor dobra de novo, para 16. Como os ACKs voltam a tempo, o Auto RTT baixa o valor passo a passo: 8 no tique 293, 7 no tique 304, 6 no tique 439.</translation>
     </message>
     <message>
@@ -1107,8 +1331,8 @@
         <translation>Go-back-N (de livro) recuperando um pacote perdido</translation>
     </message>
     <message>
-        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1's timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again ("Going back: retransmitting packet", ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
-        <translation>Go-back-N como os livros ensinam: num estouro o emissor volta e reenvia todos os pacotes não confirmados, e o receptor só aceita pacotes em ordem. O pacote 1 é perdido no tique 15 (clique duplo). Os pacotes 2, 3 e 4 chegam depois da lacuna e são descartados (tiques 96, 107 e 220), então todo ACK continua pedindo o pacote 1. No tique 174 o temporizador do pacote 1 estoura (marcador de estouro): o emissor volta e põe de novo na fila os pacotes 1, 2, 3 e 4 ("Going back: retransmitting packet", tiques 174 a 176). Eles chegam em ordem, no tique 280 o receptor pede o pacote 5, e nada mais é descartado depois disso. Uma perda custa uma janela de retransmissões, uma vez.</translation>
+        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1&apos;s timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again (&quot;Going back: retransmitting packet&quot;, ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
+        <translation>Go-back-N como os livros ensinam: num estouro o emissor volta e reenvia todos os pacotes não confirmados, e o receptor só aceita pacotes em ordem. O pacote 1 é perdido no tique 15 (clique duplo). Os pacotes 2, 3 e 4 chegam depois da lacuna e são descartados (tiques 96, 107 e 220), então todo ACK continua pedindo o pacote 1. No tique 174 o temporizador do pacote 1 estoura (marcador de estouro): o emissor volta e põe de novo na fila os pacotes 1, 2, 3 e 4 (&quot;Going back: retransmitting packet&quot;, tiques 174 a 176). Eles chegam em ordem, no tique 280 o receptor pede o pacote 5, e nada mais é descartado depois disso. Uma perda custa uma janela de retransmissões, uma vez.</translation>
     </message>
     <message>
         <source>Packet 1 was lost. A packet after the gap arrives at the in-order receiver. Which packet will the receiver ask for next?</source>
@@ -1142,7 +1366,7 @@
         <translation>A mesma perda da lição go-back-N, mas com o emissor e o receptor originais: o emissor reenvia só o pacote cujo temporizador estourou, e o receptor guarda os pacotes que chegam depois de uma lacuna. O pacote 1 é perdido no tique 15; os pacotes 2, 3 e 4 são guardados. No tique 174 o pacote 1 estoura e é reenviado, e quando ele chega (tique 247) um único ACK cumulativo pede o pacote 5: tudo até o 4 é confirmado de uma vez. Só o pacote perdido foi enviado duas vezes, então este emissor se comporta quase como a repetição seletiva; a diferença é que ele precisou de um estouro para saber da perda.</translation>
     </message>
     <message>
-        <source>Packet 1's timer is about to run out. Which packets will be sent again?</source>
+        <source>Packet 1&apos;s timer is about to run out. Which packets will be sent again?</source>
         <translation>O temporizador do pacote 1 está para estourar. Quais pacotes serão reenviados?</translation>
     </message>
     <message>
@@ -1235,7 +1459,7 @@
         <translation>Mesmas perdas, três protocolos</translation>
     </message>
     <message>
-        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16's second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
+        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16&apos;s second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
 
 At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait: 18 delivered, 2 retransmissions, goodput 0.6. Go-back-N (textbook): 92 delivered, 80 retransmissions, goodput 3.1. Selective repeat: 115 delivered, 8 retransmissions, goodput 3.8.</source>
         <translation>Três protocolos rodam lado a lado com um mesmo relógio, e a rede perde 5 % dos pacotes de cada um, sorteados com a semente 7: se um pacote se perde depende só do seu número e de qual transmissão dele é, então os mesmos pacotes se perdem nos três. Os pacotes 9, 15 e 18 se perdem em todo protocolo; go-back-N e a repetição seletiva perdem o 9 no tique 195 e o 15 no tique 261, e o stop-and-wait só chega ao pacote 9 no tique 1352. O stop-and-wait tem um pacote em voo, então cada pacote custa uma ida e volta inteira e uma perda um temporizador inteiro. O go-back-N envia oito por vez, mas após um estouro reenvia a janela inteira e seu receptor em ordem descarta o que chegou depois da lacuna; esses reenvios são sorteados de novo, então alguns também se perdem (a segunda transmissão do pacote 16, no tique 434). A repetição seletiva reenvia só o pacote perdido e guarda o resto. Observe em cada janela os marcadores de estouro e as cores dos reenvios, e a tabela de números.
@@ -1263,7 +1487,7 @@ No tique 3000 (goodput: pacotes entregues em ordem por 100 tiques): Stop-and-wai
         <translation>pacote 10</translation>
     </message>
     <message>
-        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout's wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
+        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout&apos;s wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
         <translation>O stop-and-wait nunca tem mais de um pacote em voo, então um estouro lhe custa um reenvio, mas a espera de um temporizador inteiro. O go-back-N perdeu o mesmo pacote 9 no tique 195 e reenviou os pacotes 9 a 16 a partir do tique 320.</translation>
     </message>
     <message>
@@ -1282,7 +1506,7 @@ No tique 3000 (goodput: pacotes entregues em ordem por 100 tiques): Stop-and-wai
         <translation>A mesma perda com repetição seletiva</translation>
     </message>
     <message>
-        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1's timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
+        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1&apos;s timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
         <translation>A repetição seletiva está ligada. O pacote 1 é perdido no tique 15. O emissor continua enviando enquanto o receptor guarda os pacotes a partir do 2. No tique 169 o emissor entra no estado Selective, e no tique 180 o temporizador do pacote 1 estoura e só o pacote 1 é reenviado (marcador de estouro). Quando seu ACK volta, a janela se abre de novo por inteiro (de volta a Normal no tique 326).</translation>
     </message>
     <message>
@@ -1313,7 +1537,7 @@ No tique 3000 (goodput: pacotes entregues em ordem por 100 tiques): Stop-and-wai
         <translation>Partida lenta até o limiar, depois prevenção de congestionamento</translation>
     </message>
     <message>
-        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks' rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
+        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks&apos; rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
         <translation>Partida lenta e prevenção de congestionamento estão ligadas; a janela de recepção é 16. A janela começa em 2 e cresce um pacote a cada ACK: 4 no tique 158, 8 no tique 326. O pacote 6 é perdido no tique 330; seu estouro no tique 455, com 8 pacotes em voo, define o limiar como metade deles, 4, e baixa a janela para 1. A partida lenta a leva de volta ao limiar (4 no tique 904); dali a prevenção de congestionamento soma só uma fração de pacote por ACK (4,25 no tique 1039): observe a inclinação mudar no gráfico. A regra dos livros faz a janela crescer cerca de um pacote por ida e volta; aqui o número da janela salta para o próximo pacote inteiro assim que arredonda para ele, como no programa original (5 no tique 1061, 8 no tique 1375), o que dá cerca de 1,4 pacote por ida e volta de 146 tiques.</translation>
     </message>
     <message>
@@ -1395,7 +1619,7 @@ No tique 3000 (goodput: pacotes entregues em ordem por 100 tiques): Stop-and-wai
         <translation>Tahoe contra Reno: uma perda, duas respostas a três ACKs duplicados</translation>
     </message>
     <message>
-        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe's rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
+        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe&apos;s rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
 
 Tahoe starts again from a window of 1, in slow start, and further duplicates change nothing. The ACK for the resend reaches it at tick 662 and asks for packet 21: the receiver had kept every packet behind the lost one, so the go-back-N sender has nothing more to send again. Its window climbs from there: 2 at tick 662, 4 at tick 819, 6 at tick 965.
 
@@ -1431,7 +1655,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>6</translation>
     </message>
     <message>
-        <source>Tahoe's rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
+        <source>Tahoe&apos;s rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
         <translation>A regra do Tahoe reenvia o pacote que falta e recomeça a partida lenta de uma janela de um pacote. O Reno, ao lado, corta a janela pela metade e soma três, 9, e se recupera sem parar.</translation>
     </message>
     <message>
@@ -1442,8 +1666,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
 <context>
     <name>lessons</name>
     <message>
-        <source>There is no lesson called "%1".</source>
-        <translation>Não há nenhuma lição chamada "%1".</translation>
+        <source>There is no lesson called &quot;%1&quot;.</source>
+        <translation>Não há nenhuma lição chamada &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1453,8 +1677,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>%1=%2 ignorado no link (%3); mantido o ajuste inicial.</translation>
     </message>
     <message>
-        <source>Ignored the unknown parameter "%1" in the link.</source>
-        <translation>Parâmetro desconhecido "%1" ignorado no link.</translation>
+        <source>Ignored the unknown parameter &quot;%1&quot; in the link.</source>
+        <translation>Parâmetro desconhecido &quot;%1&quot; ignorado no link.</translation>
     </message>
     <message>
         <source>Ignored %1=%2 in the link: the lesson brings its own settings.</source>
@@ -1505,7 +1729,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>E mais %1 parâmetros do link ignorados.</translation>
     </message>
     <message>
-        <source>This run makes a link of %1 characters, too long for a browser's address bar (%2 at most): save it as a run file and share the file instead.</source>
+        <source>This run makes a link of %1 characters, too long for a browser&apos;s address bar (%2 at most): save it as a run file and share the file instead.</source>
         <translation>Esta execução gera um link de %1 caracteres, longo demais para a barra de endereços de um navegador (no máximo %2): salve-a como arquivo de execução e compartilhe o arquivo.</translation>
     </message>
     <message>
@@ -1519,6 +1743,10 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
     <message>
         <source>The run in this link cannot be opened. %1</source>
         <translation>A execução deste link não pode ser aberta. %1</translation>
+    </message>
+    <message>
+        <source>the code on the projector gives the whole link</source>
+        <translation>o código no projetor dá o link completo</translation>
     </message>
 </context>
 <context>
@@ -1540,8 +1768,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Arquivo de execução aberto (%1 tiques): ele toca como foi gravado enquanto o relógio anda; uma ação sua o ramifica</translation>
     </message>
     <message>
-        <source>Opened "%2" (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
-        <translation>"%2" aberto (%1 tiques): ele toca como foi gravado enquanto o relógio anda; uma ação sua o ramifica</translation>
+        <source>Opened &quot;%2&quot; (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
+        <translation>&quot;%2&quot; aberto (%1 tiques): ele toca como foi gravado enquanto o relógio anda; uma ação sua o ramifica</translation>
     </message>
     <message>
         <source>Run %1 dropped from the record to stay within the memory budget (%2)</source>
@@ -1611,8 +1839,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Um plano contém no máximo %1 perdas.</translation>
     </message>
     <message>
-        <source>The planned loss "%1" is not p or a with a packet number, such as p5, p7.2 or a9.</source>
-        <translation>A perda planejada "%1" não é p ou a com um número de pacote, como p5, p7.2 ou a9.</translation>
+        <source>The planned loss &quot;%1&quot; is not p or a with a packet number, such as p5, p7.2 or a9.</source>
+        <translation>A perda planejada &quot;%1&quot; não é p ou a com um número de pacote, como p5, p7.2 ou a9.</translation>
     </message>
     <message>
         <source>packet %1</source>
@@ -1662,11 +1890,11 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
 <context>
     <name>page</name>
     <message>
-        <source>Quill's Sliding Window Demo</source>
+        <source>Quill&apos;s Sliding Window Demo</source>
         <translation>Demo de janela deslizante do Quill</translation>
     </message>
     <message>
-        <source>Quill's Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
+        <source>Quill&apos;s Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
         <translation>A demo de janela deslizante do Quill precisa de JavaScript: permita scripts nesta página.</translation>
     </message>
     <message>
@@ -1674,7 +1902,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>OK</translation>
     </message>
     <message>
-        <source>The window's controls at finger size</source>
+        <source>The window&apos;s controls at finger size</source>
         <translation>Os controles da janela em tamanho de dedo</translation>
     </message>
     <message>
@@ -1794,7 +2022,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Voltar ao cursor</translation>
     </message>
     <message>
-        <source>This run's figures</source>
+        <source>This run&apos;s figures</source>
         <translation>Números desta execução</translation>
     </message>
     <message>
@@ -1886,7 +2114,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Link para esta comparação</translation>
     </message>
     <message>
-        <source>Each configuration's transmit window (solid) and goodput (dashed) against the tick</source>
+        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
         <translation>Janela de transmissão (contínua) e goodput (tracejado) de cada configuração pelo tique</translation>
     </message>
     <message>
@@ -2021,6 +2249,14 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <source>Copy the link beside</source>
         <translation>Copie o link ao lado</translation>
     </message>
+    <message>
+        <source>Rewind to a tick, or play on to a later one, and pause there (Ctrl+G)</source>
+        <translation>Rebobinar até um tique, ou reproduzir até um posterior, e pausar ali (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Go to Tick…</source>
+        <translation>Ir para o tique…</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>
@@ -2125,7 +2361,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Estouro do temporizador de retransmissão.</translation>
     </message>
     <message>
-        <source>Packet %1's timer ran out before an ACK covered it, so the sender takes it for lost.</source>
+        <source>Packet %1&apos;s timer ran out before an ACK covered it, so the sender takes it for lost.</source>
         <translation>O temporizador do pacote %1 estourou antes que um ACK o cobrisse, então o emissor o considera perdido.</translation>
     </message>
     <message>
@@ -2145,15 +2381,15 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Com a repetição seletiva os outros pacotes mantêm seus temporizadores: só o que estourou é reenviado.</translation>
     </message>
     <message>
-        <source>This sender, as the original program's, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
+        <source>This sender, as the original program&apos;s, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
         <translation>Este emissor, como o do programa original, não volta de imediato: os temporizadores dos pacotes seguintes param, e cada um só é reenviado quando se torna o pacote não confirmado mais antigo, uma ida e volta para cada.</translation>
     </message>
     <message>
-        <source>A textbook go-back-N sender would resend them all now (the option "Sender resends the whole window on a timeout").</source>
-        <translation>Um emissor go-back-N de livro reenviaria todos agora (a opção "Sender resends the whole window on a timeout").</translation>
+        <source>A textbook go-back-N sender would resend them all now (the option &quot;Sender resends the whole window on a timeout&quot;).</source>
+        <translation>Um emissor go-back-N de livro reenviaria todos agora (a opção &quot;Sender resends the whole window on a timeout&quot;).</translation>
     </message>
     <message>
-        <source>Fast retransmit under Tahoe's rule.</source>
+        <source>Fast retransmit under Tahoe&apos;s rule.</source>
         <translation>Retransmissão rápida pela regra do Tahoe.</translation>
     </message>
     <message>
@@ -2177,7 +2413,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Como o TCP Tahoe, ele baixa a janela de transmissão para um pacote e recomeça a partida lenta: não há recuperação rápida, e os ACKs duplicados seguintes não mudam nada.</translation>
     </message>
     <message>
-        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver's window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
+        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver&apos;s window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
         <translation>Ele define a janela de transmissão como metade da janela mais três pacotes, pelos três que saíram da rede (aqui %1, nunca acima da janela do receptor), e entra em FastRetransmit; cada ACK duplicado seguinte infla a janela em um pacote até que um ACK novo encerre a recuperação rápida.</translation>
     </message>
     <message>
@@ -2225,7 +2461,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Repetição seletiva sem partida lenta: o primeiro ACK novo depois dos duplicados restaura a menor janela vista enquanto eles chegavam.</translation>
     </message>
     <message>
-        <source>The Tx Window never grows beyond the receiver's window (Rx Window Size).</source>
+        <source>The Tx Window never grows beyond the receiver&apos;s window (Rx Window Size).</source>
         <translation>A janela de transmissão nunca cresce além da janela do receptor (tamanho da janela de recepção).</translation>
     </message>
     <message>
@@ -2261,11 +2497,11 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Quanto valerá o tamanho da janela de transmissão?</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 tick.</source>
+        <source>Packet %1&apos;s timer runs out in %2 tick.</source>
         <translation>O temporizador do pacote %1 estoura em %2 tique.</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 ticks.</source>
+        <source>Packet %1&apos;s timer runs out in %2 ticks.</source>
         <translation>O temporizador do pacote %1 estoura em %2 tiques.</translation>
     </message>
     <message>
@@ -2305,7 +2541,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>O emissor terá de reenviar todos os pacotes posteriores.</translation>
     </message>
     <message>
-        <source>Which cell of the receiver's strip will take it in?</source>
+        <source>Which cell of the receiver&apos;s strip will take it in?</source>
         <translation>Qual célula da faixa do receptor o aceitará?</translation>
     </message>
     <message>
@@ -2321,7 +2557,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>O pacote %1 leva o número de sequência %2, assim como o pacote %3 dentro da janela de recepção, então o receptor o aceita como aquele pacote: a célula fica vermelho-escura.</translation>
     </message>
     <message>
-        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender's and the receiver's windows together.</source>
+        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender&apos;s and the receiver&apos;s windows together.</source>
         <translation>O espaço de sequência (número de sequência máx.) é pequeno demais para as janelas; ele precisa abrigar juntas a janela do emissor e a do receptor.</translation>
     </message>
     <message>
@@ -2337,7 +2573,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Sua chegada completa a sequência, então a janela de recepção desliza além de todos eles e o ACK pede o pacote %1, o primeiro pacote ainda faltando, e não o pacote %2.</translation>
     </message>
     <message>
-        <source>Which packet will the sender's window start at?</source>
+        <source>Which packet will the sender&apos;s window start at?</source>
         <translation>Em qual pacote a janela do emissor começará?</translation>
     </message>
     <message>
@@ -2352,8 +2588,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
 <context>
     <name>protocols</name>
     <message>
-        <source>"%1" is not a protocol; the protocols are %2.</source>
-        <translation>"%1" não é um protocolo; os protocolos são %2.</translation>
+        <source>&quot;%1&quot; is not a protocol; the protocols are %2.</source>
+        <translation>&quot;%1&quot; não é um protocolo; os protocolos são %2.</translation>
     </message>
     <message>
         <source>A comparison runs two or three protocols, not %1.</source>
@@ -2400,7 +2636,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
     <name>run files</name>
     <message>
         <source>text</source>
-        <extracomment>What a JSON value is, in "The field "x" should be a list, not %2."</extracomment>
+        <extracomment>What a JSON value is, in &quot;The field &quot;x&quot; should be a list, not %2.&quot;</extracomment>
         <translation>texto</translation>
     </message>
     <message>
@@ -2476,8 +2712,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>A execução deste link não pode ser aberta. Ela é maior do que um arquivo de execução pode ser (%1).</translation>
     </message>
     <message>
-        <source>The field %1 should be a figure such as " 4", not %2.</source>
-        <translation>O campo %1 deveria ser um número como " 4", não %2.</translation>
+        <source>The field %1 should be a figure such as &quot; 4&quot;, not %2.</source>
+        <translation>O campo %1 deveria ser um número como &quot; 4&quot;, não %2.</translation>
     </message>
     <message>
         <source>action</source>
@@ -2524,7 +2760,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>O campo %1 é %2, antes do tique da ação anterior (%3).</translation>
     </message>
     <message>
-        <source>The field %1 is %2, after the run's last tick (%3).</source>
+        <source>The field %1 is %2, after the run&apos;s last tick (%3).</source>
         <translation>O campo %1 é %2, depois do último tique da execução (%3).</translation>
     </message>
     <message>
@@ -2532,8 +2768,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>O campo %1 deveria ser uma lista de no máximo %2 perdas planejadas.</translation>
     </message>
     <message>
-        <source>The entry %1 should be one planned loss such as "p5", "p7.2" or "a9".</source>
-        <translation>A entrada %1 deveria ser uma perda planejada como "p5", "p7.2" ou "a9".</translation>
+        <source>The entry %1 should be one planned loss such as &quot;p5&quot;, &quot;p7.2&quot; or &quot;a9&quot;.</source>
+        <translation>A entrada %1 deveria ser uma perda planejada como &quot;p5&quot;, &quot;p7.2&quot; ou &quot;a9&quot;.</translation>
     </message>
     <message>
         <source>The file holds JSON but not a run: its top level is %1, not an object.</source>
@@ -2560,7 +2796,7 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>O campo %1 está antes do tique da pergunta anterior.</translation>
     </message>
     <message>
-        <source>The file holds an object with more than %1 fields; a run file's have a dozen at most.</source>
+        <source>The file holds an object with more than %1 fields; a run file&apos;s have a dozen at most.</source>
         <translation>O arquivo contém um objeto com mais de %1 campos; os de um arquivo de execução têm no máximo uma dúzia.</translation>
     </message>
     <message>
@@ -2751,8 +2987,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>ACK nº seq. %1 (pacote %2) : pacote %3 chegou</translation>
     </message>
     <message>
-        <source>Press 'Start' to go...</source>
-        <translation>Pressione 'Start' para começar...</translation>
+        <source>Press &apos;Start&apos; to go...</source>
+        <translation>Pressione &apos;Start&apos; para começar...</translation>
     </message>
     <message>
         <source>Hoping for ACK with sequence number %1</source>

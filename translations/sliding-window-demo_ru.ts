@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>ClassroomPanel</name>
+    <message>
+        <source>Classroom Session</source>
+        <translation>Занятие в классе</translation>
+    </message>
+    <message>
+        <source>QR code of the address to join the class</source>
+        <translation>QR-код адреса для подключения к классу</translation>
+    </message>
+    <message>
+        <source>&amp;Ask the Room</source>
+        <translation>&amp;Спросить класс</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>&amp;Показать</translation>
+    </message>
+    <message>
+        <source>&amp;Vote Again</source>
+        <translation>&amp;Голосовать снова</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Воспроизвести</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Session</source>
+        <translation>&amp;Завершить занятие</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomServer</name>
+    <message>
+        <source>The classroom session could not listen on port %1: %2</source>
+        <translation>Занятие в классе не смогло слушать порт %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomSession</name>
+    <message>
+        <source>The class answers could not be written to %1: %2</source>
+        <translation>Не удалось записать ответы класса в %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CompareChart</name>
     <message>
         <source>Click a tick to take every configuration back to it</source>
@@ -93,6 +138,14 @@
         <source>Each configuration loses the same packets and ACKs. A click on the chart takes all of them back to that tick; a packet or ACK you lose in one window is lost in the others too.</source>
         <translation>Каждая конфигурация теряет одни и те же пакеты и ACK. Щелчок по графику возвращает все конфигурации к этому такту; пакет или ACK, потерянный вами в одном окне, теряется и в остальных.</translation>
     </message>
+    <message>
+        <source>E&amp;xport Picture…</source>
+        <translation>Э&amp;кспорт изображения…</translation>
+    </message>
+    <message>
+        <source>&amp;Handout…</source>
+        <translation>&amp;Раздаточный материал…</translation>
+    </message>
 </context>
 <context>
     <name>EventLogModel</name>
@@ -137,6 +190,10 @@
     <message>
         <source>Time-sequence diagram of the run</source>
         <translation>Диаграмма последовательности прогона</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Экспорт изображения…</translation>
     </message>
 </context>
 <context>
@@ -192,7 +249,7 @@
         <translation>ACK на пакет</translation>
     </message>
     <message>
-        <source>The packet's number; for an ACK, the packet whose arrival sends it</source>
+        <source>The packet&apos;s number; for an ACK, the packet whose arrival sends it</source>
         <translation>Номер пакета; для ACK — пакет, прибытие которого его вызывает</translation>
     </message>
     <message>
@@ -255,7 +312,7 @@
         <translation>Tab, Shift+Tab</translation>
     </message>
     <message>
-        <source>Move among the panel's controls, then into the flight area</source>
+        <source>Move among the panel&apos;s controls, then into the flight area</source>
         <translation>Переходить между элементами панели, затем в область передачи</translation>
     </message>
     <message>
@@ -316,6 +373,93 @@
     </message>
 </context>
 <context>
+    <name>PictureDialog</name>
+    <message>
+        <source>The window</source>
+        <translation>Окно</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>Диаграмма последовательности</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>Таблица показателей</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Экспорт изображения</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Показать:</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Экспорт изображения сравнения</translation>
+    </message>
+    <message>
+        <source>Show together:</source>
+        <translation>Показать вместе:</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Экспорт раздаточного материала</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Бумага:</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>по</translation>
+    </message>
+    <message>
+        <source>Ticks from:</source>
+        <translation>Такты с:</translation>
+    </message>
+    <message>
+        <source>four ticks spread over the range</source>
+        <translation>четыре такта, равномерно по диапазону</translation>
+    </message>
+    <message>
+        <source>Up to four ticks, separated by commas, such as 0, 150, 300, 450</source>
+        <translation>До четырёх тактов через запятую, например 0, 150, 300, 450</translation>
+    </message>
+    <message>
+        <source>&amp;Window at ticks:</source>
+        <translation>&amp;Окно в тактах:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Размер:</translation>
+    </message>
+    <message>
+        <source>Title line: the run, its protocol, losses and ticks</source>
+        <translation>Строка заголовка: прогон, его протокол, потери и такты</translation>
+    </message>
+    <message>
+        <source>Choose at least one view to show.</source>
+        <translation>Выберите хотя бы одно представление для показа.</translation>
+    </message>
+    <message>
+        <source>Window at ticks: %1.</source>
+        <translation>Окно в тактах: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PracticePanel</name>
     <message>
         <source>Practice</source>
@@ -369,7 +513,7 @@
         <translation>Диаграммы последовательности, такты с %1 по %2</translation>
     </message>
     <message>
-        <source>A receiver cell: a packet's number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
+        <source>A receiver cell: a packet&apos;s number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
         <translation>Ячейка получателя: номер пакета. Её цвет (а при включённых метках состояния и метка) показывает, ждёт ли получатель пакет или уже хранит его; пояснения — в меню Вид &gt; Легенда.</translation>
     </message>
     <message>
@@ -421,11 +565,11 @@
         <translation>Полоса тайм-аута: убывает, пока пакет ждёт свой ACK; когда она пуста, пакет передаётся повторно.</translation>
     </message>
     <message>
-        <source>The sender strip. The purple frame is the sender's window: the packets it may send before an ACK comes back.</source>
+        <source>The sender strip. The purple frame is the sender&apos;s window: the packets it may send before an ACK comes back.</source>
         <translation>Полоса отправителя. Фиолетовая рамка — окно отправителя: пакеты, которые он может отправить до возвращения ACK.</translation>
     </message>
     <message>
-        <source>The receiver strip. The purple frame is the receiver's window: the packets it takes in.</source>
+        <source>The receiver strip. The purple frame is the receiver&apos;s window: the packets it takes in.</source>
         <translation>Полоса получателя. Фиолетовая рамка — окно получателя: пакеты, которые он принимает.</translation>
     </message>
     <message>
@@ -449,7 +593,7 @@
         <translation>Показать ссылку как &amp;QR-код</translation>
     </message>
     <message>
-        <source>Show Link as QR Code (set the page's address first: View &gt; Page Address or --page-url URL)</source>
+        <source>Show Link as QR Code (set the page&apos;s address first: View &gt; Page Address or --page-url URL)</source>
         <translation>Показать ссылку как QR-код (сначала задайте адрес страницы: Вид &gt; Адрес страницы или --page-url URL)</translation>
     </message>
     <message>
@@ -515,10 +659,6 @@
     <message>
         <source>Could not write %1.</source>
         <translation>Не удалось записать %1.</translation>
-    </message>
-    <message>
-        <source>Windows and flight size in packets against the tick number</source>
-        <translation>Окна и число пакетов в пути, в пакетах, по номеру такта</translation>
     </message>
     <message>
         <source>Packet capture at the sender (*.pcap)</source>
@@ -637,8 +777,84 @@
         <translation>Программа будет говорить на языке «%1» со следующего запуска.</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>Язык системы</translation>
+    </message>
+    <message>
+        <source>Classroom &amp;Session…</source>
+        <translation>&amp;Занятие в классе…</translation>
+    </message>
+    <message>
+        <source>Export Class &amp;Answers…</source>
+        <translation>Экспорт &amp;ответов класса…</translation>
+    </message>
+    <message>
+        <source>Export Class Answers</source>
+        <translation>Экспорт ответов класса</translation>
+    </message>
+    <message>
+        <source>Now %1.</source>
+        <translation>Сейчас: %1.</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link to Run</source>
+        <translation>Копировать &amp;ссылку на прогон</translation>
+    </message>
+    <message>
+        <source>Export P&amp;icture...</source>
+        <translation>Экспорт &amp;изображения...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Figures as CSV...</source>
+        <translation>Экспорт &amp;показателей в CSV...</translation>
+    </message>
+    <message>
+        <source>Export Figures as CSV</source>
+        <translation>Экспорт показателей в CSV</translation>
+    </message>
+    <message>
+        <source>Export &amp;Handout (PDF)...</source>
+        <translation>Экспорт &amp;раздаточного материала (PDF)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Handout...</source>
+        <translation>Пе&amp;чать раздаточного материала...</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Экспорт изображения</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>Изображения PNG (*.png);;Рисунки SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>Экспорт изображения сравнения</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>Экспорт раздаточного материала</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Документы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The handout could not be printed.</source>
+        <translation>Не удалось напечатать раздаточный материал.</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Tick…</source>
+        <translation>&amp;Перейти к такту…</translation>
+    </message>
+    <message>
+        <source>Go to Tick</source>
+        <translation>Перейти к такту</translation>
+    </message>
+    <message>
+        <source>Tick (now %1; a later tick plays on to it, an earlier one rewinds):</source>
+        <translation>Такт (сейчас %1; к более позднему прогон дойдёт, к более раннему — перемотается назад):</translation>
     </message>
 </context>
 <context>
@@ -654,6 +870,10 @@
     <message>
         <source>Scan to open this run on a phone (%1 characters).</source>
         <translation>Отсканируйте, чтобы открыть этот прогон на телефоне (%1 символов).</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>&amp;Копировать ссылку</translation>
     </message>
 </context>
 <context>
@@ -681,6 +901,10 @@
     <message>
         <source>Rewind to Tick %1</source>
         <translation>Вернуться к такту %1</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>Экспорт изображения…</translation>
     </message>
 </context>
 <context>
@@ -930,11 +1154,11 @@
         <translation>получен</translation>
     </message>
     <message>
-        <source>received under another packet's number</source>
+        <source>received under another packet&apos;s number</source>
         <translation>получен под номером другого пакета</translation>
     </message>
     <message>
-        <source>taken in under another packet's number (too few sequence numbers)</source>
+        <source>taken in under another packet&apos;s number (too few sequence numbers)</source>
         <translation>принят под номером другого пакета (слишком мало порядковых номеров)</translation>
     </message>
     <message>
@@ -970,7 +1194,7 @@
         <translation>Окна, пакеты и ACK</translation>
     </message>
     <message>
-        <source>Purple frame: the sender's window (top) and the receiver's window (bottom).</source>
+        <source>Purple frame: the sender&apos;s window (top) and the receiver&apos;s window (bottom).</source>
         <translation>Фиолетовая рамка: окно отправителя (вверху) и окно получателя (внизу).</translation>
     </message>
     <message>
@@ -1025,7 +1249,7 @@
         <translation>Тайм-аут, при котором Auto RTT удлиняет таймер</translation>
     </message>
     <message>
-        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0's timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
+        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0&apos;s timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
         <translation>Auto RTT включён, и тайм-аут начинается с 4, что короче круговой задержки в 146 тактов. Пакет 1 теряется на такте 15. На такте 93 таймер пакета 0 истекает раньше, чем успел вернуться его ACK (метка тайм-аута), и Auto RTT удваивает тайм-аут до 8; пакет 1 истекает на такте 147, и значение снова удваивается, до 16. Поскольку ACK теперь возвращаются вовремя, Auto RTT снижает значение шаг за шагом: 8 на такте 293, 7 на такте 304, 6 на такте 439.</translation>
     </message>
     <message>
@@ -1107,7 +1331,7 @@
         <translation>Go-back-N (по учебнику) восстанавливает один потерянный пакет</translation>
     </message>
     <message>
-        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1's timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again ("Going back: retransmitting packet", ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
+        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1&apos;s timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again (&quot;Going back: retransmitting packet&quot;, ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
         <translation>Go-back-N, как его описывают учебники: при тайм-ауте отправитель возвращается и заново отправляет все неподтверждённые пакеты, а получатель принимает только пакеты по порядку. Пакет 1 теряется на такте 15 (двойной щелчок). Пакеты 2, 3 и 4 приходят после пропуска и отбрасываются (такты 96, 107 и 220), поэтому каждый ACK по-прежнему запрашивает пакет 1. На такте 174 таймер пакета 1 истекает (метка тайм-аута): отправитель возвращается и снова ставит в очередь пакеты 1, 2, 3 и 4 («Going back: retransmitting packet», такты с 174 по 176). Они приходят по порядку, к такту 280 получатель запрашивает пакет 5, и больше ничего не отбрасывается. Одна потеря стоит одного окна повторных передач, один раз.</translation>
     </message>
     <message>
@@ -1142,7 +1366,7 @@
         <translation>Та же потеря, что в уроке go-back-N, но с исходными отправителем и получателем: отправитель повторно передаёт только пакет, чей таймер истёк, а получатель сохраняет пакеты, пришедшие после пропуска. Пакет 1 теряется на такте 15; пакеты 2, 3 и 4 сохраняются. На такте 174 пакет 1 истекает и передаётся повторно, а когда он приходит (такт 247), один кумулятивный ACK запрашивает пакет 5: всё до 4 подтверждается сразу. Дважды был отправлен только потерянный пакет, так что этот отправитель ведёт себя почти как выборочный повтор; разница в том, что ему понадобился тайм-аут, чтобы узнать о потере.</translation>
     </message>
     <message>
-        <source>Packet 1's timer is about to run out. Which packets will be sent again?</source>
+        <source>Packet 1&apos;s timer is about to run out. Which packets will be sent again?</source>
         <translation>Таймер пакета 1 вот-вот истечёт. Какие пакеты будут переданы повторно?</translation>
     </message>
     <message>
@@ -1235,7 +1459,7 @@
         <translation>Одинаковые потери, три протокола</translation>
     </message>
     <message>
-        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16's second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
+        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16&apos;s second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
 
 At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait: 18 delivered, 2 retransmissions, goodput 0.6. Go-back-N (textbook): 92 delivered, 80 retransmissions, goodput 3.1. Selective repeat: 115 delivered, 8 retransmissions, goodput 3.8.</source>
         <translation>Три протокола работают рядом от одних часов, и сеть теряет 5 % пакетов в каждом, разыгранных с начальным значением 7: потеряется ли пакет, зависит только от его номера и от того, какая это его передача, поэтому во всех трёх теряются одни и те же пакеты. Пакеты 9, 15 и 18 теряются при каждом протоколе; go-back-N и выборочный повтор теряют 9 на такте 195 и 15 на такте 261, а stop-and-wait доходит до пакета 9 только на такте 1352. У stop-and-wait в пути один пакет, поэтому каждый пакет стоит целой круговой задержки, а потеря — целого тайм-аута. Go-back-N отправляет по восемь, но после тайм-аута заново отправляет всё окно, а его получатель, принимающий только по порядку, отбрасывает пришедшее после пропуска; эти повторы разыгрываются снова, поэтому некоторые из них тоже теряются (вторая передача пакета 16, на такте 434). Выборочный повтор заново отправляет только потерянный пакет и сохраняет остальные. Следите в каждом окне за метками тайм-аута и цветами повторов, а также за таблицей показателей.
@@ -1263,7 +1487,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>пакет 10</translation>
     </message>
     <message>
-        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout's wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
+        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout&apos;s wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
         <translation>У stop-and-wait в пути никогда не бывает больше одного пакета, поэтому тайм-аут стоит ему одной повторной передачи, но ожидания целого тайм-аута. Go-back-N потерял тот же пакет 9 на такте 195 и заново отправил пакеты с 9 по 16 начиная с такта 320.</translation>
     </message>
     <message>
@@ -1282,7 +1506,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>Та же потеря при выборочном повторе</translation>
     </message>
     <message>
-        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1's timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
+        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1&apos;s timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
         <translation>Выборочный повтор включён. Пакет 1 теряется на такте 15. Отправитель продолжает отправку, а получатель хранит пакеты начиная со 2. На такте 169 отправитель переходит в состояние Selective, а на такте 180 таймер пакета 1 истекает, и повторно передаётся только пакет 1 (метка тайм-аута). Когда возвращается его ACK, окно снова открывается полностью (возврат в Normal на такте 326).</translation>
     </message>
     <message>
@@ -1313,7 +1537,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>Медленный старт до порога, затем предотвращение перегрузки</translation>
     </message>
     <message>
-        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks' rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
+        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks&apos; rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
         <translation>Медленный старт и предотвращение перегрузки включены, окно приёма равно 16. Окно начинается с 2 и растёт на один пакет на каждый ACK: 4 на такте 158, 8 на такте 326. Пакет 6 теряется на такте 330; его тайм-аут на такте 455 при 8 пакетах в пути устанавливает порог в их половину, 4, и сбрасывает окно до 1. Медленный старт снова поднимает его до порога (4 на такте 904); дальше предотвращение перегрузки добавляет лишь долю пакета на каждый ACK (4,25 на такте 1039): посмотрите, как на графике меняется наклон. По правилу из учебников окно растёт примерно на один пакет за круговую задержку; здесь значение окна скачком переходит к следующему целому пакету, как только округляется до него, как в исходной программе (5 на такте 1061, 8 на такте 1375), что даёт около 1,4 пакета за круговую задержку в 146 тактов.</translation>
     </message>
     <message>
@@ -1395,7 +1619,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>Tahoe против Reno: одна потеря, два ответа на три дублирующих ACK</translation>
     </message>
     <message>
-        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe's rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
+        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe&apos;s rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
 
 Tahoe starts again from a window of 1, in slow start, and further duplicates change nothing. The ACK for the resend reaches it at tick 662 and asks for packet 21: the receiver had kept every packet behind the lost one, so the go-back-N sender has nothing more to send again. Its window climbs from there: 2 at tick 662, 4 at tick 819, 6 at tick 965.
 
@@ -1431,7 +1655,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>6</translation>
     </message>
     <message>
-        <source>Tahoe's rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
+        <source>Tahoe&apos;s rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
         <translation>Правило Tahoe повторно передаёт недостающий пакет и снова начинает медленный старт с окна в один пакет. Reno рядом уменьшает окно вдвое и добавляет три, 9, и восстанавливается без остановки.</translation>
     </message>
     <message>
@@ -1442,7 +1666,7 @@ Reno уменьшает окно вдвое и добавляет три за п
 <context>
     <name>lessons</name>
     <message>
-        <source>There is no lesson called "%1".</source>
+        <source>There is no lesson called &quot;%1&quot;.</source>
         <translation>Урока с названием «%1» нет.</translation>
     </message>
 </context>
@@ -1453,7 +1677,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>%1=%2 в ссылке пропущено (%3); оставлено начальное значение.</translation>
     </message>
     <message>
-        <source>Ignored the unknown parameter "%1" in the link.</source>
+        <source>Ignored the unknown parameter &quot;%1&quot; in the link.</source>
         <translation>Неизвестный параметр «%1» в ссылке пропущен.</translation>
     </message>
     <message>
@@ -1505,7 +1729,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>И ещё %1 параметров ссылки пропущено.</translation>
     </message>
     <message>
-        <source>This run makes a link of %1 characters, too long for a browser's address bar (%2 at most): save it as a run file and share the file instead.</source>
+        <source>This run makes a link of %1 characters, too long for a browser&apos;s address bar (%2 at most): save it as a run file and share the file instead.</source>
         <translation>Этот прогон даёт ссылку длиной %1 символов — слишком длинную для адресной строки браузера (не более %2): сохраните его как файл прогона и поделитесь файлом.</translation>
     </message>
     <message>
@@ -1519,6 +1743,10 @@ Reno уменьшает окно вдвое и добавляет три за п
     <message>
         <source>The run in this link cannot be opened. %1</source>
         <translation>Не удаётся открыть прогон из этой ссылки. %1</translation>
+    </message>
+    <message>
+        <source>the code on the projector gives the whole link</source>
+        <translation>код на проекторе даёт полную ссылку</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1768,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Файл прогона открыт (тактов: %1): он воспроизводится, как записан, пока идут часы; ваше собственное действие создаёт ветвь</translation>
     </message>
     <message>
-        <source>Opened "%2" (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
+        <source>Opened &quot;%2&quot; (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
         <translation>«%2» открыт (тактов: %1): он воспроизводится, как записан, пока идут часы; ваше собственное действие создаёт ветвь</translation>
     </message>
     <message>
@@ -1611,7 +1839,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>План содержит не более %1 потерь.</translation>
     </message>
     <message>
-        <source>The planned loss "%1" is not p or a with a packet number, such as p5, p7.2 or a9.</source>
+        <source>The planned loss &quot;%1&quot; is not p or a with a packet number, such as p5, p7.2 or a9.</source>
         <translation>Запланированная потеря «%1» — это не p или a с номером пакета, например p5, p7.2 или a9.</translation>
     </message>
     <message>
@@ -1662,11 +1890,11 @@ Reno уменьшает окно вдвое и добавляет три за п
 <context>
     <name>page</name>
     <message>
-        <source>Quill's Sliding Window Demo</source>
+        <source>Quill&apos;s Sliding Window Demo</source>
         <translation>Демонстрация скользящего окна Quill</translation>
     </message>
     <message>
-        <source>Quill's Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
+        <source>Quill&apos;s Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
         <translation>Демонстрации скользящего окна Quill нужен JavaScript: разрешите сценарии для этой страницы.</translation>
     </message>
     <message>
@@ -1674,7 +1902,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>ОК</translation>
     </message>
     <message>
-        <source>The window's controls at finger size</source>
+        <source>The window&apos;s controls at finger size</source>
         <translation>Элементы управления окна под палец</translation>
     </message>
     <message>
@@ -1794,7 +2022,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Вернуться к курсору</translation>
     </message>
     <message>
-        <source>This run's figures</source>
+        <source>This run&apos;s figures</source>
         <translation>Показатели этого прогона</translation>
     </message>
     <message>
@@ -1886,7 +2114,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Ссылка на это сравнение</translation>
     </message>
     <message>
-        <source>Each configuration's transmit window (solid) and goodput (dashed) against the tick</source>
+        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
         <translation>Окно передачи (сплошная) и полезная пропускная способность (пунктир) каждой конфигурации по тактам</translation>
     </message>
     <message>
@@ -2021,6 +2249,14 @@ Reno уменьшает окно вдвое и добавляет три за п
         <source>Copy the link beside</source>
         <translation>Скопируйте ссылку рядом</translation>
     </message>
+    <message>
+        <source>Rewind to a tick, or play on to a later one, and pause there (Ctrl+G)</source>
+        <translation>Перемотать к такту или доиграть до более позднего и остановиться там (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Go to Tick…</source>
+        <translation>Перейти к такту…</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>
@@ -2125,7 +2361,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Тайм-аут повторной передачи.</translation>
     </message>
     <message>
-        <source>Packet %1's timer ran out before an ACK covered it, so the sender takes it for lost.</source>
+        <source>Packet %1&apos;s timer ran out before an ACK covered it, so the sender takes it for lost.</source>
         <translation>Таймер пакета %1 истёк раньше, чем его покрыл ACK, поэтому отправитель считает его потерянным.</translation>
     </message>
     <message>
@@ -2145,15 +2381,15 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>При выборочном повторе остальные пакеты сохраняют свои таймеры: повторно передаётся только то, что истекло.</translation>
     </message>
     <message>
-        <source>This sender, as the original program's, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
+        <source>This sender, as the original program&apos;s, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
         <translation>Этот отправитель, как и в исходной программе, не возвращается сразу: таймеры более поздних пакетов останавливаются, и каждый передаётся повторно, лишь когда становится самым старым неподтверждённым пакетом, — по круговой задержке на каждый.</translation>
     </message>
     <message>
-        <source>A textbook go-back-N sender would resend them all now (the option "Sender resends the whole window on a timeout").</source>
+        <source>A textbook go-back-N sender would resend them all now (the option &quot;Sender resends the whole window on a timeout&quot;).</source>
         <translation>Отправитель go-back-N из учебника заново отправил бы их все сейчас (параметр «Sender resends the whole window on a timeout»).</translation>
     </message>
     <message>
-        <source>Fast retransmit under Tahoe's rule.</source>
+        <source>Fast retransmit under Tahoe&apos;s rule.</source>
         <translation>Быстрая повторная передача по правилу Tahoe.</translation>
     </message>
     <message>
@@ -2177,7 +2413,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Как TCP Tahoe, он сбрасывает окно передачи до одного пакета и снова начинает медленный старт: быстрого восстановления нет, и дальнейшие дублирующие ACK ничего не меняют.</translation>
     </message>
     <message>
-        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver's window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
+        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver&apos;s window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
         <translation>Он устанавливает окно передачи в половину окна плюс три пакета — за три, покинувшие сеть (здесь %1, не больше окна получателя), и переходит в FastRetransmit; каждый следующий дублирующий ACK раздувает окно на один пакет, пока новый ACK не завершит быстрое восстановление.</translation>
     </message>
     <message>
@@ -2225,7 +2461,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Выборочный повтор без медленного старта: первый новый ACK после дублей восстанавливает наименьшее окно, бывшее во время их прихода.</translation>
     </message>
     <message>
-        <source>The Tx Window never grows beyond the receiver's window (Rx Window Size).</source>
+        <source>The Tx Window never grows beyond the receiver&apos;s window (Rx Window Size).</source>
         <translation>Окно передачи никогда не превышает окно получателя (размер окна приёма).</translation>
     </message>
     <message>
@@ -2261,11 +2497,11 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Каким будет размер окна передачи?</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 tick.</source>
+        <source>Packet %1&apos;s timer runs out in %2 tick.</source>
         <translation>Таймер пакета %1 истечёт через %2 такт.</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 ticks.</source>
+        <source>Packet %1&apos;s timer runs out in %2 ticks.</source>
         <translation>Таймер пакета %1 истечёт через тактов: %2.</translation>
     </message>
     <message>
@@ -2305,7 +2541,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Отправителю придётся заново отправить каждый более поздний пакет.</translation>
     </message>
     <message>
-        <source>Which cell of the receiver's strip will take it in?</source>
+        <source>Which cell of the receiver&apos;s strip will take it in?</source>
         <translation>Какая ячейка полосы получателя его примет?</translation>
     </message>
     <message>
@@ -2321,7 +2557,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Пакет %1 несёт порядковый номер %2, как и пакет %3 внутри окна приёма, поэтому получатель принимает его как тот пакет: ячейка становится тёмно-красной.</translation>
     </message>
     <message>
-        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender's and the receiver's windows together.</source>
+        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender&apos;s and the receiver&apos;s windows together.</source>
         <translation>Пространство порядковых номеров (макс. порядковый номер) слишком мало для окон; оно должно вмещать окна отправителя и получателя вместе.</translation>
     </message>
     <message>
@@ -2337,7 +2573,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Его прибытие завершает последовательность, поэтому окно приёма сдвигается за все эти пакеты, и ACK запрашивает пакет %1 — первый ещё недостающий, а не пакет %2.</translation>
     </message>
     <message>
-        <source>Which packet will the sender's window start at?</source>
+        <source>Which packet will the sender&apos;s window start at?</source>
         <translation>С какого пакета начнётся окно отправителя?</translation>
     </message>
     <message>
@@ -2352,7 +2588,7 @@ Reno уменьшает окно вдвое и добавляет три за п
 <context>
     <name>protocols</name>
     <message>
-        <source>"%1" is not a protocol; the protocols are %2.</source>
+        <source>&quot;%1&quot; is not a protocol; the protocols are %2.</source>
         <translation>«%1» — не протокол; протоколы: %2.</translation>
     </message>
     <message>
@@ -2400,7 +2636,7 @@ Reno уменьшает окно вдвое и добавляет три за п
     <name>run files</name>
     <message>
         <source>text</source>
-        <extracomment>What a JSON value is, in "The field "x" should be a list, not %2."</extracomment>
+        <extracomment>What a JSON value is, in &quot;The field &quot;x&quot; should be a list, not %2.&quot;</extracomment>
         <translation>текст</translation>
     </message>
     <message>
@@ -2476,7 +2712,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Не удаётся открыть прогон из этой ссылки. Он больше, чем допустимо для файла прогона (%1).</translation>
     </message>
     <message>
-        <source>The field %1 should be a figure such as " 4", not %2.</source>
+        <source>The field %1 should be a figure such as &quot; 4&quot;, not %2.</source>
         <translation>Поле %1 должно быть числом вида « 4», а не %2.</translation>
     </message>
     <message>
@@ -2524,7 +2760,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Поле %1 равно %2, что раньше такта предыдущего действия (%3).</translation>
     </message>
     <message>
-        <source>The field %1 is %2, after the run's last tick (%3).</source>
+        <source>The field %1 is %2, after the run&apos;s last tick (%3).</source>
         <translation>Поле %1 равно %2, что позже последнего такта прогона (%3).</translation>
     </message>
     <message>
@@ -2532,7 +2768,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Поле %1 должно быть списком не более чем из %2 запланированных потерь.</translation>
     </message>
     <message>
-        <source>The entry %1 should be one planned loss such as "p5", "p7.2" or "a9".</source>
+        <source>The entry %1 should be one planned loss such as &quot;p5&quot;, &quot;p7.2&quot; or &quot;a9&quot;.</source>
         <translation>Элемент %1 должен быть одной запланированной потерей, например «p5», «p7.2» или «a9».</translation>
     </message>
     <message>
@@ -2560,7 +2796,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Поле %1 раньше такта предыдущего вопроса.</translation>
     </message>
     <message>
-        <source>The file holds an object with more than %1 fields; a run file's have a dozen at most.</source>
+        <source>The file holds an object with more than %1 fields; a run file&apos;s have a dozen at most.</source>
         <translation>Файл содержит объект с более чем %1 полями; у файла прогона их не больше дюжины.</translation>
     </message>
     <message>
@@ -2751,7 +2987,7 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>ACK на № %1 (пакет %2) : прибыл пакет %3</translation>
     </message>
     <message>
-        <source>Press 'Start' to go...</source>
+        <source>Press &apos;Start&apos; to go...</source>
         <translation>Нажмите «Start», чтобы начать...</translation>
     </message>
     <message>

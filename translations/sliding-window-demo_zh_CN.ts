@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>ClassroomPanel</name>
+    <message>
+        <source>Classroom Session</source>
+        <translation>课堂会话</translation>
+    </message>
+    <message>
+        <source>QR code of the address to join the class</source>
+        <translation>加入课堂地址的二维码</translation>
+    </message>
+    <message>
+        <source>&amp;Ask the Room</source>
+        <translation>向全班提问(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal</source>
+        <translation>揭晓(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Vote Again</source>
+        <translation>重新投票(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>播放(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Session</source>
+        <translation>结束会话(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomServer</name>
+    <message>
+        <source>The classroom session could not listen on port %1: %2</source>
+        <translation>课堂会话无法在端口 %1 上监听：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ClassroomSession</name>
+    <message>
+        <source>The class answers could not be written to %1: %2</source>
+        <translation>无法把全班答案写入 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>CompareChart</name>
     <message>
         <source>Click a tick to take every configuration back to it</source>
@@ -93,6 +138,14 @@
         <source>Each configuration loses the same packets and ACKs. A click on the chart takes all of them back to that tick; a packet or ACK you lose in one window is lost in the others too.</source>
         <translation>每个配置丢失相同的分组和 ACK。点击图表会把所有配置退回到该节拍；你在一个窗口中丢弃的分组或 ACK，在其他窗口中也会丢失。</translation>
     </message>
+    <message>
+        <source>E&amp;xport Picture…</source>
+        <translation>导出图片(&amp;X)…</translation>
+    </message>
+    <message>
+        <source>&amp;Handout…</source>
+        <translation>讲义(&amp;H)…</translation>
+    </message>
 </context>
 <context>
     <name>EventLogModel</name>
@@ -137,6 +190,10 @@
     <message>
         <source>Time-sequence diagram of the run</source>
         <translation>本次运行的时序图</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>导出图片…</translation>
     </message>
 </context>
 <context>
@@ -192,7 +249,7 @@
         <translation>分组的 ACK</translation>
     </message>
     <message>
-        <source>The packet's number; for an ACK, the packet whose arrival sends it</source>
+        <source>The packet&apos;s number; for an ACK, the packet whose arrival sends it</source>
         <translation>分组的编号；对于 ACK，是其到达触发该 ACK 的分组</translation>
     </message>
     <message>
@@ -255,7 +312,7 @@
         <translation>Tab、Shift+Tab</translation>
     </message>
     <message>
-        <source>Move among the panel's controls, then into the flight area</source>
+        <source>Move among the panel&apos;s controls, then into the flight area</source>
         <translation>在面板的控件之间移动，然后进入传输区</translation>
     </message>
     <message>
@@ -316,6 +373,93 @@
     </message>
 </context>
 <context>
+    <name>PictureDialog</name>
+    <message>
+        <source>The window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>图表</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>时序图</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>数值表</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>导出图片</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>显示(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>导出对比图片</translation>
+    </message>
+    <message>
+        <source>Show together:</source>
+        <translation>一并显示：</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>导出讲义</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>纸张(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Ticks from:</source>
+        <translation>节拍从：</translation>
+    </message>
+    <message>
+        <source>four ticks spread over the range</source>
+        <translation>在范围内均匀取四个节拍</translation>
+    </message>
+    <message>
+        <source>Up to four ticks, separated by commas, such as 0, 150, 300, 450</source>
+        <translation>最多四个节拍，用逗号分隔，例如 0, 150, 300, 450</translation>
+    </message>
+    <message>
+        <source>&amp;Window at ticks:</source>
+        <translation>窗口所在节拍(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>尺寸：</translation>
+    </message>
+    <message>
+        <source>Title line: the run, its protocol, losses and ticks</source>
+        <translation>标题行：本次运行、其协议、丢失情况和节拍</translation>
+    </message>
+    <message>
+        <source>Choose at least one view to show.</source>
+        <translation>请至少选择一个要显示的视图。</translation>
+    </message>
+    <message>
+        <source>Window at ticks: %1.</source>
+        <translation>窗口所在节拍：%1。</translation>
+    </message>
+</context>
+<context>
     <name>PracticePanel</name>
     <message>
         <source>Practice</source>
@@ -369,7 +513,7 @@
         <translation>时序图，节拍 %1 至 %2</translation>
     </message>
     <message>
-        <source>A receiver cell: a packet's number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
+        <source>A receiver cell: a packet&apos;s number. Its colour (and, with state marks on, its mark) says whether the receiver awaits or holds the packet; View &gt; Legend explains them.</source>
         <translation>接收方单元格：一个分组的编号。它的颜色（开启状态标记时还有标记）表示接收方是在等待还是已持有该分组；“视图 &gt; 图例”中有说明。</translation>
     </message>
     <message>
@@ -421,11 +565,11 @@
         <translation>超时条：分组等待 ACK 时逐渐缩短；变空时分组被重传。</translation>
     </message>
     <message>
-        <source>The sender strip. The purple frame is the sender's window: the packets it may send before an ACK comes back.</source>
+        <source>The sender strip. The purple frame is the sender&apos;s window: the packets it may send before an ACK comes back.</source>
         <translation>发送方条带。紫色框是发送方的窗口：在 ACK 返回之前它可以发送的分组。</translation>
     </message>
     <message>
-        <source>The receiver strip. The purple frame is the receiver's window: the packets it takes in.</source>
+        <source>The receiver strip. The purple frame is the receiver&apos;s window: the packets it takes in.</source>
         <translation>接收方条带。紫色框是接收方的窗口：它接收的分组。</translation>
     </message>
     <message>
@@ -449,7 +593,7 @@
         <translation>以二维码显示链接(&amp;Q)</translation>
     </message>
     <message>
-        <source>Show Link as QR Code (set the page's address first: View &gt; Page Address or --page-url URL)</source>
+        <source>Show Link as QR Code (set the page&apos;s address first: View &gt; Page Address or --page-url URL)</source>
         <translation>以二维码显示链接（请先设置页面地址：视图 &gt; 页面地址，或 --page-url URL）</translation>
     </message>
     <message>
@@ -515,10 +659,6 @@
     <message>
         <source>Could not write %1.</source>
         <translation>无法写入 %1。</translation>
-    </message>
-    <message>
-        <source>Windows and flight size in packets against the tick number</source>
-        <translation>窗口和在途分组数（单位：分组）随节拍编号的变化</translation>
     </message>
     <message>
         <source>Packet capture at the sender (*.pcap)</source>
@@ -637,8 +777,84 @@
         <translation>程序将从下次启动起使用%1。</translation>
     </message>
     <message>
-        <source>The system's language</source>
+        <source>The system&apos;s language</source>
         <translation>系统语言</translation>
+    </message>
+    <message>
+        <source>Classroom &amp;Session…</source>
+        <translation>课堂会话(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Export Class &amp;Answers…</source>
+        <translation>导出全班答案(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Export Class Answers</source>
+        <translation>导出全班答案</translation>
+    </message>
+    <message>
+        <source>Now %1.</source>
+        <translation>当前：%1。</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link to Run</source>
+        <translation>复制本次运行的链接(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Export P&amp;icture...</source>
+        <translation>导出图片(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Export &amp;Figures as CSV...</source>
+        <translation>将数值导出为 CSV(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Export Figures as CSV</source>
+        <translation>将数值导出为 CSV</translation>
+    </message>
+    <message>
+        <source>Export &amp;Handout (PDF)...</source>
+        <translation>导出讲义 (PDF)(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Handout...</source>
+        <translation>打印讲义(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>导出图片</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;SVG drawings (*.svg)</source>
+        <translation>PNG 图像 (*.png);;SVG 矢量图 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Export Comparison Picture</source>
+        <translation>导出对比图片</translation>
+    </message>
+    <message>
+        <source>Export Handout</source>
+        <translation>导出讲义</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The handout could not be printed.</source>
+        <translation>无法打印讲义。</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Tick…</source>
+        <translation>转到节拍(&amp;G)…</translation>
+    </message>
+    <message>
+        <source>Go to Tick</source>
+        <translation>转到节拍</translation>
+    </message>
+    <message>
+        <source>Tick (now %1; a later tick plays on to it, an earlier one rewinds):</source>
+        <translation>节拍（当前为 %1；较晚的节拍会继续播放到该处，较早的则倒回）：</translation>
     </message>
 </context>
 <context>
@@ -654,6 +870,10 @@
     <message>
         <source>Scan to open this run on a phone (%1 characters).</source>
         <translation>扫码在手机上打开本次运行（%1 个字符）。</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Link</source>
+        <translation>复制链接(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -681,6 +901,10 @@
     <message>
         <source>Rewind to Tick %1</source>
         <translation>回退到节拍 %1</translation>
+    </message>
+    <message>
+        <source>Export Picture…</source>
+        <translation>导出图片…</translation>
     </message>
 </context>
 <context>
@@ -930,11 +1154,11 @@
         <translation>已接收</translation>
     </message>
     <message>
-        <source>received under another packet's number</source>
+        <source>received under another packet&apos;s number</source>
         <translation>以另一个分组的编号被接收</translation>
     </message>
     <message>
-        <source>taken in under another packet's number (too few sequence numbers)</source>
+        <source>taken in under another packet&apos;s number (too few sequence numbers)</source>
         <translation>以另一个分组的编号被接收（序号太少）</translation>
     </message>
     <message>
@@ -970,7 +1194,7 @@
         <translation>窗口、分组和 ACK</translation>
     </message>
     <message>
-        <source>Purple frame: the sender's window (top) and the receiver's window (bottom).</source>
+        <source>Purple frame: the sender&apos;s window (top) and the receiver&apos;s window (bottom).</source>
         <translation>紫色框：发送方的窗口（上）和接收方的窗口（下）。</translation>
     </message>
     <message>
@@ -1025,7 +1249,7 @@
         <translation>Auto RTT 延长定时器的一次超时</translation>
     </message>
     <message>
-        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0's timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
+        <source>Auto RTT is on and the timeout starts at 4, shorter than a round trip of 146 ticks. Packet 1 is lost at tick 15. At tick 93 packet 0&apos;s timer runs out before its ACK could return (timeout marker) and Auto RTT doubles the timeout setting to 8; packet 1 times out at tick 147 and the setting doubles again, to 16. As ACKs come back in time, Auto RTT brings the setting down step by step: 8 at tick 293, 7 at tick 304, 6 at tick 439.</source>
         <translation>Auto RTT 已打开，超时从 4 开始，短于 146 个节拍的往返时间。分组 1 在节拍 15 丢失。在节拍 93，分组 0 的定时器在其 ACK 来得及返回之前就到期了（超时标记），Auto RTT 把超时设置加倍到 8；分组 1 在节拍 147 超时，设置再次加倍到 16。随着 ACK 按时返回，Auto RTT 逐步降低设置：节拍 293 时为 8，节拍 304 时为 7，节拍 439 时为 6。</translation>
     </message>
     <message>
@@ -1107,7 +1331,7 @@
         <translation>回退 N 帧（教科书）恢复一个丢失的分组</translation>
     </message>
     <message>
-        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1's timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again ("Going back: retransmitting packet", ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
+        <source>Go-back-N as the textbooks teach it: on a timeout the sender goes back and sends every unacknowledged packet again, and the receiver keeps only in-order packets. Packet 1 is lost at tick 15 (double click). Packets 2, 3 and 4 arrive after the gap and are thrown away (ticks 96, 107 and 220), so every ACK keeps asking for packet 1. At tick 174 packet 1&apos;s timer runs out (timeout marker): the sender goes back and queues packets 1, 2, 3 and 4 again (&quot;Going back: retransmitting packet&quot;, ticks 174 to 176). They arrive in order, by tick 280 the receiver asks for packet 5, and nothing is dropped after that. One loss costs one window of retransmissions, once.</source>
         <translation>教科书所讲的回退 N 帧：超时时发送方回退并重发每个未确认的分组，接收方只接受按序到达的分组。分组 1 在节拍 15 丢失（双击）。分组 2、3 和 4 在空缺之后到达并被丢弃（节拍 96、107 和 220），所以每个 ACK 都仍在请求分组 1。在节拍 174，分组 1 的定时器到期（超时标记）：发送方回退，把分组 1、2、3 和 4 重新排队（“Going back: retransmitting packet”，节拍 174 至 176）。它们按序到达，到节拍 280 接收方请求分组 5，之后不再有丢弃。一次丢失的代价是一整个窗口的重传，仅一次。</translation>
     </message>
     <message>
@@ -1142,7 +1366,7 @@
         <translation>与回退 N 帧课程相同的丢失，但使用原始的发送方和接收方：发送方只重传定时器到期的那个分组，接收方保留空缺之后到达的分组。分组 1 在节拍 15 丢失；分组 2、3 和 4 被保留。在节拍 174 分组 1 超时并被重传，它到达时（节拍 247）一个累积 ACK 请求分组 5：直到 4 的所有分组一次性被确认。只有丢失的那个分组被发送了两次，所以这个发送方的表现几乎和选择重传一样；区别在于它需要一次超时才能得知丢失。</translation>
     </message>
     <message>
-        <source>Packet 1's timer is about to run out. Which packets will be sent again?</source>
+        <source>Packet 1&apos;s timer is about to run out. Which packets will be sent again?</source>
         <translation>分组 1 的定时器即将到期。哪些分组会被重传？</translation>
     </message>
     <message>
@@ -1235,7 +1459,7 @@
         <translation>相同的丢失，三种协议</translation>
     </message>
     <message>
-        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16's second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
+        <source>Three protocols run side by side from one clock, and the network loses 5 % of the packets in each, drawn from seed 7: whether a packet is lost depends only on its number and which transmission of it this is, so the same packets are lost under all three. Packets 9, 15 and 18 are lost under every protocol; go-back-N and selective repeat lose 9 at tick 195 and 15 at tick 261, stop-and-wait only reaches packet 9 at tick 1352. Stop-and-wait has one packet in flight, so every packet costs a whole round trip and a loss a whole timeout. Go-back-N sends eight at a time, but after a timeout it sends the whole window again and its in-order receiver drops what arrived after the gap; those resends are drawn again, so some of them are lost too (packet 16&apos;s second transmission, at tick 434). Selective repeat resends only the packet that was lost and keeps the rest. Watch the timeout markers and the resend colours in each window, and the figures table.
 
 At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait: 18 delivered, 2 retransmissions, goodput 0.6. Go-back-N (textbook): 92 delivered, 80 retransmissions, goodput 3.1. Selective repeat: 115 delivered, 8 retransmissions, goodput 3.8.</source>
         <translation>三种协议用同一个时钟并排运行，网络在每种协议中都丢失 5% 的分组，由种子 7 抽取：一个分组是否丢失只取决于它的编号以及这是它的第几次传输，所以三者丢失的是相同的分组。分组 9、15 和 18 在每种协议下都会丢失；回退 N 帧和选择重传在节拍 195 丢失 9、在节拍 261 丢失 15，停止等待要到节拍 1352 才到达分组 9。停止等待只有一个分组在途，所以每个分组都要花一整个往返时间，一次丢失要花一整个超时。回退 N 帧一次发送八个，但超时后会重发整个窗口，它的按序接收方会丢弃空缺之后到达的分组；这些重发会被重新抽取，所以其中一些也会丢失（分组 16 的第二次传输，在节拍 434）。选择重传只重发丢失的分组并保留其余的。请观察每个窗口中的超时标记和重传颜色，以及数据表。
@@ -1263,7 +1487,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>分组 10</translation>
     </message>
     <message>
-        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout's wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
+        <source>Stop-and-wait never has more than one packet in flight, so a timeout costs it one resend, but a whole timeout&apos;s wait. Go-back-N lost the same packet 9 at tick 195 and sent packets 9 to 16 again from tick 320.</source>
         <translation>停止等待在途分组从不超过一个，所以一次超时只让它重发一次，但要等上一整个超时。回退 N 帧在节拍 195 丢失了同一个分组 9，并从节拍 320 起重发了分组 9 至 16。</translation>
     </message>
     <message>
@@ -1282,7 +1506,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>选择重传下的同一次丢失</translation>
     </message>
     <message>
-        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1's timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
+        <source>Selective Repeat is on. Packet 1 is lost at tick 15. The sender keeps sending while the receiver holds packets 2 and up. At tick 169 the sender enters the Selective state, and at tick 180 packet 1&apos;s timer runs out and only packet 1 is sent again (timeout marker). When its ACK returns the window opens fully again (back to Normal at tick 326).</source>
         <translation>选择重传已打开。分组 1 在节拍 15 丢失。发送方继续发送，接收方保留分组 2 及以后的分组。在节拍 169 发送方进入 Selective 状态，在节拍 180 分组 1 的定时器到期，只有分组 1 被重传（超时标记）。它的 ACK 返回后窗口再次完全打开（在节拍 326 回到 Normal）。</translation>
     </message>
     <message>
@@ -1313,7 +1537,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>慢启动到阈值，然后拥塞避免</translation>
     </message>
     <message>
-        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks' rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
+        <source>Slow Start and Avoidance are on, the receive window is 16. The window starts at 2 and grows by one packet for every ACK: 4 at tick 158, 8 at tick 326. Packet 6 is lost at tick 330; its timeout at tick 455, with 8 packets in flight, sets the threshold to half of them, 4, and drops the window to 1. Slow start brings it back up to the threshold (4 at tick 904); from there congestion avoidance adds only a fraction of a packet per ACK (4.25 at tick 1039): watch the slope change on the chart. The textbooks&apos; rule grows the window by about one packet per round trip; here the window figure snaps up to the next whole packet as soon as it rounds to it, as in the original program (5 at tick 1061, 8 at tick 1375), which makes about 1.4 packets per round trip of 146 ticks.</source>
         <translation>慢启动和拥塞避免已打开，接收窗口为 16。窗口从 2 开始，每收到一个 ACK 增加一个分组：节拍 158 时为 4，节拍 326 时为 8。分组 6 在节拍 330 丢失；它在节拍 455 的超时（在途 8 个分组）把阈值设为它们的一半，即 4，并把窗口降到 1。慢启动把它重新带回阈值（节拍 904 时为 4）；此后拥塞避免每个 ACK 只增加一个分组的一小部分（节拍 1039 时为 4.25）：请观察图表上斜率的变化。教科书的规则让窗口每个往返大约增加一个分组；而这里窗口数值一旦四舍五入到下一个整数分组就跳到该值，与原程序相同（节拍 1061 时为 5，节拍 1375 时为 8），即在 146 个节拍的往返中大约增加 1.4 个分组。</translation>
     </message>
     <message>
@@ -1395,7 +1619,7 @@ At tick 3000 (goodput: packets delivered in order per 100 ticks): Stop-and-wait:
         <translation>Tahoe 对 Reno：一次丢失，对三个重复 ACK 的两种应对</translation>
     </message>
     <message>
-        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe's rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
+        <source>Tahoe-like and Reno-like TCP side by side from one clock, with the same settings but for Tahoe&apos;s rule, and the same planned loss (p10): packet 10 is lost at tick 374 in both, while the window is 8 and still growing. The packets behind it keep arriving, each bringing back a duplicate ACK asking for packet 10, and the third one arrives at tick 516 in both (fast-retransmit marker), with the window at 12 and 11 packets in flight. Both resend packet 10 at once and set SSThresh to half the flight size, 5.5. Here they part.
 
 Tahoe starts again from a window of 1, in slow start, and further duplicates change nothing. The ACK for the resend reaches it at tick 662 and asks for packet 21: the receiver had kept every packet behind the lost one, so the go-back-N sender has nothing more to send again. Its window climbs from there: 2 at tick 662, 4 at tick 819, 6 at tick 965.
 
@@ -1431,7 +1655,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>6</translation>
     </message>
     <message>
-        <source>Tahoe's rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
+        <source>Tahoe&apos;s rule resends the missing packet and starts slow start again from a window of one packet. Reno, beside it, halves the window and adds three, 9, and recovers without stopping.</source>
         <translation>Tahoe 规则重传缺失的分组，并从一个分组的窗口重新开始慢启动。旁边的 Reno 把窗口减半再加三，即 9，不停顿地恢复。</translation>
     </message>
     <message>
@@ -1442,7 +1666,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
 <context>
     <name>lessons</name>
     <message>
-        <source>There is no lesson called "%1".</source>
+        <source>There is no lesson called &quot;%1&quot;.</source>
         <translation>没有名为“%1”的课程。</translation>
     </message>
 </context>
@@ -1453,7 +1677,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>已忽略链接中的 %1=%2（%3）；保留启动时的设置。</translation>
     </message>
     <message>
-        <source>Ignored the unknown parameter "%1" in the link.</source>
+        <source>Ignored the unknown parameter &quot;%1&quot; in the link.</source>
         <translation>已忽略链接中的未知参数“%1”。</translation>
     </message>
     <message>
@@ -1505,7 +1729,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>另有 %1 个链接参数被忽略。</translation>
     </message>
     <message>
-        <source>This run makes a link of %1 characters, too long for a browser's address bar (%2 at most): save it as a run file and share the file instead.</source>
+        <source>This run makes a link of %1 characters, too long for a browser&apos;s address bar (%2 at most): save it as a run file and share the file instead.</source>
         <translation>本次运行生成的链接有 %1 个字符，对浏览器地址栏来说太长（最多 %2）：请把它保存为运行文件，改为分享该文件。</translation>
     </message>
     <message>
@@ -1519,6 +1743,10 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
     <message>
         <source>The run in this link cannot be opened. %1</source>
         <translation>无法打开此链接中的运行。%1</translation>
+    </message>
+    <message>
+        <source>the code on the projector gives the whole link</source>
+        <translation>投影上的二维码给出完整链接</translation>
     </message>
 </context>
 <context>
@@ -1540,7 +1768,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>已打开运行文件（%1 个节拍）：时钟走动时按记录回放；你自己的操作会使其分支</translation>
     </message>
     <message>
-        <source>Opened "%2" (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
+        <source>Opened &quot;%2&quot; (%1 ticks): it plays as recorded while the clock runs; an action of your own branches it</source>
         <translation>已打开“%2”（%1 个节拍）：时钟走动时按记录回放；你自己的操作会使其分支</translation>
     </message>
     <message>
@@ -1611,7 +1839,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>一个计划最多包含 %1 次丢失。</translation>
     </message>
     <message>
-        <source>The planned loss "%1" is not p or a with a packet number, such as p5, p7.2 or a9.</source>
+        <source>The planned loss &quot;%1&quot; is not p or a with a packet number, such as p5, p7.2 or a9.</source>
         <translation>计划的丢失“%1”不是 p 或 a 加分组编号的形式，例如 p5、p7.2 或 a9。</translation>
     </message>
     <message>
@@ -1662,11 +1890,11 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
 <context>
     <name>page</name>
     <message>
-        <source>Quill's Sliding Window Demo</source>
+        <source>Quill&apos;s Sliding Window Demo</source>
         <translation>Quill 滑动窗口演示</translation>
     </message>
     <message>
-        <source>Quill's Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
+        <source>Quill&apos;s Sliding Window Demo needs JavaScript: please allow scripts for this page.</source>
         <translation>Quill 滑动窗口演示需要 JavaScript：请允许此页面运行脚本。</translation>
     </message>
     <message>
@@ -1674,7 +1902,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>确定</translation>
     </message>
     <message>
-        <source>The window's controls at finger size</source>
+        <source>The window&apos;s controls at finger size</source>
         <translation>手指大小的窗口控件</translation>
     </message>
     <message>
@@ -1794,7 +2022,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>回退到光标</translation>
     </message>
     <message>
-        <source>This run's figures</source>
+        <source>This run&apos;s figures</source>
         <translation>本次运行的数据</translation>
     </message>
     <message>
@@ -1886,7 +2114,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>此比较的链接</translation>
     </message>
     <message>
-        <source>Each configuration's transmit window (solid) and goodput (dashed) against the tick</source>
+        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
         <translation>各配置的发送窗口（实线）和有效吞吐量（虚线）随节拍的变化</translation>
     </message>
     <message>
@@ -2021,6 +2249,14 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <source>Copy the link beside</source>
         <translation>请复制旁边的链接</translation>
     </message>
+    <message>
+        <source>Rewind to a tick, or play on to a later one, and pause there (Ctrl+G)</source>
+        <translation>倒回到某个节拍，或继续播放到较晚的节拍，并在那里暂停 (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Go to Tick…</source>
+        <translation>转到节拍…</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>
@@ -2125,7 +2361,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>重传超时。</translation>
     </message>
     <message>
-        <source>Packet %1's timer ran out before an ACK covered it, so the sender takes it for lost.</source>
+        <source>Packet %1&apos;s timer ran out before an ACK covered it, so the sender takes it for lost.</source>
         <translation>分组 %1 的定时器在被 ACK 覆盖之前到期，所以发送方认为它已丢失。</translation>
     </message>
     <message>
@@ -2145,15 +2381,15 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>在选择重传下，其他分组保留各自的定时器：只重传超时的部分。</translation>
     </message>
     <message>
-        <source>This sender, as the original program's, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
+        <source>This sender, as the original program&apos;s, does not go back at once: the timers of the later packets stop, and each is sent again only when it has become the oldest unacknowledged packet, a round trip apiece.</source>
         <translation>这个发送方和原程序的一样，不会立即回退：后面分组的定时器停止，每个分组只有在成为最旧的未确认分组时才会被重传，每个分组要花一个往返时间。</translation>
     </message>
     <message>
-        <source>A textbook go-back-N sender would resend them all now (the option "Sender resends the whole window on a timeout").</source>
+        <source>A textbook go-back-N sender would resend them all now (the option &quot;Sender resends the whole window on a timeout&quot;).</source>
         <translation>教科书式的回退 N 帧发送方现在就会把它们全部重发（选项“Sender resends the whole window on a timeout”）。</translation>
     </message>
     <message>
-        <source>Fast retransmit under Tahoe's rule.</source>
+        <source>Fast retransmit under Tahoe&apos;s rule.</source>
         <translation>按 Tahoe 规则的快速重传。</translation>
     </message>
     <message>
@@ -2177,7 +2413,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>与 TCP Tahoe 一样，它把发送窗口降为一个分组并重新开始慢启动：没有快速恢复，之后的重复 ACK 不再改变什么。</translation>
     </message>
     <message>
-        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver's window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
+        <source>It sets the Tx Window to half the window plus three packets, for the three that left the network (here %1, never above the receiver&apos;s window), and enters FastRetransmit; each further duplicate ACK inflates the window by one packet until a new ACK ends fast recovery.</source>
         <translation>它把发送窗口设为窗口的一半再加三个分组，对应已离开网络的三个（这里为 %1，不超过接收方的窗口），并进入 FastRetransmit；之后每个重复 ACK 把窗口膨胀一个分组，直到一个新 ACK 结束快速恢复。</translation>
     </message>
     <message>
@@ -2225,7 +2461,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>无慢启动的选择重传：重复 ACK 之后的第一个新 ACK 恢复它们到达期间出现过的最小窗口。</translation>
     </message>
     <message>
-        <source>The Tx Window never grows beyond the receiver's window (Rx Window Size).</source>
+        <source>The Tx Window never grows beyond the receiver&apos;s window (Rx Window Size).</source>
         <translation>发送窗口永远不会超过接收方的窗口（接收窗口大小）。</translation>
     </message>
     <message>
@@ -2261,11 +2497,11 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>发送窗口大小将是多少？</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 tick.</source>
+        <source>Packet %1&apos;s timer runs out in %2 tick.</source>
         <translation>分组 %1 的定时器在 %2 个节拍后到期。</translation>
     </message>
     <message>
-        <source>Packet %1's timer runs out in %2 ticks.</source>
+        <source>Packet %1&apos;s timer runs out in %2 ticks.</source>
         <translation>分组 %1 的定时器在 %2 个节拍后到期。</translation>
     </message>
     <message>
@@ -2305,7 +2541,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>发送方将不得不重发之后的每个分组。</translation>
     </message>
     <message>
-        <source>Which cell of the receiver's strip will take it in?</source>
+        <source>Which cell of the receiver&apos;s strip will take it in?</source>
         <translation>接收方条带中的哪个单元格会接收它？</translation>
     </message>
     <message>
@@ -2321,7 +2557,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>分组 %1 带有序号 %2，接收窗口内的分组 %3 也是如此，所以接收方把它当作那个分组接收：单元格变成深红色。</translation>
     </message>
     <message>
-        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender's and the receiver's windows together.</source>
+        <source>The sequence space (Max Sequence No) is too small for the windows; it must hold the sender&apos;s and the receiver&apos;s windows together.</source>
         <translation>序号空间（最大序号）对窗口来说太小；它必须能同时容纳发送方和接收方的窗口。</translation>
     </message>
     <message>
@@ -2337,7 +2573,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>它的到达使序列完整，所以接收窗口滑过所有这些分组，ACK 请求分组 %1，即第一个仍缺失的分组，而不是分组 %2。</translation>
     </message>
     <message>
-        <source>Which packet will the sender's window start at?</source>
+        <source>Which packet will the sender&apos;s window start at?</source>
         <translation>发送方的窗口将从哪个分组开始？</translation>
     </message>
     <message>
@@ -2352,7 +2588,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
 <context>
     <name>protocols</name>
     <message>
-        <source>"%1" is not a protocol; the protocols are %2.</source>
+        <source>&quot;%1&quot; is not a protocol; the protocols are %2.</source>
         <translation>“%1”不是协议；协议有：%2。</translation>
     </message>
     <message>
@@ -2400,7 +2636,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
     <name>run files</name>
     <message>
         <source>text</source>
-        <extracomment>What a JSON value is, in "The field "x" should be a list, not %2."</extracomment>
+        <extracomment>What a JSON value is, in &quot;The field &quot;x&quot; should be a list, not %2.&quot;</extracomment>
         <translation>文本</translation>
     </message>
     <message>
@@ -2476,7 +2712,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>无法打开此链接中的运行。它超过运行文件允许的大小（%1）。</translation>
     </message>
     <message>
-        <source>The field %1 should be a figure such as " 4", not %2.</source>
+        <source>The field %1 should be a figure such as &quot; 4&quot;, not %2.</source>
         <translation>字段 %1 应为形如“ 4”的数字，而不是 %2。</translation>
     </message>
     <message>
@@ -2524,7 +2760,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>字段 %1 为 %2，早于前一个操作的节拍（%3）。</translation>
     </message>
     <message>
-        <source>The field %1 is %2, after the run's last tick (%3).</source>
+        <source>The field %1 is %2, after the run&apos;s last tick (%3).</source>
         <translation>字段 %1 为 %2，晚于运行的最后一个节拍（%3）。</translation>
     </message>
     <message>
@@ -2532,7 +2768,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>字段 %1 应为最多包含 %2 次计划丢失的列表。</translation>
     </message>
     <message>
-        <source>The entry %1 should be one planned loss such as "p5", "p7.2" or "a9".</source>
+        <source>The entry %1 should be one planned loss such as &quot;p5&quot;, &quot;p7.2&quot; or &quot;a9&quot;.</source>
         <translation>条目 %1 应为一次计划丢失，例如“p5”“p7.2”或“a9”。</translation>
     </message>
     <message>
@@ -2560,7 +2796,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>字段 %1 早于前一道题的节拍。</translation>
     </message>
     <message>
-        <source>The file holds an object with more than %1 fields; a run file's have a dozen at most.</source>
+        <source>The file holds an object with more than %1 fields; a run file&apos;s have a dozen at most.</source>
         <translation>文件包含一个超过 %1 个字段的对象；运行文件的对象最多只有十几个字段。</translation>
     </message>
     <message>
@@ -2751,7 +2987,7 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>序号 %1 的 ACK（分组 %2）：分组 %3 已到达</translation>
     </message>
     <message>
-        <source>Press 'Start' to go...</source>
+        <source>Press &apos;Start&apos; to go...</source>
         <translation>按“Start”开始...</translation>
     </message>
     <message>

@@ -109,6 +109,17 @@ constexpr double MinimumStateDifference = 15;
 // Text must stand out from the cell's background more than states from each other.
 constexpr double MinimumBackgroundDifference = 20;
 
+// WCAG 2's contrast ratio between two colours, from their relative luminance.
+double contrastRatio(Colour a, Colour b)
+{
+    const auto luminance = [](Colour c) {
+        return 0.2126 * linear(c & 0xFF) + 0.7152 * linear((c >> 8) & 0xFF) + 0.0722 * linear((c >> 16) & 0xFF);
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 TEST(CellStates, ColourDifferenceMatchesPublishedPairs)
@@ -143,6 +154,15 @@ TEST(CellStates, SafePaletteKeepsEveryStateApartUnderEachColourVision)
             }
         }
     }
+}
+
+TEST(CellStates, SafePaletteTextIsReadableOnTheCells)
+{
+    // WCAG 2's level AA for text: the published ratios of black and of mid grey on white first.
+    EXPECT_NEAR(contrastRatio(0x000000, 0xFFFFFF), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(0x777777, 0xFFFFFF), 4.48, 0.01);
+    for (const auto& state : cell_states::States)
+        EXPECT_GE(contrastRatio(state.safe, window_layout::LabelBackground), 4.5) << state.words;
 }
 
 TEST(CellStates, EveryStateHasItsOwnMarkAndWords)

@@ -30,7 +30,8 @@ TEST(LadderDrawing, TheSvgHasEveryLineLabelAndLossOfTheDescription)
     EXPECT_EQ(occurrences(svg, "class=\"line\""), diagram.lines.size());
     std::size_t lost = 0;
     for (const ladder::Line& line : diagram.lines) {
-        EXPECT_NE(svg.find(">" + line.label + "<"), std::string::npos) << line.label;
+        EXPECT_NE(svg.find(">" + line.label + "<"), std::string::npos)
+            << line.label << " left " << line.left << " ended " << line.ended;
         lost += line.ending == ladder::Ending::Lost;
     }
     EXPECT_EQ(lost, 1u); // the ACK clicked away
@@ -46,7 +47,7 @@ TEST(LadderDrawing, TheSvgHasEveryLineLabelAndLossOfTheDescription)
 }
 
 // A comparison draws each diagram whole, under its label, in one document
-// whose clipping regions do not share a name.
+// that the simplest SVG readers draw too (no clipping paths, no nested documents).
 TEST(LadderDrawing, AComparisonSetsTheDiagramsSideBySide)
 {
     Form1 form;
@@ -61,9 +62,7 @@ TEST(LadderDrawing, AComparisonSetsTheDiagramsSideBySide)
         ladder::comparisonSvg({diagram, diagram}, {"Go-back-N\xEF\xBF\xBE\xEF\xBF\xBF\x01", "<b>&"},
                               ladder::Layout{}, ladder::palette(false), false);
     EXPECT_EQ(occurrences(svg, "class=\"line\""), 2 * diagram.lines.size());
-    EXPECT_EQ(occurrences(svg, "id=\"ticks-0\""), 1u);
-    EXPECT_EQ(occurrences(svg, "url(#ticks-1)"), occurrences(svg, "url(#ticks-0)"));
-    EXPECT_EQ(occurrences(svg, "id=\"ticks\""), 0u);
+    EXPECT_EQ(occurrences(svg, "clipPath"), 0u);
     EXPECT_NE(svg.find(">Go-back-N<"), std::string::npos);
     EXPECT_NE(svg.find(">&lt;b&gt;&amp;<"), std::string::npos);
     EXPECT_EQ(occurrences(svg, "class=\"configuration\""), 2u);

@@ -59,6 +59,10 @@ check_installed_files() {
         fail "update-mime-database complains about the MIME type"
     grep -qx "50:application/x-sliding-window-run:\*.swrun" "$database/mime/globs2" || fail "*.swrun is not a run file"
     rm -rf "$database"
+    # The page's site, which a classroom session serves from the laptop.
+    for file in index.html app.js engine.js follow.js page.css; do
+        [ -f "$prefix/share/sliding-window-demo/site/$file" ] || fail "the page's $file is not installed"
+    done
     grep -qx "Exec=sliding-window-demo %f" "$prefix/share/applications/$id.desktop" ||
         fail "the desktop entry does not pass the file it opens"
     grep -q "^MimeType=.*application/x-sliding-window-run;" "$prefix/share/applications/$id.desktop" ||
@@ -85,4 +89,19 @@ check_program_runs() {
     output=$(SLIDING_WINDOW_DEMO_SMOKE_TEST=1 QT_QPA_PLATFORM=offscreen timeout 60 "$program" 2>/dev/null) ||
         fail "the program did not start, show its window and quit cleanly"
     grep -qx "shown: Quill's Sliding Window Demo, 855x[0-9]*" <<<"$output" || fail "the window shown: '$output'"
+
+    # A classroom session on this machine only serves the page the program carries.
+    if command -v curl >/dev/null; then
+        local port=$((20000 + RANDOM % 20000)) page=""
+        QT_QPA_PLATFORM=offscreen timeout 60 "$program" --classroom --listen 127.0.0.1 --port "$port" \
+            >/dev/null 2>&1 &
+        local pid=$!
+        for _ in $(seq 1 100); do
+            page=$(curl -sf "http://127.0.0.1:$port/" 2>/dev/null) && break
+            sleep 0.2
+        done
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        grep -q '<script src="engine.js"></script>' <<<"$page" || fail "the classroom session served no page"
+    fi
 }

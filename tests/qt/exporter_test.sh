@@ -84,4 +84,44 @@ fi
 grep -q -- '--capture-at needs sender or receiver' "$out/error" || { cat "$out/error"; exit 1; }
 "$exporter" --run "$out/compare.json" --pcap "$out/compare.pcap" --to 400
 [ "$(stat -c %s "$out/compare.pcap")" -gt "$(stat -c %s "$out/sender.pcap")" ] || { echo "no comparison capture"; exit 1; }
+# Pictures for a slide: a comparison's windows, chart and table at the
+# slide's size by default, titled with the ticks asked for; a run's chart at
+# a size asked for, starting at the first tick of its range, with a complete
+# legend, and without its title line when asked; the figures as CSV.
+"$exporter" --compare stop-and-wait,go-back-n,selective-repeat --loss 5 --seed 7 --from 0 --to 600 \
+    --svg "$out/slide.svg" --png "$out/slide.png" --table-csv "$out/table.csv"
+xmllint --noout "$out/slide.svg"
+[ "$(identify -format %wx%h "$out/slide.png")" = 1920x1080 ] || { echo "the slide is not 1920x1080"; exit 1; }
+grep -q 'class="pictureTitle"[^>]*>Comparison · Stop-and-wait vs Go-back-N (textbook) vs Selective repeat' \
+    "$out/slide.svg" || { echo "the comparison's title line is missing"; exit 1; }
+grep -q 'ticks 0–600</text>' "$out/slide.svg" || { echo "the slide does not say its ticks"; exit 1; }
+[ "$(grep -c '^Stop-and-wait,\|^Go-back-N (textbook),\|^Selective repeat,' "$out/table.csv")" -eq 3 ] ||
+    { cat "$out/table.csv"; exit 1; }
+"$exporter" --lesson fast-retransmit --from 100 --to 500 --size 1280x720 --svg "$out/chart.svg" --png "$out/chart.png"
+[ "$(identify -format %wx%h "$out/chart.png")" = 1280x720 ] || { echo "the chart is not 1280x720"; exit 1; }
+grep -q '>Fast retransmit after three duplicate ACKs · ' "$out/chart.svg" || { echo "no title"; exit 1; }
+grep -q 'ticks 100–500</text>' "$out/chart.svg" && grep -q '>Dropped</text>' "$out/chart.svg" &&
+    grep -q 'text-anchor="middle">100</text>' "$out/chart.svg" || { echo "the chart's range or legend"; exit 1; }
+"$exporter" --lesson fast-retransmit --view diagram --no-title --svg "$out/untitled.svg" --from 400 --to 600
+! grep -q 'class="pictureTitle"' "$out/untitled.svg" || { echo "--no-title kept the title"; exit 1; }
+grep -q 'fast retransmit' "$out/untitled.svg" || { echo "the diagram of ticks 400 to 600 lost its mark"; exit 1; }
+if "$exporter" --lesson go-back-n --view window,chart --svg "$out/two.svg" 2> "$out/error"; then
+    echo "a run's picture took two views"; exit 1
+fi
+# A lesson's handout on Letter with the window at two chosen ticks, and a
+# comparison's on A4 with its configurations side by side: the pages and
+# their text as a reader of the PDF finds them.
+"$exporter" --lesson go-back-n --handout "$out/lesson.pdf" --paper letter --at 100,300
+pdfinfo "$out/lesson.pdf" | grep -q 'Page size: *612 x 792 pts (letter)' || { pdfinfo "$out/lesson.pdf"; exit 1; }
+pdftotext "$out/lesson.pdf" "$out/lesson.txt"
+for text in 'Go-back-N (textbook) recovering one lost packet' 'Go-back-N as the textbooks teach it' \
+    'At tick 100' 'At tick 300' 'The time-sequence diagram, ticks 0–300' 'The run chart, ticks 0–600' \
+    "The run's figures at tick 600"; do
+    grep -qF "$text" "$out/lesson.txt" || { echo "the handout lacks: $text"; exit 1; }
+done
+! grep -q 'At tick 450' "$out/lesson.txt" || { echo "the handout shows a tick not asked for"; exit 1; }
+"$exporter" --compare stop-and-wait,go-back-n --loss 5 --seed 7 --to 600 --handout "$out/compare.pdf"
+pdfinfo "$out/compare.pdf" | grep -q 'Page size: *595.* x 842.* pts (A4)' || { pdfinfo "$out/compare.pdf"; exit 1; }
+[ "$(pdftotext "$out/compare.pdf" - | grep -c '^Go-back-N (textbook)$')" -ge 4 ] ||
+    { echo "the comparison's handout does not set its configurations side by side"; exit 1; }
 echo "exporter ok"

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/app_version.h"
+#include "core/state_digest.h"
 #include "frontend/run_clock.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/form_view.h"
@@ -49,6 +50,7 @@ private slots:
     void menuTextsFollowTheButtonsAndKeysWork();
     void aStepRunsExactlyOneTickAndPausesARunningClock();
     void stepBackRebuildsEachEarlierStateAndTheRunGoesOn();
+    void goToTickLandsWhereSteppingLandsForwardAndBack();
     void speedChangesOnlyTheIntervalBetweenTicks();
     void inOrderReceiverEntryIsRecordedAndFollowsTheModel();
     void tahoesRuleEntryActsWithFastRetransmitAndTheStatusLineNamesTheRule();
@@ -222,6 +224,37 @@ void RunControlTest::stepBackRebuildsEachEarlierStateAndTheRunGoesOn()
     QVERIFY(!(state(window.form()) == state(seen[119])));
     Form1 replayed = window.history().recorder().stateAt(120);
     QVERIFY(state(window.form()) == state(replayed));
+}
+
+void RunControlTest::goToTickLandsWhereSteppingLandsForwardAndBack()
+{
+    // Random losses: a tick reached another way than by Step would show at once.
+    LossSettings losses;
+    losses.packetPercent = 10;
+    losses.ackPercent = 5;
+    losses.seed = 35;
+    MainWindow stepped;
+    stepped.setLosses(losses);
+    startCongestionControlRun(stepped);
+    std::vector<std::uint64_t> digests;
+    for (int i = 0; i < 500; ++i) {
+        stepped.step();
+        digests.push_back(stateDigest(stepped.form()));
+    }
+    MainWindow jumped;
+    jumped.setLosses(losses);
+    startCongestionControlRun(jumped);
+    QVERIFY(action(jumped, "actionGoToTick") != nullptr);
+    QCOMPARE(jumped.goToTick(500), 500);
+    QCOMPARE(stateDigest(jumped.form()), digests[499]);
+    QVERIFY(!clock(jumped)->isActive());
+    // Back to a tick reached, then on again past it: the same states.
+    QCOMPARE(jumped.goToTick(137), 137);
+    QCOMPARE(stateDigest(jumped.form()), digests[136]);
+    QCOMPARE(jumped.goToTick(420), 420);
+    QCOMPARE(stateDigest(jumped.form()), digests[419]);
+    // A tick before the run's start lands on its first.
+    QCOMPARE(jumped.goToTick(-5), 0);
 }
 
 void RunControlTest::speedChangesOnlyTheIntervalBetweenTicks()

@@ -1,12 +1,17 @@
 // Run files and lessons in the window: save and open through the window,
 // a refused file leaves the run on screen untouched, a dropped file opens,
 // a lesson shows its note, and the panel's picker reaches earlier runs.
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QDropEvent>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -18,6 +23,7 @@
 #include "core/state_digest.h"
 #include "history/lessons.h"
 #include "tests/qt/window_support.h"
+#include "ui/qt/picture_exports.h"
 #include "ui/qt/qr_dialog.h"
 #include "ui/qt/run_panel.h"
 
@@ -32,6 +38,7 @@ private slots:
     void aLessonOpensWithItsNoteAndEarlierRunsStayReachable();
     void aLongNoteScrollsInABoxThatFitsTheScreen();
     void theQrEntrySaysWhatToSetThenShowsTheLinkToTheRun();
+    void everyViewExportsAsATitledPictureAndTheLessonAsAHandout();
 };
 
 void RunFilesTest::aSavedRunOpensPausedAndPlaysAsRecorded()
@@ -171,6 +178,71 @@ void RunFilesTest::theQrEntrySaysWhatToSetThenShowsTheLinkToTheRun()
     const QString link = window.qrDialog()->link();
     QVERIFY2(link.startsWith(QStringLiteral("https://example.org/demo/#run=")), qPrintable(link));
     QCOMPARE(link, window.linkToRun());
+    // Copy Link, in the menu and beside the code, puts the same link on the clipboard.
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(action(window, "actionCopyLink")->isEnabled());
+    QVERIFY(window.copyLink());
+    QCOMPARE(QGuiApplication::clipboard()->text(), link);
+    QGuiApplication::clipboard()->clear();
+    find<QPushButton>(*window.qrDialog(), QStringLiteral("qrCopyLink"))->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), link);
+}
+
+void RunFilesTest::everyViewExportsAsATitledPictureAndTheLessonAsAHandout()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    MainWindow window;
+    QVERIFY(window.openLesson(QStringLiteral("go-back-n")));
+    window.runEvent({EventKind::StartReset, 0, 0});
+    steps(window, 600);
+    for (const char* name : {"actionExportPicture", "actionExportHandout", "actionPrintHandout"})
+        QVERIFY(action(window, name) != nullptr);
+    PictureExports& exports = window.pictureExports();
+
+    // Each view at the size asked for; the SVG titled with the ticks asked for.
+    pictures::Request asked;
+    asked.width = 1280;
+    asked.height = 720;
+    asked.from = 200;
+    asked.to = 400;
+    for (const auto view :
+         {pictures::View::Window, pictures::View::Chart, pictures::View::Diagram, pictures::View::Table}) {
+        const QString png = dir.filePath(QStringLiteral("%1.png").arg(pictures::viewName(view)));
+        QVERIFY(exports.exportRunPicture(png, view, asked));
+        QCOMPARE(QImage(png).size(), QSize(1280, 720));
+    }
+    const QString svg = dir.filePath(QStringLiteral("diagram.svg"));
+    QVERIFY(exports.exportRunPicture(svg, pictures::View::Diagram, asked));
+    QFile drawing(svg);
+    QVERIFY(drawing.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(drawing.readAll());
+    QVERIFY(text.contains(QStringLiteral(">Go-back-N (textbook) recovering one lost packet \u00b7 ")));
+    QVERIFY(text.contains(QStringLiteral("ticks 200\u2013400</text>")));
+    // The File menu's chart: a slide's size, from the run's first tick.
+    const QString chart = dir.filePath(QStringLiteral("chart.png"));
+    QVERIFY(window.exportChartPng(chart));
+    QCOMPARE(QImage(chart).size(), QSize(1920, 1080));
+
+    // The handout, read back as a reader of the PDF would.
+    handout::Request paper;
+    paper.paper = handout::Paper::Letter;
+    paper.at = {100, 300};
+    const QString pdf = dir.filePath(QStringLiteral("handout.pdf"));
+    QVERIFY(exports.exportHandout(pdf, paper));
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(30000));
+    const QString pages = QString::fromUtf8(reader.readAllStandardOutput());
+    for (const char* expected : {"Go-back-N (textbook) recovering one lost packet", "At tick 100",
+                                 "At tick 300", "The time-sequence diagram, ticks 0\u2013300",
+                                 "The run chart, ticks 0\u2013600", "The run's figures at tick 600"})
+        QVERIFY2(pages.contains(QString::fromUtf8(expected)), expected);
+    QCOMPARE(pages.count(QLatin1Char('\f')), 4); // one form feed a page
+
+    // A write that cannot happen is reported, not claimed.
+    QVERIFY(!exports.exportRunPicture(dir.filePath(QStringLiteral("missing/chart.png")),
+                                      pictures::View::Chart, pictures::Request{}));
 }
 
 QTEST_MAIN(RunFilesTest)

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QImage>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QSignalSpy>
@@ -124,6 +125,19 @@ void RunPanelTest::aLossyRunDrawsTheSawtoothWithItsMarkers()
     }
     QCOMPARE(chartOf(window)->markerSeries(PacketLostMarkers)->count(), 4);
     QCOMPARE(chartOf(window)->markerSeries(TimeoutMarkers)->count(), 0);
+    QVERIFY(chartOf(window)->figureSeries(1)->isVisible()); // the threshold, with Slow Start
+
+    // Without Slow Start the threshold means nothing: the chart leaves it out
+    // (line and legend entry), the model keeps it.
+    QVERIFY(window.applyProtocol("go-back-n"));
+    window.runEvent({EventKind::StartReset, 0, 0});
+    window.runEvent({EventKind::StartReset, 0, 0});
+    steps(window, 50);
+    chartOf(window)->showWholeRun();
+    QVERIFY(!chartOf(window)->figureSeries(1)->isVisible());
+    const auto legend = chartOf(window)->chart()->legend()->markers(chartOf(window)->figureSeries(1));
+    QVERIFY(!legend.isEmpty() && !legend.front()->isVisible());
+    QVERIFY(window.history().trace().sample(50).ssThresh() > 0);
 }
 
 // After every fast-retransmit the window deflates to the threshold and grows
@@ -291,7 +305,7 @@ void RunPanelTest::exportsWriteTheChartAndOneRowPerTick()
     const QString png = dir.filePath(QStringLiteral("chart.png"));
     QVERIFY(window.exportChartPng(png));
     const QImage image(png);
-    QCOMPARE(image.size(), QSize(1200, 600));
+    QCOMPARE(image.size(), QSize(1920, 1080)); // a 16:9 slide
     // The coloured lines of the figures are drawn, not just the axes.
     int coloured = 0;
     for (int y = 0; y < image.height(); y += 2)

@@ -1,5 +1,6 @@
-// The page's pictures in docs/: a phone held upright and on its side, and
-// the desktop-sized page in the colour-blind safe palette with state marks.
+// The page's pictures in docs/: two phones held upright and on their side
+// with practice asking a question, and the desktop-sized page in the
+// colour-blind safe palette with state marks.
 //   node tests/web/_shot.mjs SITE_DIR DOCS_DIR
 import { launchBrowser, openPage, siteUrl } from './browser.mjs';
 
@@ -33,8 +34,23 @@ async function shoot(name, options, query, safe) {
   await page.close();
 }
 
-await shoot('web-phone-portrait.png', { width: 390, height: 844, touch: true }, busy, false);
-await shoot('web-phone-landscape.png', { width: 844, height: 390, touch: true }, busy, false);
+// Practice open on a phone: the run stands at a question, its choices shown.
+async function shootPractice(name, width, height) {
+  const opened = await openPage(browser, siteUrl(site, `${busy}&practice=1`), { width, height, touch: true });
+  problems.push(...opened.problems);
+  const { page } = opened;
+  await page.waitForFunction(() => document.querySelectorAll('#practicePanel button.choice').length > 0,
+    { timeout: 90000 });
+  await page.evaluate(() => window.scrollTo(0, 0));
+  await sleep(300);
+  await page.screenshot({ path: `${docs}/${name}` });
+  await page.close();
+}
+
+for (const [width, height] of [[360, 740], [390, 844]]) {
+  await shootPractice(`web-phone-${width}-portrait.png`, width, height);
+  await shootPractice(`web-phone-${width}-landscape.png`, height, width);
+}
 await shoot('web-safe-colours.png', { width: 1100, height: 900 }, busy, true);
 console.log(problems.length ? problems : 'no problems');
 await close();

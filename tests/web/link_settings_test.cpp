@@ -22,7 +22,7 @@ TEST(LinkSettings, ALinkSetsTheModelAndTheWrittenLinkRoundTrips)
     EXPECT_EQ(query,
               "options=slowstart,avoidance,fastretransmit&autortt=0&slide=1&timeout=9&tx=8&rx=12&seq=16");
     EXPECT_NE(session.windowJson().find("\"lblTxWindow_1\":{\"caption\":\"8\""), std::string::npos);
-    EXPECT_EQ(session.linkOutcomeJson(), "{\"embed\":false,\"ignored\":[],\"refused\":\"\"}");
+    EXPECT_EQ(session.linkOutcomeJson(), "{\"embed\":false,\"follow\":false,\"ignored\":[],\"refused\":\"\"}");
 
     const web::WebSession again(query + "&speed=2");
     EXPECT_EQ(again.linkQuery(), query + "&speed=2");

@@ -223,6 +223,16 @@ test('lessons and run files open, play as the native build does, save, and bad o
   await stepThrough(steps);
   const native = execFileSync(process.env.SWD_DIGEST_REFERENCE, ['--steps', lessonQuery, String(steps)]).toString().trim();
   assert.equal(await page.evaluate(() => window.slidingWindowDemo.digest()), native);
+  // Go to Tick rewinds to a tick reached and plays on to a later one, landing where stepping lands.
+  const goTo = async (tick) => {
+    page.once('dialog', (dialog) => dialog.accept(String(tick)));
+    await page.click('#goToTick');
+  };
+  await goTo(200);
+  assert.equal(await page.evaluate(() => window.slidingWindowDemo.digest()),
+    execFileSync(process.env.SWD_DIGEST_REFERENCE, ['--steps', lessonQuery, '200']).toString().trim());
+  await goTo(steps);
+  assert.equal(await page.evaluate(() => window.slidingWindowDemo.digest()), native);
   assert.match(await page.$$eval('#log li[data-tick="450"]', (entries) => entries.map((e) => e.textContent).join('\n')),
     /Entering fast retransmit/);
   assert.match(await page.evaluate(() => window.slidingWindowDemo.linkNow()), /\?lesson=fast-retransmit&speed=4$/);
@@ -296,7 +306,9 @@ test('on a phone and a tablet: no sideways scroll, controls a finger can hit, ta
         '#runBar select, #runBar label, #chartBar button, #logBar select')].filter((c) => c.offsetParent !== null);
       return {
         scrollWidth: document.documentElement.scrollWidth,
+        phone: document.body.classList.contains('phone'),
         windowWidth: document.getElementById('window').getBoundingClientRect().width,
+        stageWidth: document.getElementById('stage').clientWidth,
         tooSmallOrOutside: controls.map((c) => [c.id || c.textContent.trim().slice(0, 20), c.getBoundingClientRect()])
           .filter(([, r]) => r.width < 44 || r.height < 44 || r.left < 0 || r.right > innerWidth)
           .map(([name, r]) => `${name} ${Math.round(r.width)}x${Math.round(r.height)} at ${Math.round(r.left)}`),
@@ -304,7 +316,10 @@ test('on a phone and a tablet: no sideways scroll, controls a finger can hit, ta
       };
     });
     assert.ok(layout.scrollWidth <= width, `${size}: laid out ${layout.scrollWidth} px wide`);
-    assert.ok(Math.abs(layout.windowWidth - width) <= 1, `${size}: the window is ${layout.windowWidth} px wide`);
+    // A phone shows the strips at a readable size, scrolling sideways in their own box if need be.
+    assert.equal(layout.phone, width < 700, `${size}: the phone view`);
+    if (layout.phone) assert.ok(layout.windowWidth >= width && layout.stageWidth === width, `${size}: the strips' box`);
+    else assert.ok(Math.abs(layout.windowWidth - width) <= 1, `${size}: the window is ${layout.windowWidth} px wide`);
     assert.deepEqual(layout.tooSmallOrOutside, [], `${size}: controls too small or off screen`);
     assert.equal(layout.touchControls, 2 + 7 + 4, `${size}: run buttons, options and sliders at finger size`);
 
@@ -399,9 +414,10 @@ test('the time-sequence diagram is the native description, drawn under the windo
   const shown = await page.evaluate(() => window.slidingWindowDemo.ladderDrawn());
   assert.ok(shown.lines > 0 && shown.lost === 1, JSON.stringify(shown));
   const lost = described.lines.find((line) => line.ending === 'lost');
-  const target = await page.$eval('#ladder text.lost', (cross) => {
+  const target = await page.$eval('#ladder g.lost', (cross) => {
     const box = cross.ownerSVGElement.getBoundingClientRect();
-    return { x: box.left + Number(cross.getAttribute('x')), y: box.top + Number(cross.getAttribute('y')) };
+    const drawn = cross.getBBox(); // the cross's two strokes
+    return { x: box.left + drawn.x + drawn.width / 2, y: box.top + drawn.y + drawn.height / 2 };
   });
   await page.mouse.click(target.x, target.y);
   assert.equal(await page.$eval('#cursorReadout', (readout) => readout.textContent), `Cursor: tick ${lost.left}`);

@@ -23,3 +23,24 @@ TEST(WindowChanges, EverythingOnceThenOnlyWhatChanged)
     EXPECT_NE(session.changesJson().find("\"held\":true"), std::string::npos);
     EXPECT_NE(session.windowJson().find("\"held\":true"), std::string::npos);
 }
+
+// The page's Go to Tick lands on the state stepping there gives, forward
+// from a paused run and back to a tick reached, under random losses.
+TEST(WindowChanges, GoToTickLandsWhereSteppingLands)
+{
+    const std::string link = "?options=slowstart,avoidance,fastretransmit&loss=10&ackloss=5&seed=35&run=1";
+    web::WebSession stepped(link);
+    std::vector<std::string> digests;
+    for (int i = 0; i < 400; ++i) {
+        stepped.step();
+        digests.push_back(stepped.digest());
+    }
+    web::WebSession jumped(link);
+    EXPECT_EQ(jumped.goToTick(400), 400);
+    EXPECT_EQ(jumped.digest(), digests[399]);
+    EXPECT_FALSE(jumped.clockRuns());
+    EXPECT_EQ(jumped.goToTick(123), 123);
+    EXPECT_EQ(jumped.digest(), digests[122]);
+    EXPECT_EQ(jumped.goToTick(321), 321);
+    EXPECT_EQ(jumped.digest(), digests[320]);
+}

@@ -22,6 +22,7 @@
 #include "ui/qt/form_view.h"
 #include "ui/qt/losses_dialog.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/picture_exports.h"
 #include "ui/qt/status_line_slot.h"
 #include "ui/qt/tick_timer.h"
 #include "ui/qt/translation.h"
@@ -120,6 +121,10 @@ void CompareWindow::buildControls()
             [this] { showComparisonDiagram(this, *comparison_); });
     connect(add("compareSave", tr("&Save\u2026"), QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered,
             this, [this] { owner_.askAndSaveScript(comparison_->script(), comparison_->ticks(), this); });
+    connect(add("compareExportPicture", tr("E&xport Picture\u2026"), QKeySequence()), &QAction::triggered,
+            this, [this] { owner_.pictureExports().askAndExportComparison(*comparison_, this); });
+    connect(add("compareHandout", tr("&Handout\u2026"), QKeySequence()), &QAction::triggered, this,
+            [this] { owner_.pictureExports().askAndExportHandout(comparison_.get(), this); });
     tools->addSeparator();
     connect(add("compareZoomOut", tr("Smaller"), QKeySequence(QKeySequence::ZoomOut)), &QAction::triggered,
             this, [this] {

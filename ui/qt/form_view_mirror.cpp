@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frontend/view_texts.h"
 #include "frontend/window_layout.h"
 #include "ui/qt/cell_label.h"
 #include "ui/qt/control_texts.h"
@@ -207,4 +208,9 @@ void FormView::showSlider(SliderView& view)
     const QSignalBlocker quiet(view.widget);
     view.widget->setValue(value);
     view.shownValue = value;
+    // The timeout's figure is no unit of time: its tooltip says what it is now.
+    if (view.widget->objectName() == QLatin1String("HScroll1"))
+        view.widget->setToolTip(
+            control_texts::toolTip("HScroll1") + QLatin1Char('\n') +
+            QObject::tr("Now %1.").arg(QString::fromStdString(view_texts::timeoutInTicks(value))));
 }

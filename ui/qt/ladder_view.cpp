@@ -1,6 +1,8 @@
 #include "ui/qt/ladder_view.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,127 +10,130 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frontend/ladder_placement.h"
+#include "frontend/marker_shapes.h"
 #include "history/run_history.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/picture_exports.h"
 #include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/screen_units.h"
 
 namespace {
 
-// One column of texts, each left out when it would overwrite the one before.
-class Column {
-public:
-    Column(QPainter& painter, double x, Qt::Alignment align, double spacing)
-        : painter_(painter), x_(x), align_(align), spacing_(spacing)
-    {
-    }
-    void write(double y, const QString& text, QColor colour)
-    {
-        if (y - last_ < spacing_) return;
-        last_ = y;
-        const double w = 400;
-        const QRectF box(align_ & Qt::AlignRight ? x_ - w : x_, y - spacing_, w, 2 * spacing_);
-        painter_.setPen(colour);
-        painter_.drawText(box, static_cast<int>(align_ | Qt::AlignVCenter), text);
-    }
-
-private:
-    QPainter& painter_;
-    double x_;
-    Qt::Alignment align_;
-    double spacing_;
-    double last_ = -1e9;
-};
-
-void haloText(QPainter& painter, QPointF centre, const QString& text, QColor colour)
+QPolygonF polygonOf(const std::vector<double>& xy)
 {
-    const QRectF box(centre.x() - 200, centre.y() - 20, 400, 40);
-    const QRectF used = painter.boundingRect(box, Qt::AlignCenter, text);
-    painter.fillRect(used.adjusted(-1, 0, 1, 0), QColor(255, 255, 255, 220));
+    QPolygonF polygon;
+    for (std::size_t i = 0; i + 1 < xy.size(); i += 2)
+        polygon << QPointF(xy[i], xy[i + 1]);
+    return polygon;
+}
+
+void paintSymbol(QPainter& painter, const ladder::PlacedSymbol& symbol, double scale)
+{
+    const QColor colour = toQColor(symbol.colour);
+    if (symbol.cross) {
+        const double r = symbol.size / 2;
+        painter.setPen(QPen(colour, 2 * scale));
+        painter.drawLine(QPointF(symbol.x - r, symbol.y - r), QPointF(symbol.x + r, symbol.y + r));
+        painter.drawLine(QPointF(symbol.x - r, symbol.y + r), QPointF(symbol.x + r, symbol.y - r));
+        return;
+    }
+    painter.setPen(QPen(colour, 0.5 * scale));
+    painter.setBrush(colour);
+    painter.drawPolygon(polygonOf(marker_shapes::outline(symbol.shape, symbol.x, symbol.y, symbol.size)));
+    painter.setBrush(Qt::NoBrush);
+}
+
+void paintText(QPainter& painter, const ladder::PlacedText& text, const QFont& font)
+{
+    const QColor colour = toQColor(text.colour);
+    const QRectF box(QPointF(text.box.left, text.box.top), QPointF(text.box.right, text.box.bottom));
+    if (text.backed) painter.fillRect(box, QColor(255, 255, 255, 235));
+    if (text.leader) {
+        painter.setPen(QPen(colour, 0.75));
+        painter.drawLine(QPointF(text.leaderX1, text.leaderY1), QPointF(text.leaderX2, text.leaderY2));
+    }
+    QFont used = font;
+    used.setBold(text.bold);
+    painter.setFont(used);
     painter.setPen(colour);
-    painter.drawText(box, Qt::AlignCenter, text);
+    const Qt::Alignment across = text.centred      ? Qt::AlignHCenter
+                                 : text.alignRight ? Qt::AlignRight
+                                                   : Qt::AlignLeft;
+    // Measured generously: a little more room on the free side, never clipped.
+    const QRectF room = box.adjusted(text.alignRight ? -20 : 0, 0, text.alignRight ? 0 : 20, 0);
+    painter.drawText(text.centred ? box.adjusted(-20, 0, 20, 0) : room,
+                     static_cast<int>(across | Qt::AlignVCenter), QString::fromStdString(text.text));
 }
 
 } // namespace
 
-void paintLadder(QPainter& painter, const ladder::Description& d, const ladder::Layout& layout,
-                 const ladder::Palette& palette, bool stateMarks, std::optional<std::int32_t> cursor)
+ladder::Placement paintLadder(QPainter& painter, const ladder::Description& d, const ladder::Layout& layout,
+                              const ladder::Palette& palette, bool stateMarks,
+                              std::optional<std::int32_t> cursor, bool withKey)
 {
     using namespace ladder;
     const double s = layout.scale;
     const auto y = [&](double tick) { return layout.y(tick, d.from); };
     const double top = y(d.from);
     const double bottom = y(d.to);
+    Placement placement = place(d, layout, palette, stateMarks);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font = painter.font();
-    font.setPixelSize(static_cast<int>(std::lround(layout.fontSize * s)));
-    painter.setFont(font);
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(layout.fontSize * s))));
 
-    for (const auto& [x, name] :
-         {std::pair{layout.senderX(), "Sender"}, std::pair{layout.receiverX(), "Receiver"}}) {
-        painter.setPen(QPen(toQColor(palette.axis), 2 * s));
+    painter.setPen(QPen(toQColor(palette.axis), 2 * s));
+    for (const double x : {layout.senderX(), layout.receiverX()})
         painter.drawLine(QPointF(x, top), QPointF(x, bottom));
-        QFont bold = font;
-        bold.setBold(true);
-        painter.setFont(bold);
-        painter.setPen(toQColor(palette.text));
-        painter.drawText(QRectF(x - 100, top - 24 * s, 200, 16 * s), Qt::AlignCenter,
-                         QString::fromLatin1(name));
-        painter.setFont(font);
-    }
-    Column ticks(painter, layout.tickNumbersRight(), Qt::AlignRight, layout.textSpacing());
-    const std::int32_t step = tickNumberStep(layout);
-    for (std::int32_t tick = (d.from + step - 1) / step * step; tick <= d.to; tick += step)
-        ticks.write(y(tick), QString::number(tick), toQColor(palette.axis));
-    Column windows(painter, layout.windowNotesRight(), Qt::AlignRight, layout.textSpacing());
-    for (const WindowNote& note : d.windows)
-        windows.write(y(note.tick), QStringLiteral("%1-%2").arg(note.first).arg(note.last),
-                      toQColor(palette.window));
-
-    painter.setClipRect(QRectF(0, top, layout.width * s + 1, bottom - top), Qt::IntersectClip);
     QPolygonF course;
     for (const Line& line : d.lines) {
-        course.clear();
-        for (const Point* p = d.begin(line); p != d.end(line); ++p)
-            course << QPointF(layout.x(p->across), y(p->tick));
         QPen pen(toQColor(colourOf(palette, line.kind)), (line.kind == LineKind::Resend ? 2 : 1.25) * s);
         if (dashed(line.kind)) pen.setDashPattern({4, 2.4});
         painter.setPen(pen);
-        painter.drawPolyline(course);
-    }
-    for (const Line& line : d.lines) {
-        const QColor colour = toQColor(colourOf(palette, line.kind));
-        haloText(painter, QPointF(layout.x(line.labelAt.across), y(line.labelAt.tick)),
-                 QString::fromStdString(labelText(line, stateMarks)), colour);
-        if (line.ending == Ending::Lost) {
-            const Point& end = d.end(line)[-1];
-            const QPointF at(layout.x(end.across), y(end.tick));
-            const double r = 5 * s;
-            painter.setPen(QPen(toQColor(palette.lost), 2 * s));
-            painter.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
-            painter.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
+        for (const std::vector<Point>& part : visibleParts(d, line)) {
+            course.clear();
+            for (const Point& p : part)
+                course << QPointF(layout.x(p.across), y(p.tick));
+            painter.drawPolyline(course);
         }
     }
-    painter.setClipping(false);
-
-    Column senderMarks(painter, layout.marksRight(), Qt::AlignRight, layout.textSpacing());
-    Column receiverMarks(painter, layout.receiverX() + 6 * s, Qt::AlignLeft, layout.textSpacing());
     for (const Mark& mark : d.marks) {
         const double at = y(mark.tick);
         const double axis = mark.atReceiver ? layout.receiverX() : layout.senderX();
-        const Colour colour = markColour(palette, mark.kind);
-        painter.setPen(QPen(toQColor(colour), 2 * s));
+        painter.setPen(QPen(toQColor(markColour(palette, mark.kind)), 2 * s));
         painter.drawLine(QPointF(axis - 5 * s, at), QPointF(axis + 5 * s, at));
-        (mark.atReceiver ? receiverMarks : senderMarks)
-            .write(at, QString::fromStdString(mark.text), toQColor(colour));
     }
+    for (const PlacedSymbol& symbol : placement.symbols)
+        if (withKey || symbol.role != TextRole::Key) paintSymbol(painter, symbol, s);
+    for (const PlacedText& text : placement.texts)
+        if (withKey || text.role != TextRole::Key) paintText(painter, text, font);
     if (cursor && *cursor >= d.from && *cursor <= d.to) {
         painter.setPen(QPen(toQColor(palette.cursor), 1.5 * s, Qt::DashLine));
         painter.drawLine(QPointF(0, y(*cursor)), QPointF(layout.width * s, y(*cursor)));
     }
+    painter.restore();
+    return placement;
+}
+
+void paintLadderKey(QPainter& painter, const ladder::Placement& placement, const ladder::Layout& layout,
+                    double top)
+{
+    if (placement.key.empty()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0, top - placement.keyTop);
+    painter.fillRect(
+        QRectF(0, placement.keyTop, layout.width * layout.scale, placement.height - placement.keyTop),
+        Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(layout.fontSize * layout.scale))));
+    for (const ladder::PlacedSymbol& symbol : placement.symbols)
+        if (symbol.role == ladder::TextRole::Key) paintSymbol(painter, symbol, layout.scale);
+    for (const ladder::PlacedText& text : placement.texts)
+        if (text.role == ladder::TextRole::Key) paintText(painter, text, font);
     painter.restore();
 }
 
@@ -217,8 +222,15 @@ void LadderView::paintEvent(QPaintEvent*)
 
     QPainter painter(viewport());
     // Drawn as part of the whole run's drawing, whose origin is the first tick kept.
+    painter.save();
     painter.translate(0, layout_.y(shown_.from, origin) - layout_.y(shown_.from, shown_.from) - scroll);
-    paintLadder(painter, shown_, layout_, palette_, stateMarks_, cursor_);
+    const ladder::Placement placement =
+        paintLadder(painter, shown_, layout_, palette_, stateMarks_, cursor_, false);
+    painter.restore();
+    // The key to any symbols stays in view, along the bottom.
+    if (!placement.key.empty())
+        paintLadderKey(painter, placement, layout_,
+                       viewport()->height() - (placement.height - placement.keyTop));
 }
 
 std::int32_t LadderView::tickAt(const QPoint& point) const
@@ -240,6 +252,13 @@ void LadderView::mousePressEvent(QMouseEvent* event)
     cursor_ = tick;
     viewport()->update();
     emit cursorPicked(tick);
+}
+
+void LadderView::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    menu.addAction(tr("Export Picture\u2026"), this, [this] { emit pictureRequested(); });
+    menu.exec(event->globalPos());
 }
 
 void LadderView::mouseDoubleClickEvent(QMouseEvent* event) { emit rewindRequested(tickAt(event->pos())); }
@@ -284,6 +303,9 @@ void showLadderView(MainWindow& window, QAction* action, bool shown)
         QObject::connect(view, &LadderView::rewindRequested, &window,
                          [&window](std::int32_t tick) { window.rewindTo(tick); });
         QObject::connect(view, &LadderView::shownChanged, action, &QAction::setChecked);
+        QObject::connect(view, &LadderView::pictureRequested, &window, [&window, view] {
+            window.pictureExports().askAndExportPicture(pictures::View::Diagram, view);
+        });
     }
     if (shown) {
         const FormView* options = window.clientArea();

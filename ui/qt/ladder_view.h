@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "frontend/ladder_drawing.h"
+#include "frontend/ladder_placement.h"
 #include "history/ladder_description.h"
 
 class MainWindow;
@@ -22,11 +23,16 @@ class QAction;
 class QPainter;
 class RunHistory;
 
-// Draws the description with Qt: the window, the exporter's PNG and the
-// benchmark use it. `target` is the part of the drawing to paint, in the
-// drawing's pixels; the painter stands at the drawing's origin.
-void paintLadder(QPainter& painter, const ladder::Description& description, const ladder::Layout& layout,
-                 const ladder::Palette& palette, bool stateMarks, std::optional<std::int32_t> cursor = {});
+// Draws the description with Qt, its texts placed as every front end places
+// them (frontend/ladder_placement.h): the window and the benchmark use it.
+// The painter stands at the drawing's origin. Returns the placement; with
+// `withKey` the key to any symbols is drawn under the ticks.
+ladder::Placement paintLadder(QPainter& painter, const ladder::Description& description,
+                              const ladder::Layout& layout, const ladder::Palette& palette, bool stateMarks,
+                              std::optional<std::int32_t> cursor = {}, bool withKey = true);
+// The key of `placement` with its top at `top`, on white.
+void paintLadderKey(QPainter& painter, const ladder::Placement& placement, const ladder::Layout& layout,
+                    double top);
 
 class LadderView : public QAbstractScrollArea {
     Q_OBJECT
@@ -56,9 +62,11 @@ signals:
     void shownChanged(bool shown);
     void cursorPicked(std::int32_t tick);
     void rewindRequested(std::int32_t tick);
+    void pictureRequested(); // its context menu's Export Picture...
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

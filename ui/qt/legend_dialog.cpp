@@ -127,7 +127,8 @@ void LegendDialog::showPalette(bool safeColours, bool stateMarks)
     addRow(shapeSample(
                toQColor(safeColours ? cell_states::SafeTimeoutBar : colours::TimeoutBar), 0,
                scaled(QSize(toPixels(geometry::FullTimeout), toPixels(geometry::TimeoutBarHeight)), scale_)),
-           fromView(view_texts::LegendTimeoutBar));
+           fromView(view_texts::LegendTimeoutBar) + QLatin1Char(' ') +
+               QString::fromStdString(view_texts::timeoutScale()));
     addHeading(fromView(view_texts::LegendReceiverHeading));
     addStates(cell_states::Strip::Receiver);
     addHeading(fromView(view_texts::LegendOthersHeading));

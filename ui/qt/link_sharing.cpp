@@ -1,6 +1,8 @@
 #include "ui/qt/link_sharing.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMenu>
 #include <QUrl>
@@ -28,6 +30,9 @@ void LinkSharing::buildActions(QMenu* view)
     view->addSeparator();
     qrAction_ = addMenuAction(view, QStringLiteral("actionShowQr"), QString(), QKeySequence());
     QObject::connect(qrAction_, &QAction::triggered, &window_, [this] { showLinkQr(); });
+    copyAction_ = addMenuAction(view, QStringLiteral("actionCopyLink"), QObject::tr("Copy &Link to Run"),
+                                QKeySequence());
+    QObject::connect(copyAction_, &QAction::triggered, &window_, [this] { copyLink(); });
     QObject::connect(addMenuAction(view, QStringLiteral("actionPageAddress"), QObject::tr("Page &Address..."),
                                    QKeySequence()),
                      &QAction::triggered, &window_, [this] {
@@ -48,6 +53,7 @@ void LinkSharing::showAction()
     if (qrAction_ == nullptr) return;
     const bool known = !pageAddress_.isEmpty();
     qrAction_->setEnabled(known);
+    copyAction_->setEnabled(known);
     qrAction_->setText(known ? QObject::tr("Show Link as &QR Code")
                              : QObject::tr("Show Link as QR Code (set the page's address first: View > Page "
                                            "Address or --page-url URL)"));
@@ -81,6 +87,19 @@ QString LinkSharing::linkToRun(QString* refusal) const
     const runlink::BuiltLink built = runlink::buildLink(pageAddress_.toStdString(), partsOf_());
     if (refusal != nullptr) *refusal = translation::shown(built.error);
     return QString::fromStdString(built.link);
+}
+
+bool LinkSharing::copyLink()
+{
+    if (pageAddress_.isEmpty()) return false;
+    QString refusal;
+    const QString link = linkToRun(&refusal);
+    if (!refusal.isEmpty()) {
+        refuse_(refusal);
+        return false;
+    }
+    QGuiApplication::clipboard()->setText(link);
+    return true;
 }
 
 void LinkSharing::showLinkQr()

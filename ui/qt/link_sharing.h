@@ -34,6 +34,8 @@ public:
     // The link to the run on screen; empty, with the refusal, when it cannot travel.
     QString linkToRun(QString* refusal = nullptr) const;
     void showLinkQr();
+    // View > Copy Link to Run: the link on the clipboard; false, refused, when it cannot travel.
+    bool copyLink();
     QrDialog* qrDialog() const { return qrDialog_; }
 
 private:
@@ -45,5 +47,6 @@ private:
     std::function<void(const QString&)> refuse_;
     QString pageAddress_;
     QAction* qrAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
     QrDialog* qrDialog_ = nullptr;
 };

@@ -22,6 +22,7 @@
 #include "frontend/command_line.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
+#include "ui/qt/classroom_session.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/translation.h"
 
@@ -99,6 +100,20 @@ int runWindow(const command_line::Request& request, const char* programPath)
     if (script) window.openScript(*script);
     if (!refusal.empty()) window.refuse(translation::shown(refusal));
     if (request.protocol) window.applyProtocol(*request.protocol);
+    if (request.classroom) {
+        ClassroomSession::Options options;
+        if (request.listen) options.address = QHostAddress(QString::fromStdString(*request.listen));
+        if (request.port) options.port = static_cast<quint16>(*request.port);
+        if (options.address.isNull() || !window.startClassroom(options)) {
+            const QString why =
+                options.address.isNull()
+                    ? QStringLiteral("'%1' is not an IP address").arg(QString::fromStdString(*request.listen))
+                    : window.lastRefusal();
+            std::cerr << command_line::ProgramName << ": " << displaytext::plain(why.toStdString(), 300)
+                      << '\n';
+            return 1;
+        }
+    }
     QTimer smokeTestPoll;
     if (const char* smokeTest = std::getenv("SLIDING_WINDOW_DEMO_SMOKE_TEST"); smokeTest && *smokeTest)
         quitOnceShown(window, smokeTestPoll);

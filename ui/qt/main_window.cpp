@@ -13,6 +13,8 @@
 #include "frontend/protocol_presets.h"
 #include "frontend/run_clock.h"
 #include "frontend/run_link.h"
+#include "frontend/run_player.h"
+#include "ui/qt/classroom_actions.h"
 #include "ui/qt/compare_window.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/ladder_view.h"
@@ -42,6 +44,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     form_.showMessageBox = [this](const std::string& text) { showMessageBox(text); };
     form_.Form_Load();
     history_.emplace(form_);
+    // Before any call of the history: a phone that joins rebuilds the run from its very start.
+    classroom_ = std::make_unique<ClassroomActions>(*this, form_, *history_);
 
     // Built as a child of this window from the start, so that the focus it
     // gives Start survives until the window is first shown.
@@ -67,10 +71,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
                                          [this](int tick) { rewindTo(tick); });
     view_ = std::make_unique<ViewMenu>(*this, *clientArea_, preferences_, *panel_);
     files_ = std::make_unique<RunFiles>(*this, *panel_, preferences_);
+    panel_->onPictureRequested(
+        [this] { files_->pictures().askAndExportPicture(pictures::View::Chart, panel_->panel()); });
     sharing_ = std::make_unique<LinkSharing>(
         *this, preferences_, [this] { return runlink::linkParts(*history_, clock_->speed()); },
         [this](const QString& sentence) { files_->refuse(sentence); });
     menus_ = std::make_unique<RunMenus>(*this);
+    ClassroomSession* session = classroom_->session();
+    connect(session, &ClassroomSession::clockHoldChanged, this, &MainWindow::syncClock);
+    connect(session, &ClassroomSession::continueRequested, this, [this] {
+        if (!form_.Timer1.Enabled) runEvent(UserEvent{EventKind::PauseCont, 0, 0});
+    });
 
     setAcceptDrops(true);
     buildMenus();
@@ -86,8 +97,10 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildMenus()
 {
-    files_->buildMenu(menuBar()->addMenu(tr("&File")), panelKeys_);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    files_->buildMenu(file, panelKeys_);
     menus_->buildRun(menuBar(), practice_, panelKeys_);
+    classroom_->buildActions(menuBar()->actions().constLast()->menu(), file);
     menus_->buildOptions(menuBar());
     menus_->buildNetwork(menuBar());
 
@@ -158,7 +171,8 @@ int MainWindow::tickInterval() const { return clock_->interval(form_.Timer1.Inte
 
 void MainWindow::syncClock()
 {
-    clock_->sync(form_.Timer1.Enabled, form_.Timer1.Interval, practice_->holdsClock());
+    clock_->sync(form_.Timer1.Enabled, form_.Timer1.Interval,
+                 {.practice = practice_->holdsClock(), .classroom = classroom_->session()->holdsClock()});
 }
 
 // ============================================================================
@@ -190,6 +204,19 @@ bool MainWindow::rewindTo(std::int32_t tick)
     if (rewound && panel_->built() != nullptr) panel_->built()->rewound();
     showModel();
     return rewound;
+}
+
+std::int32_t MainWindow::goToTick(std::int32_t tick)
+{
+    if (eventRunning_) return history_->ticks();
+    eventRunning_ = true;
+    const std::int32_t before = history_->ticks();
+    const std::int32_t reached = run_player::goTo(form_, *history_, tick);
+    practice_->userActed();
+    eventRunning_ = false;
+    if (reached <= before && panel_->built() != nullptr) panel_->built()->rewound();
+    showModel();
+    return reached;
 }
 
 void MainWindow::setSpeed(int index)
@@ -273,9 +300,27 @@ void MainWindow::askAndSaveScript(const RunHistory::SavedRun& saved, std::int32_
     files_->askAndSaveScript(saved, ticks, over);
 }
 const QString& MainWindow::lastRefusal() const { return files_->lastRefusal(); }
+PictureExports& MainWindow::pictureExports() { return files_->pictures(); }
 bool MainWindow::exportChartPng(const QString& path) { return files_->exportChartPng(path); }
 bool MainWindow::exportChartSvg(const QString& path) { return files_->exportChartSvg(path); }
 void MainWindow::refuse(const QString& sentence) { files_->refuse(sentence); }
+
+bool MainWindow::startClassroom(const ClassroomSession::Options& options)
+{
+    QString error;
+    if (classroom_->start(options, &error)) return true;
+    files_->keepRefusal(error);
+    return false;
+}
+ClassroomSession* MainWindow::classroom() const { return classroom_->session(); }
+ClassroomPanel* MainWindow::classroomPanel() const { return classroom_->panel(); }
+bool MainWindow::exportClassAnswers(const QString& path)
+{
+    QString error;
+    if (classroom_->exportAnswers(path, &error)) return true;
+    files_->keepRefusal(error);
+    return false;
+}
 bool MainWindow::exportRunCsv(const QString& path) { return files_->exportRunCsv(path); }
 bool MainWindow::exportRunCapture(const QString& path, capture::Point at)
 {
@@ -362,4 +407,5 @@ QString MainWindow::setPageAddress(const QString& address) { return sharing_->se
 const QString& MainWindow::pageAddress() const { return sharing_->pageAddress(); }
 QString MainWindow::linkToRun(QString* refusal) const { return sharing_->linkToRun(refusal); }
 void MainWindow::showLinkQr() { sharing_->showLinkQr(); }
+bool MainWindow::copyLink() { return sharing_->copyLink(); }
 QrDialog* MainWindow::qrDialog() const { return sharing_->qrDialog(); }

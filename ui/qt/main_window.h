@@ -14,6 +14,8 @@
 //   LinkSharing the link to the run and its QR code (link_sharing.h)
 //   StatusLine  the line under the client area (status_line.h)
 //   Preferences what is remembered between sessions (preferences.h)
+//   ClassroomActions  a classroom session, its panel and the class's answers
+//               (classroom_actions.h)
 // The model's modal message box, the keys list and About are in
 // main_window_dialogs.cpp. The public surface below is what tests, the
 // program and the Compare window use; it forwards to those objects.
@@ -24,7 +26,8 @@
 // "actionInOrderReceiver", "actionPanel", "actionCompare", "actionLosses",
 // "actionNoLosses",
 // "actionOpenRun", "actionSaveRun", "actionExportPng", "actionExportSvg",
-// "actionExportCsv", "actionExportPcap", "actionQuit", "actionLessons", "actionKeys", "actionAbout";
+// "actionExportCsv", "actionExportPcap", "actionExportClassAnswers", "actionQuit",
+// "actionClassroom", "actionLessons", "actionKeys", "actionAbout";
 // the view's "actionZoomIn", "actionZoomOut", "actionActualSize",
 // "actionFullScreen", "actionSafeColours", "actionStateMarks", "actionLegend".
 #pragma once
@@ -46,13 +49,17 @@
 #include "history/losses.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
+#include "ui/qt/classroom_session.h"
 #include "ui/qt/preferences.h"
 
+class ClassroomActions;
+class ClassroomPanel;
 class CompareWindow;
 class FormView;
 class LegendDialog;
 class LinkSharing;
 class PanelDock;
+class PictureExports;
 class PracticePanel;
 class QAction;
 class QMenu;
@@ -102,6 +109,9 @@ public:
     // what was recorded after it plays again as the run goes forward, until
     // the user does something of their own, which branches the run.
     bool rewindTo(std::int32_t tick);
+    // Run > Go to Tick...: rewinds to `tick` when it was reached, else steps
+    // on to it as Step would; paused there. Returns the tick reached.
+    std::int32_t goToTick(std::int32_t tick);
 
     // Index into run_clock::Speeds.
     void setSpeed(int index);
@@ -170,8 +180,11 @@ public:
     const QString& pageAddress() const;
     QString linkToRun(QString* refusal = nullptr) const;
     void showLinkQr();
+    bool copyLink();
     QrDialog* qrDialog() const;
 
+    // Pictures of every view, the figures and the handout (File > Export Picture... and on).
+    PictureExports& pictureExports();
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
@@ -182,6 +195,15 @@ public:
     // The refusal box (named "refusal"), its sentence as plain text; the run
     // on screen is untouched.
     void refuse(const QString& sentence);
+
+    // Run > Classroom Session...: starting it opens its panel. False, with
+    // the reason in lastRefusal() (and no box), when it cannot listen or find
+    // the page.
+    bool startClassroom(const ClassroomSession::Options& options = {});
+    ClassroomSession* classroom() const;
+    ClassroomPanel* classroomPanel() const;
+    // File > Export Class Answers: every question with its counts, no personal data.
+    bool exportClassAnswers(const QString& path);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -216,4 +238,6 @@ private:
     QPointer<CompareWindow> compare_;
     bool eventRunning_ = false;
     std::uint64_t shownRunsVersion_ = 0;
+    // Last, so that it goes first: it stops hearing the history before the history goes.
+    std::unique_ptr<ClassroomActions> classroom_;
 };

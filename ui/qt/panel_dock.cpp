@@ -13,6 +13,7 @@
 #include "ui/qt/form_view.h"
 #include "ui/qt/menu_actions.h"
 #include "ui/qt/preferences.h"
+#include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/window_placement.h"
 
@@ -53,6 +54,9 @@ RunPanel* PanelDock::panel()
     if (panel_ != nullptr) return panel_;
     panel_ = new RunPanel(history_.trace(), &window_);
     QObject::connect(panel_, &RunPanel::rewindRequested, &window_, [this](int tick) { rewind_(tick); });
+    QObject::connect(panel_->chart(), &RunChart::pictureRequested, &window_, [this] {
+        if (exportPicture_) exportPicture_();
+    });
     QObject::connect(panel_, &RunPanel::shownChanged, action_, &QAction::setChecked);
     QObject::connect(panel_, &RunPanel::shownChanged, &window_, [this](bool shown) {
         if (shown) {

@@ -38,6 +38,12 @@ public:
     // The panel if it has been built, else nullptr.
     RunPanel* built() const { return panel_; }
 
+    // What the chart's Export Picture... does.
+    void onPictureRequested(std::function<void()> exportPicture)
+    {
+        exportPicture_ = std::move(exportPicture);
+    }
+
     // Opened in full screen, the panel opens beside the client area.
     void show(bool shown);
     void place();
@@ -53,6 +59,7 @@ private:
     const RunHistory& history_;
     const QList<QAction*>& keys_;
     std::function<void(int)> rewind_;
+    std::function<void()> exportPicture_;
     RunPanel* panel_ = nullptr;
     QAction* action_ = nullptr;
     bool placed_ = false;

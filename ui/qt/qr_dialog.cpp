@@ -1,8 +1,11 @@
 #include "ui/qt/qr_dialog.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,6 +20,10 @@ QrDialog::QrDialog(QWidget* parent) : QDialog(parent), code_(new QLabel(this)), 
     caption_->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Beside the code, for a slide or an e-mail rather than a phone.
+    QPushButton* copy = buttons->addButton(tr("&Copy Link"), QDialogButtonBox::ActionRole);
+    copy->setObjectName(QStringLiteral("qrCopyLink"));
+    connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(link_); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(code_, 1);
     layout->addWidget(caption_);

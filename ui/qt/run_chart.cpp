@@ -19,6 +19,8 @@
 
 namespace {
 
+constexpr std::size_t ThresholdFigure = 1; // in Figures below
+
 struct FigureLook {
     const char* name;
     double (TickSample::*value)() const;
@@ -228,6 +230,9 @@ void RunChart::load(std::int32_t first, std::int32_t last)
     first -= first % step_; // buckets stay put as the range moves
     first = std::max(first, trace.firstTick());
     highest_ = 0;
+    thresholdMeaningful_ = false;
+    for (std::int32_t tick = first; tick <= last && !thresholdMeaningful_; ++tick)
+        thresholdMeaningful_ = trace.sample(tick).slowStart;
 
     const auto at = [&trace](std::int32_t tick) -> const TickSample& { return trace.sample(tick); };
     for (std::size_t f = 0; f < Figures.size(); ++f) {
@@ -247,7 +252,8 @@ void RunChart::load(std::int32_t first, std::int32_t last)
             const std::int32_t later = std::max(low, high);
             points.append(QPointF(earlier, (at(earlier).*value)()));
             if (later != earlier) points.append(QPointF(later, (at(later).*value)()));
-            highest_ = std::max(highest_, (at(high).*value)());
+            if (f != ThresholdFigure || thresholdMeaningful_)
+                highest_ = std::max(highest_, (at(high).*value)());
         }
         figures_[f]->replace(points);
     }
@@ -282,13 +288,15 @@ void RunChart::load(std::int32_t first, std::int32_t last)
 void RunChart::append(std::int32_t from, std::int32_t to)
 {
     const RunTrace& trace = *trace_;
+    for (std::int32_t tick = from; tick <= to && !thresholdMeaningful_; ++tick)
+        thresholdMeaningful_ = trace.sample(tick).slowStart;
     for (std::size_t f = 0; f < Figures.size(); ++f) {
         QList<QPointF> points;
         points.reserve(to - from + 1);
         for (std::int32_t tick = from; tick <= to; ++tick) {
             const double value = (trace.sample(tick).*Figures[f].value)();
             points.append(QPointF(tick, value));
-            highest_ = std::max(highest_, value);
+            if (f != ThresholdFigure || thresholdMeaningful_) highest_ = std::max(highest_, value);
         }
         figures_[f]->append(points);
     }
@@ -322,6 +330,8 @@ void RunChart::showOptionalLegendEntries()
     };
     show(markers_[DropMarkers], markers_[DropMarkers]->count() > 0, dropsInLegend_);
     show(avoidance_, avoidanceOutline_->count() > 0, avoidanceInLegend_);
+    figures_[ThresholdFigure]->setVisible(thresholdMeaningful_);
+    show(figures_[ThresholdFigure], thresholdMeaningful_, thresholdInLegend_);
 }
 
 void RunChart::shadeTick(std::int32_t tick)

@@ -85,14 +85,11 @@ public:
     std::int32_t loadedLast() const { return loadedLast_; }
     std::int32_t bucketTicks() const { return step_; }
 
-    // Draws the chart as it stands into `target`; renders the latest ticks
-    // at `size` if the chart is not on screen.
-    void renderTo(QPainter& painter, const QRectF& target, QSize size);
-
 signals:
     void viewChanged(); // the range shown or the run's length changed
     void cursorMoved(std::int32_t tick);
     void rewindRequested(std::int32_t tick);
+    void pictureRequested(); // its context menu's Export Picture...
 
 protected:
     void drawForeground(QPainter* painter, const QRectF& rect) override;
@@ -124,6 +121,10 @@ private:
     std::int32_t shadedThrough_ = -1;         // last tick of the last shaded run loaded
     bool dropsInLegend_ = true;
     bool avoidanceInLegend_ = true;
+    // The threshold means nothing without Slow Start: the ARQ presets'
+    // charts leave it out, line and legend entry (the model keeps it).
+    bool thresholdMeaningful_ = false;
+    bool thresholdInLegend_ = true;
     QValueAxis* tickAxis_ = nullptr;
     QValueAxis* packetAxis_ = nullptr;
 

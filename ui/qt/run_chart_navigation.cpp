@@ -1,4 +1,4 @@
-// The chart's range, cursor, mouse and export: what a user does with the
+// The chart's range, cursor and mouse: what a user does with the
 // chart once it shows the run (run_chart.h says what is drawn).
 #include "ui/qt/run_chart.h"
 
@@ -165,6 +165,8 @@ void RunChart::contextMenuEvent(QContextMenuEvent* event)
         setCursorTick(*tick);
         emit rewindRequested(*tick);
     });
+    menu.addSeparator();
+    menu.addAction(tr("Export Picture\u2026"), this, [this] { emit pictureRequested(); });
     menu.exec(event->globalPos());
 }
 
@@ -172,16 +174,4 @@ void RunChart::showEvent(QShowEvent* event)
 {
     QChartView::showEvent(event);
     reload(); // it did not follow while hidden
-}
-
-// ---------------------------------------------------------------------------
-// Export
-
-void RunChart::renderTo(QPainter& painter, const QRectF& target, QSize size)
-{
-    if (!isVisible()) chart()->resize(size);
-    reload();
-    chart()->layout()->activate();
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene()->render(&painter, target, QRectF(chart()->pos(), chart()->size()));
 }

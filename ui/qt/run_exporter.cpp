@@ -21,12 +21,12 @@
 // Every file is written whole or not at all (run_exporter_files.cpp): a full
 // disk leaves no half file, only a sentence on standard error and exit
 // status 1.
-#include <QApplication>
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSvgGenerator>
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <iostream>
 #include <optional>
@@ -34,6 +34,7 @@
 #include <string_view>
 #include <vector>
 
+#include "frontend/picture_title.h"
 #include "frontend/protocol_presets.h"
 #include "frontend/run_link.h"
 #include "frontend/run_player.h"
@@ -41,51 +42,15 @@
 #include "history/export_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
+#include "history/run_figures.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
 #include "ui/qt/ladder_view.h"
-#include "ui/qt/run_chart.h"
 #include "ui/qt/run_exporter.h"
 
 namespace {
 
 using namespace exporter;
-
-const QSize ChartSize(1200, 600);
-
-// The chart is drawn into memory first (a few hundred kilobytes at most) and
-// written in one checked write: the SVG generator and the PNG encoder do
-// not all report a write that fell short.
-std::string writeChart(const std::string& path, const RunTrace& trace, bool svg)
-{
-    RunChart chart(trace);
-    chart.resize(ChartSize);
-    chart.showWholeRun();
-    const QRectF target(QPointF(0, 0), ChartSize);
-    QBuffer drawing;
-    drawing.open(QIODevice::WriteOnly);
-    if (svg) {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&drawing);
-        generator.setSize(ChartSize);
-        generator.setViewBox(QRect(QPoint(0, 0), ChartSize));
-        generator.setTitle(QStringLiteral("Quill's Sliding Window Demo"));
-        QPainter painter;
-        if (!painter.begin(&generator)) return "the drawing could not begin";
-        chart.renderTo(painter, target, ChartSize);
-        if (!painter.end()) return "the drawing could not be finished";
-        return writeBytes(path, QByteArray::fromStdString(exporttext::xmlSafe(drawing.data().toStdString())));
-    } else {
-        QImage image(ChartSize, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            chart.renderTo(painter, target, ChartSize);
-        }
-        if (!image.save(&drawing, "PNG")) return "the image could not be encoded";
-    }
-    return writeBytes(path, drawing.data());
-}
 
 // What the CSV and chart hold, when it is not the whole recording: the run
 // since its last Reset, or only the end of a run too long for the memory budget.
@@ -105,11 +70,11 @@ void sayWhatIsShown(const RunHistory& history, std::int32_t played, std::int32_t
                   << " of the recording); the run's figures still count from its start.\n";
 }
 
-// The diagram's ticks, checked before anything is written; false when they are refused.
-bool checkDiagram(const Request& request, const RunTrace& trace, DiagramTicks& ticks)
+// The pictures' ticks, checked before anything is written; false when they are refused.
+bool checkTicks(const Request& request, const RunTrace& trace, DiagramTicks& ticks)
 {
-    if (!request.ladderSvg && !request.ladderPng) return true;
     ticks = diagramTicks(request, trace.firstTick(), trace.ticks());
+    if (!request.drawsPictures()) return true;
     if (!ticks.refusal.empty()) {
         std::cerr << ProgramName << ": " << ticks.refusal << ".\n";
         return false;
@@ -128,9 +93,9 @@ std::string writeLadder(const std::string& path, const RunHistory& history, cons
     const ladder::Palette palette = ladder::palette(false);
     if (svg)
         return writeBytes(path, QByteArray::fromStdString(ladder::toSvg(diagram, layout, palette, false)));
-    QImage image(
-        QSize(static_cast<int>(layout.width), static_cast<int>(layout.height(diagram.from, diagram.to))),
-        QImage::Format_ARGB32_Premultiplied);
+    const ladder::Placement placement = ladder::place(diagram, layout, palette, false);
+    QImage image(QSize(static_cast<int>(layout.width), static_cast<int>(std::ceil(placement.height))),
+                 QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
@@ -160,6 +125,14 @@ int main(int argc, char* argv[])
     // Past a file-size limit a write fails instead of ending the program
     // with its temporary file left behind.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Drawing PNG and PDF needs Qt's GUI module, but never a display.
+    std::optional<QGuiApplication> drawing;
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    if (request.png || request.ladderPng || request.handout) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        drawing.emplace(qtArgc, qtArgv);
+    }
     if (!request.compare.empty()) return compareFresh(request, request.compare, {});
     // What the window would show in its message box (the last packet number
     // used, no free flight slot) goes to standard error, each text once.
@@ -230,7 +203,13 @@ int main(int argc, char* argv[])
         run_player::play(form, history, request.ticks.value_or(recorded ? recordingEnd : PresetTicks));
     sayWhatIsShown(history, played, recorded ? recordingEnd : played);
     DiagramTicks diagram;
-    if (!checkDiagram(request, history.trace(), diagram)) return 2;
+    if (!checkTicks(request, history.trace(), diagram)) return 2;
+    if (request.views.size() > 1 && (request.svg || request.png)) {
+        std::cerr << ProgramName << ": a run's picture shows one view (window, chart, diagram or table); "
+                  << "a comparison's shows several together\n"
+                  << usage() << '\n';
+        return 2;
+    }
 
     if (request.csv) {
         const auto csv = [&history](std::ostream& out) {
@@ -238,6 +217,15 @@ int main(int argc, char* argv[])
         };
         if (const std::string why = writeStream(*request.csv, csv); !why.empty()) {
             refuseWrite(*request.csv, why);
+            return 1;
+        }
+    }
+    const RunHistory::Run& run = history.run(history.runCount() - 1);
+    if (request.tableCsv) {
+        const std::string title = pictures::runTitle(run, history.losses(), 0, 0).title;
+        const auto table = [&](std::ostream& out) { figures::writeCsv(out, {title}, {figuresOf(history)}); };
+        if (const std::string why = writeStream(*request.tableCsv, table); !why.empty()) {
+            refuseWrite(*request.tableCsv, why);
             return 1;
         }
     }
@@ -252,26 +240,22 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    if (request.svg || request.png || request.ladderPng) {
-        // Drawing needs a QApplication, but never a display.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        int qtArgc = 1;
-        char* qtArgv[] = {argv[0], nullptr};
-        QApplication application(qtArgc, qtArgv);
-        for (const auto& [path, svg] : {std::pair{request.svg, true}, std::pair{request.png, false}}) {
-            if (!path) continue;
-            if (const std::string why = writeChart(*path, history.trace(), svg); !why.empty()) {
-                refuseWrite(*path, why);
-                return 1;
-            }
-        }
-        if (request.ladderPng) {
-            if (const std::string why = writeLadder(*request.ladderPng, history, diagram, false);
-                !why.empty()) {
-                refuseWrite(*request.ladderPng, why);
-                return 1;
-            }
+    const pictures::View view = request.views.empty() ? pictures::View::Chart : request.views.front();
+    const pictures::Request picture = request.picture(diagram.from, diagram.to);
+    if (request.svg || request.png) {
+        const std::string drawing = pictures::runPicture(run, history.losses(), view, picture);
+        if (!writePicture(request, drawing)) return 1;
+    }
+    if (request.ladderPng) {
+        if (const std::string why = writeLadder(*request.ladderPng, history, diagram, false); !why.empty()) {
+            refuseWrite(*request.ladderPng, why);
+            return 1;
         }
     }
+    if (request.handout && !writeHandout(*request.handout,
+                                         handout::runPages(run, history.losses(),
+                                                           request.handoutRequest(diagram.from, diagram.to)),
+                                         run.title.empty() ? "Handout" : run.title))
+        return 1;
     return 0;
 }

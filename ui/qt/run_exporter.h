@@ -31,6 +31,12 @@ bool saveRun(const std::string& path, const RunHistory::SavedRun& saved);
 // the request's --pcap file, or says why not and returns false.
 bool saveCapture(const Request& request, std::span<const capture::Connection> connections);
 
+// Writes `svg`, a picture for a slide, to the request's --svg file and as a
+// PNG to its --png file; false, having said why, when a write fails.
+bool writePicture(const Request& request, const std::string& svg);
+// Writes the handout's pages to `path` as one PDF; false, having said why, when it fails.
+bool writeHandout(const std::string& path, const std::vector<std::string>& pages, const std::string& title);
+
 // Plays a comparison and writes its table of figures and its run file as
 // asked; each returns the program's exit status. Fresh configurations are
 // started at tick 0 with `losses` (the command line's put over them); a

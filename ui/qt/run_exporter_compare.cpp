@@ -9,6 +9,7 @@
 #include "history/display_text.h"
 #include "history/ladder_description.h"
 #include "history/run_figures.h"
+#include "ui/qt/picture_files.h"
 #include "ui/qt/run_exporter.h"
 
 namespace exporter {
@@ -35,33 +36,27 @@ void sayMessages(Comparison& comparison, std::vector<std::string>& said)
 // after the other gives what one clock driving all of them gives.
 int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ticks)
 {
-    if (request.svg || request.png || request.ladderPng) {
-        std::cerr << ProgramName << ": the chart and the diagram's picture show one run; a comparison writes "
-                  << "--csv, --ladder-svg, --pcap and --save\n"
-                  << usage() << '\n';
-        return 2;
-    }
     for (std::size_t i = 0; i < comparison.size(); ++i)
         run_player::play(comparison.form(i), comparison.history(i), ticks);
-    // The diagrams share their ticks: those every configuration still keeps.
-    DiagramTicks diagram;
-    if (request.ladderSvg) {
-        std::int32_t first = 0;
-        for (std::size_t i = 0; i < comparison.size(); ++i)
-            first = std::max(first, comparison.history(i).trace().firstTick());
-        diagram = diagramTicks(request, first, comparison.ticks());
+    // The pictures share their ticks: those every configuration still keeps.
+    std::int32_t first = 0;
+    for (std::size_t i = 0; i < comparison.size(); ++i)
+        first = std::max(first, comparison.history(i).trace().firstTick());
+    const DiagramTicks diagram = diagramTicks(request, first, comparison.ticks());
+    if (request.drawsPictures()) {
         if (!diagram.refusal.empty()) {
             std::cerr << ProgramName << ": " << diagram.refusal << ".\n";
             return 2;
         }
         if (!diagram.notice.empty()) std::cerr << ProgramName << ": " << diagram.notice << ".\n";
     }
-    if (request.csv) {
-        const auto table = [&comparison](std::ostream& out) {
-            figures::writeCsv(out, comparison.labels(), comparison.figures());
-        };
-        if (const std::string why = writeStream(*request.csv, table); !why.empty()) {
-            refuseWrite(*request.csv, why);
+    const auto table = [&comparison](std::ostream& out) {
+        figures::writeCsv(out, comparison.labels(), comparison.figures());
+    };
+    for (const auto& path : {request.csv, request.tableCsv}) {
+        if (!path) continue;
+        if (const std::string why = writeStream(*path, table); !why.empty()) {
+            refuseWrite(*path, why);
             return 1;
         }
     }
@@ -71,14 +66,44 @@ int playAndWrite(const Request& request, Comparison& comparison, std::int32_t ti
         for (std::size_t i = 0; i < comparison.size(); ++i)
             diagrams.push_back(ladder::describe(comparison.history(i).ladder(), comparison.history(i).trace(),
                                                 diagram.from, diagram.to));
-        const std::string svg = ladder::comparisonSvg(diagrams, comparison.labels(), ladder::Layout{},
-                                                      ladder::palette(false), false);
-        if (const std::string why = writeBytes(*request.ladderSvg, QByteArray::fromStdString(svg));
+        const std::string svg =
+            ladder::comparisonSvg(diagrams, comparison.labels(), ladder::Layout{},
+                                  ladder::palette(request.safeColours), request.stateMarks);
+        if (const std::string why = writeBytes(*request.ladderSvg, picture_files::svgBytes(svg));
             !why.empty()) {
             refuseWrite(*request.ladderSvg, why);
             return 1;
         }
     }
+    if (request.ladderPng) {
+        std::vector<ladder::Description> diagrams;
+        for (std::size_t i = 0; i < comparison.size(); ++i)
+            diagrams.push_back(ladder::describe(comparison.history(i).ladder(), comparison.history(i).trace(),
+                                                diagram.from, diagram.to));
+        const QByteArray image = picture_files::png(
+            ladder::comparisonSvg(diagrams, comparison.labels(), ladder::Layout{},
+                                  ladder::palette(request.safeColours), request.stateMarks));
+        const std::string why =
+            image.isEmpty() ? "the image could not be drawn" : writeBytes(*request.ladderPng, image);
+        if (!why.empty()) {
+            refuseWrite(*request.ladderPng, why);
+            return 1;
+        }
+    }
+    if (request.svg || request.png) {
+        const std::vector<pictures::View> views =
+            request.views.empty() ? std::vector<pictures::View>{pictures::View::Window, pictures::View::Chart,
+                                                                pictures::View::Table}
+                                  : request.views;
+        if (!writePicture(request, pictures::comparisonPicture(comparison, views,
+                                                               request.picture(diagram.from, diagram.to))))
+            return 1;
+    }
+    if (request.handout &&
+        !writeHandout(*request.handout,
+                      handout::comparisonPages(comparison, request.handoutRequest(diagram.from, diagram.to)),
+                      "Comparison handout"))
+        return 1;
     if (request.save && !saveRun(*request.save, comparison.script())) return 1;
     if (request.pcap) {
         // One connection a configuration, in the comparison's order.

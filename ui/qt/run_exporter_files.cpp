@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "history/display_text.h"
+#include "ui/qt/picture_files.h"
 #include "ui/qt/run_exporter.h"
 
 namespace exporter {
@@ -144,6 +145,36 @@ bool saveRun(const std::string& path, const RunHistory::SavedRun& saved)
     const std::string why = saved.error.empty()
                                 ? writeBytes(path, QByteArray::fromStdString(writeRunText(saved.script)))
                                 : saved.error;
+    if (why.empty()) return true;
+    refuseWrite(path, why);
+    return false;
+}
+
+bool writePicture(const Request& request, const std::string& svg)
+{
+    if (request.svg) {
+        if (const std::string why = writeBytes(*request.svg, picture_files::svgBytes(svg)); !why.empty()) {
+            refuseWrite(*request.svg, why);
+            return false;
+        }
+    }
+    if (request.png) {
+        const QByteArray image = picture_files::png(svg);
+        const std::string why =
+            image.isEmpty() ? "the image could not be drawn" : writeBytes(*request.png, image);
+        if (!why.empty()) {
+            refuseWrite(*request.png, why);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeHandout(const std::string& path, const std::vector<std::string>& pages, const std::string& title)
+{
+    const QByteArray document = picture_files::pdf(pages, title);
+    const std::string why =
+        document.isEmpty() ? "the handout could not be drawn" : writeBytes(path, document);
     if (why.empty()) return true;
     refuseWrite(path, why);
     return false;

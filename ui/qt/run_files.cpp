@@ -1,23 +1,17 @@
 #include "ui/qt/run_files.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <sstream>
 
 #include "frontend/packet_capture.h"
 #include "frontend/run_names.h"
 #include "history/display_text.h"
-#include "history/export_text.h"
 #include "history/lessons.h"
 #include "history/run_csv.h"
 #include "history/run_file.h"
@@ -25,30 +19,14 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/menu_actions.h"
 #include "ui/qt/panel_dock.h"
+#include "ui/qt/picture_files.h"
 #include "ui/qt/preferences.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/text_dialog.h"
 #include "ui/qt/translation.h"
 
-namespace {
-
-// The encoders do not all report a write that fell short: what they make is
-// put in memory first and written in one checked write.
-bool writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-} // namespace
-
 RunFiles::RunFiles(MainWindow& window, PanelDock& panel, Preferences& preferences)
-    : window_(window), panel_(panel), preferences_(preferences)
+    : window_(window), panel_(panel), preferences_(preferences), pictures_(window, preferences)
 {
 }
 
@@ -85,6 +63,7 @@ void RunFiles::buildMenu(QMenu* file, QList<QAction*>& panelKeys)
     on(addMenuAction(file, QStringLiteral("actionExportPcap"),
                      QObject::tr("Export Run as Packet Ca&pture..."), QKeySequence()),
        [this] { askAndExportCapture(); });
+    pictures_.addToMenu(file);
     panelKeys += file->actions();
     file->addSeparator();
     on(addMenuAction(file, QStringLiteral("actionQuit"), QObject::tr("&Quit"),
@@ -114,28 +93,12 @@ void RunFiles::askAndExport(const QString& title, const QString& filter, const Q
 // only once whole and written without an error: a full disk leaves no half file.
 bool RunFiles::exportChartPng(const QString& path)
 {
-    QBuffer drawing;
-    drawing.open(QIODevice::WriteOnly);
-    return panel_.panel()->chartImage().save(&drawing, "PNG") && writeWhole(path, drawing.data());
+    return pictures_.exportRunPicture(path, pictures::View::Chart, pictures::Request{});
 }
 
 bool RunFiles::exportChartSvg(const QString& path)
 {
-    QBuffer drawing;
-    drawing.open(QIODevice::WriteOnly);
-    const QSize size = panel_.panel()->chartExportSize();
-    QSvgGenerator svg;
-    svg.setOutputDevice(&drawing);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(MainWindow::WindowCaption);
-    svg.setDescription(QObject::tr("Windows and flight size in packets against the tick number"));
-    QPainter painter;
-    if (!painter.begin(&svg)) return false;
-    panel_.panel()->renderChart(painter, QRectF(QPointF(0, 0), size));
-    // The drawing parses as XML whatever a run's texts hold.
-    return painter.end() &&
-           writeWhole(path, QByteArray::fromStdString(exporttext::xmlSafe(drawing.data().toStdString())));
+    return pictures_.exportRunPicture(path, pictures::View::Chart, pictures::Request{});
 }
 
 bool RunFiles::exportRunCsv(const QString& path)
@@ -150,7 +113,7 @@ bool RunFiles::exportRunCsv(const QString& path)
         writeRunCsv(text, trace, *ladder);
     else
         writeRunCsv(text, trace);
-    return writeWhole(path, QByteArray::fromStdString(text.str()));
+    return picture_files::writeWhole(path, QByteArray::fromStdString(text.str()));
 }
 
 // The run the panel shows, written by the same writer as the exporter's
@@ -167,7 +130,8 @@ bool RunFiles::exportRunCapture(const QString& path, capture::Point at)
         trace = &history.trace();
     }
     const capture::Connection run{ladder, trace};
-    return writeWhole(path, QByteArray::fromStdString(capture::pcapFile(std::span(&run, 1), at)));
+    return picture_files::writeWhole(path,
+                                     QByteArray::fromStdString(capture::pcapFile(std::span(&run, 1), at)));
 }
 
 // The file dialog's two types choose where the capture listens.

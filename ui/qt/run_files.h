@@ -13,6 +13,7 @@
 
 #include "frontend/packet_capture.h"
 #include "history/run_history.h"
+#include "ui/qt/picture_exports.h"
 
 class MainWindow;
 class PanelDock;
@@ -29,12 +30,16 @@ public:
     // The File menu; its export keys join `panelKeys`.
     void buildMenu(QMenu* file, QList<QAction*>& panelKeys);
 
+    // The chart of the whole current run, titled, for a 1920 x 1080 slide.
     bool exportChartPng(const QString& path);
     bool exportChartSvg(const QString& path);
     bool exportRunCsv(const QString& path);
     // The run the panel shows (the current one without the panel) as a packet
     // capture listening at `at`.
     bool exportRunCapture(const QString& path, capture::Point at);
+
+    // Pictures of every view, the figures and the handout.
+    PictureExports& pictures() { return pictures_; }
 
     // Opens a run file or lesson through the window; false, with the
     // refusal shown and kept in lastRefusal(), when it cannot be read.
@@ -53,6 +58,8 @@ public:
     // The refusal names what is wrong; the run on screen is untouched.
     void refuse(const QString& sentence);
     const QString& lastRefusal() const { return lastRefusal_; }
+    // Keeps a refusal in lastRefusal() without showing it.
+    void keepRefusal(const QString& sentence) { lastRefusal_ = sentence; }
 
 private:
     void askAndOpen();
@@ -63,5 +70,6 @@ private:
     MainWindow& window_;
     PanelDock& panel_;
     Preferences& preferences_;
+    PictureExports pictures_;
     QString lastRefusal_;
 };

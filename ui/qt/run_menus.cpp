@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "frontend/protocol_presets.h"
 #include "frontend/run_clock.h"
+#include "frontend/run_player.h"
+#include "history/run_history.h"
 #include "ui/qt/compare_dialog.h"
 #include "ui/qt/losses_dialog.h"
 #include "ui/qt/main_window.h"
@@ -45,6 +48,9 @@ void RunMenus::buildRun(QMenuBar* bar, PracticePanel* practice, QList<QAction*>&
     stepBack_ = addMenuAction(run, QStringLiteral("actionStepBack"), QObject::tr("Step &Back One Tick"),
                               QKeySequence(Qt::CTRL | Qt::Key_Left));
     QObject::connect(stepBack_, &QAction::triggered, &window_, [this] { window_.stepBack(); });
+    QObject::connect(addMenuAction(run, QStringLiteral("actionGoToTick"), QObject::tr("&Go to Tick\u2026"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_G)),
+                     &QAction::triggered, &window_, [this] { askGoToTick(); });
     QObject::connect(
         addMenuAction(run, QStringLiteral("actionCompare"), QObject::tr("&Compare\u2026"), QKeySequence()),
         &QAction::triggered, &window_, [this] { askCompare(); });
@@ -131,6 +137,20 @@ void RunMenus::askLosses()
 }
 
 // Two or three configurations side by side in a Compare window, with this window's losses.
+// Rewinds to a tick reached, or steps on to a later one, paused there.
+void RunMenus::askGoToTick()
+{
+    const RunHistory& history = window_.history();
+    bool chosen = false;
+    const int tick = QInputDialog::getInt(
+        &window_, QObject::tr("Go to Tick"),
+        QObject::tr("Tick (now %1; a later tick plays on to it, an earlier one rewinds):")
+            .arg(history.ticks()),
+        history.ticks(), history.recorder().firstTick(), history.ticks() + run_player::MostTicksForward, 1,
+        &chosen);
+    if (chosen) window_.goToTick(tick);
+}
+
 void RunMenus::askCompare()
 {
     CompareDialog dialog(window_.form(), window_.losses(), &window_);

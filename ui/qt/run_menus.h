@@ -36,6 +36,7 @@ public:
 private:
     void showOptions(const Form1& form);
     void askCompare();
+    void askGoToTick();
     void askLosses();
 
     MainWindow& window_;

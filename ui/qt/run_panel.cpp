@@ -20,7 +20,6 @@
 
 namespace {
 
-const QSize DefaultExportSize(1200, 600);
 constexpr double ZoomStep = 1.5;
 
 } // namespace
@@ -252,24 +251,6 @@ void RunPanel::showCursor()
     cursorLabel_->setText(
         onRun ? tr("  cursor: tick %1 of %2").arg(*tick).arg(trace_->ticks())
               : tr("  tick %1 (click the chart to put the cursor on a tick)").arg(trace_->ticks()));
-}
-
-QSize RunPanel::chartExportSize() const { return chart_->isVisible() ? chart_->size() : DefaultExportSize; }
-
-QImage RunPanel::chartImage()
-{
-    const QSize size = chartExportSize();
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    renderChart(painter, QRectF(QPointF(0, 0), size));
-    return image;
-}
-
-void RunPanel::renderChart(QPainter& painter, const QRectF& target)
-{
-    if (isVisible()) refreshNow();
-    chart_->renderTo(painter, target, chartExportSize());
 }
 
 void RunPanel::showEvent(QShowEvent* event)

@@ -63,12 +63,6 @@ public:
     // "<row title>: <figure>", named "figure_<row>".
     const RunFigures& shownFigures() const { return shownFigures_; }
 
-    // The chart as an image or a drawing, as it is shown (or, while the panel
-    // is closed, at a default size following the latest ticks).
-    QSize chartExportSize() const;
-    QImage chartImage();
-    void renderChart(QPainter& painter, const QRectF& target);
-
 signals:
     void rewindRequested(std::int32_t tick);
     void shownChanged(bool shown);

@@ -21,11 +21,11 @@ int TickTimer::interval(std::int32_t timerInterval) const
     return run_clock::tickInterval(timerInterval, speed_);
 }
 
-void TickTimer::sync(bool timerEnabled, std::int32_t timerInterval, bool practiceHolds)
+void TickTimer::sync(bool timerEnabled, std::int32_t timerInterval, run_clock::Holds holds)
 {
     if (timer_.interval() != interval(timerInterval)) timer_.setInterval(interval(timerInterval));
-    const bool shouldRun =
-        run_clock::runs(timerEnabled, {.messageBox = messageBoxOpen_, .practice = practiceHolds});
+    holds.messageBox = messageBoxOpen_;
+    const bool shouldRun = run_clock::runs(timerEnabled, holds);
     if (shouldRun && !timer_.isActive()) {
         timer_.start();
     } else if (!shouldRun && timer_.isActive()) {

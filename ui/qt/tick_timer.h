@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <cstdint>
 
+#include "frontend/run_clock.h"
+
 class TickTimer : public QObject {
     Q_OBJECT
 
@@ -24,8 +26,9 @@ public:
     // Milliseconds between ticks for a model whose Timer1 has `timerInterval`.
     int interval(std::int32_t timerInterval) const;
 
-    // Starts or stops the timer to match the model's Timer1 and what holds the clock.
-    void sync(bool timerEnabled, std::int32_t timerInterval, bool practiceHolds = false);
+    // Starts or stops the timer to match the model's Timer1 and what holds the
+    // clock (the message box's hold is this timer's own).
+    void sync(bool timerEnabled, std::int32_t timerInterval, run_clock::Holds holds = {});
     void setMessageBoxOpen(bool open) { messageBoxOpen_ = open; }
     bool messageBoxOpen() const { return messageBoxOpen_; }
 

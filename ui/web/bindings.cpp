@@ -1,7 +1,6 @@
 // The page's view of the engine: WebSession and the reference digests,
 // through embind. Strings cross as JSON documents, a packet capture as bytes;
 // nothing else is decided on the JavaScript side.
-#include <cstdint>
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -9,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "frontend/view_texts.h"
 #include "ui/web/page_facts.h"
 #include "ui/web/page_language.h"
 #include "ui/web/web_comparison.h"
@@ -37,6 +37,7 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("step", &WebSession::step)
         .function("stepBack", &WebSession::stepBack)
         .function("rewindTo", &WebSession::rewindTo)
+        .function("goToTick", &WebSession::goToTick)
         .function("setSpeed", &WebSession::setSpeed)
         .function("takeMessage", &WebSession::takeMessage)
         .function("messageClosed", &WebSession::messageClosed)
@@ -58,6 +59,14 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("linkSimulationTexts", &WebSession::linkSimulationTexts)
         .function("openRunText", &WebSession::openRunText)
         .function("openLesson", &WebSession::openLesson)
+        .function("followJson", &WebSession::followJson)
+        .function("followJoin", &WebSession::followJoin)
+        .function("followVote", &WebSession::followVote)
+        .function("followTake", &WebSession::followTake)
+        .function("followAdvance", &WebSession::followAdvance)
+        .function("followOwed", &WebSession::followOwed)
+        .function("followOwnCopy", &WebSession::followOwnCopy)
+        .function("followDigests", &WebSession::followDigests)
         .function("fileSizeRefusal", &WebSession::fileSizeRefusal)
         .function("lessonsJson", &WebSession::lessonsJson)
         .function("savedRunJson", &WebSession::savedRunJson)
@@ -150,4 +159,8 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("rightToLeft", &web::PageLanguage::rightToLeft);
     emscripten::function("languagesJson", &web::languagesJson);
     emscripten::function("chooseLanguage", &web::chooseLanguage);
+    emscripten::function("shortFlightCaption",
+                         emscripten::optional_override([](bool ack, const std::string& caption) {
+                             return view_texts::shortFlightCaption(ack, caption);
+                         }));
 }

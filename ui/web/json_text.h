@@ -2,6 +2,7 @@
 // JSON document per call, which crosses into JavaScript as a single string.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +13,11 @@ namespace web {
 
 class JsonText {
 public:
+    JsonText() = default;
+    // Room for a text of about `bytes` at once: the window's state is written
+    // as a hundred small texts every tick, each otherwise grown three or four times.
+    explicit JsonText(std::size_t bytes) { text_.reserve(bytes); }
+
     JsonText& beginObject() { return open('{'); }
     JsonText& endObject() { return close('}'); }
     JsonText& beginArray() { return open('['); }

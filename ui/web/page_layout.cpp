@@ -50,12 +50,15 @@ const char* alignName(Align align)
 }
 
 // Array elements are named as the page's element ids: "lblTx_3".
-std::string elementName(const Control& control)
+std::string elementName(std::string_view base, int index)
 {
-    std::string name(control.name);
-    if (control.index != NotAnArray) name += "_" + std::to_string(control.index);
+    std::string name(base);
+    if (index != NotAnArray) name += "_" + std::to_string(index);
     return name;
 }
+
+std::string elementName(const Control& control) { return elementName(control.name, control.index); }
+std::string elementName(const LabelRef& label) { return elementName(label.name, label.index); }
 
 } // namespace
 
@@ -116,6 +119,17 @@ std::string pageLayoutJson()
     json.key("tabOrder").beginArray();
     for (const std::string_view name : TabOrder)
         json.value(name);
+    json.endArray();
+
+    json.key("figures").beginArray();
+    for (const Figure& figure : Figures) {
+        json.beginObject()
+            .key("title")
+            .value(elementName(figure.title))
+            .key("value")
+            .value(elementName(figure.value));
+        json.key("slider").value(figure.slider).endObject();
+    }
     json.endArray();
 
     json.key("lines").beginArray();

@@ -1,15 +1,18 @@
 #include "ui/web/web_session.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/events.h"
 #include "core/numbers.h"
 #include "core/random_events.h"
 #include "core/state_digest.h"
 #include "frontend/chart_looks.h"
+#include "frontend/classroom_texts.h"
 #include "frontend/control_events.h"
 #include "frontend/run_link.h"
 #include "frontend/run_names.h"
+#include "frontend/run_player.h"
 #include "frontend/view_texts.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
@@ -30,6 +33,9 @@ std::string hexDigest(std::uint64_t digest)
 WebSession::WebSession(const std::string& address)
 {
     form_.showMessageBox = [this](const std::string& text) { messages_.push_back(text); };
+    follower_.onChecked = [this](const std::string& teachers, const std::string& own) {
+        noteFollowed(teachers, own);
+    };
     form_.Form_Load();
     history_.emplace(form_);
     // A link longer than any the program makes is refused whole, unread.
@@ -62,7 +68,7 @@ void WebSession::tick()
 
 void WebSession::apply(int kind, int target, int value)
 {
-    if (messageOpen_ || kind < 0 || kind >= EventKindCount) return;
+    if (messageOpen_ || classDrives() || kind < 0 || kind >= EventKindCount) return;
     history_->apply(form_, UserEvent{static_cast<EventKind>(kind), static_cast<std::int16_t>(target),
                                      static_cast<std::int16_t>(value)});
     if (kind == static_cast<int>(EventKind::Tick)) {
@@ -80,7 +86,7 @@ void WebSession::use(const std::string& control, int index, int value)
 
 void WebSession::step()
 {
-    if (messageOpen_) return;
+    if (messageOpen_ || classDrives()) return;
     // The desktop's step, so that both play a recording the same way.
     history_->step(form_);
     practiceAfterTick();
@@ -93,9 +99,16 @@ void WebSession::stepBack()
 
 bool WebSession::rewindTo(int tick)
 {
-    if (messageOpen_) return false;
+    if (messageOpen_ || classDrives()) return false;
     practice_.userActed();
     return history_->rewindTo(form_, tick, RunHistory::Landing::Paused);
+}
+
+int WebSession::goToTick(int tick)
+{
+    if (messageOpen_) return history_->ticks();
+    practice_.userActed();
+    return run_player::goTo(form_, *history_, tick);
 }
 
 void WebSession::setSpeed(int index)
@@ -116,6 +129,8 @@ void WebSession::messageClosed() { messageOpen_ = false; }
 
 bool WebSession::clockRuns() const
 {
+    // Following the class, the teacher's clock drives the run.
+    if (classDrives()) return false;
     return run_clock::runs(form_.Timer1.Enabled, {.messageBox = messageOpen_ || !messages_.empty(),
                                                   .practice = practice_.holdsClock()});
 }
@@ -161,7 +176,10 @@ std::string WebSession::samplesJson(int from) const
         json.endArray();
     };
     column("txWindow", [&json](const TickSample& s) { json.value(s.txWindow()); });
-    column("ssThresh", [&json](const TickSample& s) { json.value(s.ssThresh()); });
+    // Without Slow Start the threshold means nothing: null, a gap in the chart.
+    column("ssThresh", [&json](const TickSample& s) {
+        json.value(s.slowStart ? s.ssThresh() : std::numeric_limits<double>::quiet_NaN());
+    });
     column("flight", [&json](const TickSample& s) { json.value(s.flight()); });
     column("rxWindow", [&json](const TickSample& s) { json.value(s.rxWindow()); });
     column("markers", [&json](const TickSample& s) { json.value(static_cast<int>(s.markers())); });
@@ -214,6 +232,7 @@ std::string openAnswer(const std::string& error, const RunScript* script)
 
 std::string WebSession::openScript(const RunScript& script, const std::string& lesson)
 {
+    if (classDrives()) return openAnswer(std::string(classroom::texts::OwnCopyFirst), nullptr);
     // Runs side by side open as a comparison; the single run stays as it was.
     if (!script.alongside.empty()) {
         waitingComparison_ = std::make_unique<Comparison>(script);
@@ -289,7 +308,8 @@ bool WebSession::showsUnmodifiedLesson() const
 std::string WebSession::linkOutcomeJson() const
 {
     JsonText json;
-    json.beginObject().key("embed").value(outcome_.embed).key("ignored").beginArray();
+    json.beginObject().key("embed").value(outcome_.embed).key("follow").value(!outcome_.follow.empty());
+    json.key("ignored").beginArray();
     for (const std::string& sentence : outcome_.ignored)
         json.value(sentence);
     json.endArray().key("refused").value(linkRefused_).endObject();

@@ -26,6 +26,7 @@
 #include <string>
 
 #include "core/form.h"
+#include "frontend/classroom_journal.h"
 #include "frontend/comparison.h"
 #include "frontend/link_settings.h"
 #include "frontend/practice.h"
@@ -55,6 +56,9 @@ public:
     void step();
     void stepBack();
     bool rewindTo(int tick);
+    // Go to tick: rewinds to a tick reached or steps on to a later one as
+    // step() would, paused there (the desktop's run_player::goTo); the tick reached.
+    int goToTick(int tick);
     void setSpeed(int index);
 
     // The text of the next modal box the model asked for, "" when none. The
@@ -202,6 +206,34 @@ public:
     // stateDigest of the model, in hexadecimal.
     std::string digest() const;
 
+    // Following a classroom session (web_follow.cpp), when the link carries
+    // its join token (follow=): the page runs the teacher's run from the
+    // calls the laptop sends (frontend/classroom_journal.h), and nothing the
+    // student does reaches it; "Try it yourself" branches a private copy and
+    // "Back to the class" rebuilds the class's run.
+    //   followJson(): {"on", "token", "own" (trying it yourself), "synced",
+    //     "strayed", "texts": {the sentences the page shows}}
+    //   followJoin(device), followVote(question, choice): the messages to send
+    //   followTake(text): takes a message; {"rejoin" (join again to catch
+    //     up), "room" (the question as it stands, {} for none), "end" (a
+    //     sentence when the session turned the phone away), "sync" (the run
+    //     was rebuilt), "ticks" (in the message, to be played at their pace)}
+    //   followAdvance(ticks), followOwed(): plays up to `ticks` of the ticks
+    //     waiting, with the calls between them; true when the run strayed
+    //     from the teacher's and the phone must join again
+    //   followOwnCopy(on): Try it yourself / Back to the class
+    //   followDigests(): [[teacher's, own], ...] after each call of late, for the tests
+    std::string followJson() const;
+    std::string followJoin(const std::string& device) const;
+    std::string followVote(int question, int choice) const;
+    std::string followTake(const std::string& text);
+    bool followAdvance(int ticks);
+    int followOwed() const { return follower_.owed(); }
+    void followOwnCopy(bool own);
+    std::string followDigests() const;
+    // The class drives the run on screen: the student's own gestures do nothing.
+    bool classDrives() const { return !outcome_.follow.empty() && follower_.following(); }
+
 private:
     Form1 form_;
     std::optional<RunHistory> history_;
@@ -227,6 +259,11 @@ private:
     const ladder::Description& describeLadder(int from, int to);
 
     std::unique_ptr<Comparison> waitingComparison_;
+    classroom::Follower follower_;
+    classroom::RoomView room_;
+    // The digests after each call taken, the teacher's and this page's, the last few hundred.
+    std::deque<std::array<std::string, 2>> followed_;
+    void noteFollowed(const std::string& teachers, const std::string& own);
     // The reading in steps under way, and whose text it reads ("" for a link's run).
     std::unique_ptr<RunTextReading> reading_;
     std::string readingName_;

@@ -10,6 +10,9 @@ namespace web {
 
 namespace {
 
+// Room for the longest of the small texts below (a flight with its caption).
+constexpr std::size_t FragmentBytes = 128;
+
 enum class Group { Array, Object, Single };
 
 struct GroupName {
@@ -27,7 +30,7 @@ constexpr GroupName Groups[] = {
 
 std::string labelText(const Label& label)
 {
-    JsonText json;
+    JsonText json(FragmentBytes);
     json.beginObject().key("caption").value(label.Caption).key("colour").colour(label.ForeColor);
     json.key("left").value(label.Left).key("top").value(label.Top).key("visible").value(label.Visible);
     return json.endObject().take();
@@ -35,7 +38,7 @@ std::string labelText(const Label& label)
 
 std::string flightText(const FlightButton& button)
 {
-    JsonText json;
+    JsonText json(FragmentBytes);
     json.beginObject().key("caption").value(button.Caption).key("left").value(button.Left);
     json.key("top").value(button.Top).key("width").value(button.Width).key("visible").value(button.Visible);
     json.key("held").value(button.TravelMarker == colours::Held);
@@ -44,21 +47,21 @@ std::string flightText(const FlightButton& button)
 
 std::string checkText(const CheckBox& box)
 {
-    JsonText json;
+    JsonText json(FragmentBytes);
     json.beginObject().key("caption").value(box.Caption).key("value").value(box.Value == 1);
     return json.key("enabled").value(box.Enabled).endObject().take();
 }
 
 std::string sliderText(const ScrollBar& bar)
 {
-    JsonText json;
+    JsonText json(FragmentBytes);
     json.beginObject().key("value").value(bar.value()).key("min").value(bar.Min);
     return json.key("max").value(bar.Max).key("step").value(bar.SmallChange).endObject().take();
 }
 
 std::string frameText(const Frame& frame)
 {
-    JsonText json;
+    JsonText json(FragmentBytes);
     json.beginObject().key("left").value(frame.Left).key("width").value(frame.Width);
     return json.key("visible").value(frame.Visible).endObject().take();
 }

@@ -4,9 +4,9 @@
 // overlays their transmit windows and goodput; and the table of figures.
 // The engine's WebComparison decides everything; a gesture in one window
 // goes back with that window's index.
-import uPlot from 'uplot';
 import { ComparisonSamples, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
 import { showFigures } from './figures_table';
+import { ChartSeries, LineChart } from './line_chart';
 import { OneAtATime, TickClock } from './tick_clock';
 import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
@@ -35,7 +35,7 @@ export class CompareView {
   private readonly ticks: number[] = [];
   private readonly windows: number[][];
   private readonly goodput: number[][];
-  private readonly chart: uPlot;
+  private readonly chart: LineChart;
   private readonly resize = () => this.fit();
   private readonly wiring = new AbortController();
   private redrawTimer = 0;
@@ -98,7 +98,7 @@ export class CompareView {
     this.clock.stop();
     window.clearTimeout(this.redrawTimer);
     this.wiring.abort();
-    this.chart.destroy();
+    this.chart.canvas.parentElement?.replaceChildren();
     element('compareViews').textContent = '';
     element('compareLinkText').hidden = true;
     this.comparison.delete();
@@ -178,7 +178,7 @@ export class CompareView {
       samples.txWindow.forEach((column, index) => this.windows[index].push(...column));
       samples.goodput.forEach((column, index) => this.goodput[index].push(...column));
     }
-    this.chart.setData([this.ticks, ...this.windows.flatMap((column, index) => [column, this.goodput[index]])]);
+    this.chart.setData(this.ticks, this.windows.flatMap((column, index) => [column, this.goodput[index]]));
     showFigures(element<HTMLTableElement>('compareFigures'), this.figures());
   }
 
@@ -191,55 +191,52 @@ export class CompareView {
     this.cursor = tick;
     element('compareCursor').textContent = tick === null ? '' : `Cursor: tick ${tick}`;
     element<HTMLButtonElement>('compareRewind').disabled = tick === null;
-    this.chart.redraw(false);
+    this.chart.redraw();
   }
 
-  private buildChart(count: number): uPlot {
+  private buildChart(count: number): LineChart {
     const host = element('compareChart');
     host.textContent = '';
-    const series: uPlot.Series[] = [{ label: 'tick' }];
+    const series: ChartSeries[] = [];
     for (let index = 0; index < count; index++) {
       const label = this.comparison.label(index);
-      series.push({ label: `${label}: transmit window`, stroke: this.colours[index], width: 2,
-        points: { show: false } });
-      series.push({ label: `${label}: goodput`, stroke: this.colours[index], width: 1.5, dash: [6, 4], scale: 'goodput',
-        points: { show: false } });
+      series.push({ label: `${label}: transmit window`, colour: this.colours[index], width: 2 });
+      series.push({ label: `${label}: goodput`, colour: this.colours[index], width: 1.5, dash: [6, 4], right: true });
     }
     const width = () => Math.max(280, host.clientWidth);
-    const chart = new uPlot({
-      width: width(),
+    const chart = new LineChart(host, {
       height: 240,
-      scales: { x: { time: false }, goodput: { range: (_u, _min, max) => [0, Math.max(10, Math.ceil(max))] } },
-      axes: [{ label: 'tick' }, { label: 'packets' },
-        { label: 'goodput (per 100 ticks)', scale: 'goodput', side: 1, grid: { show: false } }],
+      xLabel: 'tick',
+      yLabel: 'packets',
+      rightLabel: 'goodput (per 100 ticks)',
+      rightRange: (max) => [0, Math.max(10, Math.ceil(max))],
       series,
-      legend: { live: false },
-      cursor: { drag: { x: false, y: false } },
-      hooks: { draw: [(u) => this.drawCursor(u)] },
-    }, [[], ...series.slice(1).map(() => [])], host);
-    host.addEventListener('click', () => {
-      const index = chart.cursor.idx;
-      if (index !== null && index !== undefined) this.pick(this.ticks[index]);
+      overlay: (u) => this.drawCursor(u),
+    });
+    chart.setSize(width());
+    chart.canvas.addEventListener('click', (event) => {
+      const index = chart.indexAt(event.clientX);
+      if (index !== null) this.pick(this.ticks[index]);
     }, { signal: this.wiring.signal });
     const observer = new ResizeObserver(() => requestAnimationFrame(() => {
-      if (!this.closed) chart.setSize({ width: width(), height: 240 });
+      if (!this.closed) chart.setSize(width());
     }));
     observer.observe(host);
     this.wiring.signal.addEventListener('abort', () => observer.disconnect());
     return chart;
   }
 
-  private drawCursor(u: uPlot): void {
+  private drawCursor(u: LineChart): void {
     if (this.cursor === null) return;
-    const x = u.valToPos(this.cursor, 'x', true);
-    const context = u.ctx;
+    const x = u.xPosition(this.cursor);
+    const context = u.context;
     context.save();
     context.strokeStyle = '#000';
     context.lineWidth = 1.5 * devicePixelRatio;
     context.setLineDash([4 * devicePixelRatio, 3 * devicePixelRatio]);
     context.beginPath();
-    context.moveTo(x, u.bbox.top);
-    context.lineTo(x, u.bbox.top + u.bbox.height);
+    context.moveTo(x, u.plot.top);
+    context.lineTo(x, u.plot.top + u.plot.height);
     context.stroke();
     context.restore();
   }

@@ -8,6 +8,8 @@ export interface WebSession {
   step(): void;
   stepBack(): void;
   rewindTo(tick: number): boolean;
+  // Rewinds to a tick reached, or steps on to a later one; the tick reached.
+  goToTick(tick: number): number;
   setSpeed(index: number): void;
   takeMessage(): string;
   messageClosed(): void;
@@ -74,6 +76,15 @@ export interface WebSession {
   removePlannedLoss(index: number): void;
   figuresJson(): string;
   comparisonWaiting(): boolean;
+  // Following a classroom session (web_session.h).
+  followJson(): string;
+  followJoin(device: string): string;
+  followVote(question: number, choice: number): string;
+  followTake(text: string): string;
+  followAdvance(ticks: number): boolean;
+  followOwed(): number;
+  followOwnCopy(own: boolean): void;
+  followDigests(): string;
 }
 
 export type PickArrow = 'up' | 'down' | 'left' | 'right';
@@ -137,6 +148,8 @@ export interface Engine {
   PageLanguage: new () => PageLanguage;
   languagesJson(): string;
   chooseLanguage(preferred: string): string;
+  // The caption a packet or ACK shows where its whole caption cannot be read (a phone).
+  shortFlightCaption(ack: boolean, caption: string): string;
   // Only in the site `make bench` builds for its measurements.
   busyTickNanoseconds?(ticks: number): number;
 }
@@ -171,6 +184,8 @@ export interface Layout {
   borders: { box: number; frame: number; arrow: number };
   controls: LayoutControl[];
   tabOrder: string[];
+  // The panel's figures: a title, the label with its number, the slider that sets it ('' for none).
+  figures: { title: string; value: string; slider: string }[];
   lines: { x1: number; y1: number; x2: number; y2: number }[];
 }
 
@@ -249,7 +264,7 @@ export interface ViewOptions {
 export interface Samples {
   from: number;
   txWindow: number[];
-  ssThresh: number[];
+  ssThresh: (number | null)[]; // null while Slow Start is off
   flight: number[];
   rxWindow: number[];
   markers: number[];

@@ -60,7 +60,11 @@ export class FlightCanvas {
   private packetLane!: Surface;
   private ackLane!: Surface;
   private twipToDevice = 1;
+  private scale = 1;
   private lostTimer = 0;
+  // Where the whole captions cannot be read (a phone): the short caption of
+  // each flight, drawn at least `readablePixels` high on the screen.
+  private shortCaptions: { caption: (ack: boolean, caption: string) => string; readablePixels: number } | null = null;
   safeColours = false;
   stateMarks = false;
   picked: Flight | null = null;
@@ -103,6 +107,7 @@ export class FlightCanvas {
   // Device pixels per CSS pixel times the window's scale: each canvas keeps
   // one backing pixel per device pixel at any size.
   setScale(scale: number): void {
+    this.scale = scale;
     const perPixel = scale * devicePixelRatio;
     this.twipToDevice = perPixel / this.layout.twipsPerPixel;
     for (const { canvas, place } of this.surfaces) {
@@ -110,6 +115,20 @@ export class FlightCanvas {
       canvas.height = Math.max(1, Math.round(place.height * this.twipToDevice));
     }
     this.repaintAll();
+  }
+
+  useShortCaptions(caption: ((ack: boolean, caption: string) => string) | null, readablePixels = 0): void {
+    this.shortCaptions = caption && { caption, readablePixels };
+    this.repaintAll();
+  }
+
+  // The flights' text size in the window's pixels: the layout's, or on a
+  // phone as large as it must be to be read, as far as the buttons allow.
+  private textPixels(flightHeight: number): number {
+    const own = this.looks.flightTextPixels;
+    if (!this.shortCaptions) return own;
+    const readable = Math.ceil(this.shortCaptions.readablePixels / this.scale);
+    return Math.max(own, Math.min(readable, Math.floor(flightHeight / this.layout.twipsPerPixel)));
   }
 
   repaintAll(): void {
@@ -227,15 +246,17 @@ export class FlightCanvas {
 
   private drawLane(context: CanvasRenderingContext2D, ack: boolean, touched: (rect: Rect) => boolean): void {
     const twipsPerPixel = this.layout.twipsPerPixel;
-    context.font = `bold ${this.looks.flightTextPixels * twipsPerPixel}px ${this.layout.fontFamilies}`;
-    context.textAlign = 'center';
-    context.textBaseline = 'middle';
     const lane = this.flights.filter((flight) => flight.ack === ack && flight.state?.visible);
     for (const flight of lane) {
       if (touched(grown(this.flightRect(flight), RingTwips))) this.drawFlight(context, flight);
     }
     const ring = 2 * twipsPerPixel;
     if (this.stateMarks) {
+      // Setting a canvas's font costs a parse of the font text: only when a lost mark's text is drawn.
+      const lostPixels = this.textPixels(Math.min(...this.flights.map((flight) => flight.height)));
+      context.font = `bold ${lostPixels * twipsPerPixel}px ${this.layout.fontFamilies}`;
+      context.textAlign = 'center';
+      context.textBaseline = 'middle';
       for (const flight of lane) {
         if (flight.state!.held) this.ring(context, this.flightRect(flight), this.looks.heldOutline, ring + twipsPerPixel, []);
       }
@@ -253,17 +274,20 @@ export class FlightCanvas {
 
   private drawFlight(context: CanvasRenderingContext2D, flight: Flight): void {
     const rect = this.flightRect(flight);
-    const key = `${flight.state!.caption} ${rect.width} ${rect.height} ${this.twipToDevice}`;
+    const caption = this.shortCaptions ? this.shortCaptions.caption(flight.ack, flight.state!.caption)
+      : flight.state!.caption;
+    const pixels = this.textPixels(flight.height);
+    const key = `${caption} ${pixels} ${rect.width} ${rect.height} ${this.twipToDevice}`;
     if (flight.pictureKey !== key) {
       flight.picture ??= document.createElement('canvas');
-      this.drawPicture(flight.picture, rect, flight.state!.caption);
+      this.drawPicture(flight.picture, rect, caption, pixels);
       flight.pictureKey = key;
     }
     context.drawImage(flight.picture!, rect.left, rect.top, rect.width, rect.height);
   }
 
   // A button of the desktop's look: a light face, a grey edge, a bold caption.
-  private drawPicture(picture: HTMLCanvasElement, rect: Rect, caption: string): void {
+  private drawPicture(picture: HTMLCanvasElement, rect: Rect, caption: string, textPixels: number): void {
     const k = this.twipToDevice;
     picture.width = Math.max(1, Math.round(rect.width * k));
     picture.height = Math.max(1, Math.round(rect.height * k));
@@ -276,10 +300,12 @@ export class FlightCanvas {
     context.lineWidth = pixel;
     context.strokeRect(pixel / 2, pixel / 2, rect.width - pixel, rect.height - pixel);
     context.fillStyle = this.layout.colours.buttonText;
-    context.font = `bold ${this.looks.flightTextPixels * pixel}px ${this.layout.fontFamilies}`;
-    context.textAlign = 'center';
+    context.font = `bold ${textPixels * pixel}px ${this.layout.fontFamilies}`;
     context.textBaseline = 'middle';
-    context.fillText(caption, rect.width / 2, rect.height / 2);
+    // A short caption starts at the button's left edge, the part of a wide
+    // button most likely in view when the window is wider than the screen.
+    context.textAlign = this.shortCaptions ? 'left' : 'center';
+    context.fillText(caption, this.shortCaptions ? textPixels * pixel / 2 : rect.width / 2, rect.height / 2);
   }
 
   // A mark drawn round the outside of a button.
@@ -312,6 +338,8 @@ export class FlightCanvas {
       flights: this.flights.filter((f) => f.state?.visible).map((f) => ({ ack: f.ack, slot: f.slot, ...f.state })),
       lost: this.lost.map((mark) => mark.place),
       picked: this.picked ? { ack: this.picked.ack, slot: this.picked.slot } : null,
+      // The smallest caption on screen, in CSS pixels.
+      textPixels: this.textPixels(Math.min(...this.flights.map((flight) => flight.height))) * this.scale,
     };
   }
 }

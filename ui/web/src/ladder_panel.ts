@@ -121,7 +121,7 @@ export class LadderPanel {
   drawn(): { lines: number; lost: number; from: number; to: number } {
     return {
       lines: this.drawing.querySelectorAll('polyline.line').length,
-      lost: this.drawing.querySelectorAll('text.lost').length,
+      lost: this.drawing.querySelectorAll('.lost').length,
       from: this.shown.from, to: this.shown.to,
     };
   }

@@ -1,8 +1,6 @@
 // The page: starts the engine, builds the window and the run panel, runs the
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
-// First: it makes a browser's unusable language tag safe before the chart library reads it.
-import './language_guard';
 import { Engine, Layout, PageFacts, ViewOptions, WebSession, WindowChanges, WindowState } from './engine';
 import { CompareMode } from './compare_mode';
 import { instantiateEmbeddedEngine } from './engine_loader';
@@ -16,7 +14,7 @@ import { ShareControls } from './share_controls';
 import { pageText, startLanguage } from './page_language';
 import { OneAtATime, TickClock } from './tick_clock';
 import { TouchBar } from './touch_bar';
-import { WindowView } from './window_view';
+import { PhoneView, WindowView } from './window_view';
 
 declare const createEngine: ((options: object) => Promise<Engine>) | undefined;
 
@@ -27,6 +25,16 @@ declare const createEngine: ((options: object) => Promise<Engine>) | undefined;
 const RunningReadoutMilliseconds = 500;
 // Below this height a phone lies on its side: the window takes the whole height.
 const ShortScreen = 560;
+// No text a student reads is drawn smaller than this many CSS pixels: where
+// the whole window would be, on a phone or in a narrow window, the page
+// switches to its phone view.
+const ReadablePixels = 11;
+// The phone view draws its texts a little larger than the least readable size.
+const PhoneTextPixels = 12;
+// Narrower than this, a page with a mouse takes the phone view too.
+const NarrowWindow = 760;
+// On a phone on its side, practice takes this share of the width beside the window.
+const PracticeSideShare = 0.42;
 
 function element<T extends HTMLElement>(id: string): T {
   return document.getElementById(id) as T;
@@ -94,6 +102,8 @@ class Page {
   private compare: CompareMode | null = null;
   private readoutShownAt = 0;
   private readonly actions = new OneAtATime();
+  private readonly phone: PhoneView;
+  private readonly phoneLines: { sender: HTMLElement; state: HTMLElement; receiver: HTMLElement };
 
   constructor(private readonly engine: Engine, private readonly facts: PageFacts, private readonly session: WebSession,
     embed: boolean) {
@@ -105,7 +115,9 @@ class Page {
     this.view = new WindowView(root, this.layout, this.looks, send, (ack, slot) => session.flightName(ack, slot),
       (current, arrow) => JSON.parse(session.nextPickJson(current?.ack ?? false, current?.slot ?? -1, arrow)));
     this.state = JSON.parse(session.windowJson()) as WindowState;
-    this.touchBar = new TouchBar(element('touchBar'), send);
+    this.touchBar = new TouchBar(element('touchBar'), this.layout, send);
+    this.phone = { readablePixels: PhoneTextPixels, shortCaption: (ack, caption) => engine.shortFlightCaption(ack, caption) };
+    this.phoneLines = { sender: element('senderLineText'), state: element('senderState'), receiver: element('receiverLine') };
     this.clock = new TickClock(session, {
       tick: () => this.run(() => session.tick(), true),
       standsStill: () => Boolean(this.compare?.view),
@@ -116,7 +128,7 @@ class Page {
     this.practice = new PracticeView(session, (change) => this.run(change), (tick, cell) => {
       this.view.markCell(cell);
       if (tick !== null && tick >= 0) this.panels?.chart.pick(tick);
-    });
+    }, () => window.dispatchEvent(new Event('resize')));
     this.viewOptions = new ViewOptionControls(this.layout, this.looks, (safe, marks) => {
       this.view.setViewOptions(safe, marks);
       this.panels?.ladder.setViewOptions(safe, marks);
@@ -128,15 +140,53 @@ class Page {
   }
 
   // The window fills the width, leaving room below for the run bar; on a
-  // phone on its side it takes the whole height instead.
+  // phone on its side it takes the whole height instead. Where the whole
+  // window would draw some text too small to read, on a phone or in a narrow
+  // window, the page shows its phone view: the strips and the flight area
+  // at a readable size, the commentary lines above and below them and the
+  // panel in the touch bar.
   private fitWindow(embed: boolean): void {
+    const coarse = matchMedia('(pointer: coarse)');
     const fit = () => {
+      document.body.classList.toggle('touch', coarse.matches);
+      let width = document.documentElement.clientWidth;
       const height = window.innerHeight;
       const reserved = embed || height < ShortScreen ? 0 : 140;
-      this.view.fit(document.documentElement.clientWidth, Math.max(200, height - reserved));
+      const whole = Math.min(width / (this.layout.clientWidth / this.layout.twipsPerPixel),
+        Math.max(200, height - reserved) / (this.layout.clientHeight / this.layout.twipsPerPixel));
+      const phone = !embed && whole * this.looks.flightTextPixels < ReadablePixels &&
+        (width < NarrowWindow || coarse.matches);
+      document.body.classList.toggle('phone', phone);
+      const side = phone && width > height && this.practice.open;
+      document.body.classList.toggle('practiceSide', side);
+      if (side) {
+        const sideWidth = Math.round(width * PracticeSideShare);
+        document.body.style.setProperty('--practice-side', `${sideWidth}px`);
+        width -= sideWidth;
+      }
+      if (!phone) {
+        this.view.fit(width, Math.max(200, height - reserved));
+        return;
+      }
+      const lines = this.phoneLines.sender.parentElement!.offsetHeight + this.phoneLines.receiver.offsetHeight;
+      this.view.fit(width, Math.max(100, height - lines), this.phone);
     };
     window.addEventListener('resize', fit);
+    coarse.addEventListener('change', fit);
     fit();
+  }
+
+  // The phone view's commentary lines and the sender's state, outside the window.
+  private showPhoneLines(changes: WindowChanges): void {
+    const labels = changes.labels;
+    if (!labels) return;
+    for (const [name, line] of [['lblTxInfo', this.phoneLines.sender], ['lblState', this.phoneLines.state],
+      ['lblRxInfo', this.phoneLines.receiver]] as const) {
+      const label = labels[name];
+      if (!label) continue;
+      if (line.textContent !== label.caption) line.textContent = label.caption;
+      line.style.color = label.colour;
+    }
   }
 
   // The chart and the log come after the window's first frame: the window is
@@ -182,23 +232,30 @@ class Page {
 
   enterCompare(): void { this.compare?.enter(); }
 
+  // The run on screen was replaced (a classroom's run rebuilt): the chart and log begin again.
+  startOver(): void { this.panels?.chart.startOver(); }
+
   // After a tick the panels wait for their next redraw; after a user's
   // action they catch up at once, so the log answers what was done.
   refresh(byClock = false): void {
     const changes = JSON.parse(this.session.changesJson()) as WindowChanges;
     merge(this.state, changes);
     this.view.show(changes);
+    this.showPhoneLines(changes);
     this.practice.update();
     if (changes.buttons || changes.checks || changes.sliders || changes.labels) this.touchBar.show(this.state);
     // While the clock runs, the readouts and the chart change in the same
     // frames, so that the page is laid out and painted as seldom as it can be.
+    // A tick after which the clock stands (practice holding it for a
+    // question, the end of a lesson) is shown at once, like an action.
+    const running = byClock && this.session.clockRuns();
     const now = performance.now();
-    if (!byClock || now - this.readoutShownAt >= RunningReadoutMilliseconds) {
+    if (!running || now - this.readoutShownAt >= RunningReadoutMilliseconds) {
       this.readoutShownAt = now;
       this.runBar?.show(this.state);
-      if (byClock) this.panels?.followRunning(now);
+      if (running) this.panels?.followRunning(now);
     }
-    if (!byClock) this.panels?.followAction();
+    if (!running) this.panels?.followAction();
     const message = this.session.takeMessage();
     if (message) {
       this.showMessage(message);
@@ -228,6 +285,11 @@ class Page {
       const forward = event.ctrlKey ? event.key === 'ArrowRight' : event.key === 'PageDown' && !inField;
       const back = event.ctrlKey ? event.key === 'ArrowLeft' : event.key === 'PageUp' && !inField;
       const compare = this.compare?.view;
+      if (event.ctrlKey && event.key === 'g' && !compare && this.runBar) {
+        this.runBar.askGoToTick((action) => this.run(action));
+        event.preventDefault();
+        return;
+      }
       if (forward) compare ? compare.run(() => compare.comparison.step()) : this.run(() => this.session.step());
       else if (back) compare ? compare.run(() => compare.comparison.stepBack()) : this.run(() => this.session.stepBack());
       else return;
@@ -265,6 +327,21 @@ class Page {
   }
 }
 
+// A classroom session's link: follow mode comes as a script of its own
+// (follow_mode.ts), fetched from the teacher's laptop only for such a link.
+function startFollowing(page: Page, session: WebSession): Promise<object> {
+  return new Promise((started, failed) => {
+    const script = document.createElement('script');
+    script.src = 'follow.js';
+    script.addEventListener('load', () => {
+      const follow = (window as unknown as { slidingWindowFollow: { start(host: object): object } }).slidingWindowFollow;
+      started(follow.start({ session, refresh: () => page.refresh(true), startOver: () => page.startOver() }));
+    });
+    script.addEventListener('error', () => failed(new Error('follow.js could not be loaded')));
+    document.head.appendChild(script);
+  });
+}
+
 async function start(): Promise<void> {
   if (typeof WebAssembly !== 'object' || typeof createEngine !== 'function') {
     showProblem("This browser cannot run WebAssembly, which Quill's Sliding Window Demo needs. " +
@@ -280,7 +357,9 @@ async function start(): Promise<void> {
   // The whole address: the session refuses one longer than any link it makes, unread.
   const session = new engine.WebSession(location.href);
   await startLanguage(engine, session);
-  const outcome = JSON.parse(session.linkOutcomeJson()) as { embed: boolean; ignored: string[]; refused: string };
+  const outcome = JSON.parse(session.linkOutcomeJson()) as {
+    embed: boolean; follow: boolean; ignored: string[]; refused: string;
+  };
   if (outcome.refused) notice(outcome.refused);
   // A run in the fragment opens as its file would, in place of the query's settings.
   const facts = JSON.parse(engine.pageFactsJson()) as PageFacts;
@@ -296,7 +375,8 @@ async function start(): Promise<void> {
     // A link's compare=, or a linked run with runs alongside.
     if (session.comparisonWaiting()) page.enterCompare();
   }
-  (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = page.hooks();
+  const follow = outcome.follow ? await startFollowing(page, session) : undefined;
+  (window as unknown as { slidingWindowDemo: object }).slidingWindowDemo = { ...page.hooks(), follow };
   document.documentElement.dataset.ready = 'yes';
 }
 

@@ -31,10 +31,13 @@ const Style = `
 #practicePanel button.choice { display: block; width: 100%; min-height: 2.6em; margin: 4px 0; text-align: left;
   font-size: 15px; }
 #practicePanel button.choice.chosen { outline: 3px solid #4060c0; }
+#practicePanel button.choice:disabled { color: #1a1a1a; background: #f2f2f2; border: 1px solid #8a8a8a; }
 #practicePanel button.choice.right { background: #d8f0d8; }
+#practicePanel button.choice.wrong { background: #f8dede; }
 #practicePanel .footer { display: flex; flex-wrap: wrap; gap: 6px 12px; align-items: center; margin-top: 6px; }
 #practicePanel .footer input { width: 3.5em; }
 #practicePanel .explanation { white-space: pre-wrap; }
+@media (pointer: coarse) { #practicePanel button.choice { min-height: 44px; } }
 `;
 
 function make<K extends keyof HTMLElementTagNameMap>(tag: K, parent: HTMLElement, text = ''): HTMLElementTagNameMap[K] {
@@ -55,13 +58,15 @@ export class PracticeView {
   private readonly perMinute: HTMLInputElement;
   private shown = '';
   private state: PracticeState | null = null;
+  private wasOpen = false;
 
   // `act` runs a change to the session and refreshes the page afterwards;
   // `mark` shows the event a question was about: the chart's cursor on its
   // tick once it has happened (null: leave the cursor), and the sender cell
-  // to ring (-1: none).
+  // to ring (-1: none). `opened` is told when the panel appears or goes.
   constructor(private readonly session: WebSession, private readonly act: (change: () => void) => void,
-    private readonly mark: (tick: number | null, cell: number) => void = () => {}) {
+    private readonly mark: (tick: number | null, cell: number) => void = () => {},
+    private readonly opened: () => void = () => {}) {
     const style = document.createElement('style');
     style.textContent = Style;
     document.head.appendChild(style);
@@ -75,7 +80,8 @@ export class PracticeView {
     if (host && !host.hidden) host.prepend(this.toggle);
     else document.body.appendChild(this.toggle);
 
-    this.panel = make('div', document.body);
+    // Under the window, where the page keeps a place for it (a phone shows it there).
+    this.panel = make('div', document.getElementById('practiceHost') ?? document.body);
     this.panel.id = 'practicePanel';
     this.panel.hidden = true;
     this.panel.setAttribute('role', 'region');
@@ -128,17 +134,28 @@ export class PracticeView {
     this.toggle.setAttribute('aria-pressed', String(state.on));
     this.toggle.textContent = state.on ? pageText('Practice: on') : pageText('Practice');
     this.panel.hidden = !state.on;
+    if (state.on !== this.wasOpen) {
+      this.wasOpen = state.on;
+      this.opened();
+    }
     if (!state.on) return;
 
     const withQuestion = state.phase === 'asking' || state.phase === 'awaiting' || state.phase === 'explaining';
     this.prompt.textContent = withQuestion ? state.prompt : 'Watching the run for the next question…';
     this.choices.replaceChildren();
     if (withQuestion) {
+      const explaining = state.phase === 'explaining';
       state.choices.forEach((text, index) => {
-        const button = make('button', this.choices, `${index + 1}.  ${text}`);
+        // Right and wrong are said in words and marks, not by colour alone.
+        const chosen = index === state.chosen;
+        const right = explaining && index === state.right;
+        const verdict = right ? (chosen ? '  \u2714 right: your answer' : "  \u2714 the run's answer")
+          : explaining && chosen ? '  \u2718 your answer' : '';
+        const button = make('button', this.choices, `${index + 1}.  ${text}${verdict}`);
         button.className = 'choice';
-        if (index === state.chosen) button.classList.add('chosen');
-        if (index === state.right) button.classList.add('right');
+        if (chosen) button.classList.add('chosen');
+        if (right) button.classList.add('right');
+        else if (explaining && chosen) button.classList.add('wrong');
         button.disabled = state.phase !== 'asking';
         button.addEventListener('click', () => this.act(() => this.session.answerPractice(index)));
       });
@@ -159,6 +176,8 @@ export class PracticeView {
     this.score.textContent = pageText('Score: %1 of %2 right', state.score, state.answered);
     if (document.activeElement !== this.perMinute) this.perMinute.value = String(state.perMinute);
   }
+
+  get open(): boolean { return Boolean(this.state?.on); }
 
   private copySummary(button: HTMLButtonElement): void {
     const text = this.session.practiceSummary();

@@ -27,6 +27,7 @@ export class RunBar {
     speed.addEventListener('change', () => run(() => session.setSpeed(Number(speed.value))));
     element('stepOne').addEventListener('click', () => run(() => session.step()));
     element('stepBack').addEventListener('click', () => run(() => session.stepBack()));
+    element('goToTick').addEventListener('click', () => this.askGoToTick(run));
     this.rewind.addEventListener('click', () => {
       const tick = cursor();
       if (tick !== null) run(() => session.rewindTo(tick));
@@ -35,6 +36,13 @@ export class RunBar {
     filter.addEventListener('change', () => { element('log').className = `filter-${filter.value}`; });
     for (const [id, name] of Boxes) element(id).addEventListener('click', () => run(() => session.use(name, 0, 0)));
     this.buildProtocols(run);
+  }
+
+  // Asks for a tick; a later one plays on to it, an earlier one rewinds.
+  askGoToTick(run: (action: () => void) => void): void {
+    const answer = window.prompt(`Go to tick (now ${this.session.ticks()}):`, String(this.session.ticks()));
+    if (answer === null || !/^\s*\d+\s*$/.test(answer)) return;
+    run(() => this.session.goToTick(Number(answer)));
   }
 
   // The chart's cursor, picked in the chart, the log or the diagram.

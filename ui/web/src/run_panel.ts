@@ -1,9 +1,9 @@
-// Beyond the window: the run chart (uPlot) with its markers and avoidance
+// Beyond the window: the run chart with its markers and avoidance
 // shading, and the event log, both read from the history library through the
 // session. The chart's colours, shapes and names are the desktop's
 // (frontend/chart_looks.h).
-import uPlot from 'uplot';
 import { LogEntry, MarkerLook, Samples, ViewOptions, WebSession } from './engine';
+import { LineChart } from './line_chart';
 
 type ChartLooks = ViewOptions['chart'];
 
@@ -61,42 +61,43 @@ export function markerLegend(host: HTMLElement, looks: ChartLooks): void {
 
 export class RunPanel {
   private readonly ticks: number[] = [];
-  private readonly columns: number[][] = [[], [], [], []];
+  private readonly columns: (number | null)[][] = [[], [], [], []];
   private readonly markers: number[] = [];
   private readonly avoidance: number[] = [];
   private logCount = 0;
-  private readonly chart: uPlot;
+  private readonly chart: LineChart;
   private cursorTick: number | null = null;
   private dirty = true;
+  // Whether the log is scrolled to its end, kept by its scroll events: read
+  // when entries arrive, it would cost a layout of the whole page each time.
+  private logAtEnd = true;
+  private logScrollFrame = 0;
   onPick: (tick: number | null) => void = () => {};
 
   constructor(private readonly session: WebSession, chartHost: HTMLElement, private readonly logList: HTMLElement,
     private readonly looks: ChartLooks) {
-    this.chart = new uPlot({
-      width: Math.max(300, chartHost.clientWidth),
+    this.chart = new LineChart(chartHost, {
       height: 240,
-      scales: { x: { time: false } },
-      axes: [{ label: 'tick' }, { label: 'packets' }],
-      series: [
-        { label: 'tick' },
-        ...looks.figures.map((figure): uPlot.Series => ({ label: figure.name, stroke: figure.colour,
-          width: figure.width, dash: Dashes[figure.dash], points: { show: false } })),
-      ],
-      // The legend names the figures; following the pointer with values costs a layout per move.
-      legend: { live: false },
-      cursor: { drag: { x: false, y: false } },
-      hooks: { drawClear: [(u) => this.drawShading(u)], draw: [(u) => this.drawMarkers(u)] },
-    }, [this.ticks, ...this.columns], chartHost);
-    chartHost.addEventListener('click', () => {
-      const index = this.chart.cursor.idx;
-      if (index !== null && index !== undefined) this.pick(this.ticks[index]);
+      xLabel: 'tick',
+      yLabel: 'packets',
+      series: looks.figures.map((figure) => ({ label: figure.name, colour: figure.colour, width: figure.width,
+        dash: Dashes[figure.dash] })),
+      underlay: (chart) => this.drawShading(chart),
+      overlay: (chart) => this.drawMarkers(chart),
+    });
+    this.chart.setSize(Math.max(280, chartHost.clientWidth));
+    this.chart.canvas.addEventListener('click', (event) => {
+      const index = this.chart.indexAt(event.clientX);
+      if (index !== null) this.pick(this.ticks[index]);
     });
     // Resized in the next frame, not inside the observer: a resize can wrap the
     // legend and change the host's height, which the browser reports as a
     // notification loop if it happens during the observer's own delivery.
-    new ResizeObserver(() => requestAnimationFrame(() =>
-      this.chart.setSize({ width: Math.max(300, chartHost.clientWidth), height: 240 })))
+    new ResizeObserver(() => requestAnimationFrame(() => this.chart.setSize(Math.max(280, chartHost.clientWidth))))
       .observe(chartHost);
+    logList.addEventListener('scroll', () => {
+      this.logAtEnd = logList.scrollTop + logList.clientHeight >= logList.scrollHeight - 4;
+    }, { passive: true });
   }
 
   pick(tick: number | null): void {
@@ -141,7 +142,7 @@ export class RunPanel {
   redraw(): void {
     if (!this.dirty) return;
     this.dirty = false;
-    this.chart.setData([this.ticks, ...this.columns]);
+    this.chart.setData(this.ticks, this.columns as number[][]); // a null threshold is skipped: no line
   }
 
   private forgetAfter(tick: number): void {
@@ -152,12 +153,12 @@ export class RunPanel {
     // The log of the forgotten ticks goes too: read it again from the start.
     this.logList.textContent = '';
     this.logCount = 0;
+    this.logAtEnd = true;
     if (this.cursorTick !== null && this.cursorTick > tick) this.pick(null);
     this.dirty = true;
   }
 
   private appendLog(entries: LogEntry[]): void {
-    const atBottom = this.logList.scrollTop + this.logList.clientHeight >= this.logList.scrollHeight - 4;
     const fragment = document.createDocumentFragment();
     for (const entry of entries) {
       const item = document.createElement('li');
@@ -172,13 +173,20 @@ export class RunPanel {
     }
     this.logList.appendChild(fragment);
     this.logCount += entries.length;
-    if (atBottom) this.logList.scrollTop = this.logList.scrollHeight;
+    // A log at its end follows the new entries, scrolled in the frame's own
+    // layout rather than in one forced now.
+    if (this.logAtEnd && !this.logScrollFrame) {
+      this.logScrollFrame = requestAnimationFrame(() => {
+        this.logScrollFrame = 0;
+        this.logList.scrollTop = this.logList.scrollHeight;
+      });
+    }
   }
 
   // Ticks whose window grew by congestion avoidance, shaded under the lines.
-  private drawShading(u: uPlot): void {
-    const context = u.ctx;
-    const [first, last] = [Math.max(1, Math.floor(u.scales.x.min ?? 0)), Math.min(u.scales.x.max ?? 0, this.avoidance.length - 1)];
+  private drawShading(u: LineChart): void {
+    const context = u.context;
+    const [first, last] = [Math.max(1, Math.floor(u.firstX)), Math.min(u.lastX, this.avoidance.length - 1)];
     context.save();
     context.fillStyle = this.looks.avoidance.colour;
     context.globalAlpha = this.looks.avoidance.alpha / 255;
@@ -186,34 +194,34 @@ export class RunPanel {
       if (!this.avoidance[tick]) continue;
       const start = tick;
       while (tick + 1 <= last && this.avoidance[tick + 1]) tick++;
-      const left = u.valToPos(start - 1, 'x', true);
-      context.fillRect(left, u.bbox.top, u.valToPos(tick, 'x', true) - left, u.bbox.height);
+      const left = u.xPosition(start - 1);
+      context.fillRect(left, u.plot.top, u.xPosition(tick) - left, u.plot.height);
     }
     context.restore();
   }
 
-  private drawMarkers(u: uPlot): void {
-    const context = u.ctx;
-    const top = u.bbox.top;
-    const height = u.bbox.height;
-    const [first, last] = [u.scales.x.min ?? 0, u.scales.x.max ?? 0];
-    const window = this.columns[0];
+  private drawMarkers(u: LineChart): void {
+    const context = u.context;
+    const top = u.plot.top;
+    const height = u.plot.height;
+    const [first, last] = [u.firstX, u.lastX];
+    const window = this.columns[0] as number[]; // the transmit window is never null
     context.save();
     for (let tick = Math.max(0, Math.floor(first)); tick <= Math.min(last, this.markers.length - 1); tick++) {
       const bits = this.markers[tick];
       if (!bits) continue;
-      const x = u.valToPos(tick, 'x', true);
+      const x = u.xPosition(tick);
       for (const look of this.looks.markers) {
         if (!(bits & look.bit)) continue;
         const packets = look.place === 'bottom' ? LossLane
           : look.place === 'peak' && tick > 0 ? Math.max(window[tick], window[tick - 1]) : window[tick];
         context.fillStyle = look.colour;
-        markerPath(context, look.shape, x, u.valToPos(packets, 'y', true), look.size * devicePixelRatio);
+        markerPath(context, look.shape, x, u.yPosition(packets), look.size * devicePixelRatio);
         context.fill();
       }
     }
     if (this.cursorTick !== null) {
-      const x = u.valToPos(this.cursorTick, 'x', true);
+      const x = u.xPosition(this.cursorTick);
       context.strokeStyle = this.looks.cursor;
       context.lineWidth = 1.5 * devicePixelRatio;
       context.setLineDash([4 * devicePixelRatio, 3 * devicePixelRatio]);

@@ -12,6 +12,9 @@ import { markerLegend, RunPanel } from './run_panel';
 // once a second, since a redraw costs as much as twenty ticks.
 const ChartRedrawMilliseconds = 250;
 const RunningChartRedrawMilliseconds = 1000;
+// A drawing counts as in view this far outside the screen, so that one
+// scrolled towards is redrawn before it is seen.
+const NearScreen = '100px 0px';
 
 function element<T extends HTMLElement>(id: string): T {
   return document.getElementById(id) as T;
@@ -23,6 +26,11 @@ export class RunPanels {
   private figuresShown = '';
   private redrawTimer = 0;
   private shownAt = 0;
+  // Whether each drawing is on or near the screen. While the clock runs, one
+  // scrolled out of sight is not redrawn (a redraw of the chart or the
+  // diagram costs more than all the ticks of a second) until it comes back.
+  private chartInView = true;
+  private ladderInView = true;
 
   // `rewind` goes back to a tick double-clicked in the diagram.
   constructor(private readonly session: WebSession, looks: ViewOptions, rewind: (tick: number) => void) {
@@ -33,6 +41,19 @@ export class RunPanels {
     this.ladder.onRewind = rewind;
     markerLegend(element('markerLegend'), looks.chart);
     element('saveLadder').addEventListener('click', () => this.saveLadder());
+    this.watchInView(element('chart'), (inView) => {
+      this.chartInView = inView;
+      if (inView) this.chart.redraw();
+    });
+    this.watchInView(element('ladder'), (inView) => {
+      this.ladderInView = inView;
+      if (inView) this.ladder.redraw();
+    });
+  }
+
+  private watchInView(target: HTMLElement, changed: (inView: boolean) => void): void {
+    new IntersectionObserver((entries) => changed(entries[entries.length - 1].isIntersecting),
+      { rootMargin: NearScreen }).observe(target);
   }
 
   // After a user's action the panels catch up at once, so that the log
@@ -51,7 +72,8 @@ export class RunPanels {
     if (now - this.shownAt < RunningChartRedrawMilliseconds) return;
     this.shownAt = now;
     this.follow();
-    this.redraw();
+    if (this.chartInView) this.chart.redraw();
+    if (this.ladderInView) this.ladder.redraw();
   }
 
   private follow(): void {

@@ -2,26 +2,29 @@
 // what a finger can hit. The touch bar repeats them at finger size under the
 // window: the run buttons, the option boxes and the sliders, each sending the
 // same event as its twin in the window and showing the same model state.
-// page.css shows it only where the main pointer is coarse.
-import { WindowState } from './engine';
+// On a phone, where the window's panel is left out, it also shows the panel's
+// figures. page.css shows it where the main pointer is coarse, and on a phone.
+import { Layout, WindowState } from './engine';
 import { Send } from './window_view';
 
-// Each slider with the labels that name it and show its figure.
-const Sliders: [string, string, string][] = [
-  ['HScroll1', 'lblTimeOut_0', 'lblTimeOut_1'],
-  ['VScroll1', 'lblTxWindow_0', 'lblTxWindow_1'],
-  ['VScroll2', 'lblRxWindow_0', 'lblRxWindow_1'],
-  ['VScroll3', 'lblSequences_0', 'lblSequences_1'],
-];
 const Options = ['chkSlowStart', 'chkAvoidance', 'chkFastRetransmit', 'chkSelective', 'chkDelayedACK', 'chkAutoRTT',
   'chkSlide'];
+
+// Setting a text, even to the same, costs the page a layout.
+function setText(target: HTMLElement, text: string): void {
+  if (target.textContent !== text) target.textContent = text;
+}
+
+interface SliderRow { range: HTMLInputElement; title: HTMLElement; figure: HTMLElement; upward: boolean }
+interface FigureRow { row: HTMLElement; title: HTMLElement; figure: HTMLElement }
 
 export class TouchBar {
   private readonly buttons = new Map<string, HTMLButtonElement>();
   private readonly boxes = new Map<string, { box: HTMLInputElement; text: HTMLElement }>();
-  private readonly sliders = new Map<string, { range: HTMLInputElement; name: HTMLElement; figure: HTMLElement }>();
+  private readonly sliders = new Map<string, SliderRow>();
+  private readonly figures = new Map<string, FigureRow>();
 
-  constructor(host: HTMLElement, send: Send) {
+  constructor(host: HTMLElement, private readonly layout: Layout, private readonly send: Send) {
     const runs = document.createElement('div');
     runs.className = 'touchRuns';
     for (const name of ['cmdReset', 'cmdPause']) {
@@ -31,6 +34,8 @@ export class TouchBar {
       runs.appendChild(button);
       this.buttons.set(name, button);
     }
+    const figures = document.createElement('div');
+    figures.className = 'touchFigures';
     const options = document.createElement('div');
     options.className = 'touchOptions';
     for (const name of Options) {
@@ -46,44 +51,63 @@ export class TouchBar {
     }
     const sliders = document.createElement('div');
     sliders.className = 'touchSliders';
-    for (const [name] of Sliders) {
-      const row = document.createElement('label');
+    for (const { title: titleName, value, slider } of layout.figures) {
       const title = document.createElement('span');
+      title.id = `touch_${titleName}`;
       const figure = document.createElement('b');
+      if (!slider) {
+        const row = document.createElement('p');
+        row.append(title, ' ', figure);
+        figures.appendChild(row);
+        this.figures.set(value, { row, title, figure });
+        continue;
+      }
+      const row = document.createElement('label');
       const range = document.createElement('input');
       range.type = 'range';
-      range.id = `touch_${name}`;
-      // The window's vertical bars give more packets upwards: here, to the right.
-      if (name !== 'HScroll1') range.dir = 'rtl';
-      range.addEventListener('change', () => send(name, 0, Number(range.value)));
+      range.id = `touch_${slider}`;
+      range.setAttribute('aria-labelledby', title.id);
+      // The window's vertical bars give more packets upwards, which here is
+      // to the right: the bar's value runs backwards, so that the part filled
+      // from the left edge grows with the figure.
+      const upward = layout.controls.find((control) => control.name === slider)?.kind === 'vslider';
+      range.addEventListener('change', () => send(slider, 0, this.modelValue(range, upward)));
       row.append(title, figure, range);
       sliders.appendChild(row);
-      this.sliders.set(name, { range, name: title, figure });
+      this.sliders.set(slider, { range, title, figure, upward });
     }
-    host.append(runs, options, sliders);
+    host.append(runs, figures, options, sliders);
+  }
+
+  private modelValue(range: HTMLInputElement, upward: boolean): number {
+    const value = Number(range.value);
+    return upward ? Number(range.min) + Number(range.max) - value : value;
   }
 
   show(state: WindowState): void {
-    for (const [name, button] of this.buttons) {
-      if (button.textContent !== state.buttons[name]) button.textContent = state.buttons[name];
-    }
+    for (const [name, button] of this.buttons) setText(button, state.buttons[name]);
     for (const [name, { box, text }] of this.boxes) {
       const model = state.checks[name];
       box.checked = model.value;
       box.disabled = !model.enabled;
-      if (text.textContent !== model.caption) text.textContent = model.caption;
+      setText(text, model.caption);
     }
-    for (const [name, nameLabel, figureLabel] of Sliders) {
-      const { range, name: title, figure } = this.sliders.get(name)!;
-      const model = state.sliders[name];
+    for (const { title: titleName, value, slider } of this.layout.figures) {
+      const row = slider ? this.sliders.get(slider)! : this.figures.get(value)!;
+      setText(row.title, state.labels[titleName].caption.trim());
+      setText(row.figure, state.labels[value].caption.trim());
+      if (!slider) {
+        const shown = state.labels[value].visible;
+        if ((this.figures.get(value)!.row.hidden) === shown) this.figures.get(value)!.row.hidden = !shown;
+        continue;
+      }
+      const { range, upward } = this.sliders.get(slider)!;
+      const model = state.sliders[slider];
       range.min = String(model.min);
       range.max = String(model.max);
       range.step = String(model.step);
-      if (range.value !== String(model.value)) range.value = String(model.value);
-      const caption = state.labels[nameLabel].caption.trim();
-      if (title.textContent !== caption) title.textContent = caption;
-      const shownFigure = state.labels[figureLabel].caption.trim();
-      if (figure.textContent !== shownFigure) figure.textContent = shownFigure;
+      const shown = String(upward ? model.min + model.max - model.value : model.value);
+      if (range.value !== shown) range.value = shown;
     }
   }
 }

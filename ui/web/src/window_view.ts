@@ -28,6 +28,18 @@ function setIfChanged(shown: Shown, property: string, value: unknown, apply: () 
 
 type Arrow = 'ArrowUp' | 'ArrowDown' | 'ArrowLeft' | 'ArrowRight';
 
+// The phone view: only the strips and the flight area are drawn, never
+// smaller than a strip number of this many CSS pixels, and the packets and
+// ACKs show short captions at least as large. The commentary lines and the
+// panel are shown by the page outside the window, at the page's own size.
+export interface PhoneView {
+  readablePixels: number;
+  shortCaption: (ack: boolean, caption: string) => string;
+}
+
+// A strip's frame stays this far inside the edge of the view when the strips scroll to follow it.
+const FollowMarginTwips = 700;
+
 export class WindowView {
   private readonly px: (twips: number) => number;
   private readonly txCells: HTMLElement[] = [];
@@ -46,6 +58,8 @@ export class WindowView {
   private readonly pickNews: HTMLElement;
   private scale = 1;
   private scaled = false;
+  private phone: PhoneView | null = null;
+  private viewWidth = 0;
   private txFrame!: HTMLElement;
   private rxFrame!: HTMLElement;
   // The flight click the next show() shows the outcome of: a button it makes vanish is lost.
@@ -86,20 +100,66 @@ export class WindowView {
   }
 
   // The window keeps its proportions and fills the width it is given, up to
-  // the height left for it.
-  fit(width: number, height: number): void {
-    const scale = Math.max(0.2, Math.min(width / this.px(this.layout.clientWidth),
-      height / this.px(this.layout.clientHeight)));
+  // the height left for it. In the phone view only the strips and the flight
+  // area are shown, at least large enough to be read: wider than the screen
+  // if need be, the strips then scrolling sideways to follow the sender's window.
+  fit(width: number, height: number, phone: PhoneView | null = null): void {
+    const [top, bottom] = phone ? this.phoneRows() : [0, this.layout.clientHeight];
+    const fitted = Math.min(width / this.px(this.layout.clientWidth), height / this.px(bottom - top));
+    const smallest = phone ? phone.readablePixels / Math.min(...this.layout.controls
+      .filter((control) => control.kind === 'cell').map((control) => control.font)) : 0.2;
+    const scale = Math.max(smallest, fitted);
     this.root.style.transform = `scale(${scale})`;
     const stage = this.root.parentElement as HTMLElement;
-    stage.style.height = `${Math.ceil(this.px(this.layout.clientHeight) * scale)}px`;
+    stage.style.height = `${Math.ceil(this.px(bottom - top) * scale)}px`;
+    this.root.style.top = `${-this.px(top) * scale}px`;
     this.root.style.left = `${Math.max(0, (width - this.px(this.layout.clientWidth) * scale) / 2)}px`;
+    this.viewWidth = width;
+    if (phone !== this.phone) {
+      this.phone = phone;
+      this.markOutside(top, bottom);
+      this.sheet.useShortCaptions(phone?.shortCaption ?? null, phone?.readablePixels);
+    }
     if (scale !== this.scale || !this.scaled) {
       this.scale = scale;
       this.scaled = true;
       this.sheet.setScale(scale);
-      this.sheet.paint();
     }
+    this.sheet.paint();
+    this.followTxFrame();
+  }
+
+  // The rows of the window the phone view shows: from the sender's frame to
+  // the receiver's, and a little round them.
+  private phoneRows(): [number, number] {
+    const [tx, rx] = this.layout.controls.filter((control) => control.kind === 'frame');
+    const margin = 2 * this.layout.twipsPerPixel;
+    return [tx.top - margin, rx.top + rx.height + margin];
+  }
+
+  // Controls outside the rows shown are hidden from sight, Tab and screen
+  // readers alike: on a phone the page shows them at its own size elsewhere.
+  private markOutside(top: number, bottom: number): void {
+    for (const control of this.layout.controls) {
+      const element = this.root.querySelector<HTMLElement>(`#${this.idPrefix}${control.name}`);
+      const outside = control.top >= bottom || control.top + control.height <= top;
+      element?.classList.toggle('outsideView', Boolean(this.phone) && outside);
+    }
+  }
+
+  // When the window is wider than the view, the strips scroll so that the
+  // sender's window stays in sight.
+  private followTxFrame(): void {
+    if (!this.phone || this.px(this.layout.clientWidth) * this.scale <= this.viewWidth) return;
+    const stage = this.root.parentElement as HTMLElement;
+    const frame = this.layout.controls.find((control) => control.name === 'shpTxWindow')!;
+    const model = this.state(this.txFrame);
+    const left = this.px((model.left as number | undefined) ?? frame.left) * this.scale;
+    const right = left + this.px((model.width as number | undefined) ?? frame.width) * this.scale;
+    const margin = this.px(FollowMarginTwips) * this.scale;
+    const view = stage.scrollLeft;
+    if (right + margin > view + this.viewWidth) stage.scrollLeft = Math.ceil(right + margin - this.viewWidth);
+    else if (left - margin < view) stage.scrollLeft = Math.max(0, Math.floor(left - margin));
   }
 
   focusStart(): void { this.buttons.get('cmdReset')?.focus(); }
@@ -123,6 +183,7 @@ export class WindowView {
       setIfChanged(shown, 'left', model.left, () => { frame.style.left = `${this.px(model.left)}px`; });
       setIfChanged(shown, 'width', model.width, () => { frame.style.width = `${this.px(model.width)}px`; });
       setIfChanged(shown, 'visible', model.visible, () => { frame.hidden = !model.visible; });
+      if (frame === this.txFrame && this.phone) this.followTxFrame();
     }
     for (const [name, label] of Object.entries(changes.labels ?? {})) {
       const element = this.labels.get(name);
@@ -396,6 +457,9 @@ export class WindowView {
       case 'hslider': {
         const slider = this.add('input', control.kind === 'vslider' ? 'vertical' : 'horizontal', control);
         slider.type = 'range';
+        // Named, as on the desktop, by the title beside it.
+        const title = this.layout.figures.find((figure) => figure.slider === control.name)?.title;
+        if (title) slider.setAttribute('aria-labelledby', `${this.idPrefix}${title}`);
         // 'change', not 'input': a drag counts once, when the thumb is let go.
         slider.addEventListener('change', () => this.send(control.name, 0, Number(slider.value)));
         this.sliders.set(control.name, slider);

@@ -1,0 +1,118 @@
+// The teacher's run, for phones to replay on copies of their own.
+//
+// The journal hears every call that moves the teacher's history (a tick, a
+// step, a user's action, a rewind, a file opened, new losses: see
+// RunHistory::observeCalls) from the program's start on. The history is
+// deterministic, so a phone that begins at start-up and makes the same calls
+// on its own history stands exactly where the teacher's window stands: the
+// same model, the same recording ahead, the same lesson end. Each call goes
+// to the phones numbered and with the state digest after it, so that a phone
+// notices a message it missed or a state that strayed, and joins again; a
+// phone joining late is sent every call so far at once.
+//
+// Twenty ticks a second to every phone would cost the teacher's laptop more
+// than its window does, so ticks travel in batches (a Tick call with its
+// count, sent a few times a second), while every other call goes at once,
+// after the ticks before it. The phone plays a batch's ticks at the pace
+// they came (Follower::advance), a fraction of a second behind the projector.
+//
+// Ticks in a row are listed as one call with their count, and opening a run
+// file starts the list again from there, so the catch-up stays small: a
+// five-minute run with a few dozen actions is well under a kilobyte.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/form.h"
+#include "frontend/classroom_wire.h"
+#include "history/run_history.h"
+
+namespace classroom {
+
+// The state digest as the messages carry it: sixteen hexadecimal digits.
+std::string digestText(const Form1& form);
+
+// The call as a phone replays it; `history.losses()` for new losses.
+Call callOf(const RunHistory::Call& call, const RunHistory& history);
+
+// Makes `call` on `form` and `history`, as the teacher's window made it.
+void replay(const Call& call, Form1& form, RunHistory& history);
+
+class Journal {
+public:
+    // After every call the teacher's history heard (its observer).
+    void record(const RunHistory::Call& call, const RunHistory& history);
+
+    // The last call as the message every phone following is sent.
+    std::string lastMessage(const Form1& after) const;
+    // The last calls, all ticks, as one message: `digests` holds the state
+    // digest after each of them (digestText, one after another).
+    std::string ticksMessage(const std::string& digests, const Form1& after) const;
+    // Every call so far, for a phone that joins now.
+    std::string catchUp(const Form1& now) const;
+    // The number of the last call (the first is 1).
+    std::uint64_t number() const { return number_; }
+
+private:
+    std::uint64_t number_ = 0;
+    Call last_;
+    // The calls before the current run of ticks, as the catch-up lists them.
+    std::string listed_;
+    std::int32_t ticksInARow_ = 0;
+};
+
+// A phone's side: the class's run rebuilt from the journal's messages.
+class Follower {
+public:
+    enum class Outcome : std::uint8_t {
+        Applied, // the run moved as the teacher's did
+        Missed,  // a message was missed: join again to catch up
+        Strayed, // the state differs from the teacher's: join again
+    };
+
+    // Takes a Calls or Sync message. A Sync replaces `form` and `history` at
+    // once; the calls of other messages wait for advance(). While the student
+    // tries something of their own (following() false), calls are only kept.
+    Outcome take(const ServerMessage& message, Form1& form, std::optional<RunHistory>& history);
+
+    // Makes the calls waiting, up to `ticks` ticks and every other call met
+    // on the way; Strayed when the state then differs from the teacher's.
+    Outcome advance(std::int32_t ticks, Form1& form, RunHistory& history);
+    // Ticks waiting to be made.
+    std::int32_t owed() const { return owed_; }
+
+    // Stops making the calls on the run shown, or rebuilds it from every
+    // call heard and makes them again from then on.
+    void setFollowing(bool following, Form1& form, std::optional<RunHistory>& history);
+    bool following() const { return following_; }
+    bool synced() const { return synced_; }
+    std::uint64_t number() const { return number_; }
+    // Digests that differed from the teacher's (each answered by joining again).
+    int strayed() const { return strayed_; }
+    // Told the teacher's digest and the phone's at the end of every message made.
+    std::function<void(const std::string& teachers, const std::string& own)> onChecked;
+
+private:
+    void rebuild(Form1& form, std::optional<RunHistory>& history);
+    void keep(const Call& call);
+
+    struct Waiting {
+        Call call;
+        std::string digest;       // the teacher's after it, when it ends a message
+        bool checkedEach = false; // ticks that came with the digest after each
+    };
+    std::vector<Call> calls_;
+    std::deque<Waiting> waiting_;
+    std::int32_t owed_ = 0;
+    std::uint64_t number_ = 0;
+    bool synced_ = false;
+    bool following_ = true;
+    int strayed_ = 0;
+};
+
+} // namespace classroom

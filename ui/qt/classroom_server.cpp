@@ -1,0 +1,334 @@
+#include "ui/qt/classroom_server.h"
+
+#include <QElapsedTimer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QWebSocket>
+#include <algorithm>
+
+namespace {
+
+// A whole text frame as a server sends it (unmasked), so that a message
+// leaves in one write and one packet: Qt writes a frame's header and its
+// payload apart, which on a busy network doubles the packets.
+QByteArray textFrame(const QByteArray& payload)
+{
+    const auto size = static_cast<quint64>(payload.size());
+    QByteArray frame;
+    frame.reserve(payload.size() + 10);
+    frame.append(char(0x81)); // the last frame of a text message
+    if (size < 126) {
+        frame.append(char(size));
+    } else if (size <= 0xFFFF) {
+        frame.append(char(126)).append(char(size >> 8)).append(char(size & 0xFF));
+    } else {
+        frame.append(char(127));
+        for (int shift = 56; shift >= 0; shift -= 8)
+            frame.append(char((size >> shift) & 0xFF));
+    }
+    return frame.append(payload);
+}
+
+QString latin1(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+struct ClassroomServer::Student {
+    quint64 id = 0;
+    std::unique_ptr<QWebSocket> socket;
+    QTcpSocket* wire = nullptr; // the socket under the WebSocket, for whole frames
+    QByteArray device;          // empty until joined
+    bool joined = false;
+    bool welcomed = false; // sent its catch-up: broadcasts reach it from now on
+    bool closing = false;
+    bool gone = false; // disconnected, to be reaped once no loop runs over the students
+    QElapsedTimer age;
+    // The rate: up to MaxStudentMessagesPerSecond in any second, a token
+    // bucket refilled as time passes.
+    double allowance = classroom::MaxStudentMessagesPerSecond;
+    qint64 lastMessageMs = 0;
+    int offences = 0;
+    // What its catch-up put in its queue: it may lag by this much more.
+    qint64 catchUpBytes = 0;
+};
+
+ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToken)
+    : token_(std::move(joinToken))
+{
+    http_ = new classroom_http::SiteServer(std::move(site), this);
+    connect(http_, &QAbstractHttpServer::newWebSocketConnection, this, &ClassroomServer::admit);
+    sweeper_ = new QTimer(this);
+    sweeper_->setInterval(1000);
+    connect(sweeper_, &QTimer::timeout, this, &ClassroomServer::sweep);
+}
+
+ClassroomServer::~ClassroomServer()
+{
+    // The sockets go first, quietly: nothing may call back into a server going away.
+    for (auto& student : students_)
+        if (student->socket) student->socket->disconnect(this);
+    students_.clear();
+}
+
+bool ClassroomServer::listen(const QHostAddress& address, quint16 port, QString* error)
+{
+    auto* tcp = new classroom_http::LimitedTcpServer(this);
+    if (!tcp->listen(address, port)) {
+        if (error != nullptr)
+            *error =
+                tr("The classroom session could not listen on port %1: %2").arg(port).arg(tcp->errorString());
+        tcp->deleteLater();
+        return false;
+    }
+    tcp_ = tcp;
+    port_ = tcp_->serverPort();
+    http_->bind(tcp_);
+    sweeper_->start();
+    return true;
+}
+
+quint64 ClassroomServer::refusedRequests() const { return http_->refusedRequests(); }
+
+quint64 ClassroomServer::closedConnections() const { return tcp_ != nullptr ? tcp_->closedConnections() : 0; }
+
+// ---------------------------------------------------------------------------
+// Phones arriving, talking and leaving (the server's thread)
+
+void ClassroomServer::admit()
+{
+    while (http_->hasPendingWebSocketConnections()) {
+        std::unique_ptr<QWebSocket> socket = http_->nextPendingWebSocketConnection();
+        if (!socket) continue;
+        socket->setMaxAllowedIncomingMessageSize(classroom::MaxIncomingSocketBytes);
+        socket->setMaxAllowedIncomingFrameSize(classroom::MaxIncomingSocketBytes);
+        socket->setReadBufferSize(static_cast<qint64>(classroom::MaxIncomingSocketBytes) * 4);
+        const auto present =
+            std::count_if(students_.begin(), students_.end(), [](const auto& s) { return !s->gone; });
+        if (present >= maxStudents_) {
+            ++counts_.refusedFull;
+            socket->sendTextMessage(latin1(classroom::FullMessage));
+            socket->close(QWebSocketProtocol::CloseCodeGoingAway);
+            socket.release()->deleteLater();
+            continue;
+        }
+        auto student = std::make_unique<Student>();
+        student->id = nextStudent_++;
+        student->wire = socket->findChild<QTcpSocket*>();
+        student->socket = std::move(socket);
+        student->age.start();
+        Student* raw = student.get();
+        connect(raw->socket.get(), &QWebSocket::textMessageReceived, this,
+                [this, raw](const QString& text) { take(*raw, text); });
+        connect(raw->socket.get(), &QWebSocket::binaryMessageReceived, this, [this, raw] {
+            ++counts_.messages;
+            offend(*raw);
+        });
+        connect(raw->socket.get(), &QWebSocket::disconnected, this, [this, raw] { drop(*raw); });
+        students_.push_back(std::move(student));
+    }
+}
+
+void ClassroomServer::take(Student& student, const QString& text)
+{
+    ++counts_.messages;
+    if (student.closing) return;
+    // The rate first: a flood is refused before it costs any parsing.
+    const qint64 now = student.age.elapsed();
+    student.allowance =
+        std::min<double>(classroom::MaxStudentMessagesPerSecond,
+                         student.allowance + static_cast<double>(now - student.lastMessageMs) *
+                                                 classroom::MaxStudentMessagesPerSecond / 1000.0);
+    student.lastMessageMs = now;
+    if (student.allowance < 1.0) {
+        offend(student);
+        return;
+    }
+    student.allowance -= 1.0;
+    const QByteArray bytes = text.toUtf8();
+    const auto message = classroom::readStudentMessage(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!message) {
+        offend(student);
+        return;
+    }
+    switch (message->kind) {
+    case classroom::StudentMessage::Kind::Join:
+        join(student, *message);
+        break;
+    case classroom::StudentMessage::Kind::Vote:
+        if (!student.joined) {
+            offend(student);
+            break;
+        }
+        ++counts_.votes;
+        emit voteCast(student.device, message->question, message->choice);
+        break;
+    case classroom::StudentMessage::Kind::Leave:
+        student.closing = true;
+        student.socket->close();
+        break;
+    }
+}
+
+void ClassroomServer::offend(Student& student)
+{
+    ++counts_.dropped;
+    if (++student.offences < classroom::OffencesBeforeClosing || student.closing) return;
+    ++counts_.closedOffenders;
+    student.closing = true;
+    student.socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+}
+
+void ClassroomServer::join(Student& student, const classroom::StudentMessage& message)
+{
+    if (message.token != token_) {
+        ++counts_.refusedToken;
+        student.closing = true;
+        student.socket->sendTextMessage(latin1(classroom::RefusedMessage));
+        student.socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+        return;
+    }
+    // A phone joining again on the same socket (it missed a message) keeps
+    // the device it first gave: one socket is one device. Until its catch-up
+    // comes, it hears no broadcast: the catch-up holds everything before it.
+    if (!student.joined) {
+        student.device = QByteArray::fromStdString(message.device);
+        student.joined = true;
+        countJoined();
+    }
+    student.welcomed = false;
+    emit joined(student.id, student.device);
+}
+
+bool ClassroomServer::deliver(Student& student, const QByteArray& message)
+{
+    if (student.closing) return false;
+    if (student.socket->bytesToWrite() >
+        student.catchUpBytes + static_cast<qint64>(classroom::MaxQueuedBytes)) {
+        // Too far behind: nothing may wait for one phone.
+        ++counts_.droppedBehind;
+        student.closing = true;
+        student.socket->abort();
+        return false;
+    }
+    if (student.wire != nullptr) {
+        student.wire->write(textFrame(message));
+        student.wire->flush();
+    } else {
+        student.socket->sendTextMessage(QString::fromUtf8(message));
+        student.socket->flush();
+    }
+    return true;
+}
+
+void ClassroomServer::drop(Student& student)
+{
+    // This runs inside the socket's own signal, maybe inside a loop over the
+    // students (an abort disconnects at once): the student goes afterwards.
+    if (student.gone) return;
+    student.gone = true;
+    student.closing = true;
+    countJoined();
+    QMetaObject::invokeMethod(this, &ClassroomServer::reap, Qt::QueuedConnection);
+}
+
+void ClassroomServer::reap()
+{
+    for (auto& student : students_) {
+        if (!student->gone) continue;
+        student->socket->disconnect(this);
+        student->socket.release()->deleteLater();
+    }
+    std::erase_if(students_, [](const auto& student) { return !student->socket; });
+}
+
+void ClassroomServer::countJoined()
+{
+    const int joined = static_cast<int>(std::count_if(
+        students_.begin(), students_.end(), [](const auto& s) { return s->joined && !s->closing; }));
+    if (joined == joined_) return;
+    joined_ = joined;
+    emit studentsChanged(joined);
+}
+
+void ClassroomServer::sweep()
+{
+    for (auto& student : students_) {
+        if (!student->joined && !student->closing && student->age.elapsed() > JoinWithinMs) {
+            student->closing = true;
+            student->socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+        }
+    }
+    countJoined();
+    if (tcp_ == nullptr) return;
+    tcp_->sweep([this](const QTcpSocket& socket) {
+        return std::any_of(students_.begin(), students_.end(), [&socket](const auto& student) {
+            return student->socket && student->socket->peerPort() == socket.peerPort() &&
+                   student->socket->peerAddress() == socket.peerAddress();
+        });
+    });
+}
+
+// ---------------------------------------------------------------------------
+// What the window's thread asks for, carried over to the server's thread in order
+
+namespace {
+
+template <typename Action> void inServerThread(QObject* server, Action&& action)
+{
+    if (QThread::currentThread() == server->thread()) {
+        action();
+    } else {
+        QMetaObject::invokeMethod(server, std::forward<Action>(action), Qt::QueuedConnection);
+    }
+}
+
+} // namespace
+
+void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
+{
+    inServerThread(this, [this, student, messages] {
+        for (auto& s : students_) {
+            if (s->id != student || s->closing) continue;
+            const qint64 before = s->socket->bytesToWrite();
+            for (const QByteArray& message : messages)
+                deliver(*s, message);
+            s->catchUpBytes = s->socket->bytesToWrite() - before;
+            s->welcomed = true;
+        }
+    });
+}
+
+void ClassroomServer::broadcast(const QByteArray& message)
+{
+    inServerThread(this, [this, message] {
+        for (auto& student : students_)
+            if (student->welcomed) deliver(*student, message);
+    });
+}
+
+void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
+{
+    inServerThread(this, [this, message, byDevice] {
+        for (auto& student : students_)
+            if (student->welcomed) deliver(*student, byDevice.value(student->device, message));
+    });
+}
+
+void ClassroomServer::stop()
+{
+    inServerThread(this, [this] {
+        sweeper_->stop();
+        for (auto& student : students_) {
+            if (student->closing) continue;
+            student->closing = true;
+            student->socket->sendTextMessage(latin1(classroom::EndMessage));
+            student->socket->close(QWebSocketProtocol::CloseCodeGoingAway);
+        }
+        if (tcp_ != nullptr) tcp_->close();
+        countJoined();
+    });
+}
