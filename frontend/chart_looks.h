@@ -42,6 +42,9 @@ inline constexpr std::array<FigureLook, 4> Figures = {{
 // colour-blind readers.
 inline constexpr std::array<Colour, 3> ConfigurationColours = {Figures[0].colour, Figures[1].colour,
                                                                Figures[2].colour};
+// And one dash per configuration, in pixels at a 14-pixel text size, so that
+// two configurations' lines that coincide (two windows at 8) still show as two.
+inline constexpr std::array<std::array<double, 2>, 3> ConfigurationDashes = {{{0, 0}, {9, 5}, {2.5, 4}}};
 
 enum class MarkerShape { Triangle, Star, Square, Diamond, Circle, Pentagon };
 

@@ -273,8 +273,10 @@ void drawComparisonChart(svg::Writer& out, const Rect& area, const std::vector<C
 {
     const double line = svg::lineHeight(pixels);
     const auto& colours = chart_looks::ConfigurationColours;
-    const std::vector<std::vector<double>> dashes = {
-        {}, {9 * pixels / 14, 5 * pixels / 14}, {2.5 * pixels / 14, 4 * pixels / 14}};
+    std::vector<std::vector<double>> dashes;
+    for (const auto& dash : chart_looks::ConfigurationDashes)
+        dashes.push_back(dash[0] == 0 ? std::vector<double>{}
+                                      : std::vector<double>{dash[0] * pixels / 14, dash[1] * pixels / 14});
     // Coinciding lines are drawn this far apart, each configuration a step higher than the one before.
     const double apart = std::max(1.5, pixels / 8);
 

@@ -24,6 +24,7 @@ void Session::setOn(bool on)
     lookAgainAt_ = -1;
     lastTick_ = -1;
     lastAskedMs_ = -1e300;
+    restartPause_ = false;
     notice_.clear();
     phase_ = on ? Phase::Watching : Phase::Off;
 }
@@ -85,6 +86,13 @@ void Session::afterTick(const Form1& form, std::int32_t tick, double nowMs, std:
     // A tick that does not follow the last one belongs to another run.
     if (lastTick_ >= 0 && tick != lastTick_ + 1 && tick != lastTick_) withdraw();
     lastTick_ = tick;
+    // The pause between questions counts from when the run plays on again:
+    // time spent thinking over a question, with the clock held, must not
+    // bring the next one closer to it.
+    if (restartPause_ && phase_ != Phase::Asking) {
+        lastAskedMs_ = nowMs;
+        restartPause_ = false;
+    }
 
     if (phase_ == Phase::Asking || phase_ == Phase::Awaiting) {
         if (tick >= eventTick_) finishEvent();
@@ -128,6 +136,7 @@ void Session::ask(const Question& question, std::int32_t tick, double nowMs)
     question_ = question;
     eventTick_ = tick + question.ticksAhead;
     lastAskedMs_ = nowMs;
+    restartPause_ = true;
     ++variety_;
     chosen_ = -1;
     answered_ = false;

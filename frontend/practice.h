@@ -109,6 +109,8 @@ private:
     // Nothing teachable until this tick: no need to look again before it.
     std::int32_t lookAgainAt_ = -1;
     double lastAskedMs_ = -1e300;
+    // A question was asked: the pause restarts on the first tick run after it.
+    bool restartPause_ = false;
     unsigned variety_ = 0;
     int chosen_ = -1;
     bool answered_ = false;

@@ -2118,10 +2118,6 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>نافذة الإرسال (خط متصل) والإنتاجية الفعلية (خط متقطع) لكل تهيئة مقابل النبضة</translation>
     </message>
     <message>
-        <source>Solid: transmit window (packets, left scale). Dashed: goodput (packets per 100 ticks over the last 200, right scale).</source>
-        <translation>المتصل: نافذة الإرسال (حزم، المقياس الأيسر). المتقطع: الإنتاجية الفعلية (حزم لكل 100 نبضة على آخر 200، المقياس الأيمن).</translation>
-    </message>
-    <message>
         <source>Figures of each configuration</source>
         <translation>أرقام كل تهيئة</translation>
     </message>

@@ -2118,10 +2118,6 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Sendefenster (durchgezogen) und Goodput (gestrichelt) jeder Konfiguration über dem Takt</translation>
     </message>
     <message>
-        <source>Solid: transmit window (packets, left scale). Dashed: goodput (packets per 100 ticks over the last 200, right scale).</source>
-        <translation>Durchgezogen: Sendefenster (Pakete, linke Skala). Gestrichelt: Goodput (Pakete je 100 Takte über die letzten 200, rechte Skala).</translation>
-    </message>
-    <message>
         <source>Figures of each configuration</source>
         <translation>Kennzahlen jeder Konfiguration</translation>
     </message>

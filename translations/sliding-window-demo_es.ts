@@ -2118,10 +2118,6 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Ventana de transmisión (continua) y goodput (discontinua) de cada configuración según el tic</translation>
     </message>
     <message>
-        <source>Solid: transmit window (packets, left scale). Dashed: goodput (packets per 100 ticks over the last 200, right scale).</source>
-        <translation>Continua: ventana de transmisión (paquetes, escala izquierda). Discontinua: goodput (paquetes por 100 tics en los últimos 200, escala derecha).</translation>
-    </message>
-    <message>
         <source>Figures of each configuration</source>
         <translation>Cifras de cada configuración</translation>
     </message>

@@ -2118,10 +2118,6 @@ Au top 1500 (débit utile : paquets livrés dans l&apos;ordre par 100 tops) : TC
         <translation>Fenêtre d&apos;émission (trait plein) et débit utile (tirets) de chaque configuration en fonction du top</translation>
     </message>
     <message>
-        <source>Solid: transmit window (packets, left scale). Dashed: goodput (packets per 100 ticks over the last 200, right scale).</source>
-        <translation>Trait plein : fenêtre d&apos;émission (paquets, échelle de gauche). Tirets : débit utile (paquets par 100 tops sur les 200 derniers, échelle de droite).</translation>
-    </message>
-    <message>
         <source>Figures of each configuration</source>
         <translation>Chiffres de chaque configuration</translation>
     </message>

@@ -2118,10 +2118,6 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Jendela kirim (garis utuh) dan goodput (garis putus-putus) setiap konfigurasi terhadap detak</translation>
     </message>
     <message>
-        <source>Solid: transmit window (packets, left scale). Dashed: goodput (packets per 100 ticks over the last 200, right scale).</source>
-        <translation>Garis utuh: jendela kirim (paket, skala kiri). Putus-putus: goodput (paket per 100 detak selama 200 terakhir, skala kanan).</translation>
-    </message>
-    <message>
         <source>Figures of each configuration</source>
         <translation>Angka setiap konfigurasi</translation>
     </message>

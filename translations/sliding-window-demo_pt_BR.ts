@@ -2118,10 +2118,6 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Janela de transmissão (contínua) e goodput (tracejado) de cada configuração pelo tique</translation>
     </message>
     <message>
-        <source>Solid: transmit window (packets, left scale). Dashed: goodput (packets per 100 ticks over the last 200, right scale).</source>
-        <translation>Contínua: janela de transmissão (pacotes, escala esquerda). Tracejado: goodput (pacotes por 100 tiques nos últimos 200, escala direita).</translation>
-    </message>
-    <message>
         <source>Figures of each configuration</source>
         <translation>Números de cada configuração</translation>
     </message>

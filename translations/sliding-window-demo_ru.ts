@@ -2118,10 +2118,6 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Окно передачи (сплошная) и полезная пропускная способность (пунктир) каждой конфигурации по тактам</translation>
     </message>
     <message>
-        <source>Solid: transmit window (packets, left scale). Dashed: goodput (packets per 100 ticks over the last 200, right scale).</source>
-        <translation>Сплошная: окно передачи (пакеты, левая шкала). Пунктир: полезная пропускная способность (пакетов за 100 тактов по последним 200, правая шкала).</translation>
-    </message>
-    <message>
         <source>Figures of each configuration</source>
         <translation>Показатели каждой конфигурации</translation>
     </message>

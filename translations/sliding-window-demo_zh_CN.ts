@@ -2118,10 +2118,6 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>各配置的发送窗口（实线）和有效吞吐量（虚线）随节拍的变化</translation>
     </message>
     <message>
-        <source>Solid: transmit window (packets, left scale). Dashed: goodput (packets per 100 ticks over the last 200, right scale).</source>
-        <translation>实线：发送窗口（分组，左侧刻度）。虚线：有效吞吐量（每 100 个节拍的分组数，按最近 200 个节拍计，右侧刻度）。</translation>
-    </message>
-    <message>
         <source>Figures of each configuration</source>
         <translation>各配置的数据</translation>
     </message>

@@ -298,6 +298,39 @@ TEST(Practice, SessionAsksHoldsScoresAndWithdraws)
         << session.summary();
 }
 
+// However long a student thinks over a question (the clock held meanwhile),
+// the run plays at least the chosen interval between one question and the next.
+TEST(Practice, QuestionsComeAtLeastTheChosenIntervalApart)
+{
+    constexpr double MsPerTick = 50;
+    for (const int perMinute : {3, 12}) {
+        Form1 form;
+        form.Form_Load();
+        applyEvent(form, {EventKind::StartReset, 0, 0});
+        practice::Session session;
+        session.setOn(true);
+        session.setPerMinute(perMinute);
+        std::vector<int> askedAt;
+        double now = 0;
+        for (int tick = 1; tick <= 2400; ++tick) {
+            form.Timer1_Timer();
+            session.afterTick(form, tick, now += MsPerTick);
+            if (!session.holdsClock()) continue;
+            askedAt.push_back(tick);
+            now += 30000; // thinking, with the run held
+            if (askedAt.size() % 2 == 0)
+                session.skip();
+            else
+                session.answer(session.question()->right);
+        }
+        ASSERT_GE(askedAt.size(), 3u) << perMinute << " a minute";
+        const double leastTicks = 60000.0 / perMinute / MsPerTick;
+        for (std::size_t i = 1; i < askedAt.size(); ++i)
+            EXPECT_GE(askedAt[i] - askedAt[i - 1], leastTicks)
+                << perMinute << " a minute: questions at ticks " << askedAt[i - 1] << " and " << askedAt[i];
+    }
+}
+
 // Every built-in lesson asks at least one question of its own; each
 // checkable one's right choice is what the window shows on its tick, and a
 // practice session playing the lesson asks every one of them at its tick.

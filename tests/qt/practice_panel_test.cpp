@@ -2,6 +2,9 @@
 // it, the explanation follows the event, and any action of the user's own
 // withdraws a question still waiting for its event.
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -18,6 +21,7 @@ class PracticePanelTest : public QObject {
 
 private slots:
     void questionHoldsTheClockKeysAnswerAndActionsWithdraw();
+    void windowFitsItsTextAndTheScreen();
 };
 
 void PracticePanelTest::questionHoldsTheClockKeysAnswerAndActionsWithdraw()
@@ -68,6 +72,36 @@ void PracticePanelTest::questionHoldsTheClockKeysAnswerAndActionsWithdraw()
     QVERIFY(!panel->holdsClock());
     QVERIFY(panel->session().records().back().withdrawn);
     QVERIFY(!find<QLabel>(*panel, QStringLiteral("practiceExplanation"))->text().isEmpty());
+}
+
+// Each question's prompt and explanation show whole, with nothing to scroll
+// on an ordinary screen, and the window never reaches past the screen's free area.
+void PracticePanelTest::windowFitsItsTextAndTheScreen()
+{
+    MainWindow window;
+    window.show();
+    PracticePanel* panel = window.practicePanel();
+    window.runEvent({EventKind::StartReset, 0, 0});
+    action(window, "actionPractice")->trigger();
+    const auto* scroll = find<QScrollArea>(*panel, QStringLiteral("practiceScroll"));
+    const auto* explanation = find<QLabel>(*panel, QStringLiteral("practiceExplanation"));
+    const QRect free = panel->screen()->availableGeometry();
+    int explained = 0;
+    for (int i = 0; i < 6000 && explained < 3; ++i) {
+        window.runEvent({EventKind::Tick, 0, 0});
+        if (panel->holdsClock()) panel->choose(panel->session().question()->right);
+        if (panel->session().phase() != practice::Session::Phase::Explaining) continue;
+        ++explained;
+        QCoreApplication::processEvents();
+        QVERIFY(free.contains(panel->frameGeometry()));
+        QCOMPARE(scroll->verticalScrollBar()->maximum(), 0);
+        QVERIFY(explanation->height() >= explanation->heightForWidth(explanation->width()));
+        QVERIFY(explanation->text().size() > 40);
+        // Off and on again: the next question comes without the usual pause.
+        action(window, "actionPractice")->trigger();
+        action(window, "actionPractice")->trigger();
+    }
+    QCOMPARE(explained, 3);
 }
 
 QTEST_MAIN(PracticePanelTest)

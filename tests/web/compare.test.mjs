@@ -56,6 +56,11 @@ test('a comparison steps all three together, shows the engine\'s figures, and sa
   await page.waitForFunction(() => window.slidingWindowDemo.comparing());
   assert.deepEqual(await page.$$eval('.compareView figcaption', (captions) => captions.map((c) => c.textContent)),
     ['Stop-and-wait', 'Go-back-N (textbook)', 'Selective repeat']);
+  // Windows that coincide (go-back-N's and selective repeat's at 8) still
+  // show as two lines: each configuration draws in its own dash.
+  const windowDashes = await page.$$eval('#compareChart .chartLegend li i',
+    (swatches) => swatches.filter((_, index) => index % 2 === 0).map((swatch) => swatch.style.borderTopStyle));
+  assert.deepEqual(windowDashes, ['solid', 'dashed', 'dotted']);
 
   const before = await hooks(page, 'compareDigests');
   await clickTimes(page, 'compareStep', 1);

@@ -1,6 +1,7 @@
 #include "ui/qt/practice_panel.h"
 
-#include "ui/qt/translation.h"
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFormLayout>
@@ -8,8 +9,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "ui/qt/translation.h"
 
 namespace {
 
@@ -28,7 +34,18 @@ PracticePanel::PracticePanel(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("practicePanel"));
     setWindowTitle(tr("Practice"));
-    auto* layout = new QVBoxLayout(this);
+    // The content scrolls only on a screen too small for it; otherwise the
+    // window takes the size of its text (fitToText()).
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("practiceScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    outer->addWidget(scroll_);
+    content_ = new QWidget(scroll_);
+    auto* layout = new QVBoxLayout(content_);
 
     prompt_ = new QLabel(this);
     prompt_->setObjectName(QStringLiteral("practicePrompt"));
@@ -72,7 +89,7 @@ PracticePanel::PracticePanel(QWidget* parent) : QWidget(parent, Qt::Tool)
             [this] { QApplication::clipboard()->setText(text(session_.summary())); });
     layout->addWidget(copy);
 
-    setMinimumWidth(360);
+    scroll_->setWidget(content_);
     qApp->installEventFilter(this);
     clock_.start();
     showSession();
@@ -181,6 +198,7 @@ void PracticePanel::showSession()
         }
         explanation_->setText(explanation);
         score_->setText(tr("%1 of %2 right").arg(session_.rightCount()).arg(session_.answeredCount()));
+        fitToText();
         if (asking) {
             show();
             raise();
@@ -189,5 +207,42 @@ void PracticePanel::showSession()
     if (held_ != session_.holdsClock()) {
         held_ = session_.holdsClock();
         emit clockHoldChanged();
+    }
+}
+
+// The window's width is kept unless a taller text would run off the screen,
+// when it widens first; its height is that of its text, up to the screen's
+// free area, beyond which the content scrolls rather than being cut.
+void PracticePanel::fitToText()
+{
+    const QScreen* where = screen();
+    if (where == nullptr) return;
+    const QRect free = where->availableGeometry();
+    const QMargins frame = isVisible() ? QMargins(geometry().left() - frameGeometry().left(),
+                                                  geometry().top() - frameGeometry().top(),
+                                                  frameGeometry().right() - geometry().right(),
+                                                  frameGeometry().bottom() - geometry().bottom())
+                                       : QMargins();
+    const int mostWidth = std::max(1, free.width() - frame.left() - frame.right());
+    const int mostHeight = std::max(1, free.height() - frame.top() - frame.bottom());
+    const int scrollBar = scroll_->verticalScrollBar()->sizeHint().width();
+    int width = std::min(mostWidth, std::max({360, width_, content_->minimumSizeHint().width()}));
+    const auto heightAt = [this](int w) {
+        return content_->hasHeightForWidth() ? content_->heightForWidth(w) : content_->sizeHint().height();
+    };
+    while (heightAt(width) > mostHeight && width < mostWidth)
+        width = std::min(mostWidth, width + 80);
+    width_ = width;
+    const int height = heightAt(width);
+    const bool scrolls = height > mostHeight;
+    resize(std::min(mostWidth, width + (scrolls ? scrollBar : 0)), std::min(mostHeight, height));
+    // Pulled back onto the screen where it grew past an edge.
+    if (isVisible()) {
+        QRect placed = frameGeometry();
+        placed.moveRight(std::min(placed.right(), free.right()));
+        placed.moveBottom(std::min(placed.bottom(), free.bottom()));
+        placed.moveLeft(std::max(placed.left(), free.left()));
+        placed.moveTop(std::max(placed.top(), free.top()));
+        move(placed.topLeft());
     }
 }

@@ -9,7 +9,7 @@
 //
 // Object names, for tests: "practicePanel", "practicePrompt", "practiceChoice_<n>"
 // (n from 1), "practiceSkip", "practiceExplanation", "practiceScore",
-// "practicePerMinute", "practiceCopySummary".
+// "practicePerMinute", "practiceCopySummary", "practiceScroll".
 #pragma once
 
 #include <QElapsedTimer>
@@ -21,6 +21,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 
 class PracticePanel : public QWidget {
@@ -56,9 +57,14 @@ protected:
 
 private:
     void showSession();
+    void fitToText();
 
     practice::Session session_;
     QElapsedTimer clock_;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* content_ = nullptr;
+    // The width the window settled on, kept so it does not jump back and forth.
+    int width_ = 0;
     QLabel* prompt_ = nullptr;
     std::array<QPushButton*, 4> choices_{};
     QPushButton* skip_ = nullptr;

@@ -79,6 +79,12 @@ void writeChart(JsonText& json)
     json.key("configurations").beginArray();
     for (const Colour colour : chart_looks::ConfigurationColours)
         json.colour(colour);
+    json.endArray().key("configurationDashes").beginArray();
+    for (const auto& dash : chart_looks::ConfigurationDashes) {
+        json.beginArray();
+        if (dash[0] != 0) json.value(dash[0]).value(dash[1]);
+        json.endArray();
+    }
     json.endArray().endObject();
 }
 

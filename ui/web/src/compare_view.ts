@@ -44,12 +44,15 @@ export class CompareView {
   private readonly actions = new OneAtATime();
   private closed = false;
   private readonly clock: TickClock;
-  // One colour per configuration: the window solid, the goodput dashed.
+  // One colour and one dash per configuration, as in the exported pictures,
+  // so that coinciding lines still show as two; the goodput is the thinner line.
   private readonly colours: string[];
+  private readonly dashes: number[][];
 
   constructor(readonly comparison: WebComparison, layout: Layout, looks: ViewOptions,
     private readonly speeds: string[], private readonly host: CompareHost) {
     this.colours = looks.chart.configurations;
+    this.dashes = looks.chart.configurationDashes;
     this.clock = new TickClock(comparison, {
       tick: () => this.run(() => comparison.tick(), true),
       standsStill: () => this.closed,
@@ -200,8 +203,10 @@ export class CompareView {
     const series: ChartSeries[] = [];
     for (let index = 0; index < count; index++) {
       const label = this.comparison.label(index);
-      series.push({ label: `${label}: transmit window`, colour: this.colours[index], width: 2 });
-      series.push({ label: `${label}: goodput`, colour: this.colours[index], width: 1.5, dash: [6, 4], right: true });
+      const dash = this.dashes[index % this.dashes.length];
+      const look = { colour: this.colours[index], dash: dash.length > 0 ? dash : undefined };
+      series.push({ label: `${label}: transmit window`, ...look, width: 2.5 });
+      series.push({ label: `${label}: goodput`, ...look, width: 1.25, right: true });
     }
     const width = () => Math.max(280, host.clientWidth);
     const chart = new LineChart(host, {

@@ -256,8 +256,9 @@ export interface ViewOptions {
     markers: MarkerLook[];
     avoidance: { name: string; colour: string; alpha: number };
     cursor: string;
-    // One colour per configuration of a comparison.
+    // One colour and one dash (none for solid) per configuration of a comparison.
     configurations: string[];
+    configurationDashes: number[][];
   };
 }
 
