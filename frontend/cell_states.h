@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "core/colours.h"
+#include "history/translatable.h"
 
 namespace cell_states {
 
@@ -33,22 +34,33 @@ struct CellState {
 };
 
 inline constexpr std::array<CellState, 11> States = {{
-    {Strip::Sender, colours::TxNotSent, 0x4C564C, "\u00b7", "not sent yet", "not sent yet"},
-    {Strip::Sender, colours::TxQueued, 0xFF5328, "Q", "queued", "queued, waiting for its first trip"},
-    {Strip::Sender, colours::TxQueuedAgain, 0x0A4EB0, "R", "queued again to be resent",
-     "queued again, waiting to be resent"},
-    {Strip::Sender, colours::TxInFlight, 0x7A001E, "F", "in flight", "in flight (sent once)"},
-    {Strip::Sender, colours::TxResentInFlight, 0x000A71, "S", "in flight, retransmitted",
-     "sent again, in flight once more"},
-    {Strip::Sender, colours::TxMarkedForResend, 0x7D507C, "M", "marked for a selective resend",
-     "marked to be resent at the next tick (selective repeat)"},
-    {Strip::Sender, colours::TxAcknowledged, 0x000000, "\u2713", "acknowledged", "acknowledged: done"},
-    {Strip::Receiver, colours::RxOutside, 0x654646, "\u00b7", "outside the receive window",
-     "outside the receive window"},
-    {Strip::Receiver, colours::RxAwaited, 0x5C7614, "?", "awaited", "inside the window, not here yet"},
-    {Strip::Receiver, colours::RxReceived, 0x000000, "\u2713", "received", "received"},
-    {Strip::Receiver, colours::RxAliased, 0x0000AF, "!", "received under another packet's number",
-     "taken in under another packet's number (too few sequence numbers)"},
+    {Strip::Sender, colours::TxNotSent, 0x4C564C, "\u00b7", texts::translatable("legend", "not sent yet"),
+     texts::translatable("legend", "not sent yet")},
+    {Strip::Sender, colours::TxQueued, 0xFF5328, "Q", texts::translatable("legend", "queued"),
+     texts::translatable("legend", "queued, waiting for its first trip")},
+    {Strip::Sender, colours::TxQueuedAgain, 0x0A4EB0, "R",
+     texts::translatable("legend", "queued again to be resent"),
+     texts::translatable("legend", "queued again, waiting to be resent")},
+    {Strip::Sender, colours::TxInFlight, 0x7A001E, "F", texts::translatable("legend", "in flight"),
+     texts::translatable("legend", "in flight (sent once)")},
+    {Strip::Sender, colours::TxResentInFlight, 0x000A71, "S",
+     texts::translatable("legend", "in flight, retransmitted"),
+     texts::translatable("legend", "sent again, in flight once more")},
+    {Strip::Sender, colours::TxMarkedForResend, 0x7D507C, "M",
+     texts::translatable("legend", "marked for a selective resend"),
+     texts::translatable("legend", "marked to be resent at the next tick (selective repeat)")},
+    {Strip::Sender, colours::TxAcknowledged, 0x000000, "\u2713",
+     texts::translatable("legend", "acknowledged"), texts::translatable("legend", "acknowledged: done")},
+    {Strip::Receiver, colours::RxOutside, 0x654646, "\u00b7",
+     texts::translatable("legend", "outside the receive window"),
+     texts::translatable("legend", "outside the receive window")},
+    {Strip::Receiver, colours::RxAwaited, 0x5C7614, "?", texts::translatable("legend", "awaited"),
+     texts::translatable("legend", "inside the window, not here yet")},
+    {Strip::Receiver, colours::RxReceived, 0x000000, "\u2713", texts::translatable("legend", "received"),
+     texts::translatable("legend", "received")},
+    {Strip::Receiver, colours::RxAliased, 0x0000AF, "!",
+     texts::translatable("legend", "received under another packet's number"),
+     texts::translatable("legend", "taken in under another packet's number (too few sequence numbers)")},
 }};
 
 // The timeout bars' fill in the safe palette.

@@ -11,6 +11,7 @@
 
 #include "core/colours.h"
 #include "history/run_trace.h"
+#include "history/translatable.h"
 
 namespace chart_looks {
 
@@ -30,10 +31,10 @@ struct FigureLook {
 
 // Transmit window, threshold, flight size, receive window: the order of the chart's series.
 inline constexpr std::array<FigureLook, 4> Figures = {{
-    {"Tx window", rgb(0, 0, 192), 2.5, Dash::Solid},
-    {"SSThresh", rgb(230, 120, 0), 2, Dash::Dashed},
-    {"Flight size", rgb(0, 140, 0), 1.5, Dash::Solid},
-    {"Rx window", rgb(110, 110, 110), 2, Dash::Dotted},
+    {texts::translatable("chart", "Tx window"), rgb(0, 0, 192), 2.5, Dash::Solid},
+    {texts::translatable("chart", "SSThresh"), rgb(230, 120, 0), 2, Dash::Dashed},
+    {texts::translatable("chart", "Flight size"), rgb(0, 140, 0), 1.5, Dash::Solid},
+    {texts::translatable("chart", "Rx window"), rgb(110, 110, 110), 2, Dash::Dotted},
 }};
 
 // One colour per configuration of a comparison, in both front ends: the
@@ -61,18 +62,24 @@ struct MarkerLook {
 };
 
 inline constexpr std::array<MarkerLook, 6> MarkerKinds = {{
-    {marker::Timeout, "Timeout", MarkerShape::Triangle, rgb(220, 0, 0), 13, MarkerPlace::Peak},
-    {marker::FastRetransmit, "Fast retransmit", MarkerShape::Star, rgb(160, 0, 160), 15, MarkerPlace::Peak},
-    {marker::PacketLost, "Packet lost", MarkerShape::Square, rgb(200, 90, 0), 10, MarkerPlace::Bottom},
-    {marker::AckLost, "ACK lost", MarkerShape::Diamond, rgb(0, 130, 150), 11, MarkerPlace::Bottom},
-    {marker::StateChange, "State change", MarkerShape::Circle, rgb(90, 90, 90), 7, MarkerPlace::Window},
-    {marker::OutOfOrderDrop, "Dropped", MarkerShape::Pentagon, rgb(150, 0, 40), 10, MarkerPlace::Bottom},
+    {marker::Timeout, texts::translatable("chart", "Timeout"), MarkerShape::Triangle, rgb(220, 0, 0), 13,
+     MarkerPlace::Peak},
+    {marker::FastRetransmit, texts::translatable("chart", "Fast retransmit"), MarkerShape::Star,
+     rgb(160, 0, 160), 15, MarkerPlace::Peak},
+    {marker::PacketLost, texts::translatable("chart", "Packet lost"), MarkerShape::Square, rgb(200, 90, 0),
+     10, MarkerPlace::Bottom},
+    {marker::AckLost, texts::translatable("chart", "ACK lost"), MarkerShape::Diamond, rgb(0, 130, 150), 11,
+     MarkerPlace::Bottom},
+    {marker::StateChange, texts::translatable("chart", "State change"), MarkerShape::Circle, rgb(90, 90, 90),
+     7, MarkerPlace::Window},
+    {marker::OutOfOrderDrop, texts::translatable("chart", "Dropped"), MarkerShape::Pentagon, rgb(150, 0, 40),
+     10, MarkerPlace::Bottom},
 }};
 
 // Ticks whose window grew by congestion avoidance are shaded in this colour, this opaque (0..255).
 inline constexpr Colour AvoidanceShade = rgb(255, 200, 60);
 inline constexpr int AvoidanceShadeAlpha = 70;
-inline constexpr std::string_view AvoidanceName = "Avoidance";
+inline constexpr std::string_view AvoidanceName = texts::translatable("chart", "Avoidance");
 // The picked tick's line.
 inline constexpr Colour CursorColour = rgb(200, 0, 120);
 

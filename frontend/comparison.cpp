@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frontend/protocol_presets.h"
+#include "history/translatable.h"
 
 namespace {
 
@@ -56,16 +57,18 @@ std::vector<Comparison::Configuration> Comparison::readPresetList(std::string_vi
         Configuration configuration = presetConfiguration(name);
         if (configuration.label.empty()) {
             if (error)
-                *error = "\"" + std::string(name.substr(0, 24)) + "\" is not a protocol; the protocols are " +
-                         presets::presetNames() + ".";
+                *error = texts::fill(
+                    texts::translatable("protocols", "\"%1\" is not a protocol; the protocols are %2."),
+                    name.substr(0, 24), presets::presetNames());
             return {};
         }
         configurations.push_back(std::move(configuration));
     }
     if (configurations.size() < FewestConfigurations || configurations.size() > MostConfigurations) {
         if (error)
-            *error = "A comparison runs two or three protocols, not " +
-                     std::to_string(configurations.size()) + ".";
+            *error = texts::fill(
+                texts::translatable("protocols", "A comparison runs two or three protocols, not %1."),
+                configurations.size());
         return {};
     }
     return configurations;
@@ -89,8 +92,9 @@ Comparison::Comparison(const RunScript& script) : losses_(script.losses)
     const std::size_t count = std::min(1 + script.alongside.size(), MostConfigurations);
     RunScript first = script;
     first.alongside.clear();
-    entries_.push_back(
-        std::make_unique<Entry>(script.label.empty() ? "Run 1" : script.label, first, budgetEach(count)));
+    entries_.push_back(std::make_unique<Entry>(
+        script.label.empty() ? texts::fill(texts::translatable("status", "Run %1"), 1) : script.label, first,
+        budgetEach(count)));
     for (const RunScript& other : script.alongside) {
         if (entries_.size() == MostConfigurations) break;
         RunScript run = other;
@@ -101,7 +105,8 @@ Comparison::Comparison(const RunScript& script) : losses_(script.losses)
         // of a lesson's configurations end there together.
         run.note = script.note;
         const std::string label =
-            other.label.empty() ? "Run " + std::to_string(entries_.size() + 1) : other.label;
+            other.label.empty() ? texts::fill(texts::translatable("status", "Run %1"), entries_.size() + 1)
+                                : other.label;
         entries_.push_back(std::make_unique<Entry>(label, run, budgetEach(count)));
     }
 }

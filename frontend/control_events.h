@@ -16,7 +16,7 @@ namespace control_events {
 // In the order of OptionBox and SliderId.
 inline constexpr std::array<std::string_view, OptionBoxCount> OptionBoxNames = {
     "chkSlowStart", "chkAvoidance", "chkFastRetransmit",  "chkSelective", "chkDelayedACK",
-    "chkAutoRTT",   "chkSlide",     "chkInOrderReceiver", "chkGoBackN", "chkTahoeRule",
+    "chkAutoRTT",   "chkSlide",     "chkInOrderReceiver", "chkGoBackN",   "chkTahoeRule",
 };
 inline constexpr std::array<std::string_view, SliderCount> SliderNames = {"HScroll1", "VScroll1", "VScroll2",
                                                                           "VScroll3"};

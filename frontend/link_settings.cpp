@@ -5,10 +5,15 @@
 
 #include "core/events.h"
 #include "frontend/classroom_wire.h"
+#include "frontend/languages.h"
 #include "frontend/protocol_presets.h"
 #include "history/display_text.h"
 #include "history/lessons.h"
 #include "history/run_history.h"
+#include "history/translatable.h"
+
+using texts::fill;
+using texts::translatable;
 
 namespace links {
 
@@ -126,10 +131,10 @@ std::string bracketed(const std::string& sentence)
     return plain;
 }
 
-std::string ignoredSentence(const std::string& name, const std::string& value, const char* why)
+std::string ignoredSentence(const std::string& name, const std::string& value, std::string_view why)
 {
-    return "Ignored " + displaytext::name(name) + "=" + displaytext::name(value) + " in the link (" + why +
-           "); kept the start-up setting.";
+    return fill(translatable("links", "Ignored %1=%2 in the link (%3); kept the start-up setting."),
+                displaytext::name(name), displaytext::name(value), why);
 }
 
 // The losses as parameters: the seed only where something is drawn from it.
@@ -181,7 +186,7 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
             if (p.name == name) found = &p; // the last one counts, as in most web pages
         return found;
     };
-    const auto ignore = [&outcome](const Parameter& p, const char* why) {
+    const auto ignore = [&outcome](const Parameter& p, std::string_view why) {
         outcome.ignored.push_back(ignoredSentence(p.name, p.value, why));
     };
     const auto setBox = [&form, &history](OptionBox box, bool ticked) {
@@ -191,16 +196,17 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
     };
 
     for (const Parameter& p : parameters) {
-        static constexpr std::array<const char*, 22> Known = {
-            "inorder", "gobackn",  "tahoe", "protocol", "options", "autortt", "slide",
-            "timeout", "tx",       "rx",    "seq",      "run",     "speed",   "embed",
-            "lesson",  "practice", "loss",  "ackloss",  "seed",    "lose",    "compare", "follow"};
+        static constexpr std::array<const char*, 24> Known = {
+            "inorder", "gobackn", "tahoe", "protocol", "options", "autortt", "slide",    "timeout",
+            "tx",      "rx",      "seq",   "run",      "speed",   "embed",   "lesson",   "practice",
+            "loss",    "ackloss", "seed",  "lose",     "compare", "lang",    "modeltext", "follow"};
         bool known = false;
         for (const char* name : Known)
             known = known || p.name == name;
         if (!known)
-            outcome.ignored.push_back("Ignored the unknown parameter \"" + displaytext::name(p.name) +
-                                      "\" in the link.");
+            outcome.ignored.push_back(
+                fill(translatable("links", "Ignored the unknown parameter \"%1\" in the link."),
+                     displaytext::name(p.name)));
     }
     // A lesson brings its own settings, so the link's are left aside; an
     // unknown one is named and the link's other settings apply as usual.
@@ -212,15 +218,17 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
                  {"protocol", "options", "autortt", "slide", "inorder", "gobackn", "tahoe", "timeout", "tx",
                   "rx", "seq", "run", "loss", "ackloss", "seed", "lose", "compare"})
                 if (const Parameter* setting = find(name))
-                    outcome.ignored.push_back("Ignored " + setting->name + "=" +
-                                              displaytext::name(setting->value) +
-                                              " in the link: the lesson brings its own settings.");
+                    outcome.ignored.push_back(
+                        fill(translatable("links",
+                                          "Ignored %1=%2 in the link: the lesson brings its own settings."),
+                             setting->name, displaytext::name(setting->value)));
         } else {
             std::string known;
             for (const std::string& name : lessonNames())
                 known += (known.empty() ? "" : ", ") + name;
-            outcome.ignored.push_back("Ignored lesson=" + displaytext::name(p->value) + " in the link. " +
-                                      read.error + " The lessons are " + known + ".");
+            outcome.ignored.push_back(
+                fill(translatable("links", "Ignored lesson=%1 in the link. %2 The lessons are %3."),
+                     displaytext::name(p->value), read.error, known));
         }
     }
     const bool settingsFromLink = outcome.lesson.empty();
@@ -232,7 +240,8 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
                 history.apply(form, event);
         } else {
             outcome.ignored.push_back(
-                ignoredSentence(p->name, p->value, ("the protocols are " + presets::presetNames()).c_str()));
+                ignoredSentence(p->name, p->value,
+                                fill(translatable("links", "the protocols are %1"), presets::presetNames())));
         }
     }
 
@@ -241,9 +250,11 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
             bool all = true;
             for (std::size_t i = 0; i < OptionNames.size(); ++i)
                 all = setBox(OptionNames[i].box, (*wanted)[i]) && all;
-            if (!all) ignore(*p, "not every option can be set that way");
+            if (!all) ignore(*p, translatable("links", "not every option can be set that way"));
         } else {
-            ignore(*p, "options are slowstart, avoidance, fastretransmit, selective, delayedack");
+            ignore(*p,
+                   translatable("links",
+                                "options are slowstart, avoidance, fastretransmit, selective, delayedack"));
         }
     }
     for (const auto& [box, name] :
@@ -254,18 +265,19 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         if (p == nullptr) continue;
         const auto wanted = flag(p->value);
         if (!wanted)
-            ignore(*p, "use 1 or 0");
+            ignore(*p, translatable("links", "use 1 or 0"));
         else if (!setBox(box, *wanted))
-            ignore(*p, "the box cannot be changed now");
+            ignore(*p, translatable("links", "the box cannot be changed now"));
     }
     for (const SliderName& slider : SliderNames) {
         const Parameter* p = settingsFromLink ? find(slider.name) : nullptr;
         if (p == nullptr) continue;
         const auto figure = wholeIn(p->value, slider.lowest, slider.highest);
         if (!figure) {
-            const std::string range = std::to_string(slider.lowest) + " to " + std::to_string(slider.highest);
             outcome.ignored.push_back(
-                ignoredSentence(p->name, p->value, ("use a whole number from " + range).c_str()));
+                ignoredSentence(p->name, p->value,
+                                fill(translatable("links", "use a whole number from %1 to %2"), slider.lowest,
+                                     slider.highest)));
             continue;
         }
         history.apply(form, UserEvent{EventKind::MoveSlider, static_cast<std::int16_t>(slider.id),
@@ -280,50 +292,68 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
         if (const auto figure = wholeIn(p->value, 0, LossSettings::MaxPercent))
             losses.*percent = *figure;
         else
-            ignore(*p, ("use a whole number from 0 to " + std::to_string(LossSettings::MaxPercent)).c_str());
+            ignore(*p, fill(translatable("links", "use a whole number from %1 to %2"), 0,
+                            LossSettings::MaxPercent));
     }
     if (const Parameter* p = settingsFromLink ? find("seed") : nullptr) {
         if (const auto seed = seedIn(p->value))
             losses.seed = *seed;
         else
-            ignore(*p, "use a whole number from 0 to 4294967295");
+            ignore(*p, fill(translatable("links", "use a whole number from %1 to %2"), 0, 4294967295u));
     }
     if (const Parameter* p = settingsFromLink ? find("lose") : nullptr) {
         std::string error;
         if (auto planned = losses::readPlan(p->value, &error))
             losses.planned = std::move(*planned);
         else
-            ignore(*p, bracketed(error).c_str());
+            ignore(*p, bracketed(error));
     }
     if (!(losses == history.losses())) history.setLosses(losses);
     if (const Parameter* p = settingsFromLink ? find("compare") : nullptr) {
         std::string error;
         outcome.compare = Comparison::readPresetList(p->value, &error);
-        if (outcome.compare.empty()) ignore(*p, bracketed(error).c_str());
+        if (outcome.compare.empty()) ignore(*p, bracketed(error));
     }
     if (const Parameter* p = settingsFromLink ? find("run") : nullptr) {
         if (const auto wanted = flag(p->value))
             outcome.run = *wanted;
         else
-            ignore(*p, "use 1 or 0");
+            ignore(*p, translatable("links", "use 1 or 0"));
     }
     if (const Parameter* p = find("embed")) {
         if (const auto wanted = flag(p->value))
             outcome.embed = *wanted;
         else
-            ignore(*p, "use 1 or 0");
+            ignore(*p, translatable("links", "use 1 or 0"));
     }
     if (const Parameter* p = find("practice")) {
         if (const auto wanted = flag(p->value))
             outcome.practice = *wanted;
         else
-            ignore(*p, "use 1 or 0");
+            ignore(*p, translatable("links", "use 1 or 0"));
+    }
+    if (const Parameter* p = find("modeltext")) {
+        if (const auto wanted = flag(p->value))
+            outcome.simulationTexts = *wanted;
+        else
+            ignore(*p, translatable("links", "use 1 or 0"));
+    }
+    if (const Parameter* p = find("lang")) {
+        const std::optional<std::string_view> language = languages::shipped(p->value);
+        if (language) {
+            outcome.language = std::string(*language);
+        } else {
+            std::string tags;
+            for (const languages::Language& shipped : languages::Shipped)
+                tags += (tags.empty() ? "" : ", ") + std::string(shipped.tag);
+            ignore(*p, fill(translatable("links", "the languages are %1"), tags));
+        }
     }
     if (const Parameter* p = find("follow")) {
         if (classroom::isToken(p->value))
             outcome.follow = p->value;
         else
-            ignore(*p, "the code on the projector gives the whole link");
+            ignore(*p, translatable("links", "the code on the projector gives the whole link"));
     }
     if (const Parameter* p = find("speed")) {
         bool found = false;
@@ -333,14 +363,16 @@ LinkOutcome applyLink(Form1& form, RunHistory& history, std::string_view query)
                 found = true;
             }
         }
-        if (!found) ignore(*p, "use 0.25, 0.5, 1, 2 or 4");
+        if (!found) ignore(*p, translatable("links", "use 0.25, 0.5, 1, 2 or 4"));
     }
     // A link full of junk says so once, not in a page of notices.
     if (outcome.ignored.size() > MaxNotices) {
         const std::size_t more = outcome.ignored.size() - MaxNotices;
         outcome.ignored.resize(MaxNotices);
-        outcome.ignored.push_back("And " + std::to_string(more) + " more " +
-                                  (more == 1 ? "parameter" : "parameters") + " of the link ignored.");
+        outcome.ignored.push_back(
+            fill(more == 1 ? translatable("links", "And %1 more parameter of the link ignored.")
+                           : translatable("links", "And %1 more parameters of the link ignored."),
+                 more));
     }
     return outcome;
 }

@@ -30,6 +30,10 @@
 //            5, the second of packet 7, the ACK for packet 9
 //   compare  two or three protocol presets side by side, from one clock and
 //            with the same losses: "stop-and-wait,go-back-n,selective-repeat"
+//   lang     the language the page speaks ("de", "zh-CN", see languages.h);
+//            without it the page speaks the reader's own (the browser's),
+//            so a shared link never imposes the sender's language
+//   modeltext 1 shows the simulation's own texts translated too
 //   follow   a classroom session's join token: the page follows the
 //            teacher's run from the laptop that served it (classroom_wire.h)
 // A value that is not one of these, or that the model refuses (a box it has
@@ -62,6 +66,10 @@ struct LinkOutcome {
     // The configurations a compare= link names, for the caller to run side
     // by side with the history's losses; empty for a single run.
     std::vector<Comparison::Configuration> compare;
+    // The shipped language a lang= link asks for ("" for none), and whether
+    // it asks for the simulation's texts translated (modeltext=1).
+    std::string language;
+    bool simulationTexts = false;
     // The join token of a classroom session's link, "" for none: the page
     // then follows the run of the laptop that served it.
     std::string follow;

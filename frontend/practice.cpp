@@ -4,6 +4,7 @@
 
 #include "core/numbers.h"
 #include "frontend/practice_lesson.h"
+#include "history/translatable.h"
 
 namespace practice {
 
@@ -187,7 +188,8 @@ void Session::withdraw()
     record.happening = question_->happening;
     records_.push_back(std::move(record));
     question_.reset();
-    notice_ = "Question withdrawn: the run changed before the event it was about.";
+    notice_ =
+        texts::translatable("practice", "Question withdrawn: the run changed before the event it was about.");
     phase_ = Phase::Watching;
 }
 
@@ -212,22 +214,33 @@ std::string Session::summary() const
         skipped += r.skipped ? 1 : 0;
         withdrawn += r.withdrawn ? 1 : 0;
     }
-    std::string text = "Sliding-window practice: " + plainText(rightCount()) + " of " +
-                       plainText(answeredCount()) + " answers right";
-    if (skipped > 0) text += ", " + plainText(skipped) + " skipped";
-    if (withdrawn > 0) text += ", " + plainText(withdrawn) + " withdrawn";
-    text += ".\n";
+    // Line by line and sentence by sentence, so that a front end can show each in the reader's language.
+    using texts::fill;
+    using texts::translatable;
+    std::string_view score = translatable("practice", "Sliding-window practice: %1 of %2 answers right.");
+    if (skipped > 0 && withdrawn > 0) {
+        score = translatable("practice",
+                             "Sliding-window practice: %1 of %2 answers right, %3 skipped, %4 withdrawn.");
+    } else if (skipped > 0) {
+        score = translatable("practice", "Sliding-window practice: %1 of %2 answers right, %3 skipped.");
+    } else if (withdrawn > 0) {
+        score = translatable("practice", "Sliding-window practice: %1 of %2 answers right, %4 withdrawn.");
+    }
+    std::string text = fill(score, rightCount(), answeredCount(), skipped, withdrawn) + "\n";
     int number = 0;
     for (const Record& r : records_) {
         text += "\n" + plainText(++number) + ". " + r.prompt + "\n   ";
         if (r.withdrawn) {
-            text += "Withdrawn: the run was changed before the event.";
+            text += translatable("practice", "Withdrawn: the run was changed before the event.");
         } else if (r.skipped) {
-            text += "Skipped. The run gave: " + r.right + ".";
+            text += std::string(translatable("practice", "Skipped.")) + " " +
+                    fill(translatable("practice", "The run gave: %1."), r.right);
         } else if (r.correct) {
-            text += "Answer: " + r.answer + ". Right.";
+            text += fill(translatable("practice", "Answer: %1."), r.answer) + " " +
+                    std::string(translatable("practice", "Right."));
         } else {
-            text += "Answer: " + r.answer + ". Wrong: the run gave " + r.right + ".";
+            text += fill(translatable("practice", "Answer: %1."), r.answer) + " " +
+                    fill(translatable("practice", "Wrong: the run gave %1."), r.right);
         }
         text += "\n";
     }

@@ -1,6 +1,7 @@
 #include "frontend/practice_lesson.h"
 
 #include "core/numbers.h"
+#include "history/translatable.h"
 
 namespace practice {
 
@@ -14,7 +15,7 @@ std::string shownAnswer(RunQuestion::Asks asks, const detail::Snapshot& before, 
     case RunQuestion::Asks::Resent:
         return packetList(detail::queuedBetween(before, after));
     case RunQuestion::Asks::AsksFor:
-        return "packet " + numbers::plainText(after.rxNext);
+        return texts::fill(texts::translatable("practice", "packet %1"), after.rxNext);
     case RunQuestion::Asks::Text:
         break;
     }
@@ -46,8 +47,10 @@ Question lessonQuestion(const RunQuestion& question, int ticksAhead)
     q.prompt = question.prompt;
     q.choices = question.choices;
     q.right = question.answer;
-    q.explanation = question.explanation.empty() ? "The run gave: " + question.choices[question.answer] + "."
-                                                 : question.explanation;
+    q.explanation = question.explanation.empty()
+                        ? texts::fill(texts::translatable("practice", "The run gave: %1."),
+                                      question.choices[question.answer])
+                        : question.explanation;
     switch (question.asks) {
     case RunQuestion::Asks::SsThresh:
         q.asked = Asked::Threshold;

@@ -6,6 +6,7 @@
 
 #include "core/numbers.h"
 #include "frontend/practice_detail.h"
+#include "history/translatable.h"
 
 namespace practice {
 namespace detail {
@@ -257,19 +258,20 @@ std::string packetList(std::vector<int> packets)
 {
     std::sort(packets.begin(), packets.end());
     packets.erase(std::unique(packets.begin(), packets.end()), packets.end());
-    if (packets.empty()) return "no packet";
-    if (packets.size() == 1) return "packet " + numbers::plainText(packets.front());
+    using texts::fill;
+    using texts::translatable;
+    if (packets.empty()) return std::string(translatable("practice", "no packet"));
+    if (packets.size() == 1) return fill(translatable("practice", "packet %1"), packets.front());
     bool consecutive = true;
     for (std::size_t i = 1; i < packets.size(); ++i)
         consecutive = consecutive && packets[i] == packets[i - 1] + 1;
     if (consecutive && packets.size() > 2)
-        return "packets " + numbers::plainText(packets.front()) + " to " + numbers::plainText(packets.back());
-    std::string text = "packets ";
-    for (std::size_t i = 0; i < packets.size(); ++i) {
-        if (i > 0) text += i + 1 == packets.size() ? " and " : ", ";
-        text += numbers::plainText(packets[i]);
-    }
-    return text;
+        return fill(translatable("practice", "packets %1 to %2"), packets.front(), packets.back());
+    // "packets 1, 2 and 4": the list before the last one is a value of its own.
+    std::string first = numbers::plainText(packets.front());
+    for (std::size_t i = 1; i + 1 < packets.size(); ++i)
+        first += ", " + numbers::plainText(packets[i]);
+    return fill(translatable("practice", "packets %1 and %2"), first, packets.back());
 }
 
 const char* happeningName(Happening happening)

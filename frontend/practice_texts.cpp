@@ -7,15 +7,16 @@
 
 #include "core/numbers.h"
 #include "frontend/practice_detail.h"
+#include "history/translatable.h"
 
 namespace practice::detail {
 
 namespace {
 
-std::string text(long value) { return numbers::plainText(value); }
-std::string packetText(int packet) { return "packet " + text(packet); }
-// At the start of a sentence.
-std::string Packet(int packet) { return "Packet " + text(packet); }
+using texts::fill;
+using texts::translatable;
+
+std::string packetText(int packet) { return fill(translatable("practice", "packet %1"), packet); }
 
 // The right choice and the wrong ones, each text at most once.
 class Choices {
@@ -76,90 +77,142 @@ std::int32_t halfOf(std::int32_t bytes, std::int32_t segment)
     return std::max(numbers::roundToInt32(bytes / 2.0), 2 * segment);
 }
 
-// "1 packet", "6 packets": a window or flight figure as a count.
-std::string packetCount(std::int32_t bytes, std::int32_t segment)
-{
-    const std::string figure = windowFigure(bytes, segment);
-    return figure + (figure == "1" ? " packet" : " packets");
-}
+// Every sentence below is whole, so that a front end finds each one among
+// the catalogue's patterns; a figure that may be one packet picks the
+// sentence that says so.
+bool onePacket(std::int32_t bytes, std::int32_t segment) { return windowFigure(bytes, segment) == "1"; }
 
 std::string thresholdRule(const Snapshot& before)
 {
-    return before.avoidance
-               ? "sets SSThresh to half the flight size (" + packetCount(before.flight, before.segment) +
-                     " in flight), never below 2 packets"
-               : "sets SSThresh to the transmit window (" + packetCount(before.window, before.segment) +
-                     "; with Avoidance on it would take half the flight size), never below 2 packets";
+    if (before.avoidance) {
+        return fill(
+            onePacket(before.flight, before.segment)
+                ? translatable("practice", "sets SSThresh to half the flight size (%1 packet in flight), "
+                                           "never below 2 packets")
+                : translatable("practice", "sets SSThresh to half the flight size (%1 packets in flight), "
+                                           "never below 2 packets"),
+            windowFigure(before.flight, before.segment));
+    }
+    return fill(
+        onePacket(before.window, before.segment)
+            ? translatable("practice", "sets SSThresh to the transmit window (%1 packet; with Avoidance on "
+                                       "it would take half the flight size), never below 2 packets")
+            : translatable("practice", "sets SSThresh to the transmit window (%1 packets; with Avoidance on "
+                                       "it would take half the flight size), never below 2 packets"),
+        windowFigure(before.window, before.segment));
 }
 
 // What the go-back-N sender does after resending the oldest packet, and
 // what the round sent again when the look-ahead saw it end.
 std::string goBackRound(const Detected& e, const Snapshot& before)
 {
-    std::string s = "The go-back-N sender then goes back: every later packet not yet acknowledged is queued "
-                    "again, oldest first, one a tick";
-    s += before.slowStart ? " as the window allows, which slow start opens again from one packet; an ACK "
-                            "that covers packets the receiver kept spares them"
-                          : " while they fit in the window";
-    s += ". No new packet leaves until the round is over";
-    if (!e.roundSeen) return s + ".";
-    if (e.round.size() == 1 && e.round.front() == e.packet && before.txOutstanding > 1)
-        return s + ": here only " + packetText(e.packet) +
-               " is sent again, since the ACK for it covers the packets behind it, which the receiver kept.";
-    return s + ": here it sends " + packetList(e.round) + " again.";
+    std::string s(
+        before.slowStart
+            ? translatable("practice", "The go-back-N sender then goes back: every later packet not yet "
+                                       "acknowledged is queued again, oldest first, one a tick as the "
+                                       "window allows, which slow start opens again from one packet; an "
+                                       "ACK that covers packets the receiver kept spares them.")
+            : translatable("practice", "The go-back-N sender then goes back: every later packet not yet "
+                                       "acknowledged is queued again, oldest first, one a tick while they "
+                                       "fit in the window."));
+    s += " ";
+    if (!e.roundSeen)
+        return s + std::string(translatable("practice", "No new packet leaves until the round is over."));
+    if (e.round.size() == 1 && e.round.front() == e.packet && before.txOutstanding > 1) {
+        return s + fill(translatable("practice",
+                                     "No new packet leaves until the round is over: here only packet %1 "
+                                     "is sent again, since the ACK for it covers the packets behind it, "
+                                     "which the receiver kept."),
+                        e.packet);
+    }
+    return s + fill(translatable("practice",
+                                 "No new packet leaves until the round is over: here it sends %1 again."),
+                    packetList(e.round));
 }
 
 std::string explainTimeout(const Detected& e, const Snapshot& before, const Snapshot& after)
 {
-    std::string s = "Retransmission timeout. " + Packet(e.packet) +
-                    "'s timer ran out before an ACK covered it, so the sender takes it for lost. ";
-    s += before.txState == txstate::FastRetransmit
-             ? "It keeps the SSThresh that fast retransmit set (never below 2 packets), "
-             : "It " + thresholdRule(before) + ", ";
-    s += "enters the TimedOut state";
-    s += before.slowStart ? ", drops the Tx Window to one packet (slow start begins again)" : "";
+    std::string s(translatable("practice", "Retransmission timeout."));
+    s += " " +
+         fill(translatable("practice", "Packet %1's timer ran out before an ACK covered it, so the sender "
+                                       "takes it for lost."),
+              e.packet);
+    const std::string rule =
+        before.txState == txstate::FastRetransmit
+            ? std::string(translatable("practice",
+                                       "keeps the SSThresh that fast retransmit set (never below 2 packets)"))
+            : thresholdRule(before);
+    const std::string queued =
+        after.selective || !after.goBack ? packetList(e.packets) : packetText(e.packet);
+    s += " " + fill(before.slowStart
+                        ? translatable("practice", "It %1, enters the TimedOut state, drops the Tx Window "
+                                                   "to one packet (slow start begins again) and queues %2 "
+                                                   "again.")
+                        : translatable("practice", "It %1, enters the TimedOut state and queues %2 again."),
+                    rule, queued);
     if (after.selective) {
-        s += " and queues " + packetList(e.packets) +
-             " again. With Selective Repeat the other packets keep their timers: only what timed out is "
-             "resent.";
+        s += " " + std::string(translatable("practice",
+                                            "With Selective Repeat the other packets keep their timers: "
+                                            "only what timed out is resent."));
     } else if (after.goBack) {
-        s += " and queues " + packetText(e.packet) + " again. " + goBackRound(e, before);
-    } else {
-        s += " and queues " + packetList(e.packets) + " again.";
-        if (before.txOutstanding > 1)
-            s += " This sender, as the original program's, does not go back at once: the timers of the later "
-                 "packets stop, and each is sent again only when it has become the oldest unacknowledged "
-                 "packet, a round trip apiece. A textbook go-back-N sender would resend them all now (the "
-                 "option \"Sender resends the whole window on a timeout\").";
+        s += " " + goBackRound(e, before);
+    } else if (before.txOutstanding > 1) {
+        s += " " + std::string(translatable("practice",
+                                            "This sender, as the original program's, does not go back at "
+                                            "once: the timers of the later packets stop, and each is sent "
+                                            "again only when it has become the oldest unacknowledged "
+                                            "packet, a round trip apiece."));
+        s += " " + std::string(translatable("practice",
+                                            "A textbook go-back-N sender would resend them all now (the "
+                                            "option \"Sender resends the whole window on a timeout\")."));
     }
     return s;
 }
 
 std::string explainFastRetransmit(const Detected& e, const Snapshot& before, const Snapshot& after)
 {
-    std::string s = std::string(after.tahoe ? "Fast retransmit under Tahoe's rule" : "Fast retransmit") +
-                    ". Three duplicate ACKs in a row tell the sender that " + packetText(e.packet) +
-                    " is missing while later packets still arrive. Without waiting for its timer the sender "
-                    "resends " +
-                    packetText(e.packet) + " and sets SSThresh to half the flight size (" +
-                    packetCount(before.flight, before.segment) + " in flight, never below 2). ";
+    std::string s(after.tahoe ? translatable("practice", "Fast retransmit under Tahoe's rule.")
+                              : translatable("practice", "Fast retransmit."));
+    s += " " + fill(translatable("practice",
+                                 "Three duplicate ACKs in a row tell the sender that packet %1 is missing "
+                                 "while later packets still arrive."),
+                    e.packet);
+    s += " " + fill(onePacket(before.flight, before.segment)
+                        ? translatable("practice",
+                                       "Without waiting for its timer the sender resends packet %1 and "
+                                       "sets SSThresh to half the flight size (%2 packet in flight, never "
+                                       "below 2).")
+                        : translatable("practice",
+                                       "Without waiting for its timer the sender resends packet %1 and "
+                                       "sets SSThresh to half the flight size (%2 packets in flight, never "
+                                       "below 2)."),
+                    e.packet, windowFigure(before.flight, before.segment));
+    s += " ";
     if (after.tahoe) {
-        s += "As TCP Tahoe does, it drops the Tx Window to one packet and starts slow start again: there is "
-             "no fast recovery, and further duplicate ACKs change nothing.";
+        s += translatable("practice",
+                          "As TCP Tahoe does, it drops the Tx Window to one packet and starts slow start "
+                          "again: there is no fast recovery, and further duplicate ACKs change nothing.");
         if (after.goBack) s += " " + goBackRound(e, before);
         return s;
     }
     const std::string textbook = windowFigure(after.threshold + 3 * after.segment, after.segment);
     const std::string model = windowFigure(after.window, after.segment);
-    s += "It sets the Tx Window to half the window plus three packets, for the three that left the network "
-         "(here " +
-         model +
-         ", never above the receiver's window), and enters FastRetransmit; each further duplicate ACK "
-         "inflates the window by one packet until a new ACK ends fast recovery. The textbooks (RFC 5681) "
-         "start from the new SSThresh plus three, " +
-         textbook + (textbook == model ? " here too" : " here") +
-         ": this model halves the window, as the original program does, which differs whenever the window "
-         "and the flight size do.";
+    s += fill(translatable("practice",
+                           "It sets the Tx Window to half the window plus three packets, for the three "
+                           "that left the network (here %1, never above the receiver's window), and "
+                           "enters FastRetransmit; each further duplicate ACK inflates the window by one "
+                           "packet until a new ACK ends fast recovery."),
+              model);
+    s += " " + fill(textbook == model
+                        ? translatable("practice",
+                                       "The textbooks (RFC 5681) start from the new SSThresh plus three, %1 "
+                                       "here too: this model halves the window, as the original program "
+                                       "does, which differs whenever the window and the flight size do.")
+                        : translatable("practice",
+                                       "The textbooks (RFC 5681) start from the new SSThresh plus three, %1 "
+                                       "here: this model halves the window, as the original program does, "
+                                       "which differs whenever the window and the flight size do."),
+                    textbook);
     return s;
 }
 
@@ -167,35 +220,51 @@ std::string explainWindowChange(const Snapshot& before, const Snapshot& after)
 {
     std::string s;
     if (before.txState == txstate::FastRetransmit && after.dupAcks > 0) {
-        s = "Fast recovery: every further duplicate ACK means another packet has left the network, so the Tx "
-            "Window is inflated by one packet.";
+        s = translatable("practice",
+                         "Fast recovery: every further duplicate ACK means another packet has left the "
+                         "network, so the Tx Window is inflated by one packet.");
     } else if (before.txState == txstate::FastRetransmit) {
-        s = "A new ACK ends fast recovery: the Tx Window drops back to SSThresh (" +
-            thresholdFigure(before.threshold, before.segment) + " packets).";
+        s = fill(translatable("practice",
+                              "A new ACK ends fast recovery: the Tx Window drops back to SSThresh (%1 "
+                              "packets)."),
+                 thresholdFigure(before.threshold, before.segment));
     } else if (before.txState == txstate::TimedOut) {
-        s = "After a timeout every new ACK sets the Tx Window to the loss window of one packet, until the "
-            "resent "
-            "packet itself is acknowledged and slow start takes over.";
+        s = translatable("practice",
+                         "After a timeout every new ACK sets the Tx Window to the loss window of one "
+                         "packet, until the resent packet itself is acknowledged and slow start takes "
+                         "over.");
     } else if (before.slowStart && before.avoidance && before.window >= before.threshold) {
-        s = "Congestion avoidance: at or above SSThresh each new ACK adds one packet divided by the window "
-            "in packets, which in the textbooks grows the window by about one packet per round trip. This "
-            "model, as the original program does, snaps the window to whole packets as soon as it rounds to "
-            "the next one, which adds the rest of that packet at once: the window grows faster than one "
-            "packet per round trip.";
+        s = translatable("practice",
+                         "Congestion avoidance: at or above SSThresh each new ACK adds one packet divided "
+                         "by the window in packets, which in the textbooks grows the window by about one "
+                         "packet per round trip.");
+        s += " ";
+        s += translatable("practice",
+                          "This model, as the original program does, snaps the window to whole packets as "
+                          "soon as it rounds to the next one, which adds the rest of that packet at once: "
+                          "the window grows faster than one packet per round trip.");
     } else if (before.slowStart) {
-        s = "Slow start: each new ACK grows the Tx Window by one packet, however many packets it "
-            "acknowledges, "
-            "so the window doubles every round trip" +
-            std::string(before.avoidance ? " until it reaches SSThresh." : ".");
+        s = before.avoidance
+                ? translatable("practice", "Slow start: each new ACK grows the Tx Window by one packet, "
+                                           "however many packets it acknowledges, so the window doubles "
+                                           "every round trip until it reaches SSThresh.")
+                : translatable("practice", "Slow start: each new ACK grows the Tx Window by one packet, "
+                                           "however many packets it acknowledges, so the window doubles "
+                                           "every round trip.");
     } else {
         s = after.dupAcks > 0
-                ? "Selective repeat without slow start: each duplicate ACK opens the Tx Window by "
-                  "one packet while the holes are resent."
-                : "Selective repeat without slow start: the first new ACK after the duplicates "
-                  "restores the smallest window seen while they arrived.";
+                ? translatable("practice",
+                               "Selective repeat without slow start: each duplicate ACK opens the Tx "
+                               "Window by one packet while the holes are resent.")
+                : translatable("practice",
+                               "Selective repeat without slow start: the first new ACK after the "
+                               "duplicates restores the smallest window seen while they arrived.");
     }
-    if (after.window == after.rxWindow && after.window != before.window)
-        s += " The Tx Window never grows beyond the receiver's window (Rx Window Size).";
+    if (after.window == after.rxWindow && after.window != before.window) {
+        s += " ";
+        s += translatable("practice",
+                          "The Tx Window never grows beyond the receiver's window (Rx Window Size).");
+    }
     return s;
 }
 
@@ -287,14 +356,14 @@ Question asksForQuestion(const Detected& e, const Snapshot& before, const Snapsh
     return q;
 }
 
-std::string cellText(int packet) { return "the cell of packet " + text(packet); }
+std::string cellText(int packet) { return fill(translatable("practice", "the cell of packet %1"), packet); }
 
 Question cellQuestion(const Detected& e, const Snapshot& before)
 {
     Question q;
     Choices choices(cellText(e.packets.front()));
     choices.wrong(cellText(e.packet)); // taken in as itself
-    choices.wrong("none: it is dropped");
+    choices.wrong(std::string(translatable("practice", "none: it is dropped")));
     choices.wrong(cellText(before.rxNext));
     choices.into(q, static_cast<unsigned>(e.packet));
     q.asked = Asked::CellTakenInto;
@@ -314,45 +383,68 @@ Question startQuestion(const Detected& e, const Snapshot& before, const Snapshot
     return q;
 }
 
-std::string inTicks(int ticks) { return " in " + text(ticks) + (ticks == 1 ? " tick." : " ticks."); }
-
 } // namespace
 
 Question writeQuestion(const Detected& e, const Snapshot& before, const Snapshot& after, int ticksAhead,
                        unsigned variety)
 {
     Question q;
-    const std::string arrives = Packet(e.packet) + " (sequence number " + text(before.sequence(e.packet)) +
-                                ") reaches the receiver" + inTicks(ticksAhead);
-    const std::string ackArrives = "An ACK asking for " + packetText(e.packet) + " reaches the sender";
+    const bool oneTick = ticksAhead == 1;
+    const std::string arrives = fill(
+        oneTick
+            ? translatable("practice", "Packet %1 (sequence number %2) reaches the receiver in %3 tick.")
+            : translatable("practice", "Packet %1 (sequence number %2) reaches the receiver in %3 ticks."),
+        e.packet, before.sequence(e.packet), ticksAhead);
+    const std::string ackArrives = fill(
+        oneTick ? translatable("practice", "An ACK asking for packet %1 reaches the sender in %2 tick.")
+                : translatable("practice", "An ACK asking for packet %1 reaches the sender in %2 ticks."),
+        e.packet, ticksAhead);
+    const auto then = [](std::string first, std::string_view second) {
+        return first + " " + std::string(second);
+    };
+    const std::string_view asksFor = translatable("practice", "Which packet will the receiver ask for next?");
+    const std::string_view windowSize = translatable("practice", "What will the Tx Window Size be?");
     std::string what;
     std::string explanation;
     switch (e.happening) {
     case Happening::Timeout:
     case Happening::FastRetransmit: {
         const bool timeout = e.happening == Happening::Timeout;
-        what = timeout ? Packet(e.packet) + "'s timer runs out" + inTicks(ticksAhead)
-                       : "The third duplicate ACK asking for " + packetText(e.packet) +
-                             " reaches the sender" + inTicks(ticksAhead);
+        if (timeout) {
+            what = fill(oneTick ? translatable("practice", "Packet %1's timer runs out in %2 tick.")
+                                : translatable("practice", "Packet %1's timer runs out in %2 ticks."),
+                        e.packet, ticksAhead);
+        } else {
+            what = fill(
+                oneTick ? translatable("practice", "The third duplicate ACK asking for packet %1 reaches the "
+                                                   "sender in %2 tick.")
+                        : translatable("practice", "The third duplicate ACK asking for packet %1 reaches the "
+                                                   "sender in %2 ticks."),
+                e.packet, ticksAhead);
+        }
         explanation = timeout ? explainTimeout(e, before, after) : explainFastRetransmit(e, before, after);
         // A go-back round that was not seen to end cannot say what it resends.
         const bool round = after.goBackNext >= 0;
         switch (round && !e.roundSeen && variety % 3 == 2 ? 0 : variety % 3) {
         case 0:
             q = thresholdQuestion(e, before, after);
-            what += " What will SSThresh be?";
+            what = then(what, translatable("practice", "What will SSThresh be?"));
             break;
         case 1:
             q = windowQuestion(e, before, after);
-            what += " What will the Tx Window Size be?";
+            what = then(what, windowSize);
             break;
         default:
             if (round) {
                 q = roundQuestion(e, before);
-                what += " Which packets will the sender send again before it sends a new one?";
+                what =
+                    then(what, translatable("practice", "Which packets will the sender send again before it "
+                                                        "sends a new one?"));
             } else {
                 q = resentQuestion(e, before);
-                what += " Which packets will the sender queue to send again right then?";
+                what =
+                    then(what, translatable("practice", "Which packets will the sender queue to send again "
+                                                        "right then?"));
             }
             break;
         }
@@ -360,56 +452,79 @@ Question writeQuestion(const Detected& e, const Snapshot& before, const Snapshot
     }
     case Happening::InOrderDrop:
         q = asksForQuestion(e, before, after);
-        what = arrives + " Which packet will the receiver ask for next?";
-        explanation = "In-order receiver. This receiver keeps only the packet it expects next, " +
-                      packetText(before.rxNext) + " (sequence number " +
-                      text(before.sequence(before.rxNext)) + "). " + Packet(e.packet) +
-                      " is dropped, and the receiver answers at once with an ACK asking again for " +
-                      packetText(before.rxNext) +
-                      ": an ACK always names the next packet awaited, never the one that arrived. The sender "
-                      "will have to send every later packet again.";
+        what = then(arrives, asksFor);
+        explanation =
+            std::string(translatable("practice", "In-order receiver.")) + " " +
+            fill(translatable("practice", "This receiver keeps only the packet it expects next, packet %1 "
+                                          "(sequence number %2)."),
+                 before.rxNext, before.sequence(before.rxNext)) +
+            " " +
+            fill(translatable("practice", "Packet %1 is dropped, and the receiver answers at once with an "
+                                          "ACK asking again for packet %2: an ACK always names the next "
+                                          "packet awaited, never the one that arrived."),
+                 e.packet, before.rxNext) +
+            " " +
+            std::string(translatable("practice", "The sender will have to send every later packet again."));
         break;
     case Happening::AliasedArrival:
         if (variety % 2 == 0) {
             q = cellQuestion(e, before);
-            what = arrives + " Which cell of the receiver's strip will take it in?";
+            what = then(arrives,
+                        translatable("practice", "Which cell of the receiver's strip will take it in?"));
         } else {
             q = asksForQuestion(e, before, after);
-            what = arrives + " Which packet will the receiver ask for next?";
+            what = then(arrives, asksFor);
         }
         explanation =
-            "Sequence-number aliasing. The receiver knows a packet only by its sequence number, the "
-            "packet number Mod " +
-            text(before.seqModulus) + ". " + Packet(e.packet) + " carries sequence number " +
-            text(before.sequence(e.packet)) + ", and so does " + packetText(e.packets.front()) +
-            " inside the receive window, so the receiver takes it in as that packet: the cell turns "
-            "dark red. The sequence space (Max Sequence No) is too small for the windows; it must hold "
-            "the sender's and the receiver's windows together.";
+            std::string(translatable("practice", "Sequence-number aliasing.")) + " " +
+            fill(translatable("practice",
+                              "The receiver knows a packet only by its sequence number, the packet "
+                              "number Mod %1."),
+                 before.seqModulus) +
+            " " +
+            fill(translatable("practice",
+                              "Packet %1 carries sequence number %2, and so does packet %3 inside the "
+                              "receive window, so the receiver takes it in as that packet: the cell "
+                              "turns dark red."),
+                 e.packet, before.sequence(e.packet), e.packets.front()) +
+            " " +
+            std::string(translatable("practice",
+                                     "The sequence space (Max Sequence No) is too small for the windows; "
+                                     "it must hold the sender's and the receiver's windows together."));
         break;
     case Happening::GapFilled:
         q = asksForQuestion(e, before, after);
-        what = arrives + " Which packet will the receiver ask for next?";
+        what = then(arrives, asksFor);
         explanation =
-            "Cumulative acknowledgement. " + Packet(e.packet) +
-            " is the packet the receiver was waiting for, and the packets after it had already "
-            "arrived and been kept. Its arrival completes the run, so the receive window slides past all "
-            "of them and the ACK asks for " +
-            packetText(after.rxNext) + ", the first packet still missing, not for " +
-            packetText(e.packet + 1) + ".";
+            std::string(translatable("practice", "Cumulative acknowledgement.")) + " " +
+            fill(translatable("practice",
+                              "Packet %1 is the packet the receiver was waiting for, and the packets "
+                              "after it had already arrived and been kept."),
+                 e.packet) +
+            " " +
+            fill(translatable("practice",
+                              "Its arrival completes the run, so the receive window slides past all of "
+                              "them and the ACK asks for packet %1, the first packet still missing, not "
+                              "for packet %2."),
+                 after.rxNext, e.packet + 1);
         break;
     case Happening::WindowChange:
         q = windowQuestion(e, before, after);
-        what = ackArrives + inTicks(ticksAhead) + " What will the Tx Window Size be?";
+        what = then(ackArrives, windowSize);
         explanation = explainWindowChange(before, after);
         break;
     case Happening::WindowSlide:
         q = startQuestion(e, before, after);
-        what = ackArrives + inTicks(ticksAhead) + " Which packet will the sender's window start at?";
+        what = then(ackArrives, translatable("practice", "Which packet will the sender's window start at?"));
         explanation =
-            "Cumulative acknowledgement. An ACK names the next packet the receiver awaits, so it "
-            "acknowledges every packet before that one. The sender blackens them, stops their timers "
-            "and slides its window on to the oldest packet still unacknowledged, " +
-            packetText(after.txBase) + ".";
+            std::string(translatable("practice", "Cumulative acknowledgement.")) + " " +
+            std::string(translatable("practice", "An ACK names the next packet the receiver awaits, so it "
+                                                 "acknowledges every packet before that one.")) +
+            " " +
+            fill(translatable("practice",
+                              "The sender blackens them, stops their timers and slides its window on to "
+                              "the oldest packet still unacknowledged, packet %1."),
+                 after.txBase);
         break;
     }
     q.happening = e.happening;

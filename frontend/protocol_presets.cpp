@@ -1,5 +1,7 @@
 #include "frontend/protocol_presets.h"
 
+#include "history/translatable.h"
+
 namespace presets {
 
 namespace {
@@ -8,30 +10,30 @@ namespace {
 // Repeat, Delayed ACKs, Auto RTT, Slide Numbers, in-order receiver, go-back-N
 // sender, Tahoe's rule.
 constexpr std::array<ProtocolPreset, 5> Presets = {{
-    {"stop-and-wait", "Stop-and-wait", {}, 6, 1, 1, 1},
+    {"stop-and-wait", texts::translatable("protocols", "Stop-and-wait").data(), {}, 6, 1, 1, 1},
     {"go-back-n",
-     "Go-back-N (textbook)",
+     texts::translatable("protocols", "Go-back-N (textbook)").data(),
      {false, false, false, false, false, false, false, true, true, false},
      6,
      8,
      8,
      15},
     {"selective-repeat",
-     "Selective repeat",
+     texts::translatable("protocols", "Selective repeat").data(),
      {false, false, false, true, false, false, false, false, false, false},
      6,
      8,
      8,
      15},
     {"tahoe",
-     "Tahoe-like TCP",
+     texts::translatable("protocols", "Tahoe-like TCP").data(),
      {true, true, true, false, false, false, false, false, true, true},
      12,
      1,
      16,
      31},
     {"reno",
-     "Reno-like TCP",
+     texts::translatable("protocols", "Reno-like TCP").data(),
      {true, true, true, false, false, false, false, false, true, false},
      12,
      1,
@@ -139,20 +141,22 @@ const ProtocolPreset* presetInForce(const Form1& form)
 std::string protocolText(const Form1& form)
 {
     const ProtocolPreset* preset = presetInForce(form);
-    return preset != nullptr ? preset->title : "custom";
+    return preset != nullptr ? preset->title : std::string(texts::translatable("protocols", "custom"));
 }
 
 std::string receiverRuleText(const Form1& form)
 {
-    return form.UseInOrderReceiver != False ? "Receiver keeps only in-order packets"
-                                            : "Receiver keeps out-of-order packets";
+    return std::string(form.UseInOrderReceiver != False
+                           ? texts::translatable("window", "Receiver keeps only in-order packets")
+                           : texts::translatable("protocols", "Receiver keeps out-of-order packets"));
 }
 
 std::string fastRetransmitRuleText(const Form1& form)
 {
     if (form.UseFastRetransmit == False) return {};
-    return form.UseTahoeRule != False ? "Fast retransmit as Tahoe: back to one packet"
-                                      : "Fast retransmit as Reno: fast recovery";
+    return std::string(form.UseTahoeRule != False
+                           ? texts::translatable("protocols", "Fast retransmit as Tahoe: back to one packet")
+                           : texts::translatable("protocols", "Fast retransmit as Reno: fast recovery"));
 }
 
 } // namespace presets

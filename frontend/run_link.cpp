@@ -7,6 +7,7 @@
 #include "frontend/link_settings.h"
 #include "history/display_text.h"
 #include "history/run_history.h"
+#include "history/translatable.h"
 
 namespace runlink {
 
@@ -113,9 +114,11 @@ std::string_view linkQueryPart(std::string_view link)
 
 std::string tooLongSentence(std::size_t characters)
 {
-    return "This run makes a link of " + displaytext::grouped(characters) +
-           " characters, too long for a browser's address bar (" + displaytext::grouped(MaxLinkCharacters) +
-           " at most): save it as a run file and share the file instead.";
+    return texts::fill(
+        texts::translatable("links", "This run makes a link of %1 characters, too long for a browser's "
+                                     "address bar (%2 at most): save it as a run file and share the file "
+                                     "instead."),
+        displaytext::grouped(characters), displaytext::grouped(MaxLinkCharacters));
 }
 
 std::string tooLongRefusal(std::size_t characters)
@@ -125,22 +128,26 @@ std::string tooLongRefusal(std::size_t characters)
 
 std::string qrTooLongSentence(std::size_t characters)
 {
-    return "The link to this run has " + displaytext::grouped(characters) +
-           " characters, more than a QR code holds (" + displaytext::grouped(MaxQrCharacters) +
-           "): share the link itself or the run file instead.";
+    return texts::fill(
+        texts::translatable("links", "The link to this run has %1 characters, more than a QR code holds "
+                                     "(%2): share the link itself or the run file instead."),
+        displaytext::grouped(characters), displaytext::grouped(MaxQrCharacters));
 }
 
 std::string damagedSentence()
 {
-    return "The run in this link cannot be opened. The link is damaged: part of it may have been cut off "
-           "when it "
-           "was copied. Copy the whole link again.";
+    return std::string(texts::translatable("links",
+                                           "The run in this link cannot be opened. The link is damaged: part "
+                                           "of it may have been cut off when it was copied. Copy the whole "
+                                           "link again."));
 }
 
 RunFileResult readLinkedRun(std::string_view json)
 {
     RunFileResult read = readRunText(json);
-    if (!read.script) read.error = "The run in this link cannot be opened. " + read.error;
+    if (!read.script)
+        read.error = texts::fill(texts::translatable("links", "The run in this link cannot be opened. %1"),
+                                 read.error);
     return read;
 }
 

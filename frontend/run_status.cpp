@@ -4,6 +4,7 @@
 #include "frontend/protocol_presets.h"
 #include "history/losses.h"
 #include "history/run_history.h"
+#include "history/translatable.h"
 
 namespace run_status {
 
@@ -13,17 +14,20 @@ StatusParts describe(const Form1& form, const RunHistory& history, double speed)
     parts.protocol = presets::protocolText(form);
     parts.receiver = presets::receiverRuleText(form);
     parts.fastRetransmit = presets::fastRetransmitRuleText(form);
-    parts.tick = "Tick " + std::to_string(history.ticks());
+    parts.tick = texts::fill(texts::translatable("status", "Tick %1"), history.ticks());
     parts.speed = numbers::shortestText(speed) + "\u00d7";
 
     const RunHistory::Run& run = history.run(history.runCount() - 1);
-    parts.run = "Run " + std::to_string(run.number);
-    if (!run.title.empty())
-        parts.run += ": " + run.title;
-    else if (run.afterReset)
-        parts.run += ", options kept at Reset";
+    if (!run.title.empty()) {
+        parts.run = texts::fill(texts::translatable("status", "Run %1: %2"), run.number, run.title);
+    } else if (run.afterReset) {
+        parts.run = texts::fill(texts::translatable("status", "Run %1, options kept at Reset"), run.number);
+    } else {
+        parts.run = texts::fill(texts::translatable("status", "Run %1"), run.number);
+    }
     // Said while the lesson stands at its end; the next tick or action clears it.
-    if (history.atLessonEnd()) parts.run += std::string(": ") + RunHistory::LessonEndText;
+    if (history.atLessonEnd())
+        parts.run = texts::fill(texts::translatable("status", "%1: End of the lesson"), parts.run);
     if (history.losses().any()) parts.losses = losses::summary(history.losses());
     return parts;
 }

@@ -37,6 +37,16 @@ struct StatusParts {
 
 StatusParts describe(const Form1& form, const RunHistory& history, double speed);
 
+// The parts as a reader of another language sees them: `shown` is the
+// front end's translation of one text.
+template <typename Shown> StatusParts inLanguage(StatusParts parts, Shown&& shown)
+{
+    for (std::string* part :
+         {&parts.protocol, &parts.receiver, &parts.fastRetransmit, &parts.tick, &parts.run, &parts.losses})
+        *part = shown(*part);
+    return parts;
+}
+
 // The parts joined by " · ", as one line; the fast-retransmit rule and the
 // losses only when there are any.
 std::string line(const StatusParts& parts);

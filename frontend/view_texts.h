@@ -14,12 +14,13 @@
 
 #include "core/geometry.h"
 #include "core/numbers.h"
+#include "history/translatable.h"
 
 namespace view_texts {
 
 // How long a lost packet's mark stays where it was lost.
 inline constexpr int LostMarkMilliseconds = 2000;
-inline constexpr std::string_view LostHere = "\u2715 lost here";
+inline constexpr std::string_view LostHere = texts::translatable("legend", "\u2715 lost here");
 
 // What a click on a travelling packet or ACK does, in the one sentence that
 // the help, the tooltips, the legend, the page, the README, the manual page
@@ -30,32 +31,36 @@ inline constexpr std::string_view LostHere = "\u2715 lost here";
 // only in ticks, so a paused clock keeps it, and the faster the clock, the
 // shorter it is in real time: 7 x 50 ms at 1x, and 7 x 13 ms (the 12.5 ms
 // interval rounded to the timer's milliseconds) at 4x.
-inline constexpr std::string_view FlightRule =
-    "A click on a travelling packet or ACK holds it and a click on a held one lets it go on, "
-    "but until the clock has run seven ticks after such a click (350 ms at 1\u00d7, 91 ms at "
-    "4\u00d7; a paused clock runs none), any further click on a packet or ACK loses the one "
-    "clicked.";
+inline constexpr std::string_view FlightRule = texts::translatable(
+    "legend", "A click on a travelling packet or ACK holds it and a click on a held one lets it go on, "
+              "but until the clock has run seven ticks after such a click (350 ms at 1\u00d7, 91 ms at "
+              "4\u00d7; a paused clock runs none), any further click on a packet or ACK loses the one "
+              "clicked.");
 
-inline constexpr std::string_view FlightAreaName = "Flight area";
-inline constexpr std::string_view FlightAreaDescription =
-    "The arrow keys pick a travelling packet or ACK, Space holds or releases it, Delete loses it.";
+inline constexpr std::string_view FlightAreaName = texts::translatable("legend", "Flight area");
+inline constexpr std::string_view FlightAreaDescription = texts::translatable(
+    "legend", "The arrow keys pick a travelling packet or ACK, Space holds or releases it, Delete loses it.");
 
 // The legend, in its order: sender cells, the timeout bar, receiver cells,
 // then frames, held and lost packets.
-inline constexpr std::string_view LegendSenderHeading = "Sender cells: what has happened to each packet";
-inline constexpr std::string_view LegendTimeoutBar =
+inline constexpr std::string_view LegendSenderHeading =
+    texts::translatable("legend", "Sender cells: what has happened to each packet");
+inline constexpr std::string_view LegendTimeoutBar = texts::translatable(
+    "legend",
     "Timeout bar above the cell: runs down while the packet waits for its ACK; when it is empty the packet "
-    "is sent again.";
-inline constexpr std::string_view LegendReceiverHeading = "Receiver cells: what the receiver holds";
-inline constexpr std::string_view LegendOthersHeading = "Windows, packets and ACKs";
-inline constexpr std::string_view LegendFrame =
-    "Purple frame: the sender's window (top) and the receiver's window (bottom).";
+    "is sent again.");
+inline constexpr std::string_view LegendReceiverHeading =
+    texts::translatable("legend", "Receiver cells: what the receiver holds");
+inline constexpr std::string_view LegendOthersHeading =
+    texts::translatable("legend", "Windows, packets and ACKs");
+inline constexpr std::string_view LegendFrame = texts::translatable(
+    "legend", "Purple frame: the sender's window (top) and the receiver's window (bottom).");
 inline constexpr std::string_view LegendHeldMarked =
-    "Outlined packet or ACK: held by a click; it waits where it is.";
-inline constexpr std::string_view LegendHeldUnmarked =
-    "A held packet or ACK waits where it is (turn on state marks to outline it).";
-inline constexpr std::string_view LegendLost =
-    "A packet or ACK removed by a click leaves this mark for a moment (with state marks on). ";
+    texts::translatable("legend", "Outlined packet or ACK: held by a click; it waits where it is.");
+inline constexpr std::string_view LegendHeldUnmarked = texts::translatable(
+    "legend", "A held packet or ACK waits where it is (turn on state marks to outline it).");
+inline constexpr std::string_view LegendLost = texts::translatable(
+    "legend", "A packet or ACK removed by a click leaves this mark for a moment (with state marks on). ");
 
 // The timeout setting is no unit of time: the bar starts full and loses
 // TimeoutDrain / 2.9 twips a tick, held to whole twips, where TimeoutDrain
@@ -124,14 +129,28 @@ inline std::vector<std::string> numbersIn(std::string_view caption)
 // "packet 7, sequence number 7, travelling"; an ACK names what it asks for.
 inline std::string flightName(bool ack, std::string_view caption, bool held)
 {
+    using texts::fill;
+    using texts::translatable;
     const std::vector<std::string> n = numbersIn(caption);
-    const std::string motion = held ? "held" : "travelling";
-    if (!ack && n.size() >= 2) return "packet " + n[0] + ", sequence number " + n[1] + ", " + motion;
-    if (ack && n.size() >= 3) {
-        return "ACK for sequence number " + n[0] + " (packet " + n[1] + "), sent when packet " + n[2] +
-               " arrived, " + motion;
+    if (!ack && n.size() >= 2) {
+        return fill(held ? translatable("legend", "packet %1, sequence number %2, held")
+                         : translatable("legend", "packet %1, sequence number %2, travelling"),
+                    n[0], n[1]);
     }
-    return (ack ? "ACK, " : "packet, ") + motion;
+    if (ack && n.size() >= 3) {
+        return fill(
+            held ? translatable("legend",
+                                "ACK for sequence number %1 (packet %2), sent when packet %3 arrived, held")
+                 : translatable(
+                       "legend",
+                       "ACK for sequence number %1 (packet %2), sent when packet %3 arrived, travelling"),
+            n[0], n[1], n[2]);
+    }
+    if (ack)
+        return std::string(held ? translatable("legend", "ACK, held")
+                                : translatable("legend", "ACK, travelling"));
+    return std::string(held ? translatable("legend", "packet, held")
+                            : translatable("legend", "packet, travelling"));
 }
 
 // The caption a packet or ACK shows where its button is too small for the

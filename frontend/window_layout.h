@@ -133,15 +133,18 @@ inline constexpr int FlightSlotCount = 16;
 
 constexpr TwipRect txCell(int i)
 {
-    return {geometry::cellLabelLeft(i), geometry::TxCellTop, geometry::CellLabelWidth, geometry::CellLabelHeight};
+    return {geometry::cellLabelLeft(i), geometry::TxCellTop, geometry::CellLabelWidth,
+            geometry::CellLabelHeight};
 }
 constexpr TwipRect rxCell(int i)
 {
-    return {geometry::cellLabelLeft(i), geometry::RxCellTop, geometry::CellLabelWidth, geometry::CellLabelHeight};
+    return {geometry::cellLabelLeft(i), geometry::RxCellTop, geometry::CellLabelWidth,
+            geometry::CellLabelHeight};
 }
 constexpr TwipRect timeoutBar(int i)
 {
-    return {geometry::cellBoxLeft(i), geometry::TimeoutBarTop, geometry::FullTimeout, geometry::TimeoutBarHeight};
+    return {geometry::cellBoxLeft(i), geometry::TimeoutBarTop, geometry::FullTimeout,
+            geometry::TimeoutBarHeight};
 }
 constexpr TwipRect txBox(int i)
 {
@@ -231,10 +234,12 @@ constexpr std::array<Control, ControlCount> allControls()
     cells("lblTx", Kind::StripCell, txCell, CellTextPixels);
     cells("shpTimeOut", Kind::TimeoutBar, timeoutBar, 0);
     cells("shpTx", Kind::CellBox, txBox, 0);
-    add(single("shpTxWindow", Kind::WindowFrame, {2700, geometry::TxFrameTop, 3435, geometry::TxFrameHeight}));
+    add(single("shpTxWindow", Kind::WindowFrame,
+               {2700, geometry::TxFrameTop, 3435, geometry::TxFrameHeight}));
     cells("lblRx", Kind::StripCell, rxCell, CellTextPixels);
     cells("shpRx", Kind::CellBox, rxBox, 0);
-    add(single("shpRxWindow", Kind::WindowFrame, {1800, geometry::RxFrameTop, 1695, geometry::RxFrameHeight}));
+    add(single("shpRxWindow", Kind::WindowFrame,
+               {1800, geometry::RxFrameTop, 1695, geometry::RxFrameHeight}));
     for (const Control& control : PanelControls)
         add(control);
     for (int i = 0; i < FlightSlotCount; ++i)

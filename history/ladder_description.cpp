@@ -5,6 +5,7 @@
 
 #include "core/geometry.h"
 #include "core/numbers.h"
+#include "history/translatable.h"
 
 namespace ladder {
 namespace {
@@ -15,17 +16,16 @@ constexpr double AckLabelAcross = 0.78;
 
 std::string numberText(std::int16_t number, std::int16_t seq)
 {
-    std::string text = numbers::plainText(number);
-    if (seq != number) text += " (seq " + numbers::plainText(seq) + ")";
-    return text;
+    if (seq == number) return numbers::plainText(number);
+    return texts::fill(texts::translatable("diagram", "%1 (seq %2)"), number, seq);
 }
 
 std::string labelOf(const Trip& trip)
 {
     if (trip.direction == Direction::Packet) return numberText(trip.number, trip.seq);
-    std::string text = "ACK " + numberText(trip.number, trip.seq);
-    if (trip.again) text += " dup";
-    return text;
+    return texts::fill(trip.again ? texts::translatable("diagram", "ACK %1 dup")
+                                  : texts::translatable("diagram", "ACK %1"),
+                       numberText(trip.number, trip.seq));
 }
 
 LineKind kindOf(const Trip& trip)
@@ -63,7 +63,8 @@ bool droppedAt(const RunTrace& trace, std::int32_t tick, std::int16_t packet)
 {
     if (tick < trace.firstTick() || tick > trace.ticks()) return false;
     if ((trace.sample(tick).tickMarkers & marker::OutOfOrderDrop) == 0) return false;
-    const std::string text = "packet " + numbers::plainText(packet) + " dropped: out of order";
+    const std::string text =
+        texts::fill(texts::translatable("log", "packet %1 dropped: out of order"), packet);
     const auto& log = trace.log();
     auto entry = std::lower_bound(log.begin(), log.end(), tick,
                                   [](const LogEntry& e, std::int32_t t) { return e.tick < t; });
@@ -77,13 +78,18 @@ void addMarks(Description& into, const RunTrace& trace)
     for (std::int32_t tick = into.from; tick <= into.to; ++tick) {
         const TickSample& sample = trace.sample(tick);
         const Markers markers = sample.markers();
-        if (markers & marker::Timeout) into.marks.push_back({tick, MarkKind::Timeout, false, "timeout"});
-        if (markers & marker::FastRetransmit)
-            into.marks.push_back({tick, MarkKind::FastRetransmit, false, "fast retransmit"});
+        if (markers & marker::Timeout)
+            into.marks.push_back(
+                {tick, MarkKind::Timeout, false, std::string(texts::translatable("diagram", "timeout"))});
+        if (markers & marker::FastRetransmit) {
+            into.marks.push_back({tick, MarkKind::FastRetransmit, false,
+                                  std::string(texts::translatable("diagram", "fast retransmit"))});
+        }
         if (markers & marker::StateChange) {
             // The state a timeout or a fast retransmit enters goes on the same line.
             if (markers & (marker::Timeout | marker::FastRetransmit)) {
-                into.marks.back().text += std::string(" \u2192 ") + txStateName(sample.txState);
+                into.marks.back().text = texts::fill(texts::translatable("diagram", "%1 \u2192 %2"),
+                                                     into.marks.back().text, txStateName(sample.txState));
             } else {
                 into.marks.push_back({tick, MarkKind::StateChange, false, txStateName(sample.txState)});
             }
@@ -151,8 +157,8 @@ void describeInto(Description& into, const LadderTrace& ladder, const RunTrace& 
                                    packet ? PacketLabelAcross : AckLabelAcross, packet);
         line.dropped = packet && trip.ending == Ending::Arrived && droppedAt(trace, trip.ended, trip.number);
         if (line.dropped && line.ended >= into.from && line.ended <= into.to)
-            into.marks.push_back(
-                {trip.ended, MarkKind::Drop, true, "drop " + numbers::plainText(trip.number)});
+            into.marks.push_back({trip.ended, MarkKind::Drop, true,
+                                  texts::fill(texts::translatable("diagram", "drop %1"), trip.number)});
         into.lines.push_back(std::move(line));
     }
     addMarks(into, trace);

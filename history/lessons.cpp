@@ -1,6 +1,7 @@
 #include "history/lessons.h"
 
 #include "history/display_text.h"
+#include "history/translatable.h"
 
 std::vector<LessonEntry> lessonList()
 {
@@ -25,5 +26,6 @@ RunFileResult loadLesson(std::string_view name)
     for (int i = 0; i < lessons_data::LessonCount; ++i) {
         if (name == lessons_data::Lessons[i].name) return readRunText(lessons_data::Lessons[i].text);
     }
-    return {std::nullopt, "There is no lesson called \"" + displaytext::name(name) + "\"."};
+    return {std::nullopt, texts::fill(texts::translatable("lessons", "There is no lesson called \"%1\"."),
+                                      displaytext::name(name))};
 }

@@ -3,6 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "history/translatable.h"
+
+using texts::fill;
+using texts::translatable;
+
 namespace {
 
 // SplitMix64's finaliser: every input bit reaches every output bit, so
@@ -82,10 +87,14 @@ std::optional<std::vector<PlannedLoss>> readPlan(std::string_view text, std::str
                            readWhole(entry.substr(dot + 1), 1, MaxTransmissionForPlans, transmission));
         if (!good || planned.size() >= LossSettings::MaxPlanned) {
             if (error) {
-                *error = planned.size() >= LossSettings::MaxPlanned
-                             ? "A plan holds at most " + std::to_string(LossSettings::MaxPlanned) + " losses."
-                             : "The planned loss \"" + std::string(entry.substr(0, 20)) +
-                                   "\" is not p or a with a packet number, such as p5, p7.2 or a9.";
+                *error =
+                    planned.size() >= LossSettings::MaxPlanned
+                        ? fill(translatable("losses", "A plan holds at most %1 losses."),
+                               LossSettings::MaxPlanned)
+                        : fill(translatable("losses",
+                                            "The planned loss \"%1\" is not p or a with a packet number, "
+                                            "such as p5, p7.2 or a9."),
+                               entry.substr(0, 20));
             }
             return std::nullopt;
         }
@@ -99,29 +108,34 @@ std::optional<std::vector<PlannedLoss>> readPlan(std::string_view text, std::str
 
 std::string describe(const PlannedLoss& loss)
 {
-    std::string text = loss.what == PlannedLoss::What::Packet
-                           ? "packet " + std::to_string(loss.number)
-                           : "the ACK for packet " + std::to_string(loss.number);
-    if (loss.transmission != 1) text += " (transmission " + std::to_string(loss.transmission) + ")";
-    return text;
+    const bool packet = loss.what == PlannedLoss::What::Packet;
+    if (loss.transmission == 1) {
+        return packet ? fill(translatable("losses", "packet %1"), loss.number)
+                      : fill(translatable("losses", "the ACK for packet %1"), loss.number);
+    }
+    return packet
+               ? fill(translatable("losses", "packet %1 (transmission %2)"), loss.number, loss.transmission)
+               : fill(translatable("losses", "the ACK for packet %1 (transmission %2)"), loss.number,
+                      loss.transmission);
 }
 
 std::string summary(const LossSettings& settings)
 {
-    if (!settings.any()) return "No losses";
-    std::string text = "Losses: ";
+    if (!settings.any()) return std::string(translatable("losses", "No losses"));
     std::string rates;
-    if (settings.packetPercent > 0) rates += std::to_string(settings.packetPercent) + " % of packets";
-    if (settings.ackPercent > 0) {
-        if (!rates.empty()) rates += ", ";
-        rates += std::to_string(settings.ackPercent) + " % of ACKs";
+    if (settings.packetPercent > 0 && settings.ackPercent > 0) {
+        rates = fill(translatable("losses", "%1 % of packets, %2 % of ACKs"), settings.packetPercent,
+                     settings.ackPercent);
+    } else if (settings.packetPercent > 0) {
+        rates = fill(translatable("losses", "%1 % of packets"), settings.packetPercent);
+    } else if (settings.ackPercent > 0) {
+        rates = fill(translatable("losses", "%1 % of ACKs"), settings.ackPercent);
     }
-    if (!rates.empty()) text += rates + " (seed " + std::to_string(settings.seed) + ")";
-    if (!settings.planned.empty()) {
-        if (!rates.empty()) text += ", ";
-        text += std::to_string(settings.planned.size()) + " planned";
-    }
-    return text;
+    if (rates.empty()) return fill(translatable("losses", "Losses: %1 planned"), settings.planned.size());
+    if (settings.planned.empty())
+        return fill(translatable("losses", "Losses: %1 (seed %2)"), rates, settings.seed);
+    return fill(translatable("losses", "Losses: %1 (seed %2), %3 planned"), rates, settings.seed,
+                settings.planned.size());
 }
 
 } // namespace losses

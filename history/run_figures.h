@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "history/translatable.h"
+
 class RunTrace;
 class LadderTrace;
 class RunHistory;
@@ -38,8 +40,12 @@ namespace figures {
 
 // The rows of the comparison table, in order, as every front end titles them.
 inline constexpr std::array<const char*, 6> RowTitles = {
-    "Delivered in order",    "Retransmissions",         "Timeouts",
-    "Drops by the receiver", "Goodput (per 100 ticks)", "Goodput, last 200 ticks",
+    texts::translatable("figures", "Delivered in order").data(),
+    texts::translatable("figures", "Retransmissions").data(),
+    texts::translatable("figures", "Timeouts").data(),
+    texts::translatable("figures", "Drops by the receiver").data(),
+    texts::translatable("figures", "Goodput (per 100 ticks)").data(),
+    texts::translatable("figures", "Goodput, last 200 ticks").data(),
 };
 // The figure of row `row` (RowTitles' order) as shown: whole numbers, and
 // goodput with one decimal ("12.5").

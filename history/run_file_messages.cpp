@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "history/run_file.h"
+#include "history/translatable.h"
 
 namespace runfile::messages {
 
@@ -21,7 +22,7 @@ std::string placeOf(std::string_view text, std::size_t byte)
             lineStart = i + 1;
         }
     }
-    return "line " + std::to_string(line) + ", column " + std::to_string(byte - lineStart + 1);
+    return texts::fill(texts::translatable("run files", "line %1, column %2"), line, byte - lineStart + 1);
 }
 
 namespace {
@@ -30,22 +31,29 @@ namespace {
 std::string sizeText(std::uint64_t bytes)
 {
     const std::uint64_t tenths = (bytes * 10 + 1024 * 1024 - 1) / (1024 * 1024);
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + " MB";
+    return texts::fill(texts::translatable("run files", "%1.%2 MB"), tenths / 10, tenths % 10);
 }
 
-std::string limitText() { return std::to_string(runfile::MaxFileBytes / (1024 * 1024)) + " MB"; }
+std::string limitText()
+{
+    return texts::fill(texts::translatable("run files", "%1 MB"), runfile::MaxFileBytes / (1024 * 1024));
+}
 
 } // namespace
 
 std::string tooLarge(std::uint64_t bytes)
 {
-    return "The file is " + sizeText(bytes) + ", larger than a run file may be (" + limitText() + ").";
+    return texts::fill(
+        texts::translatable("run files", "The file is %1, larger than a run file may be (%2)."),
+        sizeText(bytes), limitText());
 }
 
 std::string linkTooLarge()
 {
-    return "The run in this link cannot be opened. It is larger than a run file may be (" + limitText() +
-           ").";
+    return texts::fill(texts::translatable("run files",
+                                           "The run in this link cannot be opened. It is larger than a "
+                                           "run file may be (%1)."),
+                       limitText());
 }
 
 } // namespace runfile::messages

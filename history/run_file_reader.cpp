@@ -11,11 +11,14 @@
 #include "history/run_file_fields.h"
 #include "history/run_file_messages.h"
 #include "history/run_file_names.h"
+#include "history/translatable.h"
 
 using Json = nlohmann::ordered_json;
 using namespace runfile::names;
 using namespace runfile::messages;
 using namespace runfile::fields;
+using texts::fill;
+using texts::translatable;
 
 namespace {
 
@@ -48,8 +51,8 @@ std::string figureText(const Json& object, std::string_view name, const std::str
 {
     std::string text = textField(object, name, path);
     if (text.size() > 8 || text.find_first_not_of(" -.0123456789") != std::string::npos)
-        refuse("The field " + inQuotes(path) + " should be a figure such as \" 4\", not " +
-               inQuotes(displaytext::name(text)) + ".");
+        refuse(fill(translatable("run files", "The field %1 should be a figure such as \" 4\", not %2."),
+                    inQuotes(path), inQuotes(displaytext::name(text))));
     return text;
 }
 
@@ -85,7 +88,8 @@ UserEvent readAction(const Json& action, const std::string& path)
     const int kind = nameIndex(std::array<std::string_view, 6>{ActionNames[0].name, ActionNames[1].name,
                                                                ActionNames[2].name, ActionNames[3].name,
                                                                ActionNames[4].name, ActionNames[5].name},
-                               textField(action, "action", path + ".action"), path + ".action", "action");
+                               textField(action, "action", path + ".action"), path + ".action",
+                               translatable("run files", "action").data());
     UserEvent event{ActionNames[static_cast<std::size_t>(kind)].kind, 0, 0};
     switch (event.kind) {
     case EventKind::ClickPacket:
@@ -94,12 +98,13 @@ UserEvent readAction(const Json& action, const std::string& path)
             static_cast<std::int16_t>(wholeField(action, "slot", path + ".slot", 0, FlightSlots - 1));
         break;
     case EventKind::ClickCheckBox:
-        event.target = static_cast<std::int16_t>(nameIndex(
-            OptionNames, textField(action, "option", path + ".option"), path + ".option", "option"));
+        event.target = static_cast<std::int16_t>(
+            nameIndex(OptionNames, textField(action, "option", path + ".option"), path + ".option",
+                      translatable("run files", "option").data()));
         break;
     case EventKind::MoveSlider: {
-        const int slider =
-            nameIndex(SliderNames, textField(action, "slider", path + ".slider"), path + ".slider", "slider");
+        const int slider = nameIndex(SliderNames, textField(action, "slider", path + ".slider"),
+                                     path + ".slider", translatable("run files", "slider").data());
         const SliderFigure range = SliderFigures[static_cast<std::size_t>(slider)];
         const auto figure =
             static_cast<int>(wholeField(action, "value", path + ".value", range.lowest, range.highest));
@@ -116,24 +121,30 @@ UserEvent readAction(const Json& action, const std::string& path)
 RunQuestion readQuestion(const Json& q, const std::string& path, std::int32_t ticks)
 {
     if (!q.is_object())
-        refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(q) + ".");
+        refuse(fill(translatable("run files", "The entry %1 should be an object, not %2."), inQuotes(path),
+                    typeWord(q)));
     RunQuestion question;
     question.tick = static_cast<std::int32_t>(wholeField(q, "tick", path + ".tick", 1, ticks));
     question.asks = static_cast<RunQuestion::Asks>(
-        nameIndex(QuestionAsks, textField(q, "ask", path + ".ask"), path + ".ask", "kind of question"));
+        nameIndex(QuestionAsks, textField(q, "ask", path + ".ask"), path + ".ask",
+                  translatable("run files", "kind of question").data()));
     question.prompt = displaytext::plain(textField(q, "prompt", path + ".prompt"), PromptLength);
-    if (question.prompt.empty()) refuse("The field " + inQuotes(path + ".prompt") + " is empty.");
+    if (question.prompt.empty())
+        refuse(fill(translatable("run files", "The field %1 is empty."), inQuotes(path + ".prompt")));
     const Json& choices = field(q, "choices", path + ".choices");
     if (!choices.is_array() || choices.size() < 2 || choices.size() > 4)
-        refuse("The field " + inQuotes(path + ".choices") + " should be a list of two to four texts.");
+        refuse(fill(translatable("run files", "The field %1 should be a list of two to four texts."),
+                    inQuotes(path + ".choices")));
     for (std::size_t i = 0; i < choices.size(); ++i) {
         const std::string where = path + ".choices[" + std::to_string(i) + "]";
         if (!choices[i].is_string())
-            refuse("The entry " + inQuotes(where) + " should be text, not " + typeWord(choices[i]) + ".");
+            refuse(fill(translatable("run files", "The entry %1 should be text, not %2."), inQuotes(where),
+                        typeWord(choices[i])));
         std::string choice = displaytext::plain(choices[i].get<std::string>(), ChoiceLength);
         if (choice.empty() ||
             std::find(question.choices.begin(), question.choices.end(), choice) != question.choices.end())
-            refuse("The entry " + inQuotes(where) + " is empty or the same as a choice before it.");
+            refuse(fill(translatable("run files", "The entry %1 is empty or the same as a choice before it."),
+                        inQuotes(where)));
         question.choices.push_back(std::move(choice));
     }
     question.answer = static_cast<std::int32_t>(
@@ -191,8 +202,8 @@ void readRunBody(const Json& run, std::int64_t version, const std::string& prefi
 
     const Json& actions = field(run, "actions", prefix + "actions");
     if (!actions.is_array())
-        refuse("The field " + inQuotes(prefix + "actions") + " should be a list, not " +
-               std::string(typeWord(actions)) + ".");
+        refuse(fill(translatable("run files", "The field %1 should be a list, not %2."),
+                    inQuotes(prefix + "actions"), typeWord(actions)));
     script.actions.reserve(actions.size());
     std::int32_t previous = 0;
     for (std::size_t i = 0; i < actions.size(); ++i) {
@@ -204,15 +215,17 @@ void readRunBody(const Json& run, std::int64_t version, const std::string& prefi
         }
         const std::string path = prefix + "actions[" + std::to_string(i) + "]";
         if (!action.is_object())
-            refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(action) + ".");
+            refuse(fill(translatable("run files", "The entry %1 should be an object, not %2."),
+                        inQuotes(path), typeWord(action)));
         const auto tick =
             static_cast<std::int32_t>(wholeField(action, "tick", path + ".tick", 0, runfile::MaxTicks));
         if (tick < previous)
-            refuse("The field " + inQuotes(path + ".tick") + " is " + std::to_string(tick) +
-                   ", before the tick of the action before it (" + std::to_string(previous) + ").");
+            refuse(fill(translatable("run files",
+                                     "The field %1 is %2, before the tick of the action before it (%3)."),
+                        inQuotes(path + ".tick"), tick, previous));
         if (tick > script.ticks)
-            refuse("The field " + inQuotes(path + ".tick") + " is " + std::to_string(tick) +
-                   ", after the run's last tick (" + std::to_string(script.ticks) + ").");
+            refuse(fill(translatable("run files", "The field %1 is %2, after the run's last tick (%3)."),
+                        inQuotes(path + ".tick"), tick, script.ticks));
         script.actions.push_back(RecordedEvent{tick, readAction(action, path)});
         previous = tick;
     }
@@ -230,17 +243,22 @@ LossSettings readLosses(const Json& l)
     if (l.contains("planned")) {
         const Json& planned = l.at("planned");
         if (!planned.is_array() || planned.size() > LossSettings::MaxPlanned)
-            refuse("The field \"losses.planned\" should be a list of at most " +
-                   std::to_string(LossSettings::MaxPlanned) + " planned losses.");
+            refuse(
+                fill(translatable("run files", "The field %1 should be a list of at most %2 planned losses."),
+                     inQuotes("losses.planned"), LossSettings::MaxPlanned));
         for (std::size_t i = 0; i < planned.size(); ++i) {
             const std::string path = "losses.planned[" + std::to_string(i) + "]";
             if (!planned[i].is_string())
-                refuse("The entry " + inQuotes(path) + " should be text, not " + typeWord(planned[i]) + ".");
+                refuse(fill(translatable("run files", "The entry %1 should be text, not %2."), inQuotes(path),
+                            typeWord(planned[i])));
             std::string error;
             const auto one = losses::readPlan(planned[i].get<std::string>(), &error);
             if (!one || one->size() != 1)
-                refuse("The entry " + inQuotes(path) +
-                       " should be one planned loss such as \"p5\", \"p7.2\" or \"a9\".");
+                refuse(
+                    fill(translatable(
+                             "run files",
+                             "The entry %1 should be one planned loss such as \"p5\", \"p7.2\" or \"a9\"."),
+                         inQuotes(path)));
             losses.plan(one->front());
         }
     }
@@ -252,17 +270,20 @@ LossSettings readLosses(const Json& l)
 RunScript runfile::document::readScript(const Json& root)
 {
     if (!root.is_object())
-        refuse("The file holds JSON but not a run: its top level is " + std::string(typeWord(root)) +
-               ", not an object.");
+        refuse(fill(translatable("run files",
+                                 "The file holds JSON but not a run: its top level is %1, not an object."),
+                    typeWord(root)));
     const auto format = root.find("format");
     if (format == root.end() || !format->is_string() || format->get<std::string>() != runfile::FormatName)
-        refuse("The file is not a run file: its field \"format\" is not \"" +
-               std::string(runfile::FormatName) + "\".");
+        refuse(fill(translatable("run files", "The file is not a run file: its field %1 is not %2."),
+                    inQuotes("format"), inQuotes(runfile::FormatName)));
     const std::int64_t version =
         wholeField(root, "version", "version", 1, std::numeric_limits<std::int32_t>::max());
     if (version > runfile::FormatVersion)
-        refuse("The file is format version " + std::to_string(version) + ", newer than this program reads (" +
-               std::to_string(runfile::FormatVersion) + "); a newer version of the program opens it.");
+        refuse(fill(translatable("run files",
+                                 "The file is format version %1, newer than this program reads (%2); a "
+                                 "newer version of the program opens it."),
+                    version, runfile::FormatVersion));
 
     RunScript script;
     // Kept as they will be shown: plain, short, without invisible characters.
@@ -276,12 +297,13 @@ RunScript runfile::document::readScript(const Json& root)
     if (root.contains("alongside")) {
         const Json& alongside = root.at("alongside");
         if (!alongside.is_array() || alongside.empty() || alongside.size() > MostAlongside)
-            refuse("The field \"alongside\" should be a list of one or two runs.");
+            refuse(fill(translatable("run files", "The field %1 should be a list of one or two runs."),
+                        inQuotes("alongside")));
         for (std::size_t i = 0; i < alongside.size(); ++i) {
             const std::string path = "alongside[" + std::to_string(i) + "]";
             if (!alongside[i].is_object())
-                refuse("The entry " + inQuotes(path) + " should be an object, not " + typeWord(alongside[i]) +
-                       ".");
+                refuse(fill(translatable("run files", "The entry %1 should be an object, not %2."),
+                            inQuotes(path), typeWord(alongside[i])));
             RunScript other;
             other.ticks = script.ticks;
             other.losses = script.losses;
@@ -295,15 +317,16 @@ RunScript runfile::document::readScript(const Json& root)
     if (root.contains("questions")) {
         const Json& questions = root.at("questions");
         if (!questions.is_array() || questions.size() > MostQuestions)
-            refuse("The field \"questions\" should be a list of at most " + std::to_string(MostQuestions) +
-                   " questions.");
+            refuse(fill(translatable("run files", "The field %1 should be a list of at most %2 questions."),
+                        inQuotes("questions"), MostQuestions));
         std::int32_t before = 0;
         for (std::size_t i = 0; i < questions.size(); ++i) {
             const std::string path = "questions[" + std::to_string(i) + "]";
             script.questions.push_back(readQuestion(questions[i], path, script.ticks));
             if (script.questions.back().tick < before)
-                refuse("The field " + inQuotes(path + ".tick") +
-                       " is before the tick of the question before it.");
+                refuse(fill(
+                    translatable("run files", "The field %1 is before the tick of the question before it."),
+                    inQuotes(path + ".tick")));
             before = script.questions.back().tick;
         }
     }

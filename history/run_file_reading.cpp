@@ -12,9 +12,12 @@
 #include "history/run_file.h"
 #include "history/run_file_document.h"
 #include "history/run_file_messages.h"
+#include "history/translatable.h"
 
 using Json = runfile::document::Json;
 using namespace runfile::messages;
+using texts::fill;
+using texts::translatable;
 
 namespace {
 
@@ -45,8 +48,11 @@ public:
     bool key(Json::string_t& name)
     {
         if (++fields_.back() > runfile::MaxFields)
-            refuse("The file holds an object with more than " + std::to_string(runfile::MaxFields) +
-                   " fields; a run file's have a dozen at most.");
+            refuse(fill(
+                translatable(
+                    "run files",
+                    "The file holds an object with more than %1 fields; a run file's have a dozen at most."),
+                runfile::MaxFields));
         return spend(KeyCost) && dom_.key(name);
     }
     bool end_object()
@@ -80,8 +86,11 @@ private:
     bool enter(std::size_t fields)
     {
         if (fields_.size() >= static_cast<std::size_t>(runfile::MaxNesting))
-            refuse("The file nests its lists and objects more than " + std::to_string(runfile::MaxNesting) +
-                   " deep; a run file needs three.");
+            refuse(
+                fill(translatable(
+                         "run files",
+                         "The file nests its lists and objects more than %1 deep; a run file needs three."),
+                     runfile::MaxNesting));
         fields_.push_back(fields);
         return spend(ContainerCost);
     }
@@ -89,8 +98,8 @@ private:
     {
         cost_ += cost;
         if (cost_ > runfile::MaxValueCost)
-            refuse("The file holds more values than a run file of " +
-                   std::to_string(runfile::MaxFileBytes / (1024 * 1024)) + " MB can.");
+            refuse(fill(translatable("run files", "The file holds more values than a run file of %1 MB can."),
+                        runfile::MaxFileBytes / (1024 * 1024)));
         return true;
     }
 
@@ -134,19 +143,22 @@ struct RunTextReading::State {
         if (checked == 0) {
             if (text.size() > runfile::MaxFileBytes) return refuse(tooLarge(text.size()));
             if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
-                return refuse("The file holds a NUL byte at " + placeOf(text, nul) +
-                              ": a run file is plain text.");
+                return refuse(fill(
+                    translatable("run files", "The file holds a NUL byte at %1: a run file is plain text."),
+                    placeOf(text, nul)));
         }
         const std::size_t end = std::min(text.size(), checked + bytes);
         while (checked < end) {
             const std::size_t start = checked;
             // A U+FFFD written out in the text is three bytes; a malformed byte reads as one.
             if (displaytext::codePointAt(text, checked) == 0xFFFD && checked == start + 1)
-                return refuse("The file is not UTF-8 text: a malformed byte stands at " +
-                              placeOf(text, start) + ".");
+                return refuse(fill(
+                    translatable("run files", "The file is not UTF-8 text: a malformed byte stands at %1."),
+                    placeOf(text, start)));
         }
         if (checked < text.size()) return;
-        if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return refuse("The file is empty.");
+        if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+            return refuse(std::string(translatable("run files", "The file is empty.")));
         stage = Stage::Parse;
     }
 
@@ -160,18 +172,22 @@ struct RunTextReading::State {
                 stage = Stage::Run;
                 return;
             case jsonsteps::Outcome::Unexpected:
-                return refuse("The file is not valid JSON: something unexpected stands at " +
-                              placeOf(text, parser.at()) + ".");
+                return refuse(
+                    fill(translatable("run files",
+                                      "The file is not valid JSON: something unexpected stands at %1."),
+                         placeOf(text, parser.at())));
             case jsonsteps::Outcome::EndsEarly:
-                return refuse("The file ends too early, at " + placeOf(text, text.size()) +
-                              ": it is cut short.");
+                return refuse(
+                    fill(translatable("run files", "The file ends too early, at %1: it is cut short."),
+                         placeOf(text, text.size())));
             case jsonsteps::Outcome::MoreAfterEnd:
-                return refuse("The file has more after its end, at " + placeOf(text, parser.at()) + ".");
+                return refuse(fill(translatable("run files", "The file has more after its end, at %1."),
+                                   placeOf(text, parser.at())));
             }
         } catch (const Refusal& refusal) {
             refuse(refusal.sentence);
         } catch (const Json::exception&) {
-            refuse("The file is not valid JSON.");
+            refuse(std::string(translatable("run files", "The file is not valid JSON.")));
         }
     }
 
@@ -182,7 +198,8 @@ struct RunTextReading::State {
         } catch (const Refusal& refusal) {
             result = {std::nullopt, refusal.sentence};
         } catch (const Json::exception&) {
-            result = {std::nullopt, "The file holds a value of the wrong kind."};
+            result = {std::nullopt,
+                      std::string(translatable("run files", "The file holds a value of the wrong kind."))};
         }
         stage = Stage::Release;
     }
@@ -290,17 +307,26 @@ RunFileResult loadRunFile(const std::string& path)
     const fs::path file(path);
     const fs::file_status status = fs::status(file, error);
     if (status.type() == fs::file_type::not_found)
-        return {std::nullopt, "Could not open " + shown + ": there is no such file."};
+        return {std::nullopt,
+                fill(translatable("run files", "Could not open %1: there is no such file."), shown)};
     if (status.type() == fs::file_type::directory)
-        return {std::nullopt, "Could not open " + shown + ": it is a folder, not a file."};
-    if (error) return {std::nullopt, "Could not open " + shown + ": " + error.message() + "."};
+        return {std::nullopt,
+                fill(translatable("run files", "Could not open %1: it is a folder, not a file."), shown)};
+    if (error)
+        return {std::nullopt,
+                fill(translatable("run files", "Could not open %1: %2."), shown, error.message())};
     if (status.type() != fs::file_type::regular)
-        return {std::nullopt, "Could not open " + shown + ": it is not a plain file."};
+        return {std::nullopt,
+                fill(translatable("run files", "Could not open %1: it is not a plain file."), shown)};
     const std::uintmax_t size = fs::file_size(file, error);
-    if (error) return {std::nullopt, "Could not open " + shown + ": " + error.message() + "."};
+    if (error)
+        return {std::nullopt,
+                fill(translatable("run files", "Could not open %1: %2."), shown, error.message())};
     if (size > runfile::MaxFileBytes) return {std::nullopt, tooLarge(size)};
     std::ifstream in(file, std::ios::binary);
-    if (!in) return {std::nullopt, "Could not open " + shown + ": it cannot be read."};
+    if (!in)
+        return {std::nullopt,
+                fill(translatable("run files", "Could not open %1: it cannot be read."), shown)};
     // The limit holds for what is read, not only for what the folder said:
     // the file may have grown, or been swapped, since.
     std::string text;
@@ -308,7 +334,9 @@ RunFileResult loadRunFile(const std::string& path)
     char chunk[64 * 1024];
     while (text.size() <= runfile::MaxFileBytes && in.read(chunk, sizeof chunk).gcount() > 0)
         text.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return {std::nullopt, "Could not open " + shown + ": it cannot be read."};
+    if (in.bad())
+        return {std::nullopt,
+                fill(translatable("run files", "Could not open %1: it cannot be read."), shown)};
     if (text.size() > runfile::MaxFileBytes) return {std::nullopt, tooLarge(text.size())};
     return RunTextReading::readWhole(std::move(text));
 }

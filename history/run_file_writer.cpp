@@ -12,6 +12,7 @@
 #include "history/display_text.h"
 #include "history/run_file.h"
 #include "history/run_file_names.h"
+#include "history/translatable.h"
 
 using Json = nlohmann::ordered_json;
 using namespace runfile::names;
@@ -181,11 +182,14 @@ std::string saveRunFile(const std::string& path, const RunScript& script)
     // through, and a half-written file never takes the target's name.
     std::string temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return "Could not write " + shown + ": " + std::strerror(errno) + ".";
+    if (fd < 0)
+        return texts::fill(texts::translatable("run files", "Could not write %1: %2."), shown,
+                           std::strerror(errno));
     const auto fail = [&](int error) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        return "Could not write " + shown + ": " + std::strerror(error) + ".";
+        return texts::fill(texts::translatable("run files", "Could not write %1: %2."), shown,
+                           std::strerror(error));
     };
     // mkstemp makes the file private; a run file is as readable as any the user saves.
     const mode_t mask = ::umask(0);
@@ -202,12 +206,14 @@ std::string saveRunFile(const std::string& path, const RunScript& script)
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return "Could not write " + shown + ": " + std::strerror(error) + ".";
+        return texts::fill(texts::translatable("run files", "Could not write %1: %2."), shown,
+                           std::strerror(error));
     }
     if (::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
-        return "Could not write " + shown + ": " + std::strerror(error) + ".";
+        return texts::fill(texts::translatable("run files", "Could not write %1: %2."), shown,
+                           std::strerror(error));
     }
     return {};
 }

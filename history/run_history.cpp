@@ -5,6 +5,10 @@
 #include <utility>
 
 #include "core/numbers.h"
+#include "history/translatable.h"
+
+using texts::fill;
+using texts::translatable;
 
 namespace {
 
@@ -13,7 +17,7 @@ constexpr UserEvent PressStartReset{EventKind::StartReset, 0, 0};
 
 std::string megabytes(std::size_t bytes)
 {
-    return numbers::plainText(static_cast<std::int32_t>(bytes >> 20)) + " MB";
+    return fill(translatable("run files", "%1 MB"), static_cast<std::int32_t>(bytes >> 20));
 }
 
 } // namespace
@@ -175,7 +179,8 @@ void RunHistory::endLessonIfDue(Form1& form)
     lessonEnd_ = -1;
     atLessonEnd_ = true;
     if (form.Timer1.Enabled) record(form, PressPauseCont);
-    current().trace.note(std::string(LessonEndText) + ": the clock is paused; Cont goes on as a live run");
+    current().trace.note(
+        fill(translatable("log", "%1: the clock is paused; Cont goes on as a live run"), LessonEndText));
 }
 
 void RunHistory::record(Form1& form, const UserEvent& event)
@@ -216,8 +221,10 @@ void RunHistory::replayScripted(Form1& form)
 
 void RunHistory::branch()
 {
-    current().trace.note("Your own action at tick " + numbers::plainText(ticks()) +
-                         ": the recorded run from here on is dropped and this run goes on as a new branch");
+    current().trace.note(
+        fill(translatable("log", "Your own action at tick %1: the recorded run from here on is dropped "
+                                 "and this run goes on as a new branch"),
+             ticks()));
     replaying_ = false;
     script_.clear();
     scriptNext_ = 0;
@@ -294,10 +301,16 @@ void RunHistory::open(Form1& form, const RunScript& script)
     replaying_ = true;
     atLessonEnd_ = false;
     lessonEnd_ = script.note.empty() ? -1 : script.ticks;
-    const std::string name = script.title.empty() ? std::string("the run file") : "\"" + script.title + "\"";
-    current().trace.note(
-        "Opened " + name + " (" + numbers::plainText(script.ticks) +
-        " ticks): it plays as recorded while the clock runs; an action of your own branches it");
+    const std::string_view opened =
+        script.title.empty()
+            ? translatable(
+                  "log",
+                  "Opened the run file (%1 ticks): it plays as recorded while the clock runs; an action "
+                  "of your own branches it")
+            : translatable("log",
+                           "Opened \"%2\" (%1 ticks): it plays as recorded while the clock runs; an action "
+                           "of your own branches it");
+    current().trace.note(fill(opened, script.ticks, script.title));
 }
 
 void RunHistory::setLosses(const LossSettings& losses)
@@ -311,9 +324,10 @@ RunHistory::SavedRun RunHistory::script() const
     const Run& run = current();
     SavedRun saved;
     if (run.recorder.firstTick() > 0) {
-        saved.error = "This run is too long to save: its first " +
-                      numbers::plainText(run.recorder.firstTick()) +
-                      " ticks were dropped to keep within the memory budget.";
+        saved.error =
+            fill(translatable("run files", "This run is too long to save: its first %1 ticks were dropped to "
+                                           "keep within the memory budget."),
+                 run.recorder.firstTick());
         return saved;
     }
     const Form1& start = run.recorder.firstState();
@@ -364,9 +378,9 @@ void RunHistory::keepWithinBudget()
         earlierRunsBytes_ -= runBytes(oldest);
         runs_.pop_front();
         ++runsVersion_;
-        current().trace.note("Run " + numbers::plainText(number) +
-                             " dropped from the record to stay within the memory budget (" +
-                             megabytes(budgetBytes_) + ")");
+        current().trace.note(
+            fill(translatable("log", "Run %1 dropped from the record to stay within the memory budget (%2)"),
+                 number, megabytes(budgetBytes_)));
     }
     if (approximateBytes() <= budgetBytes_) return;
 
@@ -378,7 +392,8 @@ void RunHistory::keepWithinBudget()
     run.trace.dropBefore(cut);
     run.ladder.dropBefore(cut);
     ++runsVersion_;
-    run.trace.note("Ticks " + numbers::plainText(first) + " to " + numbers::plainText(cut - 1) +
-                   " of this run dropped to stay within the memory budget (" + megabytes(budgetBytes_) +
-                   "): rewinds now reach back to tick " + numbers::plainText(cut));
+    run.trace.note(
+        fill(translatable("log", "Ticks %1 to %2 of this run dropped to stay within the memory budget (%3): "
+                                 "rewinds now reach back to tick %4"),
+             first, cut - 1, megabytes(budgetBytes_), cut));
 }

@@ -68,6 +68,7 @@
 #include "history/run_file.h"
 #include "history/run_recorder.h"
 #include "history/run_trace.h"
+#include "history/translatable.h"
 
 class RunHistory {
 public:
@@ -161,7 +162,7 @@ public:
     }
     // The lesson being played has just reached its last tick and paused.
     bool atLessonEnd() const { return atLessonEnd_; }
-    static constexpr const char* LessonEndText = "End of the lesson";
+    static constexpr const char* LessonEndText = texts::translatable("status", "End of the lesson").data();
     // The last tick of the recording being replayed (ticks() when none).
     std::int32_t recordedEnd() const
     {

@@ -4,10 +4,14 @@
 #include <string_view>
 
 #include "core/numbers.h"
+#include "history/translatable.h"
 #include "receiver/receive_window.h"
 
 // ---------------------------------------------------------------------------
 // The sample of one tick
+
+using texts::fill;
+using texts::translatable;
 
 namespace {
 
@@ -162,15 +166,14 @@ std::string_view withoutLeadingBlanks(std::string_view text)
     return text;
 }
 
-// "packet 7", "ACK asking for sequence number 5": what the clicked button carries.
-std::string flightName(const Form1& form, EventKind kind, const FlightButton& button)
+// The packet's number, or the sequence number an ACK asks for: what the clicked button carries.
+std::string flightNumber(const Form1& form, const FlightButton& button)
 {
     const std::int32_t tag = numbers::parseWhole(button.Tag);
     const std::int32_t segment = form.SegmentBytes != 0 ? form.SegmentBytes : 1;
     // A packet's Tag is its byte offset; an ACK's packs the sequence number it
     // asks for times the segment size plus a sequence number below 32.
-    if (kind == EventKind::ClickPacket) return "packet " + numbers::plainText(tag / segment);
-    return "ACK asking for sequence number " + numbers::plainText(tag / segment);
+    return numbers::plainText(tag / segment);
 }
 
 std::string describeFlightClick(const Form1& before, const UserEvent& event, const Form1& after)
@@ -181,23 +184,35 @@ std::string describeFlightClick(const Form1& before, const UserEvent& event, con
     const int slot = event.target;
     if (slot < 0 || slot >= FlightSlots || !was[slot].Visible) return describeEvent(before, event);
 
-    const std::string name = flightName(before, event.kind, was[slot]);
-    if (!now[slot].Visible) return name + " lost";
-    if (now[slot].TravelMarker == colours::Held) return name + " held";
-    return name + " released";
+    const std::string number = flightNumber(before, was[slot]);
+    if (!now[slot].Visible) {
+        return fill(packet ? translatable("log", "packet %1 lost")
+                           : translatable("log", "ACK asking for sequence number %1 lost"),
+                    number);
+    }
+    if (now[slot].TravelMarker == colours::Held) {
+        return fill(packet ? translatable("log", "packet %1 held")
+                           : translatable("log", "ACK asking for sequence number %1 held"),
+                    number);
+    }
+    return fill(packet ? translatable("log", "packet %1 released")
+                       : translatable("log", "ACK asking for sequence number %1 released"),
+                number);
 }
 
 std::string describeSliderMove(const Form1& before, const UserEvent& event, const Form1& after)
 {
     switch (static_cast<SliderId>(event.target)) {
     case SliderId::Timeout:
-        return "timeout set to " + after.lblTimeOut[1].Caption;
+        return fill(translatable("log", "timeout set to %1"), after.lblTimeOut[1].Caption);
     case SliderId::TxWindow:
-        return "transmit window set to " + std::string(withoutLeadingBlanks(after.lblTxWindow[1].Caption));
+        return fill(translatable("log", "transmit window set to %1"),
+                    withoutLeadingBlanks(after.lblTxWindow[1].Caption));
     case SliderId::RxWindow:
-        return "receive window set to " + std::string(withoutLeadingBlanks(after.lblRxWindow[1].Caption));
+        return fill(translatable("log", "receive window set to %1"),
+                    withoutLeadingBlanks(after.lblRxWindow[1].Caption));
     case SliderId::Sequences:
-        return "highest sequence number set to " + after.lblSequences[1].Caption;
+        return fill(translatable("log", "highest sequence number set to %1"), after.lblSequences[1].Caption);
     }
     return describeEvent(before, event);
 }
@@ -208,9 +223,9 @@ std::string describeAction(const Form1& before, const UserEvent& event, const Fo
 {
     switch (event.kind) {
     case EventKind::StartReset:
-        return before.cmdReset.Caption + " pressed";
+        return fill(translatable("log", "%1 pressed"), before.cmdReset.Caption);
     case EventKind::PauseCont:
-        return before.cmdPause.Caption + " pressed";
+        return fill(translatable("log", "%1 pressed"), before.cmdPause.Caption);
     case EventKind::ClickPacket:
     case EventKind::ClickAck:
         return describeFlightClick(before, event, after);
@@ -218,7 +233,9 @@ std::string describeAction(const Form1& before, const UserEvent& event, const Fo
         if (event.target >= 0 && event.target < OptionBoxCount) {
             const CheckBox& was = before.*OptionBoxes[event.target];
             const CheckBox& now = after.*OptionBoxes[event.target];
-            if (was.Enabled) return now.Caption + (now.Value == 1 ? " on" : " off");
+            if (was.Enabled)
+                return fill(now.Value == 1 ? translatable("log", "%1 on") : translatable("log", "%1 off"),
+                            now.Caption);
         }
         break;
     case EventKind::MoveSlider:
@@ -383,7 +400,7 @@ Markers RunTrace::logDrops(std::int32_t tick, const ObservedState& before)
         const double windowLast = before.rxWindowPackets + rxNext - 1;
         if (receiver::outOfOrder(arrived, rxNext, windowLast, before.seqModulus)) {
             pushLog(LogEntry{tick, LogSource::Receiver,
-                             "packet " + numbers::plainText(arrived) + " dropped: out of order"});
+                             fill(translatable("log", "packet %1 dropped: out of order"), arrived)});
             markers |= marker::OutOfOrderDrop;
             continue;
         }

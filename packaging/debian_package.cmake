@@ -32,6 +32,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SWD_HOMEPAGE_URL})
 # are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Chinese and Arabic readers need these to see their language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-noto-ui-core")
 # A distributable program needs no debugging symbols.
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

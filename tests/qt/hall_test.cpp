@@ -37,6 +37,7 @@
 #include "ui/qt/lessons_dialog.h"
 #include "ui/qt/run_chart.h"
 #include "ui/qt/run_panel.h"
+#include "ui/qt/translation.h"
 
 using namespace window_support;
 
@@ -329,5 +330,16 @@ void HallTest::theClickRuleIsOneSentenceEverywhere()
     }
 }
 
-QTEST_MAIN(HallTest)
+// SWD_TEST_LANGUAGE runs the same tests in another language: "x-pseudo",
+// every text accented and longer, finds any that would be cut off.
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    application.setAttribute(Qt::AA_Use96Dpi, true);
+    if (const QString language = qEnvironmentVariable("SWD_TEST_LANGUAGE"); !language.isEmpty())
+        translation::install(application, language);
+    HallTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "hall_test.moc"

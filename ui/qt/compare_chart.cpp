@@ -93,6 +93,8 @@ double niceStep(double least)
 
 CompareChart::CompareChart(QWidget* parent) : QWidget(parent)
 {
+    // Time runs left to right in every language.
+    setLayoutDirection(Qt::LeftToRight);
     setObjectName(QStringLiteral("compareChart"));
     setToolTip(tr("Click a tick to take every configuration back to it"));
     setAttribute(Qt::WA_OpaquePaintEvent);

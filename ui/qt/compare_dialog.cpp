@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "frontend/protocol_presets.h"
+#include "ui/qt/translation.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ CompareDialog::CompareDialog(const Form1& form, const LossSettings& losses, QWid
         choices_.push_back(choice);
     }
     auto* lossLine =
-        new QLabel(QString::fromStdString(losses::summary(losses)) +
+        new QLabel(translation::shown(losses::summary(losses)) +
                        tr(" (Network \u2192 Losses\u2026 changes them, here or in the comparison)"),
                    this);
     lossLine->setTextFormat(Qt::PlainText);

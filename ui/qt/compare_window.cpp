@@ -25,6 +25,7 @@
 #include "ui/qt/picture_exports.h"
 #include "ui/qt/status_line_slot.h"
 #include "ui/qt/tick_timer.h"
+#include "ui/qt/translation.h"
 
 namespace {
 
@@ -301,7 +302,7 @@ void CompareWindow::showMessageBox(std::size_t index, const std::string& text)
 {
     clock_->setMessageBoxOpen(true);
     auto* box = new QMessageBox(QMessageBox::Information, QString::fromStdString(comparison_->label(index)),
-                                QString::fromStdString(text), QMessageBox::Ok, this);
+                                translation::shown(text), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this] {
         clock_->setMessageBoxOpen(false);
@@ -392,7 +393,7 @@ void CompareWindow::showStatus()
                              losses::summary(comparison_->losses());
     if (text == shownStatus_) return;
     shownStatus_ = text;
-    status_->setText(QString::fromStdString(text));
+    status_->setText(translation::shown(text));
 }
 
 // Only when the tick moved: the figures read the runs' records.

@@ -7,15 +7,13 @@
 
 #include "core/geometry.h"
 #include "frontend/view_texts.h"
+#include "ui/qt/translation.h"
 
 namespace control_texts {
 
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString fromView(std::string_view text) { return translation::shown(text); }
 
 constexpr std::array<std::pair<std::string_view, const char*>, 31> ToolTips = {{
     {"cmdReset", "Start: reset and run the clock. Reset: back to the start, clock stopped. (F5)"},

@@ -1,5 +1,6 @@
 #include "ui/qt/event_log_view.h"
 
+#include "ui/qt/translation.h"
 #include <QCheckBox>
 #include <QEvent>
 #include <QFontMetrics>
@@ -98,13 +99,13 @@ QVariant EventLogModel::data(const QModelIndex& index, int role) const
         case SideColumn:
             return sideName(entry.source);
         case TextColumn:
-            return QString::fromStdString(entry.text);
+            return translation::shown(entry.text);
         }
         break;
     case Qt::ToolTipRole:
         // Where the panel is narrow (beside the window in full screen) the
         // line is cut at the edge; pointing at it shows it whole.
-        if (index.column() == TextColumn) return QString::fromStdString(entry.text);
+        if (index.column() == TextColumn) return translation::shown(entry.text);
         break;
     case Qt::ForegroundRole:
         return sideColour(entry.source);

@@ -34,6 +34,9 @@ using namespace form_view_support;
 FormView::FormView(const Form1& form, EventSink sink, QWidget* parent)
     : QWidget(parent), form_(form), sink_(std::move(sink))
 {
+    // The simulation's window keeps its direction in a right-to-left
+    // language: its strips count left to right, as a number line does.
+    setLayoutDirection(Qt::LeftToRight);
     setFixedSize(toPixels(geometry::ClientWidth), toPixels(geometry::ClientHeight));
     setFont(demoFont(window_layout::PanelTextPixels));
     const QColor grayText = toQColor(window_layout::GrayText);

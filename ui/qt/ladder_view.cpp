@@ -141,6 +141,8 @@ LadderView::LadderView(const RunHistory& history, QWidget* parent)
     : QAbstractScrollArea(parent), history_(history), palette_(ladder::palette(false))
 {
     setObjectName(QStringLiteral("ladderView"));
+    // Sender left, receiver right in every language, as the diagram is drawn.
+    setLayoutDirection(Qt::LeftToRight);
     setWindowTitle(tr("Time-Sequence Diagram"));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     viewport()->setBackgroundRole(QPalette::Base);

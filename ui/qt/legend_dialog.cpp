@@ -17,13 +17,11 @@
 #include "ui/qt/control_texts.h"
 #include "ui/qt/screen_units.h"
 #include "ui/qt/shape_widget.h"
+#include "ui/qt/translation.h"
 
 namespace {
 
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString fromView(std::string_view text) { return translation::shown(text); }
 
 int scaled(int pixels, double factor) { return std::max(1, static_cast<int>(std::lround(pixels * factor))); }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "history/lessons.h"
+#include "ui/qt/translation.h"
 
 LessonsDialog::LessonsDialog(QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)), note_(new QLabel(this))
@@ -17,7 +18,7 @@ LessonsDialog::LessonsDialog(QWidget* parent)
     setWindowTitle(tr("Lessons"));
     list_->setObjectName(QStringLiteral("lessonList"));
     for (const LessonEntry& lesson : lessonList()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(lesson.title), list_);
+        auto* item = new QListWidgetItem(translation::shown(lesson.title), list_);
         item->setData(Qt::UserRole, QString::fromStdString(lesson.name));
     }
     note_->setTextFormat(Qt::PlainText);
@@ -55,6 +56,5 @@ void LessonsDialog::showNote()
     const QListWidgetItem* item = list_->currentItem();
     if (item == nullptr) return;
     const RunFileResult read = loadLesson(item->data(Qt::UserRole).toString().toStdString());
-    note_->setText(read.script ? QString::fromStdString(read.script->note)
-                               : QString::fromStdString(read.error));
+    note_->setText(translation::shown(read.script ? read.script->note : read.error));
 }

@@ -12,6 +12,7 @@
 #include "ui/qt/menu_actions.h"
 #include "ui/qt/preferences.h"
 #include "ui/qt/qr_dialog.h"
+#include "ui/qt/translation.h"
 
 namespace {
 constexpr const char* PageUrlKey = "share/pageUrl";
@@ -84,7 +85,7 @@ void LinkSharing::takeUpPageAddress()
 QString LinkSharing::linkToRun(QString* refusal) const
 {
     const runlink::BuiltLink built = runlink::buildLink(pageAddress_.toStdString(), partsOf_());
-    if (refusal != nullptr) *refusal = QString::fromStdString(built.error);
+    if (refusal != nullptr) *refusal = translation::shown(built.error);
     return QString::fromStdString(built.link);
 }
 
@@ -114,7 +115,7 @@ void LinkSharing::showLinkQr()
     const std::optional<qr::Matrix> matrix =
         text.size() <= runlink::MaxQrCharacters ? qr::encode(text) : std::nullopt;
     if (!matrix) {
-        refuse_(QString::fromStdString(runlink::qrTooLongSentence(text.size())));
+        refuse_(translation::shown(runlink::qrTooLongSentence(text.size())));
         return;
     }
     if (qrDialog_ == nullptr) qrDialog_ = new QrDialog(&window_);

@@ -1,5 +1,6 @@
 #include "ui/qt/losses_dialog.h"
 
+#include "ui/qt/translation.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -139,6 +140,6 @@ void LossesDialog::showPlan()
 {
     plannedList_->clear();
     for (const PlannedLoss& loss : planned_)
-        plannedList_->addItem(QString::fromStdString(losses::describe(loss)));
+        plannedList_->addItem(translation::shown(losses::describe(loss)));
     remove_->setEnabled(plannedList_->currentRow() >= 0);
 }

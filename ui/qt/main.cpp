@@ -24,6 +24,7 @@
 #include "history/lessons.h"
 #include "ui/qt/classroom_session.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/translation.h"
 
 namespace {
 
@@ -81,6 +82,10 @@ int runWindow(const command_line::Request& request, const char* programPath)
     QApplication::setDesktopFileName(QString::fromUtf8(app::Id));
     QApplication::setWindowIcon(QIcon::fromTheme(QString::fromUtf8(app::Id)));
     QSettings preferences(QStringLiteral("Quill"), QStringLiteral("Sliding Window Demo"));
+    // Before the window exists: every text of it is made in the language.
+    translation::install(application, translation::chosen(qEnvironmentVariable(
+                                          "SLIDING_WINDOW_DEMO_LANGUAGE",
+                                          preferences.value(translation::PreferenceKey).toString())));
 
     MainWindow window;
     window.usePreferences(&preferences);
@@ -93,7 +98,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
     }
     window.show();
     if (script) window.openScript(*script);
-    if (!refusal.empty()) window.refuse(QString::fromStdString(refusal));
+    if (!refusal.empty()) window.refuse(translation::shown(refusal));
     if (request.protocol) window.applyProtocol(*request.protocol);
     if (request.classroom) {
         ClassroomSession::Options options;

@@ -13,6 +13,7 @@
 #include "ui/qt/form_view.h"
 #include "ui/qt/text_dialog.h"
 #include "ui/qt/tick_timer.h"
+#include "ui/qt/translation.h"
 
 // ============================================================================
 // The modal message box and help
@@ -26,7 +27,7 @@ void MainWindow::showMessageBox(const std::string& text)
     clock_->setMessageBoxOpen(true);
     syncClock();
     clientArea_->showModel(); // behind the box, the window shows how far the model got
-    QMessageBox box(QMessageBox::NoIcon, WindowCaption, QString::fromStdString(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, WindowCaption, translation::shown(text), QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
     clock_->setMessageBoxOpen(false);

@@ -15,9 +15,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/qt/translation.h"
+
 namespace {
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) { return translation::shown(s); }
 
 // The digit a key chooses with, 0 for none.
 int choiceKey(const QKeyEvent* key)

@@ -15,6 +15,7 @@
 
 #include "frontend/chart_looks.h"
 #include "ui/qt/screen_units.h"
+#include "ui/qt/translation.h"
 
 namespace {
 
@@ -94,6 +95,8 @@ double markerY(const RunTrace& trace, std::int32_t tick, MarkerPlace place)
 
 RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent), trace_(&trace)
 {
+    // The tick axis runs left to right in every language.
+    setLayoutDirection(Qt::LeftToRight);
     auto* chart = new QChart;
     chart->setDropShadowEnabled(false);
     chart->setBackgroundRoundness(0);
@@ -128,7 +131,7 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
 
     for (std::size_t i = 0; i < Figures.size(); ++i) {
         auto* series = new QLineSeries;
-        series->setName(tr(Figures[i].name));
+        series->setName(translation::shown(Figures[i].name));
         series->setPen(QPen(Figures[i].colour, Figures[i].width, Figures[i].style));
         chart->addSeries(series);
         series->attachAxis(tickAxis_);
@@ -137,7 +140,7 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
     }
     for (std::size_t i = 0; i < MarkerKinds.size(); ++i) {
         auto* series = new QScatterSeries;
-        series->setName(tr(MarkerKinds[i].name));
+        series->setName(translation::shown(MarkerKinds[i].name));
         series->setMarkerShape(MarkerKinds[i].shape);
         series->setMarkerSize(MarkerKinds[i].size);
         series->setColor(MarkerKinds[i].colour);

@@ -23,6 +23,7 @@
 #include "ui/qt/preferences.h"
 #include "ui/qt/run_panel.h"
 #include "ui/qt/text_dialog.h"
+#include "ui/qt/translation.h"
 
 RunFiles::RunFiles(MainWindow& window, PanelDock& panel, Preferences& preferences)
     : window_(window), panel_(panel), preferences_(preferences), pictures_(window, preferences)
@@ -170,7 +171,7 @@ void RunFiles::askAndOpen()
 void RunFiles::askAndSaveScript(const RunHistory::SavedRun& saved, std::int32_t ticks, QWidget* over)
 {
     if (!saved.error.empty()) {
-        refuse(QString::fromStdString(saved.error));
+        refuse(translation::shown(saved.error));
         return;
     }
     const std::string proposed = run_names::suggestedFileName({}, saved.script.title, ticks);
@@ -194,7 +195,7 @@ bool RunFiles::saveScript(const QString& path, const RunHistory::SavedRun& saved
     std::string error = saved.error;
     if (error.empty()) error = saveRunFile(QFile::encodeName(path).toStdString(), saved.script);
     if (!error.empty()) {
-        refuse(QString::fromStdString(error));
+        refuse(translation::shown(error));
         return false;
     }
     preferences_.rememberFolder(path);
@@ -208,7 +209,7 @@ bool RunFiles::openRunFile(const QString& path)
     if (!read.script) {
         refuse(QObject::tr("%1 cannot be opened. %2")
                    .arg(QString::fromStdString(displaytext::name(QFileInfo(path).fileName().toStdString())),
-                        QString::fromStdString(read.error)));
+                        translation::shown(read.error)));
         return false;
     }
     window_.openScript(*read.script);
@@ -219,7 +220,7 @@ bool RunFiles::openLesson(const QString& name)
 {
     const RunFileResult read = loadLesson(name.toStdString());
     if (!read.script) {
-        refuse(QString::fromStdString(read.error));
+        refuse(translation::shown(read.error));
         return false;
     }
     window_.openScript(*read.script);

@@ -16,6 +16,7 @@
 
 #include "ui/qt/event_log_view.h"
 #include "ui/qt/run_chart.h"
+#include "ui/qt/translation.h"
 
 namespace {
 
@@ -223,7 +224,7 @@ void RunPanel::showFigures()
     shownFigures_ = figuresOf(*trace_, *ladder_);
     for (std::size_t row = 0; row < figureCells_.size(); ++row)
         figureCells_[row]->setText(QStringLiteral("%1: <b>%2</b>")
-                                       .arg(QString::fromUtf8(figures::RowTitles[row]),
+                                       .arg(translation::shown(figures::RowTitles[row]),
                                             QString::fromStdString(figures::cell(shownFigures_, row))));
 }
 

@@ -5,6 +5,7 @@
 
 #include "frontend/run_status.h"
 #include "ui/qt/status_line_slot.h"
+#include "ui/qt/translation.h"
 
 // Below the client area, which keeps its exact size: the window grows by the
 // status bar's height.
@@ -26,14 +27,17 @@ void StatusLine::show(const Form1& form, const RunHistory& history, double speed
     run_status::StatusParts parts = run_status::describe(form, history, speed);
     if (parts.losses != shownLosses_) {
         shownLosses_ = parts.losses;
-        losses_->setText(QString::fromStdString(parts.losses));
+        losses_->setText(translation::shown(parts.losses));
         losses_->setVisible(!parts.losses.empty());
     }
     parts.losses.clear();
     const std::string text = run_status::line(parts);
     if (text == shownLine_) return;
     shownLine_ = text;
-    line_->setText(QString::fromStdString(text));
+    // Part by part: the catalogue knows each part, not the line they make.
+    const QString shownText = QString::fromStdString(run_status::line(run_status::inLanguage(
+        std::move(parts), [](const std::string& part) { return translation::shown(part).toStdString(); })));
+    line_->setText(shownText);
     // Whole in the tooltip where the window's width cuts it.
-    line_->setToolTip(QString::fromStdString(text));
+    line_->setToolTip(shownText);
 }

@@ -13,6 +13,7 @@
 
 #include "core/geometry.h"
 #include "ui/qt/form_view.h"
+#include "ui/qt/language_menu.h"
 #include "ui/qt/legend_dialog.h"
 #include "ui/qt/menu_actions.h"
 #include "ui/qt/panel_dock.h"
@@ -70,6 +71,7 @@ void ViewMenu::build(QMenu* view, QList<QAction*>& panelKeys)
             legend()->show();
             legend()->raise();
         });
+    addLanguageMenu(view, window_, preferences_);
 
     // A presenter's clicker sends Page Down and Page Up.
     if (auto* step = window_.findChild<QAction*>(QStringLiteral("actionStep")))

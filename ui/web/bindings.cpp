@@ -10,6 +10,7 @@
 
 #include "frontend/view_texts.h"
 #include "ui/web/page_facts.h"
+#include "ui/web/page_language.h"
 #include "ui/web/web_comparison.h"
 #include "ui/web/web_session.h"
 
@@ -54,6 +55,8 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("logJson", &WebSession::logJson)
         .function("linkQuery", &WebSession::linkQuery)
         .function("linkOutcomeJson", &WebSession::linkOutcomeJson)
+        .function("linkLanguage", &WebSession::linkLanguage)
+        .function("linkSimulationTexts", &WebSession::linkSimulationTexts)
         .function("openRunText", &WebSession::openRunText)
         .function("openLesson", &WebSession::openLesson)
         .function("followJson", &WebSession::followJson)
@@ -145,6 +148,17 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("digest", &WebComparison::digest);
     emscripten::function("randomEventDigests", &web::randomEventDigests);
     emscripten::function("pageFactsJson", &web::pageFactsJson);
+    emscripten::class_<web::PageLanguage>("PageLanguage")
+        .constructor<>()
+        .function("add", &web::PageLanguage::add)
+        .function("finish", &web::PageLanguage::finish)
+        .function("usePseudo", &web::PageLanguage::usePseudo)
+        .function("text", &web::PageLanguage::text)
+        .function("setSimulationTexts", &web::PageLanguage::setSimulationTexts)
+        .function("language", &web::PageLanguage::language)
+        .function("rightToLeft", &web::PageLanguage::rightToLeft);
+    emscripten::function("languagesJson", &web::languagesJson);
+    emscripten::function("chooseLanguage", &web::chooseLanguage);
     emscripten::function("shortFlightCaption",
                          emscripten::optional_override([](bool ack, const std::string& caption) {
                              return view_texts::shortFlightCaption(ack, caption);

@@ -91,6 +91,10 @@ public:
     // link too long to read, "" for none}.
     std::string linkQuery() const;
     std::string linkOutcomeJson() const;
+    // The language a link's lang= asks for ("" for none) and whether its
+    // modeltext=1 asks for the simulation's texts translated too.
+    std::string linkLanguage() const { return outcome_.language; }
+    bool linkSimulationTexts() const { return outcome_.simulationTexts; }
     // Run files and lessons, as the desktop opens them: a new run paused at
     // its start whose recorded actions play at their ticks. Each returns
     // {"error": sentence or "", "title", "note"}; on an error the run on

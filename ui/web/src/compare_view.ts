@@ -10,6 +10,7 @@ import { ChartSeries, LineChart } from './line_chart';
 import { OneAtATime, TickClock } from './tick_clock';
 import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
+import { pageText } from './page_language';
 
 export interface CompareHost {
   notice(text: string): void;
@@ -158,7 +159,7 @@ export class CompareView {
 
   private showBar(): void {
     const tick = this.comparison.ticks();
-    element('compareTick').textContent = `Tick ${tick}`;
+    element('compareTick').textContent = pageText('Tick %1', tick);
     element('compareRun').textContent = this.runCaption();
     element<HTMLButtonElement>('compareStepBack').disabled = tick === 0;
     element('compareStatus').textContent = this.comparison.statusLine();

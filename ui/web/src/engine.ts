@@ -49,6 +49,8 @@ export interface WebSession {
   protocolInForce(): string;
   applyProtocol(name: string): boolean;
   statusLine(): string;
+  linkLanguage(): string;
+  linkSimulationTexts(): boolean;
   linkPartsJson(): string;
   // "run=" and the base64url of a run the browser raw-deflated.
   runFragment(deflated: Uint8Array): string;
@@ -143,6 +145,9 @@ export interface Engine {
   WebComparison: new (session: WebSession, choices: string) => WebComparison;
   randomEventDigests(seed: number, batches: number, batchSize: number): string;
   pageFactsJson(): string;
+  PageLanguage: new () => PageLanguage;
+  languagesJson(): string;
+  chooseLanguage(preferred: string): string;
   // The caption a packet or ACK shows where its whole caption cannot be read (a phone).
   shortFlightCaption(ack: boolean, caption: string): string;
   // Only in the site `make bench` builds for its measurements.
@@ -268,3 +273,21 @@ export interface Samples {
 }
 
 export interface LogEntry { tick: number; side: 'sender' | 'receiver' | 'user'; text: string }
+
+// The page's language (ui/web/page_language.h).
+export interface PageLanguage {
+  add(simulation: boolean, english: string, translation: string): void;
+  finish(language: string): void;
+  usePseudo(): void;
+  text(english: string): string;
+  setSimulationTexts(translated: boolean): void;
+  language(): string;
+  rightToLeft(): boolean;
+}
+
+export interface LanguageChoice {
+  tag: string;
+  file: string;
+  name: string;
+  rtl: boolean;
+}

@@ -11,6 +11,7 @@ import { RunBar } from './run_bar';
 import { openLinkedRun } from './run_link';
 import { RunPanels } from './run_panels';
 import { ShareControls } from './share_controls';
+import { pageText, startLanguage } from './page_language';
 import { OneAtATime, TickClock } from './tick_clock';
 import { TouchBar } from './touch_bar';
 import { PhoneView, WindowView } from './window_view';
@@ -65,7 +66,7 @@ function notice(text: string): void {
   const line = document.createElement('p');
   line.textContent = text;
   const dismiss = document.createElement('button');
-  dismiss.textContent = 'OK';
+  dismiss.textContent = pageText('OK');
   dismiss.addEventListener('click', () => line.remove());
   line.appendChild(dismiss);
   element('notices').appendChild(line);
@@ -355,6 +356,7 @@ async function start(): Promise<void> {
   });
   // The whole address: the session refuses one longer than any link it makes, unread.
   const session = new engine.WebSession(location.href);
+  await startLanguage(engine, session);
   const outcome = JSON.parse(session.linkOutcomeJson()) as {
     embed: boolean; follow: boolean; ignored: string[]; refused: string;
   };

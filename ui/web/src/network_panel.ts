@@ -3,6 +3,7 @@
 // the engine keeps the settings, holds them within range and words each
 // planned loss, and this panel only shows what it answers.
 import { LossHolder, Losses } from './engine';
+import { pageText } from './page_language';
 
 function element<T extends HTMLElement>(id: string): T {
   return document.getElementById(id) as T;
@@ -55,7 +56,7 @@ export class NetworkPanel {
     losses.planned.forEach((loss, index) => {
       const item = document.createElement('li');
       const remove = document.createElement('button');
-      remove.textContent = 'Remove';
+      remove.textContent = pageText('Remove');
       remove.setAttribute('aria-label', `Remove ${loss.text}`);
       remove.addEventListener('click', () => {
         this.holder.removePlannedLoss(index);

@@ -4,6 +4,7 @@
 // back. Keys 1 to 4 choose, Esc skips; on a phone the choices are large
 // buttons to tap.
 import { WebSession } from './engine';
+import { pageText } from './page_language';
 
 interface PracticeState {
   on: boolean;
@@ -72,7 +73,7 @@ export class PracticeView {
 
     this.toggle = document.createElement('button');
     this.toggle.id = 'practiceToggle';
-    this.toggle.textContent = 'Practice';
+    this.toggle.textContent = pageText('Practice');
     this.toggle.setAttribute('aria-pressed', 'false');
     this.toggle.addEventListener('click', () => this.act(() => this.session.setPractice(!this.state?.on)));
     const host = document.getElementById('beyond');
@@ -131,7 +132,7 @@ export class PracticeView {
     this.state = state;
     this.mark(explainedNow ? state.eventTick : null, state.markedCell);
     this.toggle.setAttribute('aria-pressed', String(state.on));
-    this.toggle.textContent = state.on ? 'Practice: on' : 'Practice';
+    this.toggle.textContent = state.on ? pageText('Practice: on') : pageText('Practice');
     this.panel.hidden = !state.on;
     if (state.on !== this.wasOpen) {
       this.wasOpen = state.on;
@@ -172,7 +173,7 @@ export class PracticeView {
       explanation = state.notice;
     }
     this.explanation.textContent = explanation;
-    this.score.textContent = `Score: ${state.score} of ${state.answered} right`;
+    this.score.textContent = pageText('Score: %1 of %2 right', state.score, state.answered);
     if (document.activeElement !== this.perMinute) this.perMinute.value = String(state.perMinute);
   }
 
@@ -180,7 +181,7 @@ export class PracticeView {
 
   private copySummary(button: HTMLButtonElement): void {
     const text = this.session.practiceSummary();
-    const done = () => { button.textContent = 'Summary copied'; };
+    const done = () => { button.textContent = pageText('Summary copied'); };
     navigator.clipboard?.writeText(text).then(done, () => window.prompt('Copy the summary:', text));
   }
 }

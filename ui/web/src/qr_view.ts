@@ -4,6 +4,7 @@
 import { encode } from 'uqr';
 import { PageFacts, WebSession } from './engine';
 import { SharedLink } from './run_link';
+import { pageText } from './page_language';
 
 export class QrView {
   private readonly box: HTMLDialogElement;
@@ -24,7 +25,7 @@ export class QrView {
     const close = document.createElement('form');
     close.method = 'dialog';
     const ok = document.createElement('button');
-    ok.textContent = 'Close';
+    ok.textContent = pageText('Close');
     close.appendChild(ok);
     this.box.append(this.canvas, this.caption, close);
     document.body.appendChild(this.box);
@@ -34,7 +35,7 @@ export class QrView {
   wire(): void {
     const button = document.createElement('button');
     button.id = 'showQr';
-    button.textContent = 'QR code';
+    button.textContent = pageText('QR code');
     button.title = 'Show the link to this run as a QR code, for phones in the room';
     button.addEventListener('click', () => { void this.show(); });
     document.getElementById('copyLink')?.after(button);
@@ -68,7 +69,7 @@ export class QrView {
       if (dark) paint.fillRect((x + quietZone) * scale, (y + quietZone) * scale, scale, scale);
     }));
     this.canvas.setAttribute('aria-label', `QR code of the link to this run (${shared.link.length} characters)`);
-    this.caption.textContent = `Scan to open this run (${shared.link.length} characters).`;
+    this.caption.textContent = pageText('Scan to open this run (%1 characters).', shared.link.length);
     this.canvas.dataset.link = shared.link;
     if (!this.box.open) this.box.showModal();
   }

@@ -4,6 +4,7 @@
 // session; this file only moves the file's text in and the files out.
 import { WebSession } from './engine';
 import { readInSteps } from './run_link';
+import { pageText } from './page_language';
 
 interface OpenAnswer { error: string; title: string; note: string; compare?: boolean }
 interface SavedRun { error: string; text: string; fileName: string }
@@ -97,7 +98,7 @@ export class RunFiles {
     note.hidden = true;
     const button = document.createElement('button');
     button.id = 'noteButton';
-    button.textContent = 'Note';
+    button.textContent = pageText('Note');
     button.title = `The teacher's note: ${answer.title}`;
     button.setAttribute('aria-expanded', 'false');
     button.addEventListener('click', () => {

@@ -3,6 +3,7 @@
 // base64url. Which run travels, its encoding, the limits and every sentence
 // come from the C++ session; this file only compresses and inflates.
 import { WebSession } from './engine';
+import { pageText } from './page_language';
 
 interface LinkParts { query: string; run: string; error: string }
 export interface SharedLink { link: string; error: string }
@@ -71,8 +72,8 @@ export function copyLink(button: HTMLButtonElement, field: HTMLInputElement, lin
   field.hidden = false;
   field.select();
   const caption = 'Copy link';
-  const copied = () => { button.textContent = 'Link copied'; };
-  const manual = () => { button.textContent = 'Copy the link beside'; };
+  const copied = () => { button.textContent = pageText('Link copied'); };
+  const manual = () => { button.textContent = pageText('Copy the link beside'); };
   if (navigator.clipboard) navigator.clipboard.writeText(link).then(copied, manual);
   else manual();
   window.setTimeout(() => { button.textContent = caption; }, 2500);
