@@ -2114,8 +2114,8 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <translation>رابط هذه المقارنة</translation>
     </message>
     <message>
-        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
-        <translation>نافذة الإرسال (خط متصل) والإنتاجية الفعلية (خط متقطع) لكل تهيئة مقابل النبضة</translation>
+        <source>Each configuration&apos;s transmit window (thick) and goodput (thin) against the tick</source>
+        <translation>نافذة الإرسال (خط سميك) والإنتاجية الفعلية (خط رفيع) لكل تهيئة مقابل النبضة</translation>
     </message>
     <message>
         <source>Figures of each configuration</source>

@@ -2114,8 +2114,8 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <translation>Link zu diesem Vergleich</translation>
     </message>
     <message>
-        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
-        <translation>Sendefenster (durchgezogen) und Goodput (gestrichelt) jeder Konfiguration über dem Takt</translation>
+        <source>Each configuration&apos;s transmit window (thick) and goodput (thin) against the tick</source>
+        <translation>Sendefenster (dick) und Goodput (dünn) jeder Konfiguration über dem Takt</translation>
     </message>
     <message>
         <source>Figures of each configuration</source>

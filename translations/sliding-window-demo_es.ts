@@ -2114,8 +2114,8 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <translation>Enlace a esta comparación</translation>
     </message>
     <message>
-        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
-        <translation>Ventana de transmisión (continua) y goodput (discontinua) de cada configuración según el tic</translation>
+        <source>Each configuration&apos;s transmit window (thick) and goodput (thin) against the tick</source>
+        <translation>Ventana de transmisión (gruesa) y goodput (fina) de cada configuración según el tic</translation>
     </message>
     <message>
         <source>Figures of each configuration</source>

@@ -2114,8 +2114,8 @@ Au top 1500 (débit utile : paquets livrés dans l&apos;ordre par 100 tops) : TC
         <translation>Lien vers cette comparaison</translation>
     </message>
     <message>
-        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
-        <translation>Fenêtre d&apos;émission (trait plein) et débit utile (tirets) de chaque configuration en fonction du top</translation>
+        <source>Each configuration&apos;s transmit window (thick) and goodput (thin) against the tick</source>
+        <translation>Fenêtre d&apos;émission (trait épais) et débit utile (trait fin) de chaque configuration en fonction du top</translation>
     </message>
     <message>
         <source>Figures of each configuration</source>

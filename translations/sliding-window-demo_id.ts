@@ -2114,8 +2114,8 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <translation>Tautan ke perbandingan ini</translation>
     </message>
     <message>
-        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
-        <translation>Jendela kirim (garis utuh) dan goodput (garis putus-putus) setiap konfigurasi terhadap detak</translation>
+        <source>Each configuration&apos;s transmit window (thick) and goodput (thin) against the tick</source>
+        <translation>Jendela kirim (garis tebal) dan goodput (garis tipis) setiap konfigurasi terhadap detak</translation>
     </message>
     <message>
         <source>Figures of each configuration</source>

@@ -2114,8 +2114,8 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <translation>Link para esta comparação</translation>
     </message>
     <message>
-        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
-        <translation>Janela de transmissão (contínua) e goodput (tracejado) de cada configuração pelo tique</translation>
+        <source>Each configuration&apos;s transmit window (thick) and goodput (thin) against the tick</source>
+        <translation>Janela de transmissão (grossa) e goodput (fino) de cada configuração pelo tique</translation>
     </message>
     <message>
         <source>Figures of each configuration</source>

@@ -2114,8 +2114,8 @@ Reno уменьшает окно вдвое и добавляет три за п
         <translation>Ссылка на это сравнение</translation>
     </message>
     <message>
-        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
-        <translation>Окно передачи (сплошная) и полезная пропускная способность (пунктир) каждой конфигурации по тактам</translation>
+        <source>Each configuration&apos;s transmit window (thick) and goodput (thin) against the tick</source>
+        <translation>Окно передачи (толстая линия) и полезная пропускная способность (тонкая) каждой конфигурации по тактам</translation>
     </message>
     <message>
         <source>Figures of each configuration</source>

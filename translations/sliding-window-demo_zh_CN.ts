@@ -2114,8 +2114,8 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <translation>此比较的链接</translation>
     </message>
     <message>
-        <source>Each configuration&apos;s transmit window (solid) and goodput (dashed) against the tick</source>
-        <translation>各配置的发送窗口（实线）和有效吞吐量（虚线）随节拍的变化</translation>
+        <source>Each configuration&apos;s transmit window (thick) and goodput (thin) against the tick</source>
+        <translation>各配置的发送窗口（粗线）和有效吞吐量（细线）随节拍的变化</translation>
     </message>
     <message>
         <source>Figures of each configuration</source>
