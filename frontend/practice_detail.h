@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/colours.h"
@@ -90,5 +91,14 @@ void addResends(std::vector<int>& into, const Snapshot& before, const Snapshot& 
 // The question about `event`, from the pictures around its tick.
 Question writeQuestion(const Detected& event, const Snapshot& before, const Snapshot& after, int ticksAhead,
                        unsigned variety);
+
+// Texts the question writer and the explanations share.
+std::string packetText(int packet);
+std::int32_t halfOf(std::int32_t bytes, std::int32_t segment);
+
+// The paragraph naming the rule the run followed (practice_explanations.cpp).
+std::string explainTimeout(const Detected& e, const Snapshot& before, const Snapshot& after);
+std::string explainFastRetransmit(const Detected& e, const Snapshot& before, const Snapshot& after);
+std::string explainWindowChange(const Snapshot& before, const Snapshot& after);
 
 } // namespace practice::detail
