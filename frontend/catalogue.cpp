@@ -142,7 +142,8 @@ void Catalogue::Table::finish()
 {
     // Most literal text first; among equals, the order the texts came in
     // (the catalogue files list them in the order of their English).
-    stable_order::sortBy(patterns_, [](const Pattern& pattern) { return ~std::uint64_t{pattern.literalBytes}; });
+    stable_order::sortBy(patterns_,
+                         [](const Pattern& pattern) { return ~std::uint64_t{pattern.literalBytes}; });
     byStart_.clear();
     anyStart_.clear();
     for (std::size_t i = 0; i < patterns_.size(); ++i) {

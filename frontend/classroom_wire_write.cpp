@@ -15,10 +15,7 @@ using Json = jsonsteps::Document;
 std::string number(long long value) { return std::to_string(value); }
 
 // A JSON text, with anything that is not UTF-8 replaced rather than refused.
-std::string jsonText(const Json& value)
-{
-    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
+std::string jsonText(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
 std::string jsonString(std::string_view text) { return jsonText(Json(std::string(text))); }
 

@@ -41,7 +41,8 @@ struct Lane {
         for (std::size_t i = 1; i < size; ++i) {
             const Candidate moving = candidates[i];
             std::size_t at = i;
-            for (; at > 0 && candidates[at - 1].top > moving.top; --at) candidates[at] = candidates[at - 1];
+            for (; at > 0 && candidates[at - 1].top > moving.top; --at)
+                candidates[at] = candidates[at - 1];
             candidates[at] = moving;
         }
     }

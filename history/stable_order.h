@@ -19,10 +19,12 @@ template <class Item, class Rank> void sortBy(std::vector<Item>& items, Rank ran
 {
     std::vector<std::uint64_t> ranks;
     ranks.reserve(items.size());
-    for (const Item& item : items) ranks.push_back(rankOf(item));
+    for (const Item& item : items)
+        ranks.push_back(rankOf(item));
     std::vector<Item> sorted;
     sorted.reserve(items.size());
-    for (const std::uint32_t position : ascending(ranks)) sorted.push_back(std::move(items[position]));
+    for (const std::uint32_t position : ascending(ranks))
+        sorted.push_back(std::move(items[position]));
     items = std::move(sorted);
 }
 
