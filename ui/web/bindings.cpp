@@ -1,4 +1,4 @@
-// The page's view of the engine: WebSession and the reference digests,
+// The page's view of the engine: WebSession and the page's own facts,
 // through embind. Strings cross as JSON documents, a packet capture as bytes;
 // nothing else is decided on the JavaScript side.
 #include <emscripten/bind.h>
@@ -146,7 +146,6 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("linkQuery", &WebComparison::linkQuery)
         .function("savedRunJson", &WebComparison::savedRunJson)
         .function("digest", &WebComparison::digest);
-    emscripten::function("randomEventDigests", &web::randomEventDigests);
     emscripten::function("pageFactsJson", &web::pageFactsJson);
     emscripten::class_<web::PageLanguage>("PageLanguage")
         .constructor<>()
