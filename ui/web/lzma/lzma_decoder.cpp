@@ -7,9 +7,9 @@
 //
 // The input is the .lzma ("LZMA alone") format with the uncompressed size in
 // its header; everything is decoded at once into one buffer, which is also
-// the window that matches copy from. The caller (ui/web/src/lzma.ts) provides all memory: the
-// input, the output of the size the header gives, and room for the
-// probabilities (lzma_probabilities() of them).
+// the window that matches copy from. The caller (ui/web/src/lzma.ts)
+// provides all memory: the input, the output of the size the header gives,
+// and room for the probabilities (lzma_probabilities() of them).
 #include <cstdint>
 
 namespace {
@@ -95,7 +95,7 @@ unsigned tree(Decoder* d, unsigned base, unsigned bits)
 }
 
 // The same, least significant bit first.
-unsigned reverse_tree(Decoder* d, unsigned base, unsigned bits)
+unsigned reverseTree(Decoder* d, unsigned base, unsigned bits)
 {
     unsigned m = 1;
     unsigned symbol = 0;
@@ -108,17 +108,17 @@ unsigned reverse_tree(Decoder* d, unsigned base, unsigned bits)
 }
 
 // A match's length less the shortest (2).
-unsigned length(Decoder* d, unsigned base, unsigned pos_state)
+unsigned length(Decoder* d, unsigned base, unsigned posState)
 {
-    if (bit(d, base + Choice) == 0) return tree(d, base + Low + (pos_state << 3), 3);
-    if (bit(d, base + Choice + 1) == 0) return 8 + tree(d, base + Mid + (pos_state << 3), 3);
+    if (bit(d, base + Choice) == 0) return tree(d, base + Low + (posState << 3), 3);
+    if (bit(d, base + Choice + 1) == 0) return 8 + tree(d, base + Mid + (posState << 3), 3);
     return 16 + tree(d, base + High, 8);
 }
 
 } // namespace
 
 // How many probabilities decoding `input` needs (its header read).
-__attribute__((export_name("lzma_probabilities"))) std::uint32_t lzma_probabilities(const std::uint8_t* input)
+__attribute__((export_name("lzma_probabilities"))) std::uint32_t lzmaProbabilities(const std::uint8_t* input)
 {
     const unsigned properties = input[0] < 9 * 5 * 5 ? input[0] : 0;
     const unsigned lc = properties % 9;
@@ -126,45 +126,45 @@ __attribute__((export_name("lzma_probabilities"))) std::uint32_t lzma_probabilit
     return Literals + (0x300u << (lc + lp));
 }
 
-__attribute__((export_name("lzma_decode"))) int lzma_decode(const std::uint8_t* input,
-                                                            std::uint32_t input_size, std::uint8_t* out,
-                                                            std::uint32_t size, std::uint16_t* probabilities)
+__attribute__((export_name("lzma_decode"))) int lzmaDecode(const std::uint8_t* input, std::uint32_t inputSize,
+                                                           std::uint8_t* out, std::uint32_t size,
+                                                           std::uint16_t* probabilities)
 {
-    if (input_size < HeaderBytes + 5) return CutShort;
+    if (inputSize < HeaderBytes + 5) return CutShort;
     if (input[0] >= 9 * 5 * 5 || input[HeaderBytes] != 0) return Damaged;
     const unsigned lc = input[0] % 9;
     const unsigned lp = input[0] / 9 % 5;
     const unsigned pb = input[0] / 45;
-    const std::uint32_t count = lzma_probabilities(input);
+    const std::uint32_t count = lzmaProbabilities(input);
     for (std::uint32_t i = 0; i < count; i++)
         probabilities[i] = 1u << (ProbabilityBits - 1);
 
-    Decoder d{input + HeaderBytes + 5, input + input_size, 0xFFFFFFFFu, 0, probabilities, false};
+    Decoder d{input + HeaderBytes + 5, input + inputSize, 0xFFFFFFFFu, 0, probabilities, false};
     for (int i = 1; i <= 4; i++)
         d.code = (d.code << 8) | input[HeaderBytes + i];
 
-    const std::uint32_t pos_mask = (1u << pb) - 1;
-    const std::uint32_t literal_pos_mask = (1u << lp) - 1;
+    const std::uint32_t posMask = (1u << pb) - 1;
+    const std::uint32_t literalPosMask = (1u << lp) - 1;
     unsigned state = 0;
     std::uint32_t rep0 = 0, rep1 = 0, rep2 = 0, rep3 = 0;
     std::uint32_t pos = 0;
     while (pos < size) {
         if (d.cutShort) return CutShort;
-        const unsigned pos_state = pos & pos_mask;
-        if (bit(&d, IsMatch + (state << 4) + pos_state) == 0) {
+        const unsigned posState = pos & posMask;
+        if (bit(&d, IsMatch + (state << 4) + posState) == 0) {
             const unsigned previous = pos > 0 ? out[pos - 1] : 0;
             const unsigned base =
-                Literals + 0x300u * (((pos & literal_pos_mask) << lc) + (previous >> (8 - lc)));
+                Literals + 0x300u * (((pos & literalPosMask) << lc) + (previous >> (8 - lc)));
             unsigned symbol = 1;
             if (state >= 7) {
                 // After a match the literal is read against the byte the match would have given.
-                unsigned match_byte = out[pos - rep0 - 1];
+                unsigned matchByte = out[pos - rep0 - 1];
                 while (symbol < 0x100) {
-                    const unsigned match_bit = (match_byte >> 7) & 1;
-                    match_byte <<= 1;
-                    const unsigned b = bit(&d, base + ((1 + match_bit) << 8) + symbol);
+                    const unsigned matchBit = (matchByte >> 7) & 1;
+                    matchByte <<= 1;
+                    const unsigned b = bit(&d, base + ((1 + matchBit) << 8) + symbol);
                     symbol = (symbol << 1) | b;
-                    if (match_bit != b) break;
+                    if (matchBit != b) break;
                 }
             }
             while (symbol < 0x100)
@@ -177,7 +177,7 @@ __attribute__((export_name("lzma_decode"))) int lzma_decode(const std::uint8_t* 
         if (bit(&d, IsRep + state) != 0) {
             if (pos == 0) return Damaged;
             if (bit(&d, IsRepG0 + state) == 0) {
-                if (bit(&d, IsRep0Long + (state << 4) + pos_state) == 0) {
+                if (bit(&d, IsRep0Long + (state << 4) + posState) == 0) {
                     state = state < 7 ? 9 : 11;
                     out[pos] = out[pos - rep0 - 1];
                     pos++;
@@ -199,32 +199,32 @@ __attribute__((export_name("lzma_decode"))) int lzma_decode(const std::uint8_t* 
                 rep1 = rep0;
                 rep0 = distance;
             }
-            count = length(&d, RepLengths, pos_state);
+            count = length(&d, RepLengths, posState);
             state = state < 7 ? 8 : 11;
         } else {
             rep3 = rep2;
             rep2 = rep1;
             rep1 = rep0;
-            count = length(&d, Lengths, pos_state);
+            count = length(&d, Lengths, posState);
             state = state < 7 ? 7 : 10;
             const unsigned slot = tree(&d, PosSlots + ((count < 3 ? count : 3) << 6), 6);
             if (slot < 4) {
                 rep0 = slot;
             } else {
-                const unsigned direct_bits = (slot >> 1) - 1;
-                rep0 = (2u | (slot & 1)) << direct_bits;
+                const unsigned directBits = (slot >> 1) - 1;
+                rep0 = (2u | (slot & 1)) << directBits;
                 if (slot < 14) {
-                    rep0 += reverse_tree(&d, PosDecoders + rep0 - slot, direct_bits);
+                    rep0 += reverseTree(&d, PosDecoders + rep0 - slot, directBits);
                 } else {
                     std::uint32_t high = 0;
-                    for (unsigned i = direct_bits - 4; i > 0; i--) {
+                    for (unsigned i = directBits - 4; i > 0; i--) {
                         d.range >>= 1;
                         const std::uint32_t b = d.code >= d.range ? 1 : 0;
                         if (b) d.code -= d.range;
                         high = (high << 1) | b;
                         normalize(&d);
                     }
-                    rep0 += (high << 4) + reverse_tree(&d, Align, 4);
+                    rep0 += (high << 4) + reverseTree(&d, Align, 4);
                 }
             }
             // The end marker (distance 0xFFFFFFFF) before the size is reached is damage too.

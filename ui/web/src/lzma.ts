@@ -14,7 +14,10 @@ const HeaderBytes = 13;
 const PageBytes = 65536;
 
 // `packed`: the .lzma format, with the uncompressed size in its header.
-export async function lzmaDecode(decoderModule: Uint8Array<ArrayBuffer>, packed: Uint8Array): Promise<Uint8Array<ArrayBuffer>> {
+export async function lzmaDecode(
+  decoderModule: Uint8Array<ArrayBuffer>,
+  packed: Uint8Array,
+): Promise<Uint8Array<ArrayBuffer>> {
   if (packed.length < HeaderBytes) throw new Error('LZMA stream cut short');
   const header = new DataView(packed.buffer, packed.byteOffset, HeaderBytes);
   const size = header.getUint32(5, true);
@@ -26,7 +29,8 @@ export async function lzmaDecode(decoderModule: Uint8Array<ArrayBuffer>, packed:
   const input = memory.buffer.byteLength;
   const out = input + packed.length;
   const probabilities = (out + size + 1) & ~1;
-  const growTo = (end: number) => memory.grow(Math.max(0, Math.ceil((end - memory.buffer.byteLength) / PageBytes)));
+  const growTo = (end: number) =>
+    memory.grow(Math.max(0, Math.ceil((end - memory.buffer.byteLength) / PageBytes)));
   growTo(probabilities);
   new Uint8Array(memory.buffer, input, packed.length).set(packed);
   growTo(probabilities + 2 * decoder.lzma_probabilities(input));
