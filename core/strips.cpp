@@ -5,7 +5,6 @@
 // move with their numbers. A slide stops with the frame at cell 2, so two
 // cells of history stay visible and F never passes TxBase or RxNext.
 #include <algorithm>
-#include <cmath>
 
 #include "core/form.h"
 #include "core/numbers.h"
@@ -42,6 +41,7 @@ void Form1::SlideTxStrip()
         lblTx[geometry::LastCell].Caption =
             numbers::plainText(numbers::parseWhole(lblTx[geometry::LastCell - 1].Caption) + 1);
         stopTimer(shpTimeOut[geometry::LastCell], 0);
+        if (tickOrigins_.known) readStripOrigins();
         RefreshTxStrip(TxBase, TxOutstanding);
     }
     // Captions are consecutive (cell i shows origin + i): grey from the range end on.
@@ -75,6 +75,7 @@ void Form1::SlideRxStrip()
         }
         lblRx[geometry::LastCell].Caption =
             numbers::plainText(numbers::parseWhole(lblRx[geometry::LastCell - 1].Caption) + 1);
+        if (tickOrigins_.known) readStripOrigins();
         // The number entering the strip has not arrived, whatever the cell
         // held before: a received or aliased mark left there would be taken
         // for its packet and walked over by the in-order edge. Unreceived, it
@@ -83,8 +84,10 @@ void Form1::SlideRxStrip()
         if (entering == colours::RxReceived || entering == colours::RxAliased) entering = colours::RxOutside;
         RefreshRxStrip();
     }
-    const double windowEnd = RxNext + static_cast<double>(RxWindowBytes) / SegmentBytes;
-    const int firstOutside = static_cast<int>(std::ceil(windowEnd)) - rxOrigin();
+    // The first number past the window: RxNext and the window in segments,
+    // rounded up. A quotient of whole numbers rounds up the same in integers.
+    const int firstOutside =
+        RxNext + static_cast<int>(numbers::ceilDiv(RxWindowBytes, SegmentBytes)) - rxOrigin();
     for (int i = std::max(0, firstOutside); i < geometry::CellCount; ++i)
         lblRx[i].ForeColor = colours::RxOutside;
 }

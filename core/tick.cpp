@@ -12,15 +12,32 @@
 #include "core/form.h"
 #include "core/numbers.h"
 
+// Marks the strip origins known for the length of a tick, and unknown again
+// however the tick ends.
+class Form1::TickOriginsScope {
+public:
+    explicit TickOriginsScope(Form1& form) : form_(form) { form_.readStripOrigins(); }
+    ~TickOriginsScope() { form_.tickOrigins_.known = false; }
+    TickOriginsScope(const TickOriginsScope&) = delete;
+    TickOriginsScope& operator=(const TickOriginsScope&) = delete;
+
+private:
+    Form1& form_;
+};
+
 void Form1::Timer1_Timer()
 {
+    const TickOriginsScope origins(*this);
     if (ClickHoldoff > 0) --ClickHoldoff;
 
     // All buttons move before anything arrives, so an ACK sent by an arriving
     // packet first moves on the next tick. Moving the ACKs first lets each
     // packet be moved and delivered in one pass: an arrival touches no packet slot.
+    bool ackArrives = false;
     for (auto& ack : cmdACK) {
-        if (ack.Visible && ack.TravelMarker == colours::Travelling) ack.Top -= geometry::FlightStep;
+        if (!ack.Visible) continue;
+        if (ack.TravelMarker == colours::Travelling) ack.Top -= geometry::FlightStep;
+        ackArrives |= ack.Top < geometry::AckArrivalTop;
     }
     for (auto& packet : cmdPacket) {
         if (!packet.Visible) continue;
@@ -31,10 +48,14 @@ void Form1::Timer1_Timer()
             packet.Visible = false;
         }
     }
-    for (auto& ack : cmdACK) {
-        if (ack.Visible && ack.Top < geometry::AckArrivalTop) {
-            AckArrived(numbers::parseWhole(ack.Tag));
-            ack.Visible = false;
+    // An ACK sent by an arriving packet starts at the bottom, so only an ACK
+    // that was flying before the packets arrived can arrive now.
+    if (ackArrives) {
+        for (auto& ack : cmdACK) {
+            if (ack.Visible && ack.Top < geometry::AckArrivalTop) {
+                AckArrived(numbers::parseWhole(ack.Tag));
+                ack.Visible = false;
+            }
         }
     }
 
@@ -121,24 +142,31 @@ void Form1::PostStandingLines()
 void Form1::RecountFlight()
 {
     const int origin = txOrigin();
-    const int givenUpFrom = GoBackNext >= 0 ? std::max<int>(GoBackNext, TxBase) : PacketNumberLimit;
-    const int givenUpTo = TxBase + TxOutstanding;
-    int inFlight = 0;
-    for (int cell = std::max(0, TxBase - origin); cell <= geometry::LastCell; ++cell) {
-        const int packet = origin + cell;
-        if (packet >= givenUpFrom && packet < givenUpTo) continue;
-        const Colour colour = lblTx[cell].ForeColor;
-        if (colour == colours::TxInFlight || colour == colours::TxResentInFlight) ++inFlight;
+    const int first = std::max(0, TxBase - origin);
+    if (first > geometry::LastCell) {
+        FlightBytes = 0;
+        return;
     }
-    FlightBytes = inFlight * SegmentBytes;
+    // The cells of the given-up packets, cut to the counted stretch; empty
+    // when no round is under way.
+    const int givenUpFrom = GoBackNext >= 0 ? std::max<int>(GoBackNext, TxBase) : PacketNumberLimit;
+    const int skipFrom = std::clamp(givenUpFrom - origin, first, geometry::CellCount);
+    const int skipTo = std::clamp(TxBase + TxOutstanding - origin, skipFrom, geometry::CellCount);
+    // The two flying colours differ in one bit: with it set, both read as the
+    // resent one and nothing else does. One comparison per cell, no branch.
+    constexpr Colour resentBit = colours::TxInFlight ^ colours::TxResentInFlight;
+    static_assert((colours::TxInFlight | resentBit) == colours::TxResentInFlight);
+    const auto flying = [this](int from, int to) {
+        int count = 0;
+        for (int cell = from; cell < to; ++cell)
+            count += (lblTx[cell].ForeColor | resentBit) == colours::TxResentInFlight;
+        return count;
+    };
+    FlightBytes = (flying(first, skipFrom) + flying(skipTo, geometry::CellCount)) * SegmentBytes;
 }
 
-std::int16_t Form1::txOrigin() const
+void Form1::readStripOrigins()
 {
-    return static_cast<std::int16_t>(numbers::parseWhole(lblTx[0].Caption));
-}
-
-std::int16_t Form1::rxOrigin() const
-{
-    return static_cast<std::int16_t>(numbers::parseWhole(lblRx[0].Caption));
+    tickOrigins_.known = false;
+    tickOrigins_ = {true, txOrigin(), rxOrigin()};
 }
