@@ -250,6 +250,8 @@ private:
     void ScanForSelectiveResends();
     bool ContinueGoBack();
     void goBackFrom(int packet);
+    [[gnu::noinline]] void SlideTxStripOneCell();
+    [[gnu::noinline]] void SlideRxStripOneCell();
     void PostStandingLines();
     void RecountFlight();
     bool StopAtPacketNumberLimit();

@@ -106,6 +106,7 @@ void Form1::StoreMessage(bool senderSide, std::int16_t ticks, std::int16_t prior
     // to run without branches a processor would have to guess.
     int victim = 0;
     int minimum = 1000;
+#pragma GCC unroll 6
     for (int i = 0; i < MessageSlots; ++i) {
         const int slotPriority = store[i].Priority;
         const bool lower = slotPriority < minimum;
@@ -138,6 +139,7 @@ template <bool Age> int chooseLine(std::array<MessageLine, MessageSlots>& store)
 {
     int best = -1;
     std::int32_t bestRank = rank(-1, 10000);
+#pragma GCC unroll 6
     for (int i = 0; i < MessageSlots; ++i) {
         MessageLine& line = store[i];
         if constexpr (Age) {
