@@ -9,9 +9,19 @@
 //   Top      1320  1370  ...   4920   4970  -> delivered
 #include <algorithm>
 
-#include "core/cell_masks.h"
 #include "core/form.h"
 #include "core/numbers.h"
+
+namespace {
+
+// A mask with bit i for each cell i from `from` to `to` - 1 (0 <= from <= to <= CellCount).
+constexpr std::uint32_t cellRange(int from, int to)
+{
+    static_assert(geometry::CellCount < 32, "a strip's cells fit one mask");
+    return (std::uint32_t{1} << to) - (std::uint32_t{1} << from);
+}
+
+} // namespace
 
 // Marks the strip origins known for the length of a tick, and unknown again
 // however the tick ends.
@@ -82,7 +92,8 @@ void Form1::Timer1_Timer()
     AgeMessages();
     LaunchPacket();
     RecountFlight();
-    ShowState();
+    // Most ticks change no figure; asked here, that costs no call.
+    if (shownFigures_ != figureInputs()) ShowState();
 }
 
 void Form1::SlideStrips()
@@ -162,7 +173,7 @@ void Form1::RecountFlight()
     // ones picked by a mask: one comparison per cell, and no branch.
     constexpr Colour resentBit = colours::TxInFlight ^ colours::TxResentInFlight;
     static_assert((colours::TxInFlight | resentBit) == colours::TxResentInFlight);
-    const cells::Mask counted = cells::range(first, skipFrom) | cells::range(skipTo, geometry::CellCount);
+    const std::uint32_t counted = cellRange(first, skipFrom) | cellRange(skipTo, geometry::CellCount);
     unsigned inFlight = 0;
 #pragma GCC unroll 19
     for (int cell = 0; cell < geometry::CellCount; ++cell)

@@ -7,7 +7,6 @@
 // leaves the other timers running.
 #include <algorithm>
 
-#include "core/cell_masks.h"
 #include "core/form.h"
 #include "core/numbers.h"
 
@@ -63,8 +62,17 @@ void Form1::ApplyFirstPacketRule()
 // window that has moved on past a marked packet must not strand it.
 void Form1::ScanForSelectiveResends()
 {
-    // Marks are rare: one look at every cell first, the scan that resends only when there is one.
-    if (cells::where(lblTx, [](Colour colour) { return colour == colours::TxMarkedForResend; }) == 0) return;
+    // Marks are rare: a quick look at every cell first, the scan that resends
+    // only when there is one.
+    bool marked = false;
+#pragma GCC unroll 19
+    for (const Label& cell : lblTx) {
+        if (cell.ForeColor == colours::TxMarkedForResend) {
+            marked = true;
+            break;
+        }
+    }
+    if (!marked) return;
     for (int cell = 0; cell <= geometry::LastCell; ++cell) {
         if (lblTx[cell].ForeColor == colours::TxMarkedForResend)
             RetransmitPacket(static_cast<std::int16_t>(numbers::parseWhole(lblTx[cell].Caption)));
