@@ -81,8 +81,10 @@ void Form1::Timer1_Timer()
 
     // The usable window in packets is the window in segments rounded half up.
     // New packets wait while a go-back round still has old ones to send again.
-    if (!ContinueGoBack() &&
-        numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes + 0.5) > TxOutstanding) {
+    // (w / s + 1/2 lands on a whole number exactly when (2w + s) / 2s does, so
+    // integers round it the same, without a call to floor.)
+    if (!ContinueGoBack() && numbers::floorDiv(2 * std::int64_t{TxWindowBytes} + SegmentBytes,
+                                               2 * std::int64_t{SegmentBytes}) > TxOutstanding) {
         if (!StopAtPacketNumberLimit()) SendNewPackets();
     }
 
