@@ -36,9 +36,13 @@ void Form1::SlideTxStrip()
 {
     while (shpTxWindow.Visible && shpTxWindow.Left > geometry::SlideThreshold)
         SlideTxStripOneCell();
-    // Captions are consecutive (cell i shows origin + i): grey from the range end on.
-    for (int i = std::max(0, TxBase + TxOutstanding - txOrigin()); i < geometry::CellCount; ++i)
-        lblTx[i].ForeColor = colours::TxNotSent;
+    // Captions are consecutive (cell i shows origin + i): grey from the range
+    // end on. Run through every cell at a fixed count, as every tick does.
+    const int rangeEnd = TxBase + TxOutstanding - txOrigin();
+#pragma GCC unroll 19
+    for (int i = 0; i < geometry::CellCount; ++i) {
+        if (i >= rangeEnd) lblTx[i].ForeColor = colours::TxNotSent;
+    }
 }
 
 void Form1::RefreshRxStrip()
