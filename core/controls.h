@@ -44,8 +44,8 @@ struct TimeoutBar {
     bool operator==(const TimeoutBar&) const = default;
 };
 
-inline bool timerRunning(const TimeoutBar& bar) { return bar.Tag == "1"; }
-inline bool timerStopped(const TimeoutBar& bar) { return bar.Tag == "0"; }
+inline bool timerRunning(const TimeoutBar& bar) { return bar.Tag.size() == 1 && bar.Tag[0] == '1'; }
+inline bool timerStopped(const TimeoutBar& bar) { return bar.Tag.size() == 1 && bar.Tag[0] == '0'; }
 inline void startTimer(TimeoutBar& bar) { bar.Tag.assign(1, '1'); }
 // Stops the timer and leaves the bar at the given width (0 empty, 675 full).
 inline void stopTimer(TimeoutBar& bar, std::int32_t width)

@@ -217,8 +217,16 @@ public:
 
     // --- Reading the strips ---
     // The number shown in cell 0: packet n lives in cell n - origin.
-    std::int16_t txOrigin() const;
-    std::int16_t rxOrigin() const;
+    std::int16_t txOrigin() const
+    {
+        return tickOrigins_.known ? tickOrigins_.tx
+                                  : static_cast<std::int16_t>(numbers::parseWhole(lblTx[0].Caption));
+    }
+    std::int16_t rxOrigin() const
+    {
+        return tickOrigins_.known ? tickOrigins_.rx
+                                  : static_cast<std::int16_t>(numbers::parseWhole(lblRx[0].Caption));
+    }
     static bool onStrip(int cell) { return cell >= 0 && cell <= geometry::LastCell; }
     bool sendQueueFull() const;
 
@@ -242,9 +250,26 @@ private:
     void ScanForSelectiveResends();
     bool ContinueGoBack();
     void goBackFrom(int packet);
+    [[gnu::noinline]] void SlideTxStripOneCell();
+    [[gnu::noinline]] void SlideRxStripOneCell();
     void PostStandingLines();
     void RecountFlight();
     bool StopAtPacketNumberLimit();
+
+    // The numbers in cell 0 of the two strips, read from their captions once
+    // a tick rather than at each of the dozen places a tick asks for them.
+    // Known only while a tick runs: the slides, the only steps of a tick that
+    // move a strip, read them again, and so does the end of a message box in
+    // case its owner touched the form meanwhile. Outside a tick every call
+    // reads the caption, so code that writes captions directly needs no care.
+    struct StripOrigins {
+        bool known = false;
+        std::int16_t tx = 0;
+        std::int16_t rx = 0;
+    };
+    StripOrigins tickOrigins_;
+    class TickOriginsScope;
+    void readStripOrigins();
 
     // The last composed standing line of a side and what it was composed from.
     struct StandingLine {

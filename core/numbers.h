@@ -288,6 +288,9 @@ inline std::int64_t floorDiv(std::int64_t a, std::int64_t b)
     return (a % b != 0 && (a < 0) != (b < 0)) ? quotient - 1 : quotient;
 }
 
+// The ceiling of a / b, in integers.
+inline std::int64_t ceilDiv(std::int64_t a, std::int64_t b) { return -floorDiv(-a, b); }
+
 // Builds a commentary text or caption on the stack, so the tick can compose
 // its texts without touching the heap. Text beyond the capacity is cut off;
 // the longest text the program writes is well under it.

@@ -133,7 +133,10 @@ void Form1::forgetDrawnTexts()
 
 void Form1::reportMessage(std::string_view text)
 {
-    if (showMessageBox) showMessageBox(std::string(text));
+    if (!showMessageBox) return;
+    showMessageBox(std::string(text));
+    // Whoever showed the box may have changed the form meanwhile.
+    if (tickOrigins_.known) readStripOrigins();
 }
 
 void Form1::Form_Load()

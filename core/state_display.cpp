@@ -99,57 +99,81 @@ void Form1::AddMessageLine(bool senderSide, std::int16_t ticks, std::int16_t pri
 
 void Form1::StoreMessage(bool senderSide, std::int16_t ticks, std::int16_t priority, std::string_view text)
 {
+    if (ticks <= 0) return;
     auto& store = senderSide ? TxMessages : RxMessages;
-    if (ticks > 0) {
-        // The victim is the lowest-indexed slot of the lowest priority.
-        int victim = 0;
-        int minimum = 1000;
-        for (int i = 0; i < MessageSlots; ++i) {
-            if (store[i].Priority < minimum) {
-                victim = i;
-                minimum = store[i].Priority;
-            }
-        }
-        if (priority >= store[victim].Priority) {
-            store[victim].TicksLeft = ticks;
-            store[victim].Priority = priority;
-            numbers::assignIfChanged(store[victim].Text, text);
-        }
-    }
-}
-
-void Form1::RefreshLine(bool senderSide)
-{
-    const auto& store = senderSide ? TxMessages : RxMessages;
-    int best = -1;
-    int bestPriority = -1;
-    int bestTicks = 10000;
+    // The victim is the lowest-indexed slot of the lowest priority. The
+    // slots' priorities change from tick to tick, so the search is written
+    // to run without branches a processor would have to guess.
+    int victim = 0;
+    int minimum = 1000;
+#pragma GCC unroll 6
     for (int i = 0; i < MessageSlots; ++i) {
-        if (store[i].Priority > bestPriority) {
-            best = i;
-            bestPriority = store[i].Priority;
-            bestTicks = store[i].TicksLeft;
-        } else if (store[i].Priority == bestPriority && store[i].TicksLeft > bestTicks) {
-            best = i;
-            bestTicks = store[i].TicksLeft;
-        }
+        const int slotPriority = store[i].Priority;
+        const bool lower = slotPriority < minimum;
+        victim = lower ? i : victim;
+        minimum = lower ? slotPriority : minimum;
     }
-    if (best < 0) return;
-    numbers::assignIfChanged((senderSide ? lblTxInfo : lblRxInfo).Caption, store[best].Text);
+    MessageLine& line = store[victim];
+    if (priority >= line.Priority) {
+        line.TicksLeft = ticks;
+        line.Priority = priority;
+        numbers::assignIfChanged(line.Text, text);
+    }
 }
 
-void Form1::AgeMessages()
+namespace {
+
+// A slot's standing in the choice of a line: the higher priority first, then
+// the more ticks left. Priority and ticks are 16-bit, so one number orders
+// both: a priority step outweighs any difference in ticks.
+constexpr std::int32_t rank(std::int32_t priority, std::int32_t ticksLeft)
 {
-    // Each slot is aged on its own, so the two stores can be aged one after the other.
-    for (auto* store : {&TxMessages, &RxMessages}) {
-        for (MessageLine& line : *store) {
-            if (line.TicksLeft > 0) --line.TicksLeft;
+    return priority * 65536 + ticksLeft;
+}
+
+// Picks the line a side shows, optionally ageing each slot first: the first
+// slot that ranks highest (a later one wins only by ranking higher), or -1.
+// The ranks change from tick to tick, so the choice is made without branches
+// a processor would have to guess.
+template <bool Age> int chooseLine(std::array<MessageLine, MessageSlots>& store)
+{
+    int best = -1;
+    std::int32_t bestRank = rank(-1, 10000);
+#pragma GCC unroll 6
+    for (int i = 0; i < MessageSlots; ++i) {
+        MessageLine& line = store[i];
+        if constexpr (Age) {
+            line.TicksLeft = static_cast<std::int16_t>(line.TicksLeft - (line.TicksLeft > 0 ? 1 : 0));
             if (line.TicksLeft == 0) {
                 line.Text.clear();
                 line.Priority = 0;
             }
         }
+        const std::int32_t slotRank = rank(line.Priority, line.TicksLeft);
+        const bool higher = slotRank > bestRank;
+        best = higher ? i : best;
+        bestRank = higher ? slotRank : bestRank;
     }
-    RefreshLine(true);
-    RefreshLine(false);
+    return best;
+}
+
+void showLine(Label& line, const std::array<MessageLine, MessageSlots>& store, int best)
+{
+    if (best >= 0) numbers::assignIfChanged(line.Caption, store[best].Text);
+}
+
+} // namespace
+
+void Form1::RefreshLine(bool senderSide)
+{
+    auto& store = senderSide ? TxMessages : RxMessages;
+    showLine(senderSide ? lblTxInfo : lblRxInfo, store, chooseLine<false>(store));
+}
+
+// Each slot is aged on its own and the sides do not meet, so each side is
+// aged and its line chosen in one pass.
+void Form1::AgeMessages()
+{
+    showLine(lblTxInfo, TxMessages, chooseLine<true>(TxMessages));
+    showLine(lblRxInfo, RxMessages, chooseLine<true>(RxMessages));
 }

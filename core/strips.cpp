@@ -5,7 +5,6 @@
 // move with their numbers. A slide stops with the frame at cell 2, so two
 // cells of history stay visible and F never passes TxBase or RxNext.
 #include <algorithm>
-#include <cmath>
 
 #include "core/form.h"
 #include "core/numbers.h"
@@ -31,22 +30,19 @@ void Form1::RefreshTxStrip(std::int16_t& base, std::int16_t& count)
     SlideTxStrip();
 }
 
+// Every tick asks whether to slide and few ticks do: the slide itself is a
+// function of its own, so the question costs no more than it is.
 void Form1::SlideTxStrip()
 {
-    while (shpTxWindow.Visible && shpTxWindow.Left > geometry::SlideThreshold) {
-        for (int i = 0; i < geometry::LastCell; ++i) {
-            lblTx[i].Caption = lblTx[i + 1].Caption;
-            lblTx[i].ForeColor = lblTx[i + 1].ForeColor;
-            shpTimeOut[i] = shpTimeOut[i + 1];
-        }
-        lblTx[geometry::LastCell].Caption =
-            numbers::plainText(numbers::parseWhole(lblTx[geometry::LastCell - 1].Caption) + 1);
-        stopTimer(shpTimeOut[geometry::LastCell], 0);
-        RefreshTxStrip(TxBase, TxOutstanding);
+    while (shpTxWindow.Visible && shpTxWindow.Left > geometry::SlideThreshold)
+        SlideTxStripOneCell();
+    // Captions are consecutive (cell i shows origin + i): grey from the range
+    // end on. Run through every cell at a fixed count, as every tick does.
+    const int rangeEnd = TxBase + TxOutstanding - txOrigin();
+#pragma GCC unroll 19
+    for (int i = 0; i < geometry::CellCount; ++i) {
+        if (i >= rangeEnd) lblTx[i].ForeColor = colours::TxNotSent;
     }
-    // Captions are consecutive (cell i shows origin + i): grey from the range end on.
-    for (int i = std::max(0, TxBase + TxOutstanding - txOrigin()); i < geometry::CellCount; ++i)
-        lblTx[i].ForeColor = colours::TxNotSent;
 }
 
 void Form1::RefreshRxStrip()
@@ -68,23 +64,44 @@ void Form1::RefreshRxStrip()
 
 void Form1::SlideRxStrip()
 {
-    while (shpRxWindow.Visible && shpRxWindow.Left > geometry::SlideThreshold) {
-        for (int i = 0; i < geometry::LastCell; ++i) {
-            lblRx[i].Caption = lblRx[i + 1].Caption;
-            lblRx[i].ForeColor = lblRx[i + 1].ForeColor;
-        }
-        lblRx[geometry::LastCell].Caption =
-            numbers::plainText(numbers::parseWhole(lblRx[geometry::LastCell - 1].Caption) + 1);
-        // The number entering the strip has not arrived, whatever the cell
-        // held before: a received or aliased mark left there would be taken
-        // for its packet and walked over by the in-order edge. Unreceived, it
-        // is painted green below when the window covers it.
-        Colour& entering = lblRx[geometry::LastCell].ForeColor;
-        if (entering == colours::RxReceived || entering == colours::RxAliased) entering = colours::RxOutside;
-        RefreshRxStrip();
-    }
-    const double windowEnd = RxNext + static_cast<double>(RxWindowBytes) / SegmentBytes;
-    const int firstOutside = static_cast<int>(std::ceil(windowEnd)) - rxOrigin();
+    while (shpRxWindow.Visible && shpRxWindow.Left > geometry::SlideThreshold)
+        SlideRxStripOneCell();
+    // The first number past the window: RxNext and the window in segments,
+    // rounded up. A quotient of whole numbers rounds up the same in integers.
+    const int firstOutside =
+        RxNext + static_cast<int>(numbers::ceilDiv(RxWindowBytes, SegmentBytes)) - rxOrigin();
     for (int i = std::max(0, firstOutside); i < geometry::CellCount; ++i)
         lblRx[i].ForeColor = colours::RxOutside;
+}
+
+void Form1::SlideTxStripOneCell()
+{
+    for (int i = 0; i < geometry::LastCell; ++i) {
+        lblTx[i].Caption = lblTx[i + 1].Caption;
+        lblTx[i].ForeColor = lblTx[i + 1].ForeColor;
+        shpTimeOut[i] = shpTimeOut[i + 1];
+    }
+    lblTx[geometry::LastCell].Caption =
+        numbers::plainText(numbers::parseWhole(lblTx[geometry::LastCell - 1].Caption) + 1);
+    stopTimer(shpTimeOut[geometry::LastCell], 0);
+    if (tickOrigins_.known) readStripOrigins();
+    RefreshTxStrip(TxBase, TxOutstanding);
+}
+
+void Form1::SlideRxStripOneCell()
+{
+    for (int i = 0; i < geometry::LastCell; ++i) {
+        lblRx[i].Caption = lblRx[i + 1].Caption;
+        lblRx[i].ForeColor = lblRx[i + 1].ForeColor;
+    }
+    lblRx[geometry::LastCell].Caption =
+        numbers::plainText(numbers::parseWhole(lblRx[geometry::LastCell - 1].Caption) + 1);
+    if (tickOrigins_.known) readStripOrigins();
+    // The number entering the strip has not arrived, whatever the cell
+    // held before: a received or aliased mark left there would be taken
+    // for its packet and walked over by the in-order edge. Unreceived, it
+    // is painted green below when the window covers it.
+    Colour& entering = lblRx[geometry::LastCell].ForeColor;
+    if (entering == colours::RxReceived || entering == colours::RxAliased) entering = colours::RxOutside;
+    RefreshRxStrip();
 }

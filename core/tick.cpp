@@ -12,16 +12,48 @@
 #include "core/form.h"
 #include "core/numbers.h"
 
+namespace {
+
+// A mask with bit i for each cell i from `from` to `to` - 1 (0 <= from <= to <= CellCount).
+constexpr std::uint32_t cellRange(int from, int to)
+{
+    static_assert(geometry::CellCount < 32, "a strip's cells fit one mask");
+    return (std::uint32_t{1} << to) - (std::uint32_t{1} << from);
+}
+
+} // namespace
+
+// Marks the strip origins known for the length of a tick, and unknown again
+// however the tick ends.
+class Form1::TickOriginsScope {
+public:
+    explicit TickOriginsScope(Form1& form) : form_(form) { form_.readStripOrigins(); }
+    ~TickOriginsScope() { form_.tickOrigins_.known = false; }
+    TickOriginsScope(const TickOriginsScope&) = delete;
+    TickOriginsScope& operator=(const TickOriginsScope&) = delete;
+
+private:
+    Form1& form_;
+};
+
 void Form1::Timer1_Timer()
 {
+    const TickOriginsScope origins(*this);
     if (ClickHoldoff > 0) --ClickHoldoff;
 
     // All buttons move before anything arrives, so an ACK sent by an arriving
     // packet first moves on the next tick. Moving the ACKs first lets each
     // packet be moved and delivered in one pass: an arrival touches no packet slot.
+    // The slot loops run in full, without the loop's own count and jump:
+    // a tick visits the 32 slots three times and finds most of them empty.
+    bool ackArrives = false;
+#pragma GCC unroll 16
     for (auto& ack : cmdACK) {
-        if (ack.Visible && ack.TravelMarker == colours::Travelling) ack.Top -= geometry::FlightStep;
+        if (!ack.Visible) continue;
+        if (ack.TravelMarker == colours::Travelling) ack.Top -= geometry::FlightStep;
+        ackArrives |= ack.Top < geometry::AckArrivalTop;
     }
+#pragma GCC unroll 16
     for (auto& packet : cmdPacket) {
         if (!packet.Visible) continue;
         if (packet.TravelMarker == colours::Travelling) packet.Top += geometry::FlightStep;
@@ -31,10 +63,14 @@ void Form1::Timer1_Timer()
             packet.Visible = false;
         }
     }
-    for (auto& ack : cmdACK) {
-        if (ack.Visible && ack.Top < geometry::AckArrivalTop) {
-            AckArrived(numbers::parseWhole(ack.Tag));
-            ack.Visible = false;
+    // An ACK sent by an arriving packet starts at the bottom, so only an ACK
+    // that was flying before the packets arrived can arrive now.
+    if (ackArrives) {
+        for (auto& ack : cmdACK) {
+            if (ack.Visible && ack.Top < geometry::AckArrivalTop) {
+                AckArrived(numbers::parseWhole(ack.Tag));
+                ack.Visible = false;
+            }
         }
     }
 
@@ -45,8 +81,10 @@ void Form1::Timer1_Timer()
 
     // The usable window in packets is the window in segments rounded half up.
     // New packets wait while a go-back round still has old ones to send again.
-    if (!ContinueGoBack() &&
-        numbers::intFloor(static_cast<double>(TxWindowBytes) / SegmentBytes + 0.5) > TxOutstanding) {
+    // (w / s + 1/2 lands on a whole number exactly when (2w + s) / 2s does, so
+    // integers round it the same, without a call to floor.)
+    if (!ContinueGoBack() && numbers::floorDiv(2 * std::int64_t{TxWindowBytes} + SegmentBytes,
+                                               2 * std::int64_t{SegmentBytes}) > TxOutstanding) {
         if (!StopAtPacketNumberLimit()) SendNewPackets();
     }
 
@@ -56,7 +94,8 @@ void Form1::Timer1_Timer()
     AgeMessages();
     LaunchPacket();
     RecountFlight();
-    ShowState();
+    // Most ticks change no figure; asked here, that costs no call.
+    if (shownFigures_ != figureInputs()) ShowState();
 }
 
 void Form1::SlideStrips()
@@ -121,24 +160,32 @@ void Form1::PostStandingLines()
 void Form1::RecountFlight()
 {
     const int origin = txOrigin();
-    const int givenUpFrom = GoBackNext >= 0 ? std::max<int>(GoBackNext, TxBase) : PacketNumberLimit;
-    const int givenUpTo = TxBase + TxOutstanding;
-    int inFlight = 0;
-    for (int cell = std::max(0, TxBase - origin); cell <= geometry::LastCell; ++cell) {
-        const int packet = origin + cell;
-        if (packet >= givenUpFrom && packet < givenUpTo) continue;
-        const Colour colour = lblTx[cell].ForeColor;
-        if (colour == colours::TxInFlight || colour == colours::TxResentInFlight) ++inFlight;
+    const int first = std::max(0, TxBase - origin);
+    if (first > geometry::LastCell) {
+        FlightBytes = 0;
+        return;
     }
-    FlightBytes = inFlight * SegmentBytes;
+    // The cells of the given-up packets, cut to the counted stretch; empty
+    // when no round is under way.
+    const int givenUpFrom = GoBackNext >= 0 ? std::max<int>(GoBackNext, TxBase) : PacketNumberLimit;
+    const int skipFrom = std::clamp(givenUpFrom - origin, first, geometry::CellCount);
+    const int skipTo = std::clamp(TxBase + TxOutstanding - origin, skipFrom, geometry::CellCount);
+    // The two flying colours differ in one bit: with it set, both read as the
+    // resent one and nothing else does. Every cell is looked at, the counted
+    // ones picked by a mask: one comparison per cell, and no branch.
+    constexpr Colour resentBit = colours::TxInFlight ^ colours::TxResentInFlight;
+    static_assert((colours::TxInFlight | resentBit) == colours::TxResentInFlight);
+    const std::uint32_t counted = cellRange(first, skipFrom) | cellRange(skipTo, geometry::CellCount);
+    unsigned inFlight = 0;
+#pragma GCC unroll 19
+    for (int cell = 0; cell < geometry::CellCount; ++cell)
+        inFlight += static_cast<unsigned>((lblTx[cell].ForeColor | resentBit) == colours::TxResentInFlight) &
+                    (counted >> cell);
+    FlightBytes = static_cast<std::int32_t>(inFlight) * SegmentBytes;
 }
 
-std::int16_t Form1::txOrigin() const
+void Form1::readStripOrigins()
 {
-    return static_cast<std::int16_t>(numbers::parseWhole(lblTx[0].Caption));
-}
-
-std::int16_t Form1::rxOrigin() const
-{
-    return static_cast<std::int16_t>(numbers::parseWhole(lblRx[0].Caption));
+    tickOrigins_.known = false;
+    tickOrigins_ = {true, txOrigin(), rxOrigin()};
 }

@@ -5,22 +5,29 @@
 // in turn as it becomes the oldest outstanding packet (the go-back-N sender's
 // round of resends, which goes further, is in go_back.cpp). Selective repeat
 // leaves the other timers running.
+#include <algorithm>
+
 #include "core/form.h"
 #include "core/numbers.h"
 
 void Form1::RunRetransmissionTimers()
 {
     const std::int16_t origin = txOrigin();
-    const int first = TxBase;
-    const int last = TxBase + TxOutstanding - 1;
+    // Widths are whole twips, rounded after each drain. A width is whole and
+    // the drain (TimeoutDrain / 2.9, a number of 29ths) is never within a 58th
+    // of a half, so rounding the drained width takes off the rounded drain:
+    // worked out once rather than for every running timer, and again after a
+    // resend, whose Auto RTT back-off changes it.
+    std::int32_t drain = numbers::roundToInt32(TimeoutDrain / 2.9);
+    // Only the outstanding packets that have a cell.
+    const int first = std::max<int>(TxBase, origin);
+    const int last = std::min<int>(TxBase + TxOutstanding - 1, origin + geometry::LastCell);
     for (int packet = first; packet <= last; ++packet) {
         const int cell = packet - origin;
-        if (!onStrip(cell)) continue;
         TimeoutBar& bar = shpTimeOut[cell];
         if (!timerRunning(bar)) continue;
         if (bar.Width > TimeoutDrain + 20) {
-            // Widths are whole twips, rounded after each drain.
-            bar.Width = numbers::roundToInt32(bar.Width - TimeoutDrain / 2.9);
+            bar.Width -= drain;
             continue;
         }
         bar.Width = 0;
@@ -36,6 +43,7 @@ void Form1::RunRetransmissionTimers()
         if (UseSlowStart) VScroll1.setValue(16); // one segment
         RetransmitPacket(static_cast<std::int16_t>(packet));
         if (UseGoBackN) goBackFrom(packet + 1);
+        drain = numbers::roundToInt32(TimeoutDrain / 2.9);
     }
 }
 
@@ -54,6 +62,17 @@ void Form1::ApplyFirstPacketRule()
 // window that has moved on past a marked packet must not strand it.
 void Form1::ScanForSelectiveResends()
 {
+    // Marks are rare: a quick look at every cell first, the scan that resends
+    // only when there is one.
+    bool marked = false;
+#pragma GCC unroll 19
+    for (const Label& cell : lblTx) {
+        if (cell.ForeColor == colours::TxMarkedForResend) {
+            marked = true;
+            break;
+        }
+    }
+    if (!marked) return;
     for (int cell = 0; cell <= geometry::LastCell; ++cell) {
         if (lblTx[cell].ForeColor == colours::TxMarkedForResend)
             RetransmitPacket(static_cast<std::int16_t>(numbers::parseWhole(lblTx[cell].Caption)));

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include "core/numbers.h"
 
 TEST(Numbers, RoundingSendsHalvesToTheEvenNeighbour)
@@ -39,4 +42,29 @@ TEST(Numbers, ShortestTextsReadBackExactly)
     EXPECT_EQ(numbers::parseNumber("1.5e3 packets"), 1500.0);
     EXPECT_EQ(numbers::parseNumber("-.25"), -0.25);
     EXPECT_EQ(numbers::parseNumber("1e999"), 0.0);
+}
+
+// The tick rounds in integers where it once went through floating point; the
+// two must agree on every value a run can reach, or runs would change.
+TEST(Numbers, TheTicksIntegerRoundingsAgreeWithTheFloatingPointOnes)
+{
+    for (const std::int32_t segment : {1000, 999, 1500}) {
+        for (std::int32_t bytes = -40000; bytes <= 40000; bytes += 7) {
+            ASSERT_EQ(numbers::ceilDiv(bytes, segment),
+                      static_cast<std::int64_t>(std::ceil(static_cast<double>(bytes) / segment)))
+                << bytes << " / " << segment;
+            ASSERT_EQ(numbers::floorDiv(2 * std::int64_t{bytes} + segment, 2 * std::int64_t{segment}),
+                      numbers::intFloor(static_cast<double>(bytes) / segment + 0.5))
+                << bytes << " / " << segment;
+        }
+    }
+    // A running timer loses TimeoutDrain / 2.9 twips a tick, rounded after
+    // each drain; the tick takes off the rounded drain instead. For every
+    // timeout setting's drain and every width a bar can have, the same.
+    for (int setting = 1; setting <= 20; ++setting) {
+        const std::int16_t drain = numbers::roundToInt16(80.0 / setting);
+        for (std::int32_t width = 0; width <= 675; ++width)
+            ASSERT_EQ(numbers::roundToInt32(width - drain / 2.9), width - numbers::roundToInt32(drain / 2.9))
+                << "setting " << setting << ", width " << width;
+    }
 }
