@@ -11,6 +11,7 @@ import { OneAtATime, TickClock } from './tick_clock';
 import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
 import { pageText } from './page_language';
+import { PictureSource } from './picture_download';
 
 export interface CompareHost {
   notice(text: string): void;
@@ -18,6 +19,7 @@ export interface CompareHost {
   showMessage(text: string, closed: () => void): void;
   messageOpen(): boolean;
   download(text: string, fileName: string): void;
+  downloadPicture(source: PictureSource): void;
 }
 
 // As the single window's panel: a redraw costs more than a tick.
@@ -260,6 +262,13 @@ export class CompareView {
         this.run(() => this.comparison.rewindTo(tick));
       }
     });
+    on('compareDownloadPicture', () => this.host.downloadPicture({
+      comparison: true,
+      ticks: () => this.comparison.ticks(),
+      pictureSvg: (...asked) => this.comparison.pictureSvg(...asked),
+      figuresCsv: () => this.comparison.figuresCsv(),
+      pictureFileName: (ending) => this.comparison.pictureFileName(ending),
+    }));
     on('compareCopyLink', () => copyLink(element<HTMLButtonElement>('compareCopyLink'),
       element<HTMLInputElement>('compareLinkText'), this.link()));
     on('compareSave', () => {
