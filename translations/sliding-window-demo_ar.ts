@@ -2345,6 +2345,14 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <source>The browser could not draw a picture this large: try a smaller width and height.</source>
         <translation>تعذّر على المتصفح رسم صورة بهذا الحجم: جرّب عرضًا وارتفاعًا أصغر.</translation>
     </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>مخططات التتابع الزمني</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>مخطط التتابع الزمني لـ %1: المرسل يسارًا، والمستقبل يمينًا، والزمن إلى الأسفل</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

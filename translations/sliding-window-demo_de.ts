@@ -2345,6 +2345,14 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <source>The browser could not draw a picture this large: try a smaller width and height.</source>
         <translation>Der Browser konnte kein so großes Bild zeichnen: Versuchen Sie eine kleinere Breite und Höhe.</translation>
     </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Weg-Zeit-Diagramme</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Weg-Zeit-Diagramm von %1: Sender links, Empfänger rechts, Zeit nach unten</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

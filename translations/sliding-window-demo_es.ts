@@ -2345,6 +2345,14 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <source>The browser could not draw a picture this large: try a smaller width and height.</source>
         <translation>El navegador no pudo dibujar una imagen tan grande: pruebe con un ancho y un alto menores.</translation>
     </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Diagramas de tiempo-secuencia</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Diagrama de tiempo-secuencia de %1: emisor a la izquierda, receptor a la derecha, el tiempo hacia abajo</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

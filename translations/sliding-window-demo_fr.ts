@@ -2345,6 +2345,14 @@ Au top 1500 (débit utile : paquets livrés dans l&apos;ordre par 100 tops) : TC
         <source>The browser could not draw a picture this large: try a smaller width and height.</source>
         <translation>Le navigateur n’a pas pu dessiner une image aussi grande : essayez une largeur et une hauteur plus petites.</translation>
     </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Diagrammes temps-séquence</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Diagramme temps-séquence de %1 : émetteur à gauche, récepteur à droite, le temps vers le bas</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -2345,6 +2345,14 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <source>The browser could not draw a picture this large: try a smaller width and height.</source>
         <translation>Peramban tidak dapat menggambar gambar sebesar ini: coba lebar dan tinggi yang lebih kecil.</translation>
     </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Diagram Urutan Waktu</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Diagram urutan waktu %1: pengirim di kiri, penerima di kanan, waktu ke bawah</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -2345,6 +2345,14 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <source>The browser could not draw a picture this large: try a smaller width and height.</source>
         <translation>O navegador não conseguiu desenhar uma imagem tão grande: tente uma largura e uma altura menores.</translation>
     </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Diagramas de tempo-sequência</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Diagrama de tempo-sequência de %1: emissor à esquerda, receptor à direita, tempo para baixo</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

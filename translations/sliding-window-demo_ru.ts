@@ -2345,6 +2345,14 @@ Reno уменьшает окно вдвое и добавляет три за п
         <source>The browser could not draw a picture this large: try a smaller width and height.</source>
         <translation>Браузер не смог нарисовать такое большое изображение: попробуйте меньшие ширину и высоту.</translation>
     </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Диаграммы последовательности</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Диаграмма последовательности: %1; отправитель слева, получатель справа, время идёт вниз</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

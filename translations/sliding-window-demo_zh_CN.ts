@@ -2345,6 +2345,14 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <source>The browser could not draw a picture this large: try a smaller width and height.</source>
         <translation>浏览器无法绘制这么大的图片：请尝试更小的宽度和高度。</translation>
     </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>各时序图</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>%1 的时序图：发送方在左，接收方在右，时间向下</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

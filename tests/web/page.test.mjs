@@ -492,6 +492,13 @@ test('every view downloads as a titled picture of the ticks asked, the compariso
     await page.waitForFunction(() => document.documentElement.dataset.ready === 'yes' && window.slidingWindowDemo.comparing());
     await client.send('Page.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
     await page.evaluate(() => { for (let i = 0; i < 200; i++) document.getElementById('compareStep').click(); });
+    // Their diagrams side by side, at the same ticks, each with its own lines.
+    await page.$eval('#compareLadders', (holder) => holder.scrollIntoView());
+    await page.waitForFunction(() => window.slidingWindowDemo.compareLaddersDrawn().every((drawn) => drawn.lines > 0));
+    const ladders = await page.evaluate(() => window.slidingWindowDemo.compareLaddersDrawn());
+    assert.equal(ladders.length, 2);
+    assert.deepEqual([ladders[0].from, ladders[0].to], [ladders[1].from, ladders[1].to]);
+    assert.ok(ladders.every((drawn) => drawn.lost > 0), JSON.stringify(ladders)); // the network lost some of each
     const together = await downloadPicture(page, folder, '#compareDownloadPicture',
       { views: ['window', 'diagram', 'chart', 'table'], values: { pictureFormat: 'svg', pictureFrom: 0, pictureTo: 200 } });
     const drawing = together.bytes.toString();

@@ -7,6 +7,7 @@
 import { ComparisonSamples, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
 import { showFigures } from './figures_table';
 import { ChartSeries, LineChart } from './line_chart';
+import { LadderPanel } from './ladder_panel';
 import { OneAtATime, TickClock } from './tick_clock';
 import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
@@ -38,6 +39,7 @@ export class CompareView {
   private readonly windows: number[][];
   private readonly goodput: number[][];
   private readonly chart: LineChart;
+  private readonly ladders: LadderPanel[] = [];
   private readonly resize = () => this.fit();
   private readonly wiring = new AbortController();
   private redrawTimer = 0;
@@ -91,6 +93,7 @@ export class CompareView {
       this.buttons.push(JSON.parse(comparison.windowJson(index)).buttons);
     }
     this.chart = this.buildChart(count);
+    this.buildLadders(looks.chart.cursor);
     this.wire();
     window.addEventListener('resize', this.resize, { signal: this.wiring.signal });
     this.fit();
@@ -105,6 +108,7 @@ export class CompareView {
     this.wiring.abort();
     this.chart.canvas.parentElement?.replaceChildren();
     element('compareViews').textContent = '';
+    element('compareLadders').textContent = '';
     element('compareLinkText').hidden = true;
     this.comparison.delete();
   }
@@ -184,6 +188,10 @@ export class CompareView {
       samples.goodput.forEach((column, index) => this.goodput[index].push(...column));
     }
     this.chart.setData(this.ticks, this.windows.flatMap((column, index) => [column, this.goodput[index]]));
+    for (const ladder of this.ladders) {
+      ladder.changed();
+      ladder.redraw();
+    }
     showFigures(element<HTMLTableElement>('compareFigures'), this.figures());
   }
 
@@ -194,6 +202,7 @@ export class CompareView {
 
   private pick(tick: number | null): void {
     this.cursor = tick;
+    for (const ladder of this.ladders) ladder.setCursor(tick);
     element('compareCursor').textContent = tick === null ? '' : `Cursor: tick ${tick}`;
     element<HTMLButtonElement>('compareRewind').disabled = tick === null;
     this.chart.redraw();
@@ -231,6 +240,50 @@ export class CompareView {
     observer.observe(host);
     this.wiring.signal.addEventListener('abort', () => observer.disconnect());
     return chart;
+  }
+
+  // Each configuration's time-sequence diagram in a column of its own, as
+  // the desktop's Compare window shows them; scrolling one scrolls them all,
+  // so that the same ticks stand side by side.
+  private buildLadders(cursorColour: string): void {
+    const holder = element('compareLadders');
+    holder.textContent = '';
+    const panel = element<HTMLDetailsElement>('compareLadderPanel');
+    const boxes: HTMLElement[] = [];
+    for (let index = 0; index < this.comparison.size(); index++) {
+      const figure = document.createElement('figure');
+      figure.className = 'compareLadderView';
+      const caption = document.createElement('figcaption');
+      caption.textContent = this.comparison.label(index);
+      caption.style.borderColor = this.colours[index];
+      const box = document.createElement('div');
+      box.className = 'compareLadder';
+      box.tabIndex = 0;
+      box.setAttribute('aria-label', pageText('Time-sequence diagram of %1: sender left, receiver right, time downward',
+        this.comparison.label(index)));
+      figure.append(caption, box);
+      holder.appendChild(figure);
+      boxes.push(box);
+      const comparison = this.comparison;
+      const ladder = new LadderPanel({
+        ladderViewJson: (width) => comparison.ladderViewJson(index, width),
+        ladderSvg: (from, to, width, safe, marks) => comparison.ladderSvg(index, from, to, width, safe, marks),
+        ladderPick: (from, to, width, x, y) => comparison.ladderPick(index, from, to, width, x, y),
+      }, box, panel, cursorColour, this.wiring.signal);
+      ladder.onPick = (tick) => this.pick(tick);
+      ladder.onRewind = (tick) => this.run(() => comparison.rewindTo(tick));
+      this.ladders.push(ladder);
+    }
+    for (const box of boxes) {
+      box.addEventListener('scroll', () => {
+        for (const other of boxes) if (other !== box && Math.abs(other.scrollTop - box.scrollTop) > 1) other.scrollTop = box.scrollTop;
+      }, { signal: this.wiring.signal });
+    }
+  }
+
+  // For the browser tests: what each configuration's diagram shows.
+  laddersDrawn(): { lines: number; lost: number; from: number; to: number }[] {
+    return this.ladders.map((ladder) => ladder.drawn());
   }
 
   private drawCursor(u: LineChart): void {
