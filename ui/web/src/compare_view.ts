@@ -21,6 +21,8 @@ export interface CompareHost {
   messageOpen(): boolean;
   download(text: string, fileName: string): void;
   downloadPicture(source: PictureSource): void;
+  // The View options in use: the palette and the state marks.
+  viewOptions(): { safeColours: boolean; stateMarks: boolean };
 }
 
 // As the single window's panel: a redraw costs more than a tick.
@@ -94,6 +96,8 @@ export class CompareView {
     }
     this.chart = this.buildChart(count);
     this.buildLadders(looks.chart.cursor);
+    const { safeColours, stateMarks } = host.viewOptions();
+    this.setViewOptions(safeColours, stateMarks);
     this.wire();
     window.addEventListener('resize', this.resize, { signal: this.wiring.signal });
     this.fit();
@@ -279,6 +283,12 @@ export class CompareView {
         for (const other of boxes) if (other !== box && Math.abs(other.scrollTop - box.scrollTop) > 1) other.scrollTop = box.scrollTop;
       }, { signal: this.wiring.signal });
     }
+  }
+
+  // The View options, in every window and diagram of the comparison.
+  setViewOptions(safeColours: boolean, stateMarks: boolean): void {
+    for (const view of this.views) view.setViewOptions(safeColours, stateMarks);
+    for (const ladder of this.ladders) ladder.setViewOptions(safeColours, stateMarks);
   }
 
   // For the browser tests: what each configuration's diagram shows.

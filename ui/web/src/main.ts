@@ -134,6 +134,7 @@ class Page {
     this.viewOptions = new ViewOptionControls(this.layout, this.looks, (safe, marks) => {
       this.view.setViewOptions(safe, marks);
       this.panels?.ladder.setViewOptions(safe, marks);
+      this.compare?.view?.setViewOptions(safe, marks);
     });
     this.pictures = new PictureDownload(this.viewOptions, notice);
     this.fitWindow(embed);
@@ -232,6 +233,7 @@ class Page {
     this.compare = new CompareMode(this.engine, this.session, this.layout, this.looks, this.facts.speeds, {
       notice, download, messageOpen,
       downloadPicture: (source) => this.pictures.open(source),
+      viewOptions: () => ({ safeColours: this.viewOptions.safeColours(), stateMarks: this.viewOptions.stateMarks() }),
       showMessage: (text, closed) => this.showMessage(text, closed),
       entered: () => this.clock.stop(),
       left: () => {
