@@ -12,6 +12,7 @@
 import { CellStateLook, FlightPick, LabelState, Layout, LayoutControl, PickArrow, ViewOptions, WindowChanges }
   from './engine';
 import { FlightCanvas } from './flight_canvas';
+import { fitToPaper } from './print_fit';
 
 // A gesture on the control named `control` (the layout's name), the engine's to turn into an event.
 export type Send = (control: string, index: number, value: number) => void;
@@ -39,9 +40,6 @@ export interface PhoneView {
 
 // A strip's frame stays this far inside the edge of the view when the strips scroll to follow it.
 const FollowMarginTwips = 700;
-// The width of the narrowest paper the page prints on, inside the margins of
-// page.css's @page rule: A4 less 2 × 12 mm, in CSS pixels.
-const PrintableWidthPixels = ((210 - 2 * 12) * 96) / 25.4;
 
 export class WindowView {
   private readonly px: (twips: number) => number;
@@ -106,22 +104,6 @@ export class WindowView {
   // the height left for it. In the phone view only the strips and the flight
   // area are shown, at least large enough to be read: wider than the screen
   // if need be, the strips then scrolling sideways to follow the sender's window.
-  // On paper the stage keeps its share of the width, and the print
-  // stylesheet zooms the window by this much so that its right edge stays on
-  // the page. Worked out here, on screen, because a refit while printing
-  // would redraw the canvases at a new size, and printing does not wait for
-  // their paint.
-  private fitPaper(stage: HTMLElement, shownWidth: number): void {
-    const screenWidth = document.documentElement.clientWidth;
-    if (stage.clientWidth === 0 || screenWidth === 0 || shownWidth === 0) return;
-    // A comparison's stages stand side by side: the gaps and margins between
-    // them keep their width on paper, and the columns share what is left.
-    const columns = Math.max(1, Math.round(screenWidth / stage.clientWidth));
-    const between = Math.max(0, screenWidth - columns * stage.clientWidth);
-    const onPaper = (PrintableWidthPixels - between) / columns;
-    stage.style.setProperty('--print-zoom', String(Math.min(1, onPaper / shownWidth)));
-  }
-
   fit(width: number, height: number, phone: PhoneView | null = null): void {
     const [top, bottom] = phone ? this.phoneRows() : [0, this.layout.clientHeight];
     const fitted = Math.min(width / this.px(this.layout.clientWidth), height / this.px(bottom - top));
@@ -133,7 +115,7 @@ export class WindowView {
     stage.style.height = `${Math.ceil(this.px(bottom - top) * scale)}px`;
     this.root.style.top = `${-this.px(top) * scale}px`;
     this.root.style.left = `${Math.max(0, (width - this.px(this.layout.clientWidth) * scale) / 2)}px`;
-    this.fitPaper(stage, this.px(this.layout.clientWidth) * scale);
+    fitToPaper(stage, this.px(this.layout.clientWidth) * scale);
     this.viewWidth = width;
     if (phone !== this.phone) {
       this.phone = phone;
