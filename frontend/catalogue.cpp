@@ -1,9 +1,10 @@
 #include "frontend/catalogue.h"
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 
 #include "frontend/languages.h"
+#include "history/json_document.h"
+#include "history/stable_order.h"
 
 namespace texts {
 
@@ -139,8 +140,10 @@ void Catalogue::Table::add(std::string_view english, std::string_view translatio
 
 void Catalogue::Table::finish()
 {
-    std::stable_sort(patterns_.begin(), patterns_.end(),
-                     [](const Pattern& a, const Pattern& b) { return a.literalBytes > b.literalBytes; });
+    // Most literal text first; among equals, the order the texts came in
+    // (the catalogue files list them in the order of their English).
+    stable_order::sortBy(patterns_,
+                         [](const Pattern& pattern) { return ~std::uint64_t{pattern.literalBytes}; });
     byStart_.clear();
     anyStart_.clear();
     for (std::size_t i = 0; i < patterns_.size(); ++i) {
@@ -200,7 +203,7 @@ std::optional<Catalogue> Catalogue::fromJson(std::string_view json, std::string*
         if (error != nullptr) *error = why;
         return std::nullopt;
     };
-    const nlohmann::json document = nlohmann::json::parse(json, nullptr, false);
+    const jsonsteps::Document document = jsonsteps::readDocument(json);
     if (document.is_discarded() || !document.is_object()) return refuse("not a JSON object");
     Catalogue catalogue;
     const auto language = document.find("language");

@@ -4,26 +4,19 @@
 // laptop's messages are read as carefully, though they come from the
 // teacher: a page that joins whatever answers on that port must not break on it.
 #include <limits>
-#include <nlohmann/json.hpp>
 
 #include "frontend/classroom_wire.h"
+#include "history/json_document.h"
 
 namespace classroom {
 
 namespace {
 
-using nlohmann::json;
+using json = jsonsteps::Document;
 using Kind = RunHistory::Call::Kind;
 
 // The JSON of `text`, or a discarded value for anything that is not JSON.
-json parsed(std::string_view text)
-{
-    try {
-        return json::parse(text.begin(), text.end(), nullptr, false);
-    } catch (const std::exception&) {
-        return json(json::value_t::discarded);
-    }
-}
+json parsed(std::string_view text) { return jsonsteps::readDocument(text); }
 
 bool hasExactly(const json& object, std::initializer_list<std::string_view> names)
 {

@@ -1,26 +1,23 @@
 // Writing the classroom's messages. The run's calls are written by hand, as
 // a tick's message goes to every phone twenty times a second; texts go
 // through the JSON library, which escapes them.
-#include <nlohmann/json.hpp>
-
 #include "core/numbers.h"
 #include "frontend/classroom_wire.h"
+#include "history/json_document.h"
 
 namespace classroom {
 
 namespace {
 
 using Kind = RunHistory::Call::Kind;
+using Json = jsonsteps::Document;
 
 std::string number(long long value) { return std::to_string(value); }
 
 // A JSON text, with anything that is not UTF-8 replaced rather than refused.
-std::string jsonText(const nlohmann::json& value)
-{
-    return value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
+std::string jsonText(const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); }
 
-std::string jsonString(std::string_view text) { return jsonText(nlohmann::json(std::string(text))); }
+std::string jsonString(std::string_view text) { return jsonText(Json(std::string(text))); }
 
 std::string lossesArray(const LossSettings& losses)
 {
@@ -164,17 +161,20 @@ std::string syncMessage(std::uint64_t sequence, std::string_view digest, std::st
 
 std::string askMessage(const RoomView& view)
 {
-    nlohmann::json message = {{"k", view.revealed ? "reveal" : "ask"},
-                              {"q", view.question},
-                              {"r", view.round},
-                              {"prompt", view.prompt},
-                              {"choices", view.choices},
-                              {"mine", view.mine}};
+    // The fields in the order of their names, so that the text is the same
+    // whichever JSON object type writes it.
+    Json message = Json::object();
+    message["choices"] = view.choices;
     if (view.revealed) {
         message["counts"] = view.counts;
-        message["right"] = view.right;
         message["explanation"] = view.explanation;
     }
+    message["k"] = view.revealed ? "reveal" : "ask";
+    message["mine"] = view.mine;
+    message["prompt"] = view.prompt;
+    message["q"] = view.question;
+    message["r"] = view.round;
+    if (view.revealed) message["right"] = view.right;
     return jsonText(message);
 }
 

@@ -34,6 +34,18 @@ struct Lane {
             if (button.Visible) candidates[size++] = {pick, button.Top};
         }
     }
+    // Top first, ties in the order gathered. A lane holds a few buttons: an
+    // insertion sort is all it needs.
+    void sortByHeight()
+    {
+        for (std::size_t i = 1; i < size; ++i) {
+            const Candidate moving = candidates[i];
+            std::size_t at = i;
+            for (; at > 0 && candidates[at - 1].top > moving.top; --at)
+                candidates[at] = candidates[at - 1];
+            candidates[at] = moving;
+        }
+    }
     Candidate* begin() { return candidates.data(); }
     Candidate* end() { return candidates.data() + size; }
 };
@@ -65,8 +77,7 @@ std::optional<Pick> next(const Form1& form, std::optional<Pick> current, Arrow a
         lane.gather(form, true);
     }
     if (lane.size == 0) return std::nullopt;
-    std::stable_sort(lane.begin(), lane.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.top < b.top; });
+    lane.sortByHeight();
 
     if (!current) return lane.begin()->pick;
     if (arrow == Arrow::Up || arrow == Arrow::Down) {

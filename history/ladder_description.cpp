@@ -5,6 +5,7 @@
 
 #include "core/geometry.h"
 #include "core/numbers.h"
+#include "history/stable_order.h"
 #include "history/translatable.h"
 
 namespace ladder {
@@ -162,8 +163,7 @@ void describeInto(Description& into, const LadderTrace& ladder, const RunTrace& 
         into.lines.push_back(std::move(line));
     }
     addMarks(into, trace);
-    std::stable_sort(into.marks.begin(), into.marks.end(),
-                     [](const Mark& a, const Mark& b) { return a.tick < b.tick; });
+    stable_order::sortBy(into.marks, [](const Mark& mark) { return stable_order::rankOfSigned(mark.tick); });
 }
 
 Description describe(const LadderTrace& ladder, const RunTrace& trace, std::int32_t from, std::int32_t to)

@@ -1,4 +1,4 @@
-// The page's view of the engine: WebSession and the reference digests,
+// The page's view of the engine: WebSession and the page's own facts,
 // through embind. Strings cross as JSON documents, a packet capture as bytes;
 // nothing else is decided on the JavaScript side.
 #include <emscripten/bind.h>
@@ -155,7 +155,6 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("ladderSvg", &WebComparison::ladderSvg)
         .function("ladderPick", &WebComparison::ladderPick)
         .function("digest", &WebComparison::digest);
-    emscripten::function("randomEventDigests", &web::randomEventDigests);
     emscripten::function("pageFactsJson", &web::pageFactsJson);
     emscripten::class_<web::PageLanguage>("PageLanguage")
         .constructor<>()

@@ -154,7 +154,6 @@ export interface ComparisonSamples { from: number; txWindow: number[][]; goodput
 export interface Engine {
   WebSession: new (address: string) => WebSession;
   WebComparison: new (session: WebSession, choices: string) => WebComparison;
-  randomEventDigests(seed: number, batches: number, batchSize: number): string;
   pageFactsJson(): string;
   PageLanguage: new () => PageLanguage;
   languagesJson(): string;

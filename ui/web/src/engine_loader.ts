@@ -1,20 +1,20 @@
-// Hands the engine's WebAssembly, which travels gzip-compressed inside
+// Hands the engine's WebAssembly, which travels LZMA-compressed inside
 // engine.js (a page opened from disk may fetch no .wasm file), to
-// Emscripten's loader: inflated by the browser itself, then instantiated.
-declare const engineWasmGzip: string;
+// Emscripten's loader: decoded by the small decoder module that travels
+// beside it, then instantiated.
+import { lzmaDecode } from './lzma';
+
+declare const engineWasmLzma: string;
+declare const lzmaDecoderWasm: string;
 
 type ReceiveInstance = (instance: WebAssembly.Instance, module: WebAssembly.Module) => void;
 
-async function inflate(base64: string): Promise<ArrayBuffer> {
-  const packed = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
-  const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
-  return new Response(stream).arrayBuffer();
-}
+const bytesOf = (base64: string): Uint8Array<ArrayBuffer> => Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
 
 // Emscripten's instantiateWasm hook: returning an empty object tells the
 // loader that the instance will arrive through `receive`.
 export function instantiateEmbeddedEngine(imports: WebAssembly.Imports, receive: ReceiveInstance): object {
-  inflate(engineWasmGzip)
+  lzmaDecode(bytesOf(lzmaDecoderWasm), bytesOf(engineWasmLzma))
     .then((bytes) => WebAssembly.instantiate(bytes, imports))
     .then(({ instance, module }) => receive(instance, module))
     .catch((error: unknown) => {

@@ -331,8 +331,6 @@ class Page {
       figures: () => JSON.parse(this.session.figuresJson()),
       ...this.compare?.hooks(),
       linkNow: async () => (await this.share?.link())?.link,
-      randomEventDigests: (seed: number, batches: number, size: number) =>
-        this.engine.randomEventDigests(seed, batches, size),
       busyTickNanoseconds: (ticks: number) => this.engine.busyTickNanoseconds?.(ticks),
       ladderJson: (from: number, to: number) => this.session.ladderJson(from, to),
       ladderDrawn: () => this.panels?.ladder.drawn(),
