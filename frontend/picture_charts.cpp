@@ -18,7 +18,14 @@ constexpr double SmallestPacketTop = 4;
 // 1, 2 or 5 times a power of ten, at least `least`.
 double niceStep(double least)
 {
-    const double power = std::pow(10.0, std::floor(std::log10(std::max(least, 1e-9))));
+    // The largest power of ten not above it, found by steps: the page's
+    // engine would otherwise carry the maths library's pow and log10 for this alone.
+    least = std::max(least, 1e-9);
+    double power = 1;
+    while (power * 10 <= least)
+        power *= 10;
+    while (power > least)
+        power /= 10;
     for (const double factor : {1.0, 2.0, 5.0, 10.0})
         if (factor * power >= least) return factor * power;
     return 10 * power;
