@@ -103,8 +103,9 @@ export class PictureDownload {
       return;
     }
     const from = Math.max(0, whole('pictureFrom', 0));
+    // A size left empty is the engine's to choose (a slide's); one out of bounds it brings within them.
     const svg = source.pictureSvg(views, from, Math.max(from, whole('pictureTo', source.ticks())),
-      whole('pictureWidth', 1920), whole('pictureHeight', 1080), element<HTMLInputElement>('pictureTitled').checked,
+      whole('pictureWidth', NaN), whole('pictureHeight', NaN), element<HTMLInputElement>('pictureTitled').checked,
       this.looks.safeColours(), this.looks.stateMarks());
     const name = source.comparison ? 'comparison' : views;
     if (format === 'svg') {
