@@ -18,7 +18,14 @@ constexpr double SmallestPacketTop = 4;
 // 1, 2 or 5 times a power of ten, at least `least`.
 double niceStep(double least)
 {
-    const double power = std::pow(10.0, std::floor(std::log10(std::max(least, 1e-9))));
+    // The largest power of ten not above it, found by steps: the page's
+    // engine would otherwise carry the maths library's pow and log10 for this alone.
+    least = std::max(least, 1e-9);
+    double power = 1;
+    while (power * 10 <= least)
+        power *= 10;
+    while (power > least)
+        power /= 10;
     for (const double factor : {1.0, 2.0, 5.0, 10.0})
         if (factor * power >= least) return factor * power;
     return 10 * power;
@@ -153,7 +160,26 @@ double drawTitle(svg::Writer& out, const Rect& area, const std::string& title, d
     // Two lines at most: the second ends in "…" where even they do not hold it.
     const double size = pixels * 1.15;
     const double line = svg::lineHeight(size);
-    std::vector<std::string> lines = svg::wrapped(title, area.width, size, true);
+    // Broken between its parts where it can be, so that "ticks 100–500" or a
+    // protocol's name never ends one line and begins the next.
+    const std::string_view separator = " \u00b7 ";
+    std::vector<std::string> lines;
+    std::string current;
+    for (std::size_t start = 0; start <= title.size();) {
+        const std::size_t end = std::min(title.find(separator, start), title.size());
+        const std::string part = title.substr(start, end - start);
+        start = end + separator.size();
+        const std::string joined = current.empty() ? part : current + std::string(separator) + part;
+        if (svg::textWidth(joined, size, true) <= area.width) {
+            current = joined;
+            continue;
+        }
+        if (!current.empty()) lines.push_back(current + " \u00b7");
+        std::vector<std::string> pieces = svg::wrapped(part, area.width, size, true);
+        current = pieces.empty() ? std::string() : pieces.back();
+        if (!pieces.empty()) lines.insert(lines.end(), pieces.begin(), pieces.end() - 1);
+    }
+    if (!current.empty()) lines.push_back(current);
     if (lines.size() > 2) {
         std::string rest = lines[1];
         for (std::size_t i = 2; i < lines.size(); ++i)

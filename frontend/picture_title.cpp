@@ -1,6 +1,7 @@
 #include "frontend/picture_title.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "frontend/comparison.h"
 #include "frontend/protocol_presets.h"
@@ -18,21 +19,52 @@ std::string titleLine(const TitleParts& parts)
     return line;
 }
 
-std::string settingsText(const Form1& form)
+namespace {
+
+bool ticked(const CheckBox& box) { return box.Value == 1 && box.Enabled; }
+
+// What a set of boxes makes, in words: the family it belongs to, and the
+// boxes ticked beyond the ones that make it that.
+std::string protocolWords(const Form1& form)
 {
     if (const presets::ProtocolPreset* preset = presets::presetInForce(form)) return preset->title;
-    std::string options;
-    for (const CheckBox* box : {&form.chkSlowStart, &form.chkAvoidance, &form.chkFastRetransmit,
-                                &form.chkSelective, &form.chkDelayedACK, &form.chkAutoRTT,
-                                &form.chkInOrderReceiver, &form.chkGoBackN, &form.chkTahoeRule}) {
-        if (box->Value != 1 || !box->Enabled) continue;
-        options += (options.empty() ? "" : ", ") + box->Caption;
+    std::vector<const CheckBox*> implied;
+    std::string family;
+    const bool goBackN = ticked(form.chkGoBackN) && ticked(form.chkInOrderReceiver);
+    if (ticked(form.chkSlowStart)) {
+        family = "TCP-like";
+        implied = {&form.chkSlowStart};
+    } else if (ticked(form.chkSelective)) {
+        family = "Selective repeat";
+        implied = {&form.chkSelective};
+    } else if (goBackN) {
+        family = "Go-back-N";
+        implied = {&form.chkGoBackN, &form.chkInOrderReceiver};
+    } else {
+        family = 17 - form.VScroll1.value() == 1 ? "Stop-and-wait" : "Sliding window";
     }
-    if (options.empty()) options = "no options";
-    return "custom: " + options + "; timeout " + std::to_string(form.HScroll1.value()) + ", Tx window " +
-           std::to_string(17 - form.VScroll1.value()) + ", Rx window " +
-           std::to_string(17 - form.VScroll2.value()) + ", highest sequence number " +
-           std::to_string(32 - form.VScroll3.value());
+    std::string extras;
+    for (const CheckBox* box : {&form.chkSlowStart, &form.chkAvoidance, &form.chkFastRetransmit,
+                                &form.chkTahoeRule, &form.chkSelective, &form.chkDelayedACK, &form.chkAutoRTT,
+                                &form.chkInOrderReceiver, &form.chkGoBackN}) {
+        if (!ticked(*box) || std::find(implied.begin(), implied.end(), box) != implied.end()) continue;
+        extras += (extras.empty() ? " with " : ", ") + box->Caption;
+    }
+    return family + extras;
+}
+
+} // namespace
+
+std::string settingsText(const Form1& form)
+{
+    const std::string words = protocolWords(form);
+    if (presets::presetInForce(form) != nullptr) return words;
+    // Slow start moves the send window by itself: its figure says nothing of the protocol.
+    const std::string window =
+        ticked(form.chkSlowStart) ? "" : ", window " + std::to_string(17 - form.VScroll1.value());
+    return words + window + ", receive window " + std::to_string(17 - form.VScroll2.value()) +
+           ", highest sequence number " + std::to_string(32 - form.VScroll3.value()) + ", timeout " +
+           std::to_string(form.HScroll1.value());
 }
 
 std::string ticksText(std::int32_t from, std::int32_t to)
@@ -50,13 +82,13 @@ TitleParts runTitle(const RunHistory::Run& run, const LossSettings& losses, std:
     };
     TitleParts parts;
     parts.title = run.title.empty() ? "Run " + std::to_string(run.number) : run.title;
-    parts.protocol = settingsText(at(from));
-    // Slow start moves the Tx window slider by itself, so only a change of
-    // the options (the text before ";") is a change of protocol worth naming.
-    const auto options = [](const std::string& text) { return text.substr(0, text.find(';')); };
+    const Form1 first = at(from);
+    parts.protocol = settingsText(first);
+    // Slow start moves the send window by itself, so only a change of the
+    // protocol's words (its boxes) is a change worth naming.
     if (to != from) {
-        const std::string later = settingsText(at(to));
-        if (options(later) != options(parts.protocol)) parts.protocol += " \u2192 " + later;
+        const Form1 last = at(to);
+        if (protocolWords(last) != protocolWords(first)) parts.protocol += " \u2192 " + settingsText(last);
     }
     parts.losses = losses::summary(losses);
     parts.ticks = ticksText(from, to);

@@ -22,7 +22,7 @@ namespace pictures {
 
 struct TitleParts {
     std::string title;    // "Go-back-N recovering one lost packet", "Run 2", "Comparison"
-    std::string protocol; // "Go-back-N (textbook)", "custom: Slow Start, Avoidance; timeout 6, ..."
+    std::string protocol; // "Go-back-N (textbook)", "Go-back-N with Delayed ACKs, window 4, ..."
     std::string losses;   // "Losses: 5 % of packets (seed 7)", "No losses"
     std::string ticks;    // "ticks 0–600", "tick 250"
 };
@@ -30,8 +30,11 @@ struct TitleParts {
 // The parts joined by " · ", the empty ones left out.
 std::string titleLine(const TitleParts& parts);
 
-// The protocol a model's boxes and sliders make: a preset's title, or
-// "custom: " with the ticked options and the four settings.
+// The protocol a model's boxes and sliders make: a preset's title, or what
+// it is in words ("Go-back-N", "Selective repeat", "TCP-like", "Stop-and-wait",
+// "Sliding window", with the boxes ticked beyond those) and its settings:
+// "Go-back-N with Delayed ACKs, window 4, receive window 8, highest sequence
+// number 15, timeout 6".
 std::string settingsText(const Form1& form);
 
 // "ticks 0–600", or "tick 250" for a single one.

@@ -76,16 +76,22 @@ std::string cell(const RunFigures& figures, std::size_t row)
     }
 }
 
+std::string csvTable(const std::vector<std::string>& labels, const std::vector<RunFigures>& figures)
+{
+    std::string text = "configuration,delivered,retransmissions,timeouts,drops,goodput,recent_goodput\n";
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        text += exporttext::csvText(i < labels.size() ? labels[i] : std::string());
+        for (std::size_t row = 0; row < RowTitles.size(); ++row)
+            text += ',' + cell(figures[i], row);
+        text += '\n';
+    }
+    return text;
+}
+
 void writeCsv(std::ostream& out, const std::vector<std::string>& labels,
               const std::vector<RunFigures>& figures)
 {
-    out << "configuration,delivered,retransmissions,timeouts,drops,goodput,recent_goodput\n";
-    for (std::size_t i = 0; i < figures.size(); ++i) {
-        out << exporttext::csvText(i < labels.size() ? labels[i] : std::string());
-        for (std::size_t row = 0; row < RowTitles.size(); ++row)
-            out << ',' << cell(figures[i], row);
-        out << '\n';
-    }
+    out << csvTable(labels, figures);
 }
 
 } // namespace figures

@@ -55,7 +55,9 @@ std::string oneDecimal(double value);
 
 // The table as CSV: a header line "configuration,delivered,retransmissions,
 // timeouts,drops,goodput,recent_goodput" and one line per configuration,
-// with the figures exactly as the table shows them.
+// with the figures exactly as the table shows them. csvTable gives the same
+// text without a stream (the page would pay for the stream library).
+std::string csvTable(const std::vector<std::string>& labels, const std::vector<RunFigures>& figures);
 void writeCsv(std::ostream& out, const std::vector<std::string>& labels,
               const std::vector<RunFigures>& figures);
 

@@ -2253,6 +2253,106 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <source>Go to Tick…</source>
         <translation>الانتقال إلى نبضة…</translation>
     </message>
+    <message>
+        <source>Download a view of this run as a picture for a slide, or its figures as CSV</source>
+        <translation>تنزيل عرض من هذا التشغيل صورةً لشريحة، أو أرقامه بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>Download picture…</source>
+        <translation>تنزيل صورة…</translation>
+    </message>
+    <message>
+        <source>Download the comparison&apos;s windows, diagrams, chart and table as one picture, or its figures as CSV</source>
+        <translation>تنزيل نوافذ المقارنة ومخططاتها ورسمها البياني وجدولها في صورة واحدة، أو أرقامها بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>تنزيل صورة</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation>النافذة</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>الرسم البياني</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>مخطط التتابع الزمني</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>جدول الأرقام</translation>
+    </message>
+    <message>
+        <source>Show together</source>
+        <translation>عرض معًا</translation>
+    </message>
+    <message>
+        <source>The windows</source>
+        <translation>النوافذ</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagrams</source>
+        <translation>مخططات التتابع الزمني</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>الصيغة</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>صورة PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>رسم SVG</translation>
+    </message>
+    <message>
+        <source>The figures as CSV</source>
+        <translation>الأرقام بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>العرض</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>بكسل</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Title line</source>
+        <translation>سطر العنوان</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Tick at least one view to put in the picture.</source>
+        <translation>حدّد عرضًا واحدًا على الأقل لوضعه في الصورة.</translation>
+    </message>
+    <message>
+        <source>The browser could not draw a picture this large: try a smaller width and height.</source>
+        <translation>تعذّر على المتصفح رسم صورة بهذا الحجم: جرّب عرضًا وارتفاعًا أصغر.</translation>
+    </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>مخططات التتابع الزمني</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>مخطط التتابع الزمني لـ %1: المرسل يسارًا، والمستقبل يمينًا، والزمن إلى الأسفل</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

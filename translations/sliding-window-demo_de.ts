@@ -2253,6 +2253,106 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <source>Go to Tick…</source>
         <translation>Gehe zu Takt…</translation>
     </message>
+    <message>
+        <source>Download a view of this run as a picture for a slide, or its figures as CSV</source>
+        <translation>Eine Ansicht dieses Laufs als Bild für eine Folie herunterladen, oder seine Kennzahlen als CSV</translation>
+    </message>
+    <message>
+        <source>Download picture…</source>
+        <translation>Bild herunterladen…</translation>
+    </message>
+    <message>
+        <source>Download the comparison&apos;s windows, diagrams, chart and table as one picture, or its figures as CSV</source>
+        <translation>Fenster, Weg-Zeit-Diagramme, Diagramm und Tabelle des Vergleichs als ein Bild herunterladen, oder seine Kennzahlen als CSV</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Bild herunterladen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation>Das Fenster</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Das Diagramm</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>Das Weg-Zeit-Diagramm</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>Die Kennzahlentabelle</translation>
+    </message>
+    <message>
+        <source>Show together</source>
+        <translation>Zusammen zeigen</translation>
+    </message>
+    <message>
+        <source>The windows</source>
+        <translation>Die Fenster</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagrams</source>
+        <translation>Die Weg-Zeit-Diagramme</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>The figures as CSV</source>
+        <translation>Die Kennzahlen als CSV</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Title line</source>
+        <translation>Titelzeile</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Tick at least one view to put in the picture.</source>
+        <translation>Kreuzen Sie mindestens eine Ansicht an, die ins Bild soll.</translation>
+    </message>
+    <message>
+        <source>The browser could not draw a picture this large: try a smaller width and height.</source>
+        <translation>Der Browser konnte kein so großes Bild zeichnen: Versuchen Sie eine kleinere Breite und Höhe.</translation>
+    </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Weg-Zeit-Diagramme</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Weg-Zeit-Diagramm von %1: Sender links, Empfänger rechts, Zeit nach unten</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -2253,6 +2253,106 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <source>Go to Tick…</source>
         <translation>Ir al tic…</translation>
     </message>
+    <message>
+        <source>Download a view of this run as a picture for a slide, or its figures as CSV</source>
+        <translation>Descargar una vista de esta ejecución como imagen para una diapositiva, o sus cifras en CSV</translation>
+    </message>
+    <message>
+        <source>Download picture…</source>
+        <translation>Descargar imagen…</translation>
+    </message>
+    <message>
+        <source>Download the comparison&apos;s windows, diagrams, chart and table as one picture, or its figures as CSV</source>
+        <translation>Descargar las ventanas, diagramas, gráfica y tabla de la comparación en una imagen, o sus cifras en CSV</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Descargar imagen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation>La ventana</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>La gráfica</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>El diagrama de tiempo-secuencia</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>La tabla de cifras</translation>
+    </message>
+    <message>
+        <source>Show together</source>
+        <translation>Mostrar juntos</translation>
+    </message>
+    <message>
+        <source>The windows</source>
+        <translation>Las ventanas</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagrams</source>
+        <translation>Los diagramas de tiempo-secuencia</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Dibujo SVG</translation>
+    </message>
+    <message>
+        <source>The figures as CSV</source>
+        <translation>Las cifras en CSV</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Title line</source>
+        <translation>Línea de título</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Tick at least one view to put in the picture.</source>
+        <translation>Marque al menos una vista para poner en la imagen.</translation>
+    </message>
+    <message>
+        <source>The browser could not draw a picture this large: try a smaller width and height.</source>
+        <translation>El navegador no pudo dibujar una imagen tan grande: pruebe con un ancho y un alto menores.</translation>
+    </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Diagramas de tiempo-secuencia</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Diagrama de tiempo-secuencia de %1: emisor a la izquierda, receptor a la derecha, el tiempo hacia abajo</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -2253,6 +2253,106 @@ Au top 1500 (débit utile : paquets livrés dans l&apos;ordre par 100 tops) : TC
         <source>Go to Tick…</source>
         <translation>Aller au top…</translation>
     </message>
+    <message>
+        <source>Download a view of this run as a picture for a slide, or its figures as CSV</source>
+        <translation>Télécharger une vue de cette exécution comme image pour une diapositive, ou ses chiffres en CSV</translation>
+    </message>
+    <message>
+        <source>Download picture…</source>
+        <translation>Télécharger une image…</translation>
+    </message>
+    <message>
+        <source>Download the comparison&apos;s windows, diagrams, chart and table as one picture, or its figures as CSV</source>
+        <translation>Télécharger les fenêtres, diagrammes, graphique et tableau de la comparaison en une image, ou ses chiffres en CSV</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Télécharger une image</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation>La fenêtre</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Le graphique</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>Le diagramme temps-séquence</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>Le tableau des chiffres</translation>
+    </message>
+    <message>
+        <source>Show together</source>
+        <translation>Afficher ensemble</translation>
+    </message>
+    <message>
+        <source>The windows</source>
+        <translation>Les fenêtres</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagrams</source>
+        <translation>Les diagrammes temps-séquence</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Dessin SVG</translation>
+    </message>
+    <message>
+        <source>The figures as CSV</source>
+        <translation>Les chiffres en CSV</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Title line</source>
+        <translation>Ligne de titre</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Tick at least one view to put in the picture.</source>
+        <translation>Cochez au moins une vue à mettre dans l’image.</translation>
+    </message>
+    <message>
+        <source>The browser could not draw a picture this large: try a smaller width and height.</source>
+        <translation>Le navigateur n’a pas pu dessiner une image aussi grande : essayez une largeur et une hauteur plus petites.</translation>
+    </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Diagrammes temps-séquence</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Diagramme temps-séquence de %1 : émetteur à gauche, récepteur à droite, le temps vers le bas</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -2253,6 +2253,106 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <source>Go to Tick…</source>
         <translation>Pergi ke Detak…</translation>
     </message>
+    <message>
+        <source>Download a view of this run as a picture for a slide, or its figures as CSV</source>
+        <translation>Unduh satu tampilan jalannya ini sebagai gambar untuk slide, atau angkanya sebagai CSV</translation>
+    </message>
+    <message>
+        <source>Download picture…</source>
+        <translation>Unduh gambar…</translation>
+    </message>
+    <message>
+        <source>Download the comparison&apos;s windows, diagrams, chart and table as one picture, or its figures as CSV</source>
+        <translation>Unduh jendela, diagram, grafik dan tabel perbandingan sebagai satu gambar, atau angkanya sebagai CSV</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Unduh gambar</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tampilkan</translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation>Jendela</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>Diagram urutan waktu</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>Tabel angka</translation>
+    </message>
+    <message>
+        <source>Show together</source>
+        <translation>Tampilkan bersama</translation>
+    </message>
+    <message>
+        <source>The windows</source>
+        <translation>Jendela-jendela</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagrams</source>
+        <translation>Diagram-diagram urutan waktu</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Gambar PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Gambar SVG</translation>
+    </message>
+    <message>
+        <source>The figures as CSV</source>
+        <translation>Angka sebagai CSV</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Lebar</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Tinggi</translation>
+    </message>
+    <message>
+        <source>Title line</source>
+        <translation>Baris judul</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Unduh</translation>
+    </message>
+    <message>
+        <source>Tick at least one view to put in the picture.</source>
+        <translation>Centang setidaknya satu tampilan untuk dimasukkan ke gambar.</translation>
+    </message>
+    <message>
+        <source>The browser could not draw a picture this large: try a smaller width and height.</source>
+        <translation>Peramban tidak dapat menggambar gambar sebesar ini: coba lebar dan tinggi yang lebih kecil.</translation>
+    </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Diagram Urutan Waktu</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Diagram urutan waktu %1: pengirim di kiri, penerima di kanan, waktu ke bawah</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -2253,6 +2253,106 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <source>Go to Tick…</source>
         <translation>Ir para o tique…</translation>
     </message>
+    <message>
+        <source>Download a view of this run as a picture for a slide, or its figures as CSV</source>
+        <translation>Baixar uma vista desta execução como imagem para um slide, ou seus números em CSV</translation>
+    </message>
+    <message>
+        <source>Download picture…</source>
+        <translation>Baixar imagem…</translation>
+    </message>
+    <message>
+        <source>Download the comparison&apos;s windows, diagrams, chart and table as one picture, or its figures as CSV</source>
+        <translation>Baixar as janelas, diagramas, gráfico e tabela da comparação em uma imagem, ou seus números em CSV</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Baixar imagem</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation>A janela</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>O gráfico</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>O diagrama de tempo-sequência</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>A tabela de números</translation>
+    </message>
+    <message>
+        <source>Show together</source>
+        <translation>Mostrar juntos</translation>
+    </message>
+    <message>
+        <source>The windows</source>
+        <translation>As janelas</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagrams</source>
+        <translation>Os diagramas de tempo-sequência</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Imagem PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Desenho SVG</translation>
+    </message>
+    <message>
+        <source>The figures as CSV</source>
+        <translation>Os números em CSV</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Title line</source>
+        <translation>Linha de título</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Baixar</translation>
+    </message>
+    <message>
+        <source>Tick at least one view to put in the picture.</source>
+        <translation>Marque pelo menos uma vista para pôr na imagem.</translation>
+    </message>
+    <message>
+        <source>The browser could not draw a picture this large: try a smaller width and height.</source>
+        <translation>O navegador não conseguiu desenhar uma imagem tão grande: tente uma largura e uma altura menores.</translation>
+    </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Diagramas de tempo-sequência</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Diagrama de tempo-sequência de %1: emissor à esquerda, receptor à direita, tempo para baixo</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -2253,6 +2253,106 @@ Reno уменьшает окно вдвое и добавляет три за п
         <source>Go to Tick…</source>
         <translation>Перейти к такту…</translation>
     </message>
+    <message>
+        <source>Download a view of this run as a picture for a slide, or its figures as CSV</source>
+        <translation>Скачать вид этого прогона как изображение для слайда или его показатели в CSV</translation>
+    </message>
+    <message>
+        <source>Download picture…</source>
+        <translation>Скачать изображение…</translation>
+    </message>
+    <message>
+        <source>Download the comparison&apos;s windows, diagrams, chart and table as one picture, or its figures as CSV</source>
+        <translation>Скачать окна, диаграммы, график и таблицу сравнения одним изображением или его показатели в CSV</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>Скачать изображение</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показать</translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation>Окно</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>Диаграмма последовательности</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>Таблица показателей</translation>
+    </message>
+    <message>
+        <source>Show together</source>
+        <translation>Показать вместе</translation>
+    </message>
+    <message>
+        <source>The windows</source>
+        <translation>Окна</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagrams</source>
+        <translation>Диаграммы последовательности</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Изображение PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>Рисунок SVG</translation>
+    </message>
+    <message>
+        <source>The figures as CSV</source>
+        <translation>Показатели в CSV</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ширина</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>пикс.</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Title line</source>
+        <translation>Строка заголовка</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Скачать</translation>
+    </message>
+    <message>
+        <source>Tick at least one view to put in the picture.</source>
+        <translation>Отметьте хотя бы один вид для изображения.</translation>
+    </message>
+    <message>
+        <source>The browser could not draw a picture this large: try a smaller width and height.</source>
+        <translation>Браузер не смог нарисовать такое большое изображение: попробуйте меньшие ширину и высоту.</translation>
+    </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>Диаграммы последовательности</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>Диаграмма последовательности: %1; отправитель слева, получатель справа, время идёт вниз</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -2253,6 +2253,106 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <source>Go to Tick…</source>
         <translation>转到节拍…</translation>
     </message>
+    <message>
+        <source>Download a view of this run as a picture for a slide, or its figures as CSV</source>
+        <translation>将本次运行的一个视图下载为幻灯片用的图片，或将其数值下载为 CSV</translation>
+    </message>
+    <message>
+        <source>Download picture…</source>
+        <translation>下载图片…</translation>
+    </message>
+    <message>
+        <source>Download the comparison&apos;s windows, diagrams, chart and table as one picture, or its figures as CSV</source>
+        <translation>将比较的窗口、时序图、图表和表格下载为一张图片，或将其数值下载为 CSV</translation>
+    </message>
+    <message>
+        <source>Download picture</source>
+        <translation>下载图片</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>The window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>The chart</source>
+        <translation>图表</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagram</source>
+        <translation>时序图</translation>
+    </message>
+    <message>
+        <source>The table of figures</source>
+        <translation>数值表</translation>
+    </message>
+    <message>
+        <source>Show together</source>
+        <translation>一并显示</translation>
+    </message>
+    <message>
+        <source>The windows</source>
+        <translation>各窗口</translation>
+    </message>
+    <message>
+        <source>The time-sequence diagrams</source>
+        <translation>各时序图</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>格式</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG 图像</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG 矢量图</translation>
+    </message>
+    <message>
+        <source>The figures as CSV</source>
+        <translation>数值（CSV）</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>px</source>
+        <translation>像素</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>Title line</source>
+        <translation>标题行</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <source>Tick at least one view to put in the picture.</source>
+        <translation>请至少勾选一个要放入图片的视图。</translation>
+    </message>
+    <message>
+        <source>The browser could not draw a picture this large: try a smaller width and height.</source>
+        <translation>浏览器无法绘制这么大的图片：请尝试更小的宽度和高度。</translation>
+    </message>
+    <message>
+        <source>Time-Sequence Diagrams</source>
+        <translation>各时序图</translation>
+    </message>
+    <message>
+        <source>Time-sequence diagram of %1: sender left, receiver right, time downward</source>
+        <translation>%1 的时序图：发送方在左，接收方在右，时间向下</translation>
+    </message>
 </context>
 <context>
     <name>practice</name>

@@ -22,6 +22,7 @@ using namespace window_support;
 namespace {
 
 constexpr int TxWindowSeries = 0;
+constexpr int ThresholdSeries = 1;
 constexpr int TimeoutMarkers = 0;
 constexpr int FastRetransmitMarkers = 1;
 constexpr int PacketLostMarkers = 2;
@@ -58,6 +59,7 @@ private slots:
     void aLongRunKeepsTheChartsLoadBounded();
     void rewindingFromTheChartDropsTheFutureAndTheRunGoesOn();
     void theLogFiltersBySideAndMovesTheCursor();
+    void theThresholdIsDrawnOnlyOverTicksWithSlowStart();
     void exportsWriteTheChartAndOneRowPerTick();
 };
 
@@ -73,6 +75,7 @@ void RunPanelTest::theChartTakesAPointPerTickWhileOpen()
 
     const auto& samples = window.history().trace().samples();
     for (int figure = 0; figure < RunChart::FigureCount; ++figure) {
+        if (figure == ThresholdSeries) continue; // without Slow Start, no point: see below
         const QList<QPointF> points = chartOf(window)->figureSeries(figure)->points();
         QCOMPARE(points.size(), 51); // tick 0 (start-up) to tick 50
         for (int tick = 0; tick <= 50; ++tick)
@@ -338,3 +341,39 @@ void RunPanelTest::exportsWriteTheChartAndOneRowPerTick()
 
 QTEST_MAIN(RunPanelTest)
 #include "run_panel_test.moc"
+
+// The threshold means something only while Slow Start is in force: the line
+// breaks over the ticks without it, live and when the range is loaded anew.
+void RunPanelTest::theThresholdIsDrawnOnlyOverTicksWithSlowStart()
+{
+    MainWindow window;
+    window.show();
+    action(window, "actionPanel")->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(window.runPanel()));
+    const UserEvent slowStart{EventKind::ClickCheckBox, static_cast<std::int16_t>(OptionBox::SlowStart), 0};
+    window.runEvent(slowStart);
+    window.runEvent({EventKind::StartReset, 0, 0});
+    for (int stretch = 0; stretch < 3; ++stretch) {
+        steps(window, 100);
+        window.runPanel()->refreshNow();
+        window.runEvent(slowStart); // off at tick 100, on again at 200, off at 300
+    }
+    steps(window, 50);
+    window.runPanel()->refreshNow();
+
+    const auto& samples = window.history().trace().samples();
+    const auto check = [&] {
+        const std::vector<QLineSeries*> stretches = chartOf(window)->thresholdSeries();
+        QCOMPARE(stretches.size(), std::size_t{2});
+        for (QLineSeries* stretch : stretches) {
+            QVERIFY(stretch->isVisible() && stretch->count() > 10);
+            for (const QPointF& point : stretch->points())
+                QVERIFY2(samples[static_cast<std::size_t>(point.x())].slowStart,
+                         qPrintable(QString::number(point.x())));
+        }
+        QVERIFY(stretches[0]->points().back().x() < 101 && stretches[1]->points().front().x() > 199);
+    };
+    check(); // as the ticks came in
+    chartOf(window)->showWholeRun();
+    check(); // loaded at once
+}

@@ -161,6 +161,11 @@ RunChart::RunChart(const RunTrace& trace, QWidget* parent) : QChartView(parent),
         });
     }
 
+    // The threshold's later stretches are shown and hidden with the legend's line.
+    connect(figures_[ThresholdFigure], &QAbstractSeries::visibleChanged, this, [this] {
+        for (QLineSeries* stretch : laterThresholds_)
+            stretch->setVisible(figures_[ThresholdFigure]->isVisible());
+    });
     showOptionalLegendEntries();
 
     setMinimumSize(480, 260);
@@ -236,6 +241,7 @@ void RunChart::load(std::int32_t first, std::int32_t last)
 
     const auto at = [&trace](std::int32_t tick) -> const TickSample& { return trace.sample(tick); };
     for (std::size_t f = 0; f < Figures.size(); ++f) {
+        if (f == ThresholdFigure) continue;
         const auto value = Figures[f].value;
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>((last - first) / step_ + 1) * (step_ == 1 ? 1 : 2));
@@ -252,11 +258,11 @@ void RunChart::load(std::int32_t first, std::int32_t last)
             const std::int32_t later = std::max(low, high);
             points.append(QPointF(earlier, (at(earlier).*value)()));
             if (later != earlier) points.append(QPointF(later, (at(later).*value)()));
-            if (f != ThresholdFigure || thresholdMeaningful_)
-                highest_ = std::max(highest_, (at(high).*value)());
+            highest_ = std::max(highest_, (at(high).*value)());
         }
         figures_[f]->replace(points);
     }
+    loadThreshold(first, last);
 
     for (std::size_t k = 0; k < MarkerKinds.size(); ++k) {
         QList<QPointF> points;
@@ -291,15 +297,17 @@ void RunChart::append(std::int32_t from, std::int32_t to)
     for (std::int32_t tick = from; tick <= to && !thresholdMeaningful_; ++tick)
         thresholdMeaningful_ = trace.sample(tick).slowStart;
     for (std::size_t f = 0; f < Figures.size(); ++f) {
+        if (f == ThresholdFigure) continue;
         QList<QPointF> points;
         points.reserve(to - from + 1);
         for (std::int32_t tick = from; tick <= to; ++tick) {
             const double value = (trace.sample(tick).*Figures[f].value)();
             points.append(QPointF(tick, value));
-            if (f != ThresholdFigure || thresholdMeaningful_) highest_ = std::max(highest_, value);
+            highest_ = std::max(highest_, value);
         }
         figures_[f]->append(points);
     }
+    appendThreshold(from, to);
     for (std::int32_t tick = std::max(from, std::int32_t{1}); tick <= to; ++tick)
         shadeTick(tick);
     for (std::int32_t tick = from; tick <= to; ++tick) {
@@ -332,6 +340,88 @@ void RunChart::showOptionalLegendEntries()
     show(avoidance_, avoidanceOutline_->count() > 0, avoidanceInLegend_);
     figures_[ThresholdFigure]->setVisible(thresholdMeaningful_);
     show(figures_[ThresholdFigure], thresholdMeaningful_, thresholdInLegend_);
+}
+
+void RunChart::loadThreshold(std::int32_t first, std::int32_t last)
+{
+    const RunTrace& trace = *trace_;
+    std::vector<QList<QPointF>> stretches;
+    bool open = false;
+    const auto add = [&](std::int32_t tick) {
+        if (!open) stretches.emplace_back();
+        open = true;
+        stretches.back().append(QPointF(tick, trace.sample(tick).ssThresh()));
+        highest_ = std::max(highest_, trace.sample(tick).ssThresh());
+    };
+    for (std::int32_t bucket = first; bucket <= last; bucket += step_) {
+        // As the other lines: the lowest and the highest of a bucket in their
+        // order, but of its ticks with Slow Start only; one without ends the stretch.
+        std::int32_t low = -1;
+        std::int32_t high = -1;
+        const auto flush = [&] {
+            if (low < 0) return;
+            add(std::min(low, high));
+            if (low != high) add(std::max(low, high));
+            low = high = -1;
+        };
+        for (std::int32_t tick = bucket; tick <= std::min(last, bucket + step_ - 1); ++tick) {
+            const TickSample& sample = trace.sample(tick);
+            if (!sample.slowStart) {
+                flush();
+                open = false;
+                continue;
+            }
+            if (low < 0 || sample.ssThresh() < trace.sample(low).ssThresh()) low = tick;
+            if (high < 0 || sample.ssThresh() > trace.sample(high).ssThresh()) high = tick;
+        }
+        flush();
+    }
+    for (std::size_t i = 0; i < stretches.size(); ++i)
+        thresholdStretch(i)->replace(stretches[i]);
+    for (std::size_t i = stretches.size(); i < std::max<std::size_t>(thresholdStretches_, 1); ++i)
+        thresholdStretch(i)->clear();
+    thresholdStretches_ = stretches.size();
+    thresholdOpen_ = open;
+}
+
+void RunChart::appendThreshold(std::int32_t from, std::int32_t to)
+{
+    for (std::int32_t tick = from; tick <= to; ++tick) {
+        const TickSample& sample = trace_->sample(tick);
+        if (!sample.slowStart) {
+            thresholdOpen_ = false;
+            continue;
+        }
+        if (!thresholdOpen_) thresholdStretch(thresholdStretches_++)->clear();
+        thresholdOpen_ = true;
+        thresholdStretch(thresholdStretches_ - 1)->append(tick, sample.ssThresh());
+        highest_ = std::max(highest_, sample.ssThresh());
+    }
+}
+
+QLineSeries* RunChart::thresholdStretch(std::size_t index)
+{
+    if (index == 0) return figures_[ThresholdFigure];
+    while (laterThresholds_.size() < index) {
+        auto* series = new QLineSeries;
+        series->setPen(figures_[ThresholdFigure]->pen());
+        chart()->addSeries(series);
+        series->attachAxis(tickAxis_);
+        series->attachAxis(packetAxis_);
+        for (QLegendMarker* entry : chart()->legend()->markers(series))
+            entry->setVisible(false);
+        series->setVisible(figures_[ThresholdFigure]->isVisible());
+        laterThresholds_.push_back(series);
+    }
+    return laterThresholds_[index - 1];
+}
+
+std::vector<QLineSeries*> RunChart::thresholdSeries() const
+{
+    std::vector<QLineSeries*> stretches{figures_[ThresholdFigure]};
+    for (std::size_t i = 1; i < thresholdStretches_; ++i)
+        stretches.push_back(laterThresholds_[i - 1]);
+    return stretches;
 }
 
 void RunChart::shadeTick(std::int32_t tick)

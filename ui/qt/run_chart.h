@@ -25,6 +25,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "history/run_trace.h"
 
@@ -78,6 +79,8 @@ public:
     // What the series hold now: for tests, and to show the loading stays bounded.
     QLineSeries* figureSeries(int index) const { return figures_[static_cast<std::size_t>(index)]; }
     QScatterSeries* markerSeries(int index) const { return markers_[static_cast<std::size_t>(index)]; }
+    // The threshold's stretches of ticks with Slow Start, the legend's series first.
+    std::vector<QLineSeries*> thresholdSeries() const;
     // The shading's outline: for each run of shaded ticks a..b, the points
     // (a-1, 0), (a-1, top), (b, top), (b, 0).
     QLineSeries* avoidanceOutline() const { return avoidanceOutline_; }
@@ -112,6 +115,11 @@ private:
     // Adds tick `tick` to the shading, extending the last shaded run if it ends just before.
     void shadeTick(std::int32_t tick);
     void showOptionalLegendEntries();
+    // The threshold over ticks first..last: a line for each stretch of ticks with Slow Start.
+    void loadThreshold(std::int32_t first, std::int32_t last);
+    void appendThreshold(std::int32_t from, std::int32_t to);
+    // Stretch `index`: the legend's series for the first, a series made on demand for each later one.
+    QLineSeries* thresholdStretch(std::size_t index);
 
     const RunTrace* trace_;
     std::array<QLineSeries*, FigureCount> figures_{};
@@ -125,6 +133,11 @@ private:
     // charts leave it out, line and legend entry (the model keeps it).
     bool thresholdMeaningful_ = false;
     bool thresholdInLegend_ = true;
+    // A line cannot break, so each stretch of ticks with Slow Start after the
+    // first has a series of its own, without a legend entry.
+    std::vector<QLineSeries*> laterThresholds_;
+    std::size_t thresholdStretches_ = 0; // stretches holding points
+    bool thresholdOpen_ = false;         // the last tick loaded had Slow Start
     QValueAxis* tickAxis_ = nullptr;
     QValueAxis* packetAxis_ = nullptr;
 

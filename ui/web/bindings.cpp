@@ -98,6 +98,9 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("ladderSvg", &WebSession::ladderSvg)
         .function("ladderPick", &WebSession::ladderPick)
         .function("ladderJson", &WebSession::ladderJson)
+        .function("pictureSvg", &WebSession::pictureSvg)
+        .function("figuresCsv", &WebSession::figuresCsv)
+        .function("pictureFileName", &WebSession::pictureFileName)
         // The capture's bytes cross as a Uint8Array of their own: a string would be read as UTF-8.
         .function(
             "captureFile", emscripten::optional_override([](const WebSession& session, bool atReceiver) {
@@ -145,6 +148,12 @@ EMSCRIPTEN_BINDINGS(sliding_window)
         .function("removePlannedLoss", &WebComparison::removePlannedLoss)
         .function("linkQuery", &WebComparison::linkQuery)
         .function("savedRunJson", &WebComparison::savedRunJson)
+        .function("pictureSvg", &WebComparison::pictureSvg)
+        .function("figuresCsv", &WebComparison::figuresCsv)
+        .function("pictureFileName", &WebComparison::pictureFileName)
+        .function("ladderViewJson", &WebComparison::ladderViewJson)
+        .function("ladderSvg", &WebComparison::ladderSvg)
+        .function("ladderPick", &WebComparison::ladderPick)
         .function("digest", &WebComparison::digest);
     emscripten::function("pageFactsJson", &web::pageFactsJson);
     emscripten::class_<web::PageLanguage>("PageLanguage")

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "frontend/comparison.h"
+#include "history/ladder_description.h"
 #include "ui/web/window_json.h"
 
 namespace web {
@@ -79,12 +80,25 @@ public:
     std::string savedRunJson() const;
     std::string digest(int index) const;
 
+    // Pictures (web_pictures.cpp): `views` ("window,diagram,chart,table", any
+    // of them) together as the exporter's comparison picture; the figures as
+    // CSV; the name proposed for a download ending in `ending`.
+    std::string pictureSvg(const std::string& views, int from, int to, double width, double height,
+                           bool titled, bool safeColours, bool stateMarks) const;
+    std::string figuresCsv() const;
+    std::string pictureFileName(const std::string& ending) const;
+    // Configuration `index`'s time-sequence diagram, as WebSession's ladder calls.
+    std::string ladderViewJson(int index, double width) const;
+    std::string ladderSvg(int index, int from, int to, double width, bool safeColours, bool stateMarks);
+    int ladderPick(int index, int from, int to, double width, double x, double y);
+
 private:
     bool valid(int index) const { return index >= 0 && index < size(); }
     RunState runState(int index) const;
 
     std::unique_ptr<Comparison> comparison_;
     std::vector<WindowChanges> changes_;
+    std::vector<ladder::Description> ladders_; // each configuration's diagram last described
     std::deque<std::string> messages_;
     std::string error_;
     bool messageOpen_ = false;

@@ -6,6 +6,7 @@
 
 #include "frontend/ladder_drawing.h"
 #include "ui/web/json_text.h"
+#include "ui/web/web_ladder.h"
 #include "ui/web/web_session.h"
 
 namespace web {
@@ -66,19 +67,20 @@ const char* markName(ladder::MarkKind kind)
 
 } // namespace
 
-const ladder::Description& WebSession::describeLadder(int from, int to)
+const ladder::Description& describeLadder(const RunHistory& history, ladder::Description& into, int from,
+                                          int to)
 {
-    const RunTrace& trace = history_->trace();
+    const RunTrace& trace = history.trace();
     from = std::clamp(from, trace.firstTick(), trace.ticks());
     to = to < 0 ? trace.ticks() : std::clamp(to, from, trace.ticks());
-    ladder::describeInto(ladder_, history_->ladder(), trace, from, to);
-    return ladder_;
+    ladder::describeInto(into, history.ladder(), trace, from, to);
+    return into;
 }
 
-std::string WebSession::ladderViewJson(double width) const
+std::string ladderViewJson(const RunHistory& history, double width)
 {
     const ladder::Layout layout = layoutFor(width);
-    const RunTrace& trace = history_->trace();
+    const RunTrace& trace = history.trace();
     JsonText json;
     json.beginObject()
         .key("first")
@@ -95,22 +97,41 @@ std::string WebSession::ladderViewJson(double width) const
     return json.take();
 }
 
-std::string WebSession::ladderSvg(int from, int to, double width, bool safeColours, bool stateMarks)
+std::string ladderSvg(const RunHistory& history, ladder::Description& into, int from, int to, double width,
+                      bool safeColours, bool stateMarks)
 {
-    return ladder::toSvg(describeLadder(from, to), layoutFor(width), ladder::palette(safeColours),
-                         stateMarks);
+    return ladder::toSvg(describeLadder(history, into, from, to), layoutFor(width),
+                         ladder::palette(safeColours), stateMarks);
 }
 
-int WebSession::ladderPick(int from, int to, double width, double x, double y)
+int ladderPick(const RunHistory& history, ladder::Description& into, int from, int to, double width, double x,
+               double y)
 {
-    const ladder::Description& shown = describeLadder(from, to);
+    const ladder::Description& shown = describeLadder(history, into, from, to);
     const ladder::Layout layout = layoutFor(width);
     const double exact = layout.tickAt(y, shown.from);
     // A click on a line picks the tick it left, whose log lines tell of its sending.
     const int line = shown.lineAt(exact, layout.acrossAt(x), layout.pickTolerance());
     if (line >= 0) return shown.lines[static_cast<std::size_t>(line)].left;
-    const RunTrace& trace = history_->trace();
+    const RunTrace& trace = history.trace();
     return std::clamp(static_cast<int>(std::lround(exact)), trace.firstTick(), trace.ticks());
+}
+
+const ladder::Description& WebSession::describeLadder(int from, int to)
+{
+    return web::describeLadder(*history_, ladder_, from, to);
+}
+
+std::string WebSession::ladderViewJson(double width) const { return web::ladderViewJson(*history_, width); }
+
+std::string WebSession::ladderSvg(int from, int to, double width, bool safeColours, bool stateMarks)
+{
+    return web::ladderSvg(*history_, ladder_, from, to, width, safeColours, stateMarks);
+}
+
+int WebSession::ladderPick(int from, int to, double width, double x, double y)
+{
+    return web::ladderPick(*history_, ladder_, from, to, width, x, y);
 }
 
 std::string WebSession::ladderJson(int from, int to)

@@ -179,6 +179,16 @@ public:
     int ladderPick(int from, int to, double width, double x, double y);
     std::string ladderJson(int from, int to);
 
+    // Pictures of the run (web_pictures.cpp): view "window", "chart",
+    // "diagram" or "table" of ticks from..to (to -1: the last), width x height
+    // pixels, as the desktop exports it (its title line unless `titled` is
+    // false); the figures as the desktop's CSV; the name proposed for a
+    // download ending in `ending` ("chart.png").
+    std::string pictureSvg(const std::string& view, int from, int to, double width, double height,
+                           bool titled, bool safeColours, bool stateMarks) const;
+    std::string figuresCsv() const;
+    std::string pictureFileName(const std::string& ending) const;
+
     // The run as a packet capture (web_capture.cpp), for "Save capture": the
     // .pcap file's bytes, the exporter's and the desktop's own, and the name
     // proposed for the download.

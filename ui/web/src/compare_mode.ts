@@ -72,6 +72,7 @@ export class CompareMode {
       compareSaved: () => this.view?.comparison.savedRunJson(),
       compareLink: () => this.view?.link(),
       compareDrawn: (index: number) => this.view?.view(index).drawn(),
+      compareLaddersDrawn: () => this.view?.laddersDrawn(),
       compareFlightCentre: (index: number, ack: boolean, slot: number) => this.view?.view(index).flightCentre(ack, slot),
     };
   }

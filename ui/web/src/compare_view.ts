@@ -7,10 +7,12 @@
 import { ComparisonSamples, Figures, Layout, ViewOptions, WebComparison, WindowChanges } from './engine';
 import { showFigures } from './figures_table';
 import { ChartSeries, LineChart } from './line_chart';
+import { LadderPanel } from './ladder_panel';
 import { OneAtATime, TickClock } from './tick_clock';
 import { copyLink, pageAddress } from './run_link';
 import { WindowView } from './window_view';
 import { pageText } from './page_language';
+import { PictureSource } from './picture_download';
 
 export interface CompareHost {
   notice(text: string): void;
@@ -18,6 +20,9 @@ export interface CompareHost {
   showMessage(text: string, closed: () => void): void;
   messageOpen(): boolean;
   download(text: string, fileName: string): void;
+  downloadPicture(source: PictureSource): void;
+  // The View options in use: the palette and the state marks.
+  viewOptions(): { safeColours: boolean; stateMarks: boolean };
 }
 
 // As the single window's panel: a redraw costs more than a tick.
@@ -36,6 +41,7 @@ export class CompareView {
   private readonly windows: number[][];
   private readonly goodput: number[][];
   private readonly chart: LineChart;
+  private readonly ladders: LadderPanel[] = [];
   private readonly resize = () => this.fit();
   private readonly wiring = new AbortController();
   private redrawTimer = 0;
@@ -89,6 +95,9 @@ export class CompareView {
       this.buttons.push(JSON.parse(comparison.windowJson(index)).buttons);
     }
     this.chart = this.buildChart(count);
+    this.buildLadders(looks.chart.cursor);
+    const { safeColours, stateMarks } = host.viewOptions();
+    this.setViewOptions(safeColours, stateMarks);
     this.wire();
     window.addEventListener('resize', this.resize, { signal: this.wiring.signal });
     this.fit();
@@ -103,6 +112,7 @@ export class CompareView {
     this.wiring.abort();
     this.chart.canvas.parentElement?.replaceChildren();
     element('compareViews').textContent = '';
+    element('compareLadders').textContent = '';
     element('compareLinkText').hidden = true;
     this.comparison.delete();
   }
@@ -182,6 +192,10 @@ export class CompareView {
       samples.goodput.forEach((column, index) => this.goodput[index].push(...column));
     }
     this.chart.setData(this.ticks, this.windows.flatMap((column, index) => [column, this.goodput[index]]));
+    for (const ladder of this.ladders) {
+      ladder.changed();
+      ladder.redraw();
+    }
     showFigures(element<HTMLTableElement>('compareFigures'), this.figures());
   }
 
@@ -192,6 +206,7 @@ export class CompareView {
 
   private pick(tick: number | null): void {
     this.cursor = tick;
+    for (const ladder of this.ladders) ladder.setCursor(tick);
     element('compareCursor').textContent = tick === null ? '' : `Cursor: tick ${tick}`;
     element<HTMLButtonElement>('compareRewind').disabled = tick === null;
     this.chart.redraw();
@@ -231,6 +246,56 @@ export class CompareView {
     return chart;
   }
 
+  // Each configuration's time-sequence diagram in a column of its own, as
+  // the desktop's Compare window shows them; scrolling one scrolls them all,
+  // so that the same ticks stand side by side.
+  private buildLadders(cursorColour: string): void {
+    const holder = element('compareLadders');
+    holder.textContent = '';
+    const panel = element<HTMLDetailsElement>('compareLadderPanel');
+    const boxes: HTMLElement[] = [];
+    for (let index = 0; index < this.comparison.size(); index++) {
+      const figure = document.createElement('figure');
+      figure.className = 'compareLadderView';
+      const caption = document.createElement('figcaption');
+      caption.textContent = this.comparison.label(index);
+      caption.style.borderColor = this.colours[index];
+      const box = document.createElement('div');
+      box.className = 'compareLadder';
+      box.tabIndex = 0;
+      box.setAttribute('aria-label', pageText('Time-sequence diagram of %1: sender left, receiver right, time downward',
+        this.comparison.label(index)));
+      figure.append(caption, box);
+      holder.appendChild(figure);
+      boxes.push(box);
+      const comparison = this.comparison;
+      const ladder = new LadderPanel({
+        ladderViewJson: (width) => comparison.ladderViewJson(index, width),
+        ladderSvg: (from, to, width, safe, marks) => comparison.ladderSvg(index, from, to, width, safe, marks),
+        ladderPick: (from, to, width, x, y) => comparison.ladderPick(index, from, to, width, x, y),
+      }, box, panel, cursorColour, this.wiring.signal);
+      ladder.onPick = (tick) => this.pick(tick);
+      ladder.onRewind = (tick) => this.run(() => comparison.rewindTo(tick));
+      this.ladders.push(ladder);
+    }
+    for (const box of boxes) {
+      box.addEventListener('scroll', () => {
+        for (const other of boxes) if (other !== box && Math.abs(other.scrollTop - box.scrollTop) > 1) other.scrollTop = box.scrollTop;
+      }, { signal: this.wiring.signal });
+    }
+  }
+
+  // The View options, in every window and diagram of the comparison.
+  setViewOptions(safeColours: boolean, stateMarks: boolean): void {
+    for (const view of this.views) view.setViewOptions(safeColours, stateMarks);
+    for (const ladder of this.ladders) ladder.setViewOptions(safeColours, stateMarks);
+  }
+
+  // For the browser tests: what each configuration's diagram shows.
+  laddersDrawn(): { lines: number; lost: number; from: number; to: number }[] {
+    return this.ladders.map((ladder) => ladder.drawn());
+  }
+
   private drawCursor(u: LineChart): void {
     if (this.cursor === null) return;
     const x = u.xPosition(this.cursor);
@@ -260,6 +325,13 @@ export class CompareView {
         this.run(() => this.comparison.rewindTo(tick));
       }
     });
+    on('compareDownloadPicture', () => this.host.downloadPicture({
+      comparison: true,
+      ticks: () => this.comparison.ticks(),
+      pictureSvg: (...asked) => this.comparison.pictureSvg(...asked),
+      figuresCsv: () => this.comparison.figuresCsv(),
+      pictureFileName: (ending) => this.comparison.pictureFileName(ending),
+    }));
     on('compareCopyLink', () => copyLink(element<HTMLButtonElement>('compareCopyLink'),
       element<HTMLInputElement>('compareLinkText'), this.link()));
     on('compareSave', () => {

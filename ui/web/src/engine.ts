@@ -69,6 +69,10 @@ export interface WebSession {
   ladderViewJson(width: number): string;
   ladderSvg(from: number, to: number, width: number, safeColours: boolean, stateMarks: boolean): string;
   ladderPick(from: number, to: number, width: number, x: number, y: number): number;
+  pictureSvg(view: string, from: number, to: number, width: number, height: number, titled: boolean,
+    safeColours: boolean, stateMarks: boolean): string;
+  figuresCsv(): string;
+  pictureFileName(ending: string): string;
   ladderJson(from: number, to: number): string;
   lossesJson(): string;
   setLossRates(packetPercent: number, ackPercent: number, seed: number): void;
@@ -136,6 +140,13 @@ export interface WebComparison extends LossHolder {
   linkQuery(): string;
   savedRunJson(): string;
   digest(index: number): string;
+  pictureSvg(views: string, from: number, to: number, width: number, height: number, titled: boolean,
+    safeColours: boolean, stateMarks: boolean): string;
+  figuresCsv(): string;
+  pictureFileName(ending: string): string;
+  ladderViewJson(index: number, width: number): string;
+  ladderSvg(index: number, from: number, to: number, width: number, safeColours: boolean, stateMarks: boolean): string;
+  ladderPick(index: number, from: number, to: number, width: number, x: number, y: number): number;
   delete(): void;
 }
 export interface ComparisonSamples { from: number; txWindow: number[][]; goodput: number[][] }

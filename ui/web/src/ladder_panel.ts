@@ -3,7 +3,13 @@
 // a strip as tall as the whole run's drawing scrolls in a box, and the SVG of
 // the ticks in view sits where those ticks are. Its axis names stay at the
 // top of the box, over the ticks just scrolled past.
-import { WebSession } from './engine';
+
+// Whose diagram the panel shows: the single window's session, or one configuration of a comparison.
+export interface LadderSource {
+  ladderViewJson(width: number): string;
+  ladderSvg(from: number, to: number, width: number, safeColours: boolean, stateMarks: boolean): string;
+  ladderPick(from: number, to: number, width: number, x: number, y: number): number;
+}
 
 interface LadderView {
   first: number; // the ticks the history keeps
@@ -31,8 +37,10 @@ export class LadderPanel {
   onPick: (tick: number) => void = () => {};
   onRewind: (tick: number) => void = () => {};
 
-  constructor(private readonly session: WebSession, private readonly box: HTMLElement,
-    private readonly panel: HTMLDetailsElement, cursorColour: string) {
+  constructor(private readonly source: LadderSource, private readonly box: HTMLElement,
+    private readonly panel: HTMLDetailsElement, cursorColour: string,
+    // A comparison's panels go with it: nothing of theirs may run once it is gone.
+    private readonly signal?: AbortSignal) {
     this.strip = document.createElement('div');
     this.strip.className = 'ladderStrip';
     this.drawing = document.createElement('div');
@@ -55,18 +63,20 @@ export class LadderPanel {
           this.redraw();
         });
       }
-    });
+    }, { signal });
     this.drawing.addEventListener('click', (event) => this.onPick(this.tickAt(event)));
     this.drawing.addEventListener('dblclick', (event) => this.onRewind(this.tickAt(event)));
     panel.addEventListener('toggle', () => {
       this.dirty = true;
       this.redraw();
-    });
-    new ResizeObserver(() => requestAnimationFrame(() => {
+    }, { signal });
+    const resized = new ResizeObserver(() => requestAnimationFrame(() => {
       if (Math.max(NarrowestDrawing, box.clientWidth) === this.shown.width) return;
       this.dirty = true;
       this.redraw();
-    })).observe(box);
+    }));
+    resized.observe(box);
+    signal?.addEventListener('abort', () => resized.disconnect());
   }
 
   // The run has moved on, or gone back: the next redraw reads it again.
@@ -96,10 +106,10 @@ export class LadderPanel {
 
   // The ticks in view as SVG; nothing while the panel is closed or nothing changed.
   redraw(): void {
-    if (!this.dirty || !this.panel.open) return;
+    if (!this.dirty || !this.panel.open || this.signal?.aborted) return;
     this.dirty = false;
     const width = Math.max(NarrowestDrawing, this.box.clientWidth);
-    this.view = JSON.parse(this.session.ladderViewJson(width)) as LadderView;
+    this.view = JSON.parse(this.source.ladderViewJson(width)) as LadderView;
     const height = `${Math.ceil(this.view.height)}px`;
     if (this.strip.style.height !== height) this.strip.style.height = height;
     if (this.following) this.box.scrollTop = this.box.scrollHeight;
@@ -108,13 +118,13 @@ export class LadderPanel {
     const to = Math.min(last, from + Math.ceil(this.box.clientHeight / tickPixels) + 1);
     this.shown = { from, to, width };
     this.drawing.style.top = `${(from - first) * tickPixels}px`;
-    this.drawing.innerHTML = this.session.ladderSvg(from, to, width, this.safeColours, this.stateMarks);
+    this.drawing.innerHTML = this.source.ladderSvg(from, to, width, this.safeColours, this.stateMarks);
     this.placeCursor();
   }
 
   // Ticks `from` to `to` as an SVG document, drawn as the exporter draws them.
   svgOf(from: number, to: number): string {
-    return this.session.ladderSvg(from, to, 640, this.safeColours, this.stateMarks);
+    return this.source.ladderSvg(from, to, 640, this.safeColours, this.stateMarks);
   }
 
   // For the tests: how many lines and crosses the panel shows.
@@ -129,7 +139,7 @@ export class LadderPanel {
   private tickAt(event: MouseEvent): number {
     const bounds = this.drawing.getBoundingClientRect();
     const { from, to, width } = this.shown;
-    return this.session.ladderPick(from, to, width, event.clientX - bounds.left, event.clientY - bounds.top);
+    return this.source.ladderPick(from, to, width, event.clientX - bounds.left, event.clientY - bounds.top);
   }
 
   private yOf(tick: number): number {

@@ -61,6 +61,7 @@ export class LineChart {
   private yRange: [number, number] = [0, 1];
   private rightRange: [number, number] = [0, 1];
   private cssWidth = 300;
+  private readonly legendItems: HTMLLIElement[] = [];
 
   constructor(host: HTMLElement, private readonly options: ChartOptions) {
     this.canvas = document.createElement('canvas');
@@ -78,8 +79,15 @@ export class LineChart {
       swatch.style.borderTop = `${Math.max(2, series.width)}px ${style} ${series.colour}`;
       item.append(swatch, series.label);
       legend.appendChild(item);
+      this.legendItems.push(item);
     }
     host.append(this.canvas, legend);
+  }
+
+  // A series with nothing to draw may leave the legend.
+  showInLegend(index: number, shown: boolean): void {
+    const item = this.legendItems[index];
+    if (item && item.hidden === shown) item.hidden = !shown;
   }
 
   setSize(cssWidth: number): void {

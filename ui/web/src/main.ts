@@ -6,6 +6,7 @@ import { CompareMode } from './compare_mode';
 import { instantiateEmbeddedEngine } from './engine_loader';
 import { ViewOptionControls } from './legend';
 import { download, RunFiles } from './run_files';
+import { PictureDownload } from './picture_download';
 import { PracticeView } from './practice';
 import { RunBar } from './run_bar';
 import { openLinkedRun } from './run_link';
@@ -96,6 +97,7 @@ class Page {
   private readonly touchBar: TouchBar;
   private readonly clock: TickClock;
   private readonly viewOptions: ViewOptionControls;
+  private readonly pictures: PictureDownload;
   private panels: RunPanels | null = null;
   private runBar: RunBar | null = null;
   private share: ShareControls | null = null;
@@ -132,7 +134,9 @@ class Page {
     this.viewOptions = new ViewOptionControls(this.layout, this.looks, (safe, marks) => {
       this.view.setViewOptions(safe, marks);
       this.panels?.ladder.setViewOptions(safe, marks);
+      this.compare?.view?.setViewOptions(safe, marks);
     });
+    this.pictures = new PictureDownload(this.viewOptions, notice);
     this.fitWindow(embed);
     document.addEventListener('visibilitychange', () => this.clock.schedule());
     this.refresh();
@@ -202,6 +206,14 @@ class Page {
       panels.ladder.setCursor(tick);
     };
     this.share = new ShareControls(this.session, this.facts.qr, notice);
+    const session = this.session;
+    element('downloadPicture').addEventListener('click', () => this.pictures.open({
+      comparison: false,
+      ticks: () => session.ticks(),
+      pictureSvg: (...asked) => session.pictureSvg(...asked),
+      figuresCsv: () => session.figuresCsv(),
+      pictureFileName: (ending) => session.pictureFileName(ending),
+    }));
     this.wirePresenterKeys();
     this.buildCompare();
     this.runFiles().wire();
@@ -220,6 +232,8 @@ class Page {
     const messageOpen = () => element<HTMLDialogElement>('messageBox').open;
     this.compare = new CompareMode(this.engine, this.session, this.layout, this.looks, this.facts.speeds, {
       notice, download, messageOpen,
+      downloadPicture: (source) => this.pictures.open(source),
+      viewOptions: () => ({ safeColours: this.viewOptions.safeColours(), stateMarks: this.viewOptions.stateMarks() }),
       showMessage: (text, closed) => this.showMessage(text, closed),
       entered: () => this.clock.stop(),
       left: () => {

@@ -10,6 +10,8 @@ type ChartLooks = ViewOptions['chart'];
 const Dashes = { solid: undefined, dashed: [6, 4], dotted: [2, 3] };
 // Where losses and drops sit: just above the axis, in packets.
 const LossLane = 0.5;
+// The samples' columns: transmit window, threshold, flight size, receive window.
+const ThresholdColumn = 1;
 
 // A marker's outline, centred on (x, y), `size` across.
 function markerPath(context: CanvasRenderingContext2D, shape: MarkerLook['shape'], x: number, y: number, size: number) {
@@ -143,6 +145,8 @@ export class RunPanel {
     if (!this.dirty) return;
     this.dirty = false;
     this.chart.setData(this.ticks, this.columns as number[][]); // a null threshold is skipped: no line
+    // Without Slow Start at any tick, the threshold has no line, nor a place in the legend.
+    this.chart.showInLegend(ThresholdColumn, this.columns[ThresholdColumn].some((value) => value !== null));
   }
 
   private forgetAfter(tick: number): void {

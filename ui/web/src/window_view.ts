@@ -12,6 +12,7 @@
 import { CellStateLook, FlightPick, LabelState, Layout, LayoutControl, PickArrow, ViewOptions, WindowChanges }
   from './engine';
 import { FlightCanvas } from './flight_canvas';
+import { fitToPaper } from './print_fit';
 
 // A gesture on the control named `control` (the layout's name), the engine's to turn into an event.
 export type Send = (control: string, index: number, value: number) => void;
@@ -114,6 +115,7 @@ export class WindowView {
     stage.style.height = `${Math.ceil(this.px(bottom - top) * scale)}px`;
     this.root.style.top = `${-this.px(top) * scale}px`;
     this.root.style.left = `${Math.max(0, (width - this.px(this.layout.clientWidth) * scale) / 2)}px`;
+    fitToPaper(stage, this.px(this.layout.clientWidth) * scale);
     this.viewWidth = width;
     if (phone !== this.phone) {
       this.phone = phone;
