@@ -1,6 +1,7 @@
 #include "ui/qt/classroom_server.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QSet>
 #include <QTcpSocket>
 #include <QThread>
@@ -80,8 +81,9 @@ QString latin1(std::string_view text)
 struct ClassroomServer::Student {
     quint64 id = 0;
     std::unique_ptr<QWebSocket> socket;
-    QTcpSocket* wire = nullptr; // the socket under the WebSocket, for whole frames
-    QByteArray device;          // empty until joined
+    // The socket under the WebSocket, for whole frames; Qt's WebSocket owns it.
+    QPointer<QTcpSocket> wire;
+    QByteArray device; // empty until joined
     bool joined = false;
     bool welcomed = false; // sent its catch-up: broadcasts reach it from now on
     bool closing = false;
@@ -157,7 +159,7 @@ void ClassroomServer::admit()
         }
         auto student = std::make_unique<Student>();
         student->id = nextStudent_++;
-        student->wire = socket->findChild<QTcpSocket*>();
+        if (tcp_ != nullptr) student->wire = tcp_->connectionFrom(socket->peerAddress(), socket->peerPort());
         student->socket = std::move(socket);
         student->age.start();
         Student* raw = student.get();
@@ -255,7 +257,7 @@ bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
         student.socket->abort();
         return false;
     }
-    if (student.wire != nullptr) {
+    if (student.wire) {
         writeFrame(*student.wire, frame);
     } else {
         // No socket of Qt's underneath (never the case with Qt's own
@@ -312,12 +314,11 @@ void ClassroomServer::sweep()
     QSet<const QTcpSocket*> wires;
     wires.reserve(static_cast<qsizetype>(students_.size()));
     for (const auto& student : students_)
-        if (student->socket && student->wire != nullptr) wires.insert(student->wire);
+        if (student->socket && student->wire) wires.insert(student->wire.data());
     tcp_->sweep([this, &wires](const QTcpSocket& socket) {
         if (wires.contains(&socket)) return true;
         return std::any_of(students_.begin(), students_.end(), [&socket](const auto& student) {
-            return student->socket && student->wire == nullptr &&
-                   student->socket->peerPort() == socket.peerPort() &&
+            return student->socket && !student->wire && student->socket->peerPort() == socket.peerPort() &&
                    student->socket->peerAddress() == socket.peerAddress();
         });
     });
