@@ -82,6 +82,7 @@ void Journal::record(const RunHistory::Call& heard, const RunHistory& history)
     ++number_;
     last_ = callOf(heard, history);
     if (last_.kind == Kind::Tick) {
+        lastTick_ = number_;
         ++ticksInARow_;
         return;
     }
@@ -101,22 +102,30 @@ std::string Journal::lastMessage(const Form1& after) const
     return callMessage(last_, number_, digestText(after));
 }
 
-std::string Journal::ticksMessage(const std::string& digests, const Form1& after) const
+std::string Journal::ticksMessage(const std::string& digests) const
 {
+    constexpr std::size_t digestSize = 16;
     Call ticks;
-    ticks.count = static_cast<std::int32_t>(digests.size() / 16);
+    ticks.count = static_cast<std::int32_t>(digests.size() / digestSize);
     ticks.tickDigests = digests;
-    return callMessage(ticks, number_, digestText(after));
+    const std::string_view after =
+        digests.size() >= digestSize ? std::string_view(digests).substr(digests.size() - digestSize) : "";
+    return callMessage(ticks, lastTick_, after);
 }
 
-std::string Journal::catchUp(const Form1& now) const
+std::string Journal::catchUp(const Form1& now) const { return catchUpBefore(0, digestText(now)); }
+
+std::string Journal::catchUpBefore(std::int32_t heldTicks, std::string_view digest) const
 {
-    if (ticksInARow_ == 0) return syncMessage(number_, digestText(now), listed_);
+    // Only ticks of the current run can be held back: any other call sends the batch first.
+    const std::int32_t held = std::clamp(heldTicks, 0, ticksInARow_);
+    const std::uint64_t number = number_ - static_cast<std::uint64_t>(held);
+    if (ticksInARow_ == held) return syncMessage(number, digest, listed_);
     std::string list = listed_;
     Call ticks;
-    ticks.count = ticksInARow_;
+    ticks.count = ticksInARow_ - held;
     appendCall(list, ticks);
-    return syncMessage(number_, digestText(now), list);
+    return syncMessage(number, digest, list);
 }
 
 // ---------------------------------------------------------------------------

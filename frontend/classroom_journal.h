@@ -26,6 +26,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/form.h"
@@ -50,16 +51,23 @@ public:
 
     // The last call as the message every phone following is sent.
     std::string lastMessage(const Form1& after) const;
-    // The last calls, all ticks, as one message: `digests` holds the state
-    // digest after each of them (digestText, one after another).
-    std::string ticksMessage(const std::string& digests, const Form1& after) const;
+    // The last ticks heard, as one message: `digests` holds the state digest
+    // after each of them (digestText, one after another). It may be sent
+    // after another call has been recorded, ahead of that call's message:
+    // it carries the number of its own last tick.
+    std::string ticksMessage(const std::string& digests) const;
     // Every call so far, for a phone that joins now.
     std::string catchUp(const Form1& now) const;
+    // The same without the last `heldTicks` ticks, which every phone is about
+    // to be sent in the next batch anyway: a phone joining between batches
+    // then costs nobody else a message. `digest` is the state before them.
+    std::string catchUpBefore(std::int32_t heldTicks, std::string_view digest) const;
     // The number of the last call (the first is 1).
     std::uint64_t number() const { return number_; }
 
 private:
     std::uint64_t number_ = 0;
+    std::uint64_t lastTick_ = 0; // the number of the last tick
     Call last_;
     // The calls before the current run of ticks, as the catch-up lists them.
     std::string listed_;

@@ -49,7 +49,7 @@ struct Teacher {
     }
     void flush()
     {
-        if (!pending.empty()) sent.push_back(journal.ticksMessage(pending, form));
+        if (!pending.empty()) sent.push_back(journal.ticksMessage(pending));
         pending.clear();
     }
     void ticks(int count)
@@ -178,6 +178,22 @@ TEST(ClassroomFollowing, PhonesJoiningAtAnyTimeStandWhereTheTeacherStands)
     EXPECT_EQ(late.take(teacher.sent.back()), Follower::Outcome::Missed);
     late.join(teacher);
     EXPECT_EQ(digestText(late.form), digestText(teacher.form));
+
+    // Joining between batches: the catch-up stops where the last message
+    // stopped, and the next batch, the one everybody is sent, brings the rest.
+    const std::string sentDigest = digestText(teacher.form);
+    teacher.ticks(3);
+    ASSERT_EQ(teacher.pending.size(), 3u * 16);
+    Phone between;
+    ASSERT_EQ(between.take(teacher.journal.catchUpBefore(3, sentDigest)), Follower::Outcome::Applied);
+    EXPECT_EQ(between.follower.number(), teacher.journal.number() - 3);
+    between.read = teacher.sent.size();
+    teacher.ticks(4);
+    // An action with ticks still to send: they go first, numbered as they were heard.
+    ASSERT_EQ(teacher.pending.size(), 2u * 16);
+    teacher.act(EventKind::PauseCont);
+    between.follow(teacher);
+    late.follow(teacher);
 }
 
 TEST(ClassroomWire, APhoneMaySendOnlyAJoinAVoteOrALeaveOfTheirExactShape)

@@ -160,10 +160,20 @@ void ClassroomSessionTest::phonesFollowTheRunAndAnswerTheRoom()
     QTRY_COMPARE(window_->classroom()->students(), 2);
     QVERIFY(window_->rewindTo(60));
     steps(*window_, 30);
+    // One more joins while the clock runs, between two batches of its ticks.
+    window_->runEvent({EventKind::PauseCont, 0, 0});
+    QVERIFY(find<QTimer>(*window_, QStringLiteral("Timer1"))->isActive());
+    QTest::qWait(120);
+    Phone between(socketUrl());
+    QVERIFY(between.waitOpen());
+    between.send(classroom::joinMessage(token(), device('c')));
+    QTRY_COMPARE(window_->classroom()->students(), 3);
+    QTest::qWait(700);
+    window_->runEvent({EventKind::PauseCont, 0, 0});
 
-    // Both phones, replaying what they heard, stand where the window stands.
+    // Every phone, replaying what it heard, stands where the window stands.
     const std::string teacher = classroom::digestText(window_->form());
-    for (Phone* phone : {&early, &late}) {
+    for (Phone* phone : {&early, &late, &between}) {
         QTRY_VERIFY(phone->last() && phone->last()->digest == teacher);
         Form1 form;
         form.Form_Load();
@@ -178,6 +188,8 @@ void ClassroomSessionTest::phonesFollowTheRunAndAnswerTheRoom()
         }
         QCOMPARE(classroom::digestText(form), teacher);
     }
+    between.socket.close();
+    QTRY_COMPARE(window_->classroom()->students(), 2);
 
     // Ask the room: the clock holds, the phones get the question, votes are counted once per device.
     auto* panel = window_->classroomPanel();

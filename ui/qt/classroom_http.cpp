@@ -139,6 +139,14 @@ void LimitedTcpServer::acceptIfRoom()
     }
 }
 
+QTcpSocket* LimitedTcpServer::connectionFrom(const QHostAddress& address, quint16 port) const
+{
+    for (const Tracked& t : tracked_)
+        if (!t.socket.isNull() && t.socket->peerPort() == port && t.socket->peerAddress() == address)
+            return t.socket.data();
+    return nullptr;
+}
+
 void LimitedTcpServer::sweep(const std::function<bool(const QTcpSocket&)>& isWebSocket)
 {
     for (Tracked& t : tracked_) {

@@ -61,6 +61,9 @@ public:
     quint64 closedConnections() const { return closed_; }
     // Sockets that became WebSockets leave the count: `isWebSocket` tells them.
     void sweep(const std::function<bool(const QTcpSocket&)>& isWebSocket);
+    // The connection still counted from `address` and `port`, or null: the
+    // socket under a WebSocket just made, which Qt's WebSocket keeps to itself.
+    QTcpSocket* connectionFrom(const QHostAddress& address, quint16 port) const;
 
 protected:
     void incomingConnection(qintptr handle) override;

@@ -1,10 +1,17 @@
 #include "ui/qt/classroom_server.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QSet>
 #include <QTcpSocket>
 #include <QThread>
 #include <QWebSocket>
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/types.h>
+#endif
 
 namespace {
 
@@ -29,6 +36,41 @@ QByteArray textFrame(const QByteArray& payload)
     return frame.append(payload);
 }
 
+// The payload of a frame textFrame made.
+QByteArray payloadOf(const QByteArray& frame)
+{
+    const auto length = static_cast<unsigned char>(frame.at(1));
+    const qsizetype header = length < 126 ? 2 : length == 126 ? 4 : 10;
+    return frame.mid(header);
+}
+
+// Hands a whole frame to the phone's socket. When nothing of the phone's
+// waits in Qt's buffer, the bytes go to the kernel at once: through
+// QTcpSocket every message would switch the socket's write notifier on and
+// off again, and with the event dispatcher of Qt's Linux builds each switch
+// wakes the server's event loop for one more pass over every phone's socket.
+// Whatever the kernel does not take waits in Qt's buffer, which sends it in
+// order (and everything after it goes there too, while it waits).
+void writeFrame(QTcpSocket& wire, const QByteArray& frame)
+{
+#if defined(Q_OS_UNIX) && defined(MSG_NOSIGNAL)
+    const qintptr descriptor = wire.socketDescriptor();
+    if (descriptor >= 0 && wire.bytesToWrite() == 0 && wire.state() == QAbstractSocket::ConnectedState) {
+        const ssize_t sent = ::send(static_cast<int>(descriptor), frame.constData(),
+                                    static_cast<std::size_t>(frame.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (sent == frame.size()) return;
+        if (sent > 0) {
+            wire.write(frame.constData() + sent, frame.size() - sent);
+            return;
+        }
+        // Nothing taken (a full buffer, or a socket failing): Qt's buffer
+        // waits for room, or meets the error and closes the socket.
+    }
+#endif
+    wire.write(frame);
+    wire.flush();
+}
+
 QString latin1(std::string_view text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -39,8 +81,9 @@ QString latin1(std::string_view text)
 struct ClassroomServer::Student {
     quint64 id = 0;
     std::unique_ptr<QWebSocket> socket;
-    QTcpSocket* wire = nullptr; // the socket under the WebSocket, for whole frames
-    QByteArray device;          // empty until joined
+    // The socket under the WebSocket, for whole frames; Qt's WebSocket owns it.
+    QPointer<QTcpSocket> wire;
+    QByteArray device; // empty until joined
     bool joined = false;
     bool welcomed = false; // sent its catch-up: broadcasts reach it from now on
     bool closing = false;
@@ -116,7 +159,7 @@ void ClassroomServer::admit()
         }
         auto student = std::make_unique<Student>();
         student->id = nextStudent_++;
-        student->wire = socket->findChild<QTcpSocket*>();
+        if (tcp_ != nullptr) student->wire = tcp_->connectionFrom(socket->peerAddress(), socket->peerPort());
         student->socket = std::move(socket);
         student->age.start();
         Student* raw = student.get();
@@ -203,7 +246,7 @@ void ClassroomServer::join(Student& student, const classroom::StudentMessage& me
     emit joined(student.id, student.device);
 }
 
-bool ClassroomServer::deliver(Student& student, const QByteArray& message)
+bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
 {
     if (student.closing) return false;
     if (student.socket->bytesToWrite() >
@@ -214,11 +257,12 @@ bool ClassroomServer::deliver(Student& student, const QByteArray& message)
         student.socket->abort();
         return false;
     }
-    if (student.wire != nullptr) {
-        student.wire->write(textFrame(message));
-        student.wire->flush();
+    if (student.wire) {
+        writeFrame(*student.wire, frame);
     } else {
-        student.socket->sendTextMessage(QString::fromUtf8(message));
+        // No socket of Qt's underneath (never the case with Qt's own
+        // WebSocket server): the same bytes, framed by QWebSocket.
+        student.socket->sendTextMessage(QString::fromUtf8(payloadOf(frame)));
         student.socket->flush();
     }
     return true;
@@ -264,9 +308,17 @@ void ClassroomServer::sweep()
     }
     countJoined();
     if (tcp_ == nullptr) return;
-    tcp_->sweep([this](const QTcpSocket& socket) {
+    // A student's WebSocket runs over the very socket the listener accepted:
+    // one set of them, rather than every student against every connection,
+    // with phones coming and going every second.
+    QSet<const QTcpSocket*> wires;
+    wires.reserve(static_cast<qsizetype>(students_.size()));
+    for (const auto& student : students_)
+        if (student->socket && student->wire) wires.insert(student->wire.data());
+    tcp_->sweep([this, &wires](const QTcpSocket& socket) {
+        if (wires.contains(&socket)) return true;
         return std::any_of(students_.begin(), students_.end(), [&socket](const auto& student) {
-            return student->socket && student->socket->peerPort() == socket.peerPort() &&
+            return student->socket && !student->wire && student->socket->peerPort() == socket.peerPort() &&
                    student->socket->peerAddress() == socket.peerAddress();
         });
     });
@@ -295,7 +347,7 @@ void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
             if (s->id != student || s->closing) continue;
             const qint64 before = s->socket->bytesToWrite();
             for (const QByteArray& message : messages)
-                deliver(*s, message);
+                deliver(*s, textFrame(message));
             s->catchUpBytes = s->socket->bytesToWrite() - before;
             s->welcomed = true;
         }
@@ -304,17 +356,21 @@ void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
 
 void ClassroomServer::broadcast(const QByteArray& message)
 {
-    inServerThread(this, [this, message] {
+    // Framed once: every phone is handed the same bytes.
+    inServerThread(this, [this, frame = textFrame(message)] {
         for (auto& student : students_)
-            if (student->welcomed) deliver(*student, message);
+            if (student->welcomed) deliver(*student, frame);
     });
 }
 
 void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
 {
-    inServerThread(this, [this, message, byDevice] {
-        for (auto& student : students_)
-            if (student->welcomed) deliver(*student, byDevice.value(student->device, message));
+    inServerThread(this, [this, frame = textFrame(message), byDevice] {
+        for (auto& student : students_) {
+            if (!student->welcomed) continue;
+            const auto own = byDevice.constFind(student->device);
+            deliver(*student, own == byDevice.constEnd() ? frame : textFrame(*own));
+        }
     });
 }
 

@@ -100,7 +100,8 @@ private:
     void take(Student& student, const QString& text);
     void offend(Student& student);
     void join(Student& student, const classroom::StudentMessage& message);
-    bool deliver(Student& student, const QByteArray& message);
+    // Sends a whole frame (textFrame) unless the phone is closing or too far behind.
+    bool deliver(Student& student, const QByteArray& frame);
     void drop(Student& student);
     void reap();
     void sweep();

@@ -121,6 +121,7 @@ bool ClassroomSession::start(const Options& options, QString* error)
     });
     thread_ = std::move(thread);
     server_ = server;
+    sentDigest_ = classroom::digestText(form_);
     emit studentsChanged(0);
     return true;
 }
@@ -170,7 +171,9 @@ void ClassroomSession::heard(const RunHistory::Call& call, const Form1* after)
     }
     if (call.kind == Kind::Open) lessonQuestions_ = call.script->questions;
     flushTicks();
-    broadcast(journal_.lastMessage(after != nullptr ? *after : form_));
+    const Form1& now = after != nullptr ? *after : form_;
+    sentDigest_ = classroom::digestText(now);
+    broadcast(journal_.lastMessage(now));
     // A question is about the run as it stood: anything that changes what
     // comes next withdraws it (Pause and Cont only change when).
     const bool changesTheRun = call.kind == Kind::Rewind || call.kind == Kind::Open ||
@@ -182,15 +185,20 @@ void ClassroomSession::heard(const RunHistory::Call& call, const Form1* after)
 void ClassroomSession::flushTicks()
 {
     batch_.stop();
-    if (!pendingDigests_.empty()) broadcast(journal_.ticksMessage(pendingDigests_, form_));
+    if (pendingDigests_.empty()) return;
+    broadcast(journal_.ticksMessage(pendingDigests_));
+    sentDigest_ = pendingDigests_.substr(pendingDigests_.size() - 16);
     pendingDigests_.clear();
 }
 
 QByteArrayList ClassroomSession::welcome(const std::string& device)
 {
-    // The others first hear the ticks the catch-up holds, so that every phone counts the same.
-    flushTicks();
-    QByteArrayList messages{QByteArray::fromStdString(journal_.catchUp(form_))};
+    // The catch-up stops where the last message to the others stopped; the
+    // ticks since come to this phone with everyone's next batch. Sending the
+    // batch early instead would cost every phone a message per phone joining.
+    const auto held = static_cast<std::int32_t>(pendingDigests_.size() / 16);
+    QByteArrayList messages{QByteArray::fromStdString(held > 0 ? journal_.catchUpBefore(held, sentDigest_)
+                                                               : journal_.catchUp(form_))};
     if (room_.holdsClock())
         messages.append(QByteArray::fromStdString(classroom::askMessage(room_.view(device))));
     return messages;

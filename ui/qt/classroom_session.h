@@ -102,6 +102,7 @@ private:
     ClassroomServer* server_ = nullptr; // lives in thread_, and goes when it ends
     QTimer batch_;
     std::string pendingDigests_; // after each tick heard since the last batch
+    std::string sentDigest_;     // after the last call the phones were sent: before the pending ticks
     QString address_;
     QString joinLink_;
 };
