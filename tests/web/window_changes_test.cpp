@@ -99,3 +99,42 @@ TEST(WindowChanges, MergedChangesAreTheModelsWindow)
     }
     EXPECT_GT(window.at("run").at("tick").get<int>(), 300);
 }
+
+// The one call the page makes after a tick: the same changes, clock and
+// message as the calls apart, the practice panel only when it changed, and
+// a message handed over once.
+TEST(WindowChanges, FrameCarriesWhatTheCallsApartWould)
+{
+    web::WebSession session("?run=1");
+    nlohmann::json frame = nlohmann::json::parse(session.frameJson());
+    EXPECT_TRUE(frame.at("changes").at("labels").contains("lblTxInfo")) << "the first frame has everything";
+    EXPECT_TRUE(frame.at("changes").at("cmdPacket").contains("0"));
+    EXPECT_FALSE(frame.at("practice").at("on").get<bool>());
+    EXPECT_EQ(frame.at("clockRuns").get<bool>(), session.clockRuns());
+    EXPECT_EQ(frame.at("clockInterval").get<int>(), session.clockInterval());
+
+    session.tick();
+    frame = nlohmann::json::parse(session.frameJson());
+    EXPECT_TRUE(frame.at("practice").is_null()) << "the panel did not change";
+    EXPECT_EQ(frame.at("changes").at("run").at("tick").get<int>(), 1);
+    session.setPractice(true);
+    frame = nlohmann::json::parse(session.frameJson());
+    EXPECT_TRUE(frame.at("practice").at("on").get<bool>());
+    EXPECT_EQ(frame.at("changes"), nlohmann::json::object());
+
+    // A run that has used every packet number stops with a box: the frame
+    // hands it over once, and the clock stands until the box is closed.
+    web::WebSession exhausted("?tx=16&rx=16&run=1");
+    for (int tick = 0; tick < 400000 && exhausted.clockRuns(); ++tick)
+        exhausted.tick();
+    frame = nlohmann::json::parse(exhausted.frameJson());
+    const std::string message = frame.at("message").get<std::string>();
+    ASSERT_FALSE(message.empty());
+    EXPECT_FALSE(frame.at("clockRuns").get<bool>());
+    frame = nlohmann::json::parse(exhausted.frameJson());
+    EXPECT_EQ(frame.at("message").get<std::string>(), "");
+    EXPECT_FALSE(frame.at("clockRuns").get<bool>());
+    exhausted.messageClosed();
+    EXPECT_EQ(nlohmann::json::parse(exhausted.frameJson()).at("clockRuns").get<bool>(),
+              exhausted.clockRuns());
+}
