@@ -218,8 +218,13 @@ export class FlightCanvas {
         height: Math.ceil((rect.top - y0 + rect.height) * k) - top };
     });
     s.dirty = [];
-    // Many small places cost more to clip than one that holds them all.
-    if (areas.length > 40) areas = [union(areas)];
+    // Many small places cost more to clip than one that holds them all, and
+    // so do places that overlap: a moving button's place before and after a
+    // tick mostly do, and every button moves on most ticks. Places covering
+    // half of what holds them are cleared and redrawn as that one place.
+    const bounds = union(areas);
+    const covered = areas.reduce((sum, area) => sum + area.width * area.height, 0);
+    if (areas.length > 40 || 2 * covered > bounds.width * bounds.height) areas = [bounds];
     const context = s.context;
     context.save();
     context.setTransform(1, 0, 0, 1, 0, 0);
