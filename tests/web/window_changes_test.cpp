@@ -1,6 +1,33 @@
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "ui/web/web_session.h"
+
+namespace {
+
+// Merges a change set into the window the page holds as the page does, and
+// says which sent member held what the page already showed.
+std::string mergeChanges(nlohmann::json& window, const nlohmann::json& changes)
+{
+    std::string repeated;
+    for (const auto& [group, members] : changes.items()) {
+        nlohmann::json& held = window.at(group);
+        if (group == "run" || group == "shpTxWindow" || group == "shpRxWindow") {
+            if (held == members) repeated += group + " ";
+            held = members;
+            continue;
+        }
+        for (const auto& [name, value] : members.items()) {
+            nlohmann::json& element = held.is_array() ? held.at(std::stoul(name)) : held.at(name);
+            if (element == value) repeated += group + "." + name + " ";
+            element = value;
+        }
+    }
+    return repeated;
+}
+
+} // namespace
 
 // The page is sent everything once, then only what a tick or an action
 // changed: a change left out would leave the page showing a stale state.
@@ -43,4 +70,71 @@ TEST(WindowChanges, GoToTickLandsWhereSteppingLands)
     EXPECT_EQ(jumped.digest(), digests[122]);
     EXPECT_EQ(jumped.goToTick(321), 321);
     EXPECT_EQ(jumped.digest(), digests[320]);
+}
+
+// Through ticks, clicks on flights, an option, a slider, a step back and a
+// rewind, the window the page builds from the first document and the change
+// sets after it is the model's window, and no change set repeats what the
+// page already shows.
+TEST(WindowChanges, MergedChangesAreTheModelsWindow)
+{
+    web::WebSession session(
+        "?options=slowstart,avoidance,fastretransmit&loss=10&ackloss=5&seed=11&tx=16&rx=16&run=1");
+    nlohmann::json window = nlohmann::json::parse(session.windowJson());
+    session.changesJson();
+    for (int action = 1; action <= 700; ++action) {
+        if (action % 41 == 0) session.use(action % 2 ? "cmdACK" : "cmdPacket", (action / 41) % 4, 0);
+        if (action == 150) session.use("chkDelayedACK", 0, 0);
+        if (action == 260) session.use("HScroll1", 0, 3);
+        if (action == 400) session.stepBack();
+        if (action == 500) session.rewindTo(120);
+        if (action == 520) session.use("cmdPause", 0, 0);
+        if (!session.takeMessage().empty()) session.messageClosed();
+        session.tick();
+        const std::string changes = session.changesJson();
+        EXPECT_EQ(mergeChanges(window, nlohmann::json::parse(changes)), "")
+            << "action " << action << ": " << changes;
+        ASSERT_EQ(window, nlohmann::json::parse(session.windowJson()))
+            << "action " << action << ": " << changes;
+    }
+    EXPECT_GT(window.at("run").at("tick").get<int>(), 300);
+}
+
+// The one call the page makes after a tick: the same changes, clock and
+// message as the calls apart, the practice panel only when it changed, and
+// a message handed over once.
+TEST(WindowChanges, FrameCarriesWhatTheCallsApartWould)
+{
+    web::WebSession session("?run=1");
+    nlohmann::json frame = nlohmann::json::parse(session.frameJson());
+    EXPECT_TRUE(frame.at("changes").at("labels").contains("lblTxInfo")) << "the first frame has everything";
+    EXPECT_TRUE(frame.at("changes").at("cmdPacket").contains("0"));
+    EXPECT_FALSE(frame.at("practice").at("on").get<bool>());
+    EXPECT_EQ(frame.at("clockRuns").get<bool>(), session.clockRuns());
+    EXPECT_EQ(frame.at("clockInterval").get<int>(), session.clockInterval());
+
+    session.tick();
+    frame = nlohmann::json::parse(session.frameJson());
+    EXPECT_TRUE(frame.at("practice").is_null()) << "the panel did not change";
+    EXPECT_EQ(frame.at("changes").at("run").at("tick").get<int>(), 1);
+    session.setPractice(true);
+    frame = nlohmann::json::parse(session.frameJson());
+    EXPECT_TRUE(frame.at("practice").at("on").get<bool>());
+    EXPECT_EQ(frame.at("changes"), nlohmann::json::object());
+
+    // A run that has used every packet number stops with a box: the frame
+    // hands it over once, and the clock stands until the box is closed.
+    web::WebSession exhausted("?tx=16&rx=16&run=1");
+    for (int tick = 0; tick < 400000 && exhausted.clockRuns(); ++tick)
+        exhausted.tick();
+    frame = nlohmann::json::parse(exhausted.frameJson());
+    const std::string message = frame.at("message").get<std::string>();
+    ASSERT_FALSE(message.empty());
+    EXPECT_FALSE(frame.at("clockRuns").get<bool>());
+    frame = nlohmann::json::parse(exhausted.frameJson());
+    EXPECT_EQ(frame.at("message").get<std::string>(), "");
+    EXPECT_FALSE(frame.at("clockRuns").get<bool>());
+    exhausted.messageClosed();
+    EXPECT_EQ(nlohmann::json::parse(exhausted.frameJson()).at("clockRuns").get<bool>(),
+              exhausted.clockRuns());
 }

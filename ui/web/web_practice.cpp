@@ -64,4 +64,24 @@ std::string WebSession::practiceJson() const
     return json.text();
 }
 
+std::string WebSession::frameJson()
+{
+    // Read before the message is taken, as a page asking apart would: a
+    // message waiting and a message shown both keep the clock standing.
+    const bool runs = clockRuns();
+    std::string practice = practiceJson();
+    const bool practiceChanged = practice != practiceSent_;
+    if (practiceChanged) practiceSent_ = std::move(practice);
+    std::string changes = changesJson();
+    JsonText json(changes.size() + (practiceChanged ? practiceSent_.size() : 0) + 96);
+    json.beginObject().key("clockRuns").value(runs).key("clockInterval").value(clockInterval());
+    json.key("message").value(takeMessage()).key("practice");
+    std::string text = json.take();
+    text += practiceChanged ? practiceSent_ : "null";
+    text += ",\"changes\":";
+    text += changes;
+    text += '}';
+    return text;
+}
+
 } // namespace web

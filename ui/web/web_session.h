@@ -7,9 +7,9 @@
 //   - start-up:        new WebSession(location.search); layoutJson(); windowJson()
 //   - each clock firing (every clockInterval() ms while clockRuns()): tick()
 //   - each user action: apply(kind, target, value), step(), stepBack(), rewindTo(t)
-//   - after each of those: takeMessage() (a modal box to show, "" for none),
-//     then changesJson() (what changed since the last call; the first call
-//     gives everything) and, for the chart and log, samplesJson(from), logJson(from)
+//   - after each of those: frameJson() (what changed, the clock, a modal box
+//     to show and the practice panel, in one call; or takeMessage() and
+//     changesJson() apart) and, for the chart and log, samplesJson(from), logJson(from)
 //   - the view options: viewOptionsJson() once; flightName(ack, slot) for the
 //     packet or ACK the keyboard picks
 //   - run files and lessons: fileSizeRefusal(name, bytes) before reading a
@@ -76,6 +76,11 @@ public:
     std::string windowJson() const;
     // What changed in windowJson since the last call, everything the first time.
     std::string changesJson();
+    // All the page reads after a tick or an action, in one call:
+    // {"changes": changesJson(), "clockRuns", "clockInterval", "message":
+    // takeMessage(), "practice": practiceJson(), or null when the same as in
+    // the last frameJson()}.
+    std::string frameJson();
     std::string viewOptionsJson() const;
     // What a screen reader calls flight slot `slot` of the packets or the ACKs.
     std::string flightName(bool ack, int slot) const;
@@ -256,6 +261,8 @@ private:
     bool showsUnmodifiedLesson() const;
 
     std::deque<std::string> messages_;
+    // The practice panel as frameJson() last sent it.
+    std::string practiceSent_;
     std::string opened_ = "{}";
     std::string lesson_;     // the lesson last opened, "" for none
     RunScript lessonScript_; // and its script, to tell whether the run still is it

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "frontend/flight_picking.h"
 #include "ui/web/json_text.h"
@@ -66,45 +67,64 @@ std::string frameText(const Frame& frame)
     return json.key("visible").value(frame.Visible).endObject().take();
 }
 
-std::string quoted(std::string_view text)
+std::string quoted(const Button& button)
 {
     JsonText json;
-    return json.value(text).take();
+    return json.value(button.Caption).take();
 }
 
-// Calls emit(group, name, fragment) for every element, group by group in
-// the order of Groups; an array's elements are named by their index.
+std::string barText(const TimeoutBar& bar) { return std::to_string(bar.Width); }
+
+std::string runText(const RunState& run)
+{
+    JsonText json;
+    json.beginObject().key("tick").value(run.tick).key("clockOn").value(run.clockOn);
+    json.key("speed").value(run.speed).key("canStepBack").value(run.canStepBack);
+    return json.key("lessonEnd").value(run.lessonEnd).endObject().take();
+}
+
+// An element's name in its group: a fixed name, a numbered one
+// ("lblTxWindow_3"), or an array's index. Written only when the element is.
+struct ElementName {
+    const char* prefix;
+    int index = -1;
+
+    std::string text() const { return index < 0 ? prefix : prefix + std::to_string(index); }
+};
+
+// Calls emit(group, name, model, format) for every element, group by group
+// in the order of Groups; format(model) gives the element's JSON text.
 template <class Emit> void forEachElement(const Form1& form, const RunState& run, Emit&& emit)
 {
-    const auto indexed = [&](int group, const auto& controls, auto text) {
+    const auto indexed = [&](int group, const auto& controls, auto format) {
         for (std::size_t i = 0; i < controls.size(); ++i)
-            emit(group, std::to_string(i), text(controls[i]));
+            emit(group, ElementName{"", static_cast<int>(i)}, controls[i], format);
     };
     indexed(0, form.lblTx, labelText);
     indexed(1, form.lblRx, labelText);
-    indexed(2, form.shpTimeOut, [](const TimeoutBar& bar) { return std::to_string(bar.Width); });
+    indexed(2, form.shpTimeOut, barText);
     indexed(3, form.cmdPacket, flightText);
     indexed(4, form.cmdACK, flightText);
-    emit(5, "", frameText(form.shpTxWindow));
-    emit(6, "", frameText(form.shpRxWindow));
+    emit(5, ElementName{""}, form.shpTxWindow, frameText);
+    emit(6, ElementName{""}, form.shpRxWindow, frameText);
 
-    const auto label = [&](const char* name, const Label& model) { emit(7, name, labelText(model)); };
-    label("lblTxInfo", form.lblTxInfo);
-    label("lblRxInfo", form.lblRxInfo);
-    label("lblState", form.lblState);
+    const auto label = [&](ElementName name, const Label& model) { emit(7, name, model, labelText); };
+    label({"lblTxInfo"}, form.lblTxInfo);
+    label({"lblRxInfo"}, form.lblRxInfo);
+    label({"lblState"}, form.lblState);
     for (std::size_t i = 0; i < form.lblTxWindow.size(); ++i)
-        label(("lblTxWindow_" + std::to_string(i)).c_str(), form.lblTxWindow[i]);
-    label("lblRxWindow_0", form.lblRxWindow[0]);
-    label("lblRxWindow_1", form.lblRxWindow[1]);
-    label("lblTimeOut_0", form.lblTimeOut[0]);
-    label("lblTimeOut_1", form.lblTimeOut[1]);
-    label("lblSequences_0", form.lblSequences[0]);
-    label("lblSequences_1", form.lblSequences[1]);
-    label("lblDupACKs", form.lblDupACKs);
-    label("lblSSThresh", form.lblSSThresh);
+        label({"lblTxWindow_", static_cast<int>(i)}, form.lblTxWindow[i]);
+    label({"lblRxWindow_", 0}, form.lblRxWindow[0]);
+    label({"lblRxWindow_", 1}, form.lblRxWindow[1]);
+    label({"lblTimeOut_", 0}, form.lblTimeOut[0]);
+    label({"lblTimeOut_", 1}, form.lblTimeOut[1]);
+    label({"lblSequences_", 0}, form.lblSequences[0]);
+    label({"lblSequences_", 1}, form.lblSequences[1]);
+    label({"lblDupACKs"}, form.lblDupACKs);
+    label({"lblSSThresh"}, form.lblSSThresh);
 
-    emit(8, "cmdReset", quoted(form.cmdReset.Caption));
-    emit(8, "cmdPause", quoted(form.cmdPause.Caption));
+    emit(8, ElementName{"cmdReset"}, form.cmdReset, quoted);
+    emit(8, ElementName{"cmdPause"}, form.cmdPause, quoted);
     for (const auto& [name, box] :
          {std::pair{"chkSlowStart", &form.chkSlowStart}, std::pair{"chkAvoidance", &form.chkAvoidance},
           std::pair{"chkFastRetransmit", &form.chkFastRetransmit},
@@ -112,17 +132,12 @@ template <class Emit> void forEachElement(const Form1& form, const RunState& run
           std::pair{"chkAutoRTT", &form.chkAutoRTT}, std::pair{"chkSlide", &form.chkSlide},
           std::pair{"chkInOrderReceiver", &form.chkInOrderReceiver},
           std::pair{"chkGoBackN", &form.chkGoBackN}, std::pair{"chkTahoeRule", &form.chkTahoeRule}})
-        emit(9, name, checkText(*box));
+        emit(9, ElementName{name}, *box, checkText);
     for (const auto& [name, bar] :
          {std::pair{"HScroll1", &form.HScroll1}, std::pair{"VScroll1", &form.VScroll1},
           std::pair{"VScroll2", &form.VScroll2}, std::pair{"VScroll3", &form.VScroll3}})
-        emit(10, name, sliderText(*bar));
-
-    JsonText json;
-    json.beginObject().key("tick").value(run.tick).key("clockOn").value(run.clockOn);
-    json.key("speed").value(run.speed).key("canStepBack").value(run.canStepBack);
-    json.key("lessonEnd").value(run.lessonEnd).endObject();
-    emit(11, "", json.take());
+        emit(10, ElementName{name}, *bar, sliderText);
+    emit(11, ElementName{""}, run, runText);
 }
 
 // Joins the emitted fragments into one document; `keyed` writes arrays as
@@ -131,7 +146,7 @@ class Assembler {
 public:
     explicit Assembler(bool keyed) : keyed_(keyed) {}
 
-    void add(int group, const std::string& name, const std::string& fragment)
+    void add(int group, const ElementName& name, const std::string& fragment)
     {
         if (group != open_) {
             closeGroup();
@@ -144,7 +159,7 @@ public:
         }
         if (Groups[group].shape != Group::Single) {
             if (!firstInGroup_) text_ += ',';
-            if (keyed_ || Groups[group].shape == Group::Object) text_ += "\"" + name + "\":";
+            if (keyed_ || Groups[group].shape == Group::Object) text_ += "\"" + name.text() + "\":";
         }
         text_ += fragment;
         firstInGroup_ = false;
@@ -179,8 +194,8 @@ private:
 std::string windowJson(const Form1& form, const RunState& run)
 {
     Assembler document(false);
-    forEachElement(form, run, [&](int group, const std::string& name, std::string fragment) {
-        document.add(group, name, fragment);
+    forEachElement(form, run, [&](int group, const ElementName& name, const auto& model, auto format) {
+        document.add(group, name, format(model));
     });
     return document.finish();
 }
@@ -188,14 +203,26 @@ std::string windowJson(const Form1& form, const RunState& run)
 std::string WindowChanges::take(const Form1& form, const RunState& run)
 {
     Assembler document(true);
-    std::size_t n = 0;
-    forEachElement(form, run, [&](int group, const std::string& name, std::string fragment) {
-        if (n == sent_.size()) sent_.emplace_back();
-        if (sent_[n] != fragment) {
-            document.add(group, name, fragment);
-            sent_[n] = std::move(fragment);
+    std::size_t element = 0;
+    std::apply([](auto&... kinds) { ((kinds.next = 0), ...); }, models_);
+    forEachElement(form, run, [&](int group, const ElementName& name, const auto& model, auto format) {
+        auto& seen = std::get<Seen<std::decay_t<decltype(model)>>>(models_);
+        const std::size_t n = seen.next++;
+        const std::size_t at = element++;
+        // A tick changes a few elements of a hundred: the others are told
+        // apart from what was sent by their model values, without being written.
+        if (n < seen.values.size() && seen.values[n] == model) return;
+        if (n == seen.values.size()) {
+            seen.values.push_back(model);
+            sent_.emplace_back();
+        } else {
+            seen.values[n] = model;
         }
-        ++n;
+        // A change the page does not draw (a packet's tag, say) sends nothing.
+        std::string fragment = format(model);
+        if (fragment == sent_[at]) return;
+        document.add(group, name, fragment);
+        sent_[at] = std::move(fragment);
     });
     return document.finish();
 }

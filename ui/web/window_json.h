@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/form.h"
@@ -18,6 +19,8 @@ struct RunState {
     int speed = 0;
     bool canStepBack = false;
     bool lessonEnd = false; // a lesson has reached its last tick and paused there
+
+    bool operator==(const RunState&) const = default;
 };
 
 // Every control: {"lblTx": [19 labels], "lblRx": [...], "shpTimeOut": [19 widths],
@@ -37,9 +40,24 @@ public:
     // arrays as objects keyed by index ({"cmdPacket": {"3": flight}}); the
     // first call, and the first after forget(), sends everything.
     std::string take(const Form1& form, const RunState& run);
-    void forget() { sent_.clear(); }
+    void forget()
+    {
+        sent_.clear();
+        std::apply([](auto&... kinds) { ((kinds.values.clear()), ...); }, models_);
+    }
 
 private:
+    // The model values of one kind of element as last written, in the order
+    // they are written, and how many of them this call has reached.
+    template <class Model> struct Seen {
+        std::vector<Model> values;
+        std::size_t next = 0;
+    };
+
+    std::tuple<Seen<Label>, Seen<TimeoutBar>, Seen<FlightButton>, Seen<Frame>, Seen<Button>, Seen<CheckBox>,
+               Seen<ScrollBar>, Seen<RunState>>
+        models_;
+    // Every element's text as last sent, in the order they are written.
     std::vector<std::string> sent_;
 };
 

@@ -20,6 +20,8 @@ export interface WebSession {
   layoutJson(): string;
   windowJson(): string;
   changesJson(): string;
+  // A Frame: everything the page reads after a tick or an action, in one call.
+  frameJson(): string;
   viewOptionsJson(): string;
   flightName(ack: boolean, slot: number): string;
   // The keyboard's next pick after an arrow from `slot` (-1: none): a FlightPick, or null to stay.
@@ -222,6 +224,16 @@ export interface RunState { tick: number; clockOn: boolean; speed: number; canSt
 
 // What changed since the last call: arrays come keyed by index, and a
 // member that did not change is left out.
+export interface Frame {
+  changes: WindowChanges;
+  clockRuns: boolean;
+  clockInterval: number;
+  // A modal box to show, '' for none; taken: the clock stands until it is closed.
+  message: string;
+  // The practice panel as practiceJson() gives it, null when unchanged since the last frame.
+  practice: object | null;
+}
+
 export interface WindowChanges {
   lblTx?: Record<string, LabelState>;
   lblRx?: Record<string, LabelState>;

@@ -218,8 +218,13 @@ export class FlightCanvas {
         height: Math.ceil((rect.top - y0 + rect.height) * k) - top };
     });
     s.dirty = [];
-    // Many small places cost more to clip than one that holds them all.
-    if (areas.length > 40) areas = [union(areas)];
+    // Many small places cost more to clip than one that holds them all, and
+    // so do places that overlap: a moving button's place before and after a
+    // tick mostly do, and every button moves on most ticks. Places covering
+    // half of what holds them are cleared and redrawn as that one place.
+    const bounds = union(areas);
+    const covered = areas.reduce((sum, area) => sum + area.width * area.height, 0);
+    if (areas.length > 40 || 2 * covered > bounds.width * bounds.height) areas = [bounds];
     const context = s.context;
     context.save();
     context.setTransform(1, 0, 0, 1, 0, 0);
@@ -247,9 +252,15 @@ export class FlightCanvas {
   private drawLane(context: CanvasRenderingContext2D, ack: boolean, touched: (rect: Rect) => boolean): void {
     const twipsPerPixel = this.layout.twipsPerPixel;
     const lane = this.flights.filter((flight) => flight.ack === ack && flight.state?.visible);
+    // The buttons' pictures are copied at whole device pixels, unscaled: a
+    // copy that needs no resampling is the cheapest drawing a canvas does,
+    // and every button in the lane is copied again on most ticks.
+    const twipTransform = context.getTransform();
+    context.setTransform(1, 0, 0, 1, 0, 0);
     for (const flight of lane) {
-      if (touched(grown(this.flightRect(flight), RingTwips))) this.drawFlight(context, flight);
+      if (touched(grown(this.flightRect(flight), RingTwips))) this.drawFlight(context, flight, twipTransform);
     }
+    context.setTransform(twipTransform);
     const ring = 2 * twipsPerPixel;
     if (this.stateMarks) {
       // Setting a canvas's font costs a parse of the font text: only when a lost mark's text is drawn.
@@ -272,7 +283,8 @@ export class FlightCanvas {
     }
   }
 
-  private drawFlight(context: CanvasRenderingContext2D, flight: Flight): void {
+  // `twips`: the lane's transform from twips to its device pixels.
+  private drawFlight(context: CanvasRenderingContext2D, flight: Flight, twips: DOMMatrix): void {
     const rect = this.flightRect(flight);
     const caption = this.shortCaptions ? this.shortCaptions.caption(flight.ack, flight.state!.caption)
       : flight.state!.caption;
@@ -283,7 +295,7 @@ export class FlightCanvas {
       this.drawPicture(flight.picture, rect, caption, pixels);
       flight.pictureKey = key;
     }
-    context.drawImage(flight.picture!, rect.left, rect.top, rect.width, rect.height);
+    context.drawImage(flight.picture!, Math.round(twips.a * rect.left + twips.e), Math.round(twips.d * rect.top + twips.f));
   }
 
   // A button of the desktop's look: a light face, a grey edge, a bold caption.

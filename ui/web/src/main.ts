@@ -1,7 +1,7 @@
 // The page: starts the engine, builds the window and the run panel, runs the
 // clock and shows the model's modal box. The engine is the C++ session; this
 // file only wires it to the browser.
-import { Engine, Layout, PageFacts, ViewOptions, WebSession, WindowChanges, WindowState } from './engine';
+import { Engine, Frame, Layout, PageFacts, ViewOptions, WebSession, WindowChanges, WindowState } from './engine';
 import { CompareMode } from './compare_mode';
 import { instantiateEmbeddedEngine } from './engine_loader';
 import { ViewOptionControls } from './legend';
@@ -251,18 +251,21 @@ class Page {
 
   // After a tick the panels wait for their next redraw; after a user's
   // action they catch up at once, so the log answers what was done.
+  // Everything the page reads from the session after a tick or an action
+  // comes in one call: each call into the engine costs a crossing and a text.
   refresh(byClock = false): void {
-    const changes = JSON.parse(this.session.changesJson()) as WindowChanges;
+    const frame = JSON.parse(this.session.frameJson()) as Frame;
+    const changes = frame.changes;
     merge(this.state, changes);
     this.view.show(changes);
     this.showPhoneLines(changes);
-    this.practice.update();
+    this.practice.update(frame.practice);
     if (changes.buttons || changes.checks || changes.sliders || changes.labels) this.touchBar.show(this.state);
     // While the clock runs, the readouts and the chart change in the same
     // frames, so that the page is laid out and painted as seldom as it can be.
     // A tick after which the clock stands (practice holding it for a
     // question, the end of a lesson) is shown at once, like an action.
-    const running = byClock && this.session.clockRuns();
+    const running = byClock && frame.clockRuns;
     const now = performance.now();
     if (!running || now - this.readoutShownAt >= RunningReadoutMilliseconds) {
       this.readoutShownAt = now;
@@ -270,12 +273,11 @@ class Page {
       if (running) this.panels?.followRunning(now);
     }
     if (!running) this.panels?.followAction();
-    const message = this.session.takeMessage();
-    if (message) {
-      this.showMessage(message);
+    if (frame.message) {
+      this.showMessage(frame.message);
       return;
     }
-    this.clock.schedule();
+    this.clock.schedule(frame);
   }
 
   // The model's modal box: the clock stands still until OK.

@@ -56,7 +56,6 @@ export class PracticeView {
   private readonly explanation: HTMLParagraphElement;
   private readonly score: HTMLSpanElement;
   private readonly perMinute: HTMLInputElement;
-  private shown = '';
   private state: PracticeState | null = null;
   private wasOpen = false;
 
@@ -123,11 +122,10 @@ export class PracticeView {
     });
   }
 
-  update(): void {
-    const json = this.session.practiceJson();
-    if (json === this.shown) return;
-    this.shown = json;
-    const state = JSON.parse(json) as PracticeState;
+  // `shown`: the session's practiceJson() as read, or null when it has not changed since the last.
+  update(shown: object | null): void {
+    if (!shown) return;
+    const state = shown as PracticeState;
     const explainedNow = state.phase === 'explaining' && this.state?.phase !== 'explaining';
     this.state = state;
     this.mark(explainedNow ? state.eventTick : null, state.markedCell);

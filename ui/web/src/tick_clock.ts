@@ -24,11 +24,13 @@ export class TickClock {
 
   constructor(private readonly source: ClockSource, private readonly owner: ClockOwner) {}
 
-  // Arms the timer for the next tick, unless one is armed or the clock does not run.
-  schedule(): void {
+  // Arms the timer for the next tick, unless one is armed or the clock does
+  // not run. `known`: the clock as the source has just said, saving the asking.
+  schedule(known?: { clockRuns: boolean; clockInterval: number }): void {
     if (this.timer !== undefined || this.owner.standsStill()) return;
-    if (!this.source.clockRuns() || document.hidden) return;
-    const due = this.lastTickStart + this.source.clockInterval();
+    const clock = known ?? { clockRuns: this.source.clockRuns(), clockInterval: this.source.clockInterval() };
+    if (!clock.clockRuns || document.hidden) return;
+    const due = this.lastTickStart + clock.clockInterval;
     this.timer = window.setTimeout(() => this.fired(), Math.max(0, due - performance.now()));
   }
 
