@@ -5,6 +5,7 @@
 
 #include "frontend/comparison.h"
 #include "frontend/protocol_presets.h"
+#include "history/translatable.h"
 
 namespace pictures {
 
@@ -73,6 +74,32 @@ std::string ticksText(std::int32_t from, std::int32_t to)
     return "ticks " + std::to_string(from) + "\u2013" + std::to_string(to);
 }
 
+namespace {
+
+// Losses dealt by a click (the user's, or a lesson's) belong to no loss
+// setting; the run's trips tell them. A handout of a lesson about a lost
+// packet titled "No losses" would teach the wrong thing.
+std::string clickedLosses(const RunHistory::Run& run, std::int32_t from, std::int32_t to)
+{
+    constexpr std::size_t Named = 3;
+    std::string named;
+    std::size_t count = 0;
+    for (const ladder::Trip& trip : run.ladder.trips()) {
+        if (trip.ending != ladder::Ending::Lost || trip.ended < from || trip.ended > to) continue;
+        if (++count > Named) continue;
+        const bool packet = trip.direction == ladder::Direction::Packet;
+        const PlannedLoss loss{packet ? PlannedLoss::What::Packet : PlannedLoss::What::Ack,
+                               packet ? trip.number : trip.arrived, trip.transmission};
+        named += (named.empty() ? "" : ", ") + losses::describe(loss);
+    }
+    if (count == 0) return {};
+    if (count > Named)
+        named = texts::fill(texts::translatable("losses", "%1 and %2 more"), named, count - Named);
+    return texts::fill(texts::translatable("losses", "Lost by click: %1"), named);
+}
+
+} // namespace
+
 TitleParts runTitle(const RunHistory::Run& run, const LossSettings& losses, std::int32_t from,
                     std::int32_t to)
 {
@@ -91,6 +118,9 @@ TitleParts runTitle(const RunHistory::Run& run, const LossSettings& losses, std:
         if (protocolWords(last) != protocolWords(first)) parts.protocol += " \u2192 " + settingsText(last);
     }
     parts.losses = losses::summary(losses);
+    if (!losses.any()) {
+        if (std::string clicked = clickedLosses(run, from, to); !clicked.empty()) parts.losses = clicked;
+    }
     parts.ticks = ticksText(from, to);
     return parts;
 }

@@ -1886,6 +1886,14 @@ At tick 1500 (goodput: packets delivered in order per 100 ticks): Tahoe-like TCP
         <source>Losses: %1 (seed %2), %3 planned</source>
         <translation>الفقد: %1 (البذرة %2)، %3 مخطط له</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 و%2 غيرها</translation>
+    </message>
+    <message>
+        <source>Lost by click: %1</source>
+        <translation>فُقد بنقرة: %1</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

@@ -1886,6 +1886,14 @@ Bei Takt 1500 (Goodput: in Reihenfolge zugestellte Pakete je 100 Takte): TCP nac
         <source>Losses: %1 (seed %2), %3 planned</source>
         <translation>Verluste: %1 (Startwert %2), %3 geplant</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>Lost by click: %1</source>
+        <translation>Durch Klick verloren: %1</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

@@ -1886,6 +1886,14 @@ En el tic 1500 (goodput: paquetes entregados en orden por 100 tics): TCP tipo Ta
         <source>Losses: %1 (seed %2), %3 planned</source>
         <translation>Pérdidas: %1 (semilla %2), %3 planificadas</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>Lost by click: %1</source>
+        <translation>Perdido con un clic: %1</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

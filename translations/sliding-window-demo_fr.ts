@@ -1886,6 +1886,14 @@ Au top 1500 (débit utile : paquets livrés dans l&apos;ordre par 100 tops) : TC
         <source>Losses: %1 (seed %2), %3 planned</source>
         <translation>Pertes : %1 (graine %2), %3 planifiées</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 de plus</translation>
+    </message>
+    <message>
+        <source>Lost by click: %1</source>
+        <translation>Perdu par un clic : %1</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

@@ -1886,6 +1886,14 @@ Pada detak 1500 (goodput: paket terkirim berurutan per 100 detak): TCP ala Tahoe
         <source>Losses: %1 (seed %2), %3 planned</source>
         <translation>Kehilangan: %1 (benih %2), %3 terencana</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 dan %2 lainnya</translation>
+    </message>
+    <message>
+        <source>Lost by click: %1</source>
+        <translation>Hilang karena klik: %1</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

@@ -1886,6 +1886,14 @@ No tique 1500 (goodput: pacotes entregues em ordem por 100 tiques): TCP tipo Tah
         <source>Losses: %1 (seed %2), %3 planned</source>
         <translation>Perdas: %1 (semente %2), %3 planejadas</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e mais %2</translation>
+    </message>
+    <message>
+        <source>Lost by click: %1</source>
+        <translation>Perdido por clique: %1</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

@@ -1886,6 +1886,14 @@ Reno уменьшает окно вдвое и добавляет три за п
         <source>Losses: %1 (seed %2), %3 planned</source>
         <translation>Потери: %1 (начальное значение %2), запланировано %3</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 и ещё %2</translation>
+    </message>
+    <message>
+        <source>Lost by click: %1</source>
+        <translation>Потеряно щелчком: %1</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

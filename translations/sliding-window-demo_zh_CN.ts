@@ -1886,6 +1886,14 @@ Reno 把窗口减半，再为离开网络的分组加三（节拍 516 时为 9�
         <source>Losses: %1 (seed %2), %3 planned</source>
         <translation>丢失：%1（种子 %2），计划 %3 次</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 及另外 %2 个</translation>
+    </message>
+    <message>
+        <source>Lost by click: %1</source>
+        <translation>点击丢失：%1</translation>
+    </message>
 </context>
 <context>
     <name>page</name>

@@ -43,8 +43,11 @@ TEST(PictureTitle, ALessonNamesItselfAndSaysInWordsWhatItsProtocolIs)
     EXPECT_EQ(title.title, lesson.script->title);
     // Window 4 rather than the preset's 8: go-back-N all the same, with its figures.
     EXPECT_EQ(title.protocol, "Go-back-N, window 4, receive window 8, highest sequence number 15, timeout 6");
+    // The lesson loses packet 1 by a click at tick 15: no loss setting, but a loss all the same.
     EXPECT_EQ(pictures::titleLine(title), lesson.script->title + " \u00b7 " + title.protocol +
-                                              " \u00b7 No losses \u00b7 ticks 0\u2013300");
+                                              " \u00b7 Lost by click: packet 1 \u00b7 ticks 0\u2013300");
+    EXPECT_EQ(pictures::runTitle(history.run(history.runCount() - 1), history.losses(), 100, 300).losses,
+              "No losses");
 
     // A preset is named by its title; other sets by their family and the boxes beyond it.
     Form1 form = loaded();
