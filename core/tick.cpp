@@ -21,6 +21,17 @@ constexpr std::uint32_t cellRange(int from, int to)
     return (std::uint32_t{1} << to) - (std::uint32_t{1} << from);
 }
 
+// The number of bits set, in a few shifts and adds: the portable build has no
+// population-count instruction, and the library's fallback is a call.
+constexpr std::uint32_t countBits(std::uint32_t bits)
+{
+    bits = bits - ((bits >> 1) & 0x55555555u);
+    bits = (bits & 0x33333333u) + ((bits >> 2) & 0x33333333u);
+    bits = (bits + (bits >> 4)) & 0x0F0F0F0Fu;
+    return (bits * 0x01010101u) >> 24;
+}
+static_assert(countBits(0) == 0 && countBits(0x7FFFFu) == 19 && countBits(0x50001u) == 3);
+
 } // namespace
 
 // Marks the strip origins known for the length of a tick, and unknown again
@@ -171,17 +182,17 @@ void Form1::RecountFlight()
     const int skipFrom = std::clamp(givenUpFrom - origin, first, geometry::CellCount);
     const int skipTo = std::clamp(TxBase + TxOutstanding - origin, skipFrom, geometry::CellCount);
     // The two flying colours differ in one bit: with it set, both read as the
-    // resent one and nothing else does. Every cell is looked at, the counted
-    // ones picked by a mask: one comparison per cell, and no branch.
+    // resent one and nothing else does. Every cell is looked at, one
+    // comparison each and no branch, and the counted ones picked by a mask.
     constexpr Colour resentBit = colours::TxInFlight ^ colours::TxResentInFlight;
     static_assert((colours::TxInFlight | resentBit) == colours::TxResentInFlight);
     const std::uint32_t counted = cellRange(first, skipFrom) | cellRange(skipTo, geometry::CellCount);
-    unsigned inFlight = 0;
+    std::uint32_t flying = 0;
 #pragma GCC unroll 19
     for (int cell = 0; cell < geometry::CellCount; ++cell)
-        inFlight += static_cast<unsigned>((lblTx[cell].ForeColor | resentBit) == colours::TxResentInFlight) &
-                    (counted >> cell);
-    FlightBytes = static_cast<std::int32_t>(inFlight) * SegmentBytes;
+        flying |= static_cast<std::uint32_t>((lblTx[cell].ForeColor | resentBit) == colours::TxResentInFlight)
+                  << cell;
+    FlightBytes = static_cast<std::int32_t>(countBits(flying & counted)) * SegmentBytes;
 }
 
 void Form1::readStripOrigins()
