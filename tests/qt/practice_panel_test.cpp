@@ -32,6 +32,8 @@ void PracticePanelTest::questionHoldsTheClockKeysAnswerAndActionsWithdraw()
     const auto* timer = find<QTimer>(window, QStringLiteral("Timer1"));
     window.runPanel();
     window.runEvent({EventKind::StartReset, 0, 0});
+    // Its widgets wait for the first time Practice is switched on.
+    QVERIFY(panel->findChild<QLabel*>(QStringLiteral("practicePrompt")) == nullptr);
     action(window, "actionPractice")->trigger();
     QVERIFY(panel->isVisible());
     const auto tickUntil = [&](auto done) {

@@ -171,9 +171,13 @@ void ClassroomSession::heard(const RunHistory::Call& call, const Form1* after)
     }
     if (call.kind == Kind::Open) lessonQuestions_ = call.script->questions;
     flushTicks();
-    const Form1& now = after != nullptr ? *after : form_;
-    sentDigest_ = classroom::digestText(now);
-    broadcast(journal_.lastMessage(now));
+    // Without a session nobody hears the call: its two digests of the whole
+    // state would be made for nothing (start() takes the digest afresh).
+    if (server_) {
+        const Form1& now = after != nullptr ? *after : form_;
+        sentDigest_ = classroom::digestText(now);
+        broadcast(journal_.lastMessage(now));
+    }
     // A question is about the run as it stood: anything that changes what
     // comes next withdraws it (Pause and Cont only change when).
     const bool changesTheRun = call.kind == Kind::Rewind || call.kind == Kind::Open ||

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -402,10 +403,25 @@ void CompareWindow::showFigures()
     if (figuresTick_ == comparison_->ticks()) return;
     figuresTick_ = comparison_->ticks();
     const std::vector<RunFigures> all = comparison_->figures();
-    for (std::size_t column = 0; column < all.size(); ++column) {
-        for (std::size_t row = 0; row < figures::RowTitles.size(); ++row) {
-            table_->item(static_cast<int>(row), static_cast<int>(column))
-                ->setText(QString::fromStdString(figures::cell(all[column], row)));
+    // The table sizes its rows and columns to their contents: each changed
+    // cell told on its own had every cell measured again, a dozen times a
+    // refresh. The cells change quietly and the table hears of them once.
+    QAbstractItemModel* model = table_->model();
+    bool changed = false;
+    {
+        const QSignalBlocker quiet(model);
+        for (std::size_t column = 0; column < all.size(); ++column) {
+            for (std::size_t row = 0; row < figures::RowTitles.size(); ++row) {
+                QTableWidgetItem* item = table_->item(static_cast<int>(row), static_cast<int>(column));
+                const QString text = QString::fromStdString(figures::cell(all[column], row));
+                if (item->text() == text) continue;
+                item->setText(text);
+                changed = true;
+            }
         }
     }
+    if (changed)
+        emit model->dataChanged(model->index(0, 0),
+                                model->index(model->rowCount() - 1, model->columnCount() - 1),
+                                {Qt::DisplayRole, Qt::EditRole});
 }

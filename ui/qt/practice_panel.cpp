@@ -34,6 +34,14 @@ PracticePanel::PracticePanel(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("practicePanel"));
     setWindowTitle(tr("Practice"));
+    qApp->installEventFilter(this);
+    clock_.start();
+}
+
+// Most users never open the panel: its widgets are built the first time it
+// has something to show, not with the window, whose start-up they would slow.
+void PracticePanel::build()
+{
     // The content scrolls only on a screen too small for it; otherwise the
     // window takes the size of its text (fitToText()).
     auto* outer = new QVBoxLayout(this);
@@ -90,15 +98,13 @@ PracticePanel::PracticePanel(QWidget* parent) : QWidget(parent, Qt::Tool)
     layout->addWidget(copy);
 
     scroll_->setWidget(content_);
-    qApp->installEventFilter(this);
-    clock_.start();
-    showSession();
 }
 
 PracticePanel::~PracticePanel() { qApp->removeEventFilter(this); }
 
 void PracticePanel::setOn(bool on)
 {
+    if (on && prompt_ == nullptr) build();
     session_.setOn(on);
     setVisible(on);
     if (on) raise();
@@ -166,6 +172,7 @@ void PracticePanel::showSession()
             emit eventMarked(-1, -1);
         shownPhase_ = phase;
         shownRecords_ = session_.records().size();
+        if (prompt_ == nullptr) build();
         const bool asking = phase == Phase::Asking;
         const bool shown = question && phase != Phase::Watching && phase != Phase::Off;
         prompt_->setText(shown ? text(question->prompt) : tr("Watching the run for the next question\u2026"));
