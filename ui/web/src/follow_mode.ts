@@ -257,6 +257,8 @@ class FollowMode {
     this.status.textContent = this.statusText();
     this.host.startOver();
     this.host.refresh();
+    // Back with the class: its clock is kept again at once, not from the next batch.
+    if (!own) this.pace();
   }
 
   private vote(choice: number): void {
