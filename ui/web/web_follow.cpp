@@ -55,6 +55,7 @@ std::string WebSession::followJson() const
     JsonText json;
     json.beginObject().key("on").value(!outcome_.follow.empty()).key("own").value(!follower_.following());
     json.key("synced").value(follower_.synced()).key("strayed").value(follower_.strayed());
+    json.key("ahead").value(follower_.ahead());
     json.key("socketPath")
         .value(classroom::SocketPath)
         .key("batchMs")

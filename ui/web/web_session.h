@@ -227,7 +227,8 @@ public:
     // student does reaches it; "Try it yourself" branches a private copy and
     // "Back to the class" rebuilds the class's run.
     //   followJson(): {"on", "token", "own" (trying it yourself), "synced",
-    //     "strayed", "texts": {the sentences the page shows}}
+    //     "strayed", "ahead" (ticks made on the phone's own clock, not yet
+    //     checked), "texts": {the sentences the page shows}}
     //   followJoin(device), followVote(question, choice): the messages to send
     //   followTake(text): takes a message; {"rejoin" (join again to catch
     //     up), "room" (the question as it stands, {} for none), "end" (a
