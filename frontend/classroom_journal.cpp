@@ -157,6 +157,7 @@ void Follower::rebuild(Form1& form, std::optional<RunHistory>& history)
     form.showMessageBox = std::move(hook);
     waiting_.clear();
     owed_ = 0;
+    ahead_.clear();
 }
 
 namespace {
@@ -197,13 +198,93 @@ Follower::Outcome Follower::take(const ServerMessage& message, Form1& form,
     for (const Call& call : message.calls)
         keep(call);
     if (!following_) return Outcome::Applied;
-    for (std::size_t i = 0; i < message.calls.size(); ++i) {
+    if (!ahead_.empty()) return confirm(message, form, history);
+    await(message, 0);
+    return Outcome::Applied;
+}
+
+void Follower::await(const ServerMessage& message, std::size_t first)
+{
+    for (std::size_t i = first; i < message.calls.size(); ++i) {
         const Call& call = message.calls[i];
         waiting_.push_back({call, i + 1 == message.calls.size() ? message.digest : std::string(),
                             !call.tickDigests.empty()});
         if (call.kind == Kind::Tick) owed_ += call.count;
     }
+}
+
+Follower::Outcome Follower::stray()
+{
+    ++strayed_;
+    synced_ = false;
+    waiting_.clear();
+    owed_ = 0;
+    ahead_.clear();
+    return Outcome::Strayed;
+}
+
+Follower::Outcome Follower::confirm(const ServerMessage& message, Form1& form,
+                                    std::optional<RunHistory>& history)
+{
+    const std::size_t calls = message.calls.size();
+    for (std::size_t i = 0; i < calls; ++i) {
+        const Call& call = message.calls[i];
+        if (call.kind != Kind::Tick) {
+            // The teacher acted at a tick the phone has already played past
+            // (its clock was held, or the message came late): the run is made
+            // again from every call heard, this message's too, and stands
+            // where the teacher's does.
+            rebuild(form, history);
+            const std::string own = digestText(form);
+            if (onChecked) onChecked(message.digest, own);
+            return own == message.digest ? Outcome::Applied : stray();
+        }
+        const bool eachChecked = !call.tickDigests.empty();
+        const std::int32_t made = std::min(call.count, ahead());
+        for (std::int32_t t = 0; t < made; ++t) {
+            const std::string own = std::move(ahead_.front());
+            ahead_.pop_front();
+            const bool lastOfMessage = i + 1 == calls && t + 1 == call.count;
+            const std::string_view teachers =
+                eachChecked ? std::string_view(call.tickDigests).substr(16 * static_cast<std::size_t>(t), 16)
+                : lastOfMessage ? std::string_view(message.digest)
+                                : std::string_view();
+            if (teachers.empty()) continue;
+            if (onChecked) onChecked(std::string(teachers), own);
+            if (own != teachers) return stray();
+        }
+        if (made < call.count) {
+            // The phone was behind the teacher after all: the rest of this
+            // message waits for advance() like any other.
+            Call rest = call;
+            rest.count -= made;
+            if (eachChecked) rest.tickDigests.erase(0, 16 * static_cast<std::size_t>(made));
+            waiting_.push_back({rest, i + 1 == calls ? message.digest : std::string(), eachChecked});
+            owed_ += rest.count;
+            await(message, i + 1);
+            return Outcome::Applied;
+        }
+        if (ahead_.empty()) {
+            // Caught up exactly: what follows waits as usual.
+            await(message, i + 1);
+            return Outcome::Applied;
+        }
+    }
     return Outcome::Applied;
+}
+
+std::int32_t Follower::predict(std::int32_t ticks, Form1& form, RunHistory& history)
+{
+    if (!following_ || !synced_ || !waiting_.empty() || !form.Timer1.Enabled) return -1;
+    auto hook = std::move(form.showMessageBox);
+    form.showMessageBox = nullptr;
+    std::int32_t made = 0;
+    for (; made < ticks && form.Timer1.Enabled; ++made) {
+        history.tick(form);
+        ahead_.push_back(digestText(form));
+    }
+    form.showMessageBox = std::move(hook);
+    return made;
 }
 
 Follower::Outcome Follower::advance(std::int32_t ticks, Form1& form, RunHistory& history)
@@ -263,6 +344,7 @@ void Follower::setFollowing(bool following, Form1& form, std::optional<RunHistor
     following_ = following;
     waiting_.clear();
     owed_ = 0;
+    ahead_.clear();
     if (following && synced_) rebuild(form, history);
 }
 

@@ -13,8 +13,11 @@
 // Twenty ticks a second to every phone would cost the teacher's laptop more
 // than its window does, so ticks travel in batches (a Tick call with its
 // count, sent a few times a second), while every other call goes at once,
-// after the ticks before it. The phone plays a batch's ticks at the pace
-// they came (Follower::advance), a fraction of a second behind the projector.
+// after the ticks before it. Between batches the phone keeps the run's
+// clock itself (Follower::predict), a little behind the projector, and the
+// next batch checks every tick it made; an action the teacher made at a tick
+// the phone had already played past rebuilds the run. Calls that came are
+// played at the pace they were made (Follower::advance).
 //
 // Ticks in a row are listed as one call with their count, and opening a run
 // file starts the list again from there, so the catch-up stays small: a
@@ -94,6 +97,19 @@ public:
     // Ticks waiting to be made.
     std::int32_t owed() const { return owed_; }
 
+    // Makes up to `ticks` ticks of the phone's own clock beyond what the
+    // teacher has sent, while nothing waits and the run's clock is running:
+    // ticks are batched rarely, and the phone keeps pace with the projector
+    // between batches instead of playing each batch after it. The next batch
+    // checks each of them against the teacher's digests; an action that
+    // turns out to lie behind them rebuilds the run, so the phone stands
+    // where the teacher stood when it acted. Returns the ticks made, or -1
+    // when there is no clock to keep: calls wait, the clock is stopped, the
+    // student tries something of their own, or the phone has not caught up.
+    std::int32_t predict(std::int32_t ticks, Form1& form, RunHistory& history);
+    // Ticks made ahead of the teacher's messages, not yet checked.
+    std::int32_t ahead() const { return static_cast<std::int32_t>(ahead_.size()); }
+
     // Stops making the calls on the run shown, or rebuilds it from every
     // call heard and makes them again from then on.
     void setFollowing(bool following, Form1& form, std::optional<RunHistory>& history);
@@ -108,6 +124,12 @@ public:
 private:
     void rebuild(Form1& form, std::optional<RunHistory>& history);
     void keep(const Call& call);
+    // Queues the calls of `message` from `first` on to be made by advance().
+    void await(const ServerMessage& message, std::size_t first);
+    // Takes a message that arrived while ticks were made ahead.
+    Outcome confirm(const ServerMessage& message, Form1& form, std::optional<RunHistory>& history);
+    // Counts a digest that differed from the teacher's and forgets what waits.
+    Outcome stray();
 
     struct Waiting {
         Call call;
@@ -117,6 +139,9 @@ private:
     std::vector<Call> calls_;
     std::deque<Waiting> waiting_;
     std::int32_t owed_ = 0;
+    // The phone's digest after each tick made ahead, oldest first. Only
+    // while it is not empty may waiting_ be empty: the two never overlap.
+    std::deque<std::string> ahead_;
     std::uint64_t number_ = 0;
     bool synced_ = false;
     bool following_ = true;

@@ -196,6 +196,77 @@ TEST(ClassroomFollowing, PhonesJoiningAtAnyTimeStandWhereTheTeacherStands)
     late.follow(teacher);
 }
 
+// Between the rare batches a phone keeps the run's clock itself: the next
+// batch checks each tick it made, an action behind them rebuilds the run, a
+// tick that differs is caught, and a stopped clock is not kept.
+TEST(ClassroomFollowing, APhoneKeepingItsOwnClockIsCheckedAndPutRightByTheTeacher)
+{
+    Teacher teacher;
+    teacher.act(EventKind::ClickCheckBox, static_cast<int>(OptionBox::SlowStart));
+    teacher.act(EventKind::StartReset);
+    Phone phone;
+    phone.join(teacher);
+    std::vector<std::string> checked;
+    phone.follower.onChecked = [&](const std::string& teachers, const std::string& own) {
+        checked.push_back(teachers);
+        EXPECT_EQ(own, teachers);
+    };
+    // Takes what the teacher sent while the phone may stand ahead of it.
+    const auto hear = [&] {
+        teacher.flush();
+        for (; phone.read < teacher.sent.size(); ++phone.read)
+            ASSERT_EQ(phone.take(teacher.sent[phone.read]), Follower::Outcome::Applied);
+    };
+
+    // Ahead of the teacher by two ticks, then level: every tick made ahead is checked once.
+    ASSERT_EQ(phone.follower.predict(12, phone.form, *phone.history), 12);
+    teacher.ticks(10);
+    hear(); // the teacher's two batches of five
+    EXPECT_EQ(phone.follower.ahead(), 2);
+    EXPECT_EQ(phone.history->ticks(), teacher.history->ticks() + 2);
+    EXPECT_EQ(checked.size(), 10u);
+    teacher.ticks(4); // two of them made already, two to make
+    phone.follow(teacher);
+    EXPECT_EQ(phone.follower.ahead(), 0);
+    EXPECT_EQ(checked.size(), 14u);
+
+    // The teacher loses a packet one tick on, the phone already three ticks on.
+    ASSERT_EQ(phone.follower.predict(3, phone.form, *phone.history), 3);
+    teacher.ticks(1);
+    const int slot = [&] {
+        for (int i = 0; i < FlightSlots; ++i)
+            if (teacher.form.cmdPacket[i].Visible) return i;
+        return -1;
+    }();
+    ASSERT_GE(slot, 0);
+    teacher.act(EventKind::ClickPacket, slot);
+    teacher.act(EventKind::ClickPacket, slot);
+    phone.follow(teacher); // stands where the teacher stands, ticks and all
+    EXPECT_EQ(phone.follower.ahead(), 0);
+    EXPECT_EQ(phone.follower.strayed(), 0);
+
+    // A paused run's clock is not kept.
+    teacher.act(EventKind::PauseCont);
+    phone.follow(teacher);
+    EXPECT_EQ(phone.follower.predict(5, phone.form, *phone.history), -1);
+    teacher.act(EventKind::PauseCont);
+    phone.follow(teacher);
+
+    // A tick made ahead that differs from the teacher's: join again.
+    phone.follower.onChecked = nullptr;
+    ASSERT_EQ(phone.follower.predict(5, phone.form, *phone.history), 5);
+    teacher.ticks(5);
+    std::string batch = teacher.sent.back();
+    const std::size_t digests = batch.find("\"ds\":\"");
+    ASSERT_NE(digests, std::string::npos);
+    char& first = batch[digests + 6 + 16 * 2];
+    first = first == '0' ? '1' : '0';
+    EXPECT_EQ(phone.take(batch), Follower::Outcome::Strayed);
+    EXPECT_EQ(phone.follower.strayed(), 1);
+    EXPECT_FALSE(phone.follower.synced());
+    EXPECT_EQ(phone.follower.predict(1, phone.form, *phone.history), -1);
+}
+
 TEST(ClassroomWire, APhoneMaySendOnlyAJoinAVoteOrALeaveOfTheirExactShape)
 {
     const std::string token = tokenFrom("0123456789abcdef");

@@ -125,6 +125,9 @@ test('three phones follow the teacher, answer the room and cannot change the run
     for (const [teachers, own] of digests) assert.equal(own, teachers);
     assert.equal((await followState(page)).strayed, 0);
   }
+  // Ticks come every two seconds; in between, each phone keeps the class's clock itself.
+  for (const { page } of [first, second, late])
+    await until('the phone keeps the clock between batches', async () => (await followState(page)).ahead > 0);
 
   // Ask the room: the question reaches every phone; two vote the first choice, one the second.
   press('^Classroom Session$', 'alt+a');

@@ -55,10 +55,13 @@ std::string WebSession::followJson() const
     JsonText json;
     json.beginObject().key("on").value(!outcome_.follow.empty()).key("own").value(!follower_.following());
     json.key("synced").value(follower_.synced()).key("strayed").value(follower_.strayed());
+    json.key("ahead").value(follower_.ahead());
     json.key("socketPath")
         .value(classroom::SocketPath)
         .key("batchMs")
-        .value(classroom::TickBatchMilliseconds);
+        .value(classroom::TickBatchMilliseconds)
+        .key("tickMs")
+        .value(form_.Timer1.Interval);
     json.key("texts").beginObject();
     for (const auto& [name, text] :
          {std::pair{"following", texts::Following}, std::pair{"tryItYourself", texts::TryItYourself},
@@ -124,7 +127,10 @@ std::string WebSession::followTake(const std::string& text)
             break;
         }
     }
-    json.key("rejoin").value(rejoin).key("sync").value(sync).key("ticks").value(ticks).key("end").value(end);
+    const bool calls = message && message->kind == classroom::ServerMessage::Kind::Calls;
+    json.key("rejoin").value(rejoin).key("sync").value(sync).key("ticks").value(ticks).key("calls").value(
+        calls);
+    json.key("end").value(end);
     json.key("room");
     if (room_.question > 0) {
         roomJson(json, room_);
@@ -143,6 +149,17 @@ bool WebSession::followAdvance(int ticks)
     messages_.clear();
     messageOpen_ = wasOpen;
     return strayed;
+}
+
+int WebSession::followPredict(int ticks)
+{
+    // A question to the room holds the teacher's clock, which the run itself does not show.
+    if (!classDrives() || room_.question > 0) return -1;
+    const bool wasOpen = messageOpen_;
+    const int made = follower_.predict(ticks, form_, *history_);
+    messages_.clear();
+    messageOpen_ = wasOpen;
+    return made;
 }
 
 void WebSession::noteFollowed(const std::string& teachers, const std::string& own)

@@ -227,15 +227,22 @@ public:
     // student does reaches it; "Try it yourself" branches a private copy and
     // "Back to the class" rebuilds the class's run.
     //   followJson(): {"on", "token", "own" (trying it yourself), "synced",
-    //     "strayed", "texts": {the sentences the page shows}}
+    //     "strayed", "ahead" (ticks made on the phone's own clock, not yet
+    //     checked), "texts": {the sentences the page shows}}
     //   followJoin(device), followVote(question, choice): the messages to send
     //   followTake(text): takes a message; {"rejoin" (join again to catch
     //     up), "room" (the question as it stands, {} for none), "end" (a
     //     sentence when the session turned the phone away), "sync" (the run
-    //     was rebuilt), "ticks" (in the message, to be played at their pace)}
+    //     was rebuilt), "ticks" (in the message, to be played at their pace), "calls" (the
+    //     message moved the teacher's run: its clock stood there just now)}
     //   followAdvance(ticks), followOwed(): plays up to `ticks` of the ticks
     //     waiting, with the calls between them; true when the run strayed
     //     from the teacher's and the phone must join again
+    //   followPredict(ticks), followAhead(): makes up to `ticks` ticks of the
+    //     phone's own clock beyond the teacher's last message (the next
+    //     batch checks them); the ticks made, or -1 when the run's clock is
+    //     not running for the phone to keep (stopped, held by a question,
+    //     calls waiting, trying it yourself)
     //   followOwnCopy(on): Try it yourself / Back to the class
     //   followDigests(): [[teacher's, own], ...] after each call of late, for the tests
     std::string followJson() const;
@@ -244,6 +251,8 @@ public:
     std::string followTake(const std::string& text);
     bool followAdvance(int ticks);
     int followOwed() const { return follower_.owed(); }
+    int followPredict(int ticks);
+    int followAhead() const { return follower_.ahead(); }
     void followOwnCopy(bool own);
     std::string followDigests() const;
     // The class drives the run on screen: the student's own gestures do nothing.

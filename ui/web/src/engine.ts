@@ -89,6 +89,8 @@ export interface WebSession {
   followTake(text: string): string;
   followAdvance(ticks: number): boolean;
   followOwed(): number;
+  followPredict(ticks: number): number;
+  followAhead(): number;
   followOwnCopy(own: boolean): void;
   followDigests(): string;
 }

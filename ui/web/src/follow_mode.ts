@@ -18,7 +18,7 @@ export interface FollowHost {
 }
 
 interface FollowState {
-  on: boolean; own: boolean; synced: boolean; strayed: number; socketPath: string; batchMs: number;
+  on: boolean; own: boolean; synced: boolean; strayed: number; socketPath: string; batchMs: number; tickMs: number;
   texts: Record<'following' | 'tryItYourself' | 'backToTheClass' | 'trying' | 'connecting' | 'reconnecting' |
     'voteCounted' | 'rightAnswer', string>;
 }
@@ -27,12 +27,16 @@ interface Room {
   question?: number; round: number; prompt: string; choices: string[]; mine: number; revealed: boolean; title: string;
   right?: number; explanation?: string; caption?: string; most?: number; bars?: Bar[];
 }
-interface Taken { rejoin: boolean; sync: boolean; ticks: number; end: string; room: Room }
+interface Taken { rejoin: boolean; sync: boolean; ticks: number; calls: boolean; end: string; room: Room }
 
 const DeviceKey = 'slidingWindowDemo.device';
 // A woken phone that hears nothing this long after asking to join again opens a new socket.
 const WakeWatchMilliseconds = 1500;
 const MostRetryMilliseconds = 4000;
+// The phone keeps its own clock this far behind where it reckons the
+// teacher's stands, so that an action arrives before the phone reaches its
+// tick (actions travel in a few tens of milliseconds).
+const LeadMilliseconds = 250;
 
 const Style = `
 #followBar { position: sticky; top: 0; z-index: 30; display: flex; flex-wrap: wrap; align-items: center; gap: 6px 12px;
@@ -90,12 +94,17 @@ class FollowMode {
   private joinTimer = 0;
   private wakeTimer = 0;
   private heard = 0;
-  // The ticks of the last batch, played over the time the teacher took for them.
+  // The ticks of the last batch, and how fast the teacher's clock runs
+  // (reckoned from the messages' arrivals: the teacher may run at any speed).
   private batchTicks = 1;
+  private tickMs: number;
+  // When the last message that moved the teacher's run arrived.
+  private heardAt = 0;
   private paceTimer = 0;
 
   constructor(private readonly host: FollowHost) {
     this.state = JSON.parse(host.session.followJson()) as FollowState;
+    this.tickMs = this.state.tickMs > 0 ? this.state.tickMs : 50;
     const style = document.createElement('style');
     style.textContent = Style;
     document.head.appendChild(style);
@@ -184,26 +193,56 @@ class FollowMode {
       this.status.textContent = this.statusText();
     }
     if (taken.sync) this.host.startOver();
-    if (taken.ticks > 0) this.batchTicks = taken.ticks;
+    if (taken.calls || taken.sync) this.heardRun(taken.ticks);
     this.pace();
     this.showRoom(taken.room);
   }
 
-  // The teacher's ticks come a batch at a time; the phone plays them one by
-  // one at the pace they were made, so the run moves as smoothly as on the
-  // projector, a batch behind it. A phone fallen further behind catches up.
+  private heardRun(ticks: number): void {
+    const now = performance.now();
+    if (ticks > 0) {
+      // The ticks made since the last message: the teacher's pace, smoothed.
+      if (this.heardAt > 0) {
+        const each = Math.min(this.state.batchMs, Math.max(4, (now - this.heardAt) / ticks));
+        this.tickMs = (this.tickMs + each) / 2;
+      }
+      this.batchTicks = ticks;
+    }
+    this.heardAt = now;
+  }
+
+  // The teacher's ticks come a batch at a time, seldom; between batches the
+  // phone keeps its own clock, a little behind where it reckons the
+  // teacher's stands (the ticks made ahead are checked by the next batch,
+  // and an action behind them rebuilds the run). Calls that came are played
+  // at the same pace; a phone fallen far behind catches up.
   private pace(): void {
     window.clearTimeout(this.paceTimer);
     this.paceTimer = 0;
     const session = this.host.session;
     const owed = session.followOwed();
-    const ticks = owed > 2 * this.batchTicks ? owed - this.batchTicks : Math.min(owed, 1);
-    if (session.followAdvance(ticks)) this.join();
-    this.host.refresh();
-    if (session.followOwed() > 0) {
-      const interval = Math.max(4, this.state.batchMs / Math.max(1, this.batchTicks));
-      this.paceTimer = window.setTimeout(() => this.pace(), interval);
+    let again = false;
+    if (owed > 2 * this.batchTicks) {
+      if (session.followAdvance(owed - this.batchTicks)) this.join();
+      again = true;
+    } else {
+      // Ticks the phone stands behind where it should: positive, it moves
+      // on, by more the further behind it is.
+      const due = (performance.now() - this.heardAt - LeadMilliseconds) / this.tickMs;
+      const behind = due - (session.followAhead() - owed);
+      const step = behind > 0 ? Math.ceil(behind / 4) : 0;
+      // Every call before the next tick is made at once, ticks up to the step.
+      if (session.followAdvance(Math.min(step, owed))) this.join();
+      again = session.followOwed() > 0;
+      if (!again) {
+        // At most a batch's worth ahead: a clock held by the teacher's window alone goes no further.
+        const room = Math.ceil(this.state.batchMs / this.tickMs) + 1 - session.followAhead();
+        const made = session.followPredict(Math.max(0, Math.min(step - owed, room)));
+        again = made >= 0 && room - made > 0;
+      }
     }
+    this.host.refresh();
+    if (again) this.paceTimer = window.setTimeout(() => this.pace(), Math.max(4, this.tickMs));
   }
 
   private statusText(): string {
@@ -218,6 +257,8 @@ class FollowMode {
     this.status.textContent = this.statusText();
     this.host.startOver();
     this.host.refresh();
+    // Back with the class: its clock is kept again at once, not from the next batch.
+    if (!own) this.pace();
   }
 
   private vote(choice: number): void {
