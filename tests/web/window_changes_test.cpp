@@ -18,10 +18,20 @@ std::string mergeChanges(nlohmann::json& window, const nlohmann::json& changes)
             held = members;
             continue;
         }
+        // A flight sent before comes with only its members that changed.
+        const bool flights = group == "cmdPacket" || group == "cmdACK";
         for (const auto& [name, value] : members.items()) {
             nlohmann::json& element = held.is_array() ? held.at(std::stoul(name)) : held.at(name);
-            if (element == value) repeated += group + "." + name + " ";
-            element = value;
+            bool same = element == value;
+            if (flights) {
+                same = true;
+                for (const auto& [member, now] : value.items())
+                    same = same && element.at(member) == now;
+                element.update(value);
+            } else {
+                element = value;
+            }
+            if (same) repeated += group + "." + name + " ";
         }
     }
     return repeated;
@@ -45,6 +55,11 @@ TEST(WindowChanges, EverythingOnceThenOnlyWhatChanged)
     EXPECT_NE(afterTick.find("\"run\":{\"tick\":1"), std::string::npos) << afterTick;
     EXPECT_EQ(afterTick.find("lblSequences"), std::string::npos) << afterTick;
     EXPECT_EQ(afterTick.find("cmdPacket\":{\"1\""), std::string::npos) << "slot 1 is still free";
+
+    session.tick(); // the packet travels on: its top alone is sent again, not its caption
+    const nlohmann::json travelled = nlohmann::json::parse(session.changesJson()).at("cmdPacket").at("0");
+    EXPECT_EQ(travelled.size(), 1u) << travelled;
+    EXPECT_TRUE(travelled.contains("top")) << travelled;
 
     session.apply(3, 0, 0); // a click holds packet 0
     EXPECT_NE(session.changesJson().find("\"held\":true"), std::string::npos);

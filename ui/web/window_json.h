@@ -38,7 +38,8 @@ class WindowChanges {
 public:
     // The members of windowJson that differ from what the last call sent,
     // arrays as objects keyed by index ({"cmdPacket": {"3": flight}}); the
-    // first call, and the first after forget(), sends everything.
+    // first call, and the first after forget(), sends everything. A flight
+    // sent before comes with only its members that changed ({"top": 2120}).
     std::string take(const Form1& form, const RunState& run);
     void forget()
     {

@@ -240,8 +240,9 @@ export interface WindowChanges {
   lblTx?: Record<string, LabelState>;
   lblRx?: Record<string, LabelState>;
   shpTimeOut?: Record<string, number>;
-  cmdPacket?: Record<string, FlightState>;
-  cmdACK?: Record<string, FlightState>;
+  // A flight sent before comes with only the members that changed.
+  cmdPacket?: Record<string, Partial<FlightState>>;
+  cmdACK?: Record<string, Partial<FlightState>>;
   shpTxWindow?: FrameState;
   shpRxWindow?: FrameState;
   labels?: Record<string, LabelState>;

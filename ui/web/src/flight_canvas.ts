@@ -149,10 +149,12 @@ export class FlightCanvas {
     bar.width = width;
   }
 
-  // Returns where the button stood when it has just vanished.
-  setFlight(ack: boolean, slot: number, state: FlightState): Rect | null {
+  // `changed`: the flight's members that changed (all of them the first
+  // time). Returns where the button stood when it has just vanished.
+  setFlight(ack: boolean, slot: number, changed: Partial<FlightState>): Rect | null {
     const flight = this.flightOf(ack, slot);
     const was = flight.state;
+    const state = { ...was, ...changed } as FlightState;
     const dirty = this.laneOf(ack).dirty;
     if (was?.visible) dirty.push(grown(this.flightRect(flight, was), RingTwips));
     flight.state = state;

@@ -73,12 +73,16 @@ function notice(text: string): void {
   element('notices').appendChild(line);
 }
 
-// Members of a change set that replace, rather than merge into, the state.
+// Members of a change set that replace, rather than merge into, the state;
+// a flight comes with only its members that changed.
 function merge(state: WindowState, changes: WindowChanges): void {
   for (const [name, value] of Object.entries(changes)) {
     const held = (state as unknown as Record<string, unknown>)[name];
     if (name === 'run' || name === 'shpTxWindow' || name === 'shpRxWindow') {
       (state as unknown as Record<string, unknown>)[name] = value;
+    } else if (name === 'cmdPacket' || name === 'cmdACK') {
+      const flights = held as Record<string, object>;
+      for (const [slot, flight] of Object.entries(value as object)) flights[slot] = { ...flights[slot], ...flight };
     } else {
       Object.assign(held as object, value);
     }
