@@ -99,6 +99,14 @@ struct Phone {
     }
 };
 
+// The lowest flight slot carrying a packet, or -1 when none flies.
+int firstPacketInFlight(const Teacher& teacher)
+{
+    for (int i = 0; i < FlightSlots; ++i)
+        if (teacher.form.cmdPacket[i].Visible) return i;
+    return -1;
+}
+
 // The run a lecture makes: a protocol's boxes, a start, a packet lost by two
 // clicks, a rewind, a pause held during the playback, losses, a lesson opened.
 TEST(ClassroomFollowing, PhonesJoiningAtAnyTimeStandWhereTheTeacherStands)
@@ -123,11 +131,7 @@ TEST(ClassroomFollowing, PhonesJoiningAtAnyTimeStandWhereTheTeacherStands)
 
     Phone late;
     late.join(teacher);
-    const int slot = [&] {
-        for (int i = 0; i < FlightSlots; ++i)
-            if (teacher.form.cmdPacket[i].Visible) return i;
-        return -1;
-    }();
+    const int slot = firstPacketInFlight(teacher);
     ASSERT_GE(slot, 0);
     teacher.act(EventKind::ClickPacket, slot);
     teacher.act(EventKind::ClickPacket, slot);
@@ -233,11 +237,7 @@ TEST(ClassroomFollowing, APhoneKeepingItsOwnClockIsCheckedAndPutRightByTheTeache
     // The teacher loses a packet one tick on, the phone already three ticks on.
     ASSERT_EQ(phone.follower.predict(3, phone.form, *phone.history), 3);
     teacher.ticks(1);
-    const int slot = [&] {
-        for (int i = 0; i < FlightSlots; ++i)
-            if (teacher.form.cmdPacket[i].Visible) return i;
-        return -1;
-    }();
+    const int slot = firstPacketInFlight(teacher);
     ASSERT_GE(slot, 0);
     teacher.act(EventKind::ClickPacket, slot);
     teacher.act(EventKind::ClickPacket, slot);
