@@ -37,32 +37,26 @@ std::string labelText(const Label& label)
     return json.endObject().take();
 }
 
-std::string flightText(const FlightButton& button)
-{
-    JsonText json(FragmentBytes);
-    json.beginObject().key("caption").value(button.Caption).key("left").value(button.Left);
-    json.key("top").value(button.Top).key("width").value(button.Width).key("visible").value(button.Visible);
-    json.key("held").value(button.TravelMarker == colours::Held);
-    return json.endObject().take();
-}
-
-// The members of a flight the page draws that differ from `was`, which
-// drew as the page last saw it; "{}" when none does. A moving button
-// changes its top alone: its caption, the longest text of a tick, is not
-// written, sent, decoded and parsed again twenty times a second.
-std::string flightChangeText(const FlightButton& button, const FlightButton& was)
+// A flight's members the page draws: all of them, or with `was` (the button
+// as the page last saw it) only those that differ, "{}" when none does. A
+// moving button changes its top alone: its caption, the longest text of a
+// tick, is not written, sent, decoded and parsed again twenty times a second.
+std::string flightMembers(const FlightButton& button, const FlightButton* was)
 {
     JsonText json(FragmentBytes);
     json.beginObject();
-    if (button.Caption != was.Caption) json.key("caption").value(button.Caption);
-    if (button.Left != was.Left) json.key("left").value(button.Left);
-    if (button.Top != was.Top) json.key("top").value(button.Top);
-    if (button.Width != was.Width) json.key("width").value(button.Width);
-    if (button.Visible != was.Visible) json.key("visible").value(button.Visible);
+    const bool whole = was == nullptr;
+    if (whole || button.Caption != was->Caption) json.key("caption").value(button.Caption);
+    if (whole || button.Left != was->Left) json.key("left").value(button.Left);
+    if (whole || button.Top != was->Top) json.key("top").value(button.Top);
+    if (whole || button.Width != was->Width) json.key("width").value(button.Width);
+    if (whole || button.Visible != was->Visible) json.key("visible").value(button.Visible);
     const bool held = button.TravelMarker == colours::Held;
-    if (held != (was.TravelMarker == colours::Held)) json.key("held").value(held);
+    if (whole || held != (was->TravelMarker == colours::Held)) json.key("held").value(held);
     return json.endObject().take();
 }
+
+std::string flightText(const FlightButton& button) { return flightMembers(button, nullptr); }
 
 std::string checkText(const CheckBox& box)
 {
@@ -232,7 +226,7 @@ std::string WindowChanges::take(const Form1& form, const RunState& run)
         if (n < seen.values.size() && seen.values[n] == model) return;
         if constexpr (std::is_same_v<std::decay_t<decltype(model)>, FlightButton>) {
             if (n < seen.values.size()) {
-                std::string fragment = flightChangeText(model, seen.values[n]);
+                std::string fragment = flightMembers(model, &seen.values[n]);
                 seen.values[n] = model;
                 if (fragment.size() > 2) document.add(group, name, fragment);
                 return;
