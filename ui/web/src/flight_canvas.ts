@@ -21,39 +21,25 @@ interface Flight {
   picture: number; pictureKey?: string;
 }
 
-// The canvas calls a paint makes, in order, for the painter to replay: the
-// few a canvas of flights needs, under the canvas's own names.
-class Recording {
-  calls: PaintCall[] = [];
-  private add(...call: PaintCall): void { this.calls.push(call); }
-  set fillStyle(value: string) { this.add('=', 'fillStyle', value); }
-  set strokeStyle(value: string) { this.add('=', 'strokeStyle', value); }
-  set lineWidth(value: number) { this.add('=', 'lineWidth', value); }
-  set font(value: string) { this.add('=', 'font', value); }
-  set textAlign(value: CanvasTextAlign) { this.add('=', 'textAlign', value); }
-  set textBaseline(value: CanvasTextBaseline) { this.add('=', 'textBaseline', value); }
-  save(): void { this.add('save'); }
-  restore(): void { this.add('restore'); }
-  beginPath(): void { this.add('beginPath'); }
-  clip(): void { this.add('clip'); }
-  setTransform(a: number, b: number, c: number, d: number, e: number, f: number): void {
-    this.add('setTransform', a, b, c, d, e, f);
-  }
-  setLineDash(dash: number[]): void { this.add('setLineDash', dash); }
-  clearRect(x: number, y: number, width: number, height: number): void { this.add('clearRect', x, y, width, height); }
-  rect(x: number, y: number, width: number, height: number): void { this.add('rect', x, y, width, height); }
-  fillRect(x: number, y: number, width: number, height: number): void { this.add('fillRect', x, y, width, height); }
-  strokeRect(x: number, y: number, width: number, height: number): void { this.add('strokeRect', x, y, width, height); }
-  fillText(text: string, x: number, y: number): void { this.add('fillText', text, x, y); }
-  size(width: number, height: number): void { this.add('size', width, height); }
-  // The calls up to end() draw picture `id`, sized anew (and so cleared).
-  picture(id: number, width: number, height: number): void { this.add('picture', id, width, height); }
-  end(): void { this.add('end'); }
-  image(id: number, x: number, y: number): void { this.add('image', id, x, y); }
+// What a paint draws, recorded as canvas calls for the painter to replay:
+// the canvas's own methods and properties, and four of the painter's (see
+// PaintCall): size, picture (a button's picture, up to end) and image.
+type Recording = CanvasRenderingContext2D & {
+  size(width: number, height: number): void;
+  picture(id: number, width: number, height: number): void;
+  end(): void;
+  image(id: number, x: number, y: number): void;
+};
+
+function recording(calls: PaintCall[]): Recording {
+  return new Proxy({}, {
+    get: (_, name) => (...args: PaintCall) => calls.push([name as string, ...args]),
+    set: (_, name, value) => calls.push(['=', name as string, value]) > 0,
+  }) as Recording;
 }
 
 // One canvas over a rectangle of the window, and the places in it to repaint.
-interface Surface { canvas: HTMLCanvasElement; recording: Recording; place: Rect; dirty: Rect[] }
+interface Surface { canvas: HTMLCanvasElement; calls: PaintCall[]; recording: Recording; place: Rect; dirty: Rect[] }
 
 // Marks drawn round a button stand this far outside it: room for the widest ring.
 const RingTwips = 75;
@@ -74,7 +60,8 @@ function surface(place: Rect, twipsPerPixel: number): Surface {
   canvas.style.top = `${place.top / twipsPerPixel}px`;
   canvas.style.width = `${place.width / twipsPerPixel}px`;
   canvas.style.height = `${place.height / twipsPerPixel}px`;
-  return { canvas, recording: new Recording(), place, dirty: [] };
+  const calls: PaintCall[] = [];
+  return { canvas, calls, recording: recording(calls), place, dirty: [] };
 }
 
 function union(rects: Rect[]): Rect {
@@ -253,8 +240,7 @@ export class FlightCanvas {
     const paints: [number, PaintCall[]][] = [];
     this.surfaces.forEach((s, index) => {
       this.paintSurface(s);
-      if (s.recording.calls.length > 0) paints.push([index, s.recording.calls]);
-      s.recording.calls = [];
+      if (s.calls.length > 0) paints.push([index, s.calls.splice(0)]);
     });
     if (paints.length > 0) this.painter?.paint({ paints });
   }

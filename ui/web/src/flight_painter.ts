@@ -22,13 +22,6 @@ export function flightReplayer(): (message: PainterMessage) => void {
   type Context = CanvasRenderingContext2D | OffscreenCanvasRenderingContext2D;
   let surfaces: Context[] = [];
   const pictures = new Map<number, HTMLCanvasElement | OffscreenCanvas>();
-  const pictureCanvas = (width: number, height: number) => {
-    if (typeof OffscreenCanvas === 'function') return new OffscreenCanvas(width, height);
-    const canvas = document.createElement('canvas');
-    canvas.width = width;
-    canvas.height = height;
-    return canvas;
-  };
   return (message) => {
     if ('canvases' in message) {
       // Desynchronized: a changed canvas goes to the screen as it is, without
@@ -50,7 +43,7 @@ export function flightReplayer(): (message: PainterMessage) => void {
       } else if (name === 'picture') {
         let picture = pictures.get(a as number);
         if (!picture) {
-          picture = pictureCanvas(b as number, c as number);
+          picture = typeof document === 'object' ? document.createElement('canvas') : new OffscreenCanvas(1, 1);
           pictures.set(a as number, picture);
         }
         picture.width = b as number;
@@ -77,11 +70,13 @@ export interface Painter {
 // otherwise (or if the worker cannot be started) null.
 function workerPainter(canvases: HTMLCanvasElement[]): Painter | null {
   try {
-    if (!('transferControlToOffscreen' in HTMLCanvasElement.prototype) || typeof OffscreenCanvas !== 'function' ||
-      typeof Worker !== 'function' || !new OffscreenCanvas(1, 1).getContext('2d')) return null;
+    // Without OffscreenCanvas or Worker, the first of these throws.
+    if (!('transferControlToOffscreen' in HTMLCanvasElement.prototype) || !new OffscreenCanvas(1, 1).getContext('2d')) {
+      return null;
+    }
     // The worker's script is the replayer's own text, from this very script:
     // a page opened from disk may not load a worker's script file.
-    const source = `const replay=(${flightReplayer.toString()})();onmessage=(event)=>replay(event.data);`;
+    const source = `onmessage=(r=>e=>r(e.data))((${flightReplayer})())`;
     const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
     const worker = new Worker(address);
     const offscreen = canvases.map((canvas) => canvas.transferControlToOffscreen());
