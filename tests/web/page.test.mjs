@@ -355,6 +355,28 @@ test('view options change only the drawing; the keyboard alone picks and loses a
   }, count);
   const plain = await openPage(browser, siteUrl(site));
   await steps(plain.page, 40);
+  // The canvases show the flights the model places (drawn off the page's
+  // thread where the browser allows): a packet's face colour at its centre.
+  const { flights } = await drawnOf(plain.page);
+  assert.ok(flights.length > 0, 'flights after forty ticks');
+  const at = await plain.page.evaluate((f) => window.slidingWindowDemo.flightCentre(f.ack, f.slot), flights[0]);
+  const faceShown = async () => {
+    const shot = await plain.page.screenshot({ encoding: 'base64', clip: { x: at.x - 12, y: at.y - 4, width: 24, height: 8 } });
+    return plain.page.evaluate(async (png) => {
+      const image = new Image();
+      image.src = `data:image/png;base64,${png}`;
+      await image.decode();
+      const canvas = document.createElement('canvas');
+      [canvas.width, canvas.height] = [image.width, image.height];
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      const pixels = context.getImageData(0, 0, image.width, image.height).data;
+      return pixels.some((_, i) => i % 4 === 0 && pixels[i] === 225 && pixels[i + 1] === 225 && pixels[i + 2] === 225);
+    }, shot);
+  };
+  let shown = await faceShown();
+  for (let tries = 0; !shown && tries < 20; tries++) shown = (await sleep(100), await faceShown());
+  assert.ok(shown, 'the packet is drawn where the model places it');
   const { page, problems } = await openPage(browser, siteUrl(site));
   await page.click('#safeColours');
   await page.click('#stateMarks');

@@ -110,6 +110,7 @@ export class CompareView {
     this.clock.stop();
     window.clearTimeout(this.redrawTimer);
     this.wiring.abort();
+    for (const view of this.views) view.close();
     this.chart.canvas.parentElement?.replaceChildren();
     element('compareViews').textContent = '';
     element('compareLadders').textContent = '';

@@ -6,7 +6,10 @@
 // copies a changed canvas whole each frame: three strips cost far less than
 // one canvas the size of the window. Everything is drawn in twips; each
 // canvas's transform turns them into device pixels at the window's scale.
+// The drawing is recorded here and put on the canvases by a painter
+// (flight_painter.ts), off the page's thread where the browser allows.
 import { FlightState, Layout, LayoutControl, ViewOptions } from './engine';
+import { flightPainter, PaintCall, Painter } from './flight_painter';
 
 export interface Rect { left: number; top: number; width: number; height: number }
 
@@ -14,11 +17,29 @@ export interface Rect { left: number; top: number; width: number; height: number
 // the button stands: a copy costs far less than drawing the text each tick.
 interface Flight {
   ack: boolean; slot: number; height: number; state: FlightState | null;
-  picture?: HTMLCanvasElement; pictureKey?: string;
+  // Its picture, by its place among the flights, and what the picture shows.
+  picture: number; pictureKey?: string;
+}
+
+// What a paint draws, recorded as canvas calls for the painter to replay:
+// the canvas's own methods and properties, and four of the painter's (see
+// PaintCall): size, picture (a button's picture, up to end) and image.
+type Recording = CanvasRenderingContext2D & {
+  size(width: number, height: number): void;
+  picture(id: number, width: number, height: number): void;
+  end(): void;
+  image(id: number, x: number, y: number): void;
+};
+
+function recording(calls: PaintCall[]): Recording {
+  return new Proxy({}, {
+    get: (_, name) => (...args: PaintCall) => calls.push([name as string, ...args]),
+    set: (_, name, value) => calls.push(['=', name as string, value]) > 0,
+  }) as Recording;
 }
 
 // One canvas over a rectangle of the window, and the places in it to repaint.
-interface Surface { canvas: HTMLCanvasElement; context: CanvasRenderingContext2D; place: Rect; dirty: Rect[] }
+interface Surface { canvas: HTMLCanvasElement; calls: PaintCall[]; recording: Recording; place: Rect; dirty: Rect[] }
 
 // Marks drawn round a button stand this far outside it: room for the widest ring.
 const RingTwips = 75;
@@ -39,9 +60,8 @@ function surface(place: Rect, twipsPerPixel: number): Surface {
   canvas.style.top = `${place.top / twipsPerPixel}px`;
   canvas.style.width = `${place.width / twipsPerPixel}px`;
   canvas.style.height = `${place.height / twipsPerPixel}px`;
-  // Desynchronized: a changed canvas goes to the screen as it is, without
-  // the copy the browser otherwise makes of the whole canvas each frame.
-  return { canvas, context: canvas.getContext('2d', { desynchronized: true })!, place, dirty: [] };
+  const calls: PaintCall[] = [];
+  return { canvas, calls, recording: recording(calls), place, dirty: [] };
 }
 
 function union(rects: Rect[]): Rect {
@@ -59,6 +79,7 @@ export class FlightCanvas {
   private barSurface!: Surface;
   private packetLane!: Surface;
   private ackLane!: Surface;
+  private painter: Painter | null = null;
   private twipToDevice = 1;
   private scale = 1;
   private lostTimer = 0;
@@ -78,7 +99,8 @@ export class FlightCanvas {
       case 'bar': this.bars.push({ place, width: 0 }); return true;
       case 'flight':
         this.flights.push({ ack: control.name.startsWith('cmdACK'), slot: this.flights.filter((f) =>
-          f.ack === control.name.startsWith('cmdACK')).length, height: control.height, state: null });
+          f.ack === control.name.startsWith('cmdACK')).length, height: control.height, state: null,
+        picture: this.flights.length });
         return true;
       default: return false;
     }
@@ -101,7 +123,16 @@ export class FlightCanvas {
     this.packetLane = lane(false);
     this.ackLane = lane(true);
     this.surfaces = [this.barSurface, this.packetLane, this.ackLane];
-    return this.surfaces.map((s) => s.canvas);
+    const canvases = this.surfaces.map((s) => s.canvas);
+    this.painter = flightPainter(canvases);
+    return canvases;
+  }
+
+  // The window is gone: so is whatever paints its canvases.
+  close(): void {
+    window.clearTimeout(this.lostTimer);
+    this.painter?.close();
+    this.painter = null;
   }
 
   // Device pixels per CSS pixel times the window's scale: each canvas keeps
@@ -110,9 +141,9 @@ export class FlightCanvas {
     this.scale = scale;
     const perPixel = scale * devicePixelRatio;
     this.twipToDevice = perPixel / this.layout.twipsPerPixel;
-    for (const { canvas, place } of this.surfaces) {
-      canvas.width = Math.max(1, Math.round(place.width * this.twipToDevice));
-      canvas.height = Math.max(1, Math.round(place.height * this.twipToDevice));
+    for (const { recording, place } of this.surfaces) {
+      recording.size(Math.max(1, Math.round(place.width * this.twipToDevice)),
+        Math.max(1, Math.round(place.height * this.twipToDevice)));
     }
     this.repaintAll();
   }
@@ -206,7 +237,12 @@ export class FlightCanvas {
 
   // Clears and redraws every place marked since the last paint.
   paint(): void {
-    for (const s of this.surfaces) this.paintSurface(s);
+    const paints: [number, PaintCall[]][] = [];
+    this.surfaces.forEach((s, index) => {
+      this.paintSurface(s);
+      if (s.calls.length > 0) paints.push([index, s.calls.splice(0)]);
+    });
+    if (paints.length > 0) this.painter?.paint({ paints });
   }
 
   private paintSurface(s: Surface): void {
@@ -227,7 +263,7 @@ export class FlightCanvas {
     const bounds = union(areas);
     const covered = areas.reduce((sum, area) => sum + area.width * area.height, 0);
     if (areas.length > 40 || 2 * covered > bounds.width * bounds.height) areas = [bounds];
-    const context = s.context;
+    const context = s.recording;
     context.save();
     context.setTransform(1, 0, 0, 1, 0, 0);
     context.beginPath();
@@ -240,29 +276,31 @@ export class FlightCanvas {
     const inTwips = areas.map((a) => ({ left: a.left / k + x0, top: a.top / k + y0, width: a.width / k, height: a.height / k }));
     const touched = (rect: Rect) => inTwips.some((area) => intersects(area, rect));
     if (s === this.barSurface) this.drawBars(context, touched);
-    else this.drawLane(context, s === this.ackLane, touched);
+    else this.drawLane(context, s === this.ackLane, touched, { k, x0, y0 });
     context.restore();
   }
 
-  private drawBars(context: CanvasRenderingContext2D, touched: (rect: Rect) => boolean): void {
+  private drawBars(context: Recording, touched: (rect: Rect) => boolean): void {
     context.fillStyle = this.safeColours ? this.looks.safeTimeoutBar : this.layout.colours.timeoutBar;
     for (const bar of this.bars) {
       if (bar.width > 0 && touched(bar.place)) context.fillRect(bar.place.left, bar.place.top, bar.width, bar.place.height);
     }
   }
 
-  private drawLane(context: CanvasRenderingContext2D, ack: boolean, touched: (rect: Rect) => boolean): void {
+  // `twips`: the lane's scale from twips to its device pixels, and its place in twips.
+  private drawLane(context: Recording, ack: boolean, touched: (rect: Rect) => boolean,
+    twips: { k: number; x0: number; y0: number }): void {
     const twipsPerPixel = this.layout.twipsPerPixel;
     const lane = this.flights.filter((flight) => flight.ack === ack && flight.state?.visible);
     // The buttons' pictures are copied at whole device pixels, unscaled: a
     // copy that needs no resampling is the cheapest drawing a canvas does,
     // and every button in the lane is copied again on most ticks.
-    const twipTransform = context.getTransform();
     context.setTransform(1, 0, 0, 1, 0, 0);
     for (const flight of lane) {
-      if (touched(grown(this.flightRect(flight), RingTwips))) this.drawFlight(context, flight, twipTransform);
+      if (touched(grown(this.flightRect(flight), RingTwips))) this.drawFlight(context, flight, twips);
     }
-    context.setTransform(twipTransform);
+    const { k, x0, y0 } = twips;
+    context.setTransform(k, 0, 0, k, -x0 * k, -y0 * k);
     const ring = 2 * twipsPerPixel;
     if (this.stateMarks) {
       // Setting a canvas's font costs a parse of the font text: only when a lost mark's text is drawn.
@@ -285,28 +323,27 @@ export class FlightCanvas {
     }
   }
 
-  // `twips`: the lane's transform from twips to its device pixels.
-  private drawFlight(context: CanvasRenderingContext2D, flight: Flight, twips: DOMMatrix): void {
+  private drawFlight(context: Recording, flight: Flight, twips: { k: number; x0: number; y0: number }): void {
     const rect = this.flightRect(flight);
     const caption = this.shortCaptions ? this.shortCaptions.caption(flight.ack, flight.state!.caption)
       : flight.state!.caption;
     const pixels = this.textPixels(flight.height);
     const key = `${caption} ${pixels} ${rect.width} ${rect.height} ${this.twipToDevice}`;
     if (flight.pictureKey !== key) {
-      flight.picture ??= document.createElement('canvas');
-      this.drawPicture(flight.picture, rect, caption, pixels);
+      this.drawPicture(context, flight.picture, rect, caption, pixels);
       flight.pictureKey = key;
     }
-    context.drawImage(flight.picture!, Math.round(twips.a * rect.left + twips.e), Math.round(twips.d * rect.top + twips.f));
+    const { k, x0, y0 } = twips;
+    context.image(flight.picture, Math.round(k * rect.left + -x0 * k), Math.round(k * rect.top + -y0 * k));
   }
 
   // A button of the desktop's look: a light face, a grey edge, a bold caption.
-  private drawPicture(picture: HTMLCanvasElement, rect: Rect, caption: string, textPixels: number): void {
+  private drawPicture(context: Recording, picture: number, rect: Rect, caption: string, textPixels: number): void {
     const k = this.twipToDevice;
-    picture.width = Math.max(1, Math.round(rect.width * k));
-    picture.height = Math.max(1, Math.round(rect.height * k));
-    const context = picture.getContext('2d')!;
-    context.setTransform(picture.width / rect.width, 0, 0, picture.height / rect.height, 0, 0);
+    const width = Math.max(1, Math.round(rect.width * k));
+    const height = Math.max(1, Math.round(rect.height * k));
+    context.picture(picture, width, height);
+    context.setTransform(width / rect.width, 0, 0, height / rect.height, 0, 0);
     const pixel = this.layout.twipsPerPixel;
     context.fillStyle = '#e1e1e1';
     context.fillRect(0, 0, rect.width, rect.height);
@@ -320,10 +357,11 @@ export class FlightCanvas {
     // button most likely in view when the window is wider than the screen.
     context.textAlign = this.shortCaptions ? 'left' : 'center';
     context.fillText(caption, this.shortCaptions ? textPixels * pixel / 2 : rect.width / 2, rect.height / 2);
+    context.end();
   }
 
   // A mark drawn round the outside of a button.
-  private ring(context: CanvasRenderingContext2D, rect: Rect, colour: string, width: number, dash: number[]): void {
+  private ring(context: Recording, rect: Rect, colour: string, width: number, dash: number[]): void {
     context.save();
     context.strokeStyle = colour;
     context.lineWidth = width;

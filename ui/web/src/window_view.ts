@@ -227,6 +227,9 @@ export class WindowView {
     if (this.captionsToFit.length > 0) this.fitCaptions();
   }
 
+  // The window is taken off the page: its canvases' painter ends with it.
+  close(): void { this.sheet.close(); }
+
   // Where everything on the canvas stands, for the browser tests.
   drawn(): object { return this.sheet.drawn(); }
 

@@ -1,0 +1,103 @@
+// Who puts the flight canvases' drawing on the screen. The flight canvas
+// records what it would draw as a list of the canvas calls it makes; a
+// painter replays the list. Where the browser lets a worker draw on the
+// page's canvases (OffscreenCanvas), the lanes are drawn there: the drawing,
+// and the browser's work of handing each changed canvas to the screen, then
+// leave the page's thread, which lays out, styles and scripts everything else.
+// Elsewhere the same replayer draws on the page's thread.
+
+// One canvas call, by name: ['=', property, value] sets a property;
+// ['picture', id, width, height] turns the calls after it to a button's
+// picture until ['end']; ['image', id, x, y] copies that picture;
+// ['size', width, height] sizes the canvas; anything else is a method.
+export type PaintCall = (string | number | number[])[];
+
+// What is sent to a painter: the canvases once, then the calls of each
+// canvas that changed, by its place in that list.
+export type PainterMessage = { canvases: (HTMLCanvasElement | OffscreenCanvas)[] } | { paints: [number, PaintCall[]][] };
+
+// The replayer. Everything it uses is inside it: its source text is what the
+// worker runs, so it must not reach anything of this script outside itself.
+export function flightReplayer(): (message: PainterMessage) => void {
+  type Context = CanvasRenderingContext2D | OffscreenCanvasRenderingContext2D;
+  let surfaces: Context[] = [];
+  const pictures = new Map<number, HTMLCanvasElement | OffscreenCanvas>();
+  return (message) => {
+    if ('canvases' in message) {
+      // Desynchronized: a changed canvas goes to the screen as it is, without
+      // the copy the browser otherwise makes of the whole canvas each frame.
+      surfaces = message.canvases.map((canvas) => canvas.getContext('2d', { desynchronized: true }) as Context);
+      return;
+    }
+    for (const [index, calls] of message.paints) replay(surfaces[index], calls);
+  };
+  function replay(surface: Context, calls: PaintCall[]): void {
+    let context = surface;
+    for (const call of calls) {
+      const [name, a, b, c] = call;
+      if (name === '=') {
+        (context as unknown as Record<string, unknown>)[a as string] = b;
+      } else if (name === 'size') {
+        surface.canvas.width = a as number;
+        surface.canvas.height = b as number;
+      } else if (name === 'picture') {
+        let picture = pictures.get(a as number);
+        if (!picture) {
+          picture = typeof document === 'object' ? document.createElement('canvas') : new OffscreenCanvas(1, 1);
+          pictures.set(a as number, picture);
+        }
+        picture.width = b as number;
+        picture.height = c as number;
+        context = picture.getContext('2d') as Context;
+      } else if (name === 'end') {
+        context = surface;
+      } else if (name === 'image') {
+        context.drawImage(pictures.get(a as number)!, b as number, c as number);
+      } else {
+        (context as unknown as Record<string, (...args: unknown[]) => void>)[name as string](...call.slice(1));
+      }
+    }
+  }
+}
+
+export interface Painter {
+  paint(message: PainterMessage): void;
+  // The canvases are gone for good: the worker, if any, ends.
+  close(): void;
+}
+
+// Where the lanes' canvases can be handed to a worker: a painter there;
+// otherwise (or if the worker cannot be started) null.
+function workerPainter(canvases: HTMLCanvasElement[]): Painter | null {
+  try {
+    // Without OffscreenCanvas or Worker, the first of these throws.
+    if (!('transferControlToOffscreen' in HTMLCanvasElement.prototype) || !new OffscreenCanvas(1, 1).getContext('2d')) {
+      return null;
+    }
+    // The worker's script is the replayer's own text, from this very script:
+    // a page opened from disk may not load a worker's script file.
+    const source = `onmessage=(r=>e=>r(e.data))((${flightReplayer})())`;
+    const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+    const worker = new Worker(address);
+    const offscreen = canvases.map((canvas) => canvas.transferControlToOffscreen());
+    worker.postMessage({ canvases: offscreen }, offscreen);
+    return {
+      paint: (message) => worker.postMessage(message),
+      close: () => {
+        worker.terminate();
+        URL.revokeObjectURL(address);
+      },
+    };
+  } catch {
+    return null;
+  }
+}
+
+// The painter of `canvases`: in a worker where the browser allows, here otherwise.
+export function flightPainter(canvases: HTMLCanvasElement[]): Painter {
+  const inWorker = workerPainter(canvases);
+  if (inWorker) return inWorker;
+  const replay = flightReplayer();
+  replay({ canvases });
+  return { paint: replay, close: () => undefined };
+}
