@@ -36,12 +36,20 @@ QByteArray textFrame(const QByteArray& payload)
     return frame.append(payload);
 }
 
-// The payload of a frame textFrame made.
-QByteArray payloadOf(const QByteArray& frame)
+// The payloads of the frames textFrame made, one after another in `frames`.
+QByteArrayList payloadsOf(const QByteArray& frames)
 {
-    const auto length = static_cast<unsigned char>(frame.at(1));
-    const qsizetype header = length < 126 ? 2 : length == 126 ? 4 : 10;
-    return frame.mid(header);
+    QByteArrayList payloads;
+    for (qsizetype at = 0; at + 2 <= frames.size();) {
+        const auto length = static_cast<unsigned char>(frames.at(at + 1));
+        const qsizetype header = length < 126 ? 2 : length == 126 ? 4 : 10;
+        quint64 size = length;
+        for (qsizetype i = 2; i < header; ++i)
+            size = (i == 2 ? 0 : size << 8) | static_cast<unsigned char>(frames.at(at + i));
+        payloads.append(frames.mid(at + header, static_cast<qsizetype>(size)));
+        at += header + static_cast<qsizetype>(size);
+    }
+    return payloads;
 }
 
 // Hands a whole frame to the phone's socket. When nothing of the phone's
@@ -96,6 +104,17 @@ struct ClassroomServer::Student {
     int offences = 0;
     // What its catch-up put in its queue: it may lag by this much more.
     qint64 catchUpBytes = 0;
+};
+
+// One thing the window's thread asked to send (post()).
+struct ClassroomServer::Outgoing {
+    enum class Kind { Everyone, Each, Welcome, CatchUp };
+    Kind kind = Kind::Everyone;
+    QByteArray frame;                       // Everyone, Each's default, CatchUp: framed
+    QHash<QByteArray, QByteArray> byDevice; // Each: a device's own message
+    quint64 student = 0;                    // Welcome
+    QByteArrayList messages;                // Welcome
+    bool askFirst = false;                  // CatchUp
 };
 
 ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToken)
@@ -243,7 +262,22 @@ void ClassroomServer::join(Student& student, const classroom::StudentMessage& me
         countJoined();
     }
     student.welcomed = false;
+    if (!askFirst_ && !catchUpFrame_.isEmpty()) {
+        // The run so far, prepared once for every phone that joins until it changes.
+        welcomeNow(student, {catchUpFrame_});
+        return;
+    }
     emit joined(student.id, student.device);
+}
+
+void ClassroomServer::welcomeNow(Student& student, const QByteArrayList& frames)
+{
+    if (student.closing) return;
+    const qint64 before = student.socket->bytesToWrite();
+    for (const QByteArray& frame : frames)
+        deliver(student, frame);
+    student.catchUpBytes = student.socket->bytesToWrite() - before;
+    student.welcomed = true;
 }
 
 bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
@@ -261,8 +295,9 @@ bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
         writeFrame(*student.wire, frame);
     } else {
         // No socket of Qt's underneath (never the case with Qt's own
-        // WebSocket server): the same bytes, framed by QWebSocket.
-        student.socket->sendTextMessage(QString::fromUtf8(payloadOf(frame)));
+        // WebSocket server): the same messages, framed by QWebSocket.
+        for (const QByteArray& payload : payloadsOf(frame))
+            student.socket->sendTextMessage(QString::fromUtf8(payload));
         student.socket->flush();
     }
     return true;
@@ -327,56 +362,112 @@ void ClassroomServer::sweep()
 // ---------------------------------------------------------------------------
 // What the window's thread asks for, carried over to the server's thread in order
 
-namespace {
-
-template <typename Action> void inServerThread(QObject* server, Action&& action)
+void ClassroomServer::post(Outgoing outgoing)
 {
-    if (QThread::currentThread() == server->thread()) {
-        action();
-    } else {
-        QMetaObject::invokeMethod(server, std::forward<Action>(action), Qt::QueuedConnection);
+    if (QThread::currentThread() == thread()) {
+        {
+            const std::lock_guard lock(outboxLock_);
+            outbox_.push_back(std::move(outgoing));
+        }
+        sendOutbox();
+        return;
     }
+    const std::lock_guard lock(outboxLock_);
+    outbox_.push_back(std::move(outgoing));
+    if (outboxPosted_) return;
+    outboxPosted_ = true;
+    QMetaObject::invokeMethod(this, &ClassroomServer::sendOutbox, Qt::QueuedConnection);
 }
 
-} // namespace
+void ClassroomServer::sendOutbox()
+{
+    std::vector<Outgoing> queued;
+    {
+        const std::lock_guard lock(outboxLock_);
+        queued.swap(outbox_);
+        outboxPosted_ = false;
+    }
+    // Broadcasts in a row go out together: one write per phone.
+    QByteArray everyone;
+    const auto sendToEveryone = [this, &everyone] {
+        if (everyone.isEmpty()) return;
+        for (auto& student : students_)
+            if (student->welcomed) deliver(*student, everyone);
+        everyone.clear();
+    };
+    for (Outgoing& outgoing : queued) {
+        if (outgoing.kind == Outgoing::Kind::Everyone) {
+            everyone += outgoing.frame;
+            continue;
+        }
+        sendToEveryone();
+        switch (outgoing.kind) {
+        case Outgoing::Kind::Everyone:
+            break;
+        case Outgoing::Kind::Each:
+            for (auto& student : students_) {
+                if (!student->welcomed) continue;
+                const auto own = outgoing.byDevice.constFind(student->device);
+                deliver(*student, own == outgoing.byDevice.constEnd() ? outgoing.frame : textFrame(*own));
+            }
+            break;
+        case Outgoing::Kind::Welcome:
+            for (auto& student : students_) {
+                if (student->id != outgoing.student) continue;
+                QByteArrayList frames;
+                for (const QByteArray& message : outgoing.messages)
+                    frames.append(textFrame(message));
+                welcomeNow(*student, frames);
+            }
+            break;
+        case Outgoing::Kind::CatchUp:
+            catchUpFrame_ = std::move(outgoing.frame);
+            askFirst_ = outgoing.askFirst;
+            break;
+        }
+    }
+    sendToEveryone();
+}
+
+void ClassroomServer::welcomeWith(const QByteArray& catchUp, bool askFirst)
+{
+    Outgoing outgoing;
+    outgoing.kind = Outgoing::Kind::CatchUp;
+    outgoing.frame = textFrame(catchUp);
+    outgoing.askFirst = askFirst;
+    post(std::move(outgoing));
+}
 
 void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
 {
-    inServerThread(this, [this, student, messages] {
-        for (auto& s : students_) {
-            if (s->id != student || s->closing) continue;
-            const qint64 before = s->socket->bytesToWrite();
-            for (const QByteArray& message : messages)
-                deliver(*s, textFrame(message));
-            s->catchUpBytes = s->socket->bytesToWrite() - before;
-            s->welcomed = true;
-        }
-    });
+    Outgoing outgoing;
+    outgoing.kind = Outgoing::Kind::Welcome;
+    outgoing.student = student;
+    outgoing.messages = messages;
+    post(std::move(outgoing));
 }
 
 void ClassroomServer::broadcast(const QByteArray& message)
 {
     // Framed once: every phone is handed the same bytes.
-    inServerThread(this, [this, frame = textFrame(message)] {
-        for (auto& student : students_)
-            if (student->welcomed) deliver(*student, frame);
-    });
+    Outgoing outgoing;
+    outgoing.frame = textFrame(message);
+    post(std::move(outgoing));
 }
 
 void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
 {
-    inServerThread(this, [this, frame = textFrame(message), byDevice] {
-        for (auto& student : students_) {
-            if (!student->welcomed) continue;
-            const auto own = byDevice.constFind(student->device);
-            deliver(*student, own == byDevice.constEnd() ? frame : textFrame(*own));
-        }
-    });
+    Outgoing outgoing;
+    outgoing.kind = Outgoing::Kind::Each;
+    outgoing.frame = textFrame(message);
+    outgoing.byDevice = byDevice;
+    post(std::move(outgoing));
 }
 
 void ClassroomServer::stop()
 {
-    inServerThread(this, [this] {
+    const auto stopping = [this] {
+        sendOutbox(); // what was asked for before goes first
         sweeper_->stop();
         for (auto& student : students_) {
             if (student->closing) continue;
@@ -386,5 +477,10 @@ void ClassroomServer::stop()
         }
         if (tcp_ != nullptr) tcp_->close();
         countJoined();
-    });
+    };
+    if (QThread::currentThread() == thread()) {
+        stopping();
+    } else {
+        QMetaObject::invokeMethod(this, stopping, Qt::QueuedConnection);
+    }
 }
