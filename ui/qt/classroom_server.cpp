@@ -387,7 +387,9 @@ void ClassroomServer::sendOutbox()
         queued.swap(outbox_);
         outboxPosted_ = false;
     }
-    // Broadcasts in a row go out together: one write per phone.
+    // Broadcasts in a row go out together, with a question after them:
+    // one write per phone. No phone joins meanwhile, so a new catch-up
+    // splits nothing; a welcome does (the phone has none of the earlier ones).
     QByteArray everyone;
     const auto sendToEveryone = [this, &everyone] {
         if (everyone.isEmpty()) return;
@@ -396,22 +398,22 @@ void ClassroomServer::sendOutbox()
         everyone.clear();
     };
     for (Outgoing& outgoing : queued) {
-        if (outgoing.kind == Outgoing::Kind::Everyone) {
-            everyone += outgoing.frame;
-            continue;
-        }
-        sendToEveryone();
         switch (outgoing.kind) {
         case Outgoing::Kind::Everyone:
+            everyone += outgoing.frame;
             break;
-        case Outgoing::Kind::Each:
+        case Outgoing::Kind::Each: {
+            const QByteArray shared = everyone + outgoing.frame;
             for (auto& student : students_) {
                 if (!student->welcomed) continue;
                 const auto own = outgoing.byDevice.constFind(student->device);
-                deliver(*student, own == outgoing.byDevice.constEnd() ? outgoing.frame : textFrame(*own));
+                deliver(*student, own == outgoing.byDevice.constEnd() ? shared : everyone + textFrame(*own));
             }
+            everyone.clear();
             break;
+        }
         case Outgoing::Kind::Welcome:
+            sendToEveryone();
             for (auto& student : students_) {
                 if (student->id != outgoing.student) continue;
                 QByteArrayList frames;
