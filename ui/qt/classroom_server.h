@@ -95,6 +95,8 @@ public:
     void stop();
 
 signals:
+    // The number of phones joined changed: at once, and then at most every
+    // quarter of a second while they keep changing (students() is always current).
     void studentsChanged(int students);
     // A phone joined (or joined again on the same socket, having missed a
     // message) and awaits welcome(): before welcomeWith(), or while it asks first.
@@ -129,6 +131,8 @@ private:
     std::vector<std::unique_ptr<Student>> students_;
     quint64 nextStudent_ = 1;
     QTimer* sweeper_ = nullptr;
+    QTimer* countQuiet_ = nullptr; // after telling of a count: later changes wait for it
+    int told_ = 0;                 // the count last told (studentsChanged)
     std::atomic<int> maxStudents_ = classroom::DefaultMaxStudents;
     std::atomic<int> joined_ = 0;
     std::atomic<quint16> port_ = 0;

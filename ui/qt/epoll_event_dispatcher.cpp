@@ -1,5 +1,6 @@
 #include "ui/qt/epoll_event_dispatcher.h"
 
+#include <poll.h>
 #include <sys/epoll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimerEvent>
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <vector>
@@ -243,8 +245,17 @@ bool EpollEventDispatcher::processEvents(QEventLoop::ProcessEventsFlags flags)
     const int timeout = wait ? (withTimers ? millisecondsToNextTimer() : -1) : 0;
 
     std::array<epoll_event, ReadyAtOnce> ready; // filled by epoll_wait
-    int count = epoll_wait(epoll_, ready.data(), ReadyAtOnce, timeout);
-    if (count < 0) count = 0; // a signal: the caller's loop comes round again
+    int count = 0;
+    if (flags.testFlag(QEventLoop::ExcludeSocketNotifiers)) {
+        // Sockets left alone: waiting on them would return at once for a ready one, again and again.
+        pollfd wake{wake_, POLLIN, 0};
+        if (poll(&wake, 1, timeout) == 1) {
+            ready[0].data.fd = wake_;
+            count = 1;
+        }
+    } else {
+        count = std::max(0, epoll_wait(epoll_, ready.data(), ReadyAtOnce, timeout)); // < 0: a signal
+    }
     bool handled = false;
     for (int i = 0; i < count; ++i) {
         if (ready[static_cast<std::size_t>(i)].data.fd == wake_) {
