@@ -228,7 +228,7 @@ void EpollEventDispatcher::interrupt()
 void EpollEventDispatcher::drainWakeUps()
 {
     std::uint64_t count = 0;
-    [[maybe_unused]] const ssize_t read = ::read(wake_, &count, sizeof count);
+    [[maybe_unused]] const ssize_t drained = ::read(wake_, &count, sizeof count);
     wakeUpPending_ = false;
 }
 
