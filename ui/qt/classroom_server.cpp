@@ -8,68 +8,13 @@
 #include <QWebSocket>
 #include <algorithm>
 
-#ifdef Q_OS_UNIX
-#include <sys/socket.h>
-#include <sys/types.h>
-#endif
+#include "ui/qt/classroom_frames.h"
 
 namespace {
 
-// A whole text frame as a server sends it (unmasked), so that a message
-// leaves in one write and one packet: Qt writes a frame's header and its
-// payload apart, which on a busy network doubles the packets.
-QByteArray textFrame(const QByteArray& payload)
-{
-    const auto size = static_cast<quint64>(payload.size());
-    QByteArray frame;
-    frame.reserve(payload.size() + 10);
-    frame.append(char(0x81)); // the last frame of a text message
-    if (size < 126) {
-        frame.append(char(size));
-    } else if (size <= 0xFFFF) {
-        frame.append(char(126)).append(char(size >> 8)).append(char(size & 0xFF));
-    } else {
-        frame.append(char(127));
-        for (int shift = 56; shift >= 0; shift -= 8)
-            frame.append(char((size >> shift) & 0xFF));
-    }
-    return frame.append(payload);
-}
-
-// The payload of a frame textFrame made.
-QByteArray payloadOf(const QByteArray& frame)
-{
-    const auto length = static_cast<unsigned char>(frame.at(1));
-    const qsizetype header = length < 126 ? 2 : length == 126 ? 4 : 10;
-    return frame.mid(header);
-}
-
-// Hands a whole frame to the phone's socket. When nothing of the phone's
-// waits in Qt's buffer, the bytes go to the kernel at once: through
-// QTcpSocket every message would switch the socket's write notifier on and
-// off again, and with the event dispatcher of Qt's Linux builds each switch
-// wakes the server's event loop for one more pass over every phone's socket.
-// Whatever the kernel does not take waits in Qt's buffer, which sends it in
-// order (and everything after it goes there too, while it waits).
-void writeFrame(QTcpSocket& wire, const QByteArray& frame)
-{
-#if defined(Q_OS_UNIX) && defined(MSG_NOSIGNAL)
-    const qintptr descriptor = wire.socketDescriptor();
-    if (descriptor >= 0 && wire.bytesToWrite() == 0 && wire.state() == QAbstractSocket::ConnectedState) {
-        const ssize_t sent = ::send(static_cast<int>(descriptor), frame.constData(),
-                                    static_cast<std::size_t>(frame.size()), MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (sent == frame.size()) return;
-        if (sent > 0) {
-            wire.write(frame.constData() + sent, frame.size() - sent);
-            return;
-        }
-        // Nothing taken (a full buffer, or a socket failing): Qt's buffer
-        // waits for room, or meets the error and closes the socket.
-    }
-#endif
-    wire.write(frame);
-    wire.flush();
-}
+using classroom_frames::payloadsOf;
+using classroom_frames::textFrame;
+using classroom_frames::writeFrame;
 
 QString latin1(std::string_view text)
 {
@@ -98,6 +43,17 @@ struct ClassroomServer::Student {
     qint64 catchUpBytes = 0;
 };
 
+// One thing the window's thread asked to send (post()).
+struct ClassroomServer::Outgoing {
+    enum class Kind { Everyone, Each, Welcome, CatchUp };
+    Kind kind = Kind::Everyone;
+    QByteArray frame;                       // Everyone, Each's default, CatchUp: framed
+    QHash<QByteArray, QByteArray> byDevice; // Each: a device's own message
+    quint64 student = 0;                    // Welcome
+    QByteArrayList messages;                // Welcome
+    bool askFirst = false;                  // CatchUp
+};
+
 ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToken)
     : token_(std::move(joinToken))
 {
@@ -106,6 +62,19 @@ ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToke
     sweeper_ = new QTimer(this);
     sweeper_->setInterval(1000);
     connect(sweeper_, &QTimer::timeout, this, &ClassroomServer::sweep);
+    // The window shows the count a quarter of a second after it hears of a
+    // change and reads it afresh then (students()): with phones coming and
+    // going every second, it is told at once of a change and then at most
+    // every quarter of a second, not woken for each phone.
+    countQuiet_ = new QTimer(this);
+    countQuiet_->setSingleShot(true);
+    countQuiet_->setInterval(250);
+    connect(countQuiet_, &QTimer::timeout, this, [this] {
+        if (joined_ == told_) return;
+        told_ = joined_.load();
+        emit studentsChanged(told_);
+        countQuiet_->start();
+    });
 }
 
 ClassroomServer::~ClassroomServer()
@@ -243,7 +212,22 @@ void ClassroomServer::join(Student& student, const classroom::StudentMessage& me
         countJoined();
     }
     student.welcomed = false;
+    if (!askFirst_ && !catchUpFrame_.isEmpty()) {
+        // The run so far, prepared once for every phone that joins until it changes.
+        welcomeNow(student, {catchUpFrame_});
+        return;
+    }
     emit joined(student.id, student.device);
+}
+
+void ClassroomServer::welcomeNow(Student& student, const QByteArrayList& frames)
+{
+    if (student.closing) return;
+    const qint64 before = student.socket->bytesToWrite();
+    for (const QByteArray& frame : frames)
+        deliver(student, frame);
+    student.catchUpBytes = student.socket->bytesToWrite() - before;
+    student.welcomed = true;
 }
 
 bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
@@ -261,8 +245,9 @@ bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
         writeFrame(*student.wire, frame);
     } else {
         // No socket of Qt's underneath (never the case with Qt's own
-        // WebSocket server): the same bytes, framed by QWebSocket.
-        student.socket->sendTextMessage(QString::fromUtf8(payloadOf(frame)));
+        // WebSocket server): the same messages, framed by QWebSocket.
+        for (const QByteArray& payload : payloadsOf(frame))
+            student.socket->sendTextMessage(QString::fromUtf8(payload));
         student.socket->flush();
     }
     return true;
@@ -295,7 +280,10 @@ void ClassroomServer::countJoined()
         students_.begin(), students_.end(), [](const auto& s) { return s->joined && !s->closing; }));
     if (joined == joined_) return;
     joined_ = joined;
+    if (countQuiet_->isActive()) return;
+    told_ = joined;
     emit studentsChanged(joined);
+    countQuiet_->start();
 }
 
 void ClassroomServer::sweep()
@@ -327,56 +315,114 @@ void ClassroomServer::sweep()
 // ---------------------------------------------------------------------------
 // What the window's thread asks for, carried over to the server's thread in order
 
-namespace {
-
-template <typename Action> void inServerThread(QObject* server, Action&& action)
+void ClassroomServer::post(Outgoing outgoing)
 {
-    if (QThread::currentThread() == server->thread()) {
-        action();
-    } else {
-        QMetaObject::invokeMethod(server, std::forward<Action>(action), Qt::QueuedConnection);
+    if (QThread::currentThread() == thread()) {
+        {
+            const std::lock_guard lock(outboxLock_);
+            outbox_.push_back(std::move(outgoing));
+        }
+        sendOutbox();
+        return;
     }
+    const std::lock_guard lock(outboxLock_);
+    outbox_.push_back(std::move(outgoing));
+    if (outboxPosted_) return;
+    outboxPosted_ = true;
+    QMetaObject::invokeMethod(this, &ClassroomServer::sendOutbox, Qt::QueuedConnection);
 }
 
-} // namespace
+void ClassroomServer::sendOutbox()
+{
+    std::vector<Outgoing> queued;
+    {
+        const std::lock_guard lock(outboxLock_);
+        queued.swap(outbox_);
+        outboxPosted_ = false;
+    }
+    // Broadcasts in a row go out together, with a question after them:
+    // one write per phone. No phone joins meanwhile, so a new catch-up
+    // splits nothing; a welcome does (the phone has none of the earlier ones).
+    QByteArray everyone;
+    const auto sendToEveryone = [this, &everyone] {
+        if (everyone.isEmpty()) return;
+        for (auto& student : students_)
+            if (student->welcomed) deliver(*student, everyone);
+        everyone.clear();
+    };
+    for (Outgoing& outgoing : queued) {
+        switch (outgoing.kind) {
+        case Outgoing::Kind::Everyone:
+            everyone += outgoing.frame;
+            break;
+        case Outgoing::Kind::Each: {
+            const QByteArray shared = everyone + outgoing.frame;
+            for (auto& student : students_) {
+                if (!student->welcomed) continue;
+                const auto own = outgoing.byDevice.constFind(student->device);
+                deliver(*student, own == outgoing.byDevice.constEnd() ? shared : everyone + textFrame(*own));
+            }
+            everyone.clear();
+            break;
+        }
+        case Outgoing::Kind::Welcome:
+            sendToEveryone();
+            for (auto& student : students_) {
+                if (student->id != outgoing.student) continue;
+                QByteArrayList frames;
+                for (const QByteArray& message : outgoing.messages)
+                    frames.append(textFrame(message));
+                welcomeNow(*student, frames);
+            }
+            break;
+        case Outgoing::Kind::CatchUp:
+            catchUpFrame_ = std::move(outgoing.frame);
+            askFirst_ = outgoing.askFirst;
+            break;
+        }
+    }
+    sendToEveryone();
+}
+
+void ClassroomServer::welcomeWith(const QByteArray& catchUp, bool askFirst)
+{
+    Outgoing outgoing;
+    outgoing.kind = Outgoing::Kind::CatchUp;
+    outgoing.frame = textFrame(catchUp);
+    outgoing.askFirst = askFirst;
+    post(std::move(outgoing));
+}
 
 void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
 {
-    inServerThread(this, [this, student, messages] {
-        for (auto& s : students_) {
-            if (s->id != student || s->closing) continue;
-            const qint64 before = s->socket->bytesToWrite();
-            for (const QByteArray& message : messages)
-                deliver(*s, textFrame(message));
-            s->catchUpBytes = s->socket->bytesToWrite() - before;
-            s->welcomed = true;
-        }
-    });
+    Outgoing outgoing;
+    outgoing.kind = Outgoing::Kind::Welcome;
+    outgoing.student = student;
+    outgoing.messages = messages;
+    post(std::move(outgoing));
 }
 
 void ClassroomServer::broadcast(const QByteArray& message)
 {
     // Framed once: every phone is handed the same bytes.
-    inServerThread(this, [this, frame = textFrame(message)] {
-        for (auto& student : students_)
-            if (student->welcomed) deliver(*student, frame);
-    });
+    Outgoing outgoing;
+    outgoing.frame = textFrame(message);
+    post(std::move(outgoing));
 }
 
 void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
 {
-    inServerThread(this, [this, frame = textFrame(message), byDevice] {
-        for (auto& student : students_) {
-            if (!student->welcomed) continue;
-            const auto own = byDevice.constFind(student->device);
-            deliver(*student, own == byDevice.constEnd() ? frame : textFrame(*own));
-        }
-    });
+    Outgoing outgoing;
+    outgoing.kind = Outgoing::Kind::Each;
+    outgoing.frame = textFrame(message);
+    outgoing.byDevice = byDevice;
+    post(std::move(outgoing));
 }
 
 void ClassroomServer::stop()
 {
-    inServerThread(this, [this] {
+    const auto stopping = [this] {
+        sendOutbox(); // what was asked for before goes first
         sweeper_->stop();
         for (auto& student : students_) {
             if (student->closing) continue;
@@ -386,5 +432,10 @@ void ClassroomServer::stop()
         }
         if (tcp_ != nullptr) tcp_->close();
         countJoined();
-    });
+    };
+    if (QThread::currentThread() == thread()) {
+        stopping();
+    } else {
+        QMetaObject::invokeMethod(this, stopping, Qt::QueuedConnection);
+    }
 }

@@ -34,6 +34,7 @@
 #include <QTimer>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,12 @@ public:
     quint64 refusedRequests() const;
     quint64 closedConnections() const;
 
+    // From now on a phone that joins is sent `catchUp` at once, by the
+    // server's thread alone; unless `askFirst`, when joined() is emitted and
+    // the session's welcome() awaited (its message depends on the phone, as a
+    // question's does on the phone's own vote). Ordered with the broadcasts:
+    // the catch-up holds everything broadcast before it.
+    void welcomeWith(const QByteArray& catchUp, bool askFirst);
     // Sends the phone that joined (joined()) what brings it up to date; from
     // then on it is sent every broadcast too.
     void welcome(quint64 student, const QByteArrayList& messages);
@@ -88,14 +95,25 @@ public:
     void stop();
 
 signals:
+    // The number of phones joined changed: at once, and then at most every
+    // quarter of a second while they keep changing (students() is always current).
     void studentsChanged(int students);
-    // A phone joined (or joined again on the same socket, having missed a message).
+    // A phone joined (or joined again on the same socket, having missed a
+    // message) and awaits welcome(): before welcomeWith(), or while it asks first.
     void joined(quint64 student, const QByteArray& device);
     // A joined phone's vote; the room decides whether it counts.
     void voteCast(const QByteArray& device, int question, int choice);
 
 private:
     struct Student;
+    struct Outgoing;
+    // Queues what the window's thread asks to send; the server's thread sends
+    // the whole queue at its next wake-up, so that messages asked for
+    // together (two clicks, the ticks before an action) reach each phone in
+    // one write. In the server's own thread it is sent at once.
+    void post(Outgoing outgoing);
+    void sendOutbox();
+    void welcomeNow(Student& student, const QByteArrayList& frames);
     void admit();
     void take(Student& student, const QString& text);
     void offend(Student& student);
@@ -113,8 +131,15 @@ private:
     std::vector<std::unique_ptr<Student>> students_;
     quint64 nextStudent_ = 1;
     QTimer* sweeper_ = nullptr;
+    QTimer* countQuiet_ = nullptr; // after telling of a count: later changes wait for it
+    int told_ = 0;                 // the count last told (studentsChanged)
     std::atomic<int> maxStudents_ = classroom::DefaultMaxStudents;
     std::atomic<int> joined_ = 0;
     std::atomic<quint16> port_ = 0;
     Counts counts_;
+    std::mutex outboxLock_;
+    std::vector<Outgoing> outbox_; // guarded by outboxLock_
+    bool outboxPosted_ = false;    // guarded by outboxLock_: a sendOutbox() is on its way
+    QByteArray catchUpFrame_;      // welcomeWith()'s, framed; empty until then
+    bool askFirst_ = true;
 };

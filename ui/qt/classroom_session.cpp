@@ -14,6 +14,9 @@
 #include "frontend/classroom_texts.h"
 #include "frontend/classroom_wire.h"
 #include "ui/qt/classroom_server.h"
+#ifdef Q_OS_LINUX
+#include "ui/qt/epoll_event_dispatcher.h"
+#endif
 
 namespace {
 
@@ -78,6 +81,11 @@ bool ClassroomSession::start(const Options& options, QString* error)
     // WebSocket servers, every socket) belongs to that thread from the start.
     auto thread = std::make_unique<QThread>();
     thread->setObjectName(QStringLiteral("classroom server"));
+#ifdef Q_OS_LINUX
+    // A wake-up of this thread then costs the sockets that are ready, not
+    // every phone's socket (epoll_event_dispatcher.h); the thread owns it.
+    if (auto dispatcher = EpollEventDispatcher::make()) thread->setEventDispatcher(dispatcher.release());
+#endif
     auto* anchor = new QObject;
     anchor->moveToThread(thread.get());
     connect(thread.get(), &QThread::finished, anchor, &QObject::deleteLater);
@@ -122,6 +130,7 @@ bool ClassroomSession::start(const Options& options, QString* error)
     thread_ = std::move(thread);
     server_ = server;
     sentDigest_ = classroom::digestText(form_);
+    publishWelcome();
     emit studentsChanged(0);
     return true;
 }
@@ -177,6 +186,7 @@ void ClassroomSession::heard(const RunHistory::Call& call, const Form1* after)
         const Form1& now = after != nullptr ? *after : form_;
         sentDigest_ = classroom::digestText(now);
         broadcast(journal_.lastMessage(now));
+        publishWelcome();
     }
     // A question is about the run as it stood: anything that changes what
     // comes next withdraws it (Pause and Cont only change when).
@@ -193,6 +203,18 @@ void ClassroomSession::flushTicks()
     broadcast(journal_.ticksMessage(pendingDigests_));
     sentDigest_ = pendingDigests_.substr(pendingDigests_.size() - 16);
     pendingDigests_.clear();
+    publishWelcome();
+}
+
+void ClassroomSession::publishWelcome()
+{
+    // What welcome() would answer while no question is up, made once for
+    // every phone joining until the phones are next sent something: the
+    // server's thread then welcomes them without asking this one. With a
+    // question up each phone's own vote goes with it, so it asks.
+    if (!server_) return;
+    server_->welcomeWith(QByteArray::fromStdString(journal_.catchUpBefore(0, sentDigest_)),
+                         room_.holdsClock());
 }
 
 QByteArrayList ClassroomSession::welcome(const std::string& device)
@@ -221,6 +243,7 @@ bool ClassroomSession::askTheRoom()
     }
     room_.pose(*question);
     sendRoom();
+    publishWelcome();
     emit clockHoldChanged();
     emit roomChanged();
     return true;
@@ -248,6 +271,7 @@ void ClassroomSession::play()
     room_.close();
     flushTicks();
     broadcast(classroom::closeMessage(question));
+    publishWelcome();
     emit roomChanged();
     emit clockHoldChanged();
     if (!form_.Timer1.Enabled && form_.cmdReset.Caption == "Reset") emit continueRequested();
@@ -259,6 +283,7 @@ void ClassroomSession::withdraw()
     room_.close(true);
     flushTicks();
     broadcast(classroom::closeMessage(question));
+    publishWelcome();
     emit notice(qs(std::string(classroom::texts::QuestionWithdrawn)));
     emit roomChanged();
     emit clockHoldChanged();

@@ -91,6 +91,8 @@ private:
     void withdraw();
     void broadcast(const std::string& message);
     QByteArrayList welcome(const std::string& device);
+    // Hands the server the catch-up for phones joining from now on (ClassroomServer::welcomeWith).
+    void publishWelcome();
 
     const Form1& form_;
     RunHistory& history_;
