@@ -1,5 +1,6 @@
-#include "ui/qt/classroom_server.h"
+#include "ui/qt/classroom_socket_server.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSet>
@@ -78,7 +79,7 @@ QString latin1(std::string_view text)
 
 } // namespace
 
-struct ClassroomServer::Student {
+struct ClassroomSocketServer::Student {
     quint64 id = 0;
     std::unique_ptr<QWebSocket> socket;
     // The socket under the WebSocket, for whole frames; Qt's WebSocket owns it.
@@ -98,17 +99,18 @@ struct ClassroomServer::Student {
     qint64 catchUpBytes = 0;
 };
 
-ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToken)
-    : token_(std::move(joinToken))
+ClassroomSocketServer::ClassroomSocketServer(classroom_http::Site site, std::string joinToken,
+                                             MessageReader read)
+    : token_(std::move(joinToken)), read_(read)
 {
     http_ = new classroom_http::SiteServer(std::move(site), this);
-    connect(http_, &QAbstractHttpServer::newWebSocketConnection, this, &ClassroomServer::admit);
+    connect(http_, &QAbstractHttpServer::newWebSocketConnection, this, &ClassroomSocketServer::admit);
     sweeper_ = new QTimer(this);
     sweeper_->setInterval(1000);
-    connect(sweeper_, &QTimer::timeout, this, &ClassroomServer::sweep);
+    connect(sweeper_, &QTimer::timeout, this, &ClassroomSocketServer::sweep);
 }
 
-ClassroomServer::~ClassroomServer()
+ClassroomSocketServer::~ClassroomSocketServer()
 {
     // The sockets go first, quietly: nothing may call back into a server going away.
     for (auto& student : students_)
@@ -116,13 +118,21 @@ ClassroomServer::~ClassroomServer()
     students_.clear();
 }
 
-bool ClassroomServer::listen(const QHostAddress& address, quint16 port, QString* error)
+bool ClassroomSocketServer::listen(const QString& where, quint16 port, QString* error)
 {
+    const QHostAddress address = where.isEmpty() ? QHostAddress(QHostAddress::Any) : QHostAddress(where);
+    if (address.isNull()) {
+        if (error != nullptr) *error = QStringLiteral("'%1' is not an IP address").arg(where);
+        return false;
+    }
     auto* tcp = new classroom_http::LimitedTcpServer(this);
     if (!tcp->listen(address, port)) {
+        // Translated under the name the server had before it moved into its module.
         if (error != nullptr)
-            *error =
-                tr("The classroom session could not listen on port %1: %2").arg(port).arg(tcp->errorString());
+            *error = QCoreApplication::translate("ClassroomServer",
+                                                 "The classroom session could not listen on port %1: %2")
+                         .arg(port)
+                         .arg(tcp->errorString());
         tcp->deleteLater();
         return false;
     }
@@ -133,14 +143,17 @@ bool ClassroomServer::listen(const QHostAddress& address, quint16 port, QString*
     return true;
 }
 
-quint64 ClassroomServer::refusedRequests() const { return http_->refusedRequests(); }
+quint64 ClassroomSocketServer::refusedRequests() const { return http_->refusedRequests(); }
 
-quint64 ClassroomServer::closedConnections() const { return tcp_ != nullptr ? tcp_->closedConnections() : 0; }
+quint64 ClassroomSocketServer::closedConnections() const
+{
+    return tcp_ != nullptr ? tcp_->closedConnections() : 0;
+}
 
 // ---------------------------------------------------------------------------
 // Phones arriving, talking and leaving (the server's thread)
 
-void ClassroomServer::admit()
+void ClassroomSocketServer::admit()
 {
     while (http_->hasPendingWebSocketConnections()) {
         std::unique_ptr<QWebSocket> socket = http_->nextPendingWebSocketConnection();
@@ -174,7 +187,7 @@ void ClassroomServer::admit()
     }
 }
 
-void ClassroomServer::take(Student& student, const QString& text)
+void ClassroomSocketServer::take(Student& student, const QString& text)
 {
     ++counts_.messages;
     if (student.closing) return;
@@ -191,8 +204,7 @@ void ClassroomServer::take(Student& student, const QString& text)
     }
     student.allowance -= 1.0;
     const QByteArray bytes = text.toUtf8();
-    const auto message = classroom::readStudentMessage(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto message = read_(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!message) {
         offend(student);
         return;
@@ -216,7 +228,7 @@ void ClassroomServer::take(Student& student, const QString& text)
     }
 }
 
-void ClassroomServer::offend(Student& student)
+void ClassroomSocketServer::offend(Student& student)
 {
     ++counts_.dropped;
     if (++student.offences < classroom::OffencesBeforeClosing || student.closing) return;
@@ -225,7 +237,7 @@ void ClassroomServer::offend(Student& student)
     student.socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
 }
 
-void ClassroomServer::join(Student& student, const classroom::StudentMessage& message)
+void ClassroomSocketServer::join(Student& student, const classroom::StudentMessage& message)
 {
     if (message.token != token_) {
         ++counts_.refusedToken;
@@ -246,7 +258,7 @@ void ClassroomServer::join(Student& student, const classroom::StudentMessage& me
     emit joined(student.id, student.device);
 }
 
-bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
+bool ClassroomSocketServer::deliver(Student& student, const QByteArray& frame)
 {
     if (student.closing) return false;
     if (student.socket->bytesToWrite() >
@@ -268,7 +280,7 @@ bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
     return true;
 }
 
-void ClassroomServer::drop(Student& student)
+void ClassroomSocketServer::drop(Student& student)
 {
     // This runs inside the socket's own signal, maybe inside a loop over the
     // students (an abort disconnects at once): the student goes afterwards.
@@ -276,10 +288,10 @@ void ClassroomServer::drop(Student& student)
     student.gone = true;
     student.closing = true;
     countJoined();
-    QMetaObject::invokeMethod(this, &ClassroomServer::reap, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ClassroomSocketServer::reap, Qt::QueuedConnection);
 }
 
-void ClassroomServer::reap()
+void ClassroomSocketServer::reap()
 {
     for (auto& student : students_) {
         if (!student->gone) continue;
@@ -289,7 +301,7 @@ void ClassroomServer::reap()
     std::erase_if(students_, [](const auto& student) { return !student->socket; });
 }
 
-void ClassroomServer::countJoined()
+void ClassroomSocketServer::countJoined()
 {
     const int joined = static_cast<int>(std::count_if(
         students_.begin(), students_.end(), [](const auto& s) { return s->joined && !s->closing; }));
@@ -298,7 +310,7 @@ void ClassroomServer::countJoined()
     emit studentsChanged(joined);
 }
 
-void ClassroomServer::sweep()
+void ClassroomSocketServer::sweep()
 {
     for (auto& student : students_) {
         if (!student->joined && !student->closing && student->age.elapsed() > JoinWithinMs) {
@@ -340,7 +352,7 @@ template <typename Action> void inServerThread(QObject* server, Action&& action)
 
 } // namespace
 
-void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
+void ClassroomSocketServer::welcome(quint64 student, const QByteArrayList& messages)
 {
     inServerThread(this, [this, student, messages] {
         for (auto& s : students_) {
@@ -354,7 +366,7 @@ void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
     });
 }
 
-void ClassroomServer::broadcast(const QByteArray& message)
+void ClassroomSocketServer::broadcast(const QByteArray& message)
 {
     // Framed once: every phone is handed the same bytes.
     inServerThread(this, [this, frame = textFrame(message)] {
@@ -363,7 +375,7 @@ void ClassroomServer::broadcast(const QByteArray& message)
     });
 }
 
-void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
+void ClassroomSocketServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
 {
     inServerThread(this, [this, frame = textFrame(message), byDevice] {
         for (auto& student : students_) {
@@ -374,7 +386,7 @@ void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray
     });
 }
 
-void ClassroomServer::stop()
+void ClassroomSocketServer::stop()
 {
     inServerThread(this, [this] {
         sweeper_->stop();
