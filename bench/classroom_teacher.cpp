@@ -95,7 +95,7 @@ int main(int argc, char* argv[])
     MainWindow window;
     window.show();
     ClassroomSession::Options options;
-    options.address = QHostAddress::LocalHost;
+    options.address = QStringLiteral("127.0.0.1");
     options.port = port;
     options.siteFolder = site.path();
     if (!window.startClassroom(options)) {

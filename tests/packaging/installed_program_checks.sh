@@ -59,6 +59,11 @@ check_installed_files() {
         fail "update-mime-database complains about the MIME type"
     grep -qx "50:application/x-sliding-window-run:\*.swrun" "$database/mime/globs2" || fail "*.swrun is not a run file"
     rm -rf "$database"
+    # The modules the program loads on first use.
+    for module in classroom printing; do
+        find "$prefix" -path "*/sliding-window-demo/libsliding-window-$module.so" | grep -q . ||
+            fail "the $module module is not installed"
+    done
     # The page's site, which a classroom session serves from the laptop.
     for file in index.html app.js engine.js follow.js page.css; do
         [ -f "$prefix/share/sliding-window-demo/site/$file" ] || fail "the page's $file is not installed"

@@ -19,6 +19,8 @@
 #include "ui/qt/classroom_panel.h"
 #include "ui/qt/classroom_server.h"
 #include "ui/qt/classroom_session.h"
+#include "ui/qt/modules.h"
+#include "ui/qt/printing_module.h"
 
 using namespace window_support;
 
@@ -71,6 +73,7 @@ private slots:
     void theSiteAndNothingElseIsServed();
     void phonesFollowTheRunAndAnswerTheRoom();
     void everyLimitIsRefused();
+    void modulesLoadAndAMissingOneIsTold();
 
 private:
     QTemporaryDir site_;
@@ -94,7 +97,7 @@ void ClassroomSessionTest::init()
     window_ = std::make_unique<MainWindow>();
     window_->show();
     ClassroomSession::Options options;
-    options.address = QHostAddress::LocalHost;
+    options.address = QStringLiteral("127.0.0.1");
     options.siteFolder = site_.path();
     QVERIFY2(window_->startClassroom(options), qPrintable(window_->lastRefusal()));
     port_ = window_->classroom()->server()->port();
@@ -315,6 +318,21 @@ void ClassroomSessionTest::everyLimitIsRefused()
     QCOMPARE(counts.droppedBehind, 1u);
     QTRY_COMPARE(server.students(), 1);
     QVERIFY(!one.closed);
+}
+
+// The server and printing are modules loaded on first use: both are found
+// from the build, and one that is not there is reported by name, not a crash.
+void ClassroomSessionTest::modulesLoadAndAMissingOneIsTold()
+{
+    QString error;
+    const PrintingModule* printing = loadPrintingModule(&error);
+    QVERIFY2(printing != nullptr && printing->print != nullptr, qPrintable(error));
+    QVERIFY(loadModuleEntry(QStringLiteral("libsliding-window-classroom.so"), "noSuchEntry", &error) ==
+            nullptr);
+    QVERIFY2(error.contains(QStringLiteral("could not be loaded")), qPrintable(error));
+    QVERIFY(loadModuleEntry(QStringLiteral("libsliding-window-nonesuch.so"), PrintingModuleEntry, &error) ==
+            nullptr);
+    QVERIFY2(error.contains(QStringLiteral("libsliding-window-nonesuch.so is missing")), qPrintable(error));
 }
 
 QTEST_MAIN(ClassroomSessionTest)

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QNetworkInterface>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QTimer>
@@ -30,18 +29,7 @@ std::string newToken()
         std::string_view(reinterpret_cast<const char*>(words.data()), words.size() * sizeof(quint32)));
 }
 
-// The address the phones are offered: the one listened on, or the best of
-// the laptop's own when listening on all of them.
-std::string hostFor(const QHostAddress& listening)
-{
-    if (listening != QHostAddress::Any && listening != QHostAddress::AnyIPv4 &&
-        listening != QHostAddress::AnyIPv6)
-        return listening.toString().toStdString();
-    std::vector<std::string> addresses;
-    for (const QHostAddress& address : QNetworkInterface::allAddresses())
-        addresses.push_back(address.toString().toStdString());
-    return classroom::chooseHost(addresses);
-}
+constexpr ClassroomServerHelpers ServerHelpers{classroom::readStudentMessage, classroom::chooseHost};
 
 } // namespace
 
@@ -72,9 +60,9 @@ QString ClassroomSession::siteFolder()
 bool ClassroomSession::start(const Options& options, QString* error)
 {
     if (running()) return true;
-    const classroom_http::Site site =
-        classroom_http::readSite(options.siteFolder.isEmpty() ? siteFolder() : options.siteFolder, error);
-    if (site.isEmpty()) return false;
+    const ClassroomServerModule* module = loadClassroomServerModule(error);
+    if (module == nullptr) return false;
+    const QString folder = options.siteFolder.isEmpty() ? siteFolder() : options.siteFolder;
 
     // The server's own thread: the window never waits on the network. The
     // server is made in it, so that everything it makes (Qt's HTTP and
@@ -95,8 +83,9 @@ bool ClassroomSession::start(const Options& options, QString* error)
     QMetaObject::invokeMethod(
         anchor,
         [&] {
-            server = new ClassroomServer(site, newToken());
-            connect(QThread::currentThread(), &QThread::finished, server, &QObject::deleteLater);
+            server = module->make(folder, newToken(), ServerHelpers, error);
+            if (server == nullptr) return;
+            connect(QThread::currentThread(), &QThread::finished, server->object(), &QObject::deleteLater);
             server->setMaxStudents(options.maxStudents > 0 ? options.maxStudents
                                                            : classroom::DefaultMaxStudents);
             if (options.port != 0) {
@@ -116,23 +105,30 @@ bool ClassroomSession::start(const Options& options, QString* error)
         return false;
     }
 
-    const std::string host = hostFor(options.address);
+    const std::string host = module->offeredHost(options.address, ServerHelpers);
     address_ = qs(classroom::joinAddress(host, server->port()));
     joinLink_ = qs(classroom::joinLink(host, server->port(), server->joinToken()));
-    connect(server, &ClassroomServer::studentsChanged, this, &ClassroomSession::studentsChanged);
-    connect(server, &ClassroomServer::voteCast, this,
-            [this](const QByteArray& device, int question, int choice) {
-                vote(device.toStdString(), question, choice);
-            });
-    connect(server, &ClassroomServer::joined, this, [this](quint64 student, const QByteArray& device) {
-        if (server_ != nullptr) server_->welcome(student, welcome(device.toStdString()));
-    });
+    // The server's signals, by name: its class is the module's, not the window's.
+    QObject* serverObject = server->object();
+    connect(serverObject, SIGNAL(studentsChanged(int)), this, SIGNAL(studentsChanged(int)));
+    connect(serverObject, SIGNAL(voteCast(QByteArray, int, int)), this, SLOT(takeVote(QByteArray, int, int)));
+    connect(serverObject, SIGNAL(joined(quint64, QByteArray)), this, SLOT(welcomePhone(quint64, QByteArray)));
     thread_ = std::move(thread);
     server_ = server;
     sentDigest_ = classroom::digestText(form_);
     publishWelcome();
     emit studentsChanged(0);
     return true;
+}
+
+void ClassroomSession::takeVote(const QByteArray& device, int question, int choice)
+{
+    vote(device.toStdString(), question, choice);
+}
+
+void ClassroomSession::welcomePhone(quint64 student, const QByteArray& device)
+{
+    if (server_ != nullptr) server_->welcome(student, welcome(device.toStdString()));
 }
 
 void ClassroomSession::stop()
@@ -145,10 +141,10 @@ void ClassroomSession::stop()
     }
     flushTicks();
     // Every phone is told, in the server's thread, before the thread ends.
-    server_->disconnect(this);
+    server_->object()->disconnect(this);
     server_->stop();
     QMetaObject::invokeMethod(
-        server_, [] {}, Qt::BlockingQueuedConnection);
+        server_->object(), [] {}, Qt::BlockingQueuedConnection);
     thread_->quit();
     thread_->wait();
     thread_.reset();

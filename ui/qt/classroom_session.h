@@ -12,7 +12,6 @@
 #pragma once
 
 #include <QByteArrayList>
-#include <QHostAddress>
 #include <QObject>
 #include <QString>
 #include <QThread>
@@ -26,17 +25,16 @@
 #include "frontend/classroom_room.h"
 #include "history/run_file.h"
 #include "history/run_history.h"
-
-class ClassroomServer;
+#include "ui/qt/classroom_server.h"
 
 class ClassroomSession : public QObject {
     Q_OBJECT
 
 public:
     struct Options {
-        // QHostAddress::Any for the room's network; a single address (such
-        // as 127.0.0.1) listens there only and is the address offered.
-        QHostAddress address = QHostAddress::Any;
+        // "" for the room's network; a single address (such as 127.0.0.1)
+        // listens there only and is the address offered.
+        QString address;
         quint16 port = 0;    // 0: classroom::DefaultPort, or any free one if that is taken
         int maxStudents = 0; // 0: classroom::DefaultMaxStudents
         QString siteFolder;  // "" : where the program keeps the page (siteFolder())
@@ -81,6 +79,11 @@ signals:
     void continueRequested();
     // A sentence for the panel: nothing to ask now, a question withdrawn, the session stopped.
     void notice(const QString& sentence);
+
+private slots:
+    // The server's signals, connected by name (classroom_server.h).
+    void takeVote(const QByteArray& device, int question, int choice);
+    void welcomePhone(quint64 student, const QByteArray& device);
 
 private:
     void heard(const RunHistory::Call& call, const Form1* after);

@@ -102,13 +102,12 @@ int runWindow(const command_line::Request& request, const char* programPath)
     if (request.protocol) window.applyProtocol(*request.protocol);
     if (request.classroom) {
         ClassroomSession::Options options;
-        if (request.listen) options.address = QHostAddress(QString::fromStdString(*request.listen));
+        if (request.listen) options.address = QString::fromStdString(*request.listen);
         if (request.port) options.port = static_cast<quint16>(*request.port);
-        if (options.address.isNull() || !window.startClassroom(options)) {
-            const QString why =
-                options.address.isNull()
-                    ? QStringLiteral("'%1' is not an IP address").arg(QString::fromStdString(*request.listen))
-                    : window.lastRefusal();
+        // "" would mean every address to the session; on the command line it is no address at all.
+        const bool noAddress = request.listen && request.listen->empty();
+        if (noAddress || !window.startClassroom(options)) {
+            const QString why = noAddress ? QStringLiteral("'' is not an IP address") : window.lastRefusal();
             std::cerr << command_line::ProgramName << ": " << displaytext::plain(why.toStdString(), 300)
                       << '\n';
             return 1;

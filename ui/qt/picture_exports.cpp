@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <algorithm>
 #include <sstream>
 
@@ -20,6 +18,7 @@
 #include "ui/qt/picture_dialog.h"
 #include "ui/qt/picture_files.h"
 #include "ui/qt/preferences.h"
+#include "ui/qt/printing_module.h"
 
 namespace {
 
@@ -165,11 +164,16 @@ void PictureExports::askAndPrintHandout(const Comparison* comparison, QWidget* o
         comparison != nullptr ? keptTicks(*comparison) : keptTicks(currentRun(window_));
     PictureDialog dialog(PictureDialog::Kind::Handout, first, last, over);
     if (dialog.exec() != QDialog::Accepted) return;
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog print(&printer, over);
-    if (print.exec() != QDialog::Accepted) return;
-    if (!picture_files::paintPages(handoutPages(dialog.handoutRequest(), comparison), printer))
-        window_.refuse(QObject::tr("The handout could not be printed."));
+    QString error;
+    const PrintingModule* printing = loadPrintingModule(&error);
+    if (printing == nullptr) {
+        window_.refuse(error);
+        return;
+    }
+    const PrintOutcome printed = printing->print(over, [&](QPagedPaintDevice& printer) {
+        return picture_files::paintPages(handoutPages(dialog.handoutRequest(), comparison), printer);
+    });
+    if (printed == PrintOutcome::Failed) window_.refuse(QObject::tr("The handout could not be printed."));
 }
 
 QString PictureExports::askPath(QWidget* over, const QString& title, const QString& filters,

@@ -1,5 +1,6 @@
-#include "ui/qt/classroom_server.h"
+#include "ui/qt/classroom_socket_server.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSet>
@@ -23,7 +24,7 @@ QString latin1(std::string_view text)
 
 } // namespace
 
-struct ClassroomServer::Student {
+struct ClassroomSocketServer::Student {
     quint64 id = 0;
     std::unique_ptr<QWebSocket> socket;
     // The socket under the WebSocket, for whole frames; Qt's WebSocket owns it.
@@ -44,7 +45,7 @@ struct ClassroomServer::Student {
 };
 
 // One thing the window's thread asked to send (post()).
-struct ClassroomServer::Outgoing {
+struct ClassroomSocketServer::Outgoing {
     enum class Kind { Everyone, Each, Welcome, CatchUp };
     Kind kind = Kind::Everyone;
     QByteArray frame;                       // Everyone, Each's default, CatchUp: framed
@@ -54,14 +55,15 @@ struct ClassroomServer::Outgoing {
     bool askFirst = false;                  // CatchUp
 };
 
-ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToken)
-    : token_(std::move(joinToken))
+ClassroomSocketServer::ClassroomSocketServer(classroom_http::Site site, std::string joinToken,
+                                             MessageReader read)
+    : token_(std::move(joinToken)), read_(read)
 {
     http_ = new classroom_http::SiteServer(std::move(site), this);
-    connect(http_, &QAbstractHttpServer::newWebSocketConnection, this, &ClassroomServer::admit);
+    connect(http_, &QAbstractHttpServer::newWebSocketConnection, this, &ClassroomSocketServer::admit);
     sweeper_ = new QTimer(this);
     sweeper_->setInterval(1000);
-    connect(sweeper_, &QTimer::timeout, this, &ClassroomServer::sweep);
+    connect(sweeper_, &QTimer::timeout, this, &ClassroomSocketServer::sweep);
     // The window shows the count a quarter of a second after it hears of a
     // change and reads it afresh then (students()): with phones coming and
     // going every second, it is told at once of a change and then at most
@@ -77,7 +79,7 @@ ClassroomServer::ClassroomServer(classroom_http::Site site, std::string joinToke
     });
 }
 
-ClassroomServer::~ClassroomServer()
+ClassroomSocketServer::~ClassroomSocketServer()
 {
     // The sockets go first, quietly: nothing may call back into a server going away.
     for (auto& student : students_)
@@ -85,13 +87,21 @@ ClassroomServer::~ClassroomServer()
     students_.clear();
 }
 
-bool ClassroomServer::listen(const QHostAddress& address, quint16 port, QString* error)
+bool ClassroomSocketServer::listen(const QString& where, quint16 port, QString* error)
 {
+    const QHostAddress address = where.isEmpty() ? QHostAddress(QHostAddress::Any) : QHostAddress(where);
+    if (address.isNull()) {
+        if (error != nullptr) *error = QStringLiteral("'%1' is not an IP address").arg(where);
+        return false;
+    }
     auto* tcp = new classroom_http::LimitedTcpServer(this);
     if (!tcp->listen(address, port)) {
+        // Translated under the name the server had before it moved into its module.
         if (error != nullptr)
-            *error =
-                tr("The classroom session could not listen on port %1: %2").arg(port).arg(tcp->errorString());
+            *error = QCoreApplication::translate("ClassroomServer",
+                                                 "The classroom session could not listen on port %1: %2")
+                         .arg(port)
+                         .arg(tcp->errorString());
         tcp->deleteLater();
         return false;
     }
@@ -102,14 +112,17 @@ bool ClassroomServer::listen(const QHostAddress& address, quint16 port, QString*
     return true;
 }
 
-quint64 ClassroomServer::refusedRequests() const { return http_->refusedRequests(); }
+quint64 ClassroomSocketServer::refusedRequests() const { return http_->refusedRequests(); }
 
-quint64 ClassroomServer::closedConnections() const { return tcp_ != nullptr ? tcp_->closedConnections() : 0; }
+quint64 ClassroomSocketServer::closedConnections() const
+{
+    return tcp_ != nullptr ? tcp_->closedConnections() : 0;
+}
 
 // ---------------------------------------------------------------------------
 // Phones arriving, talking and leaving (the server's thread)
 
-void ClassroomServer::admit()
+void ClassroomSocketServer::admit()
 {
     while (http_->hasPendingWebSocketConnections()) {
         std::unique_ptr<QWebSocket> socket = http_->nextPendingWebSocketConnection();
@@ -143,7 +156,7 @@ void ClassroomServer::admit()
     }
 }
 
-void ClassroomServer::take(Student& student, const QString& text)
+void ClassroomSocketServer::take(Student& student, const QString& text)
 {
     ++counts_.messages;
     if (student.closing) return;
@@ -160,8 +173,7 @@ void ClassroomServer::take(Student& student, const QString& text)
     }
     student.allowance -= 1.0;
     const QByteArray bytes = text.toUtf8();
-    const auto message = classroom::readStudentMessage(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto message = read_(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!message) {
         offend(student);
         return;
@@ -185,7 +197,7 @@ void ClassroomServer::take(Student& student, const QString& text)
     }
 }
 
-void ClassroomServer::offend(Student& student)
+void ClassroomSocketServer::offend(Student& student)
 {
     ++counts_.dropped;
     if (++student.offences < classroom::OffencesBeforeClosing || student.closing) return;
@@ -194,7 +206,7 @@ void ClassroomServer::offend(Student& student)
     student.socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
 }
 
-void ClassroomServer::join(Student& student, const classroom::StudentMessage& message)
+void ClassroomSocketServer::join(Student& student, const classroom::StudentMessage& message)
 {
     if (message.token != token_) {
         ++counts_.refusedToken;
@@ -220,7 +232,7 @@ void ClassroomServer::join(Student& student, const classroom::StudentMessage& me
     emit joined(student.id, student.device);
 }
 
-void ClassroomServer::welcomeNow(Student& student, const QByteArrayList& frames)
+void ClassroomSocketServer::welcomeNow(Student& student, const QByteArrayList& frames)
 {
     if (student.closing) return;
     const qint64 before = student.socket->bytesToWrite();
@@ -230,7 +242,7 @@ void ClassroomServer::welcomeNow(Student& student, const QByteArrayList& frames)
     student.welcomed = true;
 }
 
-bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
+bool ClassroomSocketServer::deliver(Student& student, const QByteArray& frame)
 {
     if (student.closing) return false;
     if (student.socket->bytesToWrite() >
@@ -253,7 +265,7 @@ bool ClassroomServer::deliver(Student& student, const QByteArray& frame)
     return true;
 }
 
-void ClassroomServer::drop(Student& student)
+void ClassroomSocketServer::drop(Student& student)
 {
     // This runs inside the socket's own signal, maybe inside a loop over the
     // students (an abort disconnects at once): the student goes afterwards.
@@ -261,10 +273,10 @@ void ClassroomServer::drop(Student& student)
     student.gone = true;
     student.closing = true;
     countJoined();
-    QMetaObject::invokeMethod(this, &ClassroomServer::reap, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ClassroomSocketServer::reap, Qt::QueuedConnection);
 }
 
-void ClassroomServer::reap()
+void ClassroomSocketServer::reap()
 {
     for (auto& student : students_) {
         if (!student->gone) continue;
@@ -274,7 +286,7 @@ void ClassroomServer::reap()
     std::erase_if(students_, [](const auto& student) { return !student->socket; });
 }
 
-void ClassroomServer::countJoined()
+void ClassroomSocketServer::countJoined()
 {
     const int joined = static_cast<int>(std::count_if(
         students_.begin(), students_.end(), [](const auto& s) { return s->joined && !s->closing; }));
@@ -286,7 +298,7 @@ void ClassroomServer::countJoined()
     countQuiet_->start();
 }
 
-void ClassroomServer::sweep()
+void ClassroomSocketServer::sweep()
 {
     for (auto& student : students_) {
         if (!student->joined && !student->closing && student->age.elapsed() > JoinWithinMs) {
@@ -315,7 +327,7 @@ void ClassroomServer::sweep()
 // ---------------------------------------------------------------------------
 // What the window's thread asks for, carried over to the server's thread in order
 
-void ClassroomServer::post(Outgoing outgoing)
+void ClassroomSocketServer::post(Outgoing outgoing)
 {
     if (QThread::currentThread() == thread()) {
         {
@@ -329,10 +341,10 @@ void ClassroomServer::post(Outgoing outgoing)
     outbox_.push_back(std::move(outgoing));
     if (outboxPosted_) return;
     outboxPosted_ = true;
-    QMetaObject::invokeMethod(this, &ClassroomServer::sendOutbox, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &ClassroomSocketServer::sendOutbox, Qt::QueuedConnection);
 }
 
-void ClassroomServer::sendOutbox()
+void ClassroomSocketServer::sendOutbox()
 {
     std::vector<Outgoing> queued;
     {
@@ -384,7 +396,7 @@ void ClassroomServer::sendOutbox()
     sendToEveryone();
 }
 
-void ClassroomServer::welcomeWith(const QByteArray& catchUp, bool askFirst)
+void ClassroomSocketServer::welcomeWith(const QByteArray& catchUp, bool askFirst)
 {
     Outgoing outgoing;
     outgoing.kind = Outgoing::Kind::CatchUp;
@@ -393,7 +405,7 @@ void ClassroomServer::welcomeWith(const QByteArray& catchUp, bool askFirst)
     post(std::move(outgoing));
 }
 
-void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
+void ClassroomSocketServer::welcome(quint64 student, const QByteArrayList& messages)
 {
     Outgoing outgoing;
     outgoing.kind = Outgoing::Kind::Welcome;
@@ -402,7 +414,7 @@ void ClassroomServer::welcome(quint64 student, const QByteArrayList& messages)
     post(std::move(outgoing));
 }
 
-void ClassroomServer::broadcast(const QByteArray& message)
+void ClassroomSocketServer::broadcast(const QByteArray& message)
 {
     // Framed once: every phone is handed the same bytes.
     Outgoing outgoing;
@@ -410,7 +422,7 @@ void ClassroomServer::broadcast(const QByteArray& message)
     post(std::move(outgoing));
 }
 
-void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
+void ClassroomSocketServer::sendEach(const QByteArray& message, const QHash<QByteArray, QByteArray>& byDevice)
 {
     Outgoing outgoing;
     outgoing.kind = Outgoing::Kind::Each;
@@ -419,7 +431,7 @@ void ClassroomServer::sendEach(const QByteArray& message, const QHash<QByteArray
     post(std::move(outgoing));
 }
 
-void ClassroomServer::stop()
+void ClassroomSocketServer::stop()
 {
     const auto stopping = [this] {
         sendOutbox(); // what was asked for before goes first
