@@ -221,7 +221,7 @@ void CompareChart::paintEvent(QPaintEvent* event)
     drawPlot(painter, region, tr("Transmit window (packets)"), frame->plots[0], plotPictures_[0]);
     drawPlot(painter, region, tr("Goodput (packets per 100 ticks, over the last 200)"), frame->plots[1],
              plotPictures_[1]);
-    if (region.intersects(tickAxisBlock(frame->plots[1]))) drawTickAxis(painter, *frame);
+    drawTickAxis(painter, region, *frame);
 }
 
 std::optional<CompareChart::Frame> CompareChart::frameNow() const
@@ -280,11 +280,12 @@ QRegion CompareChart::changedBetween(const std::optional<Frame>& before,
     return changed;
 }
 
-// The tick marks reach up into the plot's frame.
+// The tick marks and their numbers; the marks reach up into the plot's
+// frame. The axis's caption below them stays.
 QRect CompareChart::tickAxisBlock(const Plot& goodputs) const
 {
     const int top = goodputs.area.bottom() - Spill;
-    return {0, top, width(), height() - top};
+    return {0, top, width(), Spill + 4 + fontMetrics().lineSpacing()};
 }
 
 // The title takes a line of its own above the plot, where no line can cross it.
@@ -440,7 +441,7 @@ void CompareChart::drawPlot(QPainter& painter, const QRegion& region, const QStr
     painter.drawImage(plot.area.topLeft(), picture.image);
 }
 
-void CompareChart::drawTickAxis(QPainter& painter, const Frame& frame) const
+void CompareChart::drawTickAxis(QPainter& painter, const QRegion& region, const Frame& frame) const
 {
     const QRect& area = frame.plots[1].area;
     const QFontMetrics metrics = fontMetrics();
@@ -449,13 +450,17 @@ void CompareChart::drawTickAxis(QPainter& painter, const Frame& frame) const
     const double pixelsPerTick = (area.width() - 1) / span;
     const double step = niceStep(metrics.horizontalAdvance(QStringLiteral("000000")) / pixelsPerTick);
     painter.setPen(Qt::black);
-    for (double tick = std::ceil(first / step) * step; tick <= first + span; tick += step) {
-        const double x = area.left() + (tick - first) * pixelsPerTick;
-        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
-        painter.drawText(QRectF(x - 40, area.bottom() + 4, 80, metrics.lineSpacing()), Qt::AlignHCenter,
-                         QString::number(tick));
+    if (region.intersects(tickAxisBlock(frame.plots[1]))) {
+        for (double tick = std::ceil(first / step) * step; tick <= first + span; tick += step) {
+            const double x = area.left() + (tick - first) * pixelsPerTick;
+            painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
+            painter.drawText(QRectF(x - 40, area.bottom() + 4, 80, metrics.lineSpacing()), Qt::AlignHCenter,
+                             QString::number(tick));
+        }
     }
-    painter.drawText(
-        QRect(area.left(), area.bottom() + 4 + metrics.lineSpacing(), area.width(), metrics.lineSpacing()),
-        Qt::AlignHCenter, tr("tick (50 ms at 1\u00d7)"));
+    // Its text keeps to its line, under the numbers' line.
+    const QRect caption(area.left(), area.bottom() + 4 + metrics.lineSpacing(), area.width(),
+                        metrics.lineSpacing());
+    if (region.intersects(caption))
+        painter.drawText(caption, Qt::AlignHCenter, tr("tick (50 ms at 1\u00d7)"));
 }

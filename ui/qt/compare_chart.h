@@ -113,7 +113,7 @@ private:
     };
     void drawPlot(QPainter& painter, const QRegion& region, const QString& title, const Plot& plot,
                   PlotPicture& picture) const;
-    void drawTickAxis(QPainter& painter, const Frame& frame) const;
+    void drawTickAxis(QPainter& painter, const QRegion& region, const Frame& frame) const;
 
     std::vector<Line> lines_;
     QTimer refresh_;
