@@ -273,7 +273,7 @@ QRegion CompareChart::changedBetween(const std::optional<Frame>& before,
         if (was.titled != is.titled || was.top != is.top || was.step != is.step)
             changed += QRect(0, is.titled.top() - Spill, width(), is.titled.height() + 2 * Spill);
         else if (!sameLines(was.lines, is.lines))
-            changed += is.area;
+            changed += is.area.adjusted(-Spill, -Spill, Spill, Spill); // whole device pixels at any scale
     }
     if (before->firstTick != after->firstTick || before->lastTick != after->lastTick)
         changed += tickAxisBlock(after->plots[1]);
