@@ -6,12 +6,16 @@
 
 namespace {
 
-// Only text that runs left to right throughout has its characters' places in
-// the order of the string; any right-to-left letter or mark may reorder it.
-bool runsLeftToRight(const QString& text)
+// Only a single line of text that runs left to right throughout has its
+// characters' places in the order of the string, each after the width of
+// those before it: a right-to-left letter or mark may reorder it, and a line
+// break or a tab moves what follows.
+bool isPlainLeftToRightLine(const QString& text)
 {
     for (const QChar c : text) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0)) return false; // controls
         if (c.unicode() < 0x0590) continue; // Latin, Greek, Cyrillic and the like
+        if (c == QChar::LineSeparator || c == QChar::ParagraphSeparator) return false;
         switch (c.direction()) {
         case QChar::DirR:
         case QChar::DirAL:
@@ -59,7 +63,7 @@ int StatusLineSlot::changedFrom(const QString& before, const QString& after)
     const bool leftAligned = horizontal == Qt::AlignLeft || horizontal == Qt::AlignJustify ||
                              (horizontal == Qt::AlignLeading && line_->layoutDirection() == Qt::LeftToRight);
     if (!leftAligned || line_->layoutDirection() != Qt::LeftToRight || line_->textFormat() != Qt::PlainText ||
-        line_->wordWrap() || !runsLeftToRight(before) || !runsLeftToRight(after))
+        line_->wordWrap() || !isPlainLeftToRightLine(before) || !isPlainLeftToRightLine(after))
         return -1;
     qsizetype same = 0;
     while (same < before.size() && same < after.size() && before[same] == after[same])

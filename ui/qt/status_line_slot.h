@@ -35,7 +35,8 @@ protected:
 
 private:
     // The label's x from which `after` can differ from `before` on screen, or
-    // -1 when that cannot be told from the characters (right to left, centred).
+    // -1 when that cannot be told from the characters (right to left, more
+    // than one line, centred).
     int changedFrom(const QString& before, const QString& after);
 
     QLabel* line_;
