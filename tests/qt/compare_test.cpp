@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@
 
 #include "frontend/ladder_drawing.h"
 #include "tests/qt/window_support.h"
+#include "ui/qt/compare_chart.h"
 #include "ui/qt/compare_window.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/losses_dialog.h"
@@ -57,6 +59,7 @@ private slots:
     void theLossesDialogSetsTheRunsLossesAndThePanelShowsItsFigures();
     void oneSetOfControlsDrivesEveryConfigurationAndTheTableFollows();
     void aSavedComparisonOpensAgainToTheSameFigures();
+    void whatIsRepaintedInPartIsWhatAWholeRepaintDraws();
 };
 
 void CompareTest::theLossesDialogSetsTheRunsLossesAndThePanelShowsItsFigures()
@@ -187,6 +190,58 @@ void CompareTest::aSavedComparisonOpensAgainToTheSameFigures()
         compare->step();
     QCOMPARE(compare->comparison().figures(), saved);
     checkTable(*compare);
+}
+
+// The chart repaints only the parts of it that changed, and the status lines
+// only from where their text changed: what the screen then shows must be
+// what repainting them whole draws, through small and large steps, scales
+// that grow on both axes, moving windows (Reno) and a rewind.
+void CompareTest::whatIsRepaintedInPartIsWhatAWholeRepaintDraws()
+{
+    MainWindow window;
+    LossSettings losses;
+    losses.packetPercent = 5;
+    losses.seed = 7;
+    window.setLosses(losses);
+    window.show();
+    window.openComparison(Comparison::readPresetList("stop-and-wait,reno,selective-repeat"));
+    CompareWindow* compare = window.compareWindow();
+    compare->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowExposed(compare));
+    const auto onScreen = [](QWidget* widget) {
+        const QRect place(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+        return widget->screen()
+            ->grabWindow(widget->window()->winId(), place.x(), place.y(), place.width(), place.height())
+            .toImage();
+    };
+    const auto sameAsWhole = [&onScreen](QWidget* widget) {
+        const QImage partly = onScreen(widget);
+        widget->repaint();
+        const QImage whole = onScreen(widget);
+        return !whole.isNull() && partly == whole;
+    };
+    QWidget* chart = compare->chart();
+    auto* compareStatus = find<QLabel>(*compare, QStringLiteral("compareStatus"));
+    auto* statusLine = find<QLabel>(window, QStringLiteral("statusLine"));
+    window.runEvent({EventKind::StartReset, 0, 0});
+    compare->runEvent(0, {EventKind::StartReset, 0, 0});
+    int tick = 0;
+    for (const int steps : {1, 1, 7, 60, 200, 1, 250, 1, 1, 400, -150, 1, 30, 300}) {
+        if (steps < 0) {
+            QVERIFY(compare->rewindTo(tick + steps));
+        } else {
+            for (int i = 0; i < steps; ++i)
+                compare->step();
+            window_support::steps(window, steps);
+        }
+        tick = compare->comparison().ticks();
+        QTest::qWait(CompareChart::RefreshMilliseconds * 3); // the chart's refresh, and its repaint
+        QVERIFY2(sameAsWhole(chart), qPrintable(QStringLiteral("chart at tick %1").arg(tick)));
+        QVERIFY2(sameAsWhole(compareStatus), qPrintable(compareStatus->text()));
+        QVERIFY2(sameAsWhole(statusLine), qPrintable(statusLine->text()));
+    }
+    QVERIFY(tick > 1000);
 }
 
 QTEST_MAIN(CompareTest)

@@ -100,21 +100,28 @@ CompareChart::CompareChart(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     refresh_.setSingleShot(true);
     refresh_.setInterval(RefreshMilliseconds);
-    // The runs moving on leave the legend above the plots as it was.
+    // Only what changed since the last repaint is repainted: the legend and
+    // the titles never change as the runs go on, and a plot's lines often
+    // hold (a window without congestion control never moves).
     connect(&refresh_, &QTimer::timeout, this, [this] {
-        const int top = plotsArea().top();
-        update(0, top, width(), height() - top);
+        pending_ = frameNow();
+        pendingFollows_ = follows_;
+        const QRegion changed = changedBetween(shown_, pending_);
+        if (!changed.isEmpty()) update(changed);
     });
 }
 
 void CompareChart::setLines(std::vector<Line> lines)
 {
     lines_ = std::move(lines);
+    shown_.reset();
+    pending_.reset();
     update();
 }
 
 void CompareChart::follow()
 {
+    ++follows_;
     if (!refresh_.isActive()) refresh_.start();
 }
 
@@ -189,24 +196,96 @@ void CompareChart::paintEvent(QPaintEvent* event)
 {
     refresh_.stop();
     QPainter painter(this);
-    const QRect area = plotsArea();
-    if (area.width() < 10 || area.height() < 4 * Gap) {
+    std::optional<Frame> frame;
+    if (pending_ && pendingFollows_ == follows_ && pending_->size == size() &&
+        pending_->pixelRatio == devicePixelRatioF() && pending_->font == font())
+        frame = std::move(pending_);
+    else
+        frame = frameNow();
+    pending_.reset();
+    // What changed outside this repaint's region is repainted next, so that
+    // the screen never keeps a part of an older frame.
+    const QRegion& region = event->region();
+    const QRegion missed = changedBetween(shown_, frame).subtracted(region);
+    if (!missed.isEmpty()) update(missed);
+    shown_ = frame;
+    if (!frame) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
+    const QRect area = plotsArea();
+    const QRect legend(area.left(), 0, area.width(), area.top());
+    drawBackground(painter, region, legend, *frame);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (region.intersects(legend)) drawLegendLabels(painter, legend);
+    drawPlot(painter, region, tr("Transmit window (packets)"), frame->plots[0], plotPictures_[0]);
+    drawPlot(painter, region, tr("Goodput (packets per 100 ticks, over the last 200)"), frame->plots[1],
+             plotPictures_[1]);
+    drawTickAxis(painter, region, *frame);
+}
+
+std::optional<CompareChart::Frame> CompareChart::frameNow() const
+{
+    const QRect area = plotsArea();
+    if (area.width() < 10 || area.height() < 4 * Gap) return std::nullopt;
     const int plotHeight = (area.height() - Gap) / 2;
     const QRect windows(area.left(), area.top(), area.width(), plotHeight);
     const QRect goodputs(area.left(), area.bottom() - plotHeight + 1, area.width(), plotHeight);
-    const QRect legend(area.left(), 0, area.width(), area.top());
-    const Plot windowPlot = plotOf(windows, 4, &windowAt);
-    const Plot goodputPlot = plotOf(goodputs, 1, &goodputAt100);
-    drawBackground(painter, legend, {&windowPlot, &goodputPlot});
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (event->rect().intersects(legend)) drawLegendLabels(painter, legend);
-    drawPlot(painter, windows, tr("Transmit window (packets)"), windowPlot, plotPictures_[0]);
-    drawPlot(painter, goodputs, tr("Goodput (packets per 100 ticks, over the last 200)"), goodputPlot,
-             plotPictures_[1]);
-    drawTickAxis(painter, goodputs);
+    Frame frame;
+    frame.size = size();
+    frame.pixelRatio = devicePixelRatioF();
+    frame.font = font();
+    frame.firstTick = firstTick();
+    frame.lastTick = lastTick();
+    frame.plots = {plotOf(windows, 4, &windowAt), plotOf(goodputs, 1, &goodputAt100)};
+    return frame;
+}
+
+namespace {
+
+bool sameLines(const std::vector<QPolygonF>& a, const std::vector<QPolygonF>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const QPolygonF& x, const QPolygonF& y) {
+        return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const QPointF& p, const QPointF& q) {
+            return p.x() == q.x() && p.y() == q.y(); // exactly: QPointF's == is fuzzy
+        });
+    });
+}
+
+// Pixels an antialiased line or frame reaches beyond the rectangle it is drawn on.
+constexpr int Spill = 2;
+
+} // namespace
+
+// A plot's lines change only its area (they are clipped to it); a new scale
+// changes its grid, its frame and its labels, the whole titled block. The
+// tick axis, below the lower plot, moves whenever the span of ticks does.
+QRegion CompareChart::changedBetween(const std::optional<Frame>& before,
+                                     const std::optional<Frame>& after) const
+{
+    if (!before || !after || before->size != after->size || before->pixelRatio != after->pixelRatio ||
+        before->font != after->font)
+        return rect();
+    QRegion changed;
+    for (std::size_t k = 0; k < after->plots.size(); ++k) {
+        const Plot& was = before->plots[k];
+        const Plot& is = after->plots[k];
+        if (was.titled != is.titled || was.top != is.top || was.step != is.step)
+            changed += QRect(0, is.titled.top() - Spill, width(), is.titled.height() + 2 * Spill);
+        else if (!sameLines(was.lines, is.lines))
+            changed += is.area.adjusted(-Spill, -Spill, Spill, Spill); // whole device pixels at any scale
+    }
+    if (before->firstTick != after->firstTick || before->lastTick != after->lastTick)
+        changed += tickAxisBlock(after->plots[1]);
+    return changed;
+}
+
+// The tick marks and their numbers; the marks reach up into the plot's
+// frame. The axis's caption below them stays.
+QRect CompareChart::tickAxisBlock(const Plot& goodputs) const
+{
+    const int top = goodputs.area.bottom() - Spill;
+    return {0, top, width(), Spill + 4 + fontMetrics().lineSpacing()};
 }
 
 // The title takes a line of its own above the plot, where no line can cross it.
@@ -214,12 +293,13 @@ CompareChart::Plot CompareChart::plotOf(const QRect& titled, double top,
                                         double (*value)(const RunTrace&, std::int32_t)) const
 {
     Plot plot;
+    plot.titled = titled;
     plot.area = titled.adjusted(0, fontMetrics().lineSpacing() + 2, 0, 0);
     const std::int32_t first = firstTick();
     const double span = lastTick() - first;
     const int columns = plot.area.width();
     // One tick per pixel column: what a repaint reads does not grow with the run.
-    plot.points.resize(lines_.size());
+    std::vector<std::vector<QPointF>> points(lines_.size()); // x in pixels, y as a value
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const RunTrace& trace = *lines_[i].trace;
         for (int column = 0; column < columns; ++column) {
@@ -228,7 +308,7 @@ CompareChart::Plot CompareChart::plotOf(const QRect& titled, double top,
             if (tick > trace.ticks()) break;
             const double y = value(trace, tick);
             top = std::max(top, y);
-            plot.points[i].emplace_back(plot.area.left() + column, y);
+            points[i].emplace_back(plot.area.left() + column, y);
         }
     }
     // Room above the highest line, so that a window held at its limit is
@@ -236,6 +316,20 @@ CompareChart::Plot CompareChart::plotOf(const QRect& titled, double top,
     top *= 1.15;
     plot.step = niceStep(top / 4);
     plot.top = std::ceil(top / plot.step) * plot.step;
+
+    plot.lines.resize(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const std::vector<QPointF>& column = points[i];
+        plot.lines[i].reserve(static_cast<qsizetype>(column.size()));
+        // The ends of each level stretch only: the line is the same, and a
+        // window or a goodput stays level for many columns, each a point the
+        // stroker would dash and antialias for nothing.
+        for (std::size_t k = 0; k < column.size(); ++k) {
+            const bool level = k > 0 && k + 1 < column.size() && column[k - 1].y() == column[k].y() &&
+                               column[k + 1].y() == column[k].y();
+            if (!level) plot.lines[i] << QPointF(column[k].x(), plot.yOf(column[k].y()));
+        }
+    }
     return plot;
 }
 
@@ -246,11 +340,11 @@ double CompareChart::Plot::yOf(double y) const { return area.bottom() - y / top 
 // and copied: antialiased lines are dear to draw, and the chart is redrawn
 // ten times a second. The texts are drawn on the chart itself, as every
 // other text of the window is.
-void CompareChart::drawBackground(QPainter& painter, const QRect& legend,
-                                  const std::array<const Plot*, 2>& plots)
+void CompareChart::drawBackground(QPainter& painter, const QRegion& region, const QRect& legend,
+                                  const Frame& frame)
 {
     const qreal ratio = devicePixelRatioF();
-    const Background key{size(), ratio, font(), plots[0]->top, plots[1]->top, lines_.size()};
+    const Background key{size(), ratio, font(), frame.plots[0].top, frame.plots[1].top, lines_.size()};
     if (background_.isNull() || !(key == backgroundKey_)) {
         background_ = QImage(size() * ratio, QImage::Format_RGB32);
         background_.setDevicePixelRatio(ratio);
@@ -265,7 +359,8 @@ void CompareChart::drawBackground(QPainter& painter, const QRect& legend,
             image.drawLine(x, y, x + 30, y);
             x = legendLabelPlace(legend, i).right() + 3 * metrics.averageCharWidth();
         }
-        for (const Plot* plot : plots) {
+        for (const Plot& shown : frame.plots) {
+            const Plot* plot = &shown;
             image.setPen(QColor(225, 225, 225));
             for (double value = 0; value <= plot->top + plot->step / 2; value += plot->step)
                 image.drawLine(QPointF(plot->area.left(), plot->yOf(value)),
@@ -275,7 +370,18 @@ void CompareChart::drawBackground(QPainter& painter, const QRect& legend,
         }
         backgroundKey_ = key;
     }
+    // Not under the plots' pictures, which are opaque and cover their areas
+    // exactly: copying it there cost as much as the pictures. (At a
+    // fractional pixel ratio an area's edge may fall inside a pixel.)
+    QRegion outside = region;
+    if (ratio == std::round(ratio)) {
+        for (const Plot& plot : frame.plots)
+            outside -= plot.area;
+    }
+    if (outside.isEmpty()) return;
+    painter.setClipRegion(outside);
     painter.drawImage(0, 0, background_);
+    painter.setClipping(false);
 }
 
 QRect CompareChart::legendLabelPlace(const QRect& legend, std::size_t index) const
@@ -297,42 +403,28 @@ void CompareChart::drawLegendLabels(QPainter& painter, const QRect& legend) cons
         painter.drawText(legendLabelPlace(legend, i), Qt::AlignLeft | Qt::AlignVCenter, lines_[i].label);
 }
 
-void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QString& title, const Plot& plot,
+void CompareChart::drawPlot(QPainter& painter, const QRegion& region, const QString& title, const Plot& plot,
                             PlotPicture& picture) const
 {
+    // Each text only where the repaint reaches it: laying it out costs as
+    // much as drawing it.
     const QFontMetrics metrics = fontMetrics();
+    const int lineSpacing = metrics.lineSpacing();
     painter.setPen(Qt::black);
-    painter.drawText(titled, Qt::AlignLeft | Qt::AlignTop, title);
+    const QRect titleLine(plot.titled.left() - lineSpacing, plot.titled.top() - lineSpacing / 2,
+                          plot.titled.width() + 2 * lineSpacing, lineSpacing * 3 / 2 + 1);
+    if (region.intersects(titleLine)) painter.drawText(plot.titled, Qt::AlignLeft | Qt::AlignTop, title);
     for (double y = 0; y <= plot.top + plot.step / 2; y += plot.step) {
-        painter.drawText(
-            QRectF(0, plot.yOf(y) - metrics.lineSpacing() / 2.0, plot.area.left() - 4, metrics.lineSpacing()),
-            Qt::AlignRight | Qt::AlignVCenter, QString::number(y));
+        const QRectF place(0, plot.yOf(y) - lineSpacing / 2.0, plot.area.left() - 4, lineSpacing);
+        if (region.intersects(place.toAlignedRect().adjusted(0, -Spill, Spill, Spill)))
+            painter.drawText(place, Qt::AlignRight | Qt::AlignVCenter, QString::number(y));
     }
+    if (!region.intersects(plot.area)) return;
 
-    std::vector<QPolygonF> lines(plot.points.size());
-    for (std::size_t i = 0; i < plot.points.size(); ++i) {
-        const std::vector<QPointF>& column = plot.points[i];
-        lines[i].reserve(static_cast<qsizetype>(column.size()));
-        // The ends of each level stretch only: the line is the same, and a
-        // window or a goodput stays level for many columns, each a point the
-        // stroker would dash and antialias for nothing.
-        for (std::size_t k = 0; k < column.size(); ++k) {
-            const bool level = k > 0 && k + 1 < column.size() && column[k - 1].y() == column[k].y() &&
-                               column[k + 1].y() == column[k].y();
-            if (!level) lines[i] << QPointF(column[k].x(), plot.yOf(column[k].y()));
-        }
-    }
     // The lines, drawn over the plot's part of the background, as a picture
     // that stays while they do: a transmit window often holds for minutes.
-    const auto same = [](const std::vector<QPolygonF>& a, const std::vector<QPolygonF>& b) {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const QPolygonF& x, const QPolygonF& y) {
-            return std::equal(x.begin(), x.end(), y.begin(), y.end(), [](const QPointF& p, const QPointF& q) {
-                return p.x() == q.x() && p.y() == q.y(); // exactly: QPointF's == is fuzzy
-            });
-        });
-    };
     if (picture.image.isNull() || picture.area != plot.area || !(picture.background == backgroundKey_) ||
-        !same(picture.lines, lines)) {
+        !sameLines(picture.lines, plot.lines)) {
         const qreal ratio = background_.devicePixelRatio();
         picture.image = background_.copy(QRect(plot.area.topLeft() * ratio, plot.area.size() * ratio));
         picture.image.setDevicePixelRatio(ratio);
@@ -340,30 +432,35 @@ void CompareChart::drawPlot(QPainter& painter, const QRect& titled, const QStrin
         image.setRenderHint(QPainter::Antialiasing);
         image.translate(-plot.area.topLeft());
         image.setClipRect(plot.area);
-        for (std::size_t i = 0; i < lines.size(); ++i)
-            drawLine(image, lines[i], QPen(colour(i), 2.5, dash(i)), plot.area);
+        for (std::size_t i = 0; i < plot.lines.size(); ++i)
+            drawLine(image, plot.lines[i], QPen(colour(i), 2.5, dash(i)), plot.area);
         picture.area = plot.area;
         picture.background = backgroundKey_;
-        picture.lines = std::move(lines);
+        picture.lines = plot.lines;
     }
     painter.drawImage(plot.area.topLeft(), picture.image);
 }
 
-void CompareChart::drawTickAxis(QPainter& painter, const QRect& area) const
+void CompareChart::drawTickAxis(QPainter& painter, const QRegion& region, const Frame& frame) const
 {
+    const QRect& area = frame.plots[1].area;
     const QFontMetrics metrics = fontMetrics();
-    const std::int32_t first = firstTick();
-    const double span = lastTick() - first;
+    const std::int32_t first = frame.firstTick;
+    const double span = frame.lastTick - first;
     const double pixelsPerTick = (area.width() - 1) / span;
     const double step = niceStep(metrics.horizontalAdvance(QStringLiteral("000000")) / pixelsPerTick);
     painter.setPen(Qt::black);
-    for (double tick = std::ceil(first / step) * step; tick <= first + span; tick += step) {
-        const double x = area.left() + (tick - first) * pixelsPerTick;
-        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
-        painter.drawText(QRectF(x - 40, area.bottom() + 4, 80, metrics.lineSpacing()), Qt::AlignHCenter,
-                         QString::number(tick));
+    if (region.intersects(tickAxisBlock(frame.plots[1]))) {
+        for (double tick = std::ceil(first / step) * step; tick <= first + span; tick += step) {
+            const double x = area.left() + (tick - first) * pixelsPerTick;
+            painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
+            painter.drawText(QRectF(x - 40, area.bottom() + 4, 80, metrics.lineSpacing()), Qt::AlignHCenter,
+                             QString::number(tick));
+        }
     }
-    painter.drawText(
-        QRect(area.left(), area.bottom() + 4 + metrics.lineSpacing(), area.width(), metrics.lineSpacing()),
-        Qt::AlignHCenter, tr("tick (50 ms at 1\u00d7)"));
+    // Its text keeps to its line, under the numbers' line.
+    const QRect caption(area.left(), area.bottom() + 4 + metrics.lineSpacing(), area.width(),
+                        metrics.lineSpacing());
+    if (region.intersects(caption))
+        painter.drawText(caption, Qt::AlignHCenter, tr("tick (50 ms at 1\u00d7)"));
 }

@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRegion>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -64,11 +65,22 @@ protected:
 private:
     // One plot as a repaint draws it.
     struct Plot {
-        QRect area;                               // under its title
-        double top = 0;                           // the value at the plot's top edge
-        double step = 0;                          // between grid lines
-        std::vector<std::vector<QPointF>> points; // per line: x in pixels, y as a value
+        QRect titled;                 // with its title above
+        QRect area;                   // under its title
+        double top = 0;               // the value at the plot's top edge
+        double step = 0;              // between grid lines
+        std::vector<QPolygonF> lines; // per line, in pixels; level stretches by their ends only
         double yOf(double value) const;
+    };
+    // Everything a repaint draws that moves with the runs: what the refresh
+    // compares with what is on screen, so that it repaints only what changed.
+    struct Frame {
+        QSize size;
+        qreal pixelRatio = 0;
+        QFont font;
+        std::int32_t firstTick = 0;
+        std::int32_t lastTick = 0;
+        std::array<Plot, 2> plots; // the transmit windows above, the goodputs below
     };
     // What the background picture was drawn for.
     struct Background {
@@ -83,8 +95,13 @@ private:
     std::int32_t firstTick() const;
     std::int32_t lastTick() const;
     QRect plotsArea() const;
+    // Empty when the chart is too small to hold its plots.
+    std::optional<Frame> frameNow() const;
+    // Where the chart's pixels can differ between two frames.
+    QRegion changedBetween(const std::optional<Frame>& before, const std::optional<Frame>& after) const;
+    QRect tickAxisBlock(const Plot& goodputs) const;
     Plot plotOf(const QRect& titled, double top, double (*value)(const RunTrace&, std::int32_t)) const;
-    void drawBackground(QPainter& painter, const QRect& legend, const std::array<const Plot*, 2>& plots);
+    void drawBackground(QPainter& painter, const QRegion& region, const QRect& legend, const Frame& frame);
     QRect legendLabelPlace(const QRect& legend, std::size_t index) const;
     void drawLegendLabels(QPainter& painter, const QRect& legend) const;
     // A plot's area as last drawn, its lines over its part of the background.
@@ -94,13 +111,20 @@ private:
         Background background;
         std::vector<QPolygonF> lines;
     };
-    void drawPlot(QPainter& painter, const QRect& titled, const QString& title, const Plot& plot,
+    void drawPlot(QPainter& painter, const QRegion& region, const QString& title, const Plot& plot,
                   PlotPicture& picture) const;
-    void drawTickAxis(QPainter& painter, const QRect& area) const;
+    void drawTickAxis(QPainter& painter, const QRegion& region, const Frame& frame) const;
 
     std::vector<Line> lines_;
     QTimer refresh_;
     QImage background_;
     Background backgroundKey_;
     std::array<PlotPicture, 2> plotPictures_;
+    // The frame on screen, except where a repaint is already asked for, and
+    // the one the refresh worked out for the repaint it asked for: valid
+    // while no call of follow() came in between.
+    std::optional<Frame> shown_;
+    std::optional<Frame> pending_;
+    std::uint64_t follows_ = 0;
+    std::uint64_t pendingFollows_ = 0;
 };

@@ -144,7 +144,8 @@ void CompareWindow::buildControls()
     status_->setObjectName(QStringLiteral("compareStatus"));
     status_->setTextFormat(Qt::PlainText);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(new StatusLineSlot(status_, this), 1);
+    statusSlot_ = new StatusLineSlot(status_, this);
+    statusBar()->addWidget(statusSlot_, 1);
 }
 
 void CompareWindow::buildViews()
@@ -394,7 +395,7 @@ void CompareWindow::showStatus()
                              losses::summary(comparison_->losses());
     if (text == shownStatus_) return;
     shownStatus_ = text;
-    status_->setText(translation::shown(text));
+    statusSlot_->setText(translation::shown(text));
 }
 
 // Only when the tick moved: the figures read the runs' records.

@@ -38,6 +38,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QTableWidget;
+class StatusLineSlot;
 
 class CompareWindow : public QMainWindow {
     Q_OBJECT
@@ -93,6 +94,7 @@ private:
     CompareChart* chart_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* status_ = nullptr;
+    StatusLineSlot* statusSlot_ = nullptr;
     QAction* startReset_ = nullptr;
     QAction* pauseCont_ = nullptr;
     QAction* stepBack_ = nullptr;

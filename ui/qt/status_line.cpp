@@ -9,13 +9,14 @@
 
 // Below the client area, which keeps its exact size: the window grows by the
 // status bar's height.
-StatusLine::StatusLine(QStatusBar& bar) : line_(new QLabel(&bar)), losses_(new QLabel(&bar))
+StatusLine::StatusLine(QStatusBar& bar)
+    : line_(new QLabel(&bar)), lineSlot_(new StatusLineSlot(line_, &bar)), losses_(new QLabel(&bar))
 {
     line_->setObjectName(QStringLiteral("statusLine"));
     // A lesson's title from a file is shown as it is written, never as markup.
     line_->setTextFormat(Qt::PlainText);
     bar.setSizeGripEnabled(false);
-    bar.addWidget(new StatusLineSlot(line_, &bar), 1);
+    bar.addWidget(lineSlot_, 1);
     losses_->setObjectName(QStringLiteral("statusLosses"));
     losses_->setTextFormat(Qt::PlainText);
     losses_->hide();
@@ -37,7 +38,7 @@ void StatusLine::show(const Form1& form, const RunHistory& history, double speed
     // Part by part: the catalogue knows each part, not the line they make.
     const QString shownText = QString::fromStdString(run_status::line(run_status::inLanguage(
         std::move(parts), [](const std::string& part) { return translation::shown(part).toStdString(); })));
-    line_->setText(shownText);
+    lineSlot_->setText(shownText);
     // Whole in the tooltip where the window's width cuts it.
     line_->setToolTip(shownText);
 }

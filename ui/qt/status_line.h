@@ -8,6 +8,7 @@
 class Form1;
 class QLabel;
 class QStatusBar;
+class StatusLineSlot;
 class RunHistory;
 
 class StatusLine {
@@ -20,6 +21,7 @@ public:
 
 private:
     QLabel* line_;
+    StatusLineSlot* lineSlot_;
     std::string shownLine_;
     QLabel* losses_;
     std::string shownLosses_;
