@@ -45,6 +45,14 @@
         <source>The class answers could not be written to %1: %2</source>
         <translation>تعذّرت كتابة إجابات الفصل في %1: %2</translation>
     </message>
+    <message>
+        <source>Part of the program could not be loaded: %1</source>
+        <translation>تعذّر تحميل جزء من البرنامج: %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 غير موجود</translation>
+    </message>
 </context>
 <context>
     <name>CompareChart</name>

@@ -45,6 +45,14 @@
         <source>The class answers could not be written to %1: %2</source>
         <translation>Die Antworten der Klasse konnten nicht nach %1 geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Part of the program could not be loaded: %1</source>
+        <translation>Ein Teil des Programms konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
 </context>
 <context>
     <name>CompareChart</name>

@@ -45,6 +45,14 @@
         <source>The class answers could not be written to %1: %2</source>
         <translation>No se pudieron escribir las respuestas de la clase en %1: %2</translation>
     </message>
+    <message>
+        <source>Part of the program could not be loaded: %1</source>
+        <translation>No se pudo cargar una parte del programa: %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
 </context>
 <context>
     <name>CompareChart</name>

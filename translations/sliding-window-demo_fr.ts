@@ -45,6 +45,14 @@
         <source>The class answers could not be written to %1: %2</source>
         <translation>Les réponses de la classe n&apos;ont pas pu être écrites dans %1 : %2</translation>
     </message>
+    <message>
+        <source>Part of the program could not be loaded: %1</source>
+        <translation>Une partie du programme n&apos;a pas pu être chargée : %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 est introuvable</translation>
+    </message>
 </context>
 <context>
     <name>CompareChart</name>

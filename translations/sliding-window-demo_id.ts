@@ -45,6 +45,14 @@
         <source>The class answers could not be written to %1: %2</source>
         <translation>Jawaban kelas tidak dapat ditulis ke %1: %2</translation>
     </message>
+    <message>
+        <source>Part of the program could not be loaded: %1</source>
+        <translation>Sebagian program tidak dapat dimuat: %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 tidak ada</translation>
+    </message>
 </context>
 <context>
     <name>CompareChart</name>

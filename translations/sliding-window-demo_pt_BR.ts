@@ -45,6 +45,14 @@
         <source>The class answers could not be written to %1: %2</source>
         <translation>Não foi possível gravar as respostas da turma em %1: %2</translation>
     </message>
+    <message>
+        <source>Part of the program could not be loaded: %1</source>
+        <translation>Não foi possível carregar uma parte do programa: %1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 não foi encontrado</translation>
+    </message>
 </context>
 <context>
     <name>CompareChart</name>

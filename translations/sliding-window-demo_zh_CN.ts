@@ -45,6 +45,14 @@
         <source>The class answers could not be written to %1: %2</source>
         <translation>无法把全班答案写入 %1：%2</translation>
     </message>
+    <message>
+        <source>Part of the program could not be loaded: %1</source>
+        <translation>无法加载程序的一部分：%1</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>缺少 %1</translation>
+    </message>
 </context>
 <context>
     <name>CompareChart</name>

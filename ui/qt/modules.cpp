@@ -24,8 +24,9 @@ QFunctionPointer loadModuleEntry(const QString& file, const char* entry, QString
     if (error != nullptr)
         *error =
             QCoreApplication::translate("ClassroomSession", "Part of the program could not be loaded: %1")
-                .arg(tried.isEmpty() ? QStringLiteral("%1 is missing").arg(file)
-                                     : tried.join(QStringLiteral("; ")));
+                .arg(tried.isEmpty()
+                         ? QCoreApplication::translate("ClassroomSession", "%1 is missing").arg(file)
+                         : tried.join(QStringLiteral("; ")));
     return nullptr;
 }
 
