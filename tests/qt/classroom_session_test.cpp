@@ -4,6 +4,7 @@
 // phone is held to refused as it should be.
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,8 +13,10 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <vector>
 
 #include "frontend/classroom_journal.h"
+#include "frontend/classroom_texts.h"
 #include "frontend/classroom_wire.h"
 #include "tests/qt/window_support.h"
 #include "ui/qt/classroom_panel.h"
@@ -73,6 +76,7 @@ private slots:
     void theSiteAndNothingElseIsServed();
     void phonesFollowTheRunAndAnswerTheRoom();
     void everyLimitIsRefused();
+    void aBurstOfPhonesIsToldAsItSettles();
     void modulesLoadAndAMissingOneIsTold();
 
 private:
@@ -237,6 +241,27 @@ void ClassroomSessionTest::phonesFollowTheRunAndAnswerTheRoom()
     find<QPushButton>(*panel, QStringLiteral("classroomStop"))->click();
     QTRY_VERIFY(early.closed);
     QVERIFY(early.heard.contains(QString::fromLatin1(classroom::EndMessage.data())));
+}
+
+void ClassroomSessionTest::aBurstOfPhonesIsToldAsItSettles()
+{
+    // The server tells the window of the count at most every quarter of a
+    // second while phones come and go: the last count told, and the panel,
+    // must still end on the true count, however the burst fell.
+    QSignalSpy told(window_->classroom()->server()->object(), SIGNAL(studentsChanged(int)));
+    std::vector<std::unique_ptr<Phone>> phones;
+    for (char c = 'a'; c < 'i'; ++c) {
+        phones.push_back(std::make_unique<Phone>(socketUrl()));
+        QVERIFY(phones.back()->waitOpen());
+        phones.back()->send(classroom::joinMessage(token(), device(c)));
+    }
+    QTRY_COMPARE(window_->classroom()->students(), 8);
+    for (int i = 0; i < 3; ++i)
+        phones[static_cast<std::size_t>(i)]->socket.close();
+    QTRY_COMPARE(window_->classroom()->students(), 5);
+    QTRY_VERIFY(!told.isEmpty() && told.last().at(0).toInt() == 5);
+    QTRY_COMPARE(find<QLabel>(*window_->classroomPanel(), QStringLiteral("classroomStudents"))->text(),
+                 QString::fromStdString(classroom::texts::studentsText(5)));
 }
 
 void ClassroomSessionTest::everyLimitIsRefused()
