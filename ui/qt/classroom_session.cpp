@@ -158,7 +158,10 @@ int ClassroomSession::students() const { return server_ ? server_->students() : 
 
 void ClassroomSession::broadcast(const std::string& message)
 {
-    if (server_) server_->broadcast(QByteArray::fromStdString(message));
+    if (!server_) return;
+    server_->broadcast(QByteArray::fromStdString(message));
+    // A phone joining from now on needs this message in its catch-up.
+    publishWelcome();
 }
 
 // ---------------------------------------------------------------------------
@@ -182,7 +185,6 @@ void ClassroomSession::heard(const RunHistory::Call& call, const Form1* after)
         const Form1& now = after != nullptr ? *after : form_;
         sentDigest_ = classroom::digestText(now);
         broadcast(journal_.lastMessage(now));
-        publishWelcome();
     }
     // A question is about the run as it stood: anything that changes what
     // comes next withdraws it (Pause and Cont only change when).
@@ -196,10 +198,11 @@ void ClassroomSession::flushTicks()
 {
     batch_.stop();
     if (pendingDigests_.empty()) return;
-    broadcast(journal_.ticksMessage(pendingDigests_));
+    // The catch-up published with the batch stops after its last tick.
+    const std::string message = journal_.ticksMessage(pendingDigests_);
     sentDigest_ = pendingDigests_.substr(pendingDigests_.size() - 16);
     pendingDigests_.clear();
-    publishWelcome();
+    broadcast(message);
 }
 
 void ClassroomSession::publishWelcome()
@@ -239,7 +242,6 @@ bool ClassroomSession::askTheRoom()
     }
     room_.pose(*question);
     sendRoom();
-    publishWelcome();
     emit clockHoldChanged();
     emit roomChanged();
     return true;
@@ -267,7 +269,6 @@ void ClassroomSession::play()
     room_.close();
     flushTicks();
     broadcast(classroom::closeMessage(question));
-    publishWelcome();
     emit roomChanged();
     emit clockHoldChanged();
     if (!form_.Timer1.Enabled && form_.cmdReset.Caption == "Reset") emit continueRequested();
@@ -279,7 +280,6 @@ void ClassroomSession::withdraw()
     room_.close(true);
     flushTicks();
     broadcast(classroom::closeMessage(question));
-    publishWelcome();
     emit notice(qs(std::string(classroom::texts::QuestionWithdrawn)));
     emit roomChanged();
     emit clockHoldChanged();
@@ -295,6 +295,8 @@ void ClassroomSession::sendRoom()
         byDevice.insert(QByteArray::fromStdString(device),
                         QByteArray::fromStdString(classroom::askMessage(room_.view(device))));
     server_->sendEach(QByteArray::fromStdString(classroom::askMessage(room_.view({}))), byDevice);
+    // With a question up the server asks this thread how to welcome a phone (its own vote goes with it).
+    publishWelcome();
 }
 
 void ClassroomSession::vote(const std::string& device, int question, int choice)

@@ -92,6 +92,8 @@ private:
     void vote(const std::string& device, int question, int choice);
     void sendRoom();
     void withdraw();
+    // Every message to the room goes through broadcast() or sendRoom(), which
+    // then publish the catch-up for phones joining after it.
     void broadcast(const std::string& message);
     QByteArrayList welcome(const std::string& device);
     // Hands the server the catch-up for phones joining from now on (ClassroomServer::welcomeWith).
