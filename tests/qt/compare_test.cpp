@@ -192,8 +192,9 @@ void CompareTest::aSavedComparisonOpensAgainToTheSameFigures()
     checkTable(*compare);
 }
 
-// The chart repaints only the parts of it that changed, and the status lines
-// only from where their text changed: what the screen then shows must be
+// The chart repaints only the parts of it that changed, the table only the
+// cells whose figures changed, and the status lines only from where their
+// text changed: what the screen then shows must be
 // what repainting them whole draws, through small and large steps, scales
 // that grow on both axes, moving windows (Reno) and a rewind.
 void CompareTest::whatIsRepaintedInPartIsWhatAWholeRepaintDraws()
@@ -238,6 +239,9 @@ void CompareTest::whatIsRepaintedInPartIsWhatAWholeRepaintDraws()
         tick = compare->comparison().ticks();
         QTest::qWait(CompareChart::RefreshMilliseconds * 3); // the chart's refresh, and its repaint
         QVERIFY2(sameAsWhole(chart), qPrintable(QStringLiteral("chart at tick %1").arg(tick)));
+        QVERIFY2(sameAsWhole(compare->table()->viewport()),
+                 qPrintable(QStringLiteral("table at tick %1").arg(tick)));
+        checkTable(*compare);
         QVERIFY2(sameAsWhole(compareStatus), qPrintable(compareStatus->text()));
         QVERIFY2(sameAsWhole(statusLine), qPrintable(statusLine->text()));
     }

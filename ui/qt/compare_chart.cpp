@@ -296,19 +296,28 @@ CompareChart::Plot CompareChart::plotOf(const QRect& titled, double top,
     plot.titled = titled;
     plot.area = titled.adjusted(0, fontMetrics().lineSpacing() + 2, 0, 0);
     const std::int32_t first = firstTick();
-    const double span = lastTick() - first;
-    const int columns = plot.area.width();
+    const std::int64_t span = lastTick() - first;
+    const std::int64_t columns = plot.area.width();
     // One tick per pixel column: what a repaint reads does not grow with the run.
     std::vector<std::vector<QPointF>> points(lines_.size()); // x in pixels, y as a value
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const RunTrace& trace = *lines_[i].trace;
-        for (int column = 0; column < columns; ++column) {
-            const auto tick = first + static_cast<std::int32_t>(std::lround(column * span / (columns - 1)));
+        std::int32_t lastRead = -1;
+        double y = 0;
+        for (std::int64_t column = 0; column < columns; ++column) {
+            // column * span / (columns - 1) rounded half up, in whole numbers: a
+            // frame reads some two thousand columns, ten times a second.
+            const auto tick =
+                first + static_cast<std::int32_t>((2 * column * span + columns - 1) / (2 * (columns - 1)));
             if (tick < trace.firstTick()) continue;
             if (tick > trace.ticks()) break;
-            const double y = value(trace, tick);
+            // Neighbouring columns share a tick while the run is shorter than the plot is wide.
+            if (tick != lastRead) {
+                y = value(trace, tick);
+                lastRead = tick;
+            }
             top = std::max(top, y);
-            points[i].emplace_back(plot.area.left() + column, y);
+            points[i].emplace_back(plot.area.left() + static_cast<int>(column), y);
         }
     }
     // Room above the highest line, so that a window held at its limit is

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QToolBar>
@@ -20,6 +19,7 @@
 #include "frontend/run_clock.h"
 #include "ui/qt/compare_chart.h"
 #include "ui/qt/compare_diagram.h"
+#include "ui/qt/figures_table.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/losses_dialog.h"
 #include "ui/qt/main_window.h"
@@ -85,6 +85,8 @@ CompareWindow::~CompareWindow()
     // which would otherwise go before the child widgets do.
     delete takeCentralWidget();
 }
+
+QTableWidget* CompareWindow::table() const { return table_; }
 
 // Keys as in the main window: F5, F6, Ctrl with the arrows.
 void CompareWindow::buildControls()
@@ -189,7 +191,7 @@ void CompareWindow::buildViews()
     connect(chart_, &CompareChart::rewindRequested, this, &CompareWindow::rewindTo);
     below->addWidget(chart_, 1);
 
-    table_ = new QTableWidget(static_cast<int>(figures::RowTitles.size()),
+    table_ = new FiguresTable(static_cast<int>(figures::RowTitles.size()),
                               static_cast<int>(comparison_->size()), central);
     table_->setObjectName(QStringLiteral("compareTable"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -404,25 +406,10 @@ void CompareWindow::showFigures()
     if (figuresTick_ == comparison_->ticks()) return;
     figuresTick_ = comparison_->ticks();
     const std::vector<RunFigures> all = comparison_->figures();
-    // The table sizes its rows and columns to their contents: each changed
-    // cell told on its own had every cell measured again, a dozen times a
-    // refresh. The cells change quietly and the table hears of them once.
-    QAbstractItemModel* model = table_->model();
-    bool changed = false;
-    {
-        const QSignalBlocker quiet(model);
-        for (std::size_t column = 0; column < all.size(); ++column) {
-            for (std::size_t row = 0; row < figures::RowTitles.size(); ++row) {
-                QTableWidgetItem* item = table_->item(static_cast<int>(row), static_cast<int>(column));
-                const QString text = QString::fromStdString(figures::cell(all[column], row));
-                if (item->text() == text) continue;
-                item->setText(text);
-                changed = true;
-            }
-        }
+    std::vector<std::vector<QString>> texts(all.size());
+    for (std::size_t column = 0; column < all.size(); ++column) {
+        for (std::size_t row = 0; row < figures::RowTitles.size(); ++row)
+            texts[column].push_back(QString::fromStdString(figures::cell(all[column], row)));
     }
-    if (changed)
-        emit model->dataChanged(model->index(0, 0),
-                                model->index(model->rowCount() - 1, model->columnCount() - 1),
-                                {Qt::DisplayRole, Qt::EditRole});
+    table_->setTexts(texts);
 }

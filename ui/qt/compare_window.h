@@ -37,6 +37,7 @@ class TickTimer;
 class QAction;
 class QComboBox;
 class QLabel;
+class FiguresTable;
 class QTableWidget;
 class StatusLineSlot;
 
@@ -55,7 +56,7 @@ public:
     Comparison& comparison() { return *comparison_; }
     FormView* view(std::size_t index) const { return views_[index]; }
     CompareChart* chart() const { return chart_; }
-    QTableWidget* table() const { return table_; }
+    QTableWidget* table() const;
 
     // A user's action in configuration `index`, as a click in its view.
     void runEvent(std::size_t index, const UserEvent& event);
@@ -92,7 +93,7 @@ private:
     MainWindow& owner_;
     std::vector<FormView*> views_;
     CompareChart* chart_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    FiguresTable* table_ = nullptr;
     QLabel* status_ = nullptr;
     StatusLineSlot* statusSlot_ = nullptr;
     QAction* startReset_ = nullptr;
