@@ -122,6 +122,7 @@ export function flightPainter(canvases: HTMLCanvasElement[]): Painter {
   };
 }
 
+// The replayer on the page's own thread.
 function hereOn(canvases: HTMLCanvasElement[]): Painter {
   const replay = flightReplayer();
   replay({ canvases });
