@@ -79,6 +79,27 @@ test('the page loads cleanly from disk and its start-up picture is the model', a
   await bare.waitForFunction(() => !document.getElementById('problem').hidden);
   assert.match(await bare.$eval('#problem', (element) => element.textContent), /cannot run WebAssembly/);
   await bare.close();
+
+  // Without the browser's own base64 decoder and without OffscreenCanvas
+  // the page decodes the engine itself and draws the lanes on its own
+  // thread: the same engine, the same run.
+  const stepped = async (target) => target.evaluate(() => {
+    for (let i = 0; i < 40; i++) document.getElementById('stepOne').click();
+    return window.slidingWindowDemo.digest();
+  });
+  const older = await browser.newPage();
+  const olderProblems = [];
+  older.on('pageerror', (error) => olderProblems.push(error.message));
+  await older.evaluateOnNewDocument(() => {
+    delete Uint8Array.fromBase64;
+    delete HTMLCanvasElement.prototype.transferControlToOffscreen;
+  });
+  await older.goto(siteUrl(site));
+  await older.waitForFunction(() => document.documentElement.dataset.ready === 'yes');
+  assert.deepEqual(await modelOf(older), model);
+  assert.equal(await stepped(older), await stepped(page));
+  assert.deepEqual(olderProblems, []);
+  await older.close();
   await page.close();
 });
 

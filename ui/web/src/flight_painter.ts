@@ -66,14 +66,20 @@ export interface Painter {
   close(): void;
 }
 
+// Without OffscreenCanvas or Worker, the check itself throws.
+function offscreenAllowed(): boolean {
+  try {
+    return 'transferControlToOffscreen' in HTMLCanvasElement.prototype && !!new OffscreenCanvas(1, 1).getContext('2d');
+  } catch {
+    return false;
+  }
+}
+
 // Where the lanes' canvases can be handed to a worker: a painter there;
 // otherwise (or if the worker cannot be started) null.
 function workerPainter(canvases: HTMLCanvasElement[]): Painter | null {
   try {
-    // Without OffscreenCanvas or Worker, the first of these throws.
-    if (!('transferControlToOffscreen' in HTMLCanvasElement.prototype) || !new OffscreenCanvas(1, 1).getContext('2d')) {
-      return null;
-    }
+    if (!offscreenAllowed()) return null;
     // The worker's script is the replayer's own text, from this very script:
     // a page opened from disk may not load a worker's script file.
     const source = `onmessage=(r=>e=>r(e.data))((${flightReplayer})())`;
@@ -94,9 +100,30 @@ function workerPainter(canvases: HTMLCanvasElement[]): Painter | null {
 }
 
 // The painter of `canvases`: in a worker where the browser allows, here otherwise.
+// The worker starts once the page has shown its first picture, so that the
+// picture does not wait for its thread, its script and the canvases handed
+// over; until then the lanes' calls wait for it in turn.
 export function flightPainter(canvases: HTMLCanvasElement[]): Painter {
-  const inWorker = workerPainter(canvases);
-  if (inWorker) return inWorker;
+  let painter: Painter | null = null;
+  const waiting: PainterMessage[] = [];
+  const start = () => {
+    if (painter) return;
+    painter = workerPainter(canvases) ?? hereOn(canvases);
+    for (const message of waiting.splice(0)) painter.paint(message);
+  };
+  if (!offscreenAllowed() || document.hidden) start();
+  else requestAnimationFrame(() => setTimeout(start));
+  return {
+    paint: (message) => (painter ? painter.paint(message) : waiting.push(message)),
+    close: () => {
+      painter?.close();
+      painter = { paint: () => undefined, close: () => undefined };
+    },
+  };
+}
+
+// The replayer on the page's own thread.
+function hereOn(canvases: HTMLCanvasElement[]): Painter {
   const replay = flightReplayer();
   replay({ canvases });
   return { paint: replay, close: () => undefined };

@@ -9,8 +9,15 @@ function element<T extends HTMLElement>(id: string): T {
 }
 
 // Setting a text, even to the same, costs the page a layout.
+// A readout's text node is changed in place: a new node each time would
+// also restyle the element (the status line is hidden while :empty).
 function setText(target: HTMLElement, text: string): void {
-  if (target.textContent !== text) target.textContent = text;
+  const node = target.firstChild;
+  if (text && node instanceof Text && !node.nextSibling) {
+    if (node.data !== text) node.data = text;
+  } else if (target.textContent !== text) {
+    target.textContent = text;
+  }
 }
 
 // The boxes of the bar, each with the model's box it repeats.
