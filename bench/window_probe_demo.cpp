@@ -17,8 +17,7 @@ int main(int argc, char* argv[])
 {
     FontConfigPreload fontConfig;
     QApplication application(argc, argv);
-    fontConfig.wait();
-    MainWindow window;
+    MainWindow window(nullptr, [&fontConfig] { fontConfig.wait(); });
     if (argc == 4) {
         window.setZoom(std::atoi(argv[3]));
         argc = 3;

@@ -89,8 +89,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
                                           "SLIDING_WINDOW_DEMO_LANGUAGE",
                                           preferences.value(translation::PreferenceKey).toString())));
 
-    fontConfig.wait();
-    MainWindow window;
+    MainWindow window(nullptr, [&fontConfig] { fontConfig.wait(); });
     window.usePreferences(&preferences);
     if (request.pageUrl) {
         if (const QString why = window.setPageAddress(QString::fromStdString(*request.pageUrl));
