@@ -10,12 +10,14 @@
 #include <cstdlib>
 
 #include "bench/window_probe.h"
+#include "ui/qt/font_config_preload.h"
 #include "ui/qt/main_window.h"
 
 int main(int argc, char* argv[])
 {
+    FontConfigPreload fontConfig;
     QApplication application(argc, argv);
-    MainWindow window;
+    MainWindow window(nullptr, [&fontConfig] { fontConfig.wait(); });
     if (argc == 4) {
         window.setZoom(std::atoi(argv[3]));
         argc = 3;

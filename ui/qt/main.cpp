@@ -23,6 +23,7 @@
 #include "history/display_text.h"
 #include "history/lessons.h"
 #include "ui/qt/classroom_session.h"
+#include "ui/qt/font_config_preload.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/translation.h"
 
@@ -76,6 +77,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
     qtArgv.push_back(nullptr);
     int qtArgc = static_cast<int>(qtArguments.size());
 
+    FontConfigPreload fontConfig;
     QApplication application(qtArgc, qtArgv.data());
     QApplication::setApplicationVersion(QString::fromUtf8(app::Version));
     // Ties the window to the installed desktop entry and icon.
@@ -87,7 +89,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
                                           "SLIDING_WINDOW_DEMO_LANGUAGE",
                                           preferences.value(translation::PreferenceKey).toString())));
 
-    MainWindow window;
+    MainWindow window(nullptr, [&fontConfig] { fontConfig.wait(); });
     window.usePreferences(&preferences);
     if (request.pageUrl) {
         if (const QString why = window.setPageAddress(QString::fromStdString(*request.pageUrl));

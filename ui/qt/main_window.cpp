@@ -37,15 +37,20 @@ const QString MainWindow::WindowCaption = QStringLiteral("Quill's Sliding Window
 // Building the window and its parts
 // ============================================================================
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent, const std::function<void()>& beforeFirstText) : QMainWindow(parent)
 {
     setWindowTitle(WindowCaption);
+    // The menu bar measures no text when it is made, but its constructor
+    // loads the style's extension icon (and Qt's image plugins with it):
+    // made first, that happens while the font configuration is still read.
+    menuBar();
 
     form_.showMessageBox = [this](const std::string& text) { showMessageBox(text); };
     form_.Form_Load();
     history_.emplace(form_);
     // Before any call of the history: a phone that joins rebuilds the run from its very start.
     classroom_ = std::make_unique<ClassroomActions>(*this, form_, *history_);
+    if (beforeFirstText) beforeFirstText();
 
     // Built as a child of this window from the start, so that the focus it
     // gives Start survives until the window is first shown.

@@ -37,6 +37,7 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,7 +80,10 @@ public:
     // The window's caption, before any lesson or file title is added to it.
     static const QString WindowCaption;
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    // beforeFirstText, when given, runs once the parts that measure no text
+    // are built and before the first text is: the program waits there for
+    // the font configuration it reads beside its start-up (font_config_preload.h).
+    explicit MainWindow(QWidget* parent = nullptr, const std::function<void()>& beforeFirstText = {});
     ~MainWindow() override;
 
     Form1& form() { return form_; }
