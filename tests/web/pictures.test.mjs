@@ -32,8 +32,11 @@ async function downloadPicture(page, folder, button, choices) {
   }, { titled: true, views: [], ...choices });
   await page.click('#pictureGo');
   for (let waited = 0; waited < 15000; waited += 100) {
-    const fresh = readdirSync(folder).filter((name) => !before.has(name) && !name.endsWith('.crdownload'));
-    if (fresh.length === 1) {
+    // Chromium makes an empty file of the final name beside the .crdownload it
+    // writes to, so the picture is whole only once the .crdownload is gone.
+    const names = readdirSync(folder);
+    const fresh = names.filter((name) => !before.has(name) && !name.endsWith('.crdownload'));
+    if (fresh.length === 1 && !names.some((name) => name.endsWith('.crdownload'))) {
       const bytes = readFileSync(join(folder, fresh[0]));
       rmSync(join(folder, fresh[0])); // the next download may take the same name
       return { name: fresh[0], bytes };
