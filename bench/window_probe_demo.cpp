@@ -17,6 +17,7 @@ int main(int argc, char* argv[])
 {
     FontConfigPreload fontConfig;
     QApplication application(argc, argv);
+    fontConfig.applicationMade();
     MainWindow window(nullptr, [&fontConfig] { fontConfig.wait(); });
     if (argc == 4) {
         window.setZoom(std::atoi(argv[3]));

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "frontend/window_layout.h"
+#include "ui/qt/font_config_preload.h"
 #include "ui/qt/form_view.h"
 #include "ui/qt/main_window.h"
 
@@ -62,6 +63,7 @@ private slots:
     void sliderMovesChangeTheFigureAndTheModel();
     void keyboardReachesAndUsesThePanel();
     void messageBoxStopsTheClockUntilOk();
+    void fontReadingThreadNeverHoldsTheWindowBack();
 };
 
 void MainWindowTest::opensWithTheStartupPicture()
@@ -372,6 +374,31 @@ void MainWindowTest::messageBoxStopsTheClockUntilOk()
     const auto ticksAfterOk = ticks.count();
     QTRY_VERIFY(ticks.count() > ticksAfterOk + 5);
     QCOMPARE(texts.size(), 1);
+}
+
+void MainWindowTest::fontReadingThreadNeverHoldsTheWindowBack()
+{
+    // Waiting returns whatever was announced before, and so does the end:
+    // a thread left waiting for the application would hang the program here.
+    { FontConfigPreload neverUsed; }
+    {
+        FontConfigPreload unannounced;
+        unannounced.wait();
+        unannounced.applicationMade();
+        unannounced.wait();
+    }
+    FontConfigPreload preload;
+    preload.applicationMade();
+    int waits = 0;
+    MainWindow window(nullptr, [&preload, &waits] {
+        preload.wait();
+        ++waits;
+    });
+    QCOMPARE(waits, 1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.clientArea()->size(), QSize(855, 595));
+    QCOMPARE(label(window, QStringLiteral("lblRxInfo"))->text(), QStringLiteral("Press 'Start' to go..."));
 }
 
 QTEST_MAIN(MainWindowTest)

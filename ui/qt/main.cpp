@@ -79,6 +79,7 @@ int runWindow(const command_line::Request& request, const char* programPath)
 
     FontConfigPreload fontConfig;
     QApplication application(qtArgc, qtArgv.data());
+    fontConfig.applicationMade();
     QApplication::setApplicationVersion(QString::fromUtf8(app::Version));
     // Ties the window to the installed desktop entry and icon.
     QApplication::setDesktopFileName(QString::fromUtf8(app::Id));

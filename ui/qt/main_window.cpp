@@ -42,7 +42,7 @@ MainWindow::MainWindow(QWidget* parent, const std::function<void()>& beforeFirst
     setWindowTitle(WindowCaption);
     // The menu bar measures no text when it is made, but its constructor
     // loads the style's extension icon (and Qt's image plugins with it):
-    // made first, that happens while the font configuration is still read.
+    // made first, that happens while the fonts are still being listed.
     menuBar();
 
     form_.showMessageBox = [this](const std::string& text) { showMessageBox(text); };

@@ -82,7 +82,7 @@ public:
 
     // beforeFirstText, when given, runs once the parts that measure no text
     // are built and before the first text is: the program waits there for
-    // the font configuration it reads beside its start-up (font_config_preload.h).
+    // the fonts it reads beside its start-up (font_config_preload.h).
     explicit MainWindow(QWidget* parent = nullptr, const std::function<void()>& beforeFirstText = {});
     ~MainWindow() override;
 
