@@ -9,17 +9,19 @@
 // One canvas call, by name: ['=', property, value] sets a property;
 // ['picture', id, width, height] turns the calls after it to a button's
 // picture until ['end']; ['image', id, x, y] copies that picture;
-// ['size', width, height] sizes the canvas; anything else is a method.
+// ['size', width, height] sizes the canvas; ['lines', [x, y, ...]] moves to
+// the first point and draws lines to the others; anything else is a method.
 export type PaintCall = (string | number | number[])[];
 
 // What a paint draws, recorded as canvas calls for the painter to replay:
-// the canvas's own methods and properties, and four of the painter's (see
-// PaintCall): size, picture (a button's picture, up to end) and image.
+// the canvas's own methods and properties, and five of the painter's (see
+// PaintCall): size, picture (a button's picture, up to end), image and lines.
 export type Recording = CanvasRenderingContext2D & {
   size(width: number, height: number): void;
   picture(id: number, width: number, height: number): void;
   end(): void;
   image(id: number, x: number, y: number): void;
+  lines(points: number[]): void;
 };
 
 export function recording(calls: PaintCall[]): Recording {
@@ -68,6 +70,9 @@ export function canvasReplayer(): (message: PainterMessage) => void {
         context = picture.getContext('2d') as Context;
       } else if (name === 'end') {
         context = surface;
+      } else if (name === 'lines') {
+        const points = a as number[];
+        for (let i = 0; i < points.length; i += 2) context[i ? 'lineTo' : 'moveTo'](points[i], points[i + 1]);
       } else if (name === 'image') {
         context.drawImage(pictures.get(a as number)!, b as number, c as number);
       } else {
