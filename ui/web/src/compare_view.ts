@@ -111,6 +111,7 @@ export class CompareView {
     window.clearTimeout(this.redrawTimer);
     this.wiring.abort();
     for (const view of this.views) view.close();
+    this.chart.close();
     this.chart.canvas.parentElement?.replaceChildren();
     element('compareViews').textContent = '';
     element('compareLadders').textContent = '';

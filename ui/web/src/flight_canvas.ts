@@ -9,7 +9,7 @@
 // The drawing is recorded here and put on the canvases by a painter
 // (flight_painter.ts), off the page's thread where the browser allows.
 import { FlightState, Layout, LayoutControl, ViewOptions } from './engine';
-import { flightPainter, PaintCall, Painter } from './flight_painter';
+import { canvasPainter, PaintCall, Painter, Recording, recording } from './flight_painter';
 
 export interface Rect { left: number; top: number; width: number; height: number }
 
@@ -19,23 +19,6 @@ interface Flight {
   ack: boolean; slot: number; height: number; state: FlightState | null;
   // Its picture, by its place among the flights, and what the picture shows.
   picture: number; pictureKey?: string;
-}
-
-// What a paint draws, recorded as canvas calls for the painter to replay:
-// the canvas's own methods and properties, and four of the painter's (see
-// PaintCall): size, picture (a button's picture, up to end) and image.
-type Recording = CanvasRenderingContext2D & {
-  size(width: number, height: number): void;
-  picture(id: number, width: number, height: number): void;
-  end(): void;
-  image(id: number, x: number, y: number): void;
-};
-
-function recording(calls: PaintCall[]): Recording {
-  return new Proxy({}, {
-    get: (_, name) => (...args: PaintCall) => calls.push([name as string, ...args]),
-    set: (_, name, value) => calls.push(['=', name as string, value]) > 0,
-  }) as Recording;
 }
 
 // One canvas over a rectangle of the window, and the places in it to repaint.
@@ -124,7 +107,7 @@ export class FlightCanvas {
     this.ackLane = lane(true);
     this.surfaces = [this.barSurface, this.packetLane, this.ackLane];
     const canvases = this.surfaces.map((s) => s.canvas);
-    this.painter = flightPainter(canvases);
+    this.painter = canvasPainter(canvases);
     return canvases;
   }
 

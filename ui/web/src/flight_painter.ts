@@ -1,16 +1,35 @@
-// Who puts the flight canvases' drawing on the screen. The flight canvas
-// records what it would draw as a list of the canvas calls it makes; a
+// Who puts the drawing of the flight canvases and the charts on the screen.
+// Each records what it would draw as a list of the canvas calls it makes; a
 // painter replays the list. Where the browser lets a worker draw on the
-// page's canvases (OffscreenCanvas), the lanes are drawn there: the drawing,
-// and the browser's work of handing each changed canvas to the screen, then
-// leave the page's thread, which lays out, styles and scripts everything else.
-// Elsewhere the same replayer draws on the page's thread.
+// page's canvases (OffscreenCanvas), they are drawn there: the drawing, the
+// rasterising and the browser's work of handing each changed canvas to the
+// screen then leave the page's thread, which lays out, styles and scripts
+// everything else. Elsewhere the same replayer draws on the page's thread.
 
 // One canvas call, by name: ['=', property, value] sets a property;
 // ['picture', id, width, height] turns the calls after it to a button's
 // picture until ['end']; ['image', id, x, y] copies that picture;
-// ['size', width, height] sizes the canvas; anything else is a method.
+// ['size', width, height] sizes the canvas; ['lines', [x, y, ...]] moves to
+// the first point and draws lines to the others; anything else is a method.
 export type PaintCall = (string | number | number[])[];
+
+// What a paint draws, recorded as canvas calls for the painter to replay:
+// the canvas's own methods and properties, and five of the painter's (see
+// PaintCall): size, picture (a button's picture, up to end), image and lines.
+export type Recording = CanvasRenderingContext2D & {
+  size(width: number, height: number): void;
+  picture(id: number, width: number, height: number): void;
+  end(): void;
+  image(id: number, x: number, y: number): void;
+  lines(points: number[]): void;
+};
+
+export function recording(calls: PaintCall[]): Recording {
+  return new Proxy({}, {
+    get: (_, name) => (...args: PaintCall) => calls.push([name as string, ...args]),
+    set: (_, name, value) => calls.push(['=', name as string, value]) > 0,
+  }) as Recording;
+}
 
 // What is sent to a painter: the canvases once, then the calls of each
 // canvas that changed, by its place in that list.
@@ -18,7 +37,7 @@ export type PainterMessage = { canvases: (HTMLCanvasElement | OffscreenCanvas)[]
 
 // The replayer. Everything it uses is inside it: its source text is what the
 // worker runs, so it must not reach anything of this script outside itself.
-export function flightReplayer(): (message: PainterMessage) => void {
+export function canvasReplayer(): (message: PainterMessage) => void {
   type Context = CanvasRenderingContext2D | OffscreenCanvasRenderingContext2D;
   let surfaces: Context[] = [];
   const pictures = new Map<number, HTMLCanvasElement | OffscreenCanvas>();
@@ -51,6 +70,9 @@ export function flightReplayer(): (message: PainterMessage) => void {
         context = picture.getContext('2d') as Context;
       } else if (name === 'end') {
         context = surface;
+      } else if (name === 'lines') {
+        const points = a as number[];
+        for (let i = 0; i < points.length; i += 2) context[i ? 'lineTo' : 'moveTo'](points[i], points[i + 1]);
       } else if (name === 'image') {
         context.drawImage(pictures.get(a as number)!, b as number, c as number);
       } else {
@@ -82,7 +104,7 @@ function workerPainter(canvases: HTMLCanvasElement[]): Painter | null {
     if (!offscreenAllowed()) return null;
     // The worker's script is the replayer's own text, from this very script:
     // a page opened from disk may not load a worker's script file.
-    const source = `onmessage=(r=>e=>r(e.data))((${flightReplayer})())`;
+    const source = `onmessage=(r=>e=>r(e.data))((${canvasReplayer})())`;
     const address = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
     const worker = new Worker(address);
     const offscreen = canvases.map((canvas) => canvas.transferControlToOffscreen());
@@ -103,7 +125,7 @@ function workerPainter(canvases: HTMLCanvasElement[]): Painter | null {
 // The worker starts once the page has shown its first picture, so that the
 // picture does not wait for its thread, its script and the canvases handed
 // over; until then the lanes' calls wait for it in turn.
-export function flightPainter(canvases: HTMLCanvasElement[]): Painter {
+export function canvasPainter(canvases: HTMLCanvasElement[]): Painter {
   let painter: Painter | null = null;
   const waiting: PainterMessage[] = [];
   const start = () => {
@@ -124,7 +146,7 @@ export function flightPainter(canvases: HTMLCanvasElement[]): Painter {
 
 // The replayer on the page's own thread.
 function hereOn(canvases: HTMLCanvasElement[]): Painter {
-  const replay = flightReplayer();
+  const replay = canvasReplayer();
   replay({ canvases });
   return { paint: replay, close: () => undefined };
 }

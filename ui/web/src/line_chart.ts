@@ -5,6 +5,12 @@
 //
 // Numbers on the axes are written as plain digits, the same in every
 // language the browser may report, so no language tag can stop the page.
+//
+// The drawing is recorded and put on the canvas by a painter
+// (flight_painter.ts): off the page's thread where the browser allows, so
+// that rasterising a whole chart, once a second while a run plays, does not
+// fall on the thread that animates the window.
+import { canvasPainter, PaintCall, Painter, Recording, recording } from './flight_painter';
 
 export interface ChartSeries {
   label: string;
@@ -53,7 +59,11 @@ function numberText(value: number, step: number): string {
 
 export class LineChart {
   readonly canvas: HTMLCanvasElement;
-  readonly context: CanvasRenderingContext2D;
+  readonly context: Recording;
+  private readonly calls: PaintCall[] = [];
+  private readonly painter: Painter;
+  // The canvas's size in device pixels, as last given to the painter.
+  private readonly size = { width: 0, height: 0 };
   readonly plot: Box = { left: 0, top: 0, width: 0, height: 0 };
   private x: number[] = [];
   private columns: number[][] = [];
@@ -69,7 +79,8 @@ export class LineChart {
     this.canvas.setAttribute('role', 'img');
     const name = host.getAttribute('aria-label');
     if (name) this.canvas.setAttribute('aria-label', name);
-    this.context = this.canvas.getContext('2d')!;
+    this.context = recording(this.calls);
+    this.painter = canvasPainter([this.canvas]);
     const legend = document.createElement('ul');
     legend.className = 'chartLegend';
     for (const series of options.series) {
@@ -119,7 +130,7 @@ export class LineChart {
   indexAt(clientX: number): number | null {
     if (this.x.length === 0) return null;
     const box = this.canvas.getBoundingClientRect();
-    const ratio = this.canvas.width / Math.max(1, box.width);
+    const ratio = this.size.width / Math.max(1, box.width);
     const [first, last] = this.xRange;
     const value = first + (((clientX - box.left) * ratio - this.plot.left) / Math.max(1, this.plot.width)) * (last - first);
     let low = 0;
@@ -136,9 +147,9 @@ export class LineChart {
     const ratio = devicePixelRatio;
     const width = Math.round(this.cssWidth * ratio);
     const height = Math.round(this.options.height * ratio);
-    if (this.canvas.width !== width || this.canvas.height !== height) {
-      this.canvas.width = width;
-      this.canvas.height = height;
+    if (this.size.width !== width || this.size.height !== height) {
+      Object.assign(this.size, { width, height });
+      this.context.size(width, height);
       this.canvas.style.width = `${this.cssWidth}px`;
       this.canvas.style.height = `${this.options.height}px`;
     }
@@ -162,7 +173,11 @@ export class LineChart {
     this.options.series.forEach((series, index) => this.drawSeries(series, this.columns[index] ?? []));
     context.restore();
     this.options.overlay?.(this);
+    this.painter.paint({ paints: [[0, this.calls.splice(0)]] });
   }
+
+  // The chart is gone: so is whatever paints its canvas.
+  close(): void { this.painter.close(); }
 
   private findRanges(): void {
     const first = this.x.length ? this.x[0] : 0;
@@ -248,28 +263,26 @@ export class LineChart {
     context.setLineDash((series.dash ?? []).map((length) => length * ratio));
     context.lineJoin = 'round';
     context.beginPath();
+    // The line's points, the first moved to and each after it drawn to, go
+    // to the painter as one call: a call per point cost more to record and
+    // to hand over than the drawing saved.
+    const points: number[] = [];
     let column = NaN;
     let low = 0;
     let high = 0;
     let lastY = 0;
-    let started = false;
     const flush = () => {
       if (Number.isNaN(column)) return;
-      context.lineTo(column, low);
-      context.lineTo(column, high);
-      context.lineTo(column, lastY);
+      points.push(column, low, column, high, column, lastY);
     };
     for (let i = 0; i < values.length && i < this.x.length; i++) {
       if (!Number.isFinite(values[i])) continue;
       const x = Math.round(this.xPosition(this.x[i]));
       const y = this.yPosition(values[i], series.right);
-      if (!started) {
-        context.moveTo(x, y);
-        started = true;
-      }
+      if (points.length === 0) points.push(x, y);
       if (x !== column) {
         flush();
-        context.lineTo(x, y);
+        points.push(x, y);
         column = x;
         low = high = y;
       }
@@ -278,6 +291,7 @@ export class LineChart {
       lastY = y;
     }
     flush();
+    context.lines(points);
     context.stroke();
     context.setLineDash([]);
   }
