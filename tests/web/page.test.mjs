@@ -456,7 +456,11 @@ test('the time-sequence diagram is the native description, drawn under the windo
 
   // Scrolled to the start, the panel shows the loss; a click on the lost line puts the cursor on the tick it left.
   await page.$eval('#ladder', (box) => { box.scrollIntoView(); box.scrollTop = 0; });
-  await page.waitForFunction(() => window.slidingWindowDemo.ladderDrawn().from === 0);
+  // Drawn, not merely scrolled: before its first drawing the panel also reports tick 0.
+  await page.waitForFunction(() => {
+    const drawn = window.slidingWindowDemo.ladderDrawn();
+    return drawn.from === 0 && drawn.lines > 0;
+  });
   const shown = await page.evaluate(() => window.slidingWindowDemo.ladderDrawn());
   assert.ok(shown.lines > 0 && shown.lost === 1, JSON.stringify(shown));
   const lost = described.lines.find((line) => line.ending === 'lost');
