@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -30,17 +31,25 @@ using namespace form_view_support;
 // Drawing: the arrows and the sheet on top
 // ============================================================================
 
-void FormView::paintEvent(QPaintEvent*)
+void FormView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const double factor = scale_ * geometry::TwipsPerPixel;
-    painter.setPen(QPen(toQColor(window_layout::ArrowColour), window_layout::ArrowLinePixels * factor,
-                        Qt::SolidLine, Qt::RoundCap));
+    const double penWidth = window_layout::ArrowLinePixels * factor;
+    painter.setPen(QPen(toQColor(window_layout::ArrowColour), penWidth, Qt::SolidLine, Qt::RoundCap));
     const auto point = [this](int x, int y) {
         return QPointF(origin_.x() + std::lround(x * scale_), origin_.y() + std::lround(y * scale_));
     };
-    for (const window_layout::TwipLine& line : window_layout::ArrowLines)
-        painter.drawLine(QLineF(point(line.x1, line.y1), point(line.x2, line.y2)));
+    // Most repaints are the places a moving button left or reached: a line
+    // they miss would be stroked (a wide pen, round caps) only to be clipped
+    // away whole. The reach of the pen and its caps, and a pixel for rounding.
+    const int reach = static_cast<int>(std::ceil(penWidth)) + 1;
+    for (const window_layout::TwipLine& line : window_layout::ArrowLines) {
+        const QLineF drawn(point(line.x1, line.y1), point(line.x2, line.y2));
+        const QRect bounds =
+            QRectF(drawn.p1(), drawn.p2()).normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach);
+        if (event->region().intersects(bounds)) painter.drawLine(drawn);
+    }
 }
 
 // Focus rings, the keyboard's pick, held and lost packets: drawn over every
