@@ -98,17 +98,17 @@ CompareChart::CompareChart(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("compareChart"));
     setToolTip(tr("Click a tick to take every configuration back to it"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    refresh_.setSingleShot(true);
-    refresh_.setInterval(RefreshMilliseconds);
-    // Only what changed since the last repaint is repainted: the legend and
-    // the titles never change as the runs go on, and a plot's lines often
-    // hold (a window without congestion control never moves).
-    connect(&refresh_, &QTimer::timeout, this, [this] {
-        pending_ = frameNow();
-        pendingFollows_ = follows_;
-        const QRegion changed = changedBetween(shown_, pending_);
-        if (!changed.isEmpty()) update(changed);
-    });
+}
+
+// Only what changed since the last repaint is repainted: the legend and the
+// titles never change as the runs go on, and a plot's lines often hold (a
+// window without congestion control never moves).
+void CompareChart::refresh()
+{
+    pending_ = frameNow();
+    pendingFollows_ = follows_;
+    const QRegion changed = changedBetween(shown_, pending_);
+    if (!changed.isEmpty()) update(changed);
 }
 
 void CompareChart::setLines(std::vector<Line> lines)
@@ -122,7 +122,7 @@ void CompareChart::setLines(std::vector<Line> lines)
 void CompareChart::follow()
 {
     ++follows_;
-    if (!refresh_.isActive()) refresh_.start();
+    refresh_.request();
 }
 
 // The dashes tell the configurations apart on a grey print too.
@@ -194,7 +194,6 @@ void CompareChart::mousePressEvent(QMouseEvent* event)
 
 void CompareChart::paintEvent(QPaintEvent* event)
 {
-    refresh_.stop();
     QPainter painter(this);
     std::optional<Frame> frame;
     if (pending_ && pendingFollows_ == follows_ && pending_->size == size() &&

@@ -19,12 +19,13 @@
 #include <QPolygonF>
 #include <QRegion>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+#include "ui/qt/tick_paced_refresh.h"
 
 class RunTrace;
 
@@ -63,6 +64,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Works out the frame to draw and asks for a repaint of what differs.
+    void refresh();
     // One plot as a repaint draws it.
     struct Plot {
         QRect titled;                 // with its title above
@@ -116,7 +119,7 @@ private:
     void drawTickAxis(QPainter& painter, const QRegion& region, const Frame& frame) const;
 
     std::vector<Line> lines_;
-    QTimer refresh_;
+    TickPacedRefresh refresh_{RefreshMilliseconds, [this] { refresh(); }, this};
     QImage background_;
     Background backgroundKey_;
     std::array<PlotPicture, 2> plotPictures_;

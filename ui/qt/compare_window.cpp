@@ -57,13 +57,6 @@ CompareWindow::CompareWindow(std::unique_ptr<Comparison> comparison, MainWindow&
         comparison_->form(i).showMessageBox = [this, i](const std::string& text) { showMessageBox(i, text); };
 
     connect(clock_, &TickTimer::fired, this, &CompareWindow::runTick);
-    figuresRefresh_.setSingleShot(true);
-    figuresRefresh_.setInterval(FiguresRefreshMilliseconds);
-    connect(&figuresRefresh_, &QTimer::timeout, this, [this] {
-        showFigures();
-        showStatus();
-    });
-
     buildControls();
     buildViews();
     setZoom(largestZoomThatFits());
@@ -254,7 +247,7 @@ void CompareWindow::runTick()
     for (FormView* view : views_)
         view->showModel();
     showControls();
-    if (!figuresRefresh_.isActive()) figuresRefresh_.start();
+    figuresRefresh_.request();
     chart_->follow();
     syncClock();
 }

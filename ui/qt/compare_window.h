@@ -21,7 +21,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -29,6 +28,7 @@
 #include <vector>
 
 #include "frontend/comparison.h"
+#include "ui/qt/tick_paced_refresh.h"
 
 class CompareChart;
 class FormView;
@@ -103,8 +103,13 @@ private:
     TickTimer* clock_; // the shared clock, "compareClock"
     // While the clock runs, the table and the status follow at most this
     // often: a class reads figures, not twenty changes a second.
-    QTimer figuresRefresh_{this};
     static constexpr int FiguresRefreshMilliseconds = 200;
+    TickPacedRefresh figuresRefresh_{FiguresRefreshMilliseconds,
+                                     [this] {
+                                         showFigures();
+                                         showStatus();
+                                     },
+                                     this};
     int zoom_ = 100;
     bool eventRunning_ = false;
     std::int32_t figuresTick_ = -1; // the tick the table stands at; -1 to fill it again
