@@ -79,6 +79,24 @@ void drawLine(QPainter& painter, const QPolygonF& line, QPen pen, const QRect& a
     painter.setClipRect(area);
 }
 
+// Copies an opaque picture onto the painter a band of rows at a time. The
+// raster engine hands a copy of more than about a hundred rows to its thread
+// pool in pieces and waits for them: ten times a second, the wake-ups of
+// the pool's threads cost more than the copy. At a pixel ratio other than 1
+// a band's edge could fall inside a pixel, so the picture goes whole.
+void drawPictureInBands(QPainter& painter, QPoint at, const QImage& picture)
+{
+    constexpr int BandRows = 64; // the engine keeps up to 95 rows on its own thread
+    if (picture.devicePixelRatio() != 1) {
+        painter.drawImage(at, picture);
+        return;
+    }
+    for (int top = 0; top < picture.height(); top += BandRows) {
+        const QRect band(0, top, picture.width(), std::min(BandRows, picture.height() - top));
+        painter.drawImage(at + band.topLeft(), picture, band);
+    }
+}
+
 // 1, 2 or 5 times a power of ten, at least `least`.
 double niceStep(double least)
 {
@@ -446,7 +464,7 @@ void CompareChart::drawPlot(QPainter& painter, const QRegion& region, const QStr
         picture.background = backgroundKey_;
         picture.lines = plot.lines;
     }
-    painter.drawImage(plot.area.topLeft(), picture.image);
+    drawPictureInBands(painter, plot.area.topLeft(), picture.image);
 }
 
 void CompareChart::drawTickAxis(QPainter& painter, const QRegion& region, const Frame& frame) const
