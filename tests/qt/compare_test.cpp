@@ -22,6 +22,7 @@
 #include "ui/qt/form_view.h"
 #include "ui/qt/losses_dialog.h"
 #include "ui/qt/run_panel.h"
+#include "ui/qt/tick_paced_refresh.h"
 
 using namespace window_support;
 
@@ -60,6 +61,7 @@ private slots:
     void oneSetOfControlsDrivesEveryConfigurationAndTheTableFollows();
     void aSavedComparisonOpensAgainToTheSameFigures();
     void whatIsRepaintedInPartIsWhatAWholeRepaintDraws();
+    void aPacedRefreshComesWithTheTickThatFindsItDueAndAfterTheLast();
 };
 
 void CompareTest::theLossesDialogSetsTheRunsLossesAndThePanelShowsItsFigures()
@@ -246,6 +248,25 @@ void CompareTest::whatIsRepaintedInPartIsWhatAWholeRepaintDraws()
         QVERIFY2(sameAsWhole(statusLine), qPrintable(statusLine->text()));
     }
     QVERIFY(tick > 1000);
+}
+
+// Twenty ticks a second ask for a refresh each: one is done at once, the
+// rest of a burst waits, the last state still comes in once they stop, and
+// a tick that comes an interval later refreshes at once again.
+void CompareTest::aPacedRefreshComesWithTheTickThatFindsItDueAndAfterTheLast()
+{
+    constexpr int Interval = 100;
+    int refreshes = 0;
+    QObject owner;
+    TickPacedRefresh paced(Interval, [&refreshes] { ++refreshes; }, &owner);
+    for (int tick = 0; tick < 5; ++tick)
+        paced.request();
+    QCOMPARE(refreshes, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(refreshes, 2, 10 * Interval);
+    QTest::qWait(Interval * 3 / 2);
+    QCOMPARE(refreshes, 2); // nothing asked for since
+    paced.request();
+    QCOMPARE(refreshes, 3);
 }
 
 QTEST_MAIN(CompareTest)
