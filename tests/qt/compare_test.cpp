@@ -258,7 +258,8 @@ void CompareTest::aPacedRefreshComesWithTheTickThatFindsItDueAndAfterTheLast()
     constexpr int Interval = 100;
     int refreshes = 0;
     QObject owner;
-    TickPacedRefresh paced(Interval, [&refreshes] { ++refreshes; }, &owner);
+    TickPacedRefresh paced(
+        Interval, [&refreshes] { ++refreshes; }, &owner);
     for (int tick = 0; tick < 5; ++tick)
         paced.request();
     QCOMPARE(refreshes, 1);

@@ -46,8 +46,10 @@ void FormView::paintEvent(QPaintEvent* event)
     const int reach = static_cast<int>(std::ceil(penWidth)) + 1;
     for (const window_layout::TwipLine& line : window_layout::ArrowLines) {
         const QLineF drawn(point(line.x1, line.y1), point(line.x2, line.y2));
-        const QRect bounds =
-            QRectF(drawn.p1(), drawn.p2()).normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach);
+        const QRect bounds = QRectF(drawn.p1(), drawn.p2())
+                                 .normalized()
+                                 .toAlignedRect()
+                                 .adjusted(-reach, -reach, reach, reach);
         if (event->region().intersects(bounds)) painter.drawLine(drawn);
     }
 }

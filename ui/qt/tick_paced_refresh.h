@@ -29,6 +29,6 @@ private:
     int interval_;
     std::function<void()> refresh_;
     QElapsedTimer clock_;
-    qint64 due_ = -1; // ms on clock_ when the next refresh is due; -1: any time
+    qint64 due_ = -1;   // ms on clock_ when the next refresh is due; -1: any time
     QTimer last_{this}; // brings the last state in once the ticks stop
 };
