@@ -455,8 +455,11 @@ test('the time-sequence diagram is the native description, drawn under the windo
   assert.ok(described.marks.some((mark) => mark.kind === 'timeout' && mark.tick === 174));
 
   // Scrolled to the start, the panel shows the loss; a click on the lost line puts the cursor on the tick it left.
-  await page.$eval('#ladder', (box) => { box.scrollIntoView(); box.scrollTop = 0; });
-  // Drawn, not merely scrolled: before its first drawing the panel also reports tick 0.
+  // As a reader would: the panel comes into view and draws the run's end,
+  // then is scrolled back. (Before its first drawing it also reports tick 0.)
+  await page.$eval('#ladder', (box) => box.scrollIntoView());
+  await page.waitForFunction(() => window.slidingWindowDemo.ladderDrawn().lines > 0);
+  await page.$eval('#ladder', (box) => { box.scrollTop = 0; });
   await page.waitForFunction(() => {
     const drawn = window.slidingWindowDemo.ladderDrawn();
     return drawn.from === 0 && drawn.lines > 0;
