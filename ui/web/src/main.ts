@@ -19,9 +19,9 @@ import { PhoneView, WindowView } from './window_view';
 
 declare const createEngine: ((options: object) => Promise<Engine>) | undefined;
 
-// The run bar's readouts follow a running clock once a second, in the same
-// tick as the chart, the log and the figures (run_panels.ts), so that all of
-// them reach the screen in one frame. The moving parts of the window are
+// The run bar's readouts, the chart, the log and the figures follow a
+// running clock once a second, all in the same tick, so that all of them
+// reach the screen in one frame. The moving parts of the window are
 // canvases that reach the screen without the page being laid out or painted
 // again; any text changed in the page costs a layout, a paint and a commit of
 // the whole page, twice what a tick costs: readouts twice a second, in a
@@ -278,7 +278,7 @@ class Page {
     if (!running || now - this.readoutShownAt >= RunningReadoutMilliseconds) {
       this.readoutShownAt = now;
       this.runBar?.show(this.state);
-      if (running) this.panels?.followRunning(now);
+      if (running) this.panels?.followRunning();
     }
     if (!running) this.panels?.followAction();
     if (frame.message) {

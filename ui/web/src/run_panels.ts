@@ -9,9 +9,9 @@ import { LadderPanel } from './ladder_panel';
 import { markerLegend, RunPanel } from './run_panel';
 
 // After a user's action, within a quarter of a second; while the clock runs,
-// once a second, since a redraw costs as much as twenty ticks.
+// as often as the page's readouts (once a second, main.ts), since a redraw
+// costs as much as twenty ticks.
 const ChartRedrawMilliseconds = 250;
-const RunningChartRedrawMilliseconds = 1000;
 // A drawing counts as in view this far outside the screen, so that one
 // scrolled towards is redrawn before it is seen.
 const NearScreen = '100px 0px';
@@ -25,7 +25,6 @@ export class RunPanels {
   readonly ladder: LadderPanel;
   private figuresShown = '';
   private redrawTimer = 0;
-  private shownAt = 0;
   // Whether each drawing is on or near the screen. While the clock runs, one
   // scrolled out of sight is not redrawn (a redraw of the chart or the
   // diagram costs more than all the ticks of a second) until it comes back.
@@ -67,10 +66,9 @@ export class RunPanels {
     }, ChartRedrawMilliseconds);
   }
 
-  // While the clock runs, at most once in RunningChartRedrawMilliseconds.
-  followRunning(now: number): void {
-    if (now - this.shownAt < RunningChartRedrawMilliseconds) return;
-    this.shownAt = now;
+  // While the clock runs: paced by the page, with its readouts, so that
+  // both reach the screen in one frame.
+  followRunning(): void {
     this.follow();
     if (this.chartInView) this.chart.redraw();
     if (this.ladderInView) this.ladder.redraw();
