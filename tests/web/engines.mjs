@@ -52,16 +52,33 @@ async function launchFirefox() {
   return { browser, close: () => browser.close() };
 }
 
-// WebDriver over HTTP on 127.0.0.1: the few commands the tests need.
+// WebDriver over HTTP on 127.0.0.1: the few commands the tests need. Every
+// command is bounded: WebKitWebDriver waits five minutes for a page to load
+// unless told otherwise, and a browser that stops answering would otherwise
+// hold the test until CTest kills it, saying nothing of where it stood.
+const commandMilliseconds = 60000;
+
+class StalledCommand extends Error {}
+
 async function launchWebKit() {
   const port = 4444 + Math.floor(Math.random() * 2000);
   const driver = spawn(process.env.WEBKIT_WEBDRIVER || 'WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
   const base = `http://127.0.0.1:${port}`;
   const call = async (method, path, body) => {
-    const response = await fetch(base + path, {
-      method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body) });
+    let response;
+    try {
+      response = await fetch(base + path, {
+        method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body),
+        signal: AbortSignal.timeout(commandMilliseconds) });
+    } catch (error) {
+      if (error.name === 'TimeoutError') throw new StalledCommand(`WebKitWebDriver ${method} ${path}: no answer in ${commandMilliseconds} ms`);
+      throw error;
+    }
     const { value } = await response.json();
-    if (value && value.error) throw new Error(`WebKitWebDriver ${path}: ${value.error}: ${value.message}`);
+    if (value && value.error) {
+      const failure = `WebKitWebDriver ${method} ${path}: ${value.error}: ${value.message}`;
+      throw value.error === 'timeout' ? new StalledCommand(failure) : new Error(failure);
+    }
     return value;
   };
   for (let attempt = 0; ; attempt++) {
@@ -71,15 +88,14 @@ async function launchWebKit() {
     }
   }
   const sessions = new Set();
-  const open = async (url, { width, height }) => {
+  const openOnce = async (url, { width, height }) => {
     const { sessionId } = await call('POST', '/session', { capabilities: { alwaysMatch: {
+      timeouts: { script: 30000, pageLoad: 30000 },
       'webkitgtk:browserOptions': { binary: process.env.MINIBROWSER ||
         '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] } } } });
     sessions.add(sessionId);
     const session = `/session/${sessionId}`;
-    // MiniBrowser's window keeps a width of its own below about 450 px.
-    await call('POST', `${session}/window/rect`, { width, height });
-    await call('POST', `${session}/url`, { url });
+    const close = async () => { sessions.delete(sessionId); await call('DELETE', session); };
     const evaluate = async (fn, ...args) => {
       const outcome = await call('POST', `${session}/execute/async`, {
         script: `const done = arguments[arguments.length - 1];
@@ -96,11 +112,27 @@ async function launchWebKit() {
         await sleep(100);
       }
     };
-    await waitFor(startedOrStopped);
-    return {
-      problems: [], evaluate, waitFor,
-      close: async () => { sessions.delete(sessionId); await call('DELETE', session); },
-    };
+    try {
+      // MiniBrowser's window keeps a width of its own below about 450 px.
+      await call('POST', `${session}/window/rect`, { width, height });
+      await call('POST', `${session}/url`, { url });
+      await waitFor(startedOrStopped);
+    } catch (error) {
+      await close().catch(() => {});
+      throw error;
+    }
+    return { problems: [], evaluate, waitFor, close };
+  };
+  // A browser that stalls while a tab opens gets one more, fresh browser:
+  // the stall is told on stderr, and a page that stalls it again fails.
+  const open = async (url, options) => {
+    try {
+      return await openOnce(url, options);
+    } catch (error) {
+      if (!(error instanceof StalledCommand)) throw error;
+      console.error(`${error.message}; opening ${url} once more in a new browser`);
+      return openOnce(url, options);
+    }
   };
   const close = async () => {
     for (const sessionId of sessions) await call('DELETE', `/session/${sessionId}`).catch(() => {});
