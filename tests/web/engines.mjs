@@ -56,7 +56,10 @@ async function launchFirefox() {
 // command is bounded: WebKitWebDriver waits five minutes for a page to load
 // unless told otherwise, and a browser that stops answering would otherwise
 // hold the test until CTest kills it, saying nothing of where it stood.
+// A new MiniBrowser answers within a second or two; now and then one never
+// does (seen about once in thirty runs), so its session is given less.
 const commandMilliseconds = 60000;
+const sessionMilliseconds = 20000;
 
 class StalledCommand extends Error {}
 
@@ -64,14 +67,14 @@ async function launchWebKit() {
   const port = 4444 + Math.floor(Math.random() * 2000);
   const driver = spawn(process.env.WEBKIT_WEBDRIVER || 'WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore' });
   const base = `http://127.0.0.1:${port}`;
-  const call = async (method, path, body) => {
+  const call = async (method, path, body, bound = commandMilliseconds) => {
     let response;
     try {
       response = await fetch(base + path, {
         method, headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body),
-        signal: AbortSignal.timeout(commandMilliseconds) });
+        signal: AbortSignal.timeout(bound) });
     } catch (error) {
-      if (error.name === 'TimeoutError') throw new StalledCommand(`WebKitWebDriver ${method} ${path}: no answer in ${commandMilliseconds} ms`);
+      if (error.name === 'TimeoutError') throw new StalledCommand(`WebKitWebDriver ${method} ${path}: no answer in ${bound} ms`);
       throw error;
     }
     const { value } = await response.json();
@@ -92,7 +95,8 @@ async function launchWebKit() {
     const { sessionId } = await call('POST', '/session', { capabilities: { alwaysMatch: {
       timeouts: { script: 30000, pageLoad: 30000 },
       'webkitgtk:browserOptions': { binary: process.env.MINIBROWSER ||
-        '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] } } } });
+        '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] } } } },
+      sessionMilliseconds);
     sessions.add(sessionId);
     const session = `/session/${sessionId}`;
     const close = async () => { sessions.delete(sessionId); await call('DELETE', session); };
