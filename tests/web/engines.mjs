@@ -57,7 +57,7 @@ async function launchFirefox() {
 // unless told otherwise, and a browser that stops answering would otherwise
 // hold the test until CTest kills it, saying nothing of where it stood.
 // A new MiniBrowser answers within a second or two; now and then one never
-// does (here about one in a hundred), so its session is given less.
+// does (here four in about 260), so its session is given less.
 const commandMilliseconds = 60000;
 const sessionMilliseconds = 20000;
 
